@@ -1,0 +1,31 @@
+#include "ClsErrores/ErrObject.h"
+
+#include "ClsErrores/App.h"
+#include "ClsErrores/ErrorVB.h"
+
+namespace vb {
+
+void ErrObject::Clear() {
+    Number = 0;
+    Source.clear();
+    Description.clear();
+    Erl = 0;
+}
+
+void ErrObject::Fija(long number, std::string source, std::string description) {
+    Number = number;
+    Source = source.empty() ? app::Title() : std::move(source);
+    Description = std::move(description);
+}
+
+void ErrObject::Raise(long number, std::string source, std::string description) {
+    Fija(number, std::move(source), std::move(description));
+    throw ErrorVB(Number, Source, Description);
+}
+
+ErrObject& Err() {
+    static ErrObject err;
+    return err;
+}
+
+} // namespace vb

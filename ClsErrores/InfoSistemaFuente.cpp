@@ -1,0 +1,197 @@
+// The report's facts on this machine: the running program, its executable, the probes and the
+// window system when the windows are up.
+
+#include "ClsErrores/App.h"
+#include "ClsErrores/InfoSistema.h"
+#include "ClsErrores/Sondas.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string RutaEXE() {
+    const std::string carpeta = app::Path();
+    return carpeta.ends_with('/') ? carpeta + app::EXEName() : carpeta + "/" + app::EXEName();
+}
+
+std::optional<struct stat> EstadoEXE() {
+    struct stat st {};
+    if (stat(RutaEXE().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return std::nullopt;
+    }
+    return st;
+}
+
+// Another process running the same executable file.
+bool HayOtraInstancia() {
+    std::error_code ec;
+    const auto propio = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return false;
+    }
+    const std::string yo = std::to_string(getpid());
+    for (const auto& e : fs::directory_iterator("/proc", ec)) {
+        const std::string pid = e.path().filename().string();
+        if (pid == yo || pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        std::error_code ec2;
+        if (fs::read_symlink(e.path() / "exe", ec2) == propio && !ec2) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> FuenteSistema::Titulo() {
+    return app::Title();
+}
+std::optional<std::string> FuenteSistema::Carpeta() {
+    return app::Path();
+}
+std::optional<std::string> FuenteSistema::Version() {
+    return std::to_string(app::Major()) + "." + std::to_string(app::Minor()) + "." +
+           std::to_string(app::Revision());
+}
+std::optional<std::string> FuenteSistema::InstanciaPrevia() {
+    return HayOtraInstancia() ? "True" : "False";
+}
+std::optional<std::string> FuenteSistema::NombreEXE() {
+    return app::EXEName();
+}
+
+std::optional<std::string> FuenteSistema::ModificacionEXE() {
+    const auto st = EstadoEXE();
+    if (!st) {
+        return std::nullopt;
+    }
+    return infosistema::FechaGeneral(st->st_mtim.tv_sec);
+}
+
+std::optional<std::uint64_t> FuenteSistema::TamanoEXE() {
+    const auto st = EstadoEXE();
+    if (!st) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(st->st_size);
+}
+
+std::optional<std::string> FuenteSistema::DirectorioActual() {
+    std::error_code ec;
+    auto actual = fs::current_path(ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return actual.string();
+}
+
+std::optional<infosistema::DatosImpresora> FuenteSistema::Impresora() {
+    auto* escritorio = infosistema::EscritorioActual();
+    return escritorio ? escritorio->Impresora() : std::nullopt;
+}
+
+void FuenteSistema::Ocupado(bool si) {
+    if (auto* escritorio = infosistema::EscritorioActual()) {
+        escritorio->Ocupado(si);
+    }
+}
+
+std::string FuenteSistema::Fecha() {
+    return infosistema::FechaCorta();
+}
+std::string FuenteSistema::NombreOrdenador() {
+    return infosistema::NombreOrdenador();
+}
+std::string FuenteSistema::VersionWindows() {
+    return infosistema::VersionWindows();
+}
+std::string FuenteSistema::DirectorioWindows() {
+    return infosistema::DirectorioWindows();
+}
+std::string FuenteSistema::DirectorioSystem() {
+    return infosistema::DirectorioSystem();
+}
+std::string FuenteSistema::DirectorioProgramFiles() {
+    return infosistema::DirectorioProgramFiles();
+}
+std::string FuenteSistema::DirectorioCommonFiles() {
+    return infosistema::DirectorioCommonFiles();
+}
+std::string FuenteSistema::VersionMDAC() {
+    return infosistema::VersionMDAC();
+}
+std::string FuenteSistema::VersionADO() {
+    return infosistema::VersionADO();
+}
+std::string FuenteSistema::VersionJet() {
+    return infosistema::VersionJet();
+}
+std::string FuenteSistema::NombreLenguaje() {
+    return infosistema::NombreLenguaje();
+}
+std::string FuenteSistema::NombrePais() {
+    return infosistema::NombrePais();
+}
+std::string FuenteSistema::SeparadorFecha() {
+    return infosistema::SeparadorFecha();
+}
+std::string FuenteSistema::SeparadorTiempo() {
+    return infosistema::SeparadorTiempo();
+}
+std::string FuenteSistema::FormatoFechaLarga() {
+    return infosistema::FormatoFechaLarga();
+}
+std::string FuenteSistema::FormatoFechaCorta() {
+    return infosistema::FormatoFechaCorta();
+}
+std::string FuenteSistema::FormatoTiempo() {
+    return infosistema::FormatoTiempo();
+}
+std::string FuenteSistema::SeparadorDecimal() {
+    return infosistema::SeparadorDecimal();
+}
+std::string FuenteSistema::SeparadorMiles() {
+    return infosistema::SeparadorMiles();
+}
+std::string FuenteSistema::HayMidEast() {
+    return infosistema::HayMidEast();
+}
+std::string FuenteSistema::HayDBCS() {
+    return infosistema::HayDBCS();
+}
+std::array<std::string, 4> FuenteSistema::InfoMemoria() {
+    return infosistema::InfoMemoria();
+}
+std::string FuenteSistema::TipoProcesador() {
+    return infosistema::TipoProcesador();
+}
+std::string FuenteSistema::NumeroCPUs() {
+    return infosistema::NumeroCPUs();
+}
+void FuenteSistema::InfoDrives(std::string& informe) {
+    infosistema::InfoDrives(informe);
+}
+std::string FuenteSistema::NumeroColores() {
+    return infosistema::NumeroColores();
+}
+std::string FuenteSistema::ResolucionPantalla() {
+    return infosistema::ResolucionPantalla();
+}
+std::string FuenteSistema::NumeroMonitores() {
+    return infosistema::NumeroMonitores();
+}
+std::string FuenteSistema::HayRaton() {
+    return infosistema::HayRaton();
+}
+std::string FuenteSistema::BotonesRaton() {
+    return infosistema::BotonesRaton();
+}
+std::string FuenteSistema::HayRueda() {
+    return infosistema::HayRueda();
+}

@@ -1,0 +1,101 @@
+#include "ClsErrores/Sondas.h"
+#include "ClsErrores/SondasLinux.h"
+#include "ClsErrores/TextosSistema.h"
+
+#include <climits>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace infosistema {
+
+namespace {
+
+std::string SiExiste(const char* carpeta) {
+    return Sonda([&] {
+        std::error_code ec;
+        return std::filesystem::is_directory(carpeta, ec) ? std::string(carpeta) : std::string();
+    });
+}
+
+// The user part of the address space: 47 bits on the 64-bit machines Linux runs on, 3 GiB on
+// 32-bit ones; a limit set on the process narrows it.
+std::uint64_t EspacioDirecciones() {
+    std::uint64_t total = sizeof(void*) == 8 ? (std::uint64_t{1} << 47) : (std::uint64_t{3} << 30);
+    rlimit limite{};
+    if (getrlimit(RLIMIT_AS, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY &&
+        limite.rlim_cur < total) {
+        total = limite.rlim_cur;
+    }
+    return total;
+}
+
+} // namespace
+
+std::string NombreOrdenador() {
+    return Sonda([] {
+        char nombre[HOST_NAME_MAX + 1] = {};
+        if (gethostname(nombre, sizeof nombre - 1) != 0) {
+            return std::string();
+        }
+        return std::string(nombre);
+    });
+}
+
+std::string VersionWindows() {
+    return {};
+}
+
+std::string DirectorioWindows() {
+    return {};
+}
+std::string DirectorioSystem() {
+    return SiExiste("/usr/lib");
+}
+std::string DirectorioProgramFiles() {
+    return SiExiste("/opt");
+}
+std::string DirectorioCommonFiles() {
+    return SiExiste("/usr/share");
+}
+
+std::string NumeroCPUs() {
+    return Sonda([] {
+        const long n = sysconf(_SC_NPROCESSORS_ONLN);
+        return n > 0 ? std::to_string(n) : std::string();
+    });
+}
+
+std::string TipoProcesador() {
+    return Sonda([] {
+        const auto texto = LeeFichero("/proc/cpuinfo");
+        const auto cpu = texto ? LeeCpuinfo(*texto) : std::nullopt;
+        return cpu ? TextoProcesador(cpu->tipo, cpu->nivel, cpu->revision) : std::string();
+    });
+}
+
+std::array<std::string, 4> InfoMemoria() {
+    try {
+        const auto meminfo = LeeFichero("/proc/meminfo");
+        const auto estado = LeeFichero("/proc/self/status");
+        if (!meminfo || !estado) {
+            return {};
+        }
+        const auto total = ValorKB(*meminfo, "MemTotal");
+        auto libre = ValorKB(*meminfo, "MemAvailable");
+        if (!libre) {
+            libre = ValorKB(*meminfo, "MemFree"); // kernels before 3.14
+        }
+        const auto usada = ValorKB(*estado, "VmSize");
+        if (!total || !libre || !usada) {
+            return {};
+        }
+        const std::uint64_t espacio = EspacioDirecciones();
+        return TextosMemoria(*total, *libre, espacio, espacio > *usada ? espacio - *usada : 0,
+                             SeparadorMiles());
+    } catch (...) {
+        return {};
+    }
+}
+
+} // namespace infosistema

@@ -1,0 +1,3 @@
+# The in-memory code module: the engine's line walk, loading and saving.
+add_executable(bench_files ${CMAKE_CURRENT_LIST_DIR}/files_module.cpp)
+target_link_libraries(bench_files PRIVATE lintrap_files benchmark::benchmark_main)

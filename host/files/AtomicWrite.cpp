@@ -1,0 +1,182 @@
+#include "host/files/AtomicWrite.h"
+
+#include "host/files/ProjectFileIo.h"
+
+#include <atomic>
+#include <cerrno>
+#include <exception>
+#include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+DiskWriter diskWriter;
+FileWriter* current = &diskWriter;
+
+std::filesystem::path TemporaryName(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    auto name = target.filename().string() + ".lintrap-" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter++) + ".tmp";
+    return target.parent_path() / name;
+}
+
+// Waits for every temporary to reach the disk. Several waits at once let the file system commit
+// them together instead of one journal commit per file, which is most of a large save's time.
+void FlushAll(FileWriter& writer, const std::vector<std::filesystem::path>& temporaries,
+              const std::vector<PendingFile>& files) {
+    std::atomic<std::size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    auto work = [&] {
+        for (std::size_t i = next++; i < files.size(); i = next++) {
+            try {
+                writer.Flush(temporaries[i], files[i].target);
+            } catch (...) {
+                std::lock_guard lock(failureLock);
+                if (!failure) {
+                    failure = std::current_exception();
+                }
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (std::size_t t = 1; t < std::min<std::size_t>(files.size(), 8); ++t) {
+        threads.emplace_back(work);
+    }
+    work();
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+} // namespace
+
+std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& target,
+                                                 std::string_view bytes) {
+    struct stat original {};
+    bool exists = ::stat(target.c_str(), &original) == 0;
+
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int tries = 0; fd < 0 && tries < 100; ++tries) {
+        temporary = TemporaryName(target);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        throw SystemError(errno, target, "escribir");
+    }
+
+    int err = 0;
+    std::size_t done = 0;
+    while (err == 0 && done < bytes.size()) {
+        ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno != EINTR) {
+            err = errno;
+        } else if (put == 0) {
+            err = EIO;
+        } else if (put > 0) {
+            done += std::size_t(put);
+        }
+    }
+    if (err == 0 && exists) {
+        // Run as root, the replacement would otherwise belong to root; for anyone else the
+        // call fails on another's file, and the file then becomes theirs as any editor's would.
+        if (::fchown(fd, original.st_uid, original.st_gid) != 0) {
+        }
+        if (::fchmod(fd, original.st_mode & 07777) != 0) {
+            err = errno;
+        }
+    }
+    if (err == 0) {
+        // Start writing to disk now; Flush waits for it once every file is written.
+        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
+    if (::close(fd) != 0 && err == 0) {
+        err = errno;
+    }
+    if (err != 0) {
+        ::unlink(temporary.c_str());
+        throw SystemError(err, target, "escribir");
+    }
+    return temporary;
+}
+
+void DiskWriter::Commit(const std::filesystem::path& temporary,
+                        const std::filesystem::path& target) {
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temporary.c_str());
+        throw SystemError(err, target, "escribir");
+    }
+}
+
+void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem::path& target) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int err = fd < 0 ? errno : 0;
+    if (fd >= 0 && ::fsync(fd) != 0) {
+        err = errno;
+    }
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (err != 0) {
+        throw SystemError(err, target, "escribir");
+    }
+}
+
+void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
+    ::unlink(temporary.c_str());
+}
+
+FileWriter& Writer() {
+    return *current;
+}
+
+WriterOverride::WriterOverride(FileWriter& writer) : previous_(current) {
+    current = &writer;
+}
+
+WriterOverride::~WriterOverride() {
+    current = previous_;
+}
+
+void WriteAll(const std::vector<PendingFile>& files) {
+    FileWriter& writer = Writer();
+    std::vector<std::filesystem::path> temporaries;
+    temporaries.reserve(files.size());
+    std::size_t committed = 0;
+    try {
+        for (const auto& file : files) {
+            temporaries.push_back(writer.WriteTemporary(file.target, file.bytes));
+        }
+        FlushAll(writer, temporaries, files);
+        std::set<std::filesystem::path> folders;
+        for (; committed < files.size(); ++committed) {
+            writer.Commit(temporaries[committed], files[committed].target);
+            folders.insert(files[committed].target.parent_path());
+        }
+        // The renames themselves must survive a crash too.
+        for (const auto& folder : folders) {
+            writer.Flush(folder, folder);
+        }
+    } catch (...) {
+        for (std::size_t i = committed; i < temporaries.size(); ++i) {
+            writer.Discard(temporaries[i]);
+        }
+        throw;
+    }
+}
+
+} // namespace files

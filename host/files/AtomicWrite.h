@@ -1,0 +1,68 @@
+#pragma once
+// Every file the model writes goes through here: a temporary file beside the target, flushed to
+// disk, then renamed over it, so a failure never leaves a half-written file. The writer is a seam:
+// tests put their own in place to make a write fail.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Writes `bytes` into a new temporary file in the target's folder, with the target's
+    // permissions when it exists. Returns the temporary's path. Throws ErrorVB naming the
+    // target; nothing is left behind on failure.
+    virtual std::filesystem::path WriteTemporary(const std::filesystem::path& target,
+                                                 std::string_view bytes) = 0;
+    // Waits until a written file (or a folder, after renames in it) is on the disk itself.
+    // Throws ErrorVB naming `target`. Called from several threads at once.
+    virtual void Flush(const std::filesystem::path& path, const std::filesystem::path& target) = 0;
+    // Puts the temporary file in place of the target.
+    virtual void Commit(const std::filesystem::path& temporary,
+                        const std::filesystem::path& target) = 0;
+    // Removes a temporary file that will not be committed.
+    virtual void Discard(const std::filesystem::path& temporary) noexcept = 0;
+};
+
+// The writer over the real file system.
+class DiskWriter : public FileWriter {
+public:
+    std::filesystem::path WriteTemporary(const std::filesystem::path& target,
+                                         std::string_view bytes) override;
+    void Flush(const std::filesystem::path& path, const std::filesystem::path& target) override;
+    void Commit(const std::filesystem::path& temporary,
+                const std::filesystem::path& target) override;
+    void Discard(const std::filesystem::path& temporary) noexcept override;
+};
+
+// The writer in use.
+FileWriter& Writer();
+
+// Puts another writer in use for as long as it lives (tests).
+class WriterOverride {
+public:
+    explicit WriterOverride(FileWriter& writer);
+    ~WriterOverride();
+    WriterOverride(const WriterOverride&) = delete;
+    WriterOverride& operator=(const WriterOverride&) = delete;
+
+private:
+    FileWriter* previous_;
+};
+
+struct PendingFile {
+    std::filesystem::path target;
+    std::string bytes;
+};
+
+// Writes every file or none: all temporaries first, flushed to disk, then the renames. When a
+// temporary cannot be written, the ones already written are removed and no target has changed.
+// Flushing after all writes lets the disk take them in one go rather than one file at a time.
+void WriteAll(const std::vector<PendingFile>& files);
+
+} // namespace files

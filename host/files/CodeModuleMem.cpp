@@ -1,0 +1,294 @@
+#include "host/files/CodeModuleMem.h"
+
+#include "ClsErrores/CodePage.h"
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/ModuleSyntax.h"
+
+namespace files {
+
+using namespace syntax;
+
+namespace {
+
+// Text from a caller split into lines at every CR LF or lone LF.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> out;
+    size_t from = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            size_t end = (i > from && text[i - 1] == '\r') ? i - 1 : i;
+            out.push_back(text.substr(from, end - from));
+            from = i + 1;
+        }
+    }
+    out.push_back(text.substr(from)); // after a final break: one more, empty, line
+    return out;
+}
+
+} // namespace
+
+CodeModuleMem::CodeModuleMem(const std::string& name, int codepage, std::string eol)
+    : name_(name), codepage_(codepage), eol_(std::move(eol)), eolCode_(eol_ == "\n" ? 1 : 2),
+      index_(lines_, codepage), members_(lines_, index_, codepage) {}
+
+void CodeModuleMem::Loaded() {
+    index_.Rebuild();
+    members_.Invalidate();
+}
+
+void CodeModuleMem::OutOfRange(const char* op, long line) const {
+    throw ErrorVB(vberr::SubscriptOutOfRange, op,
+                  std::string(op) + ": la línea " + std::to_string(line) + " no existe en " +
+                      name_ + ", que tiene " + std::to_string(CountOfLines()) + " líneas");
+}
+
+std::string CodeModuleMem::Lines(long start, long count) const {
+    if (count < 0) {
+        throw ErrorVB(vberr::InvalidProcedureCall, "Lines",
+                      "Lines: el número de líneas no puede ser negativo (" + std::to_string(count) +
+                          ")");
+    }
+    if (start < 1 || start + count - 1 > CountOfLines() ||
+        (count == 0 && start > CountOfLines() + 1)) {
+        OutOfRange("Lines", start < 1 || start > CountOfLines() ? start : start + count - 1);
+    }
+    if (count == 1) {
+        return lines_.At(static_cast<size_t>(start - 1)).text;
+    }
+    std::string out;
+    for (long i = start; i < start + count; ++i) {
+        if (i > start) {
+            out += "\r\n";
+        }
+        out += lines_.At(static_cast<size_t>(i - 1)).text;
+    }
+    return out;
+}
+
+std::vector<Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) const {
+    std::vector<Line> out;
+    for (std::string_view piece : SplitLines(text)) {
+        Line l;
+        l.text = std::string(piece);
+        l.eol = eolCode_;
+        l.tag = TagOf(l.text, above);
+        above = l.tag;
+        out.push_back(std::move(l));
+    }
+    return out;
+}
+
+bool CodeModuleMem::StatementStartMaybe(long line) const {
+    while (line > 1 && (lines_.At(static_cast<size_t>(line - 1)).tag & kContinued)) {
+        --line;
+    }
+    return line >= 1 && (lines_.At(static_cast<size_t>(line - 1)).tag & kMaybe);
+}
+
+// Re-tags from `from` down while the flags keep changing (a continuation added or removed
+// above changes the lines below). True when any flag changed.
+bool CodeModuleMem::Retag(long from) {
+    bool changed = false;
+    for (long i = from; i <= CountOfLines(); ++i) {
+        unsigned char above = i > 1 ? lines_.At(static_cast<size_t>(i - 2)).tag : 0;
+        Line& l = lines_.At(static_cast<size_t>(i - 1));
+        unsigned char t = TagOf(l.text, above);
+        if (t == l.tag) {
+            break;
+        }
+        l.tag = t;
+        changed = true;
+    }
+    return changed;
+}
+
+void CodeModuleMem::AfterEdit(long at, long delta, bool structural) {
+    modified_ = true;
+    if (structural) {
+        // a header or an end line came or went: scan again (the per-line flags are cached,
+        // so this reads one byte per line and classifies only the candidate lines)
+        index_.Rebuild();
+        members_.Invalidate();
+        Reattach();
+    } else if (delta != 0) {
+        index_.Shift(at, delta);
+    } else {
+        index_.Touched(at);
+    }
+}
+
+void CodeModuleMem::InsertLines(long line, const std::string& text) {
+    if (line < 1 || line > CountOfLines() + 1) {
+        OutOfRange("InsertLines", line);
+    }
+    bool inDeclarations = line <= index_.DeclarationLines() + 1;
+    unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
+    std::vector<Line> added = MakeLines(text, above);
+    long count = static_cast<long>(added.size());
+    bool structural = (added.front().tag & kContinued) && StatementStartMaybe(line - 1);
+    for (const Line& l : added) {
+        structural = structural || (l.tag & kMaybe);
+    }
+    lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
+    structural = Retag(line + count) || structural;
+    AfterEdit(line, count, structural);
+    if (inDeclarations) {
+        members_.Invalidate();
+    }
+}
+
+void CodeModuleMem::DeleteLines(long start, long count) {
+    if (count < 0) {
+        throw ErrorVB(vberr::InvalidProcedureCall, "DeleteLines",
+                      "DeleteLines: el número de líneas no puede ser negativo (" +
+                          std::to_string(count) + ")");
+    }
+    if (count == 0) {
+        return;
+    }
+    if (start < 1 || start + count - 1 > CountOfLines()) {
+        OutOfRange("DeleteLines", start < 1 || start > CountOfLines() ? start : start + count - 1);
+    }
+    bool inDeclarations = start <= index_.DeclarationLines() + 1;
+    bool structural = (lines_.At(static_cast<size_t>(start - 1)).tag & kContinued) &&
+                      StatementStartMaybe(start - 1);
+    for (long i = start; i < start + count && !structural; ++i) {
+        structural = lines_.At(static_cast<size_t>(i - 1)).tag & kMaybe;
+    }
+    for (Line& gone : lines_.Erase(static_cast<size_t>(start - 1), static_cast<size_t>(count))) {
+        if (gone.hidden) {
+            orphans_.push_back(std::move(*gone.hidden));
+        }
+    }
+    structural = Retag(start) || structural;
+    AfterEdit(start + count, -count, structural);
+    if (inDeclarations) {
+        members_.Invalidate();
+    }
+}
+
+void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
+    if (line < 1 || line > CountOfLines()) {
+        OutOfRange("ReplaceLine", line);
+    }
+    if (text.find('\n') != std::string::npos) {
+        // A break inside the text would become a line the index never saw: make it real
+        // lines. The hidden attribute lines go after the last of them.
+        std::unique_ptr<std::string> hidden =
+            std::move(lines_.At(static_cast<size_t>(line - 1)).hidden);
+        DeleteLines(line, 1);
+        long before = CountOfLines();
+        InsertLines(line, text);
+        long last = line + (CountOfLines() - before) - 1;
+        if (hidden) {
+            lines_.At(static_cast<size_t>(last - 1)).hidden = std::move(hidden);
+        }
+        return;
+    }
+    bool inDeclarations = line <= index_.DeclarationLines() + 1;
+    Line& l = lines_.At(static_cast<size_t>(line - 1));
+    unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
+    unsigned char tag = TagOf(text, above);
+    bool structural =
+        ((l.tag | tag) & kMaybe) || ((tag & kContinued) && StatementStartMaybe(line - 1));
+    l.text = text;
+    l.tag = tag;
+    structural = Retag(line + 1) || structural;
+    AfterEdit(line, 0, structural);
+    if (inDeclarations) {
+        members_.Invalidate();
+    }
+}
+
+void CodeModuleMem::AddFromString(const std::string& text) {
+    InsertLines(CountOfDeclarationLines() + 1, text);
+}
+
+size_t CodeModuleMem::Proc(const std::string& name, vbide::ProcKind kind, const char* op) const {
+    size_t k = index_.Find(codepage::Minusculas(name, codepage_), kind);
+    if (k == ProcIndex::npos) {
+        static const char* const kinds[] = {"", " (Property Let)", " (Property Set)",
+                                            " (Property Get)"};
+        int i = static_cast<int>(kind);
+        throw ErrorVB(vberr::ProcedureNotFound, op,
+                      std::string(op) + ": el módulo " + name_ + " no tiene el procedimiento " +
+                          name + (i >= 0 && i <= 3 ? kinds[i] : ""));
+    }
+    return k;
+}
+
+long CodeModuleMem::ProcStartLine(const std::string& name, vbide::ProcKind kind) const {
+    return index_.Start(Proc(name, kind, "ProcStartLine"));
+}
+
+long CodeModuleMem::ProcCountLines(const std::string& name, vbide::ProcKind kind) const {
+    size_t k = Proc(name, kind, "ProcCountLines");
+    return index_.LastOwned(k) - index_.Start(k) + 1;
+}
+
+long CodeModuleMem::ProcBodyLine(const std::string& name, vbide::ProcKind kind) const {
+    return index_.Body(Proc(name, kind, "ProcBodyLine"));
+}
+
+std::string CodeModuleMem::ProcOfLine(long line, vbide::ProcKind* kind) const {
+    if (line < 1 || line > CountOfLines()) {
+        OutOfRange("ProcOfLine", line);
+    }
+    size_t k = index_.Owner(line);
+    if (kind) {
+        *kind = k == ProcIndex::npos ? vbide::ProcKind::Proc : index_.Entry(k).kind;
+    }
+    return k == ProcIndex::npos ? std::string() : index_.Entry(k).name;
+}
+
+void CodeModuleMem::Reattach() {
+    for (size_t o = 0; o < orphans_.size();) {
+        // "Attribute Item.VB_UserMemId = 0": the name runs to the dot
+        std::string_view raw = orphans_[o];
+        std::string_view rest = raw;
+        NextWord(rest);
+        std::string_view name = rest.substr(0, rest.find('.'));
+        size_t k = index_.FindAnyKind(codepage::Minusculas(name, codepage_));
+        if (k == ProcIndex::npos) {
+            ++o;
+            continue;
+        }
+        long last = index_.Body(k);
+        while (last < CountOfLines() &&
+               (lines_.At(static_cast<size_t>(last - 1)).tag & kContinues) &&
+               (lines_.At(static_cast<size_t>(last)).tag & kContinued)) {
+            ++last;
+        }
+        Line& target = lines_.At(static_cast<size_t>(last - 1));
+        if (!target.hidden) {
+            target.hidden = std::make_unique<std::string>();
+        }
+        target.hidden->append(orphans_[o]);
+        orphans_.erase(orphans_.begin() + static_cast<long>(o));
+    }
+}
+
+void CodeModuleMem::AppendTo(std::string& out) const {
+    size_t n = lines_.Size();
+    for (size_t i = 0; i < n; ++i) {
+        const Line& l = lines_.At(i);
+        out += l.text;
+        unsigned char eol = l.eol;
+        if (eol == 0 && (i + 1 < n || l.hidden)) {
+            eol = eolCode_; // no longer the file's last line
+        }
+        if (eol == 2) {
+            out += "\r\n";
+        } else if (eol == 1) {
+            out += '\n';
+        }
+        if (l.hidden) {
+            out += *l.hidden;
+            if (i + 1 < n && !l.hidden->empty() && l.hidden->back() != '\n') {
+                out += eol_;
+            }
+        }
+    }
+}
+
+} // namespace files

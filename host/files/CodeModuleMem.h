@@ -1,0 +1,82 @@
+#pragma once
+// The code module of a module file held in memory: the lines the environment shows, the
+// procedure index and the members, kept in step with every edit.
+
+#include "host/files/LinesBuffer.h"
+#include "host/files/MembersList.h"
+#include "host/files/ProcIndex.h"
+#include "host/vbide/CodeModule.h"
+
+#include <string>
+#include <vector>
+
+namespace files {
+
+// There is no window here: showing the code pane does nothing.
+class CodePaneMem : public vbide::CodePane {
+public:
+    void Show() override {}
+};
+
+class CodeModuleMem : public vbide::CodeModule {
+public:
+    // `name` is the module file's name, read on every call (it may be renamed). `eol` is the
+    // line end of lines added by edits (the file's own).
+    CodeModuleMem(const std::string& name, int codepage, std::string eol);
+
+    // Loading: the file's lines are appended to Buffer(), each with its tag computed from the
+    // one above; Loaded() builds the index once.
+    LinesBuffer& Buffer() { return lines_; }
+    void Loaded();
+
+    bool Modified() const { return modified_; }
+    void MarkSaved() { modified_ = false; }
+    // The code lines as they go into the file, hidden attribute lines in place.
+    void AppendTo(std::string& out) const;
+
+    std::string Name() const override { return name_; }
+    std::string Lines(long start, long count) const override;
+    long CountOfLines() const override { return static_cast<long>(lines_.Size()); }
+    long CountOfDeclarationLines() const override { return index_.DeclarationLines(); }
+    void InsertLines(long line, const std::string& text) override;
+    void DeleteLines(long start, long count = 1) override;
+    void ReplaceLine(long line, const std::string& text) override;
+    void AddFromString(const std::string& text) override;
+    long ProcStartLine(const std::string& name, vbide::ProcKind kind) const override;
+    long ProcCountLines(const std::string& name, vbide::ProcKind kind) const override;
+    long ProcBodyLine(const std::string& name, vbide::ProcKind kind) const override;
+    std::string ProcOfLine(long line, vbide::ProcKind* kind = nullptr) const override;
+    // Columns are 1-based; a match lies within one line. `endCol` is the column just past the
+    // searched range, and on success `endCol` receives the column just past the match (the
+    // values select the match as a code pane's selection does). patternSearch takes the
+    // wildcards of VB's Like: * any run, ? one character, # one digit, [abc] [a-z] [!abc] one
+    // character of (or not of) a list; the longest match at the leftmost place is reported.
+    bool Find(const std::string& target, long& startLine, long& startCol, long& endLine,
+              long& endCol, bool wholeWord = false, bool matchCase = false,
+              bool patternSearch = false) override;
+    vbide::Members& Members() override { return members_; }
+    vbide::CodePane& CodePane() override { return pane_; }
+
+private:
+    size_t Proc(const std::string& name, vbide::ProcKind kind, const char* op) const;
+    [[noreturn]] void OutOfRange(const char* op, long line) const;
+    std::vector<Line> MakeLines(const std::string& text, unsigned char above) const;
+    bool StatementStartMaybe(long line) const;
+    bool Retag(long from);
+    void AfterEdit(long at, long delta, bool structural);
+    void Reattach();
+
+    const std::string& name_;
+    int codepage_;
+    std::string eol_;
+    unsigned char eolCode_;
+    LinesBuffer lines_;
+    ProcIndex index_;
+    MembersList members_;
+    CodePaneMem pane_;
+    // Attribute lines whose line was deleted, waiting for their procedure's header again.
+    std::vector<std::string> orphans_;
+    bool modified_ = false;
+};
+
+} // namespace files

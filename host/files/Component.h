@@ -1,0 +1,77 @@
+#pragma once
+// One component of a project: a module file with code, or a file without code (resource file,
+// related document) whose bytes are only carried along.
+
+#include "host/files/ModuleFile.h"
+#include "host/files/ProjectFileIo.h"
+#include "host/vbide/Project.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace files {
+
+// The binary file beside a form or designer (.frx for .frm, ...), which holds its pictures and
+// lists; it travels with the component when the project is saved elsewhere.
+struct Companion {
+    std::filesystem::path file;
+    std::string bytes;
+    std::optional<FileStamp> stamp; // nothing while it is not yet in its place
+};
+
+class Component : public vbide::VBComponent {
+public:
+    // A component with code, read from `file`.
+    Component(std::unique_ptr<ModuleFile> module, std::filesystem::path file, FileStamp stamp);
+    // A component without code. Its name is its file's name ("Demo.res").
+    Component(vbide::ComponentType type, std::filesystem::path file, std::string bytes,
+              FileStamp stamp);
+
+    std::string Name() const override;
+    vbide::ComponentType Type() const override { return type_; }
+    vbide::CodeModule& CodeModule() override;
+    vbide::Designer* Designer() override { return module_ ? module_->Designer() : nullptr; }
+
+    bool HasCode() const { return module_ != nullptr; }
+    ModuleFile* Module() { return module_.get(); }
+    // The component's bytes as they would be written now.
+    std::string Bytes() const { return module_ ? module_->Serialize() : bytes_; }
+
+    // Where the component lives, and what its file looked like when read or last written
+    // (nothing for an imported component not yet saved into the project's folder).
+    const std::filesystem::path& File() const { return file_; }
+    const std::optional<FileStamp>& Stamp() const { return stamp_; }
+    std::optional<Companion>& CompanionFile() { return companion_; }
+
+    // The line of the project file that lists the component.
+    std::size_t ProjectLine() const { return line_; }
+    void SetProjectLine(std::size_t line) { line_ = line; }
+
+    // An imported component: it must be written into the project's folder at the next save.
+    void SetImported(std::filesystem::path target) {
+        file_ = std::move(target);
+        stamp_.reset();
+        imported_ = true;
+    }
+    // True when the next Save must write the component.
+    bool NeedsWrite() const { return imported_ || (module_ && module_->Modified()); }
+    // After a save wrote (or did not need to write) the component at `file`.
+    void Saved(std::filesystem::path file, FileStamp stamp);
+
+private:
+    std::unique_ptr<ModuleFile> module_;
+    vbide::ComponentType type_;
+    std::filesystem::path file_;
+    std::string bytes_;
+    std::optional<FileStamp> stamp_;
+    std::optional<Companion> companion_;
+    std::size_t line_ = 0;
+    bool imported_ = false;
+};
+
+// The companion file's extension for a component file's extension, empty when none.
+std::string CompanionExtension(const std::filesystem::path& file);
+
+} // namespace files

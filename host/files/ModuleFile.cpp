@@ -1,0 +1,275 @@
+#include "host/files/ModuleFile.h"
+
+#include "host/files/CodeModuleMem.h"
+#include "host/files/DesignerTree.h"
+#include "host/files/ModuleError.h"
+#include "host/files/ModuleSyntax.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace files {
+
+using namespace syntax;
+using vbide::ComponentType;
+
+namespace {
+
+struct RawLine {
+    size_t begin;
+    size_t len;        // without the line end
+    unsigned char eol; // 0 none, 1 LF, 2 CR LF
+    size_t Next() const { return begin + len + eol; }
+};
+
+std::vector<RawLine> SplitRaw(const std::string& bytes, size_t from) {
+    std::vector<RawLine> out;
+    out.reserve(bytes.size() / 32 + 1);
+    size_t begin = from;
+    const char* data = bytes.data();
+    while (begin < bytes.size()) {
+        const void* nl = std::memchr(data + begin, '\n', bytes.size() - begin);
+        if (!nl) {
+            out.push_back({begin, bytes.size() - begin, 0});
+            break;
+        }
+        size_t at = static_cast<size_t>(static_cast<const char*>(nl) - data);
+        bool crlf = at > begin && data[at - 1] == '\r';
+        out.push_back(
+            {begin, at - begin - (crlf ? 1 : 0), static_cast<unsigned char>(crlf ? 2 : 1)});
+        begin = at + 1;
+    }
+    return out;
+}
+
+size_t LineOfOffset(const std::string& bytes, size_t offset) {
+    return 1 + static_cast<size_t>(
+                   std::count(bytes.begin(), bytes.begin() + static_cast<long>(offset), '\n'));
+}
+
+// Refuses what is not source text: NUL bytes, or a start full of control bytes (a binary file).
+void CheckText(const std::string& bytes, const std::string& path) {
+    size_t nul = bytes.find('\0');
+    if (nul != std::string::npos) {
+        BadModule(path, LineOfOffset(bytes, nul),
+                  "contiene un byte nulo: no es un archivo de código VB6");
+    }
+    size_t sample = std::min<size_t>(bytes.size(), 65536);
+    size_t controls = 0;
+    size_t firstControl = 0;
+    for (size_t i = 0; i < sample; ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A) {
+            if (controls++ == 0) {
+                firstControl = i;
+            }
+        }
+    }
+    if (controls > 8 && controls * 100 > sample) {
+        BadModule(path, LineOfOffset(bytes, firstControl),
+                  "contiene caracteres de control: no es un archivo de código VB6");
+    }
+}
+
+std::string Extension(const std::string& path) {
+    size_t slash = path.find_last_of("/\\");
+    size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return "";
+    }
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return ext;
+}
+
+std::string Stem(const std::string& path) {
+    size_t slash = path.find_last_of("/\\");
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    size_t dot = base.rfind('.');
+    return dot == std::string::npos ? base : base.substr(0, dot);
+}
+
+bool StartsWithWord(std::string_view t, std::string_view w) {
+    return t.size() >= w.size() && SameWord(t.substr(0, w.size()), w) &&
+           (t.size() == w.size() || IsBlank(t[w.size()]) || t[w.size()] == '=');
+}
+
+// "Attribute Item.VB_UserMemId = 0" or "Attribute VB_Name = ...": hidden from the code.
+bool IsAttributeLine(std::string_view t) {
+    if (!StartsWithWord(t, "Attribute")) {
+        return false;
+    }
+    std::string_view rest = t.substr(9);
+    std::string_view w = NextWord(rest);
+    return w.find(".VB_") != std::string_view::npos || w.rfind("VB_", 0) == 0;
+}
+
+class ModuleFileMem : public ModuleFile {
+public:
+    ModuleFileMem(std::string name, ComponentType type, std::string eol, int codepage)
+        : name_(std::move(name)), type_(type), code_(name_, codepage, std::move(eol)) {}
+
+    std::string Serialize() const override {
+        std::string out;
+        out.reserve(header_.size() + code_.CountOfLines() * 40);
+        out += header_;
+        code_.AppendTo(out);
+        return out;
+    }
+    std::string Name() const override { return name_; }
+    ComponentType Type() const override { return type_; }
+    bool Modified() const override { return code_.Modified(); }
+    void MarkSaved() override { code_.MarkSaved(); }
+    vbide::CodeModule& Code() override { return code_; }
+    vbide::Designer* Designer() override { return designer_.get(); }
+
+    std::string name_;
+    ComponentType type_;
+    std::string header_;
+    std::unique_ptr<DesignerTree> designer_;
+    CodeModuleMem code_;
+};
+
+bool HasDesigner(const std::string& ext) {
+    return ext == "frm" || ext == "ctl" || ext == "pag" || ext == "dob" || ext == "dsr";
+}
+
+ComponentType TypeOf(const std::string& ext, const std::string& path) {
+    if (ext == "bas") {
+        return ComponentType::StdModule;
+    }
+    if (ext == "cls") {
+        return ComponentType::ClassModule;
+    }
+    if (ext == "frm") {
+        return ComponentType::VBForm;
+    }
+    if (ext == "ctl") {
+        return ComponentType::UserControl;
+    }
+    if (ext == "pag") {
+        return ComponentType::PropPage;
+    }
+    if (ext == "dob") {
+        return ComponentType::DocObject;
+    }
+    if (ext == "dsr") {
+        return ComponentType::ActiveXDesigner;
+    }
+    BadModule(path, 1,
+              "extensión desconocida \"." + ext +
+                  "\" (se esperaba .bas, .cls, .frm, .ctl, .pag, .dob o .dsr)");
+}
+
+} // namespace
+
+std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
+                                              int codepage) {
+    std::string ext = Extension(path);
+    ComponentType type = TypeOf(ext, path);
+    CheckText(bytes, path);
+    size_t bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    std::vector<RawLine> raw = SplitRaw(bytes, bom);
+    auto view = [&](size_t k) { return std::string_view(bytes).substr(raw[k].begin, raw[k].len); };
+
+    // The header: VERSION, Object=, BEGIN ... END, the designer tree, module attributes.
+    std::unique_ptr<DesignerTree> designer;
+    std::string name;
+    size_t n = raw.size();
+    size_t i = 0;
+    if (i < n && StartsWithWord(TrimBlanks(view(i)), "VERSION")) {
+        ++i;
+    }
+    std::vector<std::string_view> views; // filled only when a designer tree needs them
+    while (i < n) {
+        std::string_view t = TrimBlanks(view(i));
+        std::string_view rest = t;
+        std::string_view w = NextWord(rest);
+        if (t.size() > 6 && SameWord(t.substr(0, 6), "Object") &&
+            TrimBlanks(t.substr(6)).starts_with("=")) {
+            ++i;
+        } else if (SameWord(t, "BEGIN") && t == "BEGIN") {
+            size_t j = i + 1;
+            while (j < n && !SameWord(TrimBlanks(view(j)), "END")) {
+                ++j;
+            }
+            if (j == n) {
+                BadModule(path, i + 1, "el bloque BEGIN no se cierra (falta END)");
+            }
+            i = j + 1;
+        } else if (SameWord(w, "Begin") && !rest.empty()) {
+            if (designer) {
+                BadModule(path, i + 1, "el archivo tiene un segundo bloque Begin de diseñador");
+            }
+            if (views.empty()) {
+                views.reserve(n);
+                for (size_t k = 0; k < n; ++k) {
+                    views.push_back(view(k));
+                }
+            }
+            designer = std::make_unique<DesignerTree>();
+            i = designer->Parse(views, i, 1, path) + 1;
+        } else if (StartsWithWord(t, "Attribute")) {
+            std::string_view r = t.substr(9);
+            if (SameWord(NextWord(r), "VB_Name") && r.starts_with("=")) {
+                r = TrimBlanks(r.substr(1));
+                if (r.size() >= 2 && r.front() == '"' && r.back() == '"') {
+                    r = r.substr(1, r.size() - 2);
+                }
+                name = std::string(r);
+            }
+            ++i;
+        } else {
+            break;
+        }
+    }
+    if (HasDesigner(ext) && !designer) {
+        BadModule(path, std::min(i + 1, std::max<size_t>(n, 1)),
+                  bytes.size() == bom ? "el archivo está vacío: falta el bloque Begin del diseñador"
+                                      : "falta el bloque Begin del diseñador");
+    }
+    if (designer && type == ComponentType::VBForm &&
+        SameWord(designer->RootClass(), "VB.MDIForm")) {
+        type = ComponentType::VBMDIForm;
+    }
+    if (name.empty()) {
+        name = Stem(path); // a module without VB_Name: named after its file
+    }
+
+    std::string eol = "\r\n";
+    if (!raw.empty() && raw.front().eol == 1) {
+        eol = "\n";
+    }
+    auto file = std::make_unique<ModuleFileMem>(std::move(name), type, eol, codepage);
+    size_t codeBegin = i < n ? raw[i].begin : bytes.size();
+    file->header_ = bytes.substr(0, codeBegin);
+    file->designer_ = std::move(designer);
+
+    LinesBuffer& lines = file->code_.Buffer();
+    lines.Reserve(n - i);
+    unsigned char above = 0;
+    Line* last = nullptr;
+    for (; i < n; ++i) {
+        std::string_view text = view(i);
+        if (last && IsAttributeLine(text)) {
+            if (!last->hidden) {
+                last->hidden = std::make_unique<std::string>();
+            }
+            last->hidden->append(bytes, raw[i].begin, raw[i].Next() - raw[i].begin);
+            continue;
+        }
+        Line l;
+        l.text = std::string(text);
+        l.eol = raw[i].eol;
+        l.tag = TagOf(l.text, above);
+        above = l.tag;
+        lines.PushBack(std::move(l));
+        last = &lines.At(lines.Size() - 1);
+    }
+    file->code_.Loaded();
+    return file;
+}
+
+} // namespace files

@@ -1,0 +1,290 @@
+#include "host/files/Project.h"
+
+#include "host/files/ProjectPath.h"
+
+#include <system_error>
+
+namespace files {
+
+namespace {
+
+struct ComponentKind {
+    std::string_view key;
+    bool named; // "Module=Name; file" rather than "Form=file"
+};
+
+// The project-file keys that list components.
+constexpr ComponentKind kKinds[] = {
+    {"Form", false},        {"Module", true},        {"Class", true},
+    {"UserControl", false}, {"PropertyPage", false}, {"UserDocument", false},
+    {"Designer", false},    {"RelatedDoc", false},   {"ResFile32", false},
+};
+
+const ComponentKind* KindOf(std::string_view key) {
+    for (const auto& kind : kKinds) {
+        if (kind.key == key) {
+            return &kind;
+        }
+    }
+    return nullptr;
+}
+
+// The line that lists a component of this type in the project file.
+std::string LineFor(vbide::ComponentType type, const std::string& name, const std::string& file) {
+    switch (type) {
+    case vbide::ComponentType::StdModule:
+        return "Module=" + name + "; " + file;
+    case vbide::ComponentType::ClassModule:
+        return "Class=" + name + "; " + file;
+    case vbide::ComponentType::UserControl:
+        return "UserControl=" + file;
+    case vbide::ComponentType::PropPage:
+        return "PropertyPage=" + file;
+    case vbide::ComponentType::DocObject:
+        return "UserDocument=" + file;
+    case vbide::ComponentType::ActiveXDesigner:
+    case vbide::ComponentType::MSForm:
+        return "Designer=" + file;
+    default:
+        return "Form=" + file;
+    }
+}
+
+std::string Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && s.back() == ' ') {
+        s.remove_suffix(1);
+    }
+    return std::string(s);
+}
+
+// The companion binary file beside a component file, when there is one.
+std::optional<Companion> ReadCompanion(const std::filesystem::path& file, int codepage) {
+    std::string ext = CompanionExtension(file);
+    if (ext.empty()) {
+        return std::nullopt;
+    }
+    auto name = file.stem().string() + ext;
+    auto found = ResolveProjectPath(file.parent_path(), name, codepage);
+    if (!found) {
+        return std::nullopt;
+    }
+    Companion companion{*found, ReadWhole(*found), std::nullopt};
+    companion.stamp = FileStamp::Of(*found, companion.bytes);
+    return companion;
+}
+
+} // namespace
+
+long Components::Count() const {
+    return long(project_.ComponentCount());
+}
+
+vbide::VBComponent& Components::Item(long index) {
+    if (index < 1 || index > Count()) {
+        throw ErrorVB(vberr::SubscriptOutOfRange, "VBComponents",
+                      "No existe el componente número " + std::to_string(index) +
+                          " del proyecto '" + project_.Name() + "' (tiene " +
+                          std::to_string(Count()) + ")");
+    }
+    return project_.ComponentAt(std::size_t(index - 1));
+}
+
+vbide::VBComponent& Components::Item(const std::string& name) {
+    if (auto* found = project_.Find(name)) {
+        return *found;
+    }
+    throw ErrorVB(vberr::SubscriptOutOfRange, "VBComponents",
+                  "No existe el componente '" + codepage::AUtf8(name, project_.CodePage()) +
+                      "' en el proyecto '" + codepage::AUtf8(project_.Name(), project_.CodePage()) +
+                      "'");
+}
+
+vbide::VBComponent& Components::Import(const std::string& path) {
+    return project_.Import(path);
+}
+
+Project::Project(std::filesystem::path path, ProjectFile file, int codepage)
+    : path_(std::move(path)), folder_(path_.parent_path()), file_(std::move(file)),
+      codepage_(codepage), references_(codepage) {}
+
+std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int codepage) {
+    std::error_code ec;
+    auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(vbp, ec), ec);
+    if (ec) {
+        path = vbp;
+    }
+    std::string bytes = ReadWhole(path);
+    auto project =
+        std::unique_ptr<Project>(new Project(path, ProjectFile::Parse(bytes, path), codepage));
+    project->stamp_ = FileStamp::Of(path, bytes);
+    project->LoadComponents();
+    return project;
+}
+
+void Project::LoadComponents() {
+    for (std::size_t i = 0; i < file_.Count() && file_.InMainSection(i); ++i) {
+        auto key = file_.Key(i);
+        if (key.empty()) {
+            const auto& text = file_.Text(i);
+            if (Trim(text).empty()) {
+                continue;
+            }
+            // A line that is neither "Key=Value" nor blank: this is not a project file.
+            throw LineError(vberr::InvalidFileFormat, path_, long(i + 1),
+                            "no es un archivo de proyecto de Visual Basic (se esperaba "
+                            "'Clave=Valor')");
+        }
+        if (key == "Reference" || key == "Object") {
+            if (auto ref = Reference::Parse(key, file_.Value(i), folder_, codepage_)) {
+                references_.Add(std::move(*ref));
+            }
+        } else if (KindOf(key)) {
+            lastComponentLine_ = i;
+            LoadComponent(i, key, file_.Value(i));
+        } else if (key == "Type" && lastComponentLine_ == 0) {
+            lastComponentLine_ = i;
+        }
+    }
+}
+
+void Project::LoadComponent(std::size_t line, std::string_view key, std::string_view value) {
+    const ComponentKind& kind = *KindOf(key);
+    std::string written;
+    if (kind.named) {
+        auto semi = value.find(';');
+        written = Unquote(semi == std::string_view::npos ? value : value.substr(semi + 1));
+    } else {
+        written = Unquote(value);
+    }
+    long lineNo = long(line + 1);
+    auto found = ResolveProjectPath(folder_, written, codepage_);
+    if (!found) {
+        problems_.push_back(
+            LineError(vberr::FileNotFound, path_, lineNo,
+                      "no se encuentra el archivo '" + codepage::AUtf8(written, codepage_) + "'"));
+        return;
+    }
+    try {
+        std::string bytes = ReadWhole(*found);
+        FileStamp stamp = FileStamp::Of(*found, bytes);
+        std::unique_ptr<Component> component;
+        if (key == "RelatedDoc" || key == "ResFile32") {
+            auto type = key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
+                                            : vbide::ComponentType::ResFile;
+            component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
+        } else {
+            auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage_);
+            component = std::make_unique<Component>(std::move(module), *found, stamp);
+            component->CompanionFile() = ReadCompanion(*found, codepage_);
+        }
+        if (Find(component->Name())) {
+            problems_.push_back(LineError(NameConflict, path_, lineNo,
+                                          "ya hay un componente llamado '" +
+                                              codepage::AUtf8(component->Name(), codepage_) +
+                                              "'; se omite este"));
+            return;
+        }
+        component->SetProjectLine(line);
+        items_.push_back(std::move(component));
+    } catch (const ErrorVB& error) {
+        // The module's own error already names its file and line.
+        problems_.push_back(error);
+    }
+}
+
+std::string Project::Name() const {
+    std::string name = file_.Find("Name");
+    return name.empty() ? path_.stem().string() : name;
+}
+
+std::string Project::Version() const {
+    auto part = [&](std::string_view key) {
+        std::string v = file_.Find(key);
+        return v.empty() ? std::string("0") : v;
+    };
+    return part("MajorVer") + "." + part("MinorVer") + "." + part("RevisionVer");
+}
+
+bool Project::Modified() const {
+    if (file_.Changed()) {
+        return true;
+    }
+    for (const auto& c : items_) {
+        if (c->NeedsWrite()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Component* Project::Find(std::string_view name) {
+    for (auto& c : items_) {
+        if (codepage::IgualesSinCaso(c->Name(), name, codepage_)) {
+            return c.get();
+        }
+    }
+    return nullptr;
+}
+
+Component& Project::Import(const std::filesystem::path& path) {
+    std::error_code ec;
+    auto source = std::filesystem::weakly_canonical(std::filesystem::absolute(path, ec), ec);
+    if (ec) {
+        source = path;
+    }
+    std::string bytes = ReadWhole(source);
+    FileStamp stamp = FileStamp::Of(source, bytes);
+    auto module = ModuleFile::Parse(std::move(bytes), source.string(), codepage_);
+    std::string name = module->Name();
+    if (Find(name)) {
+        throw ErrorVB(NameConflict, source.string(),
+                      "No se puede importar '" + source.string() + "': el proyecto '" +
+                          codepage::AUtf8(Name(), codepage_) +
+                          "' ya tiene un componente llamado '" + codepage::AUtf8(name, codepage_) +
+                          "'");
+    }
+    std::string fileName = source.filename().string();
+    auto target = folder_ / fileName;
+    for (const auto& c : items_) {
+        if (c->File().parent_path() == folder_ &&
+            codepage::IgualesSinCaso(c->File().filename().string(), fileName, codepage_)) {
+            throw ErrorVB(FileAlreadyExists, source.string(),
+                          "No se puede importar '" + source.string() + "': el archivo '" +
+                              fileName + "' ya forma parte del proyecto");
+        }
+    }
+    bool inPlace = std::filesystem::equivalent(source, target, ec);
+    if (!inPlace && std::filesystem::exists(target, ec)) {
+        throw ErrorVB(FileAlreadyExists, target.string(),
+                      "No se puede importar '" + source.string() + "': ya existe '" +
+                          target.string() + "' en la carpeta del proyecto");
+    }
+
+    auto component = std::make_unique<Component>(std::move(module), source, stamp);
+    auto companion = ReadCompanion(source, codepage_);
+    if (!inPlace) {
+        component->SetImported(target);
+        if (companion) {
+            companion->file = folder_ / companion->file.filename();
+            companion->stamp.reset();
+        }
+    }
+    component->CompanionFile() = std::move(companion);
+
+    std::size_t at = lastComponentLine_ + 1;
+    file_.Insert(at, LineFor(component->Type(), name, fileName));
+    for (auto& c : items_) {
+        if (c->ProjectLine() >= at) {
+            c->SetProjectLine(c->ProjectLine() + 1);
+        }
+    }
+    lastComponentLine_ = at;
+    component->SetProjectLine(at);
+    items_.push_back(std::move(component));
+    return *items_.back();
+}
+
+} // namespace files

@@ -1,0 +1,115 @@
+#pragma once
+// A VB6 project (.vbp) held in memory: its project file kept line by line, its components and
+// references. Saving writes only what changed, every file atomically, and checks everything
+// before the first write.
+
+#include "ClsErrores/CodePage.h"
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/AtomicWrite.h"
+#include "host/files/Component.h"
+#include "host/files/ProjectFile.h"
+#include "host/files/References.h"
+#include "host/vbide/Project.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+class Project;
+
+class Components : public vbide::VBComponents {
+public:
+    explicit Components(Project& project) : project_(project) {}
+    long Count() const override;
+    vbide::VBComponent& Item(long index) override;
+    vbide::VBComponent& Item(const std::string& name) override;
+    vbide::VBComponent& Import(const std::string& path) override;
+
+private:
+    Project& project_;
+};
+
+// What a save will write, checked and ready; `done` runs once every file is in place.
+struct SavePlan {
+    std::vector<PendingFile> files;
+    std::vector<std::function<void()>> done;
+};
+
+class Project : public vbide::VBProject {
+public:
+    // Reads the project file and every file it lists. The project file itself missing,
+    // unreadable, empty or not a project: ErrorVB naming it. A listed file that is missing or
+    // not VB6 source is a load problem: the rest loads, the component is left out, and its line
+    // stays in the project file.
+    static std::unique_ptr<Project> Load(const std::filesystem::path& vbp,
+                                         int codepage = codepage::Predeterminada);
+
+    std::string Name() const override;
+    std::string Description() const override { return file_.Find("Description"); }
+    vbide::VBComponents& VBComponents() override { return components_; }
+    vbide::References& References() override { return references_; }
+
+    std::string Title() const { return file_.Find("Title"); }
+    // "MajorVer.MinorVer.RevisionVer", as the project's version keys say.
+    std::string Version() const;
+    // Any key of the project file's main section, without quotes; empty when absent.
+    std::string Value(std::string_view key) const { return file_.Find(key); }
+
+    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Folder() const { return folder_; }
+    int CodePage() const { return codepage_; }
+    const std::vector<ErrorVB>& LoadProblems() const { return problems_; }
+    // True when a save would write something.
+    bool Modified() const;
+
+    // The file becomes a new component, saved into the project's folder by the next save (the
+    // imported file itself is never written). A name or a file name the project already has is
+    // refused: ErrorVB 32813 or 58.
+    Component& Import(const std::filesystem::path& path);
+
+    // Writes every changed file in place. A file changed on disk since it was read is refused
+    // with ErrorVB 58 naming it, unless `overwrite`; a read-only file or folder gives ErrorVB 70.
+    // On any refusal or failure nothing has been written.
+    void Save(bool overwrite = false);
+    // Writes every file of the project into `folder` and makes it the project's folder. Files
+    // under the project's folder keep their place relative to it; files outside it (shared
+    // modules such as "..\Comun\util.bas") are written at the top of `folder` and their lines
+    // in the project file changed to match. Existing files there are refused (ErrorVB 58)
+    // unless `overwrite`. Lines of components that failed to load are kept as they are.
+    void SaveAs(const std::filesystem::path& folder, bool overwrite = false);
+
+    // The two halves of a save, for a group that saves several projects at once.
+    SavePlan PlanSave(bool overwrite);
+    SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite);
+
+    std::size_t ComponentCount() const { return items_.size(); }
+    Component& ComponentAt(std::size_t i) { return *items_[i]; }
+    // The component with this name (the code page's case folding), or nullptr.
+    Component* Find(std::string_view name);
+
+private:
+    Project(std::filesystem::path path, ProjectFile file, int codepage);
+    void LoadComponents();
+    void LoadComponent(std::size_t line, std::string_view key, std::string_view value);
+
+    std::filesystem::path path_, folder_;
+    ProjectFile file_;
+    FileStamp stamp_;
+    int codepage_;
+    Components components_{*this};
+    files::References references_;
+    std::vector<std::unique_ptr<Component>> items_;
+    std::vector<ErrorVB> problems_;
+    // The project-file line after which an imported component's line goes.
+    std::size_t lastComponentLine_ = 0;
+};
+
+// Writes a checked plan: creates missing folders, writes every file or none, then runs `done`.
+void Execute(SavePlan& plan);
+
+} // namespace files

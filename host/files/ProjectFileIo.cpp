@@ -1,0 +1,176 @@
+#include "host/files/ProjectFileIo.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+std::int64_t MtimeNs(const struct stat& st) {
+    return std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+bool ReadOnlyMode(const struct stat& st) {
+    return (st.st_mode & 0222) == 0;
+}
+
+// The folder a file would be created in, or its nearest ancestor that exists.
+std::filesystem::path ExistingFolder(std::filesystem::path folder) {
+    std::error_code ec;
+    while (!folder.empty() && !std::filesystem::exists(folder, ec) &&
+           folder != folder.root_path()) {
+        folder = folder.parent_path();
+    }
+    return folder;
+}
+
+} // namespace
+
+std::string ReadWhole(const std::filesystem::path& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw SystemError(errno, path, "leer");
+    }
+    std::string bytes;
+    struct stat st {};
+    int err = 0;
+    if (::fstat(fd, &st) != 0) {
+        err = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        err = EISDIR;
+    } else {
+        bytes.resize(std::size_t(st.st_size));
+        std::size_t done = 0;
+        for (;;) {
+            if (done == bytes.size()) {
+                bytes.resize(bytes.size() + 4096); // the file may have grown
+            }
+            ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                err = errno;
+                break;
+            }
+            if (got == 0) {
+                break;
+            }
+            done += std::size_t(got);
+        }
+        bytes.resize(done);
+    }
+    ::close(fd);
+    if (err != 0) {
+        throw SystemError(err, path, "leer");
+    }
+    return bytes;
+}
+
+FileStamp FileStamp::Of(const std::filesystem::path& path, std::string_view bytes) {
+    FileStamp stamp;
+    stamp.size = bytes.size();
+    stamp.hash = std::hash<std::string_view>{}(bytes);
+    if (!path.empty()) {
+        stamp.Refresh(path);
+    }
+    return stamp;
+}
+
+void FileStamp::Refresh(const std::filesystem::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        mtimeNs = MtimeNs(st);
+    }
+}
+
+bool FileStamp::ChangedOnDisk(const std::filesystem::path& path) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return true;
+    }
+    if (std::uintmax_t(st.st_size) != size) {
+        return true;
+    }
+    if (MtimeNs(st) == mtimeNs) {
+        return false;
+    }
+    // Touched but maybe not edited: only the content decides.
+    try {
+        return std::hash<std::string_view>{}(ReadWhole(path)) != hash;
+    } catch (const ErrorVB&) {
+        return true;
+    }
+}
+
+ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action) {
+    long number = vberr::PathFileAccessError;
+    std::string reason;
+    switch (err) {
+    case ENOENT:
+        number = action == "leer" ? vberr::FileNotFound : vberr::PathNotFound;
+        reason = action == "leer" ? "no existe el archivo" : "no existe la carpeta";
+        break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        number = vberr::PermissionDenied;
+        reason = "permiso denegado";
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        number = vberr::DiskFull;
+        reason = "disco lleno";
+        break;
+    default:
+        reason = std::strerror(err);
+    }
+    return ErrorVB(number, path.string(),
+                   "No se puede " + std::string(action) + " '" + path.string() + "': " + reason);
+}
+
+ErrorVB LineError(long number, const std::filesystem::path& path, long line,
+                  std::string_view what) {
+    return ErrorVB(number, path.string(),
+                   path.string() + ", línea " + std::to_string(line) + ": " + std::string(what));
+}
+
+void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
+                   bool overwrite) {
+    struct stat st {};
+    bool exists = ::stat(target.c_str(), &st) == 0;
+    if (!overwrite) {
+        if (stamp && stamp->ChangedOnDisk(target)) {
+            throw ErrorVB(FileAlreadyExists, target.string(),
+                          "El archivo '" + target.string() +
+                              "' ha cambiado en el disco desde que se abrió; no se guarda nada");
+        }
+        if (!stamp && exists) {
+            throw ErrorVB(FileAlreadyExists, target.string(),
+                          "Ya existe el archivo '" + target.string() + "'; no se guarda nada");
+        }
+    }
+    // The read-only flag of files from Windows is honoured even where the system would let us
+    // replace the file (renaming over it, or running as root).
+    if (exists && (ReadOnlyMode(st) || ::access(target.c_str(), W_OK) != 0)) {
+        throw ErrorVB(vberr::PermissionDenied, target.string(),
+                      "No se puede escribir '" + target.string() +
+                          "': el archivo es de solo lectura; no se guarda nada");
+    }
+    auto folder = ExistingFolder(target.parent_path());
+    struct stat dir {};
+    if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode) || ReadOnlyMode(dir) ||
+        ::access(folder.c_str(), W_OK | X_OK) != 0) {
+        throw ErrorVB(vberr::PermissionDenied, target.string(),
+                      "No se puede escribir '" + target.string() + "': la carpeta '" +
+                          folder.string() + "' es de solo lectura; no se guarda nada");
+    }
+}
+
+} // namespace files

@@ -1,0 +1,50 @@
+#pragma once
+// Reading whole files, noting what a file looked like when it was read, and turning system errors
+// into the run-time errors the add-in shows.
+
+#include "ClsErrores/ErrorVB.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace files {
+
+// Error numbers the environment uses that ErrorVB.h does not list.
+inline constexpr long ObjectNotSet = 91;      // "Object variable or With block variable not set"
+inline constexpr long FileAlreadyExists = 58; // "File already exists"
+inline constexpr long NameConflict = 32813;   // "Name conflicts with existing module"
+
+// The whole file; ErrorVB 53 when missing, 75/70 when it cannot be read.
+std::string ReadWhole(const std::filesystem::path& path);
+
+// What a file looked like when read, to tell later whether someone else changed it.
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t mtimeNs = 0;
+    std::size_t hash = 0;
+
+    // The stamp of a file just read (or written) with these bytes.
+    static FileStamp Of(const std::filesystem::path& path, std::string_view bytes);
+    // Takes the modification time again, after the file was written.
+    void Refresh(const std::filesystem::path& path);
+    // True when the file is gone or no longer holds what the stamp recorded.
+    bool ChangedOnDisk(const std::filesystem::path& path) const;
+};
+
+// Refuses, before anything is written, a write that would lose someone's work or cannot succeed:
+// ErrorVB 58 when the file changed on disk since `stamp` was taken, or exists though the model
+// never read it (unless `overwrite`); ErrorVB 70 for a read-only file or folder.
+void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
+                   bool overwrite);
+
+// ErrorVB for a failed system call on `path` (errno value `err`): the number the environment
+// would raise and a description naming the file.
+ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action);
+
+// "file, línea N: what" as every load problem reads.
+ErrorVB LineError(long number, const std::filesystem::path& path, long line, std::string_view what);
+
+} // namespace files

@@ -1,0 +1,106 @@
+#include "host/files/ProjectPath.h"
+
+#include "ClsErrores/CodePage.h"
+
+#include <system_error>
+#include <vector>
+
+namespace files {
+
+namespace {
+
+std::vector<std::string> SplitParts(std::string_view written) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : written) {
+        if (c == '\\' || c == '/') {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts.push_back(part);
+    return parts;
+}
+
+// The entry of `folder` named `part`, exactly or ignoring case.
+std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& folder,
+                                               const std::string& part, int codepage) {
+    std::error_code ec;
+    auto exact = folder / part;
+    if (std::filesystem::exists(exact, ec)) {
+        return exact;
+    }
+    // Names on disk are usually UTF-8 while the project file holds code-page bytes.
+    std::string utf8 = codepage::AUtf8(part, codepage);
+    if (utf8 != part && std::filesystem::exists(folder / utf8, ec)) {
+        return folder / utf8;
+    }
+    std::optional<std::filesystem::path> found;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (codepage::IgualesSinCaso(name, part, codepage) ||
+            codepage::IgualesSinCaso(name, utf8, codepage::Predeterminada)) {
+            // Several entries differing only by case: take the first in name order, so that
+            // the same project always opens the same way.
+            if (!found || it->path() < *found) {
+                found = it->path();
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> ResolveProjectPath(const std::filesystem::path& folder,
+                                                        std::string_view written, int codepage) {
+    if (written.empty() || (written.size() >= 2 && written[1] == ':')) {
+        return std::nullopt;
+    }
+    std::filesystem::path at = written.front() == '/' ? std::filesystem::path("/") : folder;
+    for (const auto& part : SplitParts(written)) {
+        if (part.empty() || part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            at = at.parent_path();
+            continue;
+        }
+        auto next = FindEntry(at, part, codepage);
+        if (!next) {
+            return std::nullopt;
+        }
+        at = *next;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(at, ec)) {
+        return std::nullopt;
+    }
+    return std::filesystem::weakly_canonical(at, ec);
+}
+
+std::string ProjectPathName(std::string_view written) {
+    auto cut = written.find_last_of("\\/");
+    return std::string(cut == std::string_view::npos ? written : written.substr(cut + 1));
+}
+
+bool IsUnder(const std::filesystem::path& path, const std::filesystem::path& folder) {
+    auto rel = path.lexically_relative(folder);
+    return !rel.empty() && *rel.begin() != "..";
+}
+
+std::string WindowsRelative(const std::filesystem::path& path,
+                            const std::filesystem::path& folder) {
+    std::string text = path.lexically_relative(folder).generic_string();
+    for (char& c : text) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return text;
+}
+
+} // namespace files

@@ -1,0 +1,141 @@
+// Saving a project: what to write, the checks made before the first write, and the bookkeeping
+// once every file is in place.
+
+#include "host/files/Project.h"
+#include "host/files/ProjectPath.h"
+
+#include <map>
+#include <system_error>
+
+namespace files {
+
+SavePlan Project::PlanSave(bool overwrite) {
+    SavePlan plan;
+    auto add = [&](const std::filesystem::path& target, std::string bytes,
+                   const std::optional<FileStamp>& stamp, std::function<void(FileStamp)> after) {
+        CheckWritable(target, stamp, overwrite);
+        plan.done.push_back([target, after, stamp = FileStamp::Of({}, bytes)]() mutable {
+            stamp.Refresh(target);
+            after(stamp);
+        });
+        plan.files.push_back({target, std::move(bytes)});
+    };
+    for (auto& item : items_) {
+        Component* c = item.get();
+        if (!c->NeedsWrite()) {
+            continue;
+        }
+        auto& companion = c->CompanionFile();
+        if (companion && !companion->stamp) {
+            add(companion->file, companion->bytes, std::nullopt,
+                [c](FileStamp s) { c->CompanionFile()->stamp = s; });
+        }
+        auto target = c->File();
+        add(target, c->Bytes(), c->Stamp(), [c, target](FileStamp s) { c->Saved(target, s); });
+    }
+    if (file_.Changed()) {
+        add(path_, file_.Serialize(), stamp_, [this](FileStamp s) {
+            stamp_ = s;
+            file_.MarkSaved();
+        });
+    }
+    return plan;
+}
+
+SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwrite) {
+    std::error_code ec;
+    auto folder = std::filesystem::weakly_canonical(std::filesystem::absolute(folderIn, ec), ec);
+    if (ec) {
+        folder = folderIn;
+    }
+    SavePlan plan;
+    std::map<std::string, std::string> targets; // target -> the file that goes there
+    ProjectFile newFile = file_;
+
+    // Where a file of the project goes in the new folder.
+    auto place = [&](const std::filesystem::path& file) {
+        return IsUnder(file, folder_) ? folder / file.lexically_relative(folder_)
+                                      : folder / file.filename();
+    };
+    auto add = [&](const std::filesystem::path& from, const std::filesystem::path& target,
+                   std::string bytes, std::optional<FileStamp> stamp,
+                   std::function<void(FileStamp)> after) {
+        auto [it, fresh] = targets.emplace(target.string(), from.string());
+        if (!fresh) {
+            throw ErrorVB(FileAlreadyExists, target.string(),
+                          "'" + from.string() + "' y '" + it->second +
+                              "' irían al mismo archivo '" + target.string() +
+                              "'; no se guarda nada");
+        }
+        // Saving onto the files the project was read from is an ordinary save.
+        CheckWritable(target, target == from ? stamp : std::nullopt, overwrite);
+        plan.done.push_back([target, after, stamp = FileStamp::Of({}, bytes)]() mutable {
+            stamp.Refresh(target);
+            after(stamp);
+        });
+        plan.files.push_back({target, std::move(bytes)});
+    };
+
+    for (auto& item : items_) {
+        Component* c = item.get();
+        auto target = place(c->File());
+        if (!IsUnder(c->File(), folder_)) {
+            // A shared file from outside the folder: the project file must name its new place.
+            const std::string& text = newFile.Text(c->ProjectLine());
+            std::string name = c->File().filename().string();
+            auto value = text.find('=') + 1;
+            auto semi = text.find(';', value);
+            bool named = text.starts_with("Module") || text.starts_with("Class");
+            std::string head = named && semi != std::string::npos ? text.substr(0, semi + 1) + " "
+                                                                  : text.substr(0, value);
+            bool quoted = text.find('"', value) != std::string::npos;
+            newFile.Replace(c->ProjectLine(), head + (quoted ? "\"" + name + "\"" : name));
+        }
+        if (auto& companion = c->CompanionFile()) {
+            add(companion->file, target.parent_path() / companion->file.filename(),
+                companion->bytes, companion->stamp, [c, target](FileStamp s) {
+                    auto& comp = *c->CompanionFile();
+                    comp.file = target.parent_path() / comp.file.filename();
+                    comp.stamp = s;
+                });
+        }
+        add(c->File(), target, c->Bytes(), c->Stamp(),
+            [c, target](FileStamp s) { c->Saved(target, s); });
+    }
+    auto projectTarget = folder / path_.filename();
+    add(path_, projectTarget, newFile.Serialize(), stamp_,
+        [this, newFile, folder, projectTarget](FileStamp s) mutable {
+            file_ = std::move(newFile);
+            file_.MarkSaved();
+            stamp_ = s;
+            path_ = projectTarget;
+            folder_ = folder;
+        });
+    return plan;
+}
+
+void Execute(SavePlan& plan) {
+    for (const auto& file : plan.files) {
+        std::error_code ec;
+        std::filesystem::create_directories(file.target.parent_path(), ec);
+        if (ec) {
+            throw SystemError(ec.value(), file.target.parent_path(), "crear la carpeta");
+        }
+    }
+    WriteAll(plan.files);
+    for (auto& done : plan.done) {
+        done();
+    }
+}
+
+void Project::Save(bool overwrite) {
+    SavePlan plan = PlanSave(overwrite);
+    Execute(plan);
+}
+
+void Project::SaveAs(const std::filesystem::path& folder, bool overwrite) {
+    SavePlan plan = PlanSaveAs(folder, overwrite);
+    Execute(plan);
+}
+
+} // namespace files

@@ -1,0 +1,4 @@
+Attribute VB_Name = "SoloLf"
+Public Sub Uno()
+  ' sin salto final
+End Sub

@@ -1,0 +1,4 @@
+Attribute VB_Name = "Bytes"
+'  raros ÿş
+Public Sub Nada()
+End Sub

@@ -1,0 +1,106 @@
+// Reading, editing and searching the code lines of a module.
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/ModuleFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using vbide::CodeModule;
+
+std::unique_ptr<files::ModuleFile> Module(const std::string& code) {
+    return files::ModuleFile::Parse("Attribute VB_Name = \"M\"\r\n" + code, "M.bas", 1252);
+}
+
+long ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ErrorVB& e) {
+        EXPECT_FALSE(e.Description.empty());
+        return e.Number;
+    }
+    return 0;
+}
+
+TEST(ModuleCode, InsertLinesSplitsAtEveryBreak) {
+    auto f = Module("a\r\nb\r\n");
+    CodeModule& cm = f->Code();
+    cm.InsertLines(2, "x\r\ny\nz\r\n"); // a final break yields one more, empty, line
+    EXPECT_EQ(cm.Lines(1, cm.CountOfLines()), "a\r\nx\r\ny\r\nz\r\n\r\nb");
+    cm.InsertLines(cm.CountOfLines() + 1, "fin"); // one past the end appends
+    EXPECT_EQ(cm.Lines(cm.CountOfLines(), 1), "fin");
+    cm.InsertLines(1, "");
+    EXPECT_EQ(cm.Lines(1, 2), "\r\na");
+    cm.DeleteLines(1, 3);
+    EXPECT_EQ(cm.Lines(1, 1), "y");
+    // a replacement holding a break becomes real lines, not one line with a break inside
+    cm.ReplaceLine(1, "uno\r\ndos");
+    EXPECT_EQ(cm.Lines(1, 3), "uno\r\ndos\r\nz");
+    EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nuno\r\ndos\r\nz\r\n\r\nb\r\nfin\r\n");
+}
+
+TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
+    auto f = Module("Sub A()\r\nEnd Sub\r\n");
+    CodeModule& cm = f->Code();
+    EXPECT_EQ(ErrorOf([&] { cm.Lines(2, 2); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.Lines(0, 1); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.Lines(1, -1); }), 5);
+    EXPECT_EQ(ErrorOf([&] { cm.InsertLines(4, "x"); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.DeleteLines(2, 2); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.ReplaceLine(3, "x"); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.ProcOfLine(3); }), 9);
+    EXPECT_EQ(ErrorOf([&] { cm.ProcStartLine("B", vbide::ProcKind::Proc); }), 35);
+    EXPECT_EQ(ErrorOf([&] { cm.Members().Item("B"); }), 9);
+    EXPECT_EQ(cm.Lines(3, 0), "");
+    EXPECT_EQ(cm.Lines(1, 2), "Sub A()\r\nEnd Sub");
+    EXPECT_FALSE(f->Modified());                                // failed edits change nothing
+    EXPECT_EQ(cm.ProcStartLine("a", vbide::ProcKind::Proc), 1); // names ignore case
+}
+
+TEST(ModuleCode, FindHonoursRangeWordCaseAndPatterns) {
+    auto f = Module("Dim Nombre As String\r\n"
+                    "Sub Pon()\r\n"
+                    "    NombreLargo = 1\r\n"
+                    "    nombre = \"\xD1"
+                    "and\xFA 42\"\r\n" // Windows-1252 bytes
+                    "End Sub");
+    CodeModule& cm = f->Code();
+    long sl = 1, sc = 1, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
+    EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), std::vector<long>({1, 5, 1, 11}));
+
+    sl = 2, sc = 1, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("Nombre", sl, sc, el, ec, true, false));
+    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 5, 11})) << "whole word";
+    sl = 2, sc = 1, el = -1, ec = -1;
+    EXPECT_FALSE(cm.Find("nombre", sl, sc, el, ec, false, true) && sl == 3) << "case kept";
+    EXPECT_EQ(sl, 4);
+
+    // the code page folds accented letters: "ñandú" finds "Ñandú"
+    sl = 1, sc = 1, el = -1, ec = -1;
+    EXPECT_TRUE(cm.Find("\xF1"
+                        "and\xFA",
+                        sl, sc, el, ec));
+    EXPECT_EQ(sl, 4);
+
+    // the range ends before column 9 of line 3: "NombreLargo" at 5..15 does not fit
+    sl = 3, sc = 1, el = 3, ec = 9;
+    EXPECT_FALSE(cm.Find("Largo", sl, sc, el, ec));
+    sl = 1, sc = 6, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
+    EXPECT_EQ(sl, 3) << "the start column skips the first match";
+
+    sl = 1, sc = 1, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("N[aeiou\xE1-\xFA]mbre*=", sl, sc, el, ec, false, false, true));
+    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({3, 5, 18}));
+    sl = 1, sc = 1, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("\"?and? ##\"", sl, sc, el, ec, false, false, true));
+    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 14, 24}));
+    sl = 1, sc = 1, el = -1, ec = -1;
+    ASSERT_TRUE(cm.Find("[!a-z ]and\xFA", sl, sc, el, ec, false, true, true));
+    EXPECT_EQ(std::vector<long>({sl, sc}), std::vector<long>({4, 15}));
+    sl = 1, sc = 1, el = -1, ec = -1;
+    EXPECT_FALSE(cm.Find("Pon(x)", sl, sc, el, ec));
+}
+
+} // namespace

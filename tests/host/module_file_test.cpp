@@ -1,0 +1,136 @@
+// Module files: byte-exact round trips, designer trees and input that is not a module.
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/ModuleFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using vbide::ComponentType;
+
+const fs::path kData = fs::path(LINTRAP_SOURCE_DIR) / "tests/data/host/modules";
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(ModuleFile, EveryTestModuleRoundTripsByteForByte) {
+    int seen = 0;
+    for (const auto& entry : fs::directory_iterator(kData)) {
+        if (entry.path().extension() == ".indice") {
+            continue;
+        }
+        SCOPED_TRACE(entry.path().string());
+        std::string bytes = ReadFile(entry.path());
+        auto f = files::ModuleFile::Parse(bytes, entry.path().string(), 1252);
+        EXPECT_EQ(f->Serialize(), bytes);
+        EXPECT_FALSE(f->Modified());
+        ++seen;
+    }
+    EXPECT_GE(seen, 6);
+}
+
+TEST(ModuleFile, KindsNamesAndOddBytes) {
+    auto form =
+        files::ModuleFile::Parse(ReadFile(kData / "Principal.frm"), "x/Principal.frm", 1252);
+    EXPECT_EQ(form->Type(), ComponentType::VBMDIForm);
+    EXPECT_EQ(form->Name(), "Principal");
+    auto cls = files::ModuleFile::Parse(ReadFile(kData / "Clase.cls"), "Clase.cls", 1252);
+    EXPECT_EQ(cls->Type(), ComponentType::ClassModule);
+    EXPECT_EQ(cls->Designer(), nullptr);
+    EXPECT_EQ(cls->Code().Lines(1, 1), "Option Explicit");
+
+    // any byte value, a lone CR, mixed line ends, no final break, a 100,000-character line
+    std::string odd =
+        "Attribute VB_Name = \"Raro\"\r\nPublic Sub A()\n  s = \"\x81\xFF\x7F\rX\"\r\n";
+    odd += "  t = \"" + std::string(100000, 'x') + "\"\r\nEnd Sub";
+    auto f = files::ModuleFile::Parse(odd, "Raro.bas", 1253);
+    EXPECT_EQ(f->Serialize(), odd);
+    EXPECT_EQ(f->Code().CountOfLines(), 4);
+    EXPECT_EQ(f->Code().Lines(4, 1), "End Sub");
+
+    // lines added to a file without a final break: the old last line gets one
+    f->Code().InsertLines(5, "' fin");
+    EXPECT_EQ(f->Serialize(), odd + "\r\n' fin\r\n");
+
+    // an LF-only file gets LF-only lines
+    auto lf = files::ModuleFile::Parse(ReadFile(kData / "SoloLf.bas"), "SoloLf.bas", 1252);
+    lf->Code().InsertLines(2, "  x = 1\r\n  y = 2");
+    EXPECT_EQ(lf->Serialize(),
+              "Attribute VB_Name = \"SoloLf\"\nPublic Sub Uno()\n  x = 1\n  y = 2\n"
+              "  ' sin salto final\nEnd Sub");
+
+    // an empty module, and one without VB_Name, are named after their file
+    auto empty = files::ModuleFile::Parse("", "dir/Vacio.bas", 1252);
+    EXPECT_EQ(empty->Name(), "Vacio");
+    EXPECT_EQ(empty->Code().CountOfLines(), 0);
+    EXPECT_EQ(empty->Serialize(), "");
+}
+
+TEST(ModuleFile, DesignerTreeListsNestedControlsInFileOrder) {
+    auto f = files::ModuleFile::Parse(ReadFile(kData / "Form1.frm"), "Form1.frm", 1252);
+    ASSERT_NE(f->Designer(), nullptr);
+    vbide::VBControls& cs = f->Designer()->VBControls();
+    std::ostringstream got;
+    for (long i = 1; i <= cs.Count(); ++i) {
+        vbide::VBControl& c = cs.Item(i);
+        got << c.ClassName() << ":";
+        for (long p = 1; p <= c.Properties().Count(); ++p) {
+            got << " " << c.Properties().Item(p).Name() << "=" << c.Properties().Item(p).Value();
+        }
+        got << "\n";
+    }
+    EXPECT_EQ(got.str(), "Frame: Name=Frame1 Caption=Opciones Height=1500\n"
+                         "OptionButton: Name=Opcion Caption=Primera Index=0\n"
+                         "OptionButton: Name=Opcion Caption=Segunda Index=1\n"
+                         "ListBox: Name=List1 Font.Name=MS Sans Serif Font.Size=8.25 Height=1035\n"
+                         "StatusBar: Name=Barra Panels.NumPanels=1 Panels.Panel1.Text=Listo\n"
+                         "Menu: Name=mnuArchivo Caption=&Archivo\n"
+                         "Menu: Name=mnuSalir Caption=&Salir\n");
+    EXPECT_EQ(cs.Item(4).Properties().Item("font.size").Value(), "8.25");
+    EXPECT_THROW(cs.Item(4).Properties().Item("Caption"), ErrorVB);
+    EXPECT_THROW(cs.Item(8), ErrorVB);
+}
+
+TEST(ModuleFile, RefusesWhatIsNotAModuleNamingFileAndLine) {
+    struct Case {
+        const char* path;
+        std::string bytes;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"Bin.bas", "Attribute VB_Name = \"B\"\r\nx = 1\r\n" + std::string("MZ\0\x03", 4),
+         "línea 3"},
+        {"Ctl.frm", std::string("VERSION 5.00\r\n") + std::string(100, '\x02'), "línea 2"},
+        {"Corto.frm", "VERSION 5.00\r\nBegin VB.Form F\r\n  Begin VB.Label L\r\n  End\r\n",
+         "línea 2"},
+        {"Grupo.frm",
+         "VERSION 5.00\r\nBegin VB.Form F\r\n  BeginProperty Font\r\n    Size = 8\r\nEnd\r\n",
+         "línea 3"},
+        {"Vacio.frm", "", "línea 1"},
+        {"Clase.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1\r\n", "línea 2"},
+        {"Raro.txt", "x", "extensión"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        try {
+            files::ModuleFile::Parse(c.bytes, c.path, 1252);
+            ADD_FAILURE() << "accepted";
+        } catch (const ErrorVB& e) {
+            EXPECT_EQ(e.Number, 321);
+            EXPECT_EQ(e.Source, c.path);
+            EXPECT_EQ(e.Description.rfind(std::string(c.path) + ", ", 0), 0u) << e.Description;
+            EXPECT_NE(e.Description.find(c.says), std::string::npos) << e.Description;
+        }
+    }
+}
+
+} // namespace

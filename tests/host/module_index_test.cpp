@@ -1,0 +1,253 @@
+// Procedure ranges, members and the index after edits, over modules built to trip a parser.
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/ModuleFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using vbide::CodeModule;
+using vbide::ProcKind;
+
+const fs::path kData = fs::path(LINTRAP_SOURCE_DIR) / "tests/data/host/modules";
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::unique_ptr<files::ModuleFile> Load(const std::string& file) {
+    return files::ModuleFile::Parse(ReadFile(kData / file), (kData / file).string(), 1252);
+}
+
+// Everything the index answers, as text: owner runs, members, procedure ranges.
+std::string Describe(CodeModule& cm) {
+    std::ostringstream out;
+    long n = cm.CountOfLines();
+    out << "lineas " << n << " declaraciones " << cm.CountOfDeclarationLines() << "\n";
+    long runStart = 1;
+    for (long i = 1; i <= n; ++i) {
+        ProcKind k;
+        std::string owner = cm.ProcOfLine(i, &k);
+        std::string next = i < n ? cm.ProcOfLine(i + 1) : "\x01";
+        if (next != owner) {
+            out << "lineas " << runStart << "-" << i << ": " << (owner.empty() ? "-" : owner) << " "
+                << static_cast<int>(k) << "\n";
+            runStart = i + 1;
+        }
+    }
+    vbide::Members& members = cm.Members();
+    for (long m = 1; m <= members.Count(); ++m) {
+        vbide::Member& mb = members.Item(m);
+        out << "miembro " << mb.Name() << " tipo " << static_cast<int>(mb.Type()) << " linea "
+            << mb.CodeLocation() << "\n";
+        for (int kind = 0; kind <= 3; ++kind) {
+            try {
+                ProcKind pk = static_cast<ProcKind>(kind);
+                long start = cm.ProcStartLine(mb.Name(), pk);
+                out << "  proc " << kind << " inicio " << start << " cabecera "
+                    << cm.ProcBodyLine(mb.Name(), pk) << " lineas "
+                    << cm.ProcCountLines(mb.Name(), pk) << "\n";
+            } catch (const ErrorVB& e) {
+                EXPECT_EQ(e.Number, 35);
+            }
+        }
+    }
+    return out.str();
+}
+
+std::string Fresh(files::ModuleFile& f) {
+    auto again = files::ModuleFile::Parse(f.Serialize(), "again.bas", 1252);
+    return Describe(again->Code());
+}
+
+TEST(ModuleIndex, MatchesGoldenListings) {
+    // Set LINTRAP_UPDATE_GOLDEN=1 to write the listings after checking them by hand.
+    for (const char* name : {"Trampas.bas", "Clase.cls", "Form1.frm", "SoloLf.bas", "Utf8.bas"}) {
+        SCOPED_TRACE(name);
+        auto f = Load(name);
+        std::string got = Describe(f->Code());
+        fs::path golden = kData / (std::string(name) + ".indice");
+        if (std::getenv("LINTRAP_UPDATE_GOLDEN")) {
+            std::ofstream(golden, std::ios::binary) << got;
+        }
+        EXPECT_EQ(ReadFile(golden), got);
+    }
+}
+
+TEST(ModuleIndex, ProceduresOfTheTrickyModule) {
+    auto f = Load("Trampas.bas");
+    CodeModule& cm = f->Code();
+    // the comment line above the first header belongs to it; the declarations stop before
+    EXPECT_EQ(cm.Lines(cm.CountOfDeclarationLines(), 1), "Dim a As Integer: Dim b As Integer");
+    long start = cm.ProcStartLine("Form_Load", ProcKind::Proc);
+    EXPECT_EQ(start, cm.CountOfDeclarationLines() + 1);
+    EXPECT_EQ(cm.Lines(start, 2), "\r\n' Comentario del primer procedimiento");
+    // a commented-out header continued with " _" is still a comment
+    EXPECT_EQ(cm.ProcOfLine(cm.ProcBodyLine("Suma", ProcKind::Proc) - 1), "Suma");
+    EXPECT_THROW(cm.ProcBodyLine("Falso", ProcKind::Proc), ErrorVB);
+    // the continued header is one header; the attribute line is hidden
+    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Suma", ProcKind::Proc) + 1, 1),
+              "                             ByVal y As Long) As Long");
+    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Suma", ProcKind::Proc) + 2, 1), "    Suma = x + _");
+    // one line holds a whole procedure
+    long amigo = cm.ProcBodyLine("Amigo", ProcKind::Proc);
+    EXPECT_EQ(cm.ProcCountLines("Amigo", ProcKind::Proc),
+              amigo - cm.ProcStartLine("Amigo", ProcKind::Proc) + 1);
+    // two alternative headers in #If make one procedure ending at the numbered end line
+    long traza = cm.ProcStartLine("Traza", ProcKind::Proc);
+    EXPECT_EQ(cm.Lines(traza, 1), "#If DEBUG Then");
+    EXPECT_EQ(cm.Lines(traza + cm.ProcCountLines("Traza", ProcKind::Proc) - 1, 1), "20 End Sub");
+    // the trailing blank lines belong to the last procedure
+    EXPECT_EQ(cm.ProcOfLine(cm.CountOfLines()), "Main");
+    EXPECT_EQ(cm.Members().Item("gettickcount").Type(), vbide::MemberType::Method);
+    EXPECT_EQ(cm.Members().Item("Cambio").Type(), vbide::MemberType::Event);
+    EXPECT_EQ(cm.Members().Item("MINIMO").Type(), vbide::MemberType::Const);
+    EXPECT_EQ(cm.Members().Item("mNombres").Type(), vbide::MemberType::Variable);
+    EXPECT_THROW(cm.Members().Item("Punto"), ErrorVB);
+    EXPECT_THROW(cm.Members().Item("X"), ErrorVB);
+}
+
+TEST(ModuleIndex, PropertyKindsShareOneMember) {
+    auto f = Load("Clase.cls");
+    CodeModule& cm = f->Code();
+    EXPECT_EQ(cm.Members().Item("valor").Type(), vbide::MemberType::Property);
+    EXPECT_EQ(cm.ProcBodyLine("Valor", ProcKind::Get) + 1,
+              cm.ProcBodyLine("Valor", ProcKind::Get) + 1);
+    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Valor", ProcKind::Let), 1),
+              "Public Property Let Valor(ByVal v As Variant)");
+    try {
+        cm.ProcStartLine("Valor", ProcKind::Proc);
+        FAIL() << "a property has no plain procedure";
+    } catch (const ErrorVB& e) {
+        EXPECT_EQ(e.Number, 35);
+        EXPECT_NE(e.Description.find("Valor"), std::string::npos);
+    }
+}
+
+// Each edit is checked against a fresh parse of the edited text.
+TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
+    auto f = Load("Trampas.bas");
+    CodeModule& cm = f->Code();
+    auto check = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(Fresh(*f), Describe(cm));
+    };
+    long suma = cm.ProcBodyLine("Suma", ProcKind::Proc);
+    long sumaEnd = suma + cm.ProcCountLines("Suma", ProcKind::Proc) -
+                   (suma - cm.ProcStartLine("Suma", ProcKind::Proc)) - 1;
+    cm.InsertLines(suma + 1, "    On Error GoTo Error_Handler");
+    check("line inside a procedure");
+    cm.DeleteLines(sumaEnd + 1, 1);
+    check("end line removed: two procedures merge");
+    cm.InsertLines(sumaEnd + 1, "End Function");
+    check("end line back");
+    cm.InsertLines(3, "Public Sub Nueva()\r\nEnd Sub\r\n");
+    check("procedure added in the declarations");
+    cm.ReplaceLine(3, "Public Sub Renombrada(ByVal x _");
+    check("header replaced by a continued one");
+    cm.ReplaceLine(3, "' ya no es cabecera");
+    check("header turned into a comment");
+    cm.AddFromString("Public glbErr As New clsErrores");
+    check("declaration added");
+    EXPECT_EQ(cm.Members().Item("glbErr").Type(), vbide::MemberType::Variable);
+    long main = cm.ProcBodyLine("Main", ProcKind::Proc);
+    cm.DeleteLines(main, cm.CountOfLines() - main + 1);
+    check("last procedure removed");
+    cm.InsertLines(cm.CountOfLines() + 1, "Sub Final()\r\n    x = 1 _\r\n        + 2\r\nEnd Sub");
+    check("procedure appended");
+    long fin = cm.ProcBodyLine("Final", ProcKind::Proc);
+    cm.ReplaceLine(fin + 1, "    x = 1");
+    check("continuation removed");
+    cm.DeleteLines(1, cm.CountOfLines());
+    check("everything removed");
+    EXPECT_EQ(cm.CountOfLines(), 0);
+}
+
+// The shifted index against a fresh parse after every edit of a long random sequence, mostly
+// plain lines (the shifting path) with headers, end lines and continuations mixed in.
+TEST(ModuleIndex, RandomEditsAgreeWithAFreshParse) {
+    const char* pool[] = {"    x = x + 1",
+                          "    x = x + 1",
+                          "' comentario",
+                          "",
+                          "10  Exit Sub",
+                          "Salir:",
+                          "    y = 2 _",
+                          "Private Sub P_Q()",
+                          "End Sub",
+                          "Property Get V()",
+                          "    If x Then: End Sub",
+                          "Dim z As Long",
+                          "' sigue _",
+                          "#If A Then"};
+    auto f = Load("Trampas.bas");
+    CodeModule& cm = f->Code();
+    std::mt19937 rng(12345);
+    for (int step = 0; step < 400; ++step) {
+        long n = cm.CountOfLines();
+        long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
+        std::string text = pool[rng() % (sizeof(pool) / sizeof(pool[0]))];
+        std::string what;
+        switch (rng() % 4) {
+        case 0:
+            cm.InsertLines(at, text);
+            what = "insert";
+            break;
+        case 1:
+            if (n > 0) {
+                cm.ReplaceLine(at, text);
+            }
+            what = "replace";
+            break;
+        case 2:
+            if (n > 2) {
+                cm.DeleteLines(at, std::min(2L, n - at + 1));
+            }
+            what = "delete";
+            break;
+        default:
+            cm.InsertLines(at, text + "\r\n    w = 0");
+            what = "insert two";
+        }
+        // the walk the engine does: ProcOfLine down the module after each edit
+        std::string got = Describe(cm);
+        ASSERT_EQ(Fresh(*f), got) << "step " << step << ": " << what << " at " << at << " \""
+                                  << text << "\"";
+    }
+}
+
+TEST(ModuleIndex, AttributesStayWithTheirProcedure) {
+    auto f = Load("Clase.cls");
+    CodeModule& cm = f->Code();
+    long item = cm.ProcBodyLine("Item", ProcKind::Proc);
+    cm.InsertLines(item + 1, "    On Error GoTo Error_Handler");
+    cm.InsertLines(item, "' comentario nuevo");
+    cm.ReplaceLine(item + 1, "Public Function Item(ByVal i As Long) As Variant ' cabecera");
+    std::string out = f->Serialize();
+    EXPECT_NE(out.find("Public Function Item(ByVal i As Long) As Variant ' cabecera\r\n"
+                       "Attribute Item.VB_UserMemId = 0\r\n"
+                       "    On Error GoTo Error_Handler\r\n"),
+              std::string::npos);
+    // the header removed and written again: its attribute follows it back
+    item = cm.ProcBodyLine("Item", ProcKind::Proc);
+    cm.DeleteLines(item, 1);
+    cm.InsertLines(item, "Public Function Item(ByVal i As Long) As Variant");
+    out = f->Serialize();
+    EXPECT_NE(out.find("Public Function Item(ByVal i As Long) As Variant\r\n"
+                       "Attribute Item.VB_UserMemId = 0\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(f->Modified());
+    f->MarkSaved();
+    EXPECT_FALSE(f->Modified());
+}
+
+} // namespace

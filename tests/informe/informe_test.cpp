@@ -1,0 +1,260 @@
+// The reports' text from facts the test controls, compared with the expected reports, and the
+// report of this machine.
+
+#include "ClsErrores/App.h"
+#include "ClsErrores/InfoSistema.h"
+#include "ClsErrores/Textos.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using infosistema::DatosImpresora;
+
+// Fixed facts; `falla` makes the program's direct values fail as a missing file would.
+class FuenteFija : public FuenteInforme {
+public:
+    bool sinEXE = false, sinImpresora = false, fallaTitulo = false;
+    int llamadasOcupado = 0;
+    bool ocupado = false;
+    std::string colores = "65536";
+
+    std::optional<std::string> Titulo() override {
+        if (fallaTitulo) {
+            throw std::runtime_error("sin título");
+        }
+        return "Facturas";
+    }
+    std::optional<std::string> Carpeta() override { return "/opt/facturas"; }
+    std::optional<std::string> Version() override { return "2.1.15"; }
+    std::optional<std::string> InstanciaPrevia() override { return "False"; }
+    std::optional<std::string> NombreEXE() override { return "facturas"; }
+    std::optional<std::string> ModificacionEXE() override {
+        return sinEXE ? std::nullopt : std::optional<std::string>("05/12/2024 18:30:00");
+    }
+    std::optional<std::uint64_t> TamanoEXE() override {
+        return sinEXE ? std::nullopt : std::optional<std::uint64_t>(1234567);
+    }
+    std::optional<std::string> DirectorioActual() override { return "/home/ana"; }
+    std::optional<DatosImpresora> Impresora() override {
+        if (sinImpresora) {
+            return std::nullopt;
+        }
+        DatosImpresora p;
+        p.DeviceName = "HP LaserJet";
+        p.DriverName = "winspool";
+        p.PaperSize = 9;
+        p.Orientation = 1;
+        p.ColorMode = 2;
+        p.Duplex = 1;
+        p.Zoom = 100;
+        p.FontName = "Arial";
+        p.FontSize = 10.5f;
+        p.Height = 16838;
+        p.ScaleHeight = 16838;
+        p.Width = 11906;
+        p.ScaleWidth = 11906.5f;
+        p.ScaleMode = 1;
+        p.TextWidthHola = 480;
+        p.TextHeightX = 225.5f;
+        return p;
+    }
+    std::string Fecha() override { return "06/12/2024"; }
+    std::string NombreOrdenador() override { return "PC-PRUEBAS"; }
+    std::string VersionWindows() override { return ""; }
+    std::string DirectorioWindows() override { return ""; }
+    std::string DirectorioSystem() override { return "/usr/lib"; }
+    std::string DirectorioProgramFiles() override { return "/opt"; }
+    std::string DirectorioCommonFiles() override { return "/usr/share"; }
+    std::string VersionMDAC() override { return ""; }
+    std::string VersionADO() override { return "2.80 (msado15.dll) ; "; }
+    std::string VersionJet() override { return ""; }
+    std::string NombreLenguaje() override { return "español"; }
+    std::string NombrePais() override { return "España"; }
+    std::string SeparadorFecha() override { return "/"; }
+    std::string SeparadorTiempo() override { return ":"; }
+    std::string FormatoFechaLarga() override { return ""; }
+    std::string FormatoFechaCorta() override { return "dd/MM/yyyy"; }
+    std::string FormatoTiempo() override { return "HH:mm:ss"; }
+    std::string SeparadorDecimal() override { return ","; }
+    std::string SeparadorMiles() override { return "."; }
+    std::string HayMidEast() override { return "No"; }
+    std::string HayDBCS() override { return "No"; }
+    std::array<std::string, 4> InfoMemoria() override {
+        return {"16.384.000K", "Ninguna", "137.438.953.472K", "137.438.000.000K"};
+    }
+    std::string TipoProcesador() override { return "Unable to determine processor type"; }
+    std::string NumeroCPUs() override { return "2"; }
+    void InfoDrives(std::string& informe) override {
+        informe += "   Floppies............0\r\n   Disks...............1\r\n"
+                   "   Drive /...........Fixed     1.000 KB Free\r\n";
+    }
+    std::string NumeroColores() override { return colores; }
+    std::string ResolucionPantalla() override { return "1920 x 1080"; }
+    std::string NumeroMonitores() override { return "1"; }
+    std::string HayRaton() override { return "Yes"; }
+    std::string BotonesRaton() override { return "3"; }
+    std::string HayRueda() override { return "Yes"; }
+    void Ocupado(bool si) override {
+        ++llamadasOcupado;
+        ocupado = si;
+    }
+};
+
+// An expected report: kept with LF line ends in the repository, compared with CR LF.
+std::string Esperado(const char* nombre) {
+    std::ifstream f(std::string(LINTRAP_DATOS_INFORME) + "/" + nombre, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    std::string texto;
+    for (char c : s.str()) {
+        if (c == '\n') {
+            texto += '\r';
+        }
+        texto += c;
+    }
+    return texto;
+}
+
+void Quita(std::string& texto, const std::string& trozo) {
+    const auto pos = texto.find(trozo);
+    ASSERT_NE(pos, std::string::npos) << trozo;
+    texto.erase(pos, trozo.size());
+}
+
+// Characters, not bytes: the labels are counted as the report's reader sees them.
+std::size_t Caracteres(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) {
+        n += (c & 0xC0) != 0x80;
+    }
+    return n;
+}
+
+} // namespace
+
+TEST(InformeCompleto, TextoExacto) {
+    FuenteFija f;
+    EXPECT_EQ(InformeSistema(f), Esperado("informe_completo.txt"));
+    // The busy pointer is shown and put back.
+    EXPECT_EQ(f.llamadasOcupado, 2);
+    EXPECT_FALSE(f.ocupado);
+}
+
+TEST(InformeCompleto, SinEjecutableLaSeccionGeneralTerminaConUnaLineaVacia) {
+    FuenteFija f;
+    f.sinEXE = true;
+    std::string esperado = Esperado("informe_completo.txt");
+    Quita(esperado, "   EXE modificado el ............05/12/2024 18:30:00\r\n");
+    Quita(esperado, "   Tamaño EXE................1.234.567 bytes\r\n\r\n");
+    const std::string informe = InformeSistema(f);
+    EXPECT_EQ(informe, esperado);
+    EXPECT_NE(informe.find("   EXEName...................facturas\r\n\r\nSistema Operativo \r\n"),
+              std::string::npos);
+}
+
+TEST(InformeCompleto, SinImpresoraQuedanTituloYSubrayado) {
+    FuenteFija f;
+    f.sinImpresora = true;
+    const std::string informe = InformeSistema(f);
+    EXPECT_NE(informe.find("Impresora por defecto\r\n=====================\r\n\r\nInformación "
+                           "Video\r\n"),
+              std::string::npos);
+    EXPECT_EQ(informe.find("DeviceName"), std::string::npos);
+}
+
+TEST(InformeCompleto, UnValorQueFallaQuitaSoloSuLinea) {
+    FuenteFija f;
+    f.fallaTitulo = true;
+    std::string esperado = Esperado("informe_completo.txt");
+    Quita(esperado, "   App.Title...................Facturas\r\n");
+    EXPECT_EQ(InformeSistema(f), esperado);
+}
+
+TEST(InformeCompleto, ColoresConElPatronDeNumero) {
+    FuenteFija f;
+    f.colores = "True Color";
+    EXPECT_NE(InformeSistema(f).find("   Colores.......................True Color\r\n"),
+              std::string::npos);
+    f.colores = "4294967296";
+    EXPECT_NE(InformeSistema(f).find("   Colores.......................4.294.967.296\r\n"),
+              std::string::npos);
+    f.colores = "";
+    EXPECT_NE(InformeSistema(f).find("   Colores.......................\r\n   Resolucion"),
+              std::string::npos);
+}
+
+TEST(InformeCompleto, AnchoDeLasEtiquetasGenerales) {
+    FuenteFija f;
+    std::istringstream lineas(InformeSistema(f));
+    std::string linea;
+    int vistas = 0;
+    while (std::getline(lineas, linea) && linea.find("Sistema Operativo") == std::string::npos) {
+        for (const auto& [etiqueta, ancho] :
+             std::initializer_list<std::pair<const char*, std::size_t>>{
+                 {"   Nombre del Ordenador", 31},
+                 {"   App.Title", 31},
+                 {"   App.Path", 31},
+                 {"   App.Version", 31},
+                 {"   Instancias Previas", 31},
+                 {"   EXEName", 29},
+                 {"   Tamaño EXE", 29},
+                 {"   EXE modificado el ", 33}}) {
+            if (linea.starts_with(etiqueta)) {
+                // The label ends where its run of dots does; values may hold dots too.
+                const auto fin = linea.find_first_not_of('.', linea.find(".."));
+                EXPECT_EQ(Caracteres(linea.substr(0, fin)), ancho) << linea;
+                ++vistas;
+            }
+        }
+    }
+    EXPECT_EQ(vistas, 8);
+}
+
+TEST(InformeCorto, TextoExactoYSinImpresora) {
+    FuenteFija f;
+    EXPECT_EQ(InformeSistemaCorto(f), Esperado("informe_corto.txt"));
+    f.sinImpresora = true;
+    const std::string corto = InformeSistemaCorto(f);
+    EXPECT_TRUE(corto.ends_with("\r\n\r\nImpresora por defecto\r\n=====================\r\n"));
+}
+
+TEST(InformeMaquina, InformeDeEstaMaquina) {
+    const std::string informe = InformeSistema();
+    // Every line ends in CR LF, and nothing else breaks a line.
+    for (std::size_t i = 0; i < informe.size(); ++i) {
+        if (informe[i] == '\n') {
+            ASSERT_TRUE(i > 0 && informe[i - 1] == '\r') << "LF suelto en " << i;
+        }
+    }
+    char nombre[256] = {};
+    gethostname(nombre, sizeof nombre - 1);
+    EXPECT_NE(informe.find(std::string("   Nombre del Ordenador........") + nombre + "\r\n"),
+              std::string::npos);
+    EXPECT_NE(informe.find("   App.Title..................." + app::Title() + "\r\n"),
+              std::string::npos);
+    // The test program is a real file: its size is shown, followed by the empty line.
+    struct stat st {};
+    const std::string exe = app::Path() + "/" + app::EXEName();
+    ASSERT_EQ(stat(exe.c_str(), &st), 0) << exe;
+    const std::string miles = FuenteSistema().SeparadorMiles();
+    EXPECT_NE(informe.find("   Tamaño EXE................" +
+                           infosistema::FormatoNumero(static_cast<double>(st.st_size), miles) +
+                           " bytes\r\n\r\n\r\nSistema Operativo \r\n"),
+              std::string::npos);
+    EXPECT_NE(informe.find("   CurDir........" + std::filesystem::current_path().string() + "\r\n"),
+              std::string::npos);
+    // No windows in a test: the printer section is its title alone, video facts are empty.
+    EXPECT_NE(informe.find("=====================\r\n\r\nInformación Video\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(informe.ends_with("   Rueda en el raton.......\r\n"));
+    const std::string corto = InformeSistemaCorto();
+    EXPECT_TRUE(corto.ends_with("Impresora por defecto\r\n=====================\r\n"));
+}
