@@ -67,6 +67,11 @@ public:
 
 private:
     void MoveGap(size_t at) {
+        // An empty gap moves for free; moving lines onto themselves would empty them.
+        if (gapStart_ == gapEnd_) {
+            gapStart_ = gapEnd_ = at;
+            return;
+        }
         while (gapStart_ > at) {
             buf_[--gapEnd_] = std::move(buf_[--gapStart_]);
         }

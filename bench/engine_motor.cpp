@@ -1,0 +1,138 @@
+// The engine over a generated module: line numbers and the error-handling block into every
+// procedure and their removal, and the module selection's scan. Sizes 10x apart show whether
+// the time grows linearly.
+
+#include "ClsErrores/clsErrores.h"
+#include "engine/Motor.h"
+#include "engine/Procedimientos.h"
+#include "host/files/ModuleFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// `procedimientos` procedures of 20 lines each, as a developer writes them.
+std::string Genera(int procedimientos) {
+    std::string s = "Attribute VB_Name = \"Grande\"\r\nOption Explicit\r\nPrivate m_n As Long\r\n";
+    for (int p = 0; p < procedimientos; ++p) {
+        const std::string n = std::to_string(p);
+        s += "\r\n' Paso " + n + ": calcula el total\r\n";
+        s += (p % 2 ? "Public Function Calculo" + n + "(ByVal a As Long) As Long\r\n"
+                    : "Private Sub Paso" + n + "(ByVal a As Long, _\r\n    ByVal b As Long)\r\n");
+        s += "    Dim total As Long\r\n"
+             "    total = a * 2\r\n"
+             "    If total > 100 Then\r\n"
+             "        total = total - 100\r\n"
+             "    End If\r\n"
+             "    Select Case total\r\n"
+             "        Case 1\r\n"
+             "            m_n = m_n + 1\r\n"
+             "    End Select\r\n";
+        s += p % 2 ? "    If a < 0 Then Exit Function\r\n    Calculo" + n + " = total\r\n"
+                   : "    Exit Sub\r\n";
+        s += "    Debug.Print total\r\n"
+             "    m_n = total\r\n"
+             "    ' listo\r\n"
+             "    total = 0\r\n"
+             "    m_n = m_n - 1\r\n";
+        s += p % 2 ? "End Function\r\n" : "End Sub\r\n";
+    }
+    return s;
+}
+
+struct Banco {
+    explicit Banco(int procedimientos) : fuente(Genera(procedimientos)) {
+        glbErr().LogOnError(false);
+        glbErr().MsgOnError("");
+        glbErr().MandaEmailOnError(false);
+    }
+    files::ModuleFile& Nuevo() {
+        archivo = files::ModuleFile::Parse(fuente, "Grande.bas", 1252);
+        estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
+        return *archivo;
+    }
+    void InsertaEnTodos(engine::Modo modo) {
+        estado.modo = modo;
+        engine::Motor motor(estado, progreso);
+        // In the order the insert command uses: list order for line numbers, the module's
+        // order for the rest.
+        std::vector<int> orden;
+        for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
+            orden.push_back(i);
+        }
+        if (modo != engine::Modo::Option1) {
+            orden = motor.OrdenEnModulo(archivo->Code());
+        }
+        for (int index : orden) {
+            motor.Insertar(archivo->Code(), index);
+        }
+    }
+    void QuitaDelModulo(engine::Modo modo) {
+        estado.modo = modo;
+        estado.Check1 = true;
+        engine::Motor(estado, progreso).QuitaCodigo(archivo->Code());
+        estado.Check1 = false;
+    }
+
+    std::string fuente;
+    std::unique_ptr<files::ModuleFile> archivo;
+    engine::EstadoSeleccion estado;
+    engine::SinProgreso progreso;
+};
+
+void Inserta(benchmark::State& st, engine::Modo modo) {
+    Banco b(static_cast<int>(st.range(0)));
+    for (auto _ : st) {
+        st.PauseTiming();
+        b.Nuevo();
+        st.ResumeTiming();
+        b.InsertaEnTodos(modo);
+    }
+    st.counters["lineas"] = static_cast<double>(b.archivo->Code().CountOfLines());
+}
+
+void Quita(benchmark::State& st, engine::Modo modo) {
+    Banco b(static_cast<int>(st.range(0)));
+    for (auto _ : st) {
+        st.PauseTiming();
+        b.Nuevo();
+        b.InsertaEnTodos(modo);
+        st.ResumeTiming();
+        b.QuitaDelModulo(modo);
+    }
+}
+
+void NumerosInsertar(benchmark::State& st) {
+    Inserta(st, engine::Modo::Option1);
+}
+void NumerosQuitar(benchmark::State& st) {
+    Quita(st, engine::Modo::Option1);
+}
+void ManejoInsertar(benchmark::State& st) {
+    Inserta(st, engine::Modo::Option2);
+}
+void ManejoQuitar(benchmark::State& st) {
+    Quita(st, engine::Modo::Option2);
+}
+void SeleccionModulo(benchmark::State& st) {
+    Banco b(static_cast<int>(st.range(0)));
+    b.Nuevo();
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(engine::ListaProcedimientos(b.archivo->Code(), 1252, b.progreso));
+    }
+}
+
+// 500 and 5,000 procedures: about 10,000 and 100,000 lines.
+BENCHMARK(NumerosInsertar)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(NumerosQuitar)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ManejoInsertar)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ManejoQuitar)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SeleccionModulo)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

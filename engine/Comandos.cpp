@@ -1,0 +1,103 @@
+#include "engine/Comandos.h"
+
+#include "ClsErrores/CodePage.h"
+#include "ClsErrores/Convencion.h"
+#include "ClsErrores/MsgBox.h"
+#include "engine/Motor.h"
+#include "engine/Procedimientos.h"
+
+namespace engine {
+namespace {
+
+vbide::CodeModule& Modulo(vbide::VBProject& proyecto, const EstadoSeleccion& estado) {
+    return proyecto.VBComponents().Item(estado.modulo).CodeModule();
+}
+
+} // namespace
+
+void VentanaSinVista::Recarga(const std::string& modulo) {
+    CargaEstado(proyecto_, estado_, progreso_, modulo);
+}
+
+void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
+                     Instalacion* instalacion, Ventana& ventana) {
+    Procedimiento("frmAddIn \\ Command1_Click", [&] {
+        // The runtime class belongs to the add-in: its code is not the user's to rewrite.
+        if (codepage::IgualesSinCaso(estado.modulo, "ClsErrores", estado.paginaCodigos)) {
+            vb::MsgBox("Este módulo " + codepage::AUtf8(estado.modulo, estado.paginaCodigos) +
+                           " pertenece al Complemento y no se puede modificar",
+                       vb::vbOKOnly);
+            return;
+        }
+        progreso.Muestra(true);
+        progreso.RelojArena(true);
+        Motor motor(estado, progreso, instalacion);
+        const int cuantos = static_cast<int>(estado.procedimientos.size());
+        // Line numbers follow the module's line indexes at the moment each procedure is done,
+        // so they go in list order; any other insertion gives the same code in any order and
+        // goes down the module.
+        std::vector<int> orden;
+        for (int i = 0; i < cuantos; ++i) {
+            orden.push_back(i);
+        }
+        if (estado.modo != Modo::Option1) {
+            ResumeNext([&] { orden = motor.OrdenEnModulo(Modulo(proyecto, estado)); });
+        }
+        bool actualiza = cuantos > 0;
+        if (cuantos > 0 && !estado.Check1) {
+            if (estado.SelCount() < 1) {
+                vb::MsgBox("No hay ningún procedimiento seleccionado.\r\n"
+                           "Seleccione antes algún procedimiento",
+                           vb::vbOKOnly);
+            } else {
+                for (int i : orden) {
+                    if (estado.procedimientos[static_cast<std::size_t>(i)].seleccionado) {
+                        int index = i;
+                        motor.Insertar(Modulo(proyecto, estado), index);
+                        ventana.RefrescarCodigo();
+                    }
+                }
+            }
+        } else if (cuantos > 0) {
+            if (vb::MsgBox("¿Seguro que quiere insertar en todos los procedimientos en este "
+                           "módulo?",
+                           vb::vbYesNo) != vb::vbYes) {
+                return;
+            }
+            for (int k = 0; k < cuantos; ++k) {
+                int index = orden[static_cast<std::size_t>(k)];
+                motor.Insertar(Modulo(proyecto, estado), index);
+                progreso.Valor((k * 100 + 1) / cuantos);
+            }
+            ventana.RefrescarCodigo();
+        }
+        if (actualiza) {
+            ActualizaList3(proyecto, estado);
+        }
+        if (estado.modulosAnadidos) {
+            const std::string modulo = estado.modulo;
+            estado.modulosAnadidos = false;
+            ventana.Recarga(modulo);
+        }
+    });
+    // Also after an error: the progress bar and the hourglass never stay behind.
+    progreso.Muestra(false);
+    progreso.RelojArena(false);
+}
+
+void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
+                   Ventana& ventana) {
+    Procedimiento("frmAddIn \\ Command2_Click", [&] {
+        if (estado.Check1 &&
+            vb::MsgBox("¿Seguro que quiere quitar en todos los procedimientos en este módulo?",
+                       vb::vbYesNo) != vb::vbYes) {
+            return;
+        }
+        Motor motor(estado, progreso);
+        motor.QuitaCodigo(Modulo(proyecto, estado));
+        ventana.RefrescarCodigo();
+        ActualizaList3(proyecto, estado);
+    });
+}
+
+} // namespace engine

@@ -1,0 +1,51 @@
+#pragma once
+// How the engine reads a line. It never parses the language: it looks at the first or last
+// characters of the line's trimmed text. Only the space is trimmed; comparisons ignore letter
+// case by the project's code page (the keywords are ASCII, the folding table covers the rest).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+using Tabla = std::array<unsigned char, 256>;
+
+// The line without its leading and trailing spaces (tabs are text).
+std::string_view Recorta(std::string_view s);
+
+// The first characters of `t` equal `k`, case ignored; a shorter text never begins with `k`.
+bool EmpiezaPor(std::string_view t, std::string_view k, const Tabla& tabla);
+// The last character of `t` is `c`.
+bool TerminaEn(std::string_view t, char c);
+// First occurrence of `clave` in `texto`, case ignored; npos when absent.
+std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& tabla,
+                  std::size_t desde = 0);
+bool Contiene(std::string_view texto, std::string_view clave, const Tabla& tabla);
+// Every occurrence of `buscado` replaced by `nuevo`, case ignored.
+std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std::string_view nuevo,
+                          const Tabla& tabla);
+
+// Drops a leading line number. `s` ends up trimmed at the front and without the digits (it
+// keeps the spaces that followed them); the result has no spaces at either end.
+std::string TrimNum(std::string& s);
+// Cuts `s` at its first apostrophe (also one inside a string literal) and returns it.
+std::string QuitaComents(std::string& s);
+
+// A number as the runtime reads one: optional sign, digits with an optional decimal point, an
+// optional exponent; spaces around it allowed.
+bool EsNumero(std::string_view n);
+
+// A procedure header for the error-handler block.
+bool EsCabecera(std::string_view t, const Tabla& tabla);
+// A header or end line, which never gets a line number.
+bool SinNumero(std::string_view t, const Tabla& tabla);
+// A comment line: its trimmed text begins with an apostrophe.
+inline bool EsComentario(std::string_view t) {
+    return !t.empty() && t.front() == '\'';
+}
+inline bool EsDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace engine

@@ -1,0 +1,65 @@
+#pragma once
+// The code transformation engine: rewrites the procedures of one code module line by line,
+// through the code-module operations only. It reads the mode, the variant, the all-procedures
+// box and the procedure list from the selection state each time it processes a line.
+
+#include "engine/EstadoSeleccion.h"
+#include "engine/Instalacion.h"
+#include "engine/Lineas.h"
+#include "engine/Progreso.h"
+#include "host/vbide/CodeModule.h"
+#include "host/vbide/Members.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+class Motor {
+public:
+    // `instalacion` may be null: then no runtime modules are ever added.
+    Motor(EstadoSeleccion& estado, Progreso& progreso, Instalacion* instalacion = nullptr);
+
+    // Inserts into the procedure at row `index` of the procedure list, in the selected mode.
+    void Insertar(vbide::CodeModule& m, int& index);
+    // One line of the insertion; leaves `L` at the last line dealt with.
+    void InsertaLinea(vbide::CodeModule& m, long& L);
+
+    // Removes, in the selected mode, from the selected procedures or, with Check1, the module.
+    void QuitaCodigo(vbide::CodeModule& m);
+    // One line of the removal; leaves `L` so that L + 1 is the next line to look at.
+    void QuitaLinea(vbide::CodeModule& m, long& L);
+    // The first comment line after `inicio` holding the block's end key (`manejo`: the
+    // ManejoError block); 0 when the module ends first.
+    long BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo);
+
+    // The statement "On Error Resume Next" under the header and the declarations.
+    void AddResumeNext(vbide::CodeModule& m, int& index);
+    // Takes the first "On Error Resume Next" statement of the procedure out.
+    void QuitaResumeNext(vbide::CodeModule& m, int& index);
+
+    // The procedure already has a line that begins with "On Error" (false for properties).
+    bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro);
+
+    // The rows 0 to n - 1 of the procedure list in the order their procedures stand in the
+    // module (rows the module does not know last, in list order). Where the result does not
+    // depend on the order (the error-handling block, Resume Next, every removal), visiting
+    // downwards keeps each edit near the one before instead of jumping about the module.
+    std::vector<int> OrdenEnModulo(vbide::CodeModule& m) const;
+
+private:
+    // Runs `paso` over the lines of the procedure `nombre`, from the comments above its header
+    // to its end line.
+    void Recorre(vbide::CodeModule& m, const std::string& nombre,
+                 const std::function<void(long&)>& paso);
+    const std::string& NombreEn(int index) const;
+    bool MismoNombre(std::string_view a, std::string_view b) const;
+
+    EstadoSeleccion& estado_;
+    Progreso& progreso_;
+    Instalacion* instalacion_;
+    const Tabla& tabla_;
+};
+
+} // namespace engine

@@ -1,0 +1,167 @@
+#include "ClsErrores/Convencion.h"
+#include "ClsErrores/MsgBox.h"
+#include "engine/Bloques.h"
+#include "engine/Motor.h"
+
+namespace engine {
+namespace {
+
+constexpr auto Proc = vbide::ProcKind::Proc;
+
+// A block marker is a comment line (a leading number aside) that holds the key. A statement
+// that merely mentions the key is the user's code, not a marker.
+bool EsMarca(std::string_view linea, std::string_view clave, const Tabla& tabla) {
+    std::string resto(linea);
+    const std::string t = TrimNum(resto);
+    return EsComentario(t) && Contiene(t, clave, tabla);
+}
+
+// The exit statement of the procedure kind named first in its header: "Sub", "Function" or
+// "Property", whichever occurs first (a Function called SubTotal is a Function).
+std::string_view SalidaDeCabecera(std::string_view cabecera, const Tabla& tabla) {
+    std::string_view salida;
+    std::size_t primera = std::string_view::npos;
+    const std::pair<std::string_view, std::string_view> tipos[] = {
+        {"Sub", "Exit Sub"}, {"Function", "Exit Function"}, {"Property", "Exit Property"}};
+    for (const auto& [palabra, exit] : tipos) {
+        const auto p = Busca(cabecera, palabra, tabla);
+        if (p < primera) {
+            primera = p;
+            salida = exit;
+        }
+    }
+    return salida;
+}
+
+} // namespace
+
+long Motor::BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo) {
+    long fin = 0;
+    Procedimiento("frmAddIn \\ BuscaFin", [&] {
+        const std::string_view clave = manejo ? ClaveFinManejoError : ClaveFinOnError;
+        // A start marker without its end marker ends the search at the module's end: then
+        // nothing is to be deleted.
+        const long total = m.CountOfLines();
+        for (long l = inicio + 1; l <= total; ++l) {
+            if (EsMarca(m.Lines(l, 1), clave, tabla_)) {
+                fin = l;
+                return;
+            }
+        }
+    });
+    return fin;
+}
+
+void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
+    std::string linea;
+    ResumeNext([&] { linea = m.Lines(L, 1); });
+    const std::string_view t = Recorta(linea);
+
+    if (estado_.modo == Modo::Option1) {
+        const auto espacio = t.find(' ');
+        if (espacio == std::string_view::npos) {
+            return;
+        }
+        const std::string numero(t.substr(0, espacio + 1));
+        if (!EsNumero(numero)) {
+            return;
+        }
+        // A continued line keeps its leading number: there it is part of the statement.
+        if (L > 1) {
+            std::string encima;
+            ResumeNext([&] { encima = m.Lines(L - 1, 1); });
+            if (TerminaEn(Recorta(encima), '_')) {
+                return;
+            }
+        }
+        std::string nueva = linea;
+        nueva.erase(Busca(nueva, numero, tabla_), numero.size());
+        ResumeNext([&] { m.ReplaceLine(L, nueva); });
+        return;
+    }
+
+    if (estado_.modo != Modo::Option2) {
+        return;
+    }
+    std::string resto(t);
+    const std::string sentencia = TrimNum(resto);
+    if (EmpiezaPor(sentencia, "GOTO Salir", tabla_)) {
+        std::string procedimiento;
+        std::string cabecera;
+        ResumeNext([&] { procedimiento = m.ProcOfLine(L); });
+        ResumeNext([&] { cabecera = m.Lines(m.ProcBodyLine(procedimiento, Proc), 1); });
+        cabecera = std::string(Recorta(cabecera));
+        QuitaComents(cabecera);
+        // Without a header to tell the kind (a property's line, say) the line stays as it is.
+        const std::string_view salida = SalidaDeCabecera(cabecera, tabla_);
+        if (!salida.empty()) {
+            const std::string nueva = ReemplazaTodo(linea, "GOTO Salir", salida, tabla_);
+            ResumeNext([&] { m.ReplaceLine(L, nueva); });
+        }
+        return;
+    }
+
+    bool manejo = false;
+    if (EsMarca(sentencia, ClaveInicioOnError, tabla_)) {
+        manejo = false;
+    } else if (EsMarca(sentencia, ClaveInicioManejoError, tabla_)) {
+        manejo = true;
+    } else {
+        return;
+    }
+    const long fin = BuscaFin(m, L, manejo);
+    if (fin > L && ResumeNext([&] { m.DeleteLines(L, fin - L + 1); })) {
+        --L;
+    }
+}
+
+void Motor::QuitaCodigo(vbide::CodeModule& m) {
+    progreso_.Muestra(true);
+    progreso_.RelojArena(true);
+    Procedimiento("frmAddIn \\ QuitaCodigo", [&] {
+        const int cuantos = static_cast<int>(estado_.procedimientos.size());
+        if (!estado_.Check1) {
+            if (estado_.SelCount() < 1) {
+                vb::MsgBox("No hay ningún procedimiento seleccionado.\r\n"
+                           "Seleccione antes algún procedimiento",
+                           vb::vbOKOnly);
+                return;
+            }
+            const std::vector<int> orden = OrdenEnModulo(m);
+            for (int k = 0; k < cuantos; ++k) {
+                const int i = orden[static_cast<std::size_t>(k)];
+                if (estado_.procedimientos[static_cast<std::size_t>(i)].seleccionado) {
+                    if (estado_.modo == Modo::Option3) {
+                        int index = i;
+                        QuitaResumeNext(m, index);
+                    } else {
+                        Recorre(m, NombreEn(i), [&](long& L) { QuitaLinea(m, L); });
+                    }
+                }
+                progreso_.Valor((k * 100 + 1) / cuantos);
+            }
+            return;
+        }
+        const long total = m.CountOfLines();
+        if (total < 1 || total < m.CountOfDeclarationLines() + 2) {
+            return;
+        }
+        if (estado_.modo == Modo::Option3) {
+            for (int i = 0; i < cuantos; ++i) {
+                int index = i;
+                QuitaResumeNext(m, index);
+            }
+            return;
+        }
+        // Every line below the declarations, whichever procedure it belongs to.
+        for (long L = m.CountOfDeclarationLines() + 1; L <= m.CountOfLines();) {
+            QuitaLinea(m, L);
+            ++L;
+            progreso_.Valor(static_cast<double>((L * 100) / (m.CountOfLines() + 1)));
+        }
+    });
+    progreso_.Muestra(false);
+    progreso_.RelojArena(false);
+}
+
+} // namespace engine

@@ -1,0 +1,52 @@
+Attribute VB_Name = "Modulo1"
+Option Explicit
+Private m_Valor As Long
+
+' Suma tres numeros
+Public Function Suma(ByVal a As Long, _
+    ByVal b As Long, _
+    ByVal c As Long) As Long
+    Dim total As Long
+    Static llamadas As Long
+On Error Resume Next
+    If a < 0 Then Exit Function
+    total = a + b + c
+
+
+    llamadas = llamadas + 1
+    Select Case total
+        Case 0
+            exit function
+        Case Else
+            total = total * 2
+    End Select
+#If DEBUG Then
+    Debug.Print total
+#End If
+    Suma = total
+End Function
+
+Private Sub Vacio()
+On Error Resume Next
+End Sub
+
+Public Function SubTotal(x As Long) As Long
+On Error Resume Next
+    SubTotal = _
+        5 + x
+Reintentar:
+    If x > 10 Then GoTo Reintentar
+    Exit Function
+End Function
+
+Public Property Get Valor() As Long
+    380 Valor = m_Valor
+End Property
+
+' Cuenta las llamadas
+Private Static Sub Contador()
+    Dim n As Long
+On Error Resume Next
+    n = n + 1
+    90 Exit Sub
+End Sub

@@ -1,0 +1,210 @@
+// Edge cases of insertion and removal, on small modules written out in full.
+
+#include "engine/Bloques.h"
+#include "engine/ExisteOnError.h"
+#include "engine/Motor.h"
+#include "engine/Procedimientos.h"
+#include "tests/engine/Apoyo.h"
+
+#include <gtest/gtest.h>
+
+using namespace engine;
+
+namespace {
+
+struct Casos : ::testing::Test {
+    void SetUp() override { apoyo::SilenciaGlbErr(); }
+
+    // Parses `codigo`, lists its procedures and selects those named.
+    vbide::CodeModule& Carga(std::string_view codigo, std::vector<std::string> elegidos = {}) {
+        archivo = apoyo::Modulo(codigo);
+        estado.procedimientos = ListaProcedimientos(archivo->Code(), 1252, progreso);
+        for (auto& p : estado.procedimientos) {
+            p.seleccionado =
+                std::find(elegidos.begin(), elegidos.end(), p.nombre) != elegidos.end();
+        }
+        return archivo->Code();
+    }
+    void InsertaEn(const std::string& nombre) {
+        Motor motor(estado, progreso);
+        for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
+            if (estado.procedimientos[i].nombre == nombre) {
+                motor.Insertar(archivo->Code(), i);
+            }
+        }
+    }
+    void Quita(bool moduloEntero) {
+        estado.Check1 = moduloEntero;
+        Motor(estado, progreso).QuitaCodigo(archivo->Code());
+    }
+    std::string Codigo() { return apoyo::Codigo(*archivo); }
+
+    apoyo::DialogosGuion dialogos;
+    apoyo::ProgresoAnotado progreso;
+    EstadoSeleccion estado;
+    std::unique_ptr<files::ModuleFile> archivo;
+};
+
+const std::string OE = std::string(InicioOnError) + "\nON ERROR GOTO lblError\n";
+const std::string FOE = std::string(FinOnError) + "\n";
+const std::string ME = std::string(InicioManejoError) +
+                       "\nSalir:\n     glbErr.Pop\n     EXIT SUB\nlblError:\n"
+                       "     glbErr.ManejoError\n     GOTO SALIR\n" +
+                       std::string(FinManejoError) + "\n";
+
+TEST_F(Casos, ExisteOnErrorCountsOnlyAnUnnumberedStatementOfAMethod) {
+    auto& m = Carga("Sub A()\n    x = 1\n      on error goto f\nEnd Sub\n"
+                    "Sub B()\n10 On Error Resume Next\n' On Error GoTo 0\nEnd Sub\n"
+                    "Property Get C() As Long\nOn Error Resume Next\nEnd Property\n");
+    const auto& tabla = codepage::TablaMinusculas(1252);
+    EXPECT_TRUE(ExisteOnError(m, m.Members().Item("A"), tabla));
+    EXPECT_FALSE(ExisteOnError(m, m.Members().Item("B"), tabla));
+    EXPECT_FALSE(ExisteOnError(m, m.Members().Item("C"), tabla));
+}
+
+TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
+    Carga("Sub B()\n10 On Error Resume Next\nEnd Sub\n");
+    estado.modo = Modo::Option2;
+    InsertaEn("B");
+    EXPECT_EQ(Codigo(), "Sub B()\n" + OE + "glbErr.Push(\"Modulo1 \\ B\")\n" + FOE +
+                            "\n10 On Error Resume Next\n" + ME + "End Sub\n");
+
+    // Numbering twice: a numbered line is renumbered and loses its indentation.
+    Carga("Sub A()\n    x = 1\n    70 y = 2\nEnd Sub\n");
+    estado.modo = Modo::Option1;
+    InsertaEn("A");
+    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n30 y = 2\nEnd Sub\n");
+    archivo->Code().InsertLines(1, "' arriba");
+    InsertaEn("A");
+    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30 x = 1\n40 y = 2\nEnd Sub\n");
+}
+
+TEST_F(Casos, BlankRunsCollapseAndALeadingBlankLineGoes) {
+    Carga("\n\nSub A()\n    x = 1\n\n\n\n    y = 2\nEnd Sub\n");
+    estado.modo = Modo::Option1;
+    InsertaEn("A");
+    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n\n40     y = 2\nEnd Sub\n");
+}
+
+TEST_F(Casos, ExitAfterThenStaysAndGotoSalirOfTheUserBecomesAnExit) {
+    Carga("Sub A()\n    If x Then Exit Sub\nGOTO Salir\n    20 goto salir\nEnd Sub\n", {"A"});
+    estado.modo = Modo::Option2;
+    Quita(false);
+    EXPECT_EQ(Codigo(), "Sub A()\n    If x Then Exit Sub\nExit Sub\n    20 Exit Sub\nEnd Sub\n");
+}
+
+TEST_F(Casos, StartMarkerWithoutEndMarkerDeletesNothing) {
+    const std::string codigo = "Sub A()\n" + std::string(InicioOnError) +
+                               "\n    x = 1\nEnd Sub\nSub B()\n    y = 2\nEnd Sub\n";
+    auto& m = Carga(codigo, {"A"});
+    bool manejo = false;
+    EXPECT_EQ(Motor(estado, progreso).BuscaFin(m, 2, manejo), 0);
+    estado.modo = Modo::Option2;
+    Quita(true);
+    EXPECT_EQ(Codigo(), codigo);
+    Quita(false);
+    EXPECT_EQ(Codigo(), codigo);
+    EXPECT_TRUE(dialogos.cajas.empty());
+}
+
+TEST_F(Casos, AStatementMentioningAMarkerIsNotAMarker) {
+    Carga("Sub A()\n" + OE + "glbErr.Push(\"Modulo1 \\ A\")\n" + FOE +
+          "\n    MsgBox \"Inicio OnError Quovant_Lintrap\"\n    x = 1\n" +
+          "    s = \"Inicio ManejoError Quovant_Lintrap\"\n" + ME + "End Sub\n");
+    estado.modo = Modo::Option2;
+    Quita(true);
+    EXPECT_EQ(Codigo(), "Sub A()\n\n    MsgBox \"Inicio OnError Quovant_Lintrap\"\n    x = 1\n"
+                        "    s = \"Inicio ManejoError Quovant_Lintrap\"\nEnd Sub\n");
+}
+
+TEST_F(Casos, ContinuedLinesKeepTheirLeadingNumber) {
+    Carga("Sub A()\n10 x = _\n    5 + y\n30 y = 30 + 1\n40\nEnd Sub\n", {"A"});
+    estado.modo = Modo::Option1;
+    Quita(false);
+    EXPECT_EQ(Codigo(), "Sub A()\nx = _\n    5 + y\ny = 30 + 1\n40\nEnd Sub\n");
+}
+
+TEST_F(Casos, HeaderContinuedPastTheModuleEndEndsTheStep) {
+    Carga("Sub A()\n    x = 1\nEnd Sub\nSub B( _\n");
+    const std::string antes = Codigo();
+    estado.modo = Modo::Option2;
+    long L = 4;
+    Motor(estado, progreso).InsertaLinea(archivo->Code(), L);
+    EXPECT_EQ(L, 4);
+    EXPECT_EQ(Codigo(), antes);
+}
+
+TEST_F(Casos, ResumeNextGoesUnderTheHeaderAndItsDeclarations) {
+    Carga("Sub A(x, _\n    y)\n' uno\n' dos\n    Dim a As Long, _\n        b As Long\n"
+          "    Static c\n    a = 1\nEnd Sub\n"
+          "Sub B()\n\n    Dim a\nEnd Sub\n"
+          "Sub C()\n    On Error GoTo 0\nEnd Sub\n");
+    estado.modo = Modo::Option3;
+    InsertaEn("A");
+    InsertaEn("B");
+    InsertaEn("C");
+    EXPECT_EQ(Codigo(),
+              "Sub A(x, _\n    y)\n' uno\n' dos\n    Dim a As Long, _\n        b As Long\n"
+              "    Static c\nOn Error Resume Next\n    a = 1\nEnd Sub\n"
+              "Sub B()\nOn Error Resume Next\n\n    Dim a\nEnd Sub\n"
+              "Sub C()\n    On Error GoTo 0\nEnd Sub\n");
+}
+
+TEST_F(Casos, ResumeNextRemovalTakesTheStatementNotItsMentions) {
+    Carga("' On Error Resume Next aqui no\nSub A()\n    MsgBox \"On Error Resume Next\"\n"
+          "    On Error Resume Next: x = 1\n    On Error Resume Next\nEnd Sub\n",
+          {"A"});
+    estado.modo = Modo::Option3;
+    Quita(false);
+    EXPECT_EQ(Codigo(), "' On Error Resume Next aqui no\nSub A()\n"
+                        "    MsgBox \"On Error Resume Next\"\n    x = 1\n    On Error Resume Next\n"
+                        "End Sub\n");
+}
+
+TEST_F(Casos, RemovalWithoutSelectionOnlyTellsTheUser) {
+    const std::string codigo = "Sub A()\n10 x = 1\nEnd Sub\n";
+    Carga(codigo);
+    Quita(false);
+    EXPECT_EQ(Codigo(), codigo);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto, "No hay ningún procedimiento seleccionado.\r\n"
+                                       "Seleccione antes algún procedimiento");
+    EXPECT_EQ(dialogos.cajas[0].botones, vb::vbOKOnly);
+    EXPECT_EQ(dialogos.cajas[0].titulo, "Lintrap");
+    EXPECT_FALSE(progreso.visible);
+    EXPECT_FALSE(progreso.reloj);
+}
+
+TEST_F(Casos, RemovalProgressCountsProceduresOrLines) {
+    Carga("Sub A()\nEnd Sub\nSub B()\nEnd Sub\nSub C()\nEnd Sub\n", {"B"});
+    progreso.valores.clear();
+    Quita(false);
+    // (i * 100 + 1) / 3 after each row, selected or not.
+    EXPECT_EQ(progreso.valores, (std::vector<double>{0, 33, 67}));
+    progreso.valores.clear();
+    Quita(true);
+    // Lines 1 to 6 of a 6-line module: (L + 1) * 100 / 7 after each.
+    EXPECT_EQ(progreso.valores, (std::vector<double>{28, 42, 57, 71, 85, 100}));
+}
+
+TEST_F(Casos, ModuleWithOnlyDeclarationsIsLeftAlone) {
+    const std::string codigo = "Option Explicit\nDim x As Long\n10 y\n";
+    Carga(codigo);
+    estado.modo = Modo::Option1;
+    Quita(true);
+    EXPECT_EQ(Codigo(), codigo);
+}
+
+TEST_F(Casos, AnUnknownProcedureIsReportedAndNothingChanges) {
+    const std::string codigo = "Sub A()\n    x = 1\nEnd Sub\n";
+    Carga(codigo);
+    estado.procedimientos.push_back({"Fantasma", true, "No"});
+    int index = 1;
+    Motor(estado, progreso).Insertar(archivo->Code(), index);
+    EXPECT_EQ(Codigo(), codigo);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ Insertar");
+    EXPECT_EQ(glbErr().Profundidad(), 0);
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+// The module selection and the insert and remove commands over a project on disk.
+
+#include "engine/Comandos.h"
+#include "engine/Procedimientos.h"
+#include "tests/engine/Apoyo.h"
+
+#include <gtest/gtest.h>
+
+using namespace engine;
+
+namespace {
+
+const std::string Si = "S\xC3\xAD";
+
+struct Comandos : ::testing::Test {
+    void SetUp() override {
+        apoyo::SilenciaGlbErr();
+        proyecto = apoyo::Proyecto(
+            carpeta.ruta,
+            {{"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nOption Explicit\n\n"
+                             "Sub Zeta()\n    x = 1\nEnd Sub\n' de alfa\n' tambien\n"
+                             "Function alfa() As Long\n    On Error Resume Next\n"
+                             "    alfa = 1\nEnd Function\n"
+                             "Property Get Beta() As Long\n    Beta = 2\nEnd Property\n"
+                             "Sub Gamma()\n    y = 2\nEnd Sub\n"},
+             {"Vacio.bas", "Attribute VB_Name = \"Vacio\"\nOption Explicit\nDim z As Long\n"},
+             {"clsErrores.bas", "Attribute VB_Name = \"clsErrores\"\nSub Push()\nEnd Sub\n"}},
+            "Module=Modulo1; Modulo1.bas\nModule=Vacio; Vacio.bas\n"
+            "Module=clsErrores; clsErrores.bas\n");
+        estado.modulo = "Modulo1";
+        SeleccionaModulo(*proyecto, estado, progreso);
+        progreso.valores.clear();
+    }
+    std::string Codigo(const std::string& modulo) {
+        auto& m = proyecto->VBComponents().Item(modulo).CodeModule();
+        return m.Lines(1, m.CountOfLines());
+    }
+    std::vector<std::string> Estados() const {
+        std::vector<std::string> r;
+        for (const auto& p : estado.procedimientos) {
+            r.push_back(p.nombre + "=" + p.estado);
+        }
+        return r;
+    }
+
+    struct VentanaAnotada : Ventana {
+        void RefrescarCodigo() override { ++refrescos; }
+        void Recarga(const std::string& modulo) override { recargas.push_back(modulo); }
+        int refrescos = 0;
+        std::vector<std::string> recargas;
+    };
+
+    apoyo::CarpetaTemporal carpeta;
+    std::unique_ptr<files::Project> proyecto;
+    apoyo::DialogosGuion dialogos;
+    apoyo::ProgresoAnotado progreso;
+    EstadoSeleccion estado;
+    VentanaAnotada ventana;
+};
+
+TEST_F(Comandos, SelectionListsMethodsSortedWithTheirStatus) {
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=" + Si, "Gamma=No", "Zeta=No"}));
+    EXPECT_TRUE(estado.vistaModulo);
+    EXPECT_FALSE(progreso.visible);
+
+    estado.modulo = "Vacio";
+    auto r = SeleccionaModulo(*proyecto, estado, progreso);
+    EXPECT_TRUE(r.encontrado);
+    EXPECT_EQ(r.lineas, 2);
+    EXPECT_TRUE(estado.procedimientos.empty());
+
+    estado.modulo = "YaNoExiste";
+    r = SeleccionaModulo(*proyecto, estado, progreso);
+    EXPECT_FALSE(r.encontrado);
+    EXPECT_TRUE(estado.procedimientos.empty());
+    EXPECT_FALSE(progreso.visible);
+    EXPECT_FALSE(progreso.reloj);
+    EXPECT_TRUE(dialogos.cajas.empty());
+
+    EXPECT_EQ(ListaModulos(*proyecto, 1252),
+              (std::vector<std::string>{"clsErrores", "Modulo1", "Vacio"}));
+}
+
+TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
+    estado.modulo = "CLSERRORES";
+    estado.Check1 = true;
+    const std::string antes = Codigo("clsErrores");
+    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto,
+              "Este módulo CLSERRORES pertenece al Complemento y no se puede modificar");
+    EXPECT_EQ(Codigo("clsErrores"), antes);
+    EXPECT_FALSE(progreso.visible);
+}
+
+TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
+    const std::string antes = Codigo("Modulo1");
+    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto, "No hay ningún procedimiento seleccionado.\r\n"
+                                       "Seleccione antes algún procedimiento");
+    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=No", "Zeta=No"}));
+}
+
+TEST_F(Comandos, AllProceduresAskFirstAndANoChangesNothing) {
+    estado.Check1 = true;
+    estado.modo = Modo::Option2;
+    dialogos.respuestas = {vb::vbNo};
+    const std::string antes = Codigo("Modulo1");
+    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_EQ(dialogos.cajas[0].texto,
+              "¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
+    EXPECT_EQ(dialogos.cajas[0].botones, vb::vbYesNo);
+    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=" + Si, "Gamma=No", "Zeta=No"}));
+    EXPECT_FALSE(progreso.visible);
+}
+
+TEST_F(Comandos, AllProceduresAfterYesWithProgressByRow) {
+    estado.Check1 = true;
+    estado.modo = Modo::Option2;
+    dialogos.respuestas = {vb::vbYes};
+    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    EXPECT_EQ(progreso.valores, (std::vector<double>{0, 33, 67}));
+    EXPECT_EQ(ventana.refrescos, 1);
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=Si", "Zeta=Si"}));
+    EXPECT_FALSE(progreso.visible);
+    EXPECT_FALSE(progreso.reloj);
+}
+
+TEST_F(Comandos, SelectedProceduresRefreshTheViewerEachAndModulesAddedReload) {
+    struct InstalacionAnotada : Instalacion {
+        explicit InstalacionAnotada(EstadoSeleccion& e) : estado(e) {}
+        bool YaExisteCls() override { return existe; }
+        void AddModulos() override {
+            ++llamadas;
+            existe = true;
+            estado.modulosAnadidos = true;
+        }
+        EstadoSeleccion& estado;
+        bool existe = false;
+        int llamadas = 0;
+    } instalacion(estado);
+    estado.modo = Modo::Option2;
+    estado.procedimientos[1].seleccionado = true; // Gamma
+    estado.procedimientos[2].seleccionado = true; // Zeta
+    ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+    EXPECT_EQ(ventana.refrescos, 2);
+    EXPECT_EQ(instalacion.llamadas, 1);
+    EXPECT_EQ(ventana.recargas, (std::vector<std::string>{"Modulo1"}));
+    EXPECT_FALSE(estado.modulosAnadidos);
+    EXPECT_TRUE(progreso.valores.empty());
+}
+
+TEST_F(Comandos, ReloadingTheStateResetsOptionsAndKeepsTheModule) {
+    estado.modo = Modo::Option3;
+    estado.variante = Variante::OptRaise;
+    estado.ajustes.glbMandaEmail = "True";
+    VentanaSinVista sinVista(*proyecto, estado, progreso);
+    sinVista.Recarga("modulo1");
+    EXPECT_EQ(estado.modulo, "Modulo1");
+    EXPECT_EQ(estado.modo, Modo::Option1);
+    EXPECT_EQ(estado.variante, Variante::OptExit);
+    EXPECT_EQ(estado.ajustes.glbMandaEmail, "False");
+    EXPECT_EQ(estado.procedimientos.size(), 3u);
+}
+
+TEST_F(Comandos, RemovalOfTheWholeModuleAsksFirst) {
+    estado.Check1 = true;
+    estado.modo = Modo::Option3;
+    dialogos.respuestas = {vb::vbNo, vb::vbYes};
+    const std::string antes = Codigo("Modulo1");
+    ComandoQuitar(*proyecto, estado, progreso, ventana);
+    EXPECT_EQ(Codigo("Modulo1"), antes);
+    ComandoQuitar(*proyecto, estado, progreso, ventana);
+    ASSERT_EQ(dialogos.cajas.size(), 2u);
+    EXPECT_EQ(dialogos.cajas[1].texto,
+              "¿Seguro que quiere quitar en todos los procedimientos en este módulo?");
+    EXPECT_EQ(Codigo("Modulo1").find("On Error Resume Next"), std::string::npos);
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=No", "Gamma=No", "Zeta=No"}));
+    EXPECT_EQ(ventana.refrescos, 1);
+}
+
+} // namespace

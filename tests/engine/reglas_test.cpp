@@ -1,0 +1,83 @@
+// The line rules every transformation relies on.
+
+#include "ClsErrores/CodePage.h"
+#include "engine/Lineas.h"
+#include "engine/ResumeNext.h"
+
+#include <gtest/gtest.h>
+
+using namespace engine;
+
+namespace {
+
+const Tabla& T() {
+    return codepage::TablaMinusculas(1252);
+}
+
+TEST(Reglas, TrimNumDropsTheLeadingNumberAndReportsWhatIsLeft) {
+    std::string s = "  00 x = 1  ";
+    EXPECT_EQ(TrimNum(s), "x = 1");
+    EXPECT_EQ(s, " x = 1"); // the argument keeps the spaces after the number
+    s = " 7";
+    EXPECT_EQ(TrimNum(s), "");
+    s = "12ab34 c";
+    EXPECT_EQ(TrimNum(s), "ab34 c");
+    s = "x = 10";
+    EXPECT_EQ(TrimNum(s), "x = 10");
+    s = "\t5";
+    EXPECT_EQ(TrimNum(s), "\t5"); // only spaces are trimmed
+}
+
+TEST(Reglas, QuitaComentsCutsAtTheFirstApostropheEvenInsideAString) {
+    std::string s = "MsgBox \"it's\" ' note";
+    EXPECT_EQ(QuitaComents(s), "MsgBox \"it");
+    EXPECT_EQ(s, "MsgBox \"it");
+    s = "  x = 1  ";
+    EXPECT_EQ(QuitaComents(s), "  x = 1  ");
+}
+
+TEST(Reglas, BeginsWithIgnoresCaseAndNeedsTheTrailingBlank) {
+    EXPECT_TRUE(EmpiezaPor("on error goto x", "On Error", T()));
+    EXPECT_FALSE(EmpiezaPor("Sub", "Sub ", T()));
+    EXPECT_TRUE(EmpiezaPor("DIMENSION = 3", "Dim", T()));
+    EXPECT_TRUE(EmpiezaPor("\xC9XITO", "\xE9xito", T())); // code-page letters fold too
+    EXPECT_TRUE(EsCabecera("sub Foo()", T()));
+    EXPECT_FALSE(EsCabecera("Sub", T()));
+    EXPECT_FALSE(EsCabecera("Declare Sub Beep Lib \"k\" ()", T()));
+    EXPECT_FALSE(EsCabecera("Static x As Long", T()));
+    EXPECT_TRUE(EsComentario("'x"));
+    EXPECT_FALSE(EsComentario("Rem x"));
+}
+
+TEST(Reglas, StaticProceduresAreHeadersInBothLists) {
+    for (const char* t : {"Static Sub A()", "Public Static Function B() As Long",
+                          "Private Static Sub C()", "Friend Static Property Get D()"}) {
+        EXPECT_TRUE(EsCabecera(t, T())) << t;
+        EXPECT_TRUE(SinNumero(t, T())) << t;
+    }
+    EXPECT_TRUE(SinNumero("End Function", T()));
+    EXPECT_FALSE(SinNumero("Static n As Long", T()));
+}
+
+TEST(Reglas, NumbersAsTheRuntimeReadsThem) {
+    for (const char* n : {"570 ", "-5 ", "1.5 ", "2e3 ", "+0 ", ".5 "}) {
+        EXPECT_TRUE(EsNumero(n)) << n;
+    }
+    for (const char* n : {"Exit ", "5a ", "e3 ", "- ", "1e ", "'5 ", ""}) {
+        EXPECT_FALSE(EsNumero(n)) << n;
+    }
+}
+
+TEST(Reglas, OnlyTheResumeNextStatementIsTakenOut) {
+    EXPECT_EQ(SinResumeNext("On Error Resume Next", T()), "");
+    EXPECT_EQ(SinResumeNext("  10 on error resume next ' por si acaso", T()), "");
+    EXPECT_EQ(SinResumeNext("    On Error Resume Next: x = 1", T()), "    x = 1");
+    EXPECT_EQ(SinResumeNext("20 On Error Resume Next : y = 2 : z = 3", T()), "20 y = 2 : z = 3");
+    EXPECT_EQ(SinResumeNext("On Error Resume Next: ' nada", T()), "");
+    EXPECT_EQ(SinResumeNext("' On Error Resume Next", T()), std::nullopt);
+    EXPECT_EQ(SinResumeNext("MsgBox \"On Error Resume Next\"", T()), std::nullopt);
+    EXPECT_EQ(SinResumeNext("x = 1: On Error Resume Next", T()), std::nullopt);
+    EXPECT_EQ(SinResumeNext("On Error Resume Next2 = 1", T()), std::nullopt);
+}
+
+} // namespace

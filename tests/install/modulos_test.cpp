@@ -1,0 +1,190 @@
+// Adding clsErrores and InfoSistema to a project on disk, with the pending settings.
+
+#include "engine/Comandos.h"
+#include "engine/Procedimientos.h"
+#include "install/LineasAjuste.h"
+#include "install/Modulos.h"
+#include "tests/engine/Apoyo.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace engine;
+
+namespace {
+
+const std::string Mensaje =
+    "Se ha añadido una clase para manejo de errores (clsErrores.cls) y un módulo (InfoSistema.bas)";
+
+struct Modulos : ::testing::Test {
+    void SetUp() override { apoyo::SilenciaGlbErr(); }
+
+    void Carga(const std::vector<std::pair<std::string, std::string>>& extra = {},
+               std::string lineas = "") {
+        std::vector<std::pair<std::string, std::string>> archivos = {
+            {"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nOption Explicit\n\n"
+                            "Sub Uno()\n    x = 1\nEnd Sub\nSub Dos()\n    y = 2\nEnd Sub\n"}};
+        archivos.insert(archivos.end(), extra.begin(), extra.end());
+        proyecto =
+            apoyo::Proyecto(carpeta.ruta, archivos, "Module=Modulo1; Modulo1.bas\n" + lineas);
+        estado.modulo = "Modulo1";
+        SeleccionaModulo(*proyecto, estado, progreso);
+    }
+    // Inserts the Exit block into every procedure of Modulo1, as the insert command does.
+    void InsertaManejo(const std::string& carpetaAddIn) {
+        install::InstalacionProyecto instalacion(*proyecto, estado, carpetaAddIn);
+        VentanaSinVista ventana(*proyecto, estado, progreso);
+        estado.modo = Modo::Option2;
+        estado.Check1 = true;
+        dialogos.respuestas = {vb::vbYes};
+        ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+    }
+    std::string Codigo(const std::string& componente) {
+        auto& m = proyecto->VBComponents().Item(componente).CodeModule();
+        return m.Lines(1, m.CountOfLines());
+    }
+    std::string IniVal() {
+        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
+        const long desde = m.Members().Item("IniVal").CodeLocation();
+        return m.Lines(desde, m.CountOfLines() - desde + 1);
+    }
+
+    apoyo::CarpetaTemporal carpeta;
+    std::unique_ptr<files::Project> proyecto;
+    apoyo::DialogosGuion dialogos;
+    apoyo::ProgresoAnotado progreso;
+    EstadoSeleccion estado;
+    const std::string addIn = apoyo::Datos("install").string();
+};
+
+TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
+    Carga();
+    const std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    InsertaManejo(addIn);
+
+    ASSERT_EQ(dialogos.cajas.size(), 2u); // the question, then the news
+    EXPECT_EQ(dialogos.cajas[1].texto, Mensaje);
+    EXPECT_EQ(dialogos.cajas[1].botones, vb::vbOKOnly);
+    EXPECT_EQ(dialogos.cajas[1].titulo, "Lintrap");
+    EXPECT_TRUE(install::YaExisteCls(*proyecto));
+    EXPECT_EQ(IniVal(), apoyo::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                                    "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
+                                    "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
+    auto& info = proyecto->VBComponents().Item("InfoSistema").CodeModule();
+    EXPECT_NE(info.Lines(1, info.CountOfDeclarationLines()).find("Public glbErr As New clsErrores"),
+              std::string::npos);
+    // The command lists the modules again and keeps the module that was selected.
+    EXPECT_EQ(ListaModulos(*proyecto, 1252),
+              (std::vector<std::string>{"clsErrores", "InfoSistema", "Modulo1"}));
+    EXPECT_EQ(estado.modulo, "Modulo1");
+    EXPECT_EQ(estado.modo, Modo::Option1);
+    EXPECT_FALSE(estado.modulosAnadidos);
+    EXPECT_EQ(estado.procedimientos.size(), 2u);
+
+    // Saved into the project's own folder; the shipped file stays as it was.
+    proyecto->Save();
+    const std::string vbp = apoyo::Lee(carpeta.ruta / "Proyecto1.vbp");
+    EXPECT_NE(vbp.find("Class=clsErrores; clsErrores.cls\r\n"), std::string::npos) << vbp;
+    EXPECT_NE(vbp.find("Module=InfoSistema; InfoSistema.bas\r\n"), std::string::npos) << vbp;
+    EXPECT_NE(apoyo::Lee(carpeta.ruta / "clsErrores.cls").find("m_fLogOnError =  True\r\n"),
+              std::string::npos);
+    EXPECT_EQ(apoyo::Lee(install::RutaClase(addIn)), clase);
+}
+
+TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
+    const std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    std::string otra = clase;
+    otra.replace(otra.find("\"clsErrores\""), 12, "\"ClsErrores\"");
+    Carga();
+    apoyo::Escribe(carpeta.ruta / "Otra.cls", otra);
+    proyecto = apoyo::Proyecto(carpeta.ruta, {},
+                               "Module=Modulo1; Modulo1.bas\nClass=ClsErrores; Otra.cls\n");
+    EXPECT_FALSE(install::YaExisteCls(*proyecto));
+
+    proyecto = apoyo::Proyecto(
+        carpeta.ruta, {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"}},
+        "Module=Modulo1; Modulo1.bas\nModule=clsErrores; Std.bas\n");
+    EXPECT_FALSE(install::YaExisteCls(*proyecto));
+
+    apoyo::Escribe(carpeta.ruta / "Propia.cls", clase);
+    proyecto = apoyo::Proyecto(carpeta.ruta, {},
+                               "Module=Modulo1; Modulo1.bas\nClass=clsErrores; Propia.cls\n");
+    EXPECT_TRUE(install::YaExisteCls(*proyecto));
+    estado.modulo = "Modulo1";
+    SeleccionaModulo(*proyecto, estado, progreso);
+    InsertaManejo(addIn);
+    EXPECT_EQ(dialogos.cajas.size(), 1u); // only the question: nothing added
+    EXPECT_NE(IniVal().find("c_MsgOnError = \"normal\""), std::string::npos);
+    EXPECT_EQ(proyecto->VBComponents().Count(), 2);
+}
+
+TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
+    Carga();
+    estado.ajustes.glbMandaEmail = "True";
+    estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
+    estado.ajustes.glbMsgOnError = "\"\""; // an empty custom message, as its dialog stores it
+    install::AddModulos(*proyecto, estado, addIn);
+    EXPECT_EQ(IniVal(),
+              apoyo::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                          "m_fSendEmailOnError = True\nc_EMailDir = \"yo@ejemplo.invalid\"\n"
+                          "c_MsgOnError = \"\"\"\"\"\"\nm_fLogOnError =  True\nEnd Sub"));
+    EXPECT_TRUE(estado.modulosAnadidos);
+    EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
+}
+
+TEST_F(Modulos, ASettingTheCodePageCannotHoldStopsBeforeAnythingIsAdded) {
+    Carga();
+    estado.ajustes.glbMsgOnError = "\xE4\xB8\xAD"; // a CJK character, not in 1252
+    install::AddModulos(*proyecto, estado, addIn);
+    EXPECT_EQ(proyecto->VBComponents().Count(), 1);
+    ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
+    EXPECT_NE(glbErr().ErrDescription().find("glbMsgOnError"), std::string::npos);
+    EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ AddModulos");
+    EXPECT_FALSE(estado.modulosAnadidos);
+}
+
+TEST_F(Modulos, AMissingSourceFileIsReported) {
+    Carga();
+    install::AddModulos(*proyecto, estado, (carpeta.ruta / "no-existe").string());
+    EXPECT_EQ(proyecto->VBComponents().Count(), 1);
+    ASSERT_EQ(dialogos.cajas.size(), 1u);
+    EXPECT_NE(glbErr().ErrNumber(), 0);
+    EXPECT_FALSE(estado.modulosAnadidos);
+}
+
+TEST_F(Modulos, SettingLinesFarDownALongClassAreFound) {
+    // IniVal past line 32767: the line counter must not wrap.
+    std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    std::string relleno;
+    for (int i = 0; i < 33000; ++i) {
+        relleno += "' relleno\r\n";
+    }
+    clase.insert(clase.find("Public Sub IniVal()"), relleno);
+    const auto otroAddIn = carpeta.ruta / "addin";
+    std::filesystem::create_directories(otroAddIn / "ClsErrores");
+    apoyo::Escribe(otroAddIn / "ClsErrores" / "clsErrores.cls", clase);
+    std::filesystem::copy_file(install::RutaInfoSistema(addIn),
+                               otroAddIn / "ClsErrores" / "InfoSistema.bas");
+    Carga();
+    install::AddModulos(*proyecto, estado, otroAddIn.string() + "/");
+    EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\n"), std::string::npos);
+    EXPECT_EQ(Codigo("clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
+}
+
+TEST_F(Modulos, TheShippedRuntimeFilesInstallFromBesideTheProgram) {
+    char propio[4096] = {};
+    const auto n = readlink("/proc/self/exe", propio, sizeof propio - 1);
+    ASSERT_GT(n, 0);
+    const std::string carpetaPrograma = std::filesystem::path(propio).parent_path().string();
+    if (!std::filesystem::exists(install::RutaClase(carpetaPrograma))) {
+        GTEST_SKIP() << "the shipped runtime files are not in this build yet";
+    }
+    Carga();
+    install::AddModulos(*proyecto, estado, carpetaPrograma);
+    ASSERT_TRUE(estado.modulosAnadidos) << glbErr().ErrDescription();
+    EXPECT_NE(IniVal().find("\r\nm_fSendEmailOnError = False\r\nc_EMailDir = \"\"\r\n"),
+              std::string::npos);
+}
+
+} // namespace
