@@ -108,6 +108,13 @@ struct Tablas {
 };
 
 const Tablas& TablasDe(int cp) {
+    // Case folding runs for every compared line: the last table used on this thread is
+    // answered without the lock. Tables live until the program ends, so the pointer stays good.
+    thread_local int ultimaCp = 0;
+    thread_local const Tablas* ultima = nullptr;
+    if (ultima != nullptr && ultimaCp == cp) {
+        return *ultima;
+    }
     static std::mutex m;
     static std::map<int, std::unique_ptr<Tablas>> cache;
     std::lock_guard lock(m);
@@ -139,6 +146,8 @@ const Tablas& TablasDe(int cp) {
             freelocale(utf8);
         }
     }
+    ultimaCp = cp;
+    ultima = slot.get();
     return *slot;
 }
 

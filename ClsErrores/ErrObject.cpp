@@ -24,7 +24,7 @@ void ErrObject::Raise(long number, std::string source, std::string description) 
 }
 
 ErrObject& Err() {
-    static ErrObject err;
+    thread_local ErrObject err; // per thread, as glbErr
     return err;
 }
 

@@ -235,7 +235,9 @@ void clsErrores::MandaEMAILCompleto() noexcept {
 }
 
 clsErrores& glbErr() {
-    static clsErrores instancia;
+    // One per thread: the command line works on modules in parallel, and a shared call stack
+    // would interleave their procedures.
+    thread_local clsErrores instancia;
     return instancia;
 }
 

@@ -58,7 +58,7 @@ bool CodeModuleMem::Find(const std::string& target, long& startLine, long& start
     LinesPattern pattern(patternSearch ? std::string_view(target) : std::string_view(), fold);
     std::string hay;
     for (long line = firstLine; line <= lastLine; ++line) {
-        const std::string& text = lines_.At(static_cast<size_t>(line - 1)).text;
+        std::string_view text = lines_.Text(static_cast<size_t>(line - 1));
         size_t from = line == firstLine && startCol > 1 ? static_cast<size_t>(startCol - 1) : 0;
         size_t to = text.size();
         if (line == lastLine && endCol > 0) {

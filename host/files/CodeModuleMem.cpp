@@ -53,27 +53,24 @@ std::string CodeModuleMem::Lines(long start, long count) const {
         OutOfRange("Lines", start < 1 || start > CountOfLines() ? start : start + count - 1);
     }
     if (count == 1) {
-        return lines_.At(static_cast<size_t>(start - 1)).text;
+        return std::string(lines_.Text(static_cast<size_t>(start - 1)));
     }
     std::string out;
     for (long i = start; i < start + count; ++i) {
         if (i > start) {
             out += "\r\n";
         }
-        out += lines_.At(static_cast<size_t>(i - 1)).text;
+        out += lines_.Text(static_cast<size_t>(i - 1));
     }
     return out;
 }
 
-std::vector<Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) const {
+std::vector<Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) {
     std::vector<Line> out;
     for (std::string_view piece : SplitLines(text)) {
-        Line l;
-        l.text = std::string(piece);
-        l.eol = eolCode_;
-        l.tag = TagOf(l.text, above);
-        above = l.tag;
-        out.push_back(std::move(l));
+        unsigned char tag = TagOf(piece, above);
+        above = tag;
+        out.push_back(lines_.Make(piece, eolCode_, tag));
     }
     return out;
 }
@@ -86,28 +83,27 @@ bool CodeModuleMem::StatementStartMaybe(long line) const {
 }
 
 // Re-tags from `from` down while the flags keep changing (a continuation added or removed
-// above changes the lines below). True when any flag changed.
-bool CodeModuleMem::Retag(long from) {
-    bool changed = false;
+// above changes the lines below). Returns the last line whose flags changed, or 0.
+long CodeModuleMem::Retag(long from) {
+    long changed = 0;
     for (long i = from; i <= CountOfLines(); ++i) {
         unsigned char above = i > 1 ? lines_.At(static_cast<size_t>(i - 2)).tag : 0;
         Line& l = lines_.At(static_cast<size_t>(i - 1));
-        unsigned char t = TagOf(l.text, above);
+        unsigned char t = TagOf(lines_.TextOf(l), above);
         if (t == l.tag) {
             break;
         }
         l.tag = t;
-        changed = true;
+        changed = i;
     }
     return changed;
 }
 
-void CodeModuleMem::AfterEdit(long at, long delta, bool structural) {
+void CodeModuleMem::AfterEdit(long first, long last, long at, long delta, bool structural) {
     modified_ = true;
     if (structural) {
-        // a header or an end line came or went: scan again (the per-line flags are cached,
-        // so this reads one byte per line and classifies only the candidate lines)
-        index_.Rebuild();
+        // a header or an end line came or went: scan that stretch again
+        index_.Rescan(first, last, delta);
         members_.Invalidate();
         Reattach();
     } else if (delta != 0) {
@@ -130,8 +126,9 @@ void CodeModuleMem::InsertLines(long line, const std::string& text) {
         structural = structural || (l.tag & kMaybe);
     }
     lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
-    structural = Retag(line + count) || structural;
-    AfterEdit(line, count, structural);
+    long retagged = Retag(line + count);
+    structural = retagged != 0 || structural;
+    AfterEdit(line, std::max(line + count - 1, retagged), line, count, structural);
     if (inDeclarations) {
         members_.Invalidate();
     }
@@ -155,13 +152,10 @@ void CodeModuleMem::DeleteLines(long start, long count) {
     for (long i = start; i < start + count && !structural; ++i) {
         structural = lines_.At(static_cast<size_t>(i - 1)).tag & kMaybe;
     }
-    for (Line& gone : lines_.Erase(static_cast<size_t>(start - 1), static_cast<size_t>(count))) {
-        if (gone.hidden) {
-            orphans_.push_back(std::move(*gone.hidden));
-        }
-    }
-    structural = Retag(start) || structural;
-    AfterEdit(start + count, -count, structural);
+    lines_.Erase(static_cast<size_t>(start - 1), static_cast<size_t>(count), &orphans_);
+    long retagged = Retag(start);
+    structural = retagged != 0 || structural;
+    AfterEdit(start, std::max(start - 1, retagged), start + count, -count, structural);
     if (inDeclarations) {
         members_.Invalidate();
     }
@@ -186,15 +180,16 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
         return;
     }
     bool inDeclarations = line <= index_.DeclarationLines() + 1;
-    Line& l = lines_.At(static_cast<size_t>(line - 1));
+    const Line& l = lines_.At(static_cast<size_t>(line - 1));
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
     unsigned char tag = TagOf(text, above);
     bool structural =
         ((l.tag | tag) & kMaybe) || ((tag & kContinued) && StatementStartMaybe(line - 1));
-    l.text = text;
-    l.tag = tag;
-    structural = Retag(line + 1) || structural;
-    AfterEdit(line, 0, structural);
+    lines_.SetText(static_cast<size_t>(line - 1), text);
+    lines_.At(static_cast<size_t>(line - 1)).tag = tag;
+    long retagged = Retag(line + 1);
+    structural = retagged != 0 || structural;
+    AfterEdit(line, std::max(line, retagged), line, 0, structural);
     if (inDeclarations) {
         members_.Invalidate();
     }
@@ -270,9 +265,15 @@ void CodeModuleMem::Reattach() {
 
 void CodeModuleMem::AppendTo(std::string& out) const {
     size_t n = lines_.Size();
+    size_t bytes = out.size();
     for (size_t i = 0; i < n; ++i) {
         const Line& l = lines_.At(i);
-        out += l.text;
+        bytes += l.len + 2 + (l.hidden ? l.hidden->size() + 2 : 0);
+    }
+    out.reserve(bytes); // one block: growing a large text by doubling copies it again and again
+    for (size_t i = 0; i < n; ++i) {
+        const Line& l = lines_.At(i);
+        out += lines_.TextOf(l);
         unsigned char eol = l.eol;
         if (eol == 0 && (i + 1 < n || l.hidden)) {
             eol = eolCode_; // no longer the file's last line

@@ -60,10 +60,12 @@ public:
 private:
     size_t Proc(const std::string& name, vbide::ProcKind kind, const char* op) const;
     [[noreturn]] void OutOfRange(const char* op, long line) const;
-    std::vector<Line> MakeLines(const std::string& text, unsigned char above) const;
+    std::vector<Line> MakeLines(const std::string& text, unsigned char above);
     bool StatementStartMaybe(long line) const;
-    bool Retag(long from);
-    void AfterEdit(long at, long delta, bool structural);
+    long Retag(long from);
+    // Lines `first`..`last` (after the edit) changed; `delta` lines were added (or removed)
+    // in front of line `at` as counted before the edit.
+    void AfterEdit(long first, long last, long at, long delta, bool structural);
     void Reattach();
 
     const std::string& name_;

@@ -102,7 +102,7 @@ void MembersList::ScanDeclarations() const {
         }
         parts.clear();
         for (long p = line; p <= j; ++p) {
-            parts.push_back(lines_.At(p - 1).text);
+            parts.push_back(lines_.Text(p - 1));
         }
         std::string logical = JoinContinued(parts);
         for (std::string_view stmt : Statements(logical)) {

@@ -22,25 +22,52 @@ struct RawLine {
     size_t Next() const { return begin + len + eol; }
 };
 
-std::vector<RawLine> SplitRaw(const std::string& bytes, size_t from) {
-    std::vector<RawLine> out;
-    out.reserve(bytes.size() / 32 + 1);
-    size_t begin = from;
+// The line that starts at `begin` (< bytes.size()).
+RawLine Split(const std::string& bytes, size_t begin) {
     const char* data = bytes.data();
-    while (begin < bytes.size()) {
-        const void* nl = std::memchr(data + begin, '\n', bytes.size() - begin);
-        if (!nl) {
-            out.push_back({begin, bytes.size() - begin, 0});
-            break;
-        }
-        size_t at = static_cast<size_t>(static_cast<const char*>(nl) - data);
-        bool crlf = at > begin && data[at - 1] == '\r';
-        out.push_back(
-            {begin, at - begin - (crlf ? 1 : 0), static_cast<unsigned char>(crlf ? 2 : 1)});
-        begin = at + 1;
+    const void* nl = std::memchr(data + begin, '\n', bytes.size() - begin);
+    if (!nl) {
+        return {begin, bytes.size() - begin, 0};
     }
-    return out;
+    size_t at = static_cast<size_t>(static_cast<const char*>(nl) - data);
+    bool crlf = at > begin && data[at - 1] == '\r';
+    return {begin, at - begin - (crlf ? 1 : 0), static_cast<unsigned char>(crlf ? 2 : 1)};
 }
+
+// The header's lines, split only as far as they are read: the code after the header is split
+// straight into the module's lines.
+class RawLines {
+public:
+    RawLines(const std::string& bytes, size_t from) : bytes_(bytes), next_(from) {}
+
+    bool Has(size_t k) {
+        while (lines_.size() <= k && next_ < bytes_.size()) {
+            SplitOne();
+        }
+        return k < lines_.size();
+    }
+    const RawLine& operator[](size_t k) {
+        Has(k);
+        return lines_[k];
+    }
+    size_t Count() {
+        while (next_ < bytes_.size()) {
+            SplitOne();
+        }
+        return lines_.size();
+    }
+
+private:
+    void SplitOne() {
+        RawLine l = Split(bytes_, next_);
+        next_ = l.Next();
+        lines_.push_back(l);
+    }
+
+    const std::string& bytes_;
+    size_t next_;
+    std::vector<RawLine> lines_;
+};
 
 size_t LineOfOffset(const std::string& bytes, size_t offset) {
     return 1 + static_cast<size_t>(
@@ -112,9 +139,7 @@ public:
         : name_(std::move(name)), type_(type), code_(name_, codepage, std::move(eol)) {}
 
     std::string Serialize() const override {
-        std::string out;
-        out.reserve(header_.size() + code_.CountOfLines() * 40);
-        out += header_;
+        std::string out = header_;
         code_.AppendTo(out);
         return out;
     }
@@ -171,19 +196,21 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     ComponentType type = TypeOf(ext, path);
     CheckText(bytes, path);
     size_t bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
-    std::vector<RawLine> raw = SplitRaw(bytes, bom);
-    auto view = [&](size_t k) { return std::string_view(bytes).substr(raw[k].begin, raw[k].len); };
+    RawLines raw(bytes, bom);
+    auto view = [&](size_t k) {
+        const RawLine& r = raw[k];
+        return std::string_view(bytes).substr(r.begin, r.len);
+    };
 
     // The header: VERSION, Object=, BEGIN ... END, the designer tree, module attributes.
     std::unique_ptr<DesignerTree> designer;
     std::string name;
-    size_t n = raw.size();
     size_t i = 0;
-    if (i < n && StartsWithWord(TrimBlanks(view(i)), "VERSION")) {
+    if (raw.Has(i) && StartsWithWord(TrimBlanks(view(i)), "VERSION")) {
         ++i;
     }
     std::vector<std::string_view> views; // filled only when a designer tree needs them
-    while (i < n) {
+    while (raw.Has(i)) {
         std::string_view t = TrimBlanks(view(i));
         std::string_view rest = t;
         std::string_view w = NextWord(rest);
@@ -192,10 +219,10 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
             ++i;
         } else if (SameWord(t, "BEGIN") && t == "BEGIN") {
             size_t j = i + 1;
-            while (j < n && !SameWord(TrimBlanks(view(j)), "END")) {
+            while (raw.Has(j) && !SameWord(TrimBlanks(view(j)), "END")) {
                 ++j;
             }
-            if (j == n) {
+            if (!raw.Has(j)) {
                 BadModule(path, i + 1, "el bloque BEGIN no se cierra (falta END)");
             }
             i = j + 1;
@@ -204,6 +231,7 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
                 BadModule(path, i + 1, "el archivo tiene un segundo bloque Begin de diseñador");
             }
             if (views.empty()) {
+                size_t n = raw.Count();
                 views.reserve(n);
                 for (size_t k = 0; k < n; ++k) {
                     views.push_back(view(k));
@@ -226,7 +254,7 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
         }
     }
     if (HasDesigner(ext) && !designer) {
-        BadModule(path, std::min(i + 1, std::max<size_t>(n, 1)),
+        BadModule(path, std::min(i + 1, std::max<size_t>(raw.Count(), 1)),
                   bytes.size() == bom ? "el archivo está vacío: falta el bloque Begin del diseñador"
                                       : "falta el bloque Begin del diseñador");
     }
@@ -239,31 +267,42 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     }
 
     std::string eol = "\r\n";
-    if (!raw.empty() && raw.front().eol == 1) {
+    if (raw.Has(0) && raw[0].eol == 1) {
         eol = "\n";
     }
     auto file = std::make_unique<ModuleFileMem>(std::move(name), type, eol, codepage);
-    size_t codeBegin = i < n ? raw[i].begin : bytes.size();
+    size_t codeBegin = raw.Has(i) ? raw[i].begin : bytes.size();
     file->header_ = bytes.substr(0, codeBegin);
     file->designer_ = std::move(designer);
 
+    // The code: each line points into the file's bytes, kept whole by the buffer.
     LinesBuffer& lines = file->code_.Buffer();
-    lines.Reserve(n - i);
+    lines.Adopt(std::move(bytes));
+    const std::string& data = lines.FileBytes();
+    lines.Reserve(static_cast<size_t>(
+                      std::count(data.begin() + static_cast<long>(codeBegin), data.end(), '\n')) +
+                  1);
     unsigned char above = 0;
     Line* last = nullptr;
-    for (; i < n; ++i) {
-        std::string_view text = view(i);
+    for (size_t begin = codeBegin; begin < data.size(); ++i) {
+        RawLine r = Split(data, begin);
+        begin = r.Next();
+        std::string_view text(data.data() + r.begin, r.len);
         if (last && IsAttributeLine(text)) {
             if (!last->hidden) {
                 last->hidden = std::make_unique<std::string>();
             }
-            last->hidden->append(bytes, raw[i].begin, raw[i].Next() - raw[i].begin);
+            last->hidden->append(data, r.begin, r.Next() - r.begin);
             continue;
         }
+        if (r.len > UINT32_MAX) {
+            BadModule(path, i + 1, "la línea pasa de 4 GiB: no es un archivo de código VB6");
+        }
         Line l;
-        l.text = std::string(text);
-        l.eol = raw[i].eol;
-        l.tag = TagOf(l.text, above);
+        l.at = r.begin;
+        l.len = static_cast<uint32_t>(r.len);
+        l.eol = r.eol;
+        l.tag = TagOf(text, above);
         above = l.tag;
         lines.PushBack(std::move(l));
         last = &lines.At(lines.Size() - 1);

@@ -3,9 +3,48 @@
 #include "ClsErrores/CodePage.h"
 #include "host/files/ModuleSyntax.h"
 
+#include <algorithm>
+
 namespace files {
 
 using namespace syntax;
+
+size_t ProcIndex::ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& out,
+                                std::vector<std::string_view>& parts) const {
+    size_t n = lines_.Size();
+    size_t j = i;
+    while (j + 1 < n && (lines_.At(j).tag & kContinues) && (lines_.At(j + 1).tag & kContinued)) {
+        ++j;
+    }
+    if (lines_.At(i).tag & kMaybe) {
+        Statement st;
+        if (j == i) {
+            st = Classify(lines_.Text(i));
+        } else {
+            parts.clear();
+            for (size_t p = i; p <= j; ++p) {
+                parts.push_back(lines_.Text(p));
+            }
+            st = Classify(JoinContinued(parts));
+        }
+        if (!open && st.header) {
+            ProcEntry e;
+            e.key = codepage::Minusculas(st.name, codepage_);
+            e.name = std::move(st.name);
+            e.kind = st.kind;
+            e.property = st.property;
+            e.body = static_cast<long>(i) + 1;
+            e.end = static_cast<long>(n);
+            out.push_back(std::move(e));
+            open = true;
+        }
+        if (open && st.end) {
+            out.back().end = static_cast<long>(j) + 1;
+            open = false;
+        }
+    }
+    return j + 1;
+}
 
 void ProcIndex::Rebuild() {
     procs_.clear();
@@ -15,46 +54,91 @@ void ProcIndex::Rebuild() {
     declDirty_ = true;
     bool open = false;
     std::vector<std::string_view> parts;
-    size_t n = lines_.Size();
-    for (size_t i = 0; i < n;) {
-        size_t j = i;
-        while (j + 1 < n && (lines_.At(j).tag & kContinues) &&
-               (lines_.At(j + 1).tag & kContinued)) {
-            ++j;
-        }
-        if (lines_.At(i).tag & kMaybe) {
-            Statement st;
-            if (j == i) {
-                st = Classify(lines_.At(i).text);
-            } else {
-                parts.clear();
-                for (size_t p = i; p <= j; ++p) {
-                    parts.push_back(lines_.At(p).text);
-                }
-                st = Classify(JoinContinued(parts));
-            }
-            if (!open && st.header) {
-                ProcEntry e;
-                e.key = codepage::Minusculas(st.name, codepage_);
-                e.name = std::move(st.name);
-                e.kind = st.kind;
-                e.property = st.property;
-                e.body = static_cast<long>(i) + 1;
-                e.end = static_cast<long>(n);
-                procs_.push_back(std::move(e));
-                open = true;
-            }
-            if (open && st.end) {
-                procs_.back().end = static_cast<long>(j) + 1;
-                open = false;
-            }
-        }
-        i = j + 1;
+    for (size_t i = 0; i < lines_.Size();) {
+        i = ScanStatement(i, open, procs_, parts);
     }
     split_ = procs_.size();
     for (size_t k = 0; k < procs_.size(); ++k) {
         byName_[procs_[k].key].push_back(k);
     }
+}
+
+size_t ProcIndex::FirstEndingFrom(long line, size_t lo) const {
+    size_t hi = procs_.size();
+    while (lo < hi) {
+        size_t mid = (lo + hi) / 2;
+        if (End(mid) >= line) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    return lo;
+}
+
+void ProcIndex::Rescan(long first, long last, long delta) {
+    // Procedures ending above the line before the edit keep their place: the scan starts in
+    // the open after the last of them. (The line just above may be an end line that the edit
+    // continues.)
+    size_t k0 = FirstEndingFrom(first - 1, 0);
+    MoveSplit(k0); // the entries from k0 on hold their distance from the module's end
+    long from = k0 == 0 ? 1 : End(k0 - 1) + 1;
+    std::vector<ProcEntry> found;
+    std::vector<std::string_view> parts;
+    bool open = false;
+    size_t k1 = procs_.size(); // the old entries that still hold, from here on
+    for (size_t i = static_cast<size_t>(from - 1); i < lines_.Size();) {
+        long line = static_cast<long>(i) + 1;
+        // In step again at a statement outside any procedure, past the edit and its line
+        // above, that also began a statement outside any procedure before: from there on the
+        // lines are the same, and so is the scan.
+        if (!open && line >= last + 2) {
+            long before = line - delta; // (still counted before the edit by the old entries)
+            size_t k = FirstEndingFrom(before, k0);
+            if (k == procs_.size() || Body(k) >= before) {
+                k1 = k;
+                break;
+            }
+        }
+        i = ScanStatement(i, open, found, parts);
+    }
+    count_ += delta;
+    // the names: drop the entries replaced, renumber those after, add the new ones
+    for (size_t k = k0; k < k1; ++k) {
+        auto it = byName_.find(procs_[k].key);
+        std::erase(it->second, k);
+        if (it->second.empty()) {
+            byName_.erase(it);
+        }
+    }
+    long moved = static_cast<long>(found.size()) - static_cast<long>(k1 - k0);
+    if (moved != 0) {
+        for (auto& [key, at] : byName_) {
+            for (size_t& k : at) {
+                if (k >= k1) {
+                    k = static_cast<size_t>(static_cast<long>(k) + moved);
+                }
+            }
+        }
+    }
+    for (size_t t = 0; t < found.size(); ++t) {
+        std::vector<size_t>& at = byName_[found[t].key];
+        at.insert(std::upper_bound(at.begin(), at.end(), k0 + t), k0 + t);
+    }
+    // the new entries count from the top, in front of the split
+    size_t common = std::min(found.size(), k1 - k0);
+    std::move(found.begin(), found.begin() + static_cast<long>(common),
+              procs_.begin() + static_cast<long>(k0));
+    if (found.size() > common) {
+        procs_.insert(procs_.begin() + static_cast<long>(k1),
+                      std::make_move_iterator(found.begin() + static_cast<long>(common)),
+                      std::make_move_iterator(found.end()));
+    } else {
+        procs_.erase(procs_.begin() + static_cast<long>(k0 + common),
+                     procs_.begin() + static_cast<long>(k1));
+    }
+    split_ = k0 + found.size();
+    declDirty_ = true;
 }
 
 void ProcIndex::MoveSplit(size_t to) {

@@ -20,6 +20,7 @@
 #include "host/vbide/Types.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
 
     // Scans every line's cached flags again.
     void Rebuild();
+    // Lines `first`..`last` (1-based, after the edit) are new or changed, and may add or
+    // remove headers or end lines; `delta` lines were added there (negative: removed). Scans
+    // again only from the procedure the edit touches until the scan is back in step.
+    void Rescan(long first, long last, long delta);
     // Lines from `at` on (1-based, before the edit) moved by `delta`; none of the lines inserted
     // or removed was a header or an end line.
     void Shift(long at, long delta);
@@ -65,6 +70,11 @@ public:
 private:
     long Decode(size_t k, long v) const { return k < split_ ? v : count_ - v; }
     void MoveSplit(size_t to);
+    // Reads the statement starting at line `i` (0-based), opening or closing an entry of `out`;
+    // returns the line after it.
+    size_t ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& out,
+                         std::vector<std::string_view>& parts) const;
+    size_t FirstEndingFrom(long line, size_t lo) const; // first entry from `lo` ending at or after
 
     const LinesBuffer& lines_;
     int codepage_;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 using vbide::CodeModule;
@@ -37,6 +39,65 @@ TEST(ModuleCode, InsertLinesSplitsAtEveryBreak) {
     cm.ReplaceLine(1, "uno\r\ndos");
     EXPECT_EQ(cm.Lines(1, 3), "uno\r\ndos\r\nz");
     EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nuno\r\ndos\r\nz\r\n\r\nb\r\nfin\r\n");
+}
+
+// Edited text lives apart from the loaded bytes and is packed again as edits pile up: a long
+// random run of edits (shorter, longer, huge lines; edits far apart and close together) must
+// read and save exactly what a plain list of lines holds.
+TEST(ModuleCode, LongEditRunsKeepEveryLine) {
+    std::string code;
+    std::vector<std::string> want;
+    for (int i = 0; i < 300; ++i) {
+        want.push_back("    linea = " + std::to_string(i) + " ' del archivo");
+        code += want.back() + "\r\n";
+    }
+    auto f = Module(code);
+    CodeModule& cm = f->Code();
+    std::mt19937 rng(4242);
+    auto text = [&](int step) {
+        size_t len = rng() % 50 == 0 ? 70000 + rng() % 1000 : rng() % 60;
+        std::string t = std::to_string(step) + ":";
+        t.resize(len < t.size() ? t.size() : len, static_cast<char>('a' + step % 26));
+        return t;
+    };
+    for (int step = 0; step < 20000; ++step) {
+        long n = static_cast<long>(want.size());
+        long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
+        switch (rng() % 5) {
+        case 0:
+        case 1:
+        case 2:
+            if (n > 0) {
+                std::string t = text(step);
+                cm.ReplaceLine(at, t);
+                want[static_cast<size_t>(at - 1)] = t;
+            }
+            break;
+        case 3: {
+            std::string t = text(step);
+            cm.InsertLines(at, t);
+            want.insert(want.begin() + (at - 1), t);
+            break;
+        }
+        default:
+            if (n > 100) {
+                cm.DeleteLines(at, 1);
+                want.erase(want.begin() + (at - 1));
+            }
+        }
+        if (step % 1000 == 0 || step == 19999) {
+            ASSERT_EQ(cm.CountOfLines(), static_cast<long>(want.size())) << "step " << step;
+            for (long i = 1; i <= cm.CountOfLines(); ++i) {
+                ASSERT_EQ(cm.Lines(i, 1), want[static_cast<size_t>(i - 1)])
+                    << "step " << step << " line " << i;
+            }
+        }
+    }
+    std::string saved = "Attribute VB_Name = \"M\"\r\n";
+    for (const std::string& l : want) {
+        saved += l + "\r\n";
+    }
+    EXPECT_EQ(f->Serialize(), saved);
 }
 
 TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {

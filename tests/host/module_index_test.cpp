@@ -172,9 +172,23 @@ TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
     EXPECT_EQ(cm.CountOfLines(), 0);
 }
 
-// The shifted index against a fresh parse after every edit of a long random sequence, mostly
-// plain lines (the shifting path) with headers, end lines and continuations mixed in.
-TEST(ModuleIndex, RandomEditsAgreeWithAFreshParse) {
+// An edit below an end line can still move it: the end line continued onto the next line.
+TEST(ModuleIndex, LineAddedAfterAContinuedEndLineMovesThatEnd) {
+    auto f = files::ModuleFile::Parse("Sub A()\r\n    x = 1\r\nEnd _", "Corto.bas", 1252);
+    CodeModule& cm = f->Code();
+    cm.InsertLines(4, "Sub\r\nSub T()\r\nEnd Sub");
+    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 4);
+    EXPECT_EQ(cm.ProcStartLine("T", ProcKind::Proc), 5);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+}
+
+// The shifted and locally rescanned index against a fresh parse after every edit of long
+// random sequences, mostly plain lines (the shifting path) with headers, end lines and
+// continuations mixed in: an end line continued onto the next line, a header split after its
+// modifiers, two procedures on one line.
+class RandomEdits : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomEdits, AgreeWithAFreshParse) {
     const char* pool[] = {"    x = x + 1",
                           "    x = x + 1",
                           "' comentario",
@@ -188,10 +202,15 @@ TEST(ModuleIndex, RandomEditsAgreeWithAFreshParse) {
                           "    If x Then: End Sub",
                           "Dim z As Long",
                           "' sigue _",
-                          "#If A Then"};
+                          "#If A Then",
+                          "End _",
+                          "Public _",
+                          "    Function G()",
+                          "End Function: Sub R(): End Sub",
+                          "Sub S(): x = 1: End Sub"};
     auto f = Load("Trampas.bas");
     CodeModule& cm = f->Code();
-    std::mt19937 rng(12345);
+    std::mt19937 rng(GetParam());
     for (int step = 0; step < 400; ++step) {
         long n = cm.CountOfLines();
         long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
@@ -210,7 +229,7 @@ TEST(ModuleIndex, RandomEditsAgreeWithAFreshParse) {
             break;
         case 2:
             if (n > 2) {
-                cm.DeleteLines(at, std::min(2L, n - at + 1));
+                cm.DeleteLines(at, std::min(1L + static_cast<long>(rng() % 4), n - at + 1));
             }
             what = "delete";
             break;
@@ -224,6 +243,8 @@ TEST(ModuleIndex, RandomEditsAgreeWithAFreshParse) {
                                   << text << "\"";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(ModuleIndex, RandomEdits, testing::Values(12345u, 7u, 2024u, 99u));
 
 TEST(ModuleIndex, AttributesStayWithTheirProcedure) {
     auto f = Load("Clase.cls");

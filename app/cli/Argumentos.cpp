@@ -1,0 +1,170 @@
+#include "app/cli/Argumentos.h"
+
+#include "ClsErrores/CodePage.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <map>
+
+namespace cli {
+namespace {
+
+const char* const kDescripcion =
+    "Lintrap en la línea de órdenes: números de línea y manejo de errores en proyectos de "
+    "Visual Basic 6 en disco.";
+
+// Usage errors found after parsing, in the same shape as the parser's own.
+[[noreturn]] void Uso(const std::string& mensaje) {
+    throw CLI::ValidationError(mensaje);
+}
+
+template <class T>
+T Elige(const std::map<std::string, T>& valores, const std::string& texto, const char* opcion) {
+    auto it = valores.find(texto);
+    if (it != valores.end())
+        return it->second;
+    std::string lista;
+    for (const auto& [nombre, valor] : valores)
+        lista += (lista.empty() ? "" : ", ") + nombre;
+    Uso(std::string(opcion) + " no admite \"" + texto + "\": use " + lista);
+}
+
+void Proyecto(CLI::App* sub, Opciones& o) {
+    sub->add_option("PROJECT", o.proyecto, "Proyecto (.vbp) o grupo (.vbg)")->required();
+}
+
+void Json(CLI::App* sub, Opciones& o) {
+    sub->add_flag("--json", o.json, "Salida en JSON, para otras herramientas");
+}
+
+void Modulos(CLI::App* sub, Opciones& o, const char* ayuda) {
+    sub->add_option("--module", o.modulos, ayuda)->allow_extra_args(false)->type_name("M");
+}
+
+} // namespace
+
+std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& codigo) {
+    Opciones o;
+    std::string modo = "numbers";
+    std::string variante = "exit";
+
+    CLI::App app{kDescripcion, "lintrap"};
+    app.set_version_flag("--version", std::string("lintrap ") + LINTRAP_VERSION);
+    app.require_subcommand(1);
+    app.fallthrough();
+    app.add_option("--codepage", o.codepage,
+                   "Página de códigos de los ficheros del proyecto (por omisión 1252)")
+        ->type_name("N");
+    app.add_option("--jobs", o.hilos, "Hilos de trabajo (por omisión, todos los núcleos)")
+        ->group("");
+
+    auto* list = app.add_subcommand("list", "Módulos del proyecto o, con --module, "
+                                            "sus procedimientos y si tienen manejo de errores");
+    Proyecto(list, o);
+    Modulos(list, o, "Módulo cuyos procedimientos se listan");
+    list->add_flag("--names", o.nombres, "Sólo los nombres, uno por línea");
+    Json(list, o);
+
+    CLI::App* cambios[2] = {app.add_subcommand("insert",
+                                               "Inserta números de línea, manejo de errores o "
+                                               "On Error Resume Next"),
+                            app.add_subcommand("remove", "Quita lo insertado")};
+    for (CLI::App* sub : cambios) {
+        Proyecto(sub, o);
+        sub->add_option("--mode", modo, "numbers, handler o resume-next (por omisión numbers)")
+            ->type_name("MODE");
+        sub->add_option("--variant", variante,
+                        "Variante del manejo de errores: exit, resume o raise (por omisión exit)")
+            ->type_name("VARIANT");
+        Modulos(sub, o, "Módulo a tratar (se puede repetir)");
+        sub->add_flag("--all-modules", o.todosModulos, "Todos los módulos del proyecto");
+        sub->add_option("--proc", o.procs, "Procedimiento a tratar (se puede repetir)")
+            ->allow_extra_args(false)
+            ->type_name("P");
+        sub->add_flag("--all", o.todos, "Todos los procedimientos de cada módulo");
+        sub->add_flag("--dry-run", o.simulacro,
+                      "Muestra los cambios como diff unificado y no escribe nada");
+        sub->add_option("--out", o.destino,
+                        "Escribe el proyecto entero en DIR y deja los fuentes como están")
+            ->type_name("DIR");
+        sub->add_flag("--force", o.sobrescribe,
+                      "Con --out, sustituye los ficheros que ya haya en DIR");
+        Json(sub, o);
+    }
+    auto* insert = cambios[0];
+    insert
+        ->add_option("--email", o.email,
+                     "Dirección a la que clsErrores ofrecerá mandar los errores")
+        ->type_name("ADDR");
+    insert
+        ->add_option("--msg", o.mensaje,
+                     "Mensaje de clsErrores ante un error: normal o un texto propio")
+        ->type_name("TEXT");
+    insert->add_flag("--no-log", o.sinLog, "clsErrores no anota los errores en Errores.log");
+
+    auto* save = app.add_subcommand("save", "Guarda el proyecto entero en otra carpeta");
+    Proyecto(save, o);
+    save->add_option("--out", o.destino, "Carpeta de destino")->required()->type_name("DIR");
+    save->add_flag("--force", o.sobrescribe, "Sustituye los ficheros que ya haya en DIR");
+
+    auto* check = app.add_subcommand(
+        "check", "Procedimientos sin manejo de errores, números de línea que Erl no puede dar "
+                 "y líneas demasiado largas (código de salida 1 si hay alguno)");
+    Proyecto(check, o);
+    Modulos(check, o, "Revisa sólo este módulo (se puede repetir)");
+    Json(check, o);
+
+#ifdef LINTRAP_CON_INFORME
+    auto* report = app.add_subcommand("report", "Informe del sistema que acompaña a los "
+                                                "correos de error");
+    report->add_option("PROJECT", o.proyecto, "Proyecto cuyo título lleva el informe");
+    report->add_flag("--short", o.corto, "El informe breve");
+#endif
+
+    try {
+        app.parse(argc, argv);
+        if (!codepage::Existe(o.codepage))
+            Uso("--codepage " + std::to_string(o.codepage) +
+                " no es una página de códigos de un byte conocida");
+        if (list->parsed()) {
+            o.comando = Comando::List;
+            if (o.modulos.size() > 1)
+                Uso("list admite un solo --module");
+        } else if (save->parsed()) {
+            o.comando = Comando::Save;
+        } else if (check->parsed()) {
+            o.comando = Comando::Check;
+#ifdef LINTRAP_CON_INFORME
+        } else if (report->parsed()) {
+            o.comando = Comando::Report;
+#endif
+        } else {
+            o.comando = insert->parsed() ? Comando::Insert : Comando::Remove;
+            o.modo = Elige<Modo>({{"numbers", Modo::Numeros},
+                                  {"handler", Modo::Manejo},
+                                  {"resume-next", Modo::ResumeNext}},
+                                 modo, "--mode");
+            o.variante = Elige<Variante>({{"exit", Variante::Exit},
+                                          {"resume", Variante::Resume},
+                                          {"raise", Variante::Raise}},
+                                         variante, "--variant");
+            if (o.todosModulos == !o.modulos.empty())
+                Uso("indique --module M (una o más veces) o --all-modules");
+            if (o.todos && !o.procs.empty())
+                Uso("--proc y --all no van juntos");
+            if (o.simulacro && !o.destino.empty())
+                Uso("--dry-run y --out no van juntos");
+            if (o.sobrescribe && o.destino.empty())
+                Uso("--force sólo vale con --out");
+        }
+    } catch (const CLI::ParseError& e) {
+        codigo = app.exit(e, std::cout, std::cerr);
+        if (codigo != 0)
+            codigo = 2;
+        return std::nullopt;
+    }
+    return o;
+}
+
+} // namespace cli

@@ -1,0 +1,173 @@
+#include "ClsErrores/App.h"
+#include "ClsErrores/CodePage.h"
+#include "app/cli/Codigos.h"
+#include "app/cli/Comandos.h"
+#include "app/cli/DialogosCli.h"
+#include "app/cli/Diferencia.h"
+#include "app/cli/ErroresCli.h"
+#include "app/cli/Limites.h"
+#include "app/cli/LineaProgreso.h"
+#include "app/cli/Paralelo.h"
+#include "app/cli/Proyecto.h"
+#include "app/cli/Salida.h"
+#include "app/cli/Seleccion.h"
+#include "engine/Comandos.h"
+#include "engine/Procedimientos.h"
+#include "host/files/ProjectFileIo.h"
+#include "install/Modulos.h"
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+
+namespace cli {
+namespace {
+
+// The command line has no viewer to refresh, and reads the module list again itself.
+class VentanaCli : public engine::Ventana {
+public:
+    void Recarga(const std::string&) override {}
+};
+
+// The one notice of the insertion that is information, not a failure.
+bool EsAvisoInstalacion(const std::string& texto) {
+    return texto.rfind("Se ha añadido una clase para manejo de errores", 0) == 0;
+}
+
+// Each file's diff is independent of the others (and of the error handler): both cores.
+std::string Diferencias(files::Project& p, const Salida& s, unsigned hilos) {
+    files::SavePlan plan = p.PlanSave(false);
+    std::vector<std::string> partes(plan.files.size());
+    EnParalelo(plan.files.size(), hilos, [&](std::size_t i) {
+        const auto& f = plan.files[i];
+        std::error_code ec;
+        const bool existe = std::filesystem::exists(f.target, ec);
+        const std::string antes = existe ? files::ReadWhole(f.target) : std::string();
+        partes[i] = s.Texto(DiferenciaUnificada(antes, f.bytes, RutaVisible(p, f.target), !existe));
+    });
+    std::string texto;
+    for (const auto& parte : partes)
+        texto += parte;
+    return texto;
+}
+
+std::string TextoExceso(const Exceso& e) {
+    if (e.tipo == Exceso::Numero)
+        return "el número de línea " + std::to_string(e.valor) + " pasa de " +
+               std::to_string(kMayorNumeroErl) + ", el mayor que Erl puede dar";
+    return "la línea tiene " + std::to_string(e.valor) + " caracteres, más de los " +
+           std::to_string(kLineaMasLarga) + " que admite el editor";
+}
+
+} // namespace
+
+// insert and remove: the main window's two buttons over the chosen modules, then one save.
+int ComandoCambio(const Opciones& o) {
+    auto grupo = AbreProyecto(o);
+    files::Project& p = grupo->Active();
+    const Salida s(p.CodePage());
+    const bool inserta = o.comando == Comando::Insert;
+
+    std::vector<Trabajo> trabajos = PreparaTrabajos(p, o, s);
+
+    DialogosInstalados dialogos;
+    PreparaErrores();
+    // The add-in's folder is the program's own: the build puts the shipped runtime sources in
+    // a "ClsErrores" folder beside it.
+    const std::string carpetaAddIn = app::Path();
+    const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
+    LineaProgreso progreso(trabajos.size());
+
+    auto ejecuta = [&](std::size_t i) {
+        PreparaErrores();
+        Trabajo& t = trabajos[i];
+        engine::SinProgreso sinProgreso;
+        VentanaCli ventana;
+        if (inserta) {
+            install::InstalacionProyecto instalacion(p, t.estado, carpetaAddIn);
+            engine::ComandoInsertar(p, t.estado, sinProgreso, &instalacion, ventana);
+        } else
+            engine::ComandoQuitar(p, t.estado, sinProgreso, ventana);
+        t.mensajes = dialogos->Toma();
+        progreso.Hecho(s.Texto(t.estado.modulo));
+    };
+
+    // The runtime modules are added by the first module that gets a block: until then one
+    // module at a time, so that only one of them adds them.
+    std::size_t i = 0;
+    if (inserta && o.modo == Modo::Manejo)
+        for (; i < trabajos.size() && !install::YaExisteCls(p); ++i)
+            ejecuta(i);
+    const std::size_t hechos = i;
+    EnParalelo(trabajos.size() - hechos, hilos, [&](std::size_t k) { ejecuta(hechos + k); });
+    progreso.Termina();
+
+    // Every box the engine showed: the installation notice is news, anything else a failure
+    // that leaves the files as they were.
+    std::size_t fallos = 0;
+    for (const Trabajo& t : trabajos)
+        for (const Mensaje& m : t.mensajes) {
+            if (EsAvisoInstalacion(m.texto)) {
+                Salida::Err("lintrap: " + m.texto + "\n");
+                continue;
+            }
+            Salida::Err("lintrap: " + s.Texto(t.estado.modulo) + ": " + m.texto + "\n");
+            ++fallos;
+        }
+    if (fallos)
+        throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
+                      o.proyecto + ": no se ha escrito nada");
+
+    nlohmann::json avisos = nlohmann::json::array();
+    if (inserta && o.modo == Modo::Numeros)
+        for (const Trabajo& t : trabajos) {
+            files::Component* c = p.Find(t.estado.modulo);
+            if (!c->Module()->Modified())
+                continue;
+            const std::string archivo = RutaVisible(p, c->File());
+            for (const Exceso& e : BuscaExcesos(c->CodeModule())) {
+                const std::string texto = archivo + ", línea " + std::to_string(e.linea) +
+                                          " del código: " + TextoExceso(e);
+                if (o.json)
+                    avisos.push_back(texto);
+                else
+                    Salida::Err("lintrap: aviso: " + texto + "\n");
+            }
+        }
+
+    nlohmann::json modulos = nlohmann::json::array();
+    if (o.json)
+        for (Trabajo& t : trabajos) {
+            files::Component* c = p.Find(t.estado.modulo);
+            nlohmann::json procs = nlohmann::json::array();
+            for (const auto& fila : t.estado.procedimientos)
+                procs.push_back({{"name", s.Texto(fila.nombre)},
+                                 {"status", fila.estado},
+                                 {"errorHandling", fila.estado != engine::SinManejo}});
+            modulos.push_back({{"name", s.Texto(t.estado.modulo)},
+                               {"file", RutaVisible(p, c->File())},
+                               {"changed", c->Module()->Modified()},
+                               {"procedures", procs}});
+        }
+
+    std::string diferencias;
+    if (o.simulacro)
+        diferencias = Diferencias(p, s, o.hilos ? o.hilos : HilosPorDefecto());
+    else if (!o.destino.empty())
+        p.SaveAs(o.destino, o.sobrescribe);
+    else
+        grupo->Save();
+
+    if (o.json) {
+        nlohmann::json resumen = {{"modules", modulos}, {"warnings", avisos}};
+        resumen["written"] = !o.simulacro;
+        if (o.simulacro)
+            resumen["diff"] = diferencias;
+        Salida::Out(resumen.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
+    } else {
+        Salida::Out(diferencias);
+    }
+    return Hecho;
+}
+
+} // namespace cli

@@ -1,0 +1,86 @@
+#include "app/cli/Codigos.h"
+#include "app/cli/Comandos.h"
+#include "app/cli/Proyecto.h"
+#include "app/cli/Salida.h"
+#include "app/cli/TiposModulo.h"
+#include "engine/Procedimientos.h"
+
+#include <nlohmann/json.hpp>
+
+namespace cli {
+namespace {
+
+int ListaModulos(files::Project& p, const Opciones& o, const Salida& s) {
+    std::string texto;
+    nlohmann::json modulos = nlohmann::json::array();
+    for (const std::string& nombre : engine::ListaModulos(p, p.CodePage())) {
+        files::Component* c = p.Find(nombre);
+        const std::string visible = s.Texto(nombre);
+        const long lineas = c->CodeModule().CountOfLines();
+        const std::string archivo = RutaVisible(p, c->File());
+        if (o.json) {
+            modulos.push_back({{"name", visible},
+                               {"type", NombreTipo(c->Type())},
+                               {"lines", lineas},
+                               {"file", archivo}});
+        } else if (o.nombres) {
+            texto += visible + "\n";
+        } else {
+            texto += visible + "\t" + NombreTipo(c->Type()) + "\t" + std::to_string(lineas) + "\t" +
+                     archivo + "\n";
+        }
+    }
+    if (o.json)
+        texto = nlohmann::json{{"project", s.Texto(p.Name())}, {"modules", modulos}}.dump(
+                    2, ' ', false, nlohmann::json::error_handler_t::replace) +
+                "\n";
+    Salida::Out(texto);
+    return Hecho;
+}
+
+int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
+    files::Component* c = BuscaModulo(p, s.Bytes(o.modulos.front(), "--module"));
+    if (!c)
+        throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
+                      o.proyecto + ": no hay ningún módulo \"" + o.modulos.front() + "\"");
+    engine::EstadoSeleccion estado;
+    estado.paginaCodigos = p.CodePage();
+    estado.modulo = c->Name();
+    engine::SinProgreso sinProgreso;
+    const auto r = engine::SeleccionaModulo(p, estado, sinProgreso);
+
+    std::string texto;
+    nlohmann::json procedimientos = nlohmann::json::array();
+    for (const auto& fila : estado.procedimientos) {
+        const std::string nombre = s.Texto(fila.nombre);
+        if (o.json)
+            procedimientos.push_back({{"name", nombre},
+                                      {"status", fila.estado},
+                                      {"errorHandling", fila.estado != engine::SinManejo}});
+        else if (o.nombres)
+            texto += nombre + "\n";
+        else
+            texto += nombre + "\t" + fila.estado + "\n";
+    }
+    if (o.json)
+        texto = nlohmann::json{{"module", s.Texto(c->Name())},
+                               {"file", RutaVisible(p, c->File())},
+                               {"lines", r.lineas},
+                               {"procedures", procedimientos}}
+                    .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+                "\n";
+    Salida::Out(texto);
+    return Hecho;
+}
+
+} // namespace
+
+// The main window's lists: the modules, or one module's procedures with "Sí"/"No" beside each.
+int ComandoList(const Opciones& o) {
+    auto grupo = AbreProyecto(o);
+    files::Project& p = grupo->Active();
+    Salida s(p.CodePage());
+    return o.modulos.empty() ? ListaModulos(p, o, s) : ListaProcedimientos(p, o, s);
+}
+
+} // namespace cli

@@ -1,0 +1,48 @@
+#pragma once
+// What the command line asked for, after parsing and before any file is read.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+enum class Comando { List, Insert, Remove, Save, Check, Report };
+
+// The transformation, as the main window's option buttons name it.
+enum class Modo { Numeros, Manejo, ResumeNext };
+enum class Variante { Exit, Resume, Raise };
+
+struct Opciones {
+    Comando comando = Comando::List;
+    std::string proyecto;
+    int codepage = 1252;
+    bool json = false;
+    unsigned hilos = 0; // 0: every core
+
+    // list
+    bool nombres = false;
+
+    // list, check, insert, remove: the modules (list takes one)
+    std::vector<std::string> modulos;
+    bool todosModulos = false;
+
+    // insert, remove
+    Modo modo = Modo::Numeros;
+    Variante variante = Variante::Exit;
+    std::vector<std::string> procs;
+    bool todos = false;
+    bool simulacro = false;   // --dry-run
+    std::string destino;      // --out: write a copy there and leave the sources alone
+    bool sobrescribe = false; // --force: files already in the --out folder may be replaced
+
+    // insert: the pending settings written into a newly installed clsErrores
+    std::optional<std::string> email;
+    std::optional<std::string> mensaje;
+    bool sinLog = false;
+
+    // report
+    bool corto = false;
+};
+
+} // namespace cli

@@ -1,0 +1,50 @@
+#include "app/cli/Principal.h"
+
+#include "ClsErrores/ErrorVB.h"
+#include "app/cli/Argumentos.h"
+#include "app/cli/Codigos.h"
+#include "app/cli/Comandos.h"
+#include "app/cli/Salida.h"
+
+#include <filesystem>
+#include <new>
+
+namespace cli {
+
+int Principal(int argc, const char* const* argv) {
+    int codigo = Hecho;
+    auto opciones = LeeArgumentos(argc, argv, codigo);
+    if (!opciones)
+        return codigo;
+    const Opciones& o = *opciones;
+    try {
+        switch (o.comando) {
+        case Comando::List:
+            return ComandoList(o);
+        case Comando::Insert:
+        case Comando::Remove:
+            return ComandoCambio(o);
+        case Comando::Save:
+            return ComandoSave(o);
+        case Comando::Check:
+            return ComandoCheck(o);
+        case Comando::Report:
+#ifdef LINTRAP_CON_INFORME
+            return ComandoReport(o);
+#else
+            break;
+#endif
+        }
+    } catch (const ErrorVB& e) {
+        Salida::Err("lintrap: " + e.Description + "\n");
+    } catch (const std::filesystem::filesystem_error& e) {
+        Salida::Err("lintrap: " + e.path1().string() + ": " + e.code().message() + "\n");
+    } catch (const std::bad_alloc&) {
+        Salida::Err("lintrap: no hay memoria suficiente; no se ha escrito nada\n");
+    } catch (const std::exception&) {
+        Salida::Err("lintrap: error interno; no se ha escrito nada\n");
+    }
+    return ErrorEntrada;
+}
+
+} // namespace cli

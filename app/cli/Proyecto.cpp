@@ -1,0 +1,55 @@
+#include "app/cli/Proyecto.h"
+
+#include "ClsErrores/CodePage.h"
+#include "app/cli/Salida.h"
+#include "engine/Procedimientos.h"
+
+namespace cli {
+
+std::unique_ptr<files::Group> AbreProyecto(const Opciones& o) {
+    const std::filesystem::path ruta = o.proyecto;
+    std::unique_ptr<files::Group> grupo;
+    if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))
+        grupo = files::Group::Load(ruta, o.codepage);
+    else
+        grupo = files::Group::Single(files::Project::Load(ruta, o.codepage));
+
+    const auto problemas = grupo->LoadProblems();
+    if (!problemas.empty()) {
+        for (const auto& e : problemas)
+            Salida::Err("lintrap: " + e.Description + "\n");
+        throw ErrorVB(vberr::FileNotFound, "lintrap",
+                      o.proyecto + ": el proyecto no se ha podido cargar entero (" +
+                          std::to_string(problemas.size()) +
+                          (problemas.size() == 1 ? " problema" : " problemas") +
+                          "); no se ha cambiado nada");
+    }
+    return grupo;
+}
+
+files::Component* BuscaModulo(files::Project& p, const std::string& nombre) {
+    for (const std::string& listado : engine::ListaModulos(p, p.CodePage()))
+        if (codepage::IgualesSinCaso(listado, nombre, p.CodePage()))
+            return p.Find(listado);
+    return nullptr;
+}
+
+bool EsModuloDelComplemento(files::Project& p, const std::string& nombre) {
+    const int cp = p.CodePage();
+    if (codepage::IgualesSinCaso(nombre, "ClsErrores", cp))
+        return true;
+    if (!codepage::IgualesSinCaso(nombre, "InfoSistema", cp))
+        return false;
+    files::Component* clase = p.Find("clsErrores");
+    return clase && clase->Type() == vbide::ComponentType::ClassModule;
+}
+
+std::string RutaVisible(const files::Project& p, const std::filesystem::path& archivo) {
+    std::error_code ec;
+    auto relativa = std::filesystem::relative(archivo, p.Folder(), ec);
+    if (ec || relativa.empty() || *relativa.begin() == "..")
+        return archivo.string();
+    return relativa.generic_string();
+}
+
+} // namespace cli

@@ -1,0 +1,125 @@
+#include "app/cli/Seleccion.h"
+
+#include "ClsErrores/CodePage.h"
+#include "app/cli/ErroresCli.h"
+#include "app/cli/Paralelo.h"
+#include "app/cli/Proyecto.h"
+#include "engine/Procedimientos.h"
+
+namespace cli {
+namespace {
+
+engine::Modo ModoMotor(Modo m) {
+    switch (m) {
+    case Modo::Manejo:
+        return engine::Modo::Option2;
+    case Modo::ResumeNext:
+        return engine::Modo::Option3;
+    default:
+        return engine::Modo::Option1;
+    }
+}
+
+engine::Variante VarianteMotor(Variante v) {
+    switch (v) {
+    case Variante::Resume:
+        return engine::Variante::OptResume;
+    case Variante::Raise:
+        return engine::Variante::OptRaise;
+    default:
+        return engine::Variante::OptExit;
+    }
+}
+
+engine::AjustesPendientes Ajustes(const Opciones& o) {
+    engine::AjustesPendientes a;
+    if (o.email) {
+        a.glbMandaEmail = "True";
+        a.glbEmailDir = *o.email;
+    }
+    if (o.mensaje) {
+        a.glbMsgOnError = *o.mensaje;
+        // Anything but the standard message is a message of the user's own.
+        if (!codepage::IgualesSinCaso(*o.mensaje, "normal"))
+            a.glbMsgPersonal = *o.mensaje;
+    }
+    if (o.sinLog)
+        a.glbLogOnError = "False";
+    return a;
+}
+
+std::vector<std::string> Modulos(files::Project& p, const Opciones& o, const Salida& s) {
+    std::vector<std::string> nombres;
+    if (o.todosModulos) {
+        // A whole-project run passes the runtime modules by rather than stopping at the refusal
+        // the window shows for the class (and blocks inside the report module that the error
+        // handler itself calls could only recurse).
+        for (std::string& n : engine::ListaModulos(p, p.CodePage()))
+            if (!EsModuloDelComplemento(p, n))
+                nombres.push_back(std::move(n));
+        return nombres;
+    }
+    for (const std::string& pedido : o.modulos) {
+        files::Component* c = BuscaModulo(p, s.Bytes(pedido, "--module"));
+        if (!c)
+            throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
+                          o.proyecto + ": no hay ningún módulo \"" + pedido + "\"");
+        std::string nombre = c->Name();
+        bool repetido = false;
+        for (const auto& n : nombres)
+            repetido = repetido || n == nombre;
+        if (!repetido)
+            nombres.push_back(std::move(nombre));
+    }
+    return nombres;
+}
+
+} // namespace
+
+std::vector<Trabajo> PreparaTrabajos(files::Project& p, const Opciones& o, const Salida& s) {
+    if (!o.todos && o.procs.empty())
+        throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
+                      "No hay ningún procedimiento seleccionado.\nSeleccione antes algún "
+                      "procedimiento (use --proc P o --all)");
+    const int cp = p.CodePage();
+    std::vector<std::string> procs;
+    for (const auto& pedido : o.procs)
+        procs.push_back(s.Bytes(pedido, "--proc"));
+
+    const std::vector<std::string> nombres = Modulos(p, o, s);
+    std::vector<Trabajo> trabajos(nombres.size());
+    const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
+    EnParalelo(nombres.size(), hilos, [&](std::size_t i) {
+        PreparaErrores();
+        engine::EstadoSeleccion& e = trabajos[i].estado;
+        e.paginaCodigos = cp;
+        e.modulo = nombres[i];
+        engine::SinProgreso sinProgreso;
+        engine::SeleccionaModulo(p, e, sinProgreso);
+        e.Check1 = o.todos;
+        e.modo = ModoMotor(o.modo);
+        e.variante = VarianteMotor(o.variante);
+        e.ajustes = Ajustes(o);
+        for (auto& fila : e.procedimientos)
+            for (const auto& pedido : procs)
+                fila.seleccionado =
+                    fila.seleccionado || codepage::IgualesSinCaso(fila.nombre, pedido, cp);
+    });
+
+    if (!procs.empty()) {
+        for (std::size_t k = 0; k < procs.size(); ++k) {
+            bool hallado = false;
+            for (const Trabajo& t : trabajos)
+                for (const auto& fila : t.estado.procedimientos)
+                    hallado = hallado || codepage::IgualesSinCaso(fila.nombre, procs[k], cp);
+            if (!hallado)
+                throw ErrorVB(vberr::ProcedureNotFound, "lintrap",
+                              o.proyecto + ": ningún módulo elegido tiene el procedimiento \"" +
+                                  o.procs[k] + "\"");
+        }
+        std::erase_if(trabajos, [](const Trabajo& t) { return t.estado.SelCount() == 0; });
+    }
+    return trabajos;
+}
+
+} // namespace cli

@@ -1,0 +1,65 @@
+// lintrap check: what a build should not ship, with exit 1 when anything is found.
+
+#include "tests/cli/Ejecuta.h"
+#include "tests/cli/ProyectoPrueba.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace prueba;
+
+TEST(Check, ProcedimientosSinManejoHastaQueLoTienen) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c / "p").string();
+    auto r = Lintrap({"check", vbp});
+    EXPECT_EQ(r.codigo, 1) << r.err;
+    // Modules in the module list's order, each module's findings in line order.
+    EXPECT_EQ(
+        r.out,
+        "Calculos.bas, línea 4 del código: el procedimiento Suma no tiene manejo de errores\n"
+        "Calculos.bas, línea 22 del código: el procedimiento alfa no tiene manejo de errores\n"
+        "clsDato.cls, línea 8 del código: el procedimiento Limpia no tiene manejo de errores\n"
+        "Acentos.bas, línea 3 del código: el procedimiento Año no tiene manejo de errores\n");
+
+    ASSERT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"}).codigo, 0);
+    // The runtime modules it added are the add-in's, not the project's to fix.
+    auto limpio = Lintrap({"check", vbp});
+    EXPECT_EQ(limpio.codigo, 0) << limpio.out;
+    EXPECT_EQ(limpio.out, "");
+}
+
+TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
+    Carpeta c;
+    std::vector<std::string> lineas{
+        "Attribute VB_Name = \"Largo\"", "Option Explicit",  "", "Public Sub Mucho()",
+        "    On Error Resume Next",      "    Dim x As Long"};
+    for (int i = 0; i < 6600; ++i)
+        lineas.push_back("    x = x + 1");
+    lineas.push_back("    MsgBox \"" + std::string(1005, 'a') + "\"");
+    lineas.push_back("End Sub");
+    Escribe(c / "p" / "Largo.bas", Archivo1252(lineas));
+    Escribe(c / "p" / "L.vbp", Archivo1252({"Type=Exe", "Module=Largo; Largo.bas"}));
+    const std::string vbp = (c / "p" / "L.vbp").string();
+
+    EXPECT_EQ(Lintrap({"check", vbp}).codigo, 0); // nothing yet: the long line has 1018
+
+    auto r = Lintrap({"insert", vbp, "--module", "Largo", "--all"});
+    ASSERT_EQ(r.codigo, 0) << r.err;
+    // Code line 6553 is the first whose number (65530) Erl cannot report.
+    EXPECT_NE(r.err.find("lintrap: aviso: Largo.bas, línea 6553 del código: el número de línea "
+                         "65530 pasa de 65529"),
+              std::string::npos);
+    EXPECT_EQ(r.err.find("línea 6552 del código"), std::string::npos);
+    EXPECT_NE(r.err.find("línea 6606 del código: la línea tiene 1024 caracteres"),
+              std::string::npos)
+        << r.err.substr(r.err.size() - 300);
+
+    auto j = Lintrap({"check", vbp, "--json"});
+    EXPECT_EQ(j.codigo, 1);
+    auto hallazgos = nlohmann::json::parse(j.out)["findings"];
+    ASSERT_EQ(hallazgos.size(), 6606u - 6553u + 1u + 1u);
+    EXPECT_EQ(hallazgos[0]["kind"], "lineNumber");
+    EXPECT_EQ(hallazgos[0]["value"], 65530);
+    EXPECT_EQ(hallazgos.back()["kind"], "lineLength");
+    EXPECT_EQ(hallazgos.back()["value"], 1024);
+}

@@ -1,0 +1,25 @@
+// lintrap report: the system report the error mails carry.
+
+#include "tests/cli/Ejecuta.h"
+
+#include <gtest/gtest.h>
+
+#ifdef LINTRAP_CON_INFORME
+using namespace prueba;
+
+TEST(Report, InformeCompletoYBreveConElTituloDelProyecto) {
+    Carpeta c;
+    auto vbp = CopiaEjemplo(c / "Demo").string();
+    auto completo = Lintrap({"report", vbp});
+    ASSERT_EQ(completo.codigo, 0) << completo.err;
+    EXPECT_NE(completo.out.find("Informe Sistema"), std::string::npos);
+    EXPECT_NE(completo.out.find("App.Title...................Demo\n"), std::string::npos)
+        << completo.out;
+    EXPECT_EQ(completo.out.find('\r'), std::string::npos); // plain line ends on the terminal
+
+    auto breve = Lintrap({"report", "--short"});
+    ASSERT_EQ(breve.codigo, 0) << breve.err;
+    EXPECT_LT(breve.out.size(), completo.out.size());
+    EXPECT_GT(breve.out.size(), 0u);
+}
+#endif

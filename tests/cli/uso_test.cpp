@@ -1,0 +1,51 @@
+// The command line's grammar: help, version, and usage errors with exit code 2.
+
+#include "tests/cli/Ejecuta.h"
+#include "tests/cli/ProyectoPrueba.h"
+
+#include <gtest/gtest.h>
+
+using namespace prueba;
+
+TEST(Uso, AyudaYVersion) {
+    auto ayuda = Lintrap({"--help"});
+    EXPECT_EQ(ayuda.codigo, 0);
+    for (const char* orden : {"list", "insert", "remove", "save", "check"})
+        EXPECT_NE(ayuda.out.find(orden), std::string::npos) << orden;
+    auto insert = Lintrap({"insert", "--help"});
+    EXPECT_EQ(insert.codigo, 0);
+    EXPECT_NE(insert.out.find("--dry-run"), std::string::npos);
+    auto version = Lintrap({"--version"});
+    EXPECT_EQ(version.codigo, 0);
+    EXPECT_EQ(version.out, "lintrap " LINTRAP_VERSION "\n");
+}
+
+TEST(Uso, ErroresDeUsoSalenConDosYNoTocanNada) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c / "p").string();
+    auto antes = Contenido(c / "p");
+    const std::vector<std::vector<std::string>> malos = {
+        {},
+        {"borra", vbp},
+        {"insert", vbp, "--all"}, // which modules?
+        {"insert", vbp, "--all", "--all-modules", "--module", "Calculos"},
+        {"insert", vbp, "--all-modules", "--all", "--mode", "colores"},
+        {"insert", vbp, "--all-modules", "--all", "--variant", "nada"},
+        {"insert", vbp, "--all-modules", "--all", "--proc", "Suma"},
+        {"insert", vbp, "--all-modules", "--all", "--dry-run", "--out", "x"},
+        {"list", vbp, "--codepage", "65001"}, // not a single-byte code page
+        {"save", vbp},                        // no --out
+    };
+    for (const auto& args : malos) {
+        auto r = Lintrap(args);
+        std::string todo;
+        for (const auto& a : args)
+            todo += a + " ";
+        EXPECT_EQ(r.codigo, 2) << todo;
+        EXPECT_NE(r.err, "") << todo;
+    }
+    auto modo = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "colores"});
+    for (const char* valido : {"numbers", "handler", "resume-next"})
+        EXPECT_NE(modo.err.find(valido), std::string::npos) << modo.err;
+    EXPECT_EQ(Contenido(c / "p"), antes);
+}
