@@ -136,10 +136,15 @@ bool IsAttributeLine(std::string_view t) {
 class ModuleFileMem : public ModuleFile {
 public:
     ModuleFileMem(std::string name, ComponentType type, std::string eol, int codepage)
-        : name_(std::move(name)), type_(type), code_(name_, codepage, std::move(eol)) {}
+        : name_(std::move(name)), type_(type), eol_(eol), code_(name_, codepage, std::move(eol)) {}
 
     std::string Serialize() const override {
         std::string out = header_;
+        // A header-only file may end without a line break: code added later must start on a
+        // line of its own, or it would be glued onto the last header line.
+        if (!out.empty() && out.back() != '\n' && code_.CountOfLines() > 0) {
+            out += eol_;
+        }
         code_.AppendTo(out);
         return out;
     }
@@ -152,6 +157,7 @@ public:
 
     std::string name_;
     ComponentType type_;
+    std::string eol_; // the file's own line end
     std::string header_;
     std::unique_ptr<DesignerTree> designer_;
     CodeModuleMem code_;

@@ -1,0 +1,2 @@
+Esto es una carta, no un formulario.
+Querido amigo:

@@ -1,0 +1,129 @@
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/ProjectFile.h"
+#include "host/files/ProjectFileIo.h"
+#include "host/files/Vbe.h"
+#include "tests/fuzz/Casos.h"
+#include "tests/fuzz/Invariantes.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <vector>
+
+namespace fuzz {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One folder per process, emptied before each input; in memory when the system has /dev/shm.
+const fs::path& Carpeta() {
+    static const fs::path carpeta = [] {
+        std::error_code ec;
+        fs::path base =
+            fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string plantilla = (base / "lintrap-fuzz-XXXXXX").string();
+        return fs::path(::mkdtemp(plantilla.data()));
+    }();
+    return carpeta;
+}
+
+void Vacia(const fs::path& carpeta) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(carpeta, ec)) {
+        fs::remove_all(e.path(), ec);
+    }
+}
+
+void Escribe(const fs::path& ruta, std::string_view bytes) {
+    std::ofstream f(ruta, std::ios::binary);
+    f.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// Every file of the folder with its bytes and modification time.
+std::map<std::string, std::pair<std::string, std::int64_t>> Foto(const fs::path& carpeta) {
+    std::map<std::string, std::pair<std::string, std::int64_t>> foto;
+    for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
+        struct stat st {};
+        if (::lstat(e.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+            continue;
+        }
+        foto[e.path().string()] = {files::ReadWhole(e.path()),
+                                   std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 +
+                                       st.st_mtim.tv_nsec};
+    }
+    return foto;
+}
+
+std::vector<std::string_view> Trozos(std::string_view datos) {
+    static constexpr std::string_view kCorte = "--8<--\n";
+    std::vector<std::string_view> trozos;
+    for (;;) {
+        std::size_t at = datos.find(kCorte);
+        if (at == std::string_view::npos || trozos.size() == 4) {
+            trozos.push_back(datos);
+            return trozos;
+        }
+        trozos.push_back(datos.substr(0, at));
+        datos.remove_prefix(at + kCorte.size());
+    }
+}
+
+} // namespace
+
+void CasoProyecto(std::string_view datos) {
+    const fs::path& carpeta = Carpeta();
+    Vacia(carpeta);
+    static const char* const kNombres[] = {"P.vbp", "A.bas", "B.frm", "C.cls", "G.vbg"};
+    const std::vector<std::string_view> trozos = Trozos(datos);
+    for (std::size_t i = 0; i < trozos.size(); ++i) {
+        Escribe(carpeta / kNombres[i], trozos[i]);
+    }
+
+    // The project file on its own: kept line by line, written back as it was.
+    try {
+        files::ProjectFile pf = files::ProjectFile::Parse(trozos[0], carpeta / "P.vbp");
+        Exige(pf.Serialize() == trozos[0], "the project file does not save back byte for byte");
+    } catch (const ErrorVB& e) {
+        Exige(e.Description.find("P.vbp") != std::string::npos,
+              "the refusal does not name the project file: " + e.Description);
+    }
+
+    const fs::path abre = carpeta / (trozos.size() == 5 ? "G.vbg" : "P.vbp");
+    const auto antes = Foto(carpeta);
+    std::unique_ptr<files::Vbe> vbe;
+    try {
+        vbe = files::Vbe::Open(abre);
+    } catch (const ErrorVB& e) {
+        Exige(!e.Description.empty(), "a refusal without a description");
+        Exige(Foto(carpeta) == antes, "a refused load changed the folder");
+        return;
+    }
+    for (const ErrorVB& e : vbe->LoadProblems()) {
+        Exige(!e.Description.empty(), "a load problem without a description");
+    }
+    files::Group& grupo = *vbe->Opened();
+    Exige(!grupo.Modified(), "a group just loaded says it was modified");
+    for (std::size_t p = 0; p < grupo.Count(); ++p) {
+        files::Project& proyecto = grupo.At(p);
+        for (std::size_t c = 0; c < proyecto.ComponentCount(); ++c) {
+            files::Component& comp = proyecto.ComponentAt(c);
+            Exige(comp.Bytes() == files::ReadWhole(comp.File()),
+                  "component " + comp.File().string() + " would not save back as read");
+            if (comp.HasCode()) {
+                CompruebaIndice(comp.CodeModule());
+            }
+        }
+    }
+    try {
+        vbe->Save();
+    } catch (const ErrorVB& e) {
+        Exige(!e.Description.empty(), "a refused save without a description");
+    }
+    Exige(Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
+}
+
+} // namespace fuzz

@@ -1,0 +1,166 @@
+#include "tests/fuzz/Invariantes.h"
+
+#include "ClsErrores/CodePage.h"
+#include "ClsErrores/ErrorVB.h"
+
+#include <map>
+#include <vector>
+
+namespace fuzz {
+
+namespace {
+
+using vbide::ProcKind;
+
+std::string Clave(const std::string& nombre, ProcKind kind) {
+    return codepage::Minusculas(nombre) + "|" + std::to_string(int(kind));
+}
+
+std::string EnLinea(long l) {
+    return " (line " + std::to_string(l) + ")";
+}
+
+struct Tramo {
+    std::string nombre;
+    ProcKind kind;
+    long desde;
+    long hasta;
+};
+
+// The runs of lines with the same owner, below the declarations.
+std::vector<Tramo> Tramos(vbide::CodeModule& m) {
+    std::vector<Tramo> tramos;
+    const long n = m.CountOfLines();
+    for (long l = 1; l <= n; ++l) {
+        ProcKind kind = ProcKind::Proc;
+        std::string nombre = m.ProcOfLine(l, &kind);
+        if (nombre.empty()) {
+            continue;
+        }
+        if (!tramos.empty() && tramos.back().hasta == l - 1 &&
+            Clave(tramos.back().nombre, tramos.back().kind) == Clave(nombre, kind)) {
+            tramos.back().hasta = l;
+        } else {
+            tramos.push_back({nombre, kind, l, l});
+        }
+    }
+    return tramos;
+}
+
+} // namespace
+
+void Exige(bool cierto, const std::string& que) {
+    if (!cierto) {
+        throw Hallazgo(que);
+    }
+}
+
+void CompruebaIndice(vbide::CodeModule& m) {
+    const long n = m.CountOfLines();
+    const long decl = m.CountOfDeclarationLines();
+    Exige(decl >= 0 && decl <= n,
+          "CountOfDeclarationLines " + std::to_string(decl) + " outside 0.." + std::to_string(n));
+    for (long l = 1; l <= decl; ++l) {
+        Exige(m.ProcOfLine(l).empty(), "a declarations line has an owner" + EnLinea(l));
+    }
+    const std::vector<Tramo> tramos = Tramos(m);
+    if (tramos.empty()) {
+        return;
+    }
+    // Every line below the declarations belongs to some procedure, the last one included.
+    Exige(tramos.front().desde == decl + 1, "the first procedure does not start right after "
+                                            "the declarations" +
+                                                EnLinea(tramos.front().desde));
+    Exige(tramos.back().hasta == n, "lines after the last procedure have no owner");
+    for (std::size_t k = 1; k < tramos.size(); ++k) {
+        Exige(tramos[k].desde == tramos[k - 1].hasta + 1,
+              "a line between procedures has no owner" + EnLinea(tramos[k - 1].hasta + 1));
+    }
+
+    std::map<std::string, int> veces;
+    for (const Tramo& t : tramos) {
+        ++veces[Clave(t.nombre, t.kind)];
+    }
+    for (const Tramo& t : tramos) {
+        if (veces[Clave(t.nombre, t.kind)] != 1) {
+            continue; // the same procedure defined twice: lookups find the first
+        }
+        const long s = m.ProcStartLine(t.nombre, t.kind);
+        const long c = m.ProcCountLines(t.nombre, t.kind);
+        const long b = m.ProcBodyLine(t.nombre, t.kind);
+        if (s + c - 1 < t.hasta && s + c <= n) {
+            ProcKind kind = ProcKind::Proc;
+            std::string despues = m.ProcOfLine(s + c, &kind);
+            if (Clave(despues, kind) == Clave(t.nombre, t.kind)) {
+                continue; // two adjacent definitions of one name look like one run
+            }
+        }
+        Exige(s == t.desde && s + c - 1 == t.hasta,
+              "procedure " + t.nombre + " owns lines " + std::to_string(t.desde) + ".." +
+                  std::to_string(t.hasta) + " but its start and count say " + std::to_string(s) +
+                  ".." + std::to_string(s + c - 1));
+        Exige(b >= s && b <= s + c - 1,
+              "the header of " + t.nombre + " lies outside it" + EnLinea(b));
+    }
+
+    vbide::Members& miembros = m.Members();
+    for (long i = 1; i <= miembros.Count(); ++i) {
+        vbide::Member& mm = miembros.Item(i);
+        const int tipo = int(mm.Type());
+        Exige(tipo >= 1 && tipo <= 5, "member " + mm.Name() + " has type " + std::to_string(tipo));
+        Exige(codepage::Minusculas(miembros.Item(mm.Name()).Name()) ==
+                  codepage::Minusculas(mm.Name()),
+              "looking member " + mm.Name() + " up by name finds another");
+        // A Declare statement is a method member too, in the declarations: a procedure of the
+        // same name does not make it move.
+        if (mm.Type() == vbide::MemberType::Method && mm.CodeLocation() > decl &&
+            veces[Clave(mm.Name(), ProcKind::Proc)] == 1) {
+            Exige(mm.CodeLocation() == m.ProcBodyLine(mm.Name(), ProcKind::Proc),
+                  "member " + mm.Name() + " is not on its header");
+        }
+    }
+}
+
+void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
+    const std::string bytes = editado.Serialize();
+    std::unique_ptr<files::ModuleFile> fresco;
+    try {
+        fresco = files::ModuleFile::Parse(bytes, ruta, 1252);
+    } catch (const ErrorVB& e) {
+        throw Hallazgo("the edited module no longer loads: " + e.Description);
+    }
+    Exige(fresco->Serialize() == bytes, "the edited module does not load back byte for byte");
+    vbide::CodeModule& a = editado.Code();
+    vbide::CodeModule& b = fresco->Code();
+    Exige(a.CountOfLines() == b.CountOfLines(),
+          "line count " + std::to_string(a.CountOfLines()) + " after the edits, " +
+              std::to_string(b.CountOfLines()) + " when read again");
+    Exige(a.CountOfDeclarationLines() == b.CountOfDeclarationLines(),
+          "declaration lines " + std::to_string(a.CountOfDeclarationLines()) +
+              " after the edits, " + std::to_string(b.CountOfDeclarationLines()) +
+              " when read again");
+    for (long l = 1; l <= a.CountOfLines(); ++l) {
+        Exige(a.Lines(l, 1) == b.Lines(l, 1), "the text differs when read again" + EnLinea(l));
+        ProcKind ka = ProcKind::Proc;
+        ProcKind kb = ProcKind::Proc;
+        const std::string pa = a.ProcOfLine(l, &ka);
+        const std::string pb = b.ProcOfLine(l, &kb);
+        Exige(pa == pb && ka == kb,
+              "owner '" + pa + "' after the edits, '" + pb + "' when read again" + EnLinea(l));
+    }
+    vbide::Members& ma = a.Members();
+    vbide::Members& mb = b.Members();
+    Exige(ma.Count() == mb.Count(), std::to_string(ma.Count()) + " members after the edits, " +
+                                        std::to_string(mb.Count()) + " when read again");
+    for (long i = 1; i <= ma.Count(); ++i) {
+        vbide::Member& x = ma.Item(i);
+        vbide::Member& y = mb.Item(i);
+        Exige(x.Name() == y.Name() && x.Type() == y.Type() && x.CodeLocation() == y.CodeLocation(),
+              "member " + std::to_string(i) + " is " + x.Name() + " at " +
+                  std::to_string(x.CodeLocation()) + " after the edits, " + y.Name() + " at " +
+                  std::to_string(y.CodeLocation()) + " when read again");
+    }
+    CompruebaIndice(a);
+}
+
+} // namespace fuzz

@@ -1,0 +1,10 @@
+// libFuzzer entry point; the checks live in CasoMotor.
+#include "tests/fuzz/Casos.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) {
+    fuzz::CasoMotor({reinterpret_cast<const char*>(datos), n});
+    return 0;
+}

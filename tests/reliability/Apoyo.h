@@ -1,0 +1,50 @@
+#pragma once
+// What the reliability tests share: temporary folders, a folder's exact state (bytes and
+// modification times), and running the built lintrap.
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace apoyo {
+
+std::string Lee(const std::filesystem::path& ruta);
+void Escribe(const std::filesystem::path& ruta, const std::string& bytes);
+// LF line ends of a test's text turned into CR LF, as VB6 writes them.
+std::string Crlf(std::string_view texto);
+// Where the malformed inputs live.
+std::filesystem::path Malos();
+
+// A folder of its own under the system's temporary folder, removed with all it holds.
+class Carpeta {
+public:
+    Carpeta();
+    ~Carpeta();
+    Carpeta(const Carpeta&) = delete;
+    Carpeta& operator=(const Carpeta&) = delete;
+    const std::filesystem::path& Ruta() const { return ruta_; }
+    std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
+
+private:
+    std::filesystem::path ruta_;
+};
+
+struct Archivo {
+    std::string bytes;
+    std::int64_t mtimeNs = 0;
+    bool operator==(const Archivo&) const = default;
+};
+// Every entry under `carpeta` by relative path: files with bytes and times, folders empty.
+std::map<std::string, Archivo> Foto(const std::filesystem::path& carpeta);
+
+struct Resultado {
+    int codigo = -1;
+    std::string out;
+    std::string err;
+};
+// Runs the built lintrap with these arguments, standard input empty.
+Resultado Lintrap(const std::vector<std::string>& argumentos);
+
+} // namespace apoyo

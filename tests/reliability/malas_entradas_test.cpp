@@ -1,0 +1,274 @@
+// Malformed input, through the object model and through lintrap: each is refused with a message
+// that names the file (and the line where there is one), the rest of the project still loads,
+// and nothing on disk changes, neither by loading nor by a command that is refused.
+
+#include "ClsErrores/ErrorVB.h"
+#include "host/files/Group.h"
+#include "host/files/ModuleFile.h"
+#include "host/files/Project.h"
+#include "tests/reliability/Apoyo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+using apoyo::Carpeta;
+using apoyo::Crlf;
+using apoyo::Foto;
+
+const std::string kPresente = Crlf("Attribute VB_Name = \"Presente\"\nOption Explicit\n\n"
+                                   "Public Sub Hola()\n    Debug.Print \"hola\"\nEnd Sub\n");
+
+// A project with a good module and the bad file `nombre` listed under `clave`.
+fs::path ProyectoCon(const Carpeta& c, const std::string& nombre, const std::string& bytes,
+                     const std::string& clave) {
+    apoyo::Escribe(c / "Presente.bas", kPresente);
+    apoyo::Escribe(c / nombre, bytes);
+    std::string linea = clave == "Form" ? "Form=" + nombre : clave + "=Malo; " + nombre;
+    apoyo::Escribe(c / "Proyecto.vbp",
+                   Crlf("Type=Exe\nModule=Presente; Presente.bas\n" + linea + "\nName=\"P\"\n"));
+    return c / "Proyecto.vbp";
+}
+
+struct Caso {
+    std::string archivo; // under tests/data/bad/modulos
+    std::string clave;   // how the project lists it
+    std::string donde;   // what the message must say about the place
+};
+
+// Loading reports the bad file and loads the rest; saving an edit of the good module writes
+// only that module; lintrap refuses list and insert with exit code 2 and changes nothing.
+void CompruebaRechazo(const std::string& nombre, const std::string& bytes, const std::string& clave,
+                      const std::string& donde) {
+    SCOPED_TRACE(nombre);
+    Carpeta c;
+    const fs::path vbp = ProyectoCon(c, nombre, bytes, clave);
+    const auto antes = Foto(c.Ruta());
+
+    auto proyecto = files::Project::Load(vbp);
+    ASSERT_EQ(proyecto->LoadProblems().size(), 1u);
+    const ErrorVB& e = proyecto->LoadProblems()[0];
+    EXPECT_NE(e.Description.find(nombre), std::string::npos) << e.Description;
+    EXPECT_NE(e.Description.find(donde), std::string::npos) << e.Description;
+    ASSERT_EQ(proyecto->ComponentCount(), 1u);
+    EXPECT_EQ(Foto(c.Ruta()), antes) << "loading changed the folder";
+
+    proyecto->ComponentAt(0).CodeModule().InsertLines(3, "' nota");
+    proyecto->Save();
+    auto despues = Foto(c.Ruta());
+    EXPECT_EQ(despues[nombre], antes.at(nombre)) << "the bad file was touched by a save";
+    EXPECT_EQ(despues["Proyecto.vbp"], antes.at("Proyecto.vbp")) << "its project line was lost";
+    apoyo::Escribe(c / "Presente.bas", kPresente); // back as before for lintrap
+    const auto inicio = Foto(c.Ruta());
+
+#ifdef LINTRAP_BIN
+    for (const std::vector<std::string>& orden :
+         {std::vector<std::string>{"list", vbp.string()},
+          std::vector<std::string>{"insert", vbp.string(), "--all-modules", "--all"}}) {
+        auto r = apoyo::Lintrap(orden);
+        EXPECT_EQ(r.codigo, 2) << orden[0] << ": " << r.err;
+        EXPECT_NE(r.err.find(nombre), std::string::npos) << orden[0] << ": " << r.err;
+        EXPECT_EQ(Foto(c.Ruta()), inicio) << orden[0] << " changed the folder";
+    }
+#endif
+}
+
+TEST(MalasEntradas, EveryMalformedModuleIsRefusedNamingItsFileAndNothingChanges) {
+    const std::vector<Caso> casos = {
+        {"truncado.frm", "Form", "línea 4"},   // the button's block is cut off
+        {"sin_cerrar.frm", "Form", "línea 2"}, // the form's own Begin never gets its End
+        {"vacio.frm", "Form", "línea 1"},
+        {"prosa.frm", "Form", "línea"},    // text, but no designer at all
+        {"nulo.bas", "Module", "línea 3"}, // a NUL byte inside a string
+        {"imagen.bas", "Module", "línea"}, // a picture renamed
+        {"binario.cls", "Class", "línea"}, // random bytes
+    };
+    for (const Caso& caso : casos) {
+        CompruebaRechazo(caso.archivo, apoyo::Lee(apoyo::Malos() / "modulos" / caso.archivo),
+                         caso.clave, caso.donde);
+    }
+}
+
+TEST(MalasEntradas, GeneratedExtremesAreRefusedCleanlyOrLoadExactly) {
+    // Ten thousand containers, each inside the one before, and never closed: no recursion
+    // may run out of stack, and the message names the innermost Begin left open.
+    std::string anidado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        anidado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+    }
+    CompruebaRechazo("anidado.frm", anidado, "Form", "línea 10002");
+
+    // Closed, the same tree loads: every container is a control, in file order.
+    std::string cerrado = anidado;
+    for (int i = 0; i <= 10000; ++i) {
+        cerrado += "End\r\n";
+    }
+    cerrado += "Attribute VB_Name = \"Form1\"\r\nPrivate Sub Form_Load()\r\nEnd Sub\r\n";
+    auto forma = files::ModuleFile::Parse(cerrado, "anidado.frm", 1252);
+    ASSERT_NE(forma->Designer(), nullptr);
+    EXPECT_EQ(forma->Designer()->VBControls().Count(), 10000);
+    EXPECT_EQ(forma->Designer()->VBControls().Item(10000).Properties().Item(1).Value(),
+              "Marco9999");
+    EXPECT_EQ(forma->Serialize(), cerrado);
+
+    // A NUL byte far down a long file still names its line.
+    std::string largo = "Attribute VB_Name = \"Largo\"\r\n";
+    for (int i = 0; i < 5000; ++i) {
+        largo += "' linea\r\n";
+    }
+    largo += std::string("x = 1\0\r\n", 8);
+    CompruebaRechazo("largo.bas", largo, "Module", "línea 5002");
+}
+
+// The limits of the environment itself (65,535 lines, 1,023 characters a line) and a line far
+// past them are loaded and written back exactly: refusing them would lock the user out of code
+// that the environment may have written.
+TEST(MalasEntradas, ModulesAtTheEnvironmentsLimitsRoundTripAndTakeLineNumbers) {
+    const std::string relleno(1000, 'x');
+    std::string limite = "Attribute VB_Name = \"Limite\"\r\n";
+    long lineas = 1;
+    for (int p = 0; lineas + 3 <= 65535; ++p) {
+        limite += "Sub P" + std::to_string(p) + "()\r\n    s = \"" + relleno.substr(0, 1013) +
+                  "\"\r\nEnd Sub\r\n";
+        lineas += 3;
+    }
+    for (; lineas < 65535; ++lineas) {
+        limite += "' fin\r\n";
+    }
+    const std::string largo = "Attribute VB_Name = \"Larga\"\r\nSub L()\r\n    s = \"" +
+                              std::string(100000, 'y') + "\"\r\nEnd Sub\r\n";
+    for (const auto& [nombre, bytes] : {std::pair{"Limite.bas", limite}, {"Larga.bas", largo}}) {
+        SCOPED_TRACE(nombre);
+        auto m = files::ModuleFile::Parse(bytes, nombre, 1252);
+        EXPECT_EQ(m->Serialize(), bytes);
+    }
+
+#ifdef LINTRAP_BIN
+    // Through lintrap, numbering a module of 65,535 lines with 1,023-character lines writes a
+    // file that loads again with every line numbered.
+    Carpeta c;
+    apoyo::Escribe(c / "Limite.bas", limite);
+    apoyo::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=Limite; Limite.bas\nName=\"P\"\n"));
+    auto r = apoyo::Lintrap({"insert", (c / "P.vbp").string(), "--all-modules", "--all"});
+    ASSERT_EQ(r.codigo, 0) << r.err;
+    auto numerado = files::ModuleFile::Parse(apoyo::Lee(c / "Limite.bas"), "Limite.bas", 1252);
+    EXPECT_EQ(numerado->Code().Lines(2, 1).substr(0, 7), "20     ");
+    EXPECT_EQ(numerado->Code().CountOfLines(), 65534);
+#endif
+}
+
+TEST(MalasEntradas, BadProjectAndGroupFilesAreRefusedAndTheRestStillOpens) {
+    {
+        // A compressed file renamed .vbp, and a folder where the project file should be.
+        Carpeta c;
+        fs::copy_file(apoyo::Malos() / "modulos" / "comprimido.vbp", c / "Comprimido.vbp");
+        fs::create_directory(c / "Carpeta.vbp");
+        const auto antes = Foto(c.Ruta());
+        for (const std::string nombre : {"Comprimido.vbp", "Carpeta.vbp"}) {
+            SCOPED_TRACE(nombre);
+            try {
+                files::Project::Load(c / nombre);
+                ADD_FAILURE() << "loaded";
+            } catch (const ErrorVB& e) {
+                EXPECT_NE(e.Description.find(nombre), std::string::npos) << e.Description;
+            }
+#ifdef LINTRAP_BIN
+            auto r = apoyo::Lintrap({"list", (c / nombre).string()});
+            EXPECT_EQ(r.codigo, 2);
+            EXPECT_NE(r.err.find(nombre), std::string::npos) << r.err;
+            r = apoyo::Lintrap({"insert", (c / nombre).string(), "--all-modules", "--all"});
+            EXPECT_EQ(r.codigo, 2);
+#endif
+        }
+        EXPECT_EQ(Foto(c.Ruta()), antes);
+    }
+    {
+        // A project listing a missing module; a group listing itself.
+        Carpeta c;
+        fs::copy(apoyo::Malos() / "falta_modulo", c / "falta");
+        fs::copy(apoyo::Malos() / "grupo_propio", c / "grupo");
+        const auto antes = Foto(c.Ruta());
+
+        auto proyecto = files::Project::Load(c / "falta" / "FaltaModulo.vbp");
+        ASSERT_EQ(proyecto->LoadProblems().size(), 1u);
+        EXPECT_NE(proyecto->LoadProblems()[0].Description.find("línea 3"), std::string::npos);
+        EXPECT_NE(proyecto->LoadProblems()[0].Description.find("Falta.bas"), std::string::npos);
+        EXPECT_EQ(proyecto->ComponentCount(), 1u);
+
+        auto grupo = files::Group::Load(c / "grupo" / "Grupo.vbg");
+        ASSERT_EQ(grupo->Count(), 1u);
+        EXPECT_EQ(grupo->Active().Name(), "Uno");
+        ASSERT_EQ(grupo->LoadProblems().size(), 1u);
+        EXPECT_NE(grupo->LoadProblems()[0].Description.find("Grupo.vbg, línea 3"),
+                  std::string::npos)
+            << grupo->LoadProblems()[0].Description;
+        grupo->Save();
+
+#ifdef LINTRAP_BIN
+        for (const auto& ruta : {c / "falta" / "FaltaModulo.vbp", c / "grupo" / "Grupo.vbg"}) {
+            auto r = apoyo::Lintrap({"insert", ruta.string(), "--all-modules", "--all"});
+            EXPECT_EQ(r.codigo, 2) << ruta;
+            EXPECT_NE(r.err.find(ruta.filename().string()), std::string::npos) << r.err;
+        }
+#endif
+        EXPECT_EQ(Foto(c.Ruta()), antes);
+    }
+}
+
+// Windows-1252 bytes that are not UTF-8 are the normal case: they load, show converted, and
+// an edit writes the code page's bytes back, never UTF-8 or replacement characters.
+TEST(MalasEntradas, BytesThatAreNotUtf8StayTheCodePagesOwn) {
+    const std::string bytes = apoyo::Lee(apoyo::Malos() / "modulos" / "utf8_invalido.bas");
+    auto m = files::ModuleFile::Parse(bytes, "utf8_invalido.bas", 1252);
+    EXPECT_EQ(m->Serialize(), bytes);
+    EXPECT_EQ(m->Name(), "M\xf3"
+                         "dulo");
+
+#ifdef LINTRAP_BIN
+    Carpeta c;
+    fs::copy_file(apoyo::Malos() / "modulos" / "utf8_invalido.bas", c / "Modulo.bas");
+    apoyo::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=M\xf3"
+                                     "dulo; Modulo.bas\nName=\"P\"\n"));
+    auto r = apoyo::Lintrap({"list", (c / "P.vbp").string(), "--module", "Módulo"});
+    ASSERT_EQ(r.codigo, 0) << r.err;
+    EXPECT_EQ(r.out, "Señal\tNo\n");
+    r = apoyo::Lintrap({"insert", (c / "P.vbp").string(), "--module", "Módulo", "--all"});
+    ASSERT_EQ(r.codigo, 0) << r.err;
+    const std::string escrito = apoyo::Lee(c / "Modulo.bas");
+    EXPECT_NE(escrito.find("MsgBox \"\xa1"
+                           "Atenci\xf3n!\""),
+              std::string::npos)
+        << escrito;
+    EXPECT_NE(escrito.find("\xc3\x28 \xff \xe9t\xe9"), std::string::npos);
+#endif
+}
+
+} // namespace
+
+namespace {
+
+// A file that is only a header, its last line without a break (written by hand or by another
+// tool): code added to it must begin on a line of its own, or saving would glue the first code
+// line onto the module's name attribute and the file would come back broken.
+TEST(MalasEntradas, CodeAddedAfterAHeaderWithoutFinalLineBreakStartsOnItsOwnLine) {
+    for (const std::string cabecera :
+         {"Attribute VB_Name = \"Solo\"", "VERSION 1.0 CLASS\r\nAttribute VB_Name = \"Solo\"",
+          "VERSION 1.0 CLASS\nAttribute VB_Name = \"Solo\""}) {
+        SCOPED_TRACE(cabecera);
+        auto m = files::ModuleFile::Parse(cabecera, "Solo.cls", 1252);
+        EXPECT_EQ(m->Serialize(), cabecera);
+        m->Code().InsertLines(1, "Public Sub Paso()\r\nEnd Sub");
+        m->Code().AddFromString("Private m_x As Long");
+
+        auto releido = files::ModuleFile::Parse(m->Serialize(), "Solo.cls", 1252);
+        EXPECT_EQ(releido->Name(), "Solo");
+        ASSERT_EQ(releido->Code().CountOfLines(), 3);
+        EXPECT_EQ(releido->Code().Lines(1, 3),
+                  "Private m_x As Long\r\nPublic Sub Paso()\r\nEnd Sub");
+    }
+}
+
+} // namespace
