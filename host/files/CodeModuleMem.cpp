@@ -99,7 +99,8 @@ long CodeModuleMem::Retag(long from) {
     return changed;
 }
 
-void CodeModuleMem::AfterEdit(long first, long last, long at, long delta, bool structural) {
+void CodeModuleMem::AfterEdit(long first, long last, long at, long delta, bool structural,
+                              long declBefore) {
     modified_ = true;
     if (structural) {
         // a header or an end line came or went: scan that stretch again
@@ -111,13 +112,19 @@ void CodeModuleMem::AfterEdit(long first, long last, long at, long delta, bool s
     } else {
         index_.Touched(at);
     }
+    // The declarations' members change when their lines do, and also when the section grows
+    // or shrinks below the edit: a Dim typed among the comments above the first header joins
+    // the declarations without any header moving.
+    if (first <= declBefore + 1 || index_.DeclarationLines() != declBefore) {
+        members_.Invalidate();
+    }
 }
 
 void CodeModuleMem::InsertLines(long line, const std::string& text) {
     if (line < 1 || line > CountOfLines() + 1) {
         OutOfRange("InsertLines", line);
     }
-    bool inDeclarations = line <= index_.DeclarationLines() + 1;
+    long declBefore = index_.DeclarationLines();
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
     std::vector<Line> added = MakeLines(text, above);
     long count = static_cast<long>(added.size());
@@ -128,10 +135,7 @@ void CodeModuleMem::InsertLines(long line, const std::string& text) {
     lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
     long retagged = Retag(line + count);
     structural = retagged != 0 || structural;
-    AfterEdit(line, std::max(line + count - 1, retagged), line, count, structural);
-    if (inDeclarations) {
-        members_.Invalidate();
-    }
+    AfterEdit(line, std::max(line + count - 1, retagged), line, count, structural, declBefore);
 }
 
 void CodeModuleMem::DeleteLines(long start, long count) {
@@ -146,7 +150,7 @@ void CodeModuleMem::DeleteLines(long start, long count) {
     if (start < 1 || start + count - 1 > CountOfLines()) {
         OutOfRange("DeleteLines", start < 1 || start > CountOfLines() ? start : start + count - 1);
     }
-    bool inDeclarations = start <= index_.DeclarationLines() + 1;
+    long declBefore = index_.DeclarationLines();
     bool structural = (lines_.At(static_cast<size_t>(start - 1)).tag & kContinued) &&
                       StatementStartMaybe(start - 1);
     for (long i = start; i < start + count && !structural; ++i) {
@@ -155,10 +159,7 @@ void CodeModuleMem::DeleteLines(long start, long count) {
     lines_.Erase(static_cast<size_t>(start - 1), static_cast<size_t>(count), &orphans_);
     long retagged = Retag(start);
     structural = retagged != 0 || structural;
-    AfterEdit(start, std::max(start - 1, retagged), start + count, -count, structural);
-    if (inDeclarations) {
-        members_.Invalidate();
-    }
+    AfterEdit(start, std::max(start - 1, retagged), start + count, -count, structural, declBefore);
 }
 
 void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
@@ -179,7 +180,7 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
         }
         return;
     }
-    bool inDeclarations = line <= index_.DeclarationLines() + 1;
+    long declBefore = index_.DeclarationLines();
     const Line& l = lines_.At(static_cast<size_t>(line - 1));
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
     unsigned char tag = TagOf(text, above);
@@ -189,10 +190,7 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     lines_.At(static_cast<size_t>(line - 1)).tag = tag;
     long retagged = Retag(line + 1);
     structural = retagged != 0 || structural;
-    AfterEdit(line, std::max(line, retagged), line, 0, structural);
-    if (inDeclarations) {
-        members_.Invalidate();
-    }
+    AfterEdit(line, std::max(line, retagged), line, 0, structural, declBefore);
 }
 
 void CodeModuleMem::AddFromString(const std::string& text) {

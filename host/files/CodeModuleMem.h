@@ -64,8 +64,9 @@ private:
     bool StatementStartMaybe(long line) const;
     long Retag(long from);
     // Lines `first`..`last` (after the edit) changed; `delta` lines were added (or removed)
-    // in front of line `at` as counted before the edit.
-    void AfterEdit(long first, long last, long at, long delta, bool structural);
+    // in front of line `at` as counted before the edit; the declarations section had
+    // `declBefore` lines.
+    void AfterEdit(long first, long last, long at, long delta, bool structural, long declBefore);
     void Reattach();
 
     const std::string& name_;

@@ -172,6 +172,30 @@ TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
     EXPECT_EQ(cm.CountOfLines(), 0);
 }
 
+// A statement typed among the comments above the first header moves the end of the
+// declarations down without touching a header: its variable becomes a member, and a
+// comment typed over it takes the member away again.
+TEST(ModuleIndex, DeclarationTypedAboveTheFirstHeaderBecomesAMember) {
+    auto f = files::ModuleFile::Parse("Option Explicit\r\nPrivate m_x As Long\r\n\r\n' a\r\n"
+                                      "' b\r\n' c\r\nSub Paso0()\r\nEnd Sub\r\n",
+                                      "Modulo1.bas", 1252);
+    CodeModule& cm = f->Code();
+    ASSERT_EQ(cm.Members().Count(), 2); // m_x and Paso0, read before the edits
+    cm.ReplaceLine(4, "    Dim y As Long");
+    EXPECT_EQ(cm.CountOfDeclarationLines(), 4);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    EXPECT_EQ(cm.Members().Item("y").CodeLocation(), 4);
+    cm.InsertLines(7, "Dim z As Long"); // right above the header, past the comments
+    EXPECT_EQ(cm.CountOfDeclarationLines(), 7);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    EXPECT_EQ(cm.Members().Count(), 4);
+    cm.ReplaceLine(7, "' z ya no");
+    cm.ReplaceLine(4, "' y tampoco");
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    EXPECT_THROW(cm.Members().Item("y"), ErrorVB);
+    EXPECT_EQ(cm.Members().Count(), 2);
+}
+
 // An edit below an end line can still move it: the end line continued onto the next line.
 TEST(ModuleIndex, LineAddedAfterAContinuedEndLineMovesThatEnd) {
     auto f = files::ModuleFile::Parse("Sub A()\r\n    x = 1\r\nEnd _", "Corto.bas", 1252);
