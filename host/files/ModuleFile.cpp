@@ -141,8 +141,10 @@ public:
     std::string Serialize() const override {
         std::string out = header_;
         // A header-only file may end without a line break: code added later must start on a
-        // line of its own, or it would be glued onto the last header line.
-        if (!out.empty() && out.back() != '\n' && code_.CountOfLines() > 0) {
+        // line of its own, or it would be glued onto the last header line. (A UTF-8 byte-order
+        // mark alone is no line: the code follows it directly.)
+        if (!out.empty() && out.back() != '\n' && out != "\xEF\xBB\xBF" &&
+            code_.CountOfLines() > 0) {
             out += eol_;
         }
         code_.AppendTo(out);
