@@ -43,7 +43,8 @@ std::string Diferencias(files::Project& p, const Salida& s, unsigned hilos) {
         std::error_code ec;
         const bool existe = std::filesystem::exists(f.target, ec);
         const std::string antes = existe ? files::ReadWhole(f.target) : std::string();
-        partes[i] = s.Texto(DiferenciaUnificada(antes, f.bytes, RutaVisible(p, f.target), !existe));
+        partes[i] =
+            s.Texto(DiferenciaUnificada(antes, f.Bytes(), RutaVisible(p, f.target), !existe));
     });
     std::string texto;
     for (const auto& parte : partes)
@@ -89,6 +90,12 @@ int ComandoCambio(const Opciones& o) {
         } else
             engine::ComandoQuitar(p, t.estado, sinProgreso, ventana);
         t.mensajes = dialogos->Toma();
+        // Looked for here, while the module's lines are fresh and the other core is busy too.
+        if (inserta && o.modo == Modo::Numeros) {
+            files::Component* c = p.Find(t.estado.modulo);
+            if (c->Module()->Modified())
+                t.excesos = BuscaExcesos(c->CodeModule());
+        }
         progreso.Hecho(s.Texto(t.estado.modulo));
     };
 
@@ -121,11 +128,10 @@ int ComandoCambio(const Opciones& o) {
     nlohmann::json avisos = nlohmann::json::array();
     if (inserta && o.modo == Modo::Numeros)
         for (const Trabajo& t : trabajos) {
-            files::Component* c = p.Find(t.estado.modulo);
-            if (!c->Module()->Modified())
+            if (t.excesos.empty())
                 continue;
-            const std::string archivo = RutaVisible(p, c->File());
-            for (const Exceso& e : BuscaExcesos(c->CodeModule())) {
+            const std::string archivo = RutaVisible(p, p.Find(t.estado.modulo)->File());
+            for (const Exceso& e : t.excesos) {
                 const std::string texto = archivo + ", línea " + std::to_string(e.linea) +
                                           " del código: " + TextoExceso(e);
                 if (o.json)

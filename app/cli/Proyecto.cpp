@@ -4,15 +4,30 @@
 #include "app/cli/Salida.h"
 #include "engine/Procedimientos.h"
 
+#include <atomic>
+
 namespace cli {
 
-std::unique_ptr<files::Group> AbreProyecto(const Opciones& o) {
+namespace {
+std::atomic<bool> dejaAlSalir{false};
+}
+
+void CierraGrupo::operator()(files::Group* grupo) const {
+    if (!dejaAlSalir.load())
+        delete grupo;
+}
+
+void DejaAlSalir() {
+    dejaAlSalir.store(true);
+}
+
+GrupoAbierto AbreProyecto(const Opciones& o) {
     const std::filesystem::path ruta = o.proyecto;
-    std::unique_ptr<files::Group> grupo;
+    GrupoAbierto grupo;
     if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))
-        grupo = files::Group::Load(ruta, o.codepage);
+        grupo.reset(files::Group::Load(ruta, o.codepage).release());
     else
-        grupo = files::Group::Single(files::Project::Load(ruta, o.codepage));
+        grupo.reset(files::Group::Single(files::Project::Load(ruta, o.codepage)).release());
 
     const auto problemas = grupo->LoadProblems();
     if (!problemas.empty()) {

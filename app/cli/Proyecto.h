@@ -10,11 +10,23 @@
 
 namespace cli {
 
+// Ends the open project's life at the end of a command: deletes it, unless DejaAlSalir() was
+// called.
+struct CierraGrupo {
+    void operator()(files::Group* grupo) const;
+};
+using GrupoAbierto = std::unique_ptr<files::Group, CierraGrupo>;
+
+// For a program that ends as soon as the command is done: the project is left as it is rather
+// than taken apart record by record (a million lines take longer to free than to save), and the
+// system takes the memory back when the process ends.
+void DejaAlSalir();
+
 // Loads the project (.vbp) or group (.vbg; its startup project is the one worked on) with the
 // command line's code page. A file the project names but that cannot be loaded is an input
 // error: every such problem is reported on stderr and the command ends with ErrorVB, before
 // anything is changed.
-std::unique_ptr<files::Group> AbreProyecto(const Opciones& o);
+GrupoAbierto AbreProyecto(const Opciones& o);
 
 // The module of that name among those the main window lists (case ignored), or nullptr. The
 // name is in the project's code page.

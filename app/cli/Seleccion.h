@@ -3,6 +3,7 @@
 // module: what the main window would show after selecting that module and its procedures.
 
 #include "app/cli/DialogosCli.h"
+#include "app/cli/Limites.h"
 #include "app/cli/Opciones.h"
 #include "app/cli/Salida.h"
 #include "engine/EstadoSeleccion.h"
@@ -15,6 +16,7 @@ namespace cli {
 struct Trabajo {
     engine::EstadoSeleccion estado;
     std::vector<Mensaje> mensajes; // the boxes the command showed for this module
+    std::vector<Exceso> excesos;   // numbers or lines the editor would refuse, once numbered
 };
 
 // One state per chosen module, in module-list order, with its procedures listed and selected,

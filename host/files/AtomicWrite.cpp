@@ -159,7 +159,12 @@ void WriteAll(const std::vector<PendingFile>& files) {
     std::size_t committed = 0;
     try {
         for (const auto& file : files) {
-            temporaries.push_back(writer.WriteTemporary(file.target, file.bytes));
+            if (file.make) {
+                const std::string bytes = file.make();
+                temporaries.push_back(writer.WriteTemporary(file.target, bytes));
+            } else {
+                temporaries.push_back(writer.WriteTemporary(file.target, file.bytes));
+            }
         }
         FlushAll(writer, temporaries, files);
         std::set<std::filesystem::path> folders;

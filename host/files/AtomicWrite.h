@@ -4,6 +4,7 @@
 // tests put their own in place to make a write fail.
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -58,6 +59,11 @@ private:
 struct PendingFile {
     std::filesystem::path target;
     std::string bytes;
+    // Set instead of `bytes` for a module's file: its bytes are made when the file is written and
+    // dropped once its temporary is, so that a save holds one file at a time, not a whole project.
+    std::function<std::string()> make;
+
+    std::string Bytes() const { return make ? make() : bytes; }
 };
 
 // Writes every file or none: all temporaries first, flushed to disk, then the renames. When a

@@ -2,7 +2,13 @@
 
 #include "host/files/ProjectPath.h"
 
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <optional>
 #include <system_error>
+#include <thread>
 
 namespace files {
 
@@ -124,7 +130,97 @@ std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int cod
     return project;
 }
 
+namespace {
+
+// A component line of the project file, read before any component is loaded.
+struct Listed {
+    std::size_t line;
+    std::string_view key, value;
+};
+
+// What loading one listed file gave: the component, or the problem that left it out. An
+// exception that is not a load problem (no memory, ...) is kept to be raised in project order.
+struct Loaded {
+    std::unique_ptr<Component> component;
+    std::optional<ErrorVB> problem;
+    std::exception_ptr failure;
+};
+
+Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
+                  const std::filesystem::path& folder, int codepage) {
+    Loaded loaded;
+    const ComponentKind& kind = *KindOf(listed.key);
+    std::string written;
+    if (kind.named) {
+        auto semi = listed.value.find(';');
+        written =
+            Unquote(semi == std::string_view::npos ? listed.value : listed.value.substr(semi + 1));
+    } else {
+        written = Unquote(listed.value);
+    }
+    std::optional<std::filesystem::path> found;
+    try {
+        found = ResolveProjectPath(folder, written, codepage);
+    } catch (...) {
+        loaded.failure = std::current_exception();
+        return loaded;
+    }
+    if (!found) {
+        loaded.problem =
+            LineError(vberr::FileNotFound, project, long(listed.line + 1),
+                      "no se encuentra el archivo '" + codepage::AUtf8(written, codepage) + "'");
+        return loaded;
+    }
+    try {
+        std::string bytes = ReadWhole(*found);
+        FileStamp stamp = FileStamp::Of(*found, bytes);
+        if (listed.key == "RelatedDoc" || listed.key == "ResFile32") {
+            auto type = listed.key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
+                                                   : vbide::ComponentType::ResFile;
+            loaded.component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
+        } else {
+            auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage);
+            loaded.component = std::make_unique<Component>(std::move(module), *found, stamp);
+            loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
+        }
+        loaded.component->SetProjectLine(listed.line);
+    } catch (const ErrorVB& error) {
+        // The module's own error already names its file and line.
+        loaded.problem = error;
+    } catch (...) {
+        loaded.failure = std::current_exception();
+    }
+    return loaded;
+}
+
+// Runs `load(i)` for i in [0, n) on every core: each file is read and parsed on its own.
+void LoadEach(std::size_t n, const std::function<void(std::size_t)>& load) {
+    std::size_t threads =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), n);
+    if (threads <= 1) {
+        for (std::size_t i = 0; i < n; ++i) {
+            load(i);
+        }
+        return;
+    }
+    std::atomic<std::size_t> next{0};
+    auto worker = [&] {
+        for (std::size_t i = next++; i < n; i = next++) {
+            load(i);
+        }
+    };
+    std::vector<std::jthread> extra;
+    extra.reserve(threads - 1);
+    for (std::size_t t = 1; t < threads; ++t) {
+        extra.emplace_back(worker);
+    }
+    worker();
+}
+
+} // namespace
+
 void Project::LoadComponents() {
+    std::vector<Listed> listed;
     for (std::size_t i = 0; i < file_.Count() && file_.InMainSection(i); ++i) {
         auto key = file_.Key(i);
         if (key.empty()) {
@@ -143,55 +239,35 @@ void Project::LoadComponents() {
             }
         } else if (KindOf(key)) {
             lastComponentLine_ = i;
-            LoadComponent(i, key, file_.Value(i));
+            listed.push_back({i, key, file_.Value(i)});
         } else if (key == "Type" && lastComponentLine_ == 0) {
             lastComponentLine_ = i;
         }
     }
-}
 
-void Project::LoadComponent(std::size_t line, std::string_view key, std::string_view value) {
-    const ComponentKind& kind = *KindOf(key);
-    std::string written;
-    if (kind.named) {
-        auto semi = value.find(';');
-        written = Unquote(semi == std::string_view::npos ? value : value.substr(semi + 1));
-    } else {
-        written = Unquote(value);
-    }
-    long lineNo = long(line + 1);
-    auto found = ResolveProjectPath(folder_, written, codepage_);
-    if (!found) {
-        problems_.push_back(
-            LineError(vberr::FileNotFound, path_, lineNo,
-                      "no se encuentra el archivo '" + codepage::AUtf8(written, codepage_) + "'"));
-        return;
-    }
-    try {
-        std::string bytes = ReadWhole(*found);
-        FileStamp stamp = FileStamp::Of(*found, bytes);
-        std::unique_ptr<Component> component;
-        if (key == "RelatedDoc" || key == "ResFile32") {
-            auto type = key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
-                                            : vbide::ComponentType::ResFile;
-            component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
-        } else {
-            auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage_);
-            component = std::make_unique<Component>(std::move(module), *found, stamp);
-            component->CompanionFile() = ReadCompanion(*found, codepage_);
+    std::vector<Loaded> loaded(listed.size());
+    LoadEach(listed.size(),
+             [&](std::size_t i) { loaded[i] = LoadListed(listed[i], path_, folder_, codepage_); });
+
+    // In the project file's order, as if loaded one after the other: the first of two
+    // components with the same name wins.
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        Loaded& l = loaded[i];
+        if (l.failure) {
+            std::rethrow_exception(l.failure);
         }
-        if (Find(component->Name())) {
-            problems_.push_back(LineError(NameConflict, path_, lineNo,
+        if (l.problem) {
+            problems_.push_back(std::move(*l.problem));
+            continue;
+        }
+        if (Find(l.component->Name())) {
+            problems_.push_back(LineError(NameConflict, path_, long(listed[i].line + 1),
                                           "ya hay un componente llamado '" +
-                                              codepage::AUtf8(component->Name(), codepage_) +
+                                              codepage::AUtf8(l.component->Name(), codepage_) +
                                               "'; se omite este"));
-            return;
+            continue;
         }
-        component->SetProjectLine(line);
-        items_.push_back(std::move(component));
-    } catch (const ErrorVB& error) {
-        // The module's own error already names its file and line.
-        problems_.push_back(error);
+        items_.push_back(std::move(l.component));
     }
 }
 

@@ -95,7 +95,6 @@ public:
 private:
     Project(std::filesystem::path path, ProjectFile file, int codepage);
     void LoadComponents();
-    void LoadComponent(std::size_t line, std::string_view key, std::string_view value);
 
     std::filesystem::path path_, folder_;
     ProjectFile file_;

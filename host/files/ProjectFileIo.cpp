@@ -45,11 +45,13 @@ std::string ReadWhole(const std::filesystem::path& path) {
     } else if (S_ISDIR(st.st_mode)) {
         err = EISDIR;
     } else {
-        bytes.resize(std::size_t(st.st_size));
+        // One byte more than the file holds, so that the read that finds its end has room and
+        // the string is not grown (and the whole file copied) just to learn there is no more.
+        bytes.resize(std::size_t(st.st_size) + 1);
         std::size_t done = 0;
         for (;;) {
             if (done == bytes.size()) {
-                bytes.resize(bytes.size() + 4096); // the file may have grown
+                bytes.resize(bytes.size() + 4096); // the file has grown
             }
             ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
             if (got < 0 && errno == EINTR) {

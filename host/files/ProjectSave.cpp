@@ -5,20 +5,28 @@
 #include "host/files/ProjectPath.h"
 
 #include <map>
+#include <memory>
 #include <system_error>
 
 namespace files {
 
 SavePlan Project::PlanSave(bool overwrite) {
     SavePlan plan;
-    auto add = [&](const std::filesystem::path& target, std::string bytes,
+    // Each file's bytes are made only when it is written; the stamp of what was written is taken
+    // then, and given to the model once every file is in place.
+    auto add = [&](const std::filesystem::path& target, std::function<std::string()> make,
                    const std::optional<FileStamp>& stamp, std::function<void(FileStamp)> after) {
         CheckWritable(target, stamp, overwrite);
-        plan.done.push_back([target, after, stamp = FileStamp::Of({}, bytes)]() mutable {
-            stamp.Refresh(target);
-            after(stamp);
+        auto written = std::make_shared<FileStamp>();
+        plan.done.push_back([target, after, written] {
+            written->Refresh(target);
+            after(*written);
         });
-        plan.files.push_back({target, std::move(bytes)});
+        plan.files.push_back({target, {}, [make = std::move(make), written] {
+                                  std::string bytes = make();
+                                  *written = FileStamp::Of({}, bytes);
+                                  return bytes;
+                              }});
     };
     for (auto& item : items_) {
         Component* c = item.get();
@@ -27,17 +35,22 @@ SavePlan Project::PlanSave(bool overwrite) {
         }
         auto& companion = c->CompanionFile();
         if (companion && !companion->stamp) {
-            add(companion->file, companion->bytes, std::nullopt,
+            add(
+                companion->file, [c] { return c->CompanionFile()->bytes; }, std::nullopt,
                 [c](FileStamp s) { c->CompanionFile()->stamp = s; });
         }
         auto target = c->File();
-        add(target, c->Bytes(), c->Stamp(), [c, target](FileStamp s) { c->Saved(target, s); });
+        add(
+            target, [c] { return c->Bytes(); }, c->Stamp(),
+            [c, target](FileStamp s) { c->Saved(target, s); });
     }
     if (file_.Changed()) {
-        add(path_, file_.Serialize(), stamp_, [this](FileStamp s) {
-            stamp_ = s;
-            file_.MarkSaved();
-        });
+        add(
+            path_, [this] { return file_.Serialize(); }, stamp_,
+            [this](FileStamp s) {
+                stamp_ = s;
+                file_.MarkSaved();
+            });
     }
     return plan;
 }
@@ -73,7 +86,7 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
             stamp.Refresh(target);
             after(stamp);
         });
-        plan.files.push_back({target, std::move(bytes)});
+        plan.files.push_back({target, std::move(bytes), {}});
     };
 
     for (auto& item : items_) {
