@@ -34,12 +34,13 @@ size_t ProcIndex::ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& ou
             e.kind = st.kind;
             e.property = st.property;
             e.body = static_cast<long>(i) + 1;
-            e.end = static_cast<long>(n);
+            e.open = true;
             out.push_back(std::move(e));
             open = true;
         }
         if (open && st.end) {
             out.back().end = static_cast<long>(j) + 1;
+            out.back().open = false;
             open = false;
         }
     }

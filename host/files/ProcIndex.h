@@ -33,6 +33,9 @@ struct ProcEntry {
     bool property = false;
     long body = 0; // encoded: see above
     long end = 0;
+    // No end line closes it: it runs to the module's last line wherever that goes, lines
+    // appended below it included (and `end` is not read).
+    bool open = false;
 };
 
 class ProcIndex {
@@ -57,7 +60,7 @@ public:
     size_t Count() const { return procs_.size(); }
     const ProcEntry& Entry(size_t k) const { return procs_[k]; }
     long Body(size_t k) const { return Decode(k, procs_[k].body); }
-    long End(size_t k) const { return Decode(k, procs_[k].end); }
+    long End(size_t k) const { return procs_[k].open ? count_ : Decode(k, procs_[k].end); }
     long Start(size_t k) const { return k == 0 ? DeclarationLines() + 1 : End(k - 1) + 1; }
     // The last line the procedure owns (the module's last line for the last procedure).
     long LastOwned(size_t k) const { return k + 1 < procs_.size() ? End(k) : count_; }

@@ -206,6 +206,28 @@ TEST(ModuleIndex, LineAddedAfterAContinuedEndLineMovesThatEnd) {
     EXPECT_EQ(Fresh(*f), Describe(cm));
 }
 
+// A procedure without its end line runs to the module's last line, wherever that goes: lines
+// appended below it are its own, and a header typed after them is one more line of its body.
+TEST(ModuleIndex, ProcedureWithoutEndGrowsWithLinesAppendedBelow) {
+    auto f = files::ModuleFile::Parse("Option Explicit\r\nSub Abierto()\r\n    x = 1\r\n",
+                                      "Abierto.bas", 1252);
+    CodeModule& cm = f->Code();
+    cm.InsertLines(cm.CountOfLines() + 1, "    y = 2\r\n    z = 3");
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    cm.InsertLines(cm.CountOfLines() + 1, "Property Get Valor() As Long");
+    EXPECT_EQ(cm.ProcOfLine(cm.CountOfLines()), "Abierto");
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    cm.InsertLines(cm.CountOfLines() + 1, "End Sub\r\nSub Cerrado()\r\nEnd Sub");
+    EXPECT_EQ(cm.ProcCountLines("Abierto", ProcKind::Proc), 6);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+    // a closed last procedure keeps its end line: the comment appended leads the next one
+    cm.InsertLines(cm.CountOfLines() + 1, "' fin");
+    cm.InsertLines(cm.CountOfLines() + 1, "Sub Otro()");
+    EXPECT_EQ(cm.ProcCountLines("Cerrado", ProcKind::Proc), 2);
+    EXPECT_EQ(cm.ProcStartLine("Otro", ProcKind::Proc), 10);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+}
+
 // The shifted and locally rescanned index against a fresh parse after every edit of long
 // random sequences, mostly plain lines (the shifting path) with headers, end lines and
 // continuations mixed in: an end line continued onto the next line, a header split after its
@@ -242,6 +264,9 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
         std::string what;
         switch (rng() % 4) {
         case 0:
+            if (rng() % 8 == 0) {
+                at = n + 1; // appended below the last line
+            }
             cm.InsertLines(at, text);
             what = "insert";
             break;
