@@ -202,7 +202,9 @@ void clsErrores::ManejoError() noexcept {
     });
 }
 
-void clsErrores::MandaEMAIL() noexcept {
+// Both reports go through the mail sender the system-report library installed; without one,
+// or without an address, nothing is sent.
+void clsErrores::MandaPorCorreo(bool completo) noexcept {
     ResumeNext([&] {
         if (c_EMailDir.empty()) {
             return;
@@ -213,25 +215,17 @@ void clsErrores::MandaEMAIL() noexcept {
             envio = EnvioInstalado();
         }
         if (envio) {
-            envio(*this, false);
+            envio(*this, completo);
         }
     });
 }
 
+void clsErrores::MandaEMAIL() noexcept {
+    MandaPorCorreo(false);
+}
+
 void clsErrores::MandaEMAILCompleto() noexcept {
-    ResumeNext([&] {
-        if (c_EMailDir.empty()) {
-            return;
-        }
-        EnvioCorreo envio;
-        {
-            std::lock_guard l(CerrojoCorreo());
-            envio = EnvioInstalado();
-        }
-        if (envio) {
-            envio(*this, true);
-        }
-    });
+    MandaPorCorreo(true);
 }
 
 clsErrores& glbErr() {

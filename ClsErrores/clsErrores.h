@@ -73,6 +73,7 @@ public:
     static constexpr std::string_view DireccionPredeterminada = "errores@lintrap.invalid";
 
 private:
+    void MandaPorCorreo(bool completo) noexcept;
     void GrabaLog() noexcept;
     void CreaPila(int capacidad);
 
