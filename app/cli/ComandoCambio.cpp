@@ -60,6 +60,16 @@ std::string TextoExceso(const Exceso& e) {
            std::to_string(kLineaMasLarga) + " que admite el editor";
 }
 
+// The temporaries of modules staged for a save that will not happen go when the command fails.
+struct DescartaSiFalla {
+    files::Project& p;
+    bool hecho = false;
+    ~DescartaSiFalla() {
+        if (!hecho)
+            p.DiscardStaged();
+    }
+};
+
 } // namespace
 
 // insert and remove: the main window's two buttons over the chosen modules, then one save.
@@ -78,6 +88,10 @@ int ComandoCambio(const Opciones& o) {
     const std::string carpetaAddIn = app::Path();
     const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
     LineaProgreso progreso(trabajos.size());
+    // A diff or a copy elsewhere needs every module's new bytes at the end; saving in place
+    // does not.
+    const bool enSuSitio = !o.simulacro && o.destino.empty();
+    DescartaSiFalla descarta(p);
 
     auto ejecuta = [&](std::size_t i) {
         PreparaErrores();
@@ -90,12 +104,16 @@ int ComandoCambio(const Opciones& o) {
         } else
             engine::ComandoQuitar(p, t.estado, sinProgreso, ventana);
         t.mensajes = dialogos->Toma();
+        files::Component* c = p.Find(t.estado.modulo);
+        t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
-        if (inserta && o.modo == Modo::Numeros) {
-            files::Component* c = p.Find(t.estado.modulo);
-            if (c->Module()->Modified())
-                t.excesos = BuscaExcesos(c->CodeModule());
-        }
+        if (inserta && o.modo == Modo::Numeros && t.cambiado)
+            t.excesos = BuscaExcesos(c->CodeModule());
+        // Written beside its file now and freed, so that memory holds the modules in hand
+        // rather than the whole project; the save at the end puts every file in place at once.
+        // A module whose command failed is kept: nothing will be written.
+        if (enSuSitio && t.mensajes.empty())
+            p.Stage(*c);
         progreso.Hecho(s.Texto(t.estado.modulo));
     };
 
@@ -152,7 +170,7 @@ int ComandoCambio(const Opciones& o) {
                                  {"errorHandling", fila.estado != engine::SinManejo}});
             modulos.push_back({{"name", s.Texto(t.estado.modulo)},
                                {"file", RutaVisible(p, c->File())},
-                               {"changed", c->Module()->Modified()},
+                               {"changed", t.cambiado},
                                {"procedures", procs}});
         }
 
@@ -163,6 +181,7 @@ int ComandoCambio(const Opciones& o) {
         p.SaveAs(o.destino, o.sobrescribe);
     else
         grupo->Save();
+    descarta.hecho = true;
 
     if (o.json) {
         nlohmann::json resumen = {{"modules", modulos}, {"warnings", avisos}};

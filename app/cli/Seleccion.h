@@ -17,6 +17,7 @@ struct Trabajo {
     engine::EstadoSeleccion estado;
     std::vector<Mensaje> mensajes; // the boxes the command showed for this module
     std::vector<Exceso> excesos;   // numbers or lines the editor would refuse, once numbered
+    bool cambiado = false;         // the command changed the module
 };
 
 // One state per chosen module, in module-list order, with its procedures listed and selected,

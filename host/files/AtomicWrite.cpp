@@ -159,7 +159,9 @@ void WriteAll(const std::vector<PendingFile>& files) {
     std::size_t committed = 0;
     try {
         for (const auto& file : files) {
-            if (file.make) {
+            if (!file.written.empty()) {
+                temporaries.push_back(file.written);
+            } else if (file.make) {
                 const std::string bytes = file.make();
                 temporaries.push_back(writer.WriteTemporary(file.target, bytes));
             } else {
@@ -178,10 +180,19 @@ void WriteAll(const std::vector<PendingFile>& files) {
         }
     } catch (...) {
         for (std::size_t i = committed; i < temporaries.size(); ++i) {
-            writer.Discard(temporaries[i]);
+            if (files[i].written.empty()) {
+                writer.Discard(temporaries[i]);
+            }
         }
         throw;
     }
+}
+
+std::string PendingFile::Bytes() const {
+    if (!written.empty()) {
+        return ReadWhole(written);
+    }
+    return make ? make() : bytes;
 }
 
 } // namespace files

@@ -62,12 +62,16 @@ struct PendingFile {
     // Set instead of `bytes` for a module's file: its bytes are made when the file is written and
     // dropped once its temporary is, so that a save holds one file at a time, not a whole project.
     std::function<std::string()> make;
+    // Set instead of both for a file already written to this temporary beside the target (a
+    // staged module): it is flushed and renamed with the others, but belongs to its owner, who
+    // removes it if the save fails.
+    std::filesystem::path written;
 
-    std::string Bytes() const { return make ? make() : bytes; }
+    std::string Bytes() const;
 };
 
 // Writes every file or none: all temporaries first, flushed to disk, then the renames. When a
-// temporary cannot be written, the ones already written are removed and no target has changed.
+// temporary cannot be written, the ones this call wrote are removed and no target has changed.
 // Flushing after all writes lets the disk take them in one go rather than one file at a time.
 void WriteAll(const std::vector<PendingFile>& files);
 

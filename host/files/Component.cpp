@@ -1,22 +1,54 @@
 #include "host/files/Component.h"
 
 #include "ClsErrores/ErrorVB.h"
+#include "host/files/AtomicWrite.h"
 
 namespace files {
 
 Component::Component(std::unique_ptr<ModuleFile> module, std::filesystem::path file,
                      FileStamp stamp)
-    : module_(std::move(module)), type_(module_->Type()), file_(std::move(file)), stamp_(stamp) {}
+    : module_(std::move(module)), name_(module_->Name()), type_(module_->Type()),
+      file_(std::move(file)), stamp_(stamp) {}
 
 Component::Component(vbide::ComponentType type, std::filesystem::path file, std::string bytes,
                      FileStamp stamp)
-    : type_(type), file_(std::move(file)), bytes_(std::move(bytes)), stamp_(stamp) {}
+    : name_(file.filename().string()), type_(type), file_(std::move(file)),
+      bytes_(std::move(bytes)), stamp_(stamp) {}
 
 std::string Component::Name() const {
-    return module_ ? module_->Name() : file_.filename().string();
+    return name_;
+}
+
+std::string Component::Bytes() const {
+    if (module_) {
+        return module_->Serialize();
+    }
+    if (released_) {
+        return ReadWhole(staged_ ? *staged_ : file_);
+    }
+    return bytes_;
+}
+
+void Component::Release(std::optional<std::filesystem::path> staged, FileStamp written) {
+    staged_ = std::move(staged);
+    stagedStamp_ = written;
+    released_ = true;
+    module_.reset();
+}
+
+void Component::DiscardStaged() noexcept {
+    if (staged_) {
+        Writer().Discard(*staged_);
+        staged_.reset();
+    }
 }
 
 vbide::CodeModule& Component::CodeModule() {
+    if (released_) {
+        throw ErrorVB(ObjectNotSet, name_,
+                      "El código del componente '" + name_ +
+                          "' ya se ha guardado aparte y no está en memoria");
+    }
     if (!module_) {
         throw ErrorVB(ObjectNotSet, Name(),
                       "El componente '" + Name() +
@@ -30,6 +62,7 @@ void Component::Saved(std::filesystem::path file, FileStamp stamp) {
     file_ = std::move(file);
     stamp_ = stamp;
     imported_ = false;
+    staged_.reset();
     if (module_) {
         module_->MarkSaved();
     }

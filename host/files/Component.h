@@ -34,10 +34,23 @@ public:
     vbide::CodeModule& CodeModule() override;
     vbide::Designer* Designer() override { return module_ ? module_->Designer() : nullptr; }
 
-    bool HasCode() const { return module_ != nullptr; }
+    bool HasCode() const { return module_ != nullptr || released_; }
+    // Null once released.
     ModuleFile* Module() { return module_.get(); }
     // The component's bytes as they would be written now.
-    std::string Bytes() const { return module_ ? module_->Serialize() : bytes_; }
+    std::string Bytes() const;
+
+    // Frees the code of a module whose bytes need no more work: a changed module must have
+    // been staged (its bytes written to `staged`, a temporary the next save puts in place,
+    // whose stamp is `written`); an unchanged one is read back from its file if ever needed.
+    // The name and type stay; asking for the code afterwards raises error 91.
+    void Release(std::optional<std::filesystem::path> staged, FileStamp written);
+    bool Released() const { return released_; }
+    // The temporary holding the staged bytes, if any, and its stamp.
+    const std::optional<std::filesystem::path>& Staged() const { return staged_; }
+    const FileStamp& StagedStamp() const { return stagedStamp_; }
+    // Removes the staged temporary (a save that will not happen); the staged change is lost.
+    void DiscardStaged() noexcept;
 
     // Where the component lives, and what its file looked like when read or last written
     // (nothing for an imported component not yet saved into the project's folder).
@@ -56,12 +69,15 @@ public:
         imported_ = true;
     }
     // True when the next Save must write the component.
-    bool NeedsWrite() const { return imported_ || (module_ && module_->Modified()); }
+    bool NeedsWrite() const { return imported_ || staged_ || (module_ && module_->Modified()); }
     // After a save wrote (or did not need to write) the component at `file`.
     void Saved(std::filesystem::path file, FileStamp stamp);
 
 private:
     std::unique_ptr<ModuleFile> module_;
+    // Kept apart from the module, which a release frees while other threads may still look
+    // components up by name.
+    std::string name_;
     vbide::ComponentType type_;
     std::filesystem::path file_;
     std::string bytes_;
@@ -69,6 +85,9 @@ private:
     std::optional<Companion> companion_;
     std::size_t line_ = 0;
     bool imported_ = false;
+    bool released_ = false;
+    std::optional<std::filesystem::path> staged_;
+    FileStamp stagedStamp_;
 };
 
 // The companion file's extension for a component file's extension, empty when none.

@@ -149,7 +149,7 @@ void Group::SaveAs(const std::filesystem::path& folderIn, bool overwrite) {
     std::string bytes = newFile.Serialize();
     CheckWritable(groupTarget, groupTarget == *path_ ? std::optional(stamp_) : std::nullopt,
                   overwrite);
-    all.files.push_back({groupTarget, bytes, {}});
+    all.files.push_back({groupTarget, bytes, {}, {}});
     all.done.push_back([this, newFile, groupTarget, stamp = FileStamp::Of({}, bytes)]() mutable {
         stamp.Refresh(groupTarget);
         stamp_ = stamp;

@@ -83,6 +83,15 @@ public:
     // unless `overwrite`. Lines of components that failed to load are kept as they are.
     void SaveAs(const std::filesystem::path& folder, bool overwrite = false);
 
+    // For work over a large project one module at a time, so that memory holds the modules in
+    // hand rather than all of them: checks the component's file as Save would (ErrorVB 58 or
+    // 70), writes its changed bytes to a temporary beside it now, and frees its code. The next
+    // Save puts the temporary in place with the other files, all or none; DiscardStaged()
+    // removes the temporaries of a save that will not happen. Components may be staged from
+    // several threads at once, each by one thread.
+    void Stage(Component& component, bool overwrite = false);
+    void DiscardStaged() noexcept;
+
     // The two halves of a save, for a group that saves several projects at once.
     SavePlan PlanSave(bool overwrite);
     SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite);

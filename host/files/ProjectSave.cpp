@@ -22,15 +22,28 @@ SavePlan Project::PlanSave(bool overwrite) {
             written->Refresh(target);
             after(*written);
         });
-        plan.files.push_back({target, {}, [make = std::move(make), written] {
+        plan.files.push_back({target,
+                              {},
+                              [make = std::move(make), written] {
                                   std::string bytes = make();
                                   *written = FileStamp::Of({}, bytes);
                                   return bytes;
-                              }});
+                              },
+                              {}});
     };
     for (auto& item : items_) {
         Component* c = item.get();
         if (!c->NeedsWrite()) {
+            continue;
+        }
+        if (c->Staged()) {
+            CheckWritable(c->File(), c->Stamp(), overwrite);
+            auto target = c->File();
+            plan.done.push_back([c, target, written = c->StagedStamp()]() mutable {
+                written.Refresh(target);
+                c->Saved(target, written);
+            });
+            plan.files.push_back({target, {}, {}, *c->Staged()});
             continue;
         }
         auto& companion = c->CompanionFile();
@@ -86,7 +99,7 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
             stamp.Refresh(target);
             after(stamp);
         });
-        plan.files.push_back({target, std::move(bytes), {}});
+        plan.files.push_back({target, std::move(bytes), {}, {}});
     };
 
     for (auto& item : items_) {
@@ -125,6 +138,31 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
             folder_ = folder;
         });
     return plan;
+}
+
+void Project::Stage(Component& c, bool overwrite) {
+    if (!c.HasCode() || c.Released()) {
+        return;
+    }
+    std::optional<std::filesystem::path> staged;
+    FileStamp written;
+    // An imported component still has to be placed by the next save, bytes and all.
+    if (c.NeedsWrite()) {
+        if (!c.Stamp()) {
+            return;
+        }
+        CheckWritable(c.File(), c.Stamp(), overwrite);
+        const std::string bytes = c.Bytes();
+        written = FileStamp::Of({}, bytes);
+        staged = Writer().WriteTemporary(c.File(), bytes);
+    }
+    c.Release(std::move(staged), written);
+}
+
+void Project::DiscardStaged() noexcept {
+    for (auto& item : items_) {
+        item->DiscardStaged();
+    }
 }
 
 void Execute(SavePlan& plan) {

@@ -396,3 +396,70 @@ TEST(ProjectSave, GroupSavedElsewhereKeepsItsLayout) {
 }
 
 } // namespace
+
+// Staging writes a module's bytes beside it early and frees its code; the save that follows
+// must give exactly what an ordinary save gives, and an abandoned one must leave no trace.
+TEST(ProjectSave, StagedModulesLandWithTheNextSaveOrLeaveNoTrace) {
+    TempDir plain, staged;
+    CopyProjects(plain);
+    CopyProjects(staged);
+    auto edit = [](files::Vbe& vbe) {
+        Code(vbe, "Modulo").InsertLines(1, "' uno");
+        Code(vbe, "Clase").ReplaceLine(1, "' dos");
+    };
+    auto a = files::Vbe::Open(plain / "Completo" / "Completo.vbp");
+    edit(*a);
+    a->Save();
+
+    auto before = Snapshot(*staged);
+    auto b = files::Vbe::Open(staged / "Completo" / "Completo.vbp");
+    edit(*b);
+    auto& project = dynamic_cast<files::Project&>(*b->ActiveVBProject());
+    for (std::size_t i = 0; i < project.ComponentCount(); ++i) {
+        project.Stage(project.ComponentAt(i));
+    }
+    // Nothing is in place yet; a released module still has its name and bytes, not its code.
+    auto pending = Snapshot(*staged);
+    EXPECT_EQ(pending.size(), before.size() + 2);
+    for (const auto& [name, bytes] : before) {
+        EXPECT_EQ(pending[name], bytes) << name;
+    }
+    files::Component* modulo = project.Find("modulo");
+    ASSERT_NE(modulo, nullptr);
+    EXPECT_TRUE(modulo->Released());
+    EXPECT_EQ(modulo->Bytes(), Read(plain / "Completo" / "Modulo.bas"));
+    EXPECT_EQ(RaisedBy([&] { modulo->CodeModule(); }).Number, files::ObjectNotSet);
+
+    b->Save();
+    EXPECT_EQ(Snapshot(*staged), Snapshot(*plain));
+    b->Save(); // everything is saved: nothing more to write, nothing to complain about
+    EXPECT_EQ(Snapshot(*staged), Snapshot(*plain));
+
+    // Abandoned: the temporaries go, the files stay as they were.
+    TempDir dropped;
+    CopyProjects(dropped);
+    auto untouched = Snapshot(*dropped);
+    auto c = files::Vbe::Open(dropped / "Completo" / "Completo.vbp");
+    edit(*c);
+    auto& third = dynamic_cast<files::Project&>(*c->ActiveVBProject());
+    third.Stage(*third.Find("Modulo"));
+    third.Stage(*third.Find("Clase"));
+    third.DiscardStaged();
+    EXPECT_EQ(Snapshot(*dropped), untouched);
+}
+
+// A module staged for saving is checked as a save checks it, before anything is written.
+TEST(ProjectSave, StagingARefusedFileWritesNothing) {
+    TempDir dir;
+    CopyProjects(dir);
+    auto vbe = files::Vbe::Open(dir / "Completo" / "Completo.vbp");
+    Code(*vbe, "Modulo").InsertLines(1, "' uno");
+    Code(*vbe, "Clase").InsertLines(1, "' dos");
+    auto& project = dynamic_cast<files::Project&>(*vbe->ActiveVBProject());
+    ::chmod((dir / "Completo" / "sub" / "Clase.cls").c_str(), 0444);
+    auto before = Snapshot(*dir);
+    project.Stage(*project.Find("Modulo"));
+    EXPECT_EQ(RaisedBy([&] { project.Stage(*project.Find("Clase")); }).Number, 70);
+    project.DiscardStaged();
+    EXPECT_EQ(Snapshot(*dir), before);
+}
