@@ -74,7 +74,9 @@ struct DescartaSiFalla {
 
 // insert and remove: the main window's two buttons over the chosen modules, then one save.
 int ComandoCambio(const Opciones& o) {
-    auto grupo = AbreProyecto(o);
+    // Each module's code is read when its turn comes, so that a large project is never whole
+    // in memory.
+    auto grupo = AbreProyecto(o, files::CodeLoading::WhenUsed);
     files::Project& p = grupo->Active();
     const Salida s(p.CodePage());
     const bool inserta = o.comando == Comando::Insert;
@@ -96,6 +98,13 @@ int ComandoCambio(const Opciones& o) {
     auto ejecuta = [&](std::size_t i) {
         PreparaErrores();
         Trabajo& t = trabajos[i];
+        files::Component* c = p.Find(t.estado.modulo);
+        if (!Selecciona(p, o, t)) {
+            if (enSuSitio)
+                p.Stage(*c);
+            progreso.Hecho(s.Texto(t.estado.modulo));
+            return;
+        }
         engine::SinProgreso sinProgreso;
         VentanaCli ventana;
         if (inserta) {
@@ -104,7 +113,6 @@ int ComandoCambio(const Opciones& o) {
         } else
             engine::ComandoQuitar(p, t.estado, sinProgreso, ventana);
         t.mensajes = dialogos->Toma();
-        files::Component* c = p.Find(t.estado.modulo);
         t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
         if (inserta && o.modo == Modo::Numeros && t.cambiado)
@@ -126,6 +134,8 @@ int ComandoCambio(const Opciones& o) {
     const std::size_t hechos = i;
     EnParalelo(trabajos.size() - hechos, hilos, [&](std::size_t k) { ejecuta(hechos + k); });
     progreso.Termina();
+    CompruebaPedidos(trabajos, o);
+    std::erase_if(trabajos, [](const Trabajo& t) { return t.omitido; });
 
     // Every box the engine showed: the installation notice is news, anything else a failure
     // that leaves the files as they were.

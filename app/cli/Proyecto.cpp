@@ -21,13 +21,13 @@ void DejaAlSalir() {
     dejaAlSalir.store(true);
 }
 
-GrupoAbierto AbreProyecto(const Opciones& o) {
+GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
     GrupoAbierto grupo;
     if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))
-        grupo.reset(files::Group::Load(ruta, o.codepage).release());
+        grupo.reset(files::Group::Load(ruta, o.codepage, carga).release());
     else
-        grupo.reset(files::Group::Single(files::Project::Load(ruta, o.codepage)).release());
+        grupo.reset(files::Group::Single(files::Project::Load(ruta, o.codepage, carga)).release());
 
     const auto problemas = grupo->LoadProblems();
     if (!problemas.empty()) {

@@ -26,7 +26,7 @@ void DejaAlSalir();
 // command line's code page. A file the project names but that cannot be loaded is an input
 // error: every such problem is reported on stderr and the command ends with ErrorVB, before
 // anything is changed.
-GrupoAbierto AbreProyecto(const Opciones& o);
+GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga = files::CodeLoading::Now);
 
 // The module of that name among those the main window lists (case ignored), or nullptr. The
 // name is in the project's code page.

@@ -2,7 +2,6 @@
 
 #include "ClsErrores/CodePage.h"
 #include "app/cli/ErroresCli.h"
-#include "app/cli/Paralelo.h"
 #include "app/cli/Proyecto.h"
 #include "engine/Procedimientos.h"
 
@@ -81,45 +80,49 @@ std::vector<Trabajo> PreparaTrabajos(files::Project& p, const Opciones& o, const
         throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
                       "No hay ningún procedimiento seleccionado.\nSeleccione antes algún "
                       "procedimiento (use --proc P o --all)");
-    const int cp = p.CodePage();
     std::vector<std::string> procs;
     for (const auto& pedido : o.procs)
         procs.push_back(s.Bytes(pedido, "--proc"));
-
-    const std::vector<std::string> nombres = Modulos(p, o, s);
-    std::vector<Trabajo> trabajos(nombres.size());
-    const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
-    EnParalelo(nombres.size(), hilos, [&](std::size_t i) {
-        PreparaErrores();
-        engine::EstadoSeleccion& e = trabajos[i].estado;
-        e.paginaCodigos = cp;
-        e.modulo = nombres[i];
-        engine::SinProgreso sinProgreso;
-        engine::SeleccionaModulo(p, e, sinProgreso);
-        e.Check1 = o.todos;
-        e.modo = ModoMotor(o.modo);
-        e.variante = VarianteMotor(o.variante);
-        e.ajustes = Ajustes(o);
-        for (auto& fila : e.procedimientos)
-            for (const auto& pedido : procs)
-                fila.seleccionado =
-                    fila.seleccionado || codepage::IgualesSinCaso(fila.nombre, pedido, cp);
-    });
-
-    if (!procs.empty()) {
-        for (std::size_t k = 0; k < procs.size(); ++k) {
-            bool hallado = false;
-            for (const Trabajo& t : trabajos)
-                for (const auto& fila : t.estado.procedimientos)
-                    hallado = hallado || codepage::IgualesSinCaso(fila.nombre, procs[k], cp);
-            if (!hallado)
-                throw ErrorVB(vberr::ProcedureNotFound, "lintrap",
-                              o.proyecto + ": ningún módulo elegido tiene el procedimiento \"" +
-                                  o.procs[k] + "\"");
-        }
-        std::erase_if(trabajos, [](const Trabajo& t) { return t.estado.SelCount() == 0; });
+    std::vector<Trabajo> trabajos;
+    for (std::string& nombre : Modulos(p, o, s)) {
+        Trabajo& t = trabajos.emplace_back();
+        t.estado.modulo = std::move(nombre);
+        t.pedidos = procs;
     }
     return trabajos;
+}
+
+bool Selecciona(files::Project& p, const Opciones& o, Trabajo& t) {
+    const int cp = p.CodePage();
+    engine::EstadoSeleccion& e = t.estado;
+    e.paginaCodigos = cp;
+    engine::SinProgreso sinProgreso;
+    engine::SeleccionaModulo(p, e, sinProgreso);
+    e.Check1 = o.todos;
+    e.modo = ModoMotor(o.modo);
+    e.variante = VarianteMotor(o.variante);
+    e.ajustes = Ajustes(o);
+    t.hallados.assign(t.pedidos.size(), false);
+    for (auto& fila : e.procedimientos)
+        for (std::size_t k = 0; k < t.pedidos.size(); ++k)
+            if (codepage::IgualesSinCaso(fila.nombre, t.pedidos[k], cp)) {
+                fila.seleccionado = true;
+                t.hallados[k] = true;
+            }
+    t.omitido = !t.pedidos.empty() && e.SelCount() == 0;
+    return !t.omitido;
+}
+
+void CompruebaPedidos(const std::vector<Trabajo>& trabajos, const Opciones& o) {
+    for (std::size_t k = 0; k < o.procs.size(); ++k) {
+        bool hallado = false;
+        for (const Trabajo& t : trabajos)
+            hallado = hallado || (k < t.hallados.size() && t.hallados[k]);
+        if (!hallado)
+            throw ErrorVB(vberr::ProcedureNotFound, "lintrap",
+                          o.proyecto + ": ningún módulo elegido tiene el procedimiento \"" +
+                              o.procs[k] + "\"");
+    }
 }
 
 } // namespace cli

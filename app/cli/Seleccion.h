@@ -15,15 +15,25 @@ namespace cli {
 
 struct Trabajo {
     engine::EstadoSeleccion estado;
-    std::vector<Mensaje> mensajes; // the boxes the command showed for this module
-    std::vector<Exceso> excesos;   // numbers or lines the editor would refuse, once numbered
-    bool cambiado = false;         // the command changed the module
+    std::vector<std::string> pedidos; // the procedures named with --proc, in the code page
+    std::vector<bool> hallados;       // which of them the module has
+    bool omitido = false;             // none of them is in the module: nothing to do there
+    std::vector<Mensaje> mensajes;    // the boxes the command showed for this module
+    std::vector<Exceso> excesos;      // numbers or lines the editor would refuse, once numbered
+    bool cambiado = false;            // the command changed the module
 };
 
-// One state per chosen module, in module-list order, with its procedures listed and selected,
-// the mode, the variant and the pending settings. Modules in which none of the named
-// procedures exists are left out; a name given on the command line that matches nothing, or
-// no procedure chosen at all, is an input error (ErrorVB).
+// One job per chosen module, in module-list order, not yet selected. No procedure chosen at
+// all, or a module name that matches none, is an input error (ErrorVB).
 std::vector<Trabajo> PreparaTrabajos(files::Project& p, const Opciones& o, const Salida& s);
+
+// What the main window would show after selecting the job's module and its procedures: the
+// procedures listed and selected, the mode, the variant and the pending settings. False when
+// none of the procedures named with --proc is in the module (the job is then left out).
+// Reads the module's code: one job per thread at a time.
+bool Selecciona(files::Project& p, const Opciones& o, Trabajo& t);
+
+// A procedure named with --proc that no selected module has is an input error (ErrorVB).
+void CompruebaPedidos(const std::vector<Trabajo>& trabajos, const Opciones& o);
 
 } // namespace cli

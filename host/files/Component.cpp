@@ -10,6 +10,10 @@ Component::Component(std::unique_ptr<ModuleFile> module, std::filesystem::path f
     : module_(std::move(module)), name_(module_->Name()), type_(module_->Type()),
       file_(std::move(file)), stamp_(stamp) {}
 
+Component::Component(ModuleHead head, std::filesystem::path file, FileStamp stamp, int codepage)
+    : name_(std::move(head.name)), type_(head.type), file_(std::move(file)), stamp_(stamp),
+      deferred_(true), codepage_(codepage) {}
+
 Component::Component(vbide::ComponentType type, std::filesystem::path file, std::string bytes,
                      FileStamp stamp)
     : name_(file.filename().string()), type_(type), file_(std::move(file)),
@@ -19,11 +23,25 @@ std::string Component::Name() const {
     return name_;
 }
 
+ModuleFile* Component::Module() {
+    if (deferred_ && !released_) {
+        std::string bytes = ReadWhole(file_);
+        if (FileStamp::Of({}, bytes).hash != stamp_->hash || bytes.size() != stamp_->size) {
+            throw ErrorVB(FileAlreadyExists, file_.string(),
+                          "El archivo '" + file_.string() +
+                              "' ha cambiado en el disco desde que se abrió el proyecto");
+        }
+        module_ = ModuleFile::Parse(std::move(bytes), file_.string(), codepage_);
+        deferred_ = false;
+    }
+    return module_.get();
+}
+
 std::string Component::Bytes() const {
     if (module_) {
         return module_->Serialize();
     }
-    if (released_) {
+    if (released_ || deferred_) {
         return ReadWhole(staged_ ? *staged_ : file_);
     }
     return bytes_;
@@ -33,6 +51,7 @@ void Component::Release(std::optional<std::filesystem::path> staged, FileStamp w
     staged_ = std::move(staged);
     stagedStamp_ = written;
     released_ = true;
+    deferred_ = false;
     module_.reset();
 }
 
@@ -49,7 +68,7 @@ vbide::CodeModule& Component::CodeModule() {
                       "El código del componente '" + name_ +
                           "' ya se ha guardado aparte y no está en memoria");
     }
-    if (!module_) {
+    if (!Module()) {
         throw ErrorVB(ObjectNotSet, Name(),
                       "El componente '" + Name() +
                           "' no tiene código (variable de objeto no "

@@ -25,6 +25,10 @@ class Component : public vbide::VBComponent {
 public:
     // A component with code, read from `file`.
     Component(std::unique_ptr<ModuleFile> module, std::filesystem::path file, FileStamp stamp);
+    // A component with code whose file is read and parsed only when its code is first needed:
+    // `head` is what the header said, `stamp` what the file looked like then. If the file has
+    // changed on disk in between, that first use raises ErrorVB 58 naming it.
+    Component(ModuleHead head, std::filesystem::path file, FileStamp stamp, int codepage);
     // A component without code. Its name is its file's name ("Demo.res").
     Component(vbide::ComponentType type, std::filesystem::path file, std::string bytes,
               FileStamp stamp);
@@ -32,11 +36,14 @@ public:
     std::string Name() const override;
     vbide::ComponentType Type() const override { return type_; }
     vbide::CodeModule& CodeModule() override;
-    vbide::Designer* Designer() override { return module_ ? module_->Designer() : nullptr; }
+    vbide::Designer* Designer() override {
+        ModuleFile* m = Module();
+        return m ? m->Designer() : nullptr;
+    }
 
-    bool HasCode() const { return module_ != nullptr || released_; }
-    // Null once released.
-    ModuleFile* Module() { return module_.get(); }
+    bool HasCode() const { return module_ != nullptr || released_ || deferred_; }
+    // Loads the code if it waits to be; null without code and once released.
+    ModuleFile* Module();
     // The component's bytes as they would be written now.
     std::string Bytes() const;
 
@@ -86,6 +93,8 @@ private:
     std::size_t line_ = 0;
     bool imported_ = false;
     bool released_ = false;
+    bool deferred_ = false; // the code waits in the file
+    int codepage_ = 0;
     std::optional<std::filesystem::path> staged_;
     FileStamp stagedStamp_;
 };

@@ -22,7 +22,8 @@ std::unique_ptr<Group> Group::Single(std::unique_ptr<Project> project) {
     return group;
 }
 
-std::unique_ptr<Group> Group::Load(const std::filesystem::path& vbg, int codepage) {
+std::unique_ptr<Group> Group::Load(const std::filesystem::path& vbg, int codepage,
+                                   CodeLoading loading) {
     auto path = Canonical(vbg);
     std::string bytes = ReadWhole(path);
     auto group = std::unique_ptr<Group>(new Group());
@@ -68,7 +69,7 @@ std::unique_ptr<Group> Group::Load(const std::filesystem::path& vbg, int codepag
             continue;
         }
         try {
-            auto project = Project::Load(*found, codepage);
+            auto project = Project::Load(*found, codepage, loading);
             if (key == "StartupProject") {
                 group->active_ = group->projects_.size();
             }

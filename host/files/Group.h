@@ -18,7 +18,8 @@ public:
     // that yields no project at all raises the first problem. The project named by
     // "StartupProject=" is the active one (else the first that loaded).
     static std::unique_ptr<Group> Load(const std::filesystem::path& vbg,
-                                       int codepage = codepage::Predeterminada);
+                                       int codepage = codepage::Predeterminada,
+                                       CodeLoading loading = CodeLoading::Now);
     // A project opened on its own.
     static std::unique_ptr<Group> Single(std::unique_ptr<Project> project);
 

@@ -196,13 +196,21 @@ ComponentType TypeOf(const std::string& ext, const std::string& path) {
                   "\" (se esperaba .bas, .cls, .frm, .ctl, .pag, .dob o .dsr)");
 }
 
-} // namespace
+// What the lines before the code say.
+struct Header {
+    std::unique_ptr<DesignerTree> designer;
+    std::string name;
+    ComponentType type;
+    std::string eol;    // the file's own line end
+    size_t codeBegin;   // where the code starts in the bytes
+    size_t headerLines; // how many lines come before it
+};
 
-std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
-                                              int codepage) {
+// The header: VERSION, Object=, BEGIN ... END, the designer tree, module attributes. Bad input
+// throws as Parse does.
+Header ReadHeader(const std::string& bytes, const std::string& path) {
     std::string ext = Extension(path);
     ComponentType type = TypeOf(ext, path);
-    CheckText(bytes, path);
     size_t bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
     RawLines raw(bytes, bom);
     auto view = [&](size_t k) {
@@ -210,7 +218,6 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
         return std::string_view(bytes).substr(r.begin, r.len);
     };
 
-    // The header: VERSION, Object=, BEGIN ... END, the designer tree, module attributes.
     std::unique_ptr<DesignerTree> designer;
     std::string name;
     size_t i = 0;
@@ -278,10 +285,31 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     if (raw.Has(0) && raw[0].eol == 1) {
         eol = "\n";
     }
-    auto file = std::make_unique<ModuleFileMem>(std::move(name), type, eol, codepage);
-    size_t codeBegin = raw.Has(i) ? raw[i].begin : bytes.size();
+    return {std::move(designer),
+            std::move(name),
+            type,
+            std::move(eol),
+            raw.Has(i) ? raw[i].begin : bytes.size(),
+            i};
+}
+
+} // namespace
+
+ModuleHead ModuleFile::Peek(const std::string& bytes, const std::string& path) {
+    CheckText(bytes, path);
+    Header h = ReadHeader(bytes, path);
+    return {std::move(h.name), h.type};
+}
+
+std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
+                                              int codepage) {
+    CheckText(bytes, path);
+    Header h = ReadHeader(bytes, path);
+    const size_t codeBegin = h.codeBegin;
+    size_t i = h.headerLines;
+    auto file = std::make_unique<ModuleFileMem>(std::move(h.name), h.type, h.eol, codepage);
     file->header_ = bytes.substr(0, codeBegin);
-    file->designer_ = std::move(designer);
+    file->designer_ = std::move(h.designer);
 
     // The code: each line points into the file's bytes, kept whole by the buffer.
     LinesBuffer& lines = file->code_.Buffer();

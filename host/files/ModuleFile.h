@@ -8,6 +8,12 @@
 
 namespace files {
 
+// What a module file's header says of it.
+struct ModuleHead {
+    std::string name;
+    vbide::ComponentType type;
+};
+
 // One module file (.bas .cls .frm .ctl .pag .dob .dsr) held in memory.
 class ModuleFile {
 public:
@@ -20,6 +26,10 @@ public:
     // nothing is kept.
     static std::unique_ptr<ModuleFile> Parse(std::string bytes, const std::string& path,
                                              int codepage);
+
+    // The name and kind Parse would give, from the header alone; the same bad input throws the
+    // same errors, except what only the code lines can show (a line over 4 GiB).
+    static ModuleHead Peek(const std::string& bytes, const std::string& path);
 
     virtual std::string Serialize() const = 0; // unchanged since Parse: exactly the same bytes
     virtual std::string Name() const = 0;      // Attribute VB_Name

@@ -116,7 +116,8 @@ Project::Project(std::filesystem::path path, ProjectFile file, int codepage)
     : path_(std::move(path)), folder_(path_.parent_path()), file_(std::move(file)),
       codepage_(codepage), references_(codepage) {}
 
-std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int codepage) {
+std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int codepage,
+                                       CodeLoading loading) {
     std::error_code ec;
     auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(vbp, ec), ec);
     if (ec) {
@@ -126,6 +127,7 @@ std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int cod
     auto project =
         std::unique_ptr<Project>(new Project(path, ProjectFile::Parse(bytes, path), codepage));
     project->stamp_ = FileStamp::Of(path, bytes);
+    project->loading_ = loading;
     project->LoadComponents();
     return project;
 }
@@ -147,7 +149,7 @@ struct Loaded {
 };
 
 Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
-                  const std::filesystem::path& folder, int codepage) {
+                  const std::filesystem::path& folder, int codepage, CodeLoading loading) {
     Loaded loaded;
     const ComponentKind& kind = *KindOf(listed.key);
     std::string written;
@@ -178,6 +180,10 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
             auto type = listed.key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
                                                    : vbide::ComponentType::ResFile;
             loaded.component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
+        } else if (loading == CodeLoading::WhenUsed) {
+            loaded.component = std::make_unique<Component>(ModuleFile::Peek(bytes, found->string()),
+                                                           *found, stamp, codepage);
+            loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
         } else {
             auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage);
             loaded.component = std::make_unique<Component>(std::move(module), *found, stamp);
@@ -246,8 +252,9 @@ void Project::LoadComponents() {
     }
 
     std::vector<Loaded> loaded(listed.size());
-    LoadEach(listed.size(),
-             [&](std::size_t i) { loaded[i] = LoadListed(listed[i], path_, folder_, codepage_); });
+    LoadEach(listed.size(), [&](std::size_t i) {
+        loaded[i] = LoadListed(listed[i], path_, folder_, codepage_, loading_);
+    });
 
     // In the project file's order, as if loaded one after the other: the first of two
     // components with the same name wins.

@@ -40,6 +40,11 @@ struct SavePlan {
     std::vector<std::function<void()>> done;
 };
 
+// When a module's code is read: with the project, or when first used (for work that goes
+// through a large project one module at a time; the files are still read at load to learn
+// each module's name and to find bad ones).
+enum class CodeLoading { Now, WhenUsed };
+
 class Project : public vbide::VBProject {
 public:
     // Reads the project file and every file it lists. The project file itself missing,
@@ -47,7 +52,8 @@ public:
     // not VB6 source is a load problem: the rest loads, the component is left out, and its line
     // stays in the project file.
     static std::unique_ptr<Project> Load(const std::filesystem::path& vbp,
-                                         int codepage = codepage::Predeterminada);
+                                         int codepage = codepage::Predeterminada,
+                                         CodeLoading loading = CodeLoading::Now);
 
     std::string Name() const override;
     std::string Description() const override { return file_.Find("Description"); }
@@ -109,6 +115,7 @@ private:
     ProjectFile file_;
     FileStamp stamp_;
     int codepage_;
+    CodeLoading loading_ = CodeLoading::Now;
     Components components_{*this};
     files::References references_;
     std::vector<std::unique_ptr<Component>> items_;

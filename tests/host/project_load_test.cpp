@@ -1,11 +1,14 @@
 // Opening projects and groups: what the model shows of them, and what it says about bad input.
 
+#include "host/files/Project.h"
 #include "host/files/Vbe.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -186,3 +189,68 @@ TEST(ProjectLoad, GroupWithAMissingProjectOpensTheOthers) {
 }
 
 } // namespace
+
+// Code read when first used must be the code read with the project: same components, same
+// problems, same lines, controls and bytes, for every test project (bad ones included).
+TEST(ProjectLoad, CodeReadWhenUsedMatchesCodeReadAtOnce) {
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(kData)) {
+        if (entry.path().extension() != ".vbp") {
+            continue;
+        }
+        std::unique_ptr<files::Project> now, later;
+        try {
+            now = files::Project::Load(entry.path());
+        } catch (const ErrorVB& e) {
+            auto again = RaisedBy(
+                [&] { files::Project::Load(entry.path(), 1252, files::CodeLoading::WhenUsed); });
+            EXPECT_EQ(again.Description, e.Description);
+            continue;
+        }
+        later = files::Project::Load(entry.path(), 1252, files::CodeLoading::WhenUsed);
+        ASSERT_EQ(later->LoadProblems().size(), now->LoadProblems().size()) << entry.path();
+        for (std::size_t i = 0; i < now->LoadProblems().size(); ++i) {
+            EXPECT_EQ(later->LoadProblems()[i].Description, now->LoadProblems()[i].Description);
+        }
+        ASSERT_EQ(later->ComponentCount(), now->ComponentCount()) << entry.path();
+        for (std::size_t i = 0; i < now->ComponentCount(); ++i) {
+            files::Component& a = now->ComponentAt(i);
+            files::Component& b = later->ComponentAt(i);
+            EXPECT_EQ(b.Name(), a.Name());
+            EXPECT_EQ(b.Type(), a.Type());
+            ASSERT_EQ(b.HasCode(), a.HasCode());
+            EXPECT_EQ(b.Bytes(), a.Bytes()) << b.Name(); // read back before any use
+            if (!a.HasCode()) {
+                continue;
+            }
+            auto& ca = a.CodeModule();
+            auto& cb = b.CodeModule();
+            ASSERT_EQ(cb.CountOfLines(), ca.CountOfLines()) << b.Name();
+            if (ca.CountOfLines() > 0) {
+                EXPECT_EQ(cb.Lines(1, cb.CountOfLines()), ca.Lines(1, ca.CountOfLines()));
+            }
+            ASSERT_EQ(b.Designer() != nullptr, a.Designer() != nullptr);
+            if (a.Designer()) {
+                EXPECT_EQ(b.Designer()->VBControls().Count(), a.Designer()->VBControls().Count());
+            }
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 10);
+}
+
+// A module file replaced between the load and the first use of its code is not taken for the
+// one the project listed.
+TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
+    fs::path dir = fs::temp_directory_path() / ("lintrap-diferido-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::copy(kData / "Linux", dir, fs::copy_options::recursive);
+    auto project = files::Project::Load(dir / "Linux.vbp", 1252, files::CodeLoading::WhenUsed);
+    files::Component* module = project->Find("Utf8");
+    ASSERT_NE(module, nullptr);
+    std::ofstream(module->File(), std::ios::app) << "' otra línea\n";
+    auto error = RaisedBy([&] { module->CodeModule(); });
+    EXPECT_EQ(error.Number, 58);
+    EXPECT_NE(error.Description.find("Utf8.bas"), std::string::npos) << error.Description;
+    fs::remove_all(dir);
+}
