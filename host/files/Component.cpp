@@ -26,12 +26,14 @@ std::string Component::Name() const {
 ModuleFile* Component::Module() {
     if (deferred_ && !released_) {
         std::string bytes = ReadWhole(file_);
-        if (FileStamp::Of({}, bytes).hash != stamp_->hash || bytes.size() != stamp_->size) {
+        const FileStamp now = FileStamp::Of(file_, bytes);
+        if (now.size != stamp_->size || now.mtimeNs != stamp_->mtimeNs) {
             throw ErrorVB(FileAlreadyExists, file_.string(),
                           "El archivo '" + file_.string() +
                               "' ha cambiado en el disco desde que se abrió el proyecto");
         }
         module_ = ModuleFile::Parse(std::move(bytes), file_.string(), codepage_);
+        stamp_ = now;
         deferred_ = false;
     }
     return module_.get();

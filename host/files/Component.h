@@ -26,8 +26,9 @@ public:
     // A component with code, read from `file`.
     Component(std::unique_ptr<ModuleFile> module, std::filesystem::path file, FileStamp stamp);
     // A component with code whose file is read and parsed only when its code is first needed:
-    // `head` is what the header said, `stamp` what the file looked like then. If the file has
-    // changed on disk in between, that first use raises ErrorVB 58 naming it.
+    // `head` is what the header said, `stamp` the file's size and time then (its bytes are
+    // weighed at that first use). If the file has changed on disk in between, that first use
+    // raises ErrorVB 58 naming it.
     Component(ModuleHead head, std::filesystem::path file, FileStamp stamp, int codepage);
     // A component without code. Its name is its file's name ("Demo.res").
     Component(vbide::ComponentType type, std::filesystem::path file, std::string bytes,

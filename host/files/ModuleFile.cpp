@@ -81,19 +81,19 @@ void CheckText(const std::string& bytes, const std::string& path) {
         BadModule(path, LineOfOffset(bytes, nul),
                   "contiene un byte nulo: no es un archivo de código VB6");
     }
+    auto isControl = [](unsigned char c) {
+        return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A;
+    };
+    // Counted without a branch per byte (the compiler vectorises it): every module is checked.
     size_t sample = std::min<size_t>(bytes.size(), 65536);
     size_t controls = 0;
-    size_t firstControl = 0;
     for (size_t i = 0; i < sample; ++i) {
-        unsigned char c = static_cast<unsigned char>(bytes[i]);
-        if (c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A) {
-            if (controls++ == 0) {
-                firstControl = i;
-            }
-        }
+        controls += isControl(static_cast<unsigned char>(bytes[i]));
     }
     if (controls > 8 && controls * 100 > sample) {
-        BadModule(path, LineOfOffset(bytes, firstControl),
+        auto first = std::find_if(bytes.begin(), bytes.end(),
+                                  [&](char c) { return isControl(static_cast<unsigned char>(c)); });
+        BadModule(path, LineOfOffset(bytes, size_t(first - bytes.begin())),
                   "contiene caracteres de control: no es un archivo de código VB6");
     }
 }

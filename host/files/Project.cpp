@@ -175,16 +175,22 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
     }
     try {
         std::string bytes = ReadWhole(*found);
-        FileStamp stamp = FileStamp::Of(*found, bytes);
         if (listed.key == "RelatedDoc" || listed.key == "ResFile32") {
+            FileStamp stamp = FileStamp::Of(*found, bytes);
             auto type = listed.key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
                                                    : vbide::ComponentType::ResFile;
             loaded.component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
         } else if (loading == CodeLoading::WhenUsed) {
+            // The bytes are weighed when they are read again for use; until then the size and
+            // time stand for them.
+            FileStamp seen;
+            seen.size = bytes.size();
+            seen.Refresh(*found);
             loaded.component = std::make_unique<Component>(ModuleFile::Peek(bytes, found->string()),
-                                                           *found, stamp, codepage);
+                                                           *found, seen, codepage);
             loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
         } else {
+            FileStamp stamp = FileStamp::Of(*found, bytes);
             auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage);
             loaded.component = std::make_unique<Component>(std::move(module), *found, stamp);
             loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
