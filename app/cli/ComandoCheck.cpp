@@ -68,7 +68,8 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
 // What a build should not ship: procedures without error handling, line numbers Erl cannot
 // report, lines the editor cannot hold. Exit 1 when any is found.
 int ComandoCheck(const Opciones& o) {
-    auto grupo = AbreProyecto(o);
+    // One module's code at a time: read when its turn comes, freed once checked.
+    auto grupo = AbreProyecto(o, files::CodeLoading::WhenUsed);
     files::Project& p = grupo->Active();
     const Salida s(p.CodePage());
 
@@ -91,6 +92,7 @@ int ComandoCheck(const Opciones& o) {
     EnParalelo(nombres.size(), hilos, [&](std::size_t i) {
         PreparaErrores();
         porModulo[i] = RevisaModulo(p, nombres[i], s);
+        p.Stage(*p.Find(nombres[i])); // unchanged: nothing is written, the code is freed
     });
 
     std::size_t total = 0;

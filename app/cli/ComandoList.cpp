@@ -17,6 +17,7 @@ int ListaModulos(files::Project& p, const Opciones& o, const Salida& s) {
         files::Component* c = p.Find(nombre);
         const std::string visible = s.Texto(nombre);
         const long lineas = c->CodeModule().CountOfLines();
+        p.Stage(*c); // unchanged: nothing is written, the code is freed
         const std::string archivo = RutaVisible(p, c->File());
         if (o.json) {
             modulos.push_back({{"name", visible},
@@ -77,7 +78,8 @@ int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
 
 // The main window's lists: the modules, or one module's procedures with "Sí"/"No" beside each.
 int ComandoList(const Opciones& o) {
-    auto grupo = AbreProyecto(o);
+    // Each module's code is read when its turn comes and freed after.
+    auto grupo = AbreProyecto(o, files::CodeLoading::WhenUsed);
     files::Project& p = grupo->Active();
     Salida s(p.CodePage());
     return o.modulos.empty() ? ListaModulos(p, o, s) : ListaProcedimientos(p, o, s);
