@@ -9,9 +9,26 @@
 namespace engine {
 namespace {
 
-vbide::CodeModule& Modulo(vbide::VBProject& proyecto, const EstadoSeleccion& estado) {
-    return proyecto.VBComponents().Item(estado.modulo).CodeModule();
-}
+// The selected module's code, looked up by name at its first use and then kept for the rest
+// of the command: the lookup goes through every component, and a component stays where it is
+// while a command runs (adding the runtime modules adds components, it moves none). A module
+// that is missing fails at each use, as a fresh lookup does.
+class Modulo {
+public:
+    Modulo(vbide::VBProject& proyecto, const EstadoSeleccion& estado)
+        : proyecto_(proyecto), estado_(estado) {}
+    vbide::CodeModule& operator()() {
+        if (m_ == nullptr) {
+            m_ = &proyecto_.VBComponents().Item(estado_.modulo).CodeModule();
+        }
+        return *m_;
+    }
+
+private:
+    vbide::VBProject& proyecto_;
+    const EstadoSeleccion& estado_;
+    vbide::CodeModule* m_ = nullptr;
+};
 
 } // namespace
 
@@ -32,6 +49,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
         progreso.Muestra(true);
         progreso.RelojArena(true);
         Motor motor(estado, progreso, instalacion);
+        Modulo codigo(proyecto, estado);
         const int cuantos = static_cast<int>(estado.procedimientos.size());
         // Line numbers follow the module's line indexes at the moment each procedure is done,
         // so they go in list order; any other insertion gives the same code in any order and
@@ -41,7 +59,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
             orden.push_back(i);
         }
         if (estado.modo != Modo::Option1) {
-            ResumeNext([&] { orden = motor.OrdenEnModulo(Modulo(proyecto, estado)); });
+            ResumeNext([&] { orden = motor.OrdenEnModulo(codigo()); });
         }
         bool actualiza = cuantos > 0;
         if (cuantos > 0 && !estado.Check1) {
@@ -53,7 +71,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
                 for (int i : orden) {
                     if (estado.procedimientos[static_cast<std::size_t>(i)].seleccionado) {
                         int index = i;
-                        motor.Insertar(Modulo(proyecto, estado), index);
+                        motor.Insertar(codigo(), index);
                         ventana.RefrescarCodigo();
                     }
                 }
@@ -66,7 +84,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
             }
             for (int k = 0; k < cuantos; ++k) {
                 int index = orden[static_cast<std::size_t>(k)];
-                motor.Insertar(Modulo(proyecto, estado), index);
+                motor.Insertar(codigo(), index);
                 progreso.Valor((k * 100 + 1) / cuantos);
             }
             ventana.RefrescarCodigo();
@@ -94,7 +112,7 @@ void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso
             return;
         }
         Motor motor(estado, progreso);
-        motor.QuitaCodigo(Modulo(proyecto, estado));
+        motor.QuitaCodigo(proyecto.VBComponents().Item(estado.modulo).CodeModule());
         ventana.RefrescarCodigo();
         ActualizaList3(proyecto, estado);
     });

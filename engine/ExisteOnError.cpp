@@ -19,8 +19,8 @@ bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro, const Tabla& ta
         return false;
     }
     for (long l = primera; l < primera + cuantas; ++l) {
-        std::string linea;
-        ResumeNext([&] { linea = m.Lines(l, 1); });
+        std::string_view linea;
+        ResumeNext([&] { linea = m.Line(l); });
         if (EmpiezaPor(Recorta(linea), "On Error", tabla)) {
             return true;
         }

@@ -1,50 +1,58 @@
 #include "engine/Lineas.h"
 
+#include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace engine {
 namespace {
 
-unsigned char Pliega(char c, const Tabla& tabla) {
-    return tabla[static_cast<unsigned char>(c)];
-}
-
-bool EmpiezaPorAlguna(std::string_view t, std::initializer_list<std::string_view> claves,
-                      const Tabla& tabla) {
-    for (std::string_view k : claves) {
-        if (EmpiezaPor(t, k, tabla)) {
-            return true;
+// A keyword list that a line is tested against on every line of a walk. The keywords are ASCII,
+// which every code page folds alike, so they are folded once and filed by their first letter: a
+// line's first character leaves a handful of them, and its start is folded once for those.
+class Claves {
+public:
+    Claves(std::initializer_list<std::string_view> claves) {
+        for (std::string_view k : claves) {
+            std::string plegada(k);
+            for (char& c : plegada) {
+                if (c >= 'A' && c <= 'Z') {
+                    c = static_cast<char>(c - 'A' + 'a');
+                }
+            }
+            mayor_ = std::max(mayor_, plegada.size());
+            porPrimera_[static_cast<unsigned char>(plegada.front())].push_back(std::move(plegada));
         }
     }
-    return false;
-}
 
-} // namespace
-
-std::string_view Recorta(std::string_view s) {
-    const auto inicio = s.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) {
-        return {};
-    }
-    const auto fin = s.find_last_not_of(' ');
-    return s.substr(inicio, fin - inicio + 1);
-}
-
-bool EmpiezaPor(std::string_view t, std::string_view k, const Tabla& tabla) {
-    if (t.size() < k.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < k.size(); ++i) {
-        if (Pliega(t[i], tabla) != Pliega(k[i], tabla)) {
+    // `t` begins with one of the keywords, case ignored.
+    bool AlgunaEmpieza(std::string_view t, const Tabla& tabla) const {
+        if (t.empty()) {
             return false;
         }
+        const auto& candidatas = porPrimera_[tabla[static_cast<unsigned char>(t.front())]];
+        if (candidatas.empty()) {
+            return false;
+        }
+        char inicio[64];
+        const std::size_t n = std::min({t.size(), mayor_, sizeof inicio});
+        for (std::size_t i = 0; i < n; ++i) {
+            inicio[i] = static_cast<char>(tabla[static_cast<unsigned char>(t[i])]);
+        }
+        for (const std::string& k : candidatas) {
+            if (k.size() <= n && std::equal(k.begin(), k.end(), inicio)) {
+                return true;
+            }
+        }
+        return false;
     }
-    return true;
-}
 
-bool TerminaEn(std::string_view t, char c) {
-    return !t.empty() && t.back() == c;
-}
+private:
+    std::array<std::vector<std::string>, 256> porPrimera_;
+    std::size_t mayor_ = 0;
+};
+
+} // namespace
 
 std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& tabla,
                   std::size_t desde) {
@@ -79,13 +87,28 @@ std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std:
 }
 
 std::string TrimNum(std::string& s) {
-    s = std::string(Recorta(s));
-    std::size_t n = 0;
+    const auto inicio = s.find_first_not_of(' ');
+    if (inicio == std::string::npos) {
+        s.clear();
+        return {};
+    }
+    // trimmed and without the digits, in place
+    s.erase(s.find_last_not_of(' ') + 1);
+    std::size_t n = inicio;
     while (n < s.size() && EsDigito(s[n])) {
         ++n;
     }
     s.erase(0, n);
     return std::string(Recorta(s));
+}
+
+std::string_view SinNumeroDeLinea(std::string_view s) {
+    s = Recorta(s);
+    std::size_t n = 0;
+    while (n < s.size() && EsDigito(s[n])) {
+        ++n;
+    }
+    return Recorta(s.substr(n));
 }
 
 std::string QuitaComents(std::string& s) {
@@ -134,68 +157,66 @@ bool EsNumero(std::string_view n) {
 // Static procedures are headers as well: without them a Static Sub would get a number in front
 // of its header, or a ManejoError block without its OnError block.
 bool EsCabecera(std::string_view t, const Tabla& tabla) {
-    return EmpiezaPorAlguna(t,
-                            {"Sub ",
-                             "Function ",
-                             "Property ",
-                             "Private Sub ",
-                             "Private Function ",
-                             "Private Property ",
-                             "Public Sub ",
-                             "Public Function ",
-                             "Friend Sub ",
-                             "Friend Function ",
-                             "Friend Property ",
-                             "Public Property ",
-                             "Static Sub ",
-                             "Static Function ",
-                             "Static Property ",
-                             "Public Static Sub ",
-                             "Public Static Function ",
-                             "Public Static Property ",
-                             "Private Static Sub ",
-                             "Private Static Function ",
-                             "Private Static Property ",
-                             "Friend Static Sub ",
-                             "Friend Static Function ",
-                             "Friend Static Property "},
-                            tabla);
+    static const Claves claves{"Sub ",
+                               "Function ",
+                               "Property ",
+                               "Private Sub ",
+                               "Private Function ",
+                               "Private Property ",
+                               "Public Sub ",
+                               "Public Function ",
+                               "Friend Sub ",
+                               "Friend Function ",
+                               "Friend Property ",
+                               "Public Property ",
+                               "Static Sub ",
+                               "Static Function ",
+                               "Static Property ",
+                               "Public Static Sub ",
+                               "Public Static Function ",
+                               "Public Static Property ",
+                               "Private Static Sub ",
+                               "Private Static Function ",
+                               "Private Static Property ",
+                               "Friend Static Sub ",
+                               "Friend Static Function ",
+                               "Friend Static Property "};
+    return claves.AlgunaEmpieza(t, tabla);
 }
 
 bool SinNumero(std::string_view t, const Tabla& tabla) {
-    return EmpiezaPorAlguna(t,
-                            {"End Sub",
-                             "End Function",
-                             "End Property",
-                             "Sub ",
-                             "Function ",
-                             "property ",
-                             "Private Sub ",
-                             "Sub Main ",
-                             "Private Function ",
-                             "Private Property ",
-                             "Public Sub ",
-                             "Public Function ",
-                             "Friend Sub ",
-                             "Friend Function ",
-                             "Friend Property ",
-                             "Public Property ",
-                             "End Sub ",
-                             "End Function ",
-                             "End Property ",
-                             "Static Sub ",
-                             "Static Function ",
-                             "Static Property ",
-                             "Public Static Sub ",
-                             "Public Static Function ",
-                             "Public Static Property ",
-                             "Private Static Sub ",
-                             "Private Static Function ",
-                             "Private Static Property ",
-                             "Friend Static Sub ",
-                             "Friend Static Function ",
-                             "Friend Static Property "},
-                            tabla);
+    static const Claves claves{"End Sub",
+                               "End Function",
+                               "End Property",
+                               "Sub ",
+                               "Function ",
+                               "property ",
+                               "Private Sub ",
+                               "Sub Main ",
+                               "Private Function ",
+                               "Private Property ",
+                               "Public Sub ",
+                               "Public Function ",
+                               "Friend Sub ",
+                               "Friend Function ",
+                               "Friend Property ",
+                               "Public Property ",
+                               "End Sub ",
+                               "End Function ",
+                               "End Property ",
+                               "Static Sub ",
+                               "Static Function ",
+                               "Static Property ",
+                               "Public Static Sub ",
+                               "Public Static Function ",
+                               "Public Static Property ",
+                               "Private Static Sub ",
+                               "Private Static Function ",
+                               "Private Static Property ",
+                               "Friend Static Sub ",
+                               "Friend Static Function ",
+                               "Friend Static Property "};
+    return claves.AlgunaEmpieza(t, tabla);
 }
 
 } // namespace engine

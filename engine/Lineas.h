@@ -11,13 +11,37 @@ namespace engine {
 
 using Tabla = std::array<unsigned char, 256>;
 
+// The three below run several times on every line of a walk: inline.
+
 // The line without its leading and trailing spaces (tabs are text).
-std::string_view Recorta(std::string_view s);
+inline std::string_view Recorta(std::string_view s) {
+    std::size_t inicio = 0;
+    std::size_t fin = s.size();
+    while (inicio < fin && s[inicio] == ' ') {
+        ++inicio;
+    }
+    while (fin > inicio && s[fin - 1] == ' ') {
+        --fin;
+    }
+    return s.substr(inicio, fin - inicio);
+}
 
 // The first characters of `t` equal `k`, case ignored; a shorter text never begins with `k`.
-bool EmpiezaPor(std::string_view t, std::string_view k, const Tabla& tabla);
+inline bool EmpiezaPor(std::string_view t, std::string_view k, const Tabla& tabla) {
+    if (t.size() < k.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < k.size(); ++i) {
+        if (tabla[static_cast<unsigned char>(t[i])] != tabla[static_cast<unsigned char>(k[i])]) {
+            return false;
+        }
+    }
+    return true;
+}
 // The last character of `t` is `c`.
-bool TerminaEn(std::string_view t, char c);
+inline bool TerminaEn(std::string_view t, char c) {
+    return !t.empty() && t.back() == c;
+}
 // First occurrence of `clave` in `texto`, case ignored; npos when absent.
 std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& tabla,
                   std::size_t desde = 0);
@@ -29,6 +53,9 @@ std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std:
 // Drops a leading line number. `s` ends up trimmed at the front and without the digits (it
 // keeps the spaces that followed them); the result has no spaces at either end.
 std::string TrimNum(std::string& s);
+// What TrimNum returns, as a view into `s`: the engine reads every line this way without
+// copying it.
+std::string_view SinNumeroDeLinea(std::string_view s);
 // Cuts `s` at its first apostrophe (also one inside a string literal) and returns it.
 std::string QuitaComents(std::string& s);
 

@@ -6,6 +6,7 @@
 #include "engine/ExisteOnError.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace engine {
@@ -103,22 +104,26 @@ void Motor::Insertar(vbide::CodeModule& m, int& index) {
         vbide::Member& miembro = m.Members().Item(nombre);
         if (estado_.modo == Modo::Option1 || !ExisteOnError(m, miembro)) {
             Recorre(m, nombre, [&](long& L) { InsertaLinea(m, L); });
-            if (estado_.modo == Modo::Option2 && instalacion_ != nullptr &&
-                !instalacion_->YaExisteCls()) {
+            // Once the project has the class it keeps it for the rest of the command: asking
+            // again after every procedure would go through all the components each time.
+            if (estado_.modo == Modo::Option2 && instalacion_ != nullptr && !conClase_ &&
+                !(conClase_ = instalacion_->YaExisteCls())) {
                 instalacion_->AddModulos();
             }
         }
     });
 }
 
+// Every line is read as a view into the module: no copy per line. A view dies at the module's
+// next edit, so each step builds its new text before making the edit.
 void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
-    std::string linea;
-    std::string encima;
-    ResumeNext([&] { linea = m.Lines(L, 1); });
+    std::string_view linea;
+    std::string_view encima;
+    ResumeNext([&] { linea = m.Line(L); });
     if (L > 1) {
-        ResumeNext([&] { encima = m.Lines(L - 1, 1); });
+        ResumeNext([&] { encima = m.Line(L - 1); });
     }
-    std::string_view t = Recorta(linea);
+    const std::string_view t = Recorta(linea);
     const std::string_view p = Recorta(encima);
 
     // A run of blank lines collapses to one. Only a line really deleted moves L back: a failed
@@ -142,13 +147,13 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             // The block goes after the header's last continuation line. A header still
             // continued on the module's last line has no body to guard: nothing is inserted.
             const long total = m.CountOfLines();
-            std::string cabecera = linea;
+            std::string_view cabecera = linea;
             while (TerminaEn(Recorta(cabecera), '_')) {
                 if (L >= total) {
                     return;
                 }
                 ++L;
-                ResumeNext([&] { cabecera = m.Lines(L, 1); });
+                ResumeNext([&] { cabecera = m.Line(L); });
             }
             ++L;
             if (ResumeNext([&] { m.InsertLines(L, BloqueOnError(modulo, procedimiento)); })) {
@@ -173,8 +178,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             }
             return;
         }
-        std::string resto(t);
-        const std::string sentencia = TrimNum(resto);
+        const std::string_view sentencia = SinNumeroDeLinea(t);
         for (std::string_view salir : {"Exit Sub", "Exit Function", "Exit Property"}) {
             if (EmpiezaPor(sentencia, salir, tabla_)) {
                 const std::string nueva = ReemplazaTodo(linea, salir, "GOTO Salir", tabla_);
@@ -187,15 +191,20 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
 
     if (estado_.modo == Modo::Option1) {
         // A line numbered before is numbered again, without its old number nor indentation.
-        std::string cuerpo = linea;
+        std::string_view cuerpo = linea;
         if (EsDigito(t.front())) {
-            cuerpo = TrimNum(cuerpo);
+            cuerpo = SinNumeroDeLinea(cuerpo);
         }
         if (SinNumero(t, tabla_)) {
             return;
         }
-        const std::string nueva = std::to_string(L * 10) + " " + cuerpo;
-        ResumeNext([&] { m.ReplaceLine(L, nueva); });
+        // "570 " and the line, built in a buffer kept from line to line
+        char numero[24];
+        const auto fin = std::to_chars(numero, numero + sizeof numero, L * 10).ptr;
+        nueva_.assign(numero, fin);
+        nueva_ += ' ';
+        nueva_ += cuerpo;
+        ResumeNext([&] { m.ReplaceLine(L, nueva_); });
     }
 }
 

@@ -60,6 +60,8 @@ private:
     Progreso& progreso_;
     Instalacion* instalacion_;
     const Tabla& tabla_;
+    bool conClase_ = false; // the installation has reported clsErrores in the project
+    std::string nueva_;     // a rewritten line, built here to spare an allocation per line
 };
 
 } // namespace engine

@@ -54,13 +54,16 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
     // so that a procedure on the module's first line is listed too.
     std::string este;
     for (long i = 0; i < lineas; ++i) {
-        std::string siguiente = este;
-        ResumeNext([&] { siguiente = m.ProcOfLine(i + 1); });
-        if (!Iguales(siguiente, este, tabla)) {
+        std::string siguiente;
+        auto tipo = vbide::ProcKind::Proc;
+        // A failed lookup leaves the owner as it was: no change.
+        if (ResumeNext([&] { siguiente = m.ProcOfLine(i + 1, &tipo); }) &&
+            !Iguales(siguiente, este, tabla)) {
             ResumeNext([&] {
                 vbide::Member& miembro = m.Members().Item(siguiente);
-                const auto tipo = miembro.Type();
-                if (tipo != vbide::MemberType::Event && tipo != vbide::MemberType::Method) {
+                const auto tipoMiembro = miembro.Type();
+                if (tipoMiembro != vbide::MemberType::Event &&
+                    tipoMiembro != vbide::MemberType::Method) {
                     return;
                 }
                 EntradaProcedimiento fila;
@@ -68,8 +71,25 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
                 fila.estado = std::string(ExisteOnError(m, miembro, tabla) ? ConManejo : SinManejo);
                 lista.push_back(std::move(fila));
             });
+            // Every line through the procedure's last has the same owner, so the owner cannot
+            // change before the next procedure: its lines are passed by without asking. (Only
+            // when the module places this very line in that range: a name given twice may
+            // point at the other procedure.)
+            long primera = 0;
+            long cuantas = 0;
+            if (ResumeNext([&] {
+                    primera = m.ProcStartLine(siguiente, tipo);
+                    cuantas = m.ProcCountLines(siguiente, tipo);
+                }) &&
+                primera <= i + 1 && i + 1 < primera + cuantas) {
+                for (const long ultima = std::min(primera + cuantas - 1, lineas); i + 1 < ultima;
+                     ++i) {
+                    progreso.Valor(static_cast<double>(i) * 100.0 /
+                                   static_cast<double>(lineas + 1));
+                }
+            }
+            este = std::move(siguiente);
         }
-        este = std::move(siguiente);
         progreso.Valor(static_cast<double>(i) * 100.0 / static_cast<double>(lineas + 1));
     }
     // Sorted once at the end, equal names in the order found: what adding each row to a sorted

@@ -11,8 +11,7 @@ constexpr auto Proc = vbide::ProcKind::Proc;
 // A block marker is a comment line (a leading number aside) that holds the key. A statement
 // that merely mentions the key is the user's code, not a marker.
 bool EsMarca(std::string_view linea, std::string_view clave, const Tabla& tabla) {
-    std::string resto(linea);
-    const std::string t = TrimNum(resto);
+    const std::string_view t = SinNumeroDeLinea(linea);
     return EsComentario(t) && Contiene(t, clave, tabla);
 }
 
@@ -43,7 +42,7 @@ long Motor::BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo) {
         // nothing is to be deleted.
         const long total = m.CountOfLines();
         for (long l = inicio + 1; l <= total; ++l) {
-            if (EsMarca(m.Lines(l, 1), clave, tabla_)) {
+            if (EsMarca(m.Line(l), clave, tabla_)) {
                 fin = l;
                 return;
             }
@@ -52,9 +51,11 @@ long Motor::BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo) {
     return fin;
 }
 
+// Lines are read as views into the module (see InsertaLinea): the new text is built before
+// the edit.
 void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
-    std::string linea;
-    ResumeNext([&] { linea = m.Lines(L, 1); });
+    std::string_view linea;
+    ResumeNext([&] { linea = m.Line(L); });
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
@@ -62,34 +63,36 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         if (espacio == std::string_view::npos) {
             return;
         }
-        const std::string numero(t.substr(0, espacio + 1));
+        const std::string_view numero = t.substr(0, espacio + 1);
         if (!EsNumero(numero)) {
             return;
         }
         // A continued line keeps its leading number: there it is part of the statement.
         if (L > 1) {
-            std::string encima;
-            ResumeNext([&] { encima = m.Lines(L - 1, 1); });
+            std::string_view encima;
+            ResumeNext([&] { encima = m.Line(L - 1); });
             if (TerminaEn(Recorta(encima), '_')) {
                 return;
             }
         }
-        std::string nueva = linea;
-        nueva.erase(Busca(nueva, numero, tabla_), numero.size());
-        ResumeNext([&] { m.ReplaceLine(L, nueva); });
+        // the line without the first occurrence of the number, built in a buffer kept from line
+        // to line
+        const std::size_t donde = Busca(linea, numero, tabla_);
+        nueva_.assign(linea.substr(0, donde));
+        nueva_ += linea.substr(donde + numero.size());
+        ResumeNext([&] { m.ReplaceLine(L, nueva_); });
         return;
     }
 
     if (estado_.modo != Modo::Option2) {
         return;
     }
-    std::string resto(t);
-    const std::string sentencia = TrimNum(resto);
+    const std::string_view sentencia = SinNumeroDeLinea(t);
     if (EmpiezaPor(sentencia, "GOTO Salir", tabla_)) {
         std::string procedimiento;
         std::string cabecera;
         ResumeNext([&] { procedimiento = m.ProcOfLine(L); });
-        ResumeNext([&] { cabecera = m.Lines(m.ProcBodyLine(procedimiento, Proc), 1); });
+        ResumeNext([&] { cabecera = m.Line(m.ProcBodyLine(procedimiento, Proc)); });
         cabecera = std::string(Recorta(cabecera));
         QuitaComents(cabecera);
         // Without a header to tell the kind (a property's line, say) the line stays as it is.

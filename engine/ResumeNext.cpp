@@ -52,10 +52,8 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int& index) {
         // Past the header's continuation lines and the comments and declarations under it.
         long L = m.ProcBodyLine(nombre, Proc);
         while (true) {
-            const std::string actual = m.Lines(L, 1);
-            const std::string siguiente = m.Lines(L + 1, 1);
-            const std::string_view c = Recorta(actual);
-            const std::string_view n = Recorta(siguiente);
+            const std::string_view c = Recorta(m.Line(L));
+            const std::string_view n = Recorta(m.Line(L + 1));
             if (TerminaEn(c, '_') || EmpiezaPor(n, "'", tabla_) || EmpiezaPor(n, "Dim", tabla_) ||
                 EmpiezaPor(n, "Public", tabla_) || EmpiezaPor(n, "Private", tabla_) ||
                 EmpiezaPor(n, "Static", tabla_)) {
@@ -81,7 +79,7 @@ void Motor::QuitaResumeNext(vbide::CodeModule& m, int& index) {
         const long primera = m.ProcStartLine(nombre, Proc);
         const long cuantas = m.ProcCountLines(nombre, Proc);
         for (long j = primera; j < primera + cuantas; ++j) {
-            const auto resto = SinResumeNext(m.Lines(j, 1), tabla_);
+            const auto resto = SinResumeNext(m.Line(j), tabla_);
             if (!resto) {
                 continue;
             }

@@ -29,13 +29,18 @@ long long NumeroDeLinea(std::string_view linea) {
 std::vector<Exceso> BuscaExcesos(const vbide::CodeModule& m) {
     std::vector<Exceso> excesos;
     const long total = m.CountOfLines();
+    bool continuada = false;
     for (long l = 1; l <= total; ++l) {
-        const std::string linea = m.Lines(l, 1);
-        long long numero = NumeroDeLinea(linea);
+        const std::string_view linea = m.Line(l);
+        // A continued line's leading number is data, not a label.
+        const long long numero = continuada ? -1 : NumeroDeLinea(linea);
         if (numero > kMayorNumeroErl)
             excesos.push_back({Exceso::Numero, l, numero});
         if (static_cast<long long>(linea.size()) > kLineaMasLarga)
             excesos.push_back({Exceso::Longitud, l, static_cast<long long>(linea.size())});
+        const std::size_t fin = linea.find_last_not_of(" \t");
+        continuada = fin != std::string_view::npos && fin > 0 && linea[fin] == '_' &&
+                     (linea[fin - 1] == ' ' || linea[fin - 1] == '\t');
     }
     return excesos;
 }

@@ -25,6 +25,11 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return out;
 }
 
+// What of a line's flags the flags of the line below depend on (see syntax::TagOf).
+unsigned char ReadBelow(unsigned char tag) {
+    return (tag & kContinues) ? (tag & (kContinues | kQuiet)) : 0;
+}
+
 } // namespace
 
 CodeModuleMem::CodeModuleMem(const std::string& name, int codepage, std::string eol)
@@ -65,9 +70,18 @@ std::string CodeModuleMem::Lines(long start, long count) const {
     return out;
 }
 
-std::vector<Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) {
-    std::vector<Line> out;
-    for (std::string_view piece : SplitLines(text)) {
+std::string_view CodeModuleMem::Line(long line) const {
+    if (line < 1 || line > CountOfLines()) {
+        OutOfRange("Lines", line); // the error Lines(line, 1) gives
+    }
+    return lines_.Text(static_cast<size_t>(line - 1));
+}
+
+std::vector<files::Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) {
+    std::vector<std::string_view> pieces = SplitLines(text);
+    std::vector<files::Line> out;
+    out.reserve(pieces.size());
+    for (std::string_view piece : pieces) {
         unsigned char tag = TagOf(piece, above);
         above = tag;
         out.push_back(lines_.Make(piece, eolCode_, tag));
@@ -88,7 +102,7 @@ long CodeModuleMem::Retag(long from) {
     long changed = 0;
     for (long i = from; i <= CountOfLines(); ++i) {
         unsigned char above = i > 1 ? lines_.At(static_cast<size_t>(i - 2)).tag : 0;
-        Line& l = lines_.At(static_cast<size_t>(i - 1));
+        files::Line& l = lines_.At(static_cast<size_t>(i - 1));
         unsigned char t = TagOf(lines_.TextOf(l), above);
         if (t == l.tag) {
             break;
@@ -126,10 +140,10 @@ void CodeModuleMem::InsertLines(long line, const std::string& text) {
     }
     long declBefore = index_.DeclarationLines();
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
-    std::vector<Line> added = MakeLines(text, above);
+    std::vector<files::Line> added = MakeLines(text, above);
     long count = static_cast<long>(added.size());
     bool structural = (added.front().tag & kContinued) && StatementStartMaybe(line - 1);
-    for (const Line& l : added) {
+    for (const files::Line& l : added) {
         structural = structural || (l.tag & kMaybe);
     }
     lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
@@ -169,26 +183,26 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     if (text.find('\n') != std::string::npos) {
         // A break inside the text would become a line the index never saw: make it real
         // lines. The hidden attribute lines go after the last of them.
-        std::unique_ptr<std::string> hidden =
-            std::move(lines_.At(static_cast<size_t>(line - 1)).hidden);
+        uint32_t hidden = std::exchange(lines_.At(static_cast<size_t>(line - 1)).hidden, 0u);
         DeleteLines(line, 1);
         long before = CountOfLines();
         InsertLines(line, text);
         long last = line + (CountOfLines() - before) - 1;
-        if (hidden) {
-            lines_.At(static_cast<size_t>(last - 1)).hidden = std::move(hidden);
-        }
+        lines_.At(static_cast<size_t>(last - 1)).hidden = hidden;
         return;
     }
     long declBefore = index_.DeclarationLines();
-    const Line& l = lines_.At(static_cast<size_t>(line - 1));
+    const files::Line& l = lines_.At(static_cast<size_t>(line - 1));
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
     unsigned char tag = TagOf(text, above);
     bool structural =
         ((l.tag | tag) & kMaybe) || ((tag & kContinued) && StatementStartMaybe(line - 1));
+    const unsigned char before = l.tag;
     lines_.SetText(static_cast<size_t>(line - 1), text);
     lines_.At(static_cast<size_t>(line - 1)).tag = tag;
-    long retagged = Retag(line + 1);
+    // The line below reads only whether this one continues (and then whether it is a comment):
+    // while that stays, so do the flags of every line below.
+    long retagged = ReadBelow(before) == ReadBelow(tag) ? 0 : Retag(line + 1);
     structural = retagged != 0 || structural;
     AfterEdit(line, std::max(line, retagged), line, 0, structural, declBefore);
 }
@@ -198,6 +212,10 @@ void CodeModuleMem::AddFromString(const std::string& text) {
 }
 
 size_t CodeModuleMem::Proc(const std::string& name, vbide::ProcKind kind, const char* op) const {
+    if (last_.entry != ProcIndex::npos && last_.generation == index_.Generation() &&
+        last_.kind == kind && last_.name == name) {
+        return last_.entry;
+    }
     size_t k = index_.Find(codepage::Minusculas(name, codepage_), kind);
     if (k == ProcIndex::npos) {
         static const char* const kinds[] = {"", " (Property Let)", " (Property Set)",
@@ -207,6 +225,10 @@ size_t CodeModuleMem::Proc(const std::string& name, vbide::ProcKind kind, const 
                       std::string(op) + ": el módulo " + name_ + " no tiene el procedimiento " +
                           name + (i >= 0 && i <= 3 ? kinds[i] : ""));
     }
+    last_.name = name;
+    last_.kind = kind;
+    last_.entry = k;
+    last_.generation = index_.Generation();
     return k;
 }
 
@@ -252,11 +274,7 @@ void CodeModuleMem::Reattach() {
                (lines_.At(static_cast<size_t>(last)).tag & kContinued)) {
             ++last;
         }
-        Line& target = lines_.At(static_cast<size_t>(last - 1));
-        if (!target.hidden) {
-            target.hidden = std::make_unique<std::string>();
-        }
-        target.hidden->append(orphans_[o]);
+        lines_.Hidden(lines_.At(static_cast<size_t>(last - 1))).append(orphans_[o]);
         orphans_.erase(orphans_.begin() + static_cast<long>(o));
     }
 }
@@ -265,15 +283,17 @@ void CodeModuleMem::AppendTo(std::string& out) const {
     size_t n = lines_.Size();
     size_t bytes = out.size();
     for (size_t i = 0; i < n; ++i) {
-        const Line& l = lines_.At(i);
-        bytes += l.len + 2 + (l.hidden ? l.hidden->size() + 2 : 0);
+        const files::Line& l = lines_.At(i);
+        const std::string* hidden = lines_.HiddenOf(l);
+        bytes += l.len + 2 + (hidden ? hidden->size() + 2 : 0);
     }
     out.reserve(bytes); // one block: growing a large text by doubling copies it again and again
     for (size_t i = 0; i < n; ++i) {
-        const Line& l = lines_.At(i);
+        const files::Line& l = lines_.At(i);
+        const std::string* hidden = lines_.HiddenOf(l);
         out += lines_.TextOf(l);
         unsigned char eol = l.eol;
-        if (eol == 0 && (i + 1 < n || l.hidden)) {
+        if (eol == 0 && (i + 1 < n || hidden)) {
             eol = eolCode_; // no longer the file's last line
         }
         if (eol == 2) {
@@ -281,9 +301,9 @@ void CodeModuleMem::AppendTo(std::string& out) const {
         } else if (eol == 1) {
             out += '\n';
         }
-        if (l.hidden) {
-            out += *l.hidden;
-            if (i + 1 < n && !l.hidden->empty() && l.hidden->back() != '\n') {
+        if (hidden) {
+            out += *hidden;
+            if (i + 1 < n && !hidden->empty() && hidden->back() != '\n') {
                 out += eol_;
             }
         }

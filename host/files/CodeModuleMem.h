@@ -36,6 +36,7 @@ public:
 
     std::string Name() const override { return name_; }
     std::string Lines(long start, long count) const override;
+    std::string_view Line(long line) const override;
     long CountOfLines() const override { return static_cast<long>(lines_.Size()); }
     long CountOfDeclarationLines() const override { return index_.DeclarationLines(); }
     void InsertLines(long line, const std::string& text) override;
@@ -60,7 +61,7 @@ public:
 private:
     size_t Proc(const std::string& name, vbide::ProcKind kind, const char* op) const;
     [[noreturn]] void OutOfRange(const char* op, long line) const;
-    std::vector<Line> MakeLines(const std::string& text, unsigned char above);
+    std::vector<files::Line> MakeLines(const std::string& text, unsigned char above);
     bool StatementStartMaybe(long line) const;
     long Retag(long from);
     // Lines `first`..`last` (after the edit) changed; `delta` lines were added (or removed)
@@ -79,6 +80,16 @@ private:
     CodePaneMem pane_;
     // Attribute lines whose line was deleted, waiting for their procedure's header again.
     std::vector<std::string> orphans_;
+    // The last procedure looked up by name: the engine asks about one procedure several times
+    // in a row (its start line, its count of lines), and folding the name and hashing it each
+    // time is most of the cost. Good while the index's generation stays.
+    struct Buscado {
+        std::string name;
+        vbide::ProcKind kind = vbide::ProcKind::Proc;
+        size_t entry = ProcIndex::npos;
+        unsigned long generation = 0;
+    };
+    mutable Buscado last_;
     bool modified_ = false;
 };
 

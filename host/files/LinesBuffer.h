@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,16 +19,20 @@
 namespace files {
 
 struct Line {
-    size_t at = 0;         // where the text starts: an offset in the file's bytes, or block
-                           // number (high 32 bits) and offset in the block for edited text
-    uint32_t len = 0;      // text length, without the line end
-    bool edited = false;   // the text lies in the edited blocks, not in the file's bytes
+    // Where the text starts: an offset in the file's bytes, or, for edited text, the block
+    // (high 16 bits) and the offset in it (low 16 bits).
+    uint32_t at = 0;
+    uint32_t len = 0; // text length, without the line end
+    // The procedure attribute lines that follow this line in the file ("Attribute
+    // Item.VB_UserMemId = 0"), hidden from the code: 0 for almost every line, else their place
+    // in the buffer plus one (LinesBuffer::Hidden).
+    uint32_t hidden = 0;
     unsigned char eol = 0; // 0 none (last line of a file without final break), 1 LF, 2 CR LF
     unsigned char tag = 0; // syntax::Tag flags
-    // Procedure attribute lines that follow this line in the file ("Attribute Item.VB_UserMemId
-    // = 0"), hidden from the code, raw with their own line ends. Null for almost every line.
-    std::unique_ptr<std::string> hidden;
+    bool edited = false;   // the text lies in the edited blocks, not in the file's bytes
 };
+// A million-line module is a million of these: they stay small and plain (moved as bytes).
+static_assert(sizeof(Line) == 16);
 
 class LinesBuffer {
 public:
@@ -40,20 +43,55 @@ public:
     std::string_view Text(size_t i) const { return TextOf(At(i)); }
     std::string_view TextOf(const Line& l) const {
         if (!l.edited) {
-            return std::string_view(file_).substr(l.at, l.len);
+            return std::string_view(file_.data() + l.at, l.len);
         }
-        return std::string_view(edits_[l.at >> 32]).substr(l.at & kOffset, l.len);
+        return std::string_view(edits_[l.at >> 16].data() + (l.at & kOffset), l.len);
+    }
+
+    // The hidden attribute lines after a line, raw with their line ends: null when none.
+    const std::string* HiddenOf(const Line& l) const {
+        return l.hidden ? &hidden_[l.hidden - 1] : nullptr;
+    }
+    // The same, made (empty) when the line had none, for adding to.
+    std::string& Hidden(Line& l) {
+        if (!l.hidden) {
+            if (freeHidden_.empty()) {
+                hidden_.emplace_back();
+                l.hidden = static_cast<uint32_t>(hidden_.size());
+            } else {
+                l.hidden = freeHidden_.back();
+                freeHidden_.pop_back();
+            }
+        }
+        return hidden_[l.hidden - 1];
     }
 
     // Loading: the file's bytes, then its lines in order (each pointing into those bytes).
-    void Adopt(std::string bytes) { file_ = std::move(bytes); }
+    void Adopt(std::string bytes) {
+        if (bytes.size() > UINT32_MAX) {
+            throw ErrorVB(vberr::InvalidFileFormat, "Lines",
+                          "un módulo de código no puede pasar de 4 GiB");
+        }
+        file_ = std::move(bytes);
+    }
     const std::string& FileBytes() const { return file_; }
     void PushBack(Line line) {
         MoveGap(Size());
         if (gapStart_ == gapEnd_) {
-            Grow(1);
+            // No gap left: the record is built in the vector's spare room (see Reserve).
+            buf_.push_back(line);
+            gapStart_ = gapEnd_ = buf_.size();
+            return;
         }
-        buf_[gapStart_++] = std::move(line);
+        buf_[gapStart_++] = line;
+    }
+    // Room for `n` lines in all, so that loading them reallocates nothing.
+    void Reserve(size_t n) {
+        if (gapStart_ == gapEnd_) {
+            buf_.reserve(n); // the spare room stays unbuilt until PushBack fills it
+        } else if (buf_.size() < n) {
+            Grow(n - Size());
+        }
     }
 
     // A line for Insert(), its text copied into the edited blocks.
@@ -71,9 +109,8 @@ public:
         if (gapEnd_ - gapStart_ < lines.size()) {
             Grow(lines.size());
         }
-        for (Line& l : lines) {
-            buf_[gapStart_++] = std::move(l);
-        }
+        std::copy(lines.begin(), lines.end(), buf_.begin() + static_cast<long>(gapStart_));
+        gapStart_ += lines.size();
     }
 
     // Removes `count` lines from position `at`; their hidden attribute lines go to `hidden`.
@@ -82,10 +119,15 @@ public:
         for (size_t i = 0; i < count; ++i) {
             Line& gone = buf_[gapEnd_ + i];
             Forget(gone);
-            if (gone.hidden && hidden) {
-                hidden->push_back(std::move(*gone.hidden));
+            if (gone.hidden) {
+                std::string& text = hidden_[gone.hidden - 1];
+                if (hidden) {
+                    hidden->push_back(std::move(text));
+                }
+                text = std::string();
+                freeHidden_.push_back(gone.hidden);
+                gone.hidden = 0;
             }
-            gone.hidden.reset();
         }
         gapEnd_ += count;
         Compact();
@@ -95,7 +137,7 @@ public:
         Line& l = At(i);
         if (l.edited && text.size() <= l.len) {
             // no longer than before: overwrite in place
-            std::string& block = edits_[l.at >> 32];
+            std::string& block = edits_[l.at >> 16];
             std::copy(text.begin(), text.end(), block.begin() + static_cast<long>(l.at & kOffset));
             dead_ += l.len - text.size();
             l.len = static_cast<uint32_t>(text.size());
@@ -106,17 +148,12 @@ public:
         Compact();
     }
 
-    void Reserve(size_t n) {
-        if (buf_.size() < n) {
-            Grow(n - Size());
-        }
-    }
-
 private:
     // Blocks small enough for the allocator's pool: freed by one module, reused by the next,
     // and appending never copies what is already stored.
     static constexpr size_t kBlock = 64 * 1024;
-    static constexpr size_t kOffset = 0xFFFFFFFF;
+    static constexpr uint32_t kOffset = 0xFFFF;
+    static constexpr size_t kMaxBlocks = 0x10000;
 
     size_t Slot(size_t i) const { return i < gapStart_ ? i : i + (gapEnd_ - gapStart_); }
 
@@ -155,12 +192,20 @@ private:
         dead_ = 0;
     }
 
+    // Text goes at the end of the last block while it fits without moving what the block
+    // holds, and starts below 64 KiB (its offset is 16 bits); a longer text has a block of its
+    // own.
     static void Append(std::vector<std::string>& blocks, Line& l, std::string_view text) {
-        if (blocks.empty() || blocks.back().size() + text.size() > blocks.back().capacity()) {
+        if (blocks.empty() || blocks.back().size() >= kBlock ||
+            blocks.back().size() + text.size() > blocks.back().capacity()) {
+            if (blocks.size() == kMaxBlocks) {
+                throw ErrorVB(vberr::InvalidProcedureCall, "Lines",
+                              "el código editado de un módulo no puede pasar de 4 GiB");
+            }
             blocks.emplace_back().reserve(std::max(kBlock, text.size()));
         }
         std::string& block = blocks.back();
-        l.at = (blocks.size() - 1) << 32 | block.size();
+        l.at = static_cast<uint32_t>((blocks.size() - 1) << 16 | block.size());
         l.len = static_cast<uint32_t>(text.size());
         l.edited = true;
         block.append(text);
@@ -172,34 +217,39 @@ private:
             gapStart_ = gapEnd_ = at;
             return;
         }
-        while (gapStart_ > at) {
-            buf_[--gapEnd_] = std::move(buf_[--gapStart_]);
-        }
-        while (gapStart_ < at) {
-            buf_[gapStart_++] = std::move(buf_[gapEnd_++]);
+        auto slot = [&](size_t i) { return buf_.begin() + static_cast<long>(i); };
+        if (gapStart_ > at) {
+            std::copy_backward(slot(at), slot(gapStart_), slot(gapEnd_));
+            gapEnd_ -= gapStart_ - at;
+            gapStart_ = at;
+        } else if (gapStart_ < at) {
+            std::copy(slot(gapEnd_), slot(gapEnd_ + (at - gapStart_)), slot(gapStart_));
+            gapEnd_ += at - gapStart_;
+            gapStart_ = at;
         }
     }
 
-    // Doubles the storage at least, keeping the gap where it is.
+    // Makes the gap at least `need` records long. The storage grows by half, not double: the
+    // records are much of a module's memory, and each module keeps its spare room.
     void Grow(size_t need) {
         size_t size = Size();
-        size_t cap = std::max(buf_.size() * 2, size + need + 16);
-        std::vector<Line> next(cap);
-        for (size_t i = 0; i < gapStart_; ++i) {
-            next[i] = std::move(buf_[i]);
-        }
+        size_t cap = std::max(size + need + 16, buf_.size() + buf_.size() / 2);
         size_t tail = buf_.size() - gapEnd_;
-        for (size_t i = 0; i < tail; ++i) {
-            next[cap - tail + i] = std::move(buf_[gapEnd_ + i]);
-        }
+        std::vector<Line> next;
+        next.reserve(cap);
+        next.insert(next.end(), buf_.begin(), buf_.begin() + static_cast<long>(gapStart_));
+        next.resize(cap - tail);
+        next.insert(next.end(), buf_.begin() + static_cast<long>(gapEnd_), buf_.end());
         gapEnd_ = cap - tail;
         buf_ = std::move(next);
     }
 
-    std::string file_;               // the module file's bytes as loaded
-    std::vector<std::string> edits_; // text of the lines added or replaced since
-    size_t size_ = 0;                // bytes stored in edits_
-    size_t dead_ = 0;                // of which no line points to
+    std::string file_;                 // the module file's bytes as loaded
+    std::vector<std::string> edits_;   // text of the lines added or replaced since
+    size_t size_ = 0;                  // bytes stored in edits_
+    size_t dead_ = 0;                  // of which no line points to
+    std::vector<std::string> hidden_;  // hidden attribute lines, by Line::hidden - 1
+    std::vector<uint32_t> freeHidden_; // places in hidden_ no line uses
     std::vector<Line> buf_;
     size_t gapStart_ = 0;
     size_t gapEnd_ = 0;

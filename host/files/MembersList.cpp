@@ -153,6 +153,7 @@ void MembersList::Refresh() const {
         m->proc_ = ProcIndex::npos;
     }
     order_.clear();
+    pool_.reserve(index_.Count()); // the procedures at least: one table, not a rehash per doubling
     ScanDeclarations();
     for (size_t k = 0; k < index_.Count(); ++k) {
         const ProcEntry& e = index_.Entry(k);

@@ -313,6 +313,9 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
 
     // The code: each line points into the file's bytes, kept whole by the buffer.
     LinesBuffer& lines = file->code_.Buffer();
+    if (bytes.size() > UINT32_MAX) {
+        BadModule(path, 1, "el archivo pasa de 4 GiB: no es un archivo de código VB6");
+    }
     lines.Adopt(std::move(bytes));
     const std::string& data = lines.FileBytes();
     lines.Reserve(static_cast<size_t>(
@@ -325,10 +328,7 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
         begin = r.Next();
         std::string_view text(data.data() + r.begin, r.len);
         if (last && IsAttributeLine(text)) {
-            if (!last->hidden) {
-                last->hidden = std::make_unique<std::string>();
-            }
-            last->hidden->append(data, r.begin, r.Next() - r.begin);
+            lines.Hidden(*last).append(data, r.begin, r.Next() - r.begin);
             continue;
         }
         if (r.len > UINT32_MAX) {
@@ -340,7 +340,7 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
         l.eol = r.eol;
         l.tag = TagOf(text, above);
         above = l.tag;
-        lines.PushBack(std::move(l));
+        lines.PushBack(l);
         last = &lines.At(lines.Size() - 1);
     }
     file->code_.Loaded();

@@ -48,6 +48,7 @@ size_t ProcIndex::ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& ou
 }
 
 void ProcIndex::Rebuild() {
+    ++generation_;
     procs_.clear();
     byName_.clear();
     split_ = 0;
@@ -59,6 +60,7 @@ void ProcIndex::Rebuild() {
         i = ScanStatement(i, open, procs_, parts);
     }
     split_ = procs_.size();
+    byName_.reserve(procs_.size()); // one table for all the names, not a rehash at every doubling
     for (size_t k = 0; k < procs_.size(); ++k) {
         byName_[procs_[k].key].push_back(k);
     }
@@ -81,6 +83,7 @@ void ProcIndex::Rescan(long first, long last, long delta) {
     // Procedures ending above the line before the edit keep their place: the scan starts in
     // the open after the last of them. (The line just above may be an end line that the edit
     // continues.)
+    ++generation_;
     size_t k0 = FirstEndingFrom(first - 1, 0);
     MoveSplit(k0); // the entries from k0 on hold their distance from the module's end
     long from = k0 == 0 ? 1 : End(k0 - 1) + 1;

@@ -57,6 +57,10 @@ public:
     // boundary may have moved.
     void Touched(long line);
 
+    // Changes whenever entries may have come, gone or been renumbered (a rescan); an entry
+    // number found under one generation holds while the generation stays.
+    unsigned long Generation() const { return generation_; }
+
     size_t Count() const { return procs_.size(); }
     const ProcEntry& Entry(size_t k) const { return procs_[k]; }
     long Body(size_t k) const { return Decode(k, procs_[k].body); }
@@ -84,6 +88,7 @@ private:
     std::vector<ProcEntry> procs_;
     std::unordered_map<std::string, std::vector<size_t>> byName_;
     size_t split_ = 0;
+    unsigned long generation_ = 0;
     long count_ = 0;
     mutable long declLines_ = 0;
     mutable bool declDirty_ = true;

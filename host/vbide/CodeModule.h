@@ -3,6 +3,7 @@
 #include "host/vbide/Types.h"
 
 #include <string>
+#include <string_view>
 
 namespace vbide {
 
@@ -24,6 +25,9 @@ public:
 
     // The lines joined by CR LF, no final break. Reading past the end raises error 9.
     virtual std::string Lines(long start, long count) const = 0;
+    // One line's text without copying it: what Lines(line, 1) gives, and the same error past
+    // the end. The view is valid until the next edit of the module.
+    virtual std::string_view Line(long line) const = 0;
     virtual long CountOfLines() const = 0;
     virtual long CountOfDeclarationLines() const = 0;
 

@@ -36,6 +36,9 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     for (int i = 0; i < 6600; ++i)
         lineas.push_back("    x = x + 1");
     lineas.push_back("    MsgBox \"" + std::string(1005, 'a') + "\"");
+    // Numbering leaves a continued line alone: its leading number is data, not a label.
+    lineas.push_back("    x = x + _");
+    lineas.push_back("70000");
     lineas.push_back("End Sub");
     Escribe(c / "p" / "Largo.bas", Archivo1252(lineas));
     Escribe(c / "p" / "L.vbp", Archivo1252({"Type=Exe", "Module=Largo; Largo.bas"}));
@@ -57,9 +60,10 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     auto j = Lintrap({"check", vbp, "--json"});
     EXPECT_EQ(j.codigo, 1);
     auto hallazgos = nlohmann::json::parse(j.out)["findings"];
-    ASSERT_EQ(hallazgos.size(), 6606u - 6553u + 1u + 1u);
+    ASSERT_EQ(hallazgos.size(), 6607u - 6553u + 1u + 1u);
     EXPECT_EQ(hallazgos[0]["kind"], "lineNumber");
     EXPECT_EQ(hallazgos[0]["value"], 65530);
-    EXPECT_EQ(hallazgos.back()["kind"], "lineLength");
-    EXPECT_EQ(hallazgos.back()["value"], 1024);
+    EXPECT_EQ(hallazgos[hallazgos.size() - 2]["kind"], "lineLength");
+    EXPECT_EQ(hallazgos[hallazgos.size() - 2]["value"], 1024);
+    EXPECT_EQ(hallazgos.back()["line"], 6607); // "x = x + _" numbered, "70000" not counted
 }

@@ -62,6 +62,30 @@ TEST_F(Casos, ExisteOnErrorCountsOnlyAnUnnumberedStatementOfAMethod) {
     EXPECT_FALSE(ExisteOnError(m, m.Members().Item("C"), tabla));
 }
 
+// The listing passes over a procedure's lines once it knows whose they are. A row per change of
+// owner all the same: a one-line procedure right after another is listed, a second procedure
+// of one name is listed again, a property's Get and Let are one change (and no row), the lines
+// after the last end belong to it; and the progress still moves line by line.
+TEST_F(Casos, ListingHasARowPerChangeOfOwnerAndProgressPerLine) {
+    Carga("Option Explicit\nDim n As Long\n' de A\nSub A()\n    On Error GoTo 0\nEnd Sub\n"
+          "Property Get P() As Long\nEnd Property\nProperty Let P(v As Long)\n    n = v\n"
+          "End Property\n\nSub B()\n    x = 1\n    y = 2\nEnd Sub\nSub D(): d = 1: End Sub\n"
+          "Sub A()\n    z = 3\nEnd Sub\nFunction C() As Long\n    on error resume next\n"
+          "End Function\n' al final\n\n");
+    std::vector<std::string> filas;
+    for (const auto& p : estado.procedimientos) {
+        filas.push_back(p.nombre + "=" + p.estado);
+    }
+    const std::string Si = "S\xC3\xAD";
+    EXPECT_EQ(filas, (std::vector<std::string>{"A=" + Si, "A=" + Si, "B=No", "C=" + Si, "D=No"}));
+    const long lineas = archivo->Code().CountOfLines();
+    ASSERT_EQ(progreso.valores.size(), static_cast<std::size_t>(lineas));
+    for (long i = 0; i < lineas; ++i) {
+        EXPECT_EQ(progreso.valores[static_cast<std::size_t>(i)],
+                  static_cast<double>(i) * 100.0 / static_cast<double>(lineas + 1));
+    }
+}
+
 TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
     Carga("Sub B()\n10 On Error Resume Next\nEnd Sub\n");
     estado.modo = Modo::Option2;

@@ -154,6 +154,54 @@ TEST_F(Comandos, SelectedProceduresRefreshTheViewerEachAndModulesAddedReload) {
     EXPECT_TRUE(progreso.valores.empty());
 }
 
+// The command keeps the module it looked up for all its procedures; the runtime modules are
+// added after the first one. Many components added at once move the project's list of
+// components: the module held must stay the one in the project.
+TEST_F(Comandos, ModulesAddedMidCommandLeaveTheModuleInPlace) {
+    struct InstalacionQueImporta : Instalacion {
+        InstalacionQueImporta(vbide::VBProject& p, const std::filesystem::path& c)
+            : proyecto(p), carpeta(c) {}
+        bool YaExisteCls() override { return hecho; }
+        void AddModulos() override {
+            for (int i = 0; i < 40; ++i) {
+                const std::string nombre = "Extra" + std::to_string(i);
+                apoyo::Escribe(carpeta / (nombre + ".bas"),
+                               "Attribute VB_Name = \"" + nombre + "\"\r\nSub S()\r\nEnd Sub\r\n");
+                proyecto.VBComponents().Import((carpeta / (nombre + ".bas")).string());
+            }
+            hecho = true;
+        }
+        vbide::VBProject& proyecto;
+        std::filesystem::path carpeta;
+        bool hecho = false;
+    };
+    apoyo::CarpetaTemporal fuera;
+    InstalacionQueImporta instalacion(*proyecto, fuera.ruta);
+    estado.Check1 = true;
+    estado.modo = Modo::Option2;
+    dialogos.respuestas = {vb::vbYes};
+    ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+    EXPECT_TRUE(instalacion.hecho);
+    EXPECT_EQ(proyecto->VBComponents().Count(), 43);
+    const std::string codigo = Codigo("Modulo1");
+    for (const char* p : {"Modulo1 \\ Zeta", "Modulo1 \\ Gamma"}) {
+        EXPECT_NE(codigo.find(p), std::string::npos) << p;
+    }
+    EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=Si", "Zeta=Si"}));
+}
+
+TEST_F(Comandos, AModuleGoneBeforeTheCommandIsOneErrorAndNoChange) {
+    estado.modulo = "YaNoExiste";
+    estado.procedimientos[1].seleccionado = true;
+    estado.procedimientos[2].seleccionado = true;
+    const std::string antes = Codigo("Modulo1");
+    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    EXPECT_EQ(dialogos.cajas.size(), 1u); // the error, once
+    EXPECT_EQ(ventana.refrescos, 0);
+    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_FALSE(progreso.visible);
+}
+
 TEST_F(Comandos, ReloadingTheStateResetsOptionsAndKeepsTheModule) {
     estado.modo = Modo::Option3;
     estado.variante = Variante::OptRaise;

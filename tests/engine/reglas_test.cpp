@@ -26,6 +26,11 @@ TEST(Reglas, TrimNumDropsTheLeadingNumberAndReportsWhatIsLeft) {
     EXPECT_EQ(TrimNum(s), "x = 10");
     s = "\t5";
     EXPECT_EQ(TrimNum(s), "\t5"); // only spaces are trimmed
+    // the engine reads every line through the copy-free form: it must say the same
+    for (const char* t : {"  00 x = 1  ", " 7", "", "   ", "12ab34 c", "x = 10", "\t5", "570"}) {
+        std::string copia = t;
+        EXPECT_EQ(SinNumeroDeLinea(t), TrimNum(copia)) << '"' << t << '"';
+    }
 }
 
 TEST(Reglas, QuitaComentsCutsAtTheFirstApostropheEvenInsideAString) {
@@ -57,6 +62,25 @@ TEST(Reglas, StaticProceduresAreHeadersInBothLists) {
     }
     EXPECT_TRUE(SinNumero("End Function", T()));
     EXPECT_FALSE(SinNumero("Static n As Long", T()));
+}
+
+// The keyword lists fold a line by its code page, letter by letter, as a plain comparison does:
+// in Turkish (1254) the dotted capital I is the capital of an ASCII i, so "PRİVATE SUB" is a
+// header there, and not in Western European (1252), where that byte is another letter.
+TEST(Reglas, KeywordListsFoldByTheCodePage) {
+    const Tabla& turco = codepage::TablaMinusculas(1254);
+    const std::string privada = "PR\xDDVATE SUB Uno()";
+    ASSERT_TRUE(EmpiezaPor(privada, "Private Sub ", turco));
+    EXPECT_TRUE(EsCabecera(privada, turco));
+    EXPECT_TRUE(SinNumero(privada, turco));
+    EXPECT_FALSE(EsCabecera(privada, T()));
+    EXPECT_FALSE(SinNumero(privada, T()));
+    // the whole keyword counts, trailing blank included, however long the line
+    EXPECT_TRUE(SinNumero("END SUB", T()));
+    EXPECT_FALSE(SinNumero("End Su", T()));
+    EXPECT_FALSE(EsCabecera("Private Sub", T()));
+    EXPECT_TRUE(EsCabecera("Friend Static Property Get " + std::string(200, 'x'), T()));
+    EXPECT_FALSE(EsCabecera("Friend Static Propertx Get", T()));
 }
 
 TEST(Reglas, NumbersAsTheRuntimeReadsThem) {

@@ -90,6 +90,9 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
             for (long i = 1; i <= cm.CountOfLines(); ++i) {
                 ASSERT_EQ(cm.Lines(i, 1), want[static_cast<size_t>(i - 1)])
                     << "step " << step << " line " << i;
+                // the view reads the same text, wherever the line's text lives now
+                ASSERT_EQ(cm.Line(i), want[static_cast<size_t>(i - 1)])
+                    << "step " << step << " line " << i;
             }
         }
     }
@@ -100,11 +103,26 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
     EXPECT_EQ(f->Serialize(), saved);
 }
 
+// What a reader of one line is told past either end is exactly what Lines(line, 1) says.
+std::string DescriptionOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ErrorVB& e) {
+        return std::to_string(e.Number) + " " + e.Source + ": " + e.Description;
+    }
+    return "no error";
+}
+
 TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     auto f = Module("Sub A()\r\nEnd Sub\r\n");
     CodeModule& cm = f->Code();
     EXPECT_EQ(ErrorOf([&] { cm.Lines(2, 2); }), 9);
     EXPECT_EQ(ErrorOf([&] { cm.Lines(0, 1); }), 9);
+    for (long past : {0L, 3L, -5L}) {
+        EXPECT_EQ(DescriptionOf([&] { cm.Line(past); }), DescriptionOf([&] { cm.Lines(past, 1); }));
+        EXPECT_EQ(ErrorOf([&] { cm.Line(past); }), 9);
+    }
+    EXPECT_EQ(cm.Line(2), "End Sub");
     EXPECT_EQ(ErrorOf([&] { cm.Lines(1, -1); }), 5);
     EXPECT_EQ(ErrorOf([&] { cm.InsertLines(4, "x"); }), 9);
     EXPECT_EQ(ErrorOf([&] { cm.DeleteLines(2, 2); }), 9);
