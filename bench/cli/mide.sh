@@ -23,9 +23,11 @@ cp -r "$work/base" "$work/numerado"
 cp -r "$work/base" "$work/manejo"
 "$lintrap" insert "$work/manejo/Bench.vbp" --all-modules --all --mode handler 2>/dev/null
 
-fresh() { echo "rm -rf $work/w && cp -r $work/$1 $work/w"; }
-hyperfine --warmup 1 --runs 5 --export-markdown "$work/tiempos.md" \
-    -n "cat" --prepare "true" "cat $work/base/*.bas > /dev/null" \
+# Each run starts from a fresh copy with the disk idle: writes still flushing from the copy (or
+# the run before) would otherwise land on whichever command comes next.
+fresh() { echo "rm -rf $work/w && cp -r $work/$1 $work/w && sync"; }
+hyperfine --warmup 1 --runs 10 --export-markdown "$work/tiempos.md" \
+    -n "cat" --prepare "sync" "cat $work/base/*.bas > /dev/null" \
     -n "awk numerando" --prepare "$(fresh base)" \
     "awk '{ print FNR * 10, \$0 > (FILENAME \".num\") }' $work/w/*.bas" \
     -n "insert numbers" --prepare "$(fresh base)" \

@@ -302,8 +302,10 @@ ModuleHead ModuleFile::Peek(const std::string& bytes, const std::string& path) {
 }
 
 std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
-                                              int codepage) {
-    CheckText(bytes, path);
+                                              int codepage, bool peeked) {
+    if (!peeked) {
+        CheckText(bytes, path);
+    }
     Header h = ReadHeader(bytes, path);
     const size_t codeBegin = h.codeBegin;
     size_t i = h.headerLines;

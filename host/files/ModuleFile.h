@@ -23,9 +23,10 @@ public:
     // kind: .bas StdModule, .cls ClassModule, .frm VBForm or VBMDIForm (Begin VB.MDIForm), .ctl
     // UserControl, .pag PropPage, .dob DocObject, .dsr ActiveXDesigner). `codepage` folds case in
     // name lookups. Bad input throws ErrorVB(321, path, "<path>, línea N: what is wrong") and
-    // nothing is kept.
+    // nothing is kept. Bytes Peek has already accepted (`peeked`) are not searched for binary
+    // content again.
     static std::unique_ptr<ModuleFile> Parse(std::string bytes, const std::string& path,
-                                             int codepage);
+                                             int codepage, bool peeked = false);
 
     // The name and kind Parse would give, from the header alone; the same bad input throws the
     // same errors, except what only the code lines can show (a line over 4 GiB).
