@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <exception>
 #include <fcntl.h>
+#include <functional>
 #include <mutex>
 #include <set>
 #include <sys/stat.h>
@@ -26,17 +27,17 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
     return target.parent_path() / name;
 }
 
-// Waits for every temporary to reach the disk. Several waits at once let the file system commit
-// them together instead of one journal commit per file, which is most of a large save's time.
-void FlushAll(FileWriter& writer, const std::vector<std::filesystem::path>& temporaries,
-              const std::vector<PendingFile>& files) {
+// Runs `step(i)` for every file on several threads at once; the first failure is raised once
+// all have stopped. Waiting for the disk is most of a large save's time: each wait (a flush, the
+// discard of a replaced file's blocks) then overlaps the others instead of adding up.
+void ForEachFile(std::size_t count, const std::function<void(std::size_t)>& step) {
     std::atomic<std::size_t> next{0};
     std::exception_ptr failure;
     std::mutex failureLock;
     auto work = [&] {
-        for (std::size_t i = next++; i < files.size(); i = next++) {
+        for (std::size_t i = next++; i < count; i = next++) {
             try {
-                writer.Flush(temporaries[i], files[i].target);
+                step(i);
             } catch (...) {
                 std::lock_guard lock(failureLock);
                 if (!failure) {
@@ -46,7 +47,7 @@ void FlushAll(FileWriter& writer, const std::vector<std::filesystem::path>& temp
         }
     };
     std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < std::min<std::size_t>(files.size(), 8); ++t) {
+    for (std::size_t t = 1; t < std::min<std::size_t>(count, 8); ++t) {
         threads.emplace_back(work);
     }
     work();
@@ -156,7 +157,7 @@ void WriteAll(const std::vector<PendingFile>& files) {
     FileWriter& writer = Writer();
     std::vector<std::filesystem::path> temporaries;
     temporaries.reserve(files.size());
-    std::size_t committed = 0;
+    std::vector<char> committed(files.size(), 0);
     try {
         for (const auto& file : files) {
             if (!file.written.empty()) {
@@ -168,19 +169,23 @@ void WriteAll(const std::vector<PendingFile>& files) {
                 temporaries.push_back(writer.WriteTemporary(file.target, file.bytes));
             }
         }
-        FlushAll(writer, temporaries, files);
-        std::set<std::filesystem::path> folders;
-        for (; committed < files.size(); ++committed) {
-            writer.Commit(temporaries[committed], files[committed].target);
-            folders.insert(files[committed].target.parent_path());
-        }
+        ForEachFile(files.size(),
+                    [&](std::size_t i) { writer.Flush(temporaries[i], files[i].target); });
+        ForEachFile(files.size(), [&](std::size_t i) {
+            writer.Commit(temporaries[i], files[i].target);
+            committed[i] = 1;
+        });
         // The renames themselves must survive a crash too.
+        std::set<std::filesystem::path> folders;
+        for (const auto& file : files) {
+            folders.insert(file.target.parent_path());
+        }
         for (const auto& folder : folders) {
             writer.Flush(folder, folder);
         }
     } catch (...) {
-        for (std::size_t i = committed; i < temporaries.size(); ++i) {
-            if (files[i].written.empty()) {
+        for (std::size_t i = 0; i < temporaries.size(); ++i) {
+            if (!committed[i] && files[i].written.empty()) {
                 writer.Discard(temporaries[i]);
             }
         }

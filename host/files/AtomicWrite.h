@@ -23,7 +23,7 @@ public:
     // Waits until a written file (or a folder, after renames in it) is on the disk itself.
     // Throws ErrorVB naming `target`. Called from several threads at once.
     virtual void Flush(const std::filesystem::path& path, const std::filesystem::path& target) = 0;
-    // Puts the temporary file in place of the target.
+    // Puts the temporary file in place of the target. Called from several threads at once.
     virtual void Commit(const std::filesystem::path& temporary,
                         const std::filesystem::path& target) = 0;
     // Removes a temporary file that will not be committed.
