@@ -93,7 +93,7 @@ int ComandoCambio(const Opciones& o) {
     // A diff or a copy elsewhere needs every module's new bytes at the end; saving in place
     // does not.
     const bool enSuSitio = !o.simulacro && o.destino.empty();
-    DescartaSiFalla descarta(p);
+    DescartaSiFalla descarta{p};
 
     auto ejecuta = [&](std::size_t i) {
         PreparaErrores();

@@ -228,11 +228,17 @@ unsigned char TagOf(std::string_view line, unsigned char above) {
     // Cheap look at the first word and at every ':' for a closing "End ..." so that ordinary
     // edits (labels, numbered lines) do not re-scan the procedures.
     std::string_view first = SkipLineNumber(t);
-    std::string_view rest = first;
-    bool onlyModifiers = false;
-    std::string_view kw = KeywordAfterModifiers(rest, onlyModifiers);
-    if (IsProcKeyword(kw) || onlyModifiers || ClosesProc(kw, rest)) {
-        return tag | kMaybe;
+    // Every word that can open or close a procedure (Sub, Function, Property, End and the
+    // modifiers Public, Private, Friend, Static, Global) starts with one of these letters: most
+    // lines are passed by on their first character.
+    const char initial = first.empty() ? ' ' : static_cast<char>(first.front() | 0x20);
+    if (initial == 's' || initial == 'f' || initial == 'p' || initial == 'e' || initial == 'g') {
+        std::string_view rest = first;
+        bool onlyModifiers = false;
+        std::string_view kw = KeywordAfterModifiers(rest, onlyModifiers);
+        if (IsProcKeyword(kw) || onlyModifiers || ClosesProc(kw, rest)) {
+            return tag | kMaybe;
+        }
     }
     if (t.find(':') != std::string_view::npos) {
         for (std::string_view s : Statements(t)) {
