@@ -99,6 +99,9 @@ int ComandoCambio(const Opciones& o) {
         PreparaErrores();
         Trabajo& t = trabajos[i];
         files::Component* c = p.Find(t.estado.modulo);
+        // Read here, where a failure stops the command: the window's selection would take a
+        // module it cannot read for one without procedures, and pass it by.
+        c->CodeModule();
         if (!Selecciona(p, o, t)) {
             if (enSuSitio)
                 p.Stage(*c);
