@@ -29,7 +29,8 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
 
 // Runs `step(i)` for every file on several threads at once; the first failure is raised once
 // all have stopped. Waiting for the disk is most of a large save's time: each wait (a flush, the
-// discard of a replaced file's blocks) then overlaps the others instead of adding up.
+// discard of a replaced file's blocks) then overlaps the others instead of adding up. The
+// threads mostly wait, so there are more of them than cores.
 void ForEachFile(std::size_t count, const std::function<void(std::size_t)>& step) {
     std::atomic<std::size_t> next{0};
     std::exception_ptr failure;
@@ -47,7 +48,7 @@ void ForEachFile(std::size_t count, const std::function<void(std::size_t)>& step
         }
     };
     std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < std::min<std::size_t>(count, 8); ++t) {
+    for (std::size_t t = 1; t < std::min<std::size_t>(count, 32); ++t) {
         threads.emplace_back(work);
     }
     work();
@@ -116,8 +117,16 @@ std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& ta
 
 void DiskWriter::Commit(const std::filesystem::path& temporary,
                         const std::filesystem::path& target) {
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        int err = errno;
+    // The replaced file is held open across the rename, so that freeing its blocks (a wait for
+    // the disk where blocks are discarded as they are freed) happens at the close, outside the
+    // folder's lock, instead of inside the rename while every other rename in the folder waits.
+    const int replaced = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const bool moved = ::rename(temporary.c_str(), target.c_str()) == 0;
+    const int err = errno;
+    if (replaced >= 0) {
+        ::close(replaced);
+    }
+    if (!moved) {
         ::unlink(temporary.c_str());
         throw SystemError(err, target, "escribir");
     }
