@@ -163,16 +163,7 @@ void ProcIndex::Shift(long at, long delta) {
         declDirty_ = true;
     }
     // first procedure whose end line moves
-    size_t lo = 0;
-    size_t hi = procs_.size();
-    while (lo < hi) {
-        size_t mid = (lo + hi) / 2;
-        if (End(mid) >= at) {
-            hi = mid;
-        } else {
-            lo = mid + 1;
-        }
-    }
+    const size_t lo = FirstEndingFrom(at, 0);
     MoveSplit(lo);
     if (lo < procs_.size() && Body(lo) < at) {
         MoveSplit(lo + 1);
