@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <xxhash.h>
 
 namespace files {
 
@@ -75,10 +76,15 @@ std::string ReadWhole(const std::filesystem::path& path) {
     return bytes;
 }
 
+// Every module's bytes are hashed when read and when written: a hash that runs at memory speed.
+std::uint64_t FileStamp::HashOf(std::string_view bytes) {
+    return XXH3_64bits(bytes.data(), bytes.size());
+}
+
 FileStamp FileStamp::Of(const std::filesystem::path& path, std::string_view bytes) {
     FileStamp stamp;
     stamp.size = bytes.size();
-    stamp.hash = std::hash<std::string_view>{}(bytes);
+    stamp.hash = HashOf(bytes);
     if (!path.empty()) {
         stamp.Refresh(path);
     }
@@ -105,7 +111,7 @@ bool FileStamp::ChangedOnDisk(const std::filesystem::path& path) const {
     }
     // Touched but maybe not edited: only the content decides.
     try {
-        return std::hash<std::string_view>{}(ReadWhole(path)) != hash;
+        return HashOf(ReadWhole(path)) != hash;
     } catch (const ErrorVB&) {
         return true;
     }

@@ -24,8 +24,9 @@ std::string ReadWhole(const std::filesystem::path& path);
 struct FileStamp {
     std::uintmax_t size = 0;
     std::int64_t mtimeNs = 0;
-    std::size_t hash = 0;
+    std::uint64_t hash = 0;
 
+    static std::uint64_t HashOf(std::string_view bytes);
     // The stamp of a file just read (or written) with these bytes.
     static FileStamp Of(const std::filesystem::path& path, std::string_view bytes);
     // Takes the modification time again, after the file was written.
