@@ -1,5 +1,6 @@
 #include "host/files/AtomicWrite.h"
 
+#include "host/files/FlushQueue.h"
 #include "host/files/ProjectFileIo.h"
 
 #include <atomic>
@@ -101,17 +102,13 @@ std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& ta
             err = errno;
         }
     }
-    if (err == 0) {
-        // Start writing to disk now; Flush waits for it once every file is written.
-        ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    }
-    if (::close(fd) != 0 && err == 0) {
-        err = errno;
-    }
     if (err != 0) {
+        ::close(fd);
         ::unlink(temporary.c_str());
         throw SystemError(err, target, "escribir");
     }
+    // On its way to the disk from now on; Flush waits for it once every file is written.
+    FlushQueue::Shared().Begin(fd, temporary.string());
     return temporary;
 }
 
@@ -133,13 +130,16 @@ void DiskWriter::Commit(const std::filesystem::path& temporary,
 }
 
 void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem::path& target) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    int err = fd < 0 ? errno : 0;
-    if (fd >= 0 && ::fsync(fd) != 0) {
-        err = errno;
-    }
-    if (fd >= 0) {
-        ::close(fd);
+    int err = 0;
+    if (!FlushQueue::Shared().Wait(path.string(), err)) {
+        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        err = fd < 0 ? errno : 0;
+        if (fd >= 0 && ::fsync(fd) != 0) {
+            err = errno;
+        }
+        if (fd >= 0) {
+            ::close(fd);
+        }
     }
     if (err != 0) {
         throw SystemError(err, target, "escribir");
@@ -147,6 +147,7 @@ void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem:
 }
 
 void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
+    FlushQueue::Shared().Forget(temporary.string());
     ::unlink(temporary.c_str());
 }
 

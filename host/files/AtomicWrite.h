@@ -72,7 +72,7 @@ struct PendingFile {
 
 // Writes every file or none: all temporaries first, flushed to disk, then the renames. When a
 // temporary cannot be written, the ones this call wrote are removed and no target has changed.
-// Flushing after all writes lets the disk take them in one go rather than one file at a time.
+// Each temporary starts on its way to the disk as soon as it is written (see FlushQueue.h).
 void WriteAll(const std::vector<PendingFile>& files);
 
 } // namespace files

@@ -1,0 +1,106 @@
+#include "host/files/FlushQueue.h"
+
+#include <cerrno>
+#include <pthread.h>
+#include <thread>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+// The threads mostly wait for the disk, so there are more of them than cores; many more only
+// queue at the device.
+constexpr std::size_t kThreads = 16;
+
+FlushQueue* shared = nullptr;
+
+} // namespace
+
+FlushQueue& FlushQueue::Shared() {
+    static const bool made = [] {
+        shared = new FlushQueue;
+        // The parent's threads do not exist in a child, and its lock may have been held at
+        // the fork: the child starts afresh (the parent's queue is left as it was).
+        ::pthread_atfork(nullptr, nullptr, [] { shared = new FlushQueue; });
+        return true;
+    }();
+    (void)made;
+    return *shared;
+}
+
+FlushQueue::~FlushQueue() {
+    std::unique_lock guard(lock_);
+    stopping_ = true;
+    changed_.notify_all();
+    changed_.wait(guard, [&] { return threads_ == 0; });
+}
+
+void FlushQueue::Begin(int fd, const std::string& path) {
+    {
+        std::lock_guard guard(lock_);
+        entries_[path] = Entry{};
+        jobs_.push_back({fd, path});
+        // The threads start with the first files and stay for the next save.
+        if (threads_ < kThreads) {
+            ++threads_;
+            std::thread([this] { Work(); }).detach();
+        }
+    }
+    changed_.notify_one();
+}
+
+bool FlushQueue::Wait(const std::string& path, int& err) {
+    std::unique_lock guard(lock_);
+    auto found = entries_.find(path);
+    if (found == entries_.end() || found->second.forgotten) {
+        return false;
+    }
+    changed_.wait(guard, [&] { return found->second.done; });
+    err = found->second.err;
+    entries_.erase(found);
+    return true;
+}
+
+void FlushQueue::Forget(const std::string& path) {
+    std::lock_guard guard(lock_);
+    auto found = entries_.find(path);
+    if (found == entries_.end()) {
+        return;
+    }
+    if (found->second.done) {
+        entries_.erase(found);
+    } else {
+        found->second.forgotten = true;
+    }
+}
+
+void FlushQueue::Work() {
+    std::unique_lock guard(lock_);
+    while (true) {
+        changed_.wait(guard, [&] { return stopping_ || !jobs_.empty(); });
+        if (jobs_.empty()) {
+            --threads_;
+            changed_.notify_all();
+            return;
+        }
+        Job job = std::move(jobs_.front());
+        jobs_.pop_front();
+        guard.unlock();
+        int err = ::fsync(job.fd) == 0 ? 0 : errno;
+        if (::close(job.fd) != 0 && err == 0) {
+            err = errno;
+        }
+        guard.lock();
+        auto found = entries_.find(job.path);
+        if (found->second.forgotten) {
+            entries_.erase(found);
+        } else {
+            found->second.done = true;
+            found->second.err = err;
+        }
+        changed_.notify_all();
+    }
+}
+
+} // namespace files

@@ -1,0 +1,51 @@
+#pragma once
+// Flushes written files to the disk on background threads, from the moment each is written. A
+// large save writes its temporaries one after another while other work goes on (the command
+// line writes each module as soon as it is worked); waiting for the disk then overlaps that work
+// instead of coming after it, when the save puts the files in place.
+
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace files {
+
+class FlushQueue {
+public:
+    ~FlushQueue();
+
+    // Takes the open descriptor `fd` of `path`: flushes and closes it soon.
+    void Begin(int fd, const std::string& path);
+    // Waits for the flush begun for `path` and forgets it. False when none was begun (or it was
+    // already waited for); otherwise `err` is its errno, 0 when the file is on the disk.
+    bool Wait(const std::string& path, int& err);
+    // The file is going away: its flush, begun or not, is no longer awaited.
+    void Forget(const std::string& path);
+
+    // The queue every disk write uses. Never destroyed: the program may end while a thread of it
+    // waits for work. A child process gets a queue of its own, without the parent's threads.
+    static FlushQueue& Shared();
+
+private:
+    struct Entry {
+        bool done = false;
+        bool forgotten = false;
+        int err = 0;
+    };
+    struct Job {
+        int fd;
+        std::string path;
+    };
+    void Work();
+
+    std::mutex lock_;
+    std::condition_variable changed_;
+    std::deque<Job> jobs_;
+    std::map<std::string, Entry> entries_;
+    std::size_t threads_ = 0;
+    bool stopping_ = false;
+};
+
+} // namespace files
