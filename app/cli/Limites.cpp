@@ -5,9 +5,9 @@
 namespace cli {
 
 long long NumeroDeLinea(std::string_view linea) {
-    std::size_t i = linea.find_first_not_of(' ');
-    if (i == std::string_view::npos)
-        return -1;
+    std::size_t i = 0;
+    while (i < linea.size() && linea[i] == ' ')
+        ++i;
     std::size_t inicio = i;
     long long valor = 0;
     bool grande = false;
@@ -38,9 +38,11 @@ std::vector<Exceso> BuscaExcesos(const vbide::CodeModule& m) {
             excesos.push_back({Exceso::Numero, l, numero});
         if (static_cast<long long>(linea.size()) > kLineaMasLarga)
             excesos.push_back({Exceso::Longitud, l, static_cast<long long>(linea.size())});
-        const std::size_t fin = linea.find_last_not_of(" \t");
-        continuada = fin != std::string_view::npos && fin > 0 && linea[fin] == '_' &&
-                     (linea[fin - 1] == ' ' || linea[fin - 1] == '\t');
+        std::size_t fin = linea.size();
+        while (fin > 0 && (linea[fin - 1] == ' ' || linea[fin - 1] == '\t'))
+            --fin;
+        continuada =
+            fin > 1 && linea[fin - 1] == '_' && (linea[fin - 2] == ' ' || linea[fin - 2] == '\t');
     }
     return excesos;
 }
