@@ -40,7 +40,7 @@ TEST(FlushQueue, EachResultIsGivenOnceAndFailuresCarryTheirErrno) {
     files::FlushQueue queue;
     std::vector<fs::path> paths;
     for (int i = 0; i < 40; ++i) {
-        paths.push_back(folder.path / ("f" + std::to_string(i)));
+        paths.push_back(folder.path / std::to_string(i));
         queue.Begin(OpenNew(paths.back()), paths.back().string());
     }
     // A descriptor that is not open fails its flush; the failure is this file's alone.
