@@ -1,3 +1,5 @@
-# The in-memory code module: the engine's line walk, loading and saving.
-add_executable(bench_files ${CMAKE_CURRENT_LIST_DIR}/files_module.cpp)
+# The in-memory code module: the engine's line walk, loading and saving, and the steps of a
+# numbering run one by one.
+add_executable(bench_files ${CMAKE_CURRENT_LIST_DIR}/files_module.cpp
+                           ${CMAKE_CURRENT_LIST_DIR}/files_parse.cpp)
 target_link_libraries(bench_files PRIVATE lintrap_files benchmark::benchmark_main)

@@ -4,6 +4,8 @@
 #include "ClsErrores/ErrorVB.h"
 #include "host/files/ModuleSyntax.h"
 
+#include <cstring>
+
 namespace files {
 
 using namespace syntax;
@@ -280,34 +282,55 @@ void CodeModuleMem::Reattach() {
 }
 
 void CodeModuleMem::AppendTo(std::string& out) const {
-    size_t n = lines_.Size();
-    size_t bytes = out.size();
+    const size_t n = lines_.Size();
+    size_t bytes = 0;
+    bool anyHidden = false;
     for (size_t i = 0; i < n; ++i) {
         const files::Line& l = lines_.At(i);
-        const std::string* hidden = lines_.HiddenOf(l);
-        bytes += l.len + 2 + (hidden ? hidden->size() + 2 : 0);
+        bytes += l.len + 2;
+        anyHidden = anyHidden || l.hidden;
     }
-    out.reserve(bytes); // one block: growing a large text by doubling copies it again and again
+    if (anyHidden) {
+        for (size_t i = 0; i < n; ++i) {
+            if (const std::string* hidden = lines_.HiddenOf(lines_.At(i))) {
+                bytes += hidden->size() + 2;
+            }
+        }
+    }
+    // Sized once, written through a pointer: appending piece by piece costs a check and a call
+    // per piece, which for short lines is more than the copying. The size is an upper bound
+    // (every line end counted as CR LF); the text is cut to what was written.
+    const size_t start = out.size();
+    out.resize(start + bytes);
+    char* const begin = out.data();
+    char* p = begin + start;
+    auto put = [&p](std::string_view t) {
+        std::memcpy(p, t.data(), t.size());
+        p += t.size();
+    };
     for (size_t i = 0; i < n; ++i) {
         const files::Line& l = lines_.At(i);
         const std::string* hidden = lines_.HiddenOf(l);
-        out += lines_.TextOf(l);
+        put(lines_.TextOf(l));
         unsigned char eol = l.eol;
         if (eol == 0 && (i + 1 < n || hidden)) {
             eol = eolCode_; // no longer the file's last line
         }
         if (eol == 2) {
-            out += "\r\n";
+            p[0] = '\r';
+            p[1] = '\n';
+            p += 2;
         } else if (eol == 1) {
-            out += '\n';
+            *p++ = '\n';
         }
         if (hidden) {
-            out += *hidden;
+            put(*hidden);
             if (i + 1 < n && !hidden->empty() && hidden->back() != '\n') {
-                out += eol_;
+                put(eol_);
             }
         }
     }
+    out.resize(static_cast<size_t>(p - begin));
 }
 
 } // namespace files

@@ -66,7 +66,7 @@ public:
         return hidden_[l.hidden - 1];
     }
 
-    // Loading: the file's bytes, then its lines in order (each pointing into those bytes).
+    // Loading: the file's bytes, then its lines (each pointing into those bytes).
     void Adopt(std::string bytes) {
         if (bytes.size() > UINT32_MAX) {
             throw ErrorVB(vberr::InvalidFileFormat, "Lines",
@@ -75,25 +75,11 @@ public:
         file_ = std::move(bytes);
     }
     const std::string& FileBytes() const { return file_; }
-    void PushBack(Line line) {
-        MoveGap(Size());
-        if (gapStart_ == gapEnd_) {
-            // No gap left: the record is built in the vector's spare room (see Reserve).
-            buf_.push_back(line);
-            gapStart_ = gapEnd_ = buf_.size();
-            return;
-        }
-        buf_[gapStart_++] = line;
+    // Loading: all the lines at once, in order, replacing any there were.
+    void Load(std::vector<Line>&& lines) {
+        buf_ = std::move(lines);
+        gapStart_ = gapEnd_ = buf_.size();
     }
-    // Room for `n` lines in all, so that loading them reallocates nothing.
-    void Reserve(size_t n) {
-        if (gapStart_ == gapEnd_) {
-            buf_.reserve(n); // the spare room stays unbuilt until PushBack fills it
-        } else if (buf_.size() < n) {
-            Grow(n - Size());
-        }
-    }
-
     // A line for Insert(), its text copied into the edited blocks.
     Line Make(std::string_view text, unsigned char eol, unsigned char tag) {
         Line l;

@@ -59,35 +59,54 @@ std::string_view NameBeforeParen(std::string_view rest) {
 } // namespace
 
 long MemberEntry::CodeLocation() const {
-    owner_.Refresh();
+    owner_->Refresh();
     if (gone_) {
         throw ErrorVB(vberr::SubscriptOutOfRange, "Members",
                       "El miembro " + name_ + " ya no existe en el módulo");
     }
-    return proc_ != ProcIndex::npos ? owner_.index_.Body(proc_) : line_;
+    return proc_ != ProcIndex::npos ? owner_->index_.Body(proc_) : line_;
 }
 
-void MembersList::Add(const std::string& name, MemberType type, long line, size_t proc) const {
-    auto& slot = pool_[codepage::Minusculas(name, codepage_)];
-    if (slot && !slot->gone_) {
+MemberEntry& MembersList::Make() const {
+    if (made_ == store_.size() * kChunk) {
+        store_.push_back(std::make_unique<MemberEntry[]>(kChunk));
+    }
+    MemberEntry& m = store_[made_ / kChunk][made_ % kChunk];
+    ++made_;
+    m.owner_ = this;
+    return m;
+}
+
+void MembersList::Add(std::string_view name, std::string_view key, MemberType type, long line,
+                      size_t proc) const {
+    auto found = table_.find(key);
+    MemberEntry* m = found == table_.end() ? nullptr : found->second;
+    if (m && !m->gone_) {
         return; // the first declaration of a name wins
     }
-    if (!slot || slot->type_ != type) {
-        if (slot) {
-            retired_.push_back(std::move(slot)); // still referenced by callers, maybe
+    if (!m || m->type_ != type) {
+        // a new object: the old one stays, gone, for the callers that may still hold it
+        m = &Make();
+        m->key_ = key;
+        m->type_ = type;
+        if (found != table_.end()) {
+            table_.erase(found);
         }
-        slot = std::make_unique<MemberEntry>(*this, name, type);
+        table_.emplace(m->key_, m);
     }
-    slot->gone_ = false;
-    slot->name_ = name;
-    slot->line_ = line;
-    slot->proc_ = proc;
-    order_.push_back(slot.get());
+    m->gone_ = false;
+    m->name_ = name;
+    m->line_ = line;
+    m->proc_ = proc;
+    order_.push_back(m);
 }
 
 void MembersList::ScanDeclarations() const {
     long decl = index_.DeclarationLines();
     bool inBlock = false; // inside Type ... End Type or Enum ... End Enum
+    auto AddFolded = [&](std::string_view name, MemberType type, long line) {
+        Add(name, codepage::Minusculas(name, codepage_), type, line);
+    };
     std::vector<std::string_view> parts;
     for (long i = 1; i <= decl;) {
         long j = i;
@@ -124,20 +143,20 @@ void MembersList::ScanDeclarations() const {
                 inBlock = true;
             } else if (SameWord(w, "Const")) {
                 for (std::string_view n : DeclaredNames(rest)) {
-                    Add(std::string(n), MemberType::Const, line);
+                    AddFolded(n, MemberType::Const, line);
                 }
             } else if (SameWord(w, "Event")) {
-                Add(std::string(NameBeforeParen(rest)), MemberType::Event, line);
+                AddFolded(NameBeforeParen(rest), MemberType::Event, line);
             } else if (SameWord(w, "Declare")) {
                 NextWord(rest); // Sub or Function
-                Add(std::string(NameBeforeParen(rest)), MemberType::Method, line);
+                AddFolded(NameBeforeParen(rest), MemberType::Method, line);
             } else if (scoped && !w.empty() && !SameWord(w, "Sub") && !SameWord(w, "Function") &&
                        !SameWord(w, "Property") && !SameWord(w, "Enum") && !SameWord(w, "Type")) {
                 std::string list(w);
                 list += ' ';
                 list += rest;
                 for (std::string_view n : DeclaredNames(list)) {
-                    Add(std::string(n), MemberType::Variable, line);
+                    AddFolded(n, MemberType::Variable, line);
                 }
             }
         }
@@ -148,17 +167,18 @@ void MembersList::Refresh() const {
     if (!dirty_) {
         return;
     }
-    for (auto& [key, m] : pool_) {
+    for (auto& [key, m] : table_) {
         m->gone_ = true;
         m->proc_ = ProcIndex::npos;
     }
     order_.clear();
-    pool_.reserve(index_.Count()); // the procedures at least: one table, not a rehash per doubling
+    table_.reserve(index_.Count()); // the procedures at least: one table, not a rehash per doubling
     ScanDeclarations();
     for (size_t k = 0; k < index_.Count(); ++k) {
         const ProcEntry& e = index_.Entry(k);
-        // Property Get/Let/Set of one name make one member: the first one wins
-        Add(e.name, e.property ? MemberType::Property : MemberType::Method, 0, k);
+        // Property Get/Let/Set of one name make one member: the first one wins. The index has
+        // folded the name already, with the same code page.
+        Add(e.name, e.key, e.property ? MemberType::Property : MemberType::Method, 0, k);
     }
     dirty_ = false;
 }
@@ -180,12 +200,12 @@ vbide::Member& MembersList::Item(long index) {
 
 vbide::Member& MembersList::Item(const std::string& name) {
     Refresh();
-    auto it = pool_.find(codepage::Minusculas(name, codepage_));
-    if (it == pool_.end() || it->second->gone_) {
+    auto found = table_.find(codepage::Minusculas(name, codepage_));
+    if (found == table_.end() || found->second->gone_) {
         throw ErrorVB(vberr::SubscriptOutOfRange, "Members",
                       "El módulo no tiene ningún miembro llamado \"" + name + "\"");
     }
-    return *it->second;
+    return *found->second;
 }
 
 } // namespace files

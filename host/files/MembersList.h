@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -21,17 +22,16 @@ class MembersList;
 
 class MemberEntry : public vbide::Member {
 public:
-    MemberEntry(const MembersList& owner, std::string name, vbide::MemberType type)
-        : owner_(owner), name_(std::move(name)), type_(type) {}
     std::string Name() const override { return name_; }
     vbide::MemberType Type() const override { return type_; }
     long CodeLocation() const override;
 
 private:
     friend class MembersList;
-    const MembersList& owner_;
+    const MembersList* owner_ = nullptr;
     std::string name_;
-    vbide::MemberType type_;
+    std::string key_; // the name folded by the code page
+    vbide::MemberType type_ = vbide::MemberType::Method;
     long line_ = 0;                 // declarations: the statement's line
     size_t proc_ = ProcIndex::npos; // procedures: index entry
     bool gone_ = false;
@@ -51,17 +51,23 @@ public:
 private:
     friend class MemberEntry;
     void Refresh() const;
-    void Add(const std::string& name, vbide::MemberType type, long line,
+    void Add(std::string_view name, std::string_view key, vbide::MemberType type, long line,
              size_t proc = ProcIndex::npos) const;
     void ScanDeclarations() const;
+    MemberEntry& Make() const;
 
     const LinesBuffer& lines_;
     const ProcIndex& index_;
     int codepage_;
     mutable bool dirty_ = true;
-    mutable std::unordered_map<std::string, std::unique_ptr<MemberEntry>> pool_; // folded name
+    // Every member object ever made, in blocks that never move: a caller may hold any of them,
+    // even one whose name has gone or changed kind.
+    static constexpr size_t kChunk = 64;
+    mutable std::vector<std::unique_ptr<MemberEntry[]>> store_;
+    mutable size_t made_ = 0;
+    // The current member of each folded name, keyed by that member's own folded name.
+    mutable std::unordered_map<std::string_view, MemberEntry*> table_;
     mutable std::vector<MemberEntry*> order_;
-    mutable std::vector<std::unique_ptr<MemberEntry>> retired_;
 };
 
 } // namespace files

@@ -125,7 +125,8 @@ bool StartsWithWord(std::string_view t, std::string_view w) {
 
 // "Attribute Item.VB_UserMemId = 0" or "Attribute VB_Name = ...": hidden from the code.
 bool IsAttributeLine(std::string_view t) {
-    if (!StartsWithWord(t, "Attribute")) {
+    // Every code line is asked: most are passed by on their first character.
+    if (t.empty() || (t.front() | 0x20) != 'a' || !StartsWithWord(t, "Attribute")) {
         return false;
     }
     std::string_view rest = t.substr(9);
@@ -320,31 +321,29 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     }
     lines.Adopt(std::move(bytes));
     const std::string& data = lines.FileBytes();
-    lines.Reserve(static_cast<size_t>(
-                      std::count(data.begin() + static_cast<long>(codeBegin), data.end(), '\n')) +
-                  1);
+    // The records are filled in a plain vector sized once, then handed to the buffer whole.
+    std::vector<Line> code;
+    code.reserve(static_cast<size_t>(
+                     std::count(data.begin() + static_cast<long>(codeBegin), data.end(), '\n')) +
+                 1);
     unsigned char above = 0;
-    Line* last = nullptr;
     for (size_t begin = codeBegin; begin < data.size(); ++i) {
         RawLine r = Split(data, begin);
         begin = r.Next();
         std::string_view text(data.data() + r.begin, r.len);
-        if (last && IsAttributeLine(text)) {
-            lines.Hidden(*last).append(data, r.begin, r.Next() - r.begin);
+        if (!code.empty() && IsAttributeLine(text)) {
+            lines.Hidden(code.back()).append(data, r.begin, r.Next() - r.begin);
             continue;
         }
-        if (r.len > UINT32_MAX) {
-            BadModule(path, i + 1, "la línea pasa de 4 GiB: no es un archivo de código VB6");
-        }
         Line l;
-        l.at = r.begin;
+        l.at = static_cast<uint32_t>(r.begin); // the file is under 4 GiB: so are its lines
         l.len = static_cast<uint32_t>(r.len);
         l.eol = r.eol;
         l.tag = TagOf(text, above);
         above = l.tag;
-        lines.PushBack(l);
-        last = &lines.At(lines.Size() - 1);
+        code.push_back(l);
     }
+    lines.Load(std::move(code));
     file->code_.Loaded();
     return file;
 }

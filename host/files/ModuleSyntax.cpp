@@ -70,18 +70,6 @@ bool ClosesProc(std::string_view first, std::string_view rest) {
 
 } // namespace
 
-std::string_view TrimBlanks(std::string_view s) {
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsBlank(s[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
-}
-
 bool SameWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;

@@ -25,7 +25,18 @@ unsigned char TagOf(std::string_view line, unsigned char above);
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-std::string_view TrimBlanks(std::string_view s); // spaces and tabs at both ends
+// Spaces and tabs at both ends. Inline: every line loaded goes through it.
+inline std::string_view TrimBlanks(std::string_view s) {
+    size_t b = 0;
+    size_t e = s.size();
+    while (b < e && IsBlank(s[b])) {
+        ++b;
+    }
+    while (e > b && IsBlank(s[e - 1])) {
+        --e;
+    }
+    return s.substr(b, e - b);
+}
 
 // ASCII case-insensitive equality: keywords are ASCII.
 bool SameWord(std::string_view a, std::string_view b);

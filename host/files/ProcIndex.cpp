@@ -56,8 +56,11 @@ void ProcIndex::Rebuild() {
     declDirty_ = true;
     bool open = false;
     std::vector<std::string_view> parts;
-    for (size_t i = 0; i < lines_.Size();) {
-        i = ScanStatement(i, open, procs_, parts);
+    // Only a line flagged "maybe" can open or close a procedure, and such a line always begins
+    // a statement (a continued line is never flagged): the others are passed by one by one.
+    const size_t n = lines_.Size();
+    for (size_t i = 0; i < n;) {
+        i = (lines_.At(i).tag & kMaybe) ? ScanStatement(i, open, procs_, parts) : i + 1;
     }
     split_ = procs_.size();
     byName_.reserve(procs_.size()); // one table for all the names, not a rehash at every doubling
