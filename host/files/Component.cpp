@@ -32,8 +32,7 @@ ModuleFile* Component::Module() {
                           "El archivo '" + file_.string() +
                               "' ha cambiado en el disco desde que se abrió el proyecto");
         }
-        // The same size and time as when peeked: the same bytes, already checked.
-        module_ = ModuleFile::Parse(std::move(bytes), file_.string(), codepage_, true);
+        module_ = ModuleFile::Parse(std::move(bytes), file_.string(), codepage_);
         stamp_ = now;
         deferred_ = false;
     }

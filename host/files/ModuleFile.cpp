@@ -296,17 +296,33 @@ Header ReadHeader(const std::string& bytes, const std::string& path) {
 
 } // namespace
 
-ModuleHead ModuleFile::Peek(const std::string& bytes, const std::string& path) {
-    CheckText(bytes, path);
-    Header h = ReadHeader(bytes, path);
-    return {std::move(h.name), h.type};
+std::optional<ModuleHead> ModuleFile::Peek(std::string head, const std::string& path, bool whole) {
+    if (whole) {
+        CheckText(head, path);
+        Header h = ReadHeader(head, path);
+        return ModuleHead{std::move(h.name), h.type};
+    }
+    // Whole lines only: a line cut short could pass for the first line after the header.
+    const size_t end = head.rfind('\n');
+    if (end == std::string::npos) {
+        return std::nullopt;
+    }
+    head.resize(end + 1);
+    // The header is known only if it ends before the head does. What is wrong with the file is
+    // for the whole file to tell, here or when its code is read.
+    try {
+        Header h = ReadHeader(head, path);
+        if (h.codeBegin < head.size()) {
+            return ModuleHead{std::move(h.name), h.type};
+        }
+    } catch (const ErrorVB&) {
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
-                                              int codepage, bool peeked) {
-    if (!peeked) {
-        CheckText(bytes, path);
-    }
+                                              int codepage) {
+    CheckText(bytes, path);
     Header h = ReadHeader(bytes, path);
     const size_t codeBegin = h.codeBegin;
     size_t i = h.headerLines;

@@ -4,6 +4,7 @@
 #include "host/vbide/Types.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace files {
@@ -23,14 +24,15 @@ public:
     // kind: .bas StdModule, .cls ClassModule, .frm VBForm or VBMDIForm (Begin VB.MDIForm), .ctl
     // UserControl, .pag PropPage, .dob DocObject, .dsr ActiveXDesigner). `codepage` folds case in
     // name lookups. Bad input throws ErrorVB(321, path, "<path>, línea N: what is wrong") and
-    // nothing is kept. Bytes Peek has already accepted (`peeked`) are not searched for binary
-    // content again.
+    // nothing is kept.
     static std::unique_ptr<ModuleFile> Parse(std::string bytes, const std::string& path,
-                                             int codepage, bool peeked = false);
+                                             int codepage);
 
-    // The name and kind Parse would give, from the header alone; the same bad input throws the
-    // same errors, except what only the code lines can show (a line over 4 GiB).
-    static ModuleHead Peek(const std::string& bytes, const std::string& path);
+    // The name and kind Parse would give, from the header alone. When `head` is the `whole` file,
+    // the same bad input throws the same errors, except what only the code lines can show (a
+    // line over 4 GiB). Otherwise `head` is the file's first bytes: nothing is thrown, and
+    // nullopt says they do not hold the whole header (the caller reads the whole file).
+    static std::optional<ModuleHead> Peek(std::string head, const std::string& path, bool whole);
 
     virtual std::string Serialize() const = 0; // unchanged since Parse: exactly the same bytes
     virtual std::string Name() const = 0;      // Attribute VB_Name

@@ -148,6 +148,18 @@ struct Loaded {
     std::exception_ptr failure;
 };
 
+// A module's name and kind, from its first lines when they hold its header: the rest is read
+// when the code is used, and checked then. Until then its size and time stand for its bytes.
+ModuleHead PeekModule(const std::filesystem::path& file, FileStamp& seen) {
+    constexpr std::size_t kHead = 16384; // a module's header; a form's runs longer
+    std::string bytes = ReadHead(file, kHead, seen);
+    const bool whole = bytes.size() == seen.size;
+    if (auto head = ModuleFile::Peek(std::move(bytes), file.string(), whole)) {
+        return std::move(*head);
+    }
+    return *ModuleFile::Peek(ReadHead(file, SIZE_MAX, seen), file.string(), true);
+}
+
 Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
                   const std::filesystem::path& folder, int codepage, CodeLoading loading) {
     Loaded loaded;
@@ -174,22 +186,19 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
         return loaded;
     }
     try {
-        std::string bytes = ReadWhole(*found);
         if (listed.key == "RelatedDoc" || listed.key == "ResFile32") {
+            std::string bytes = ReadWhole(*found);
             FileStamp stamp = FileStamp::Of(*found, bytes);
             auto type = listed.key == "RelatedDoc" ? vbide::ComponentType::RelatedDocument
                                                    : vbide::ComponentType::ResFile;
             loaded.component = std::make_unique<Component>(type, *found, std::move(bytes), stamp);
         } else if (loading == CodeLoading::WhenUsed) {
-            // The bytes are weighed when they are read again for use; until then the size and
-            // time stand for them.
             FileStamp seen;
-            seen.size = bytes.size();
-            seen.Refresh(*found);
-            loaded.component = std::make_unique<Component>(ModuleFile::Peek(bytes, found->string()),
-                                                           *found, seen, codepage);
+            ModuleHead head = PeekModule(*found, seen);
+            loaded.component = std::make_unique<Component>(std::move(head), *found, seen, codepage);
             loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
         } else {
+            std::string bytes = ReadWhole(*found);
             FileStamp stamp = FileStamp::Of(*found, bytes);
             auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage);
             loaded.component = std::make_unique<Component>(std::move(module), *found, stamp);

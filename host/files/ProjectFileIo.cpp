@@ -1,6 +1,8 @@
 #include "host/files/ProjectFileIo.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -33,13 +35,15 @@ std::filesystem::path ExistingFolder(std::filesystem::path folder) {
 
 } // namespace
 
-std::string ReadWhole(const std::filesystem::path& path) {
+namespace {
+
+// Reads the file, or its first `limit` bytes; `st` describes the file as it was opened.
+std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, struct stat& st) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         throw SystemError(errno, path, "leer");
     }
     std::string bytes;
-    struct stat st {};
     int err = 0;
     if (::fstat(fd, &st) != 0) {
         err = errno;
@@ -48,11 +52,14 @@ std::string ReadWhole(const std::filesystem::path& path) {
     } else {
         // One byte more than the file holds, so that the read that finds its end has room and
         // the string is not grown (and the whole file copied) just to learn there is no more.
-        bytes.resize(std::size_t(st.st_size) + 1);
+        bytes.resize(std::min(std::size_t(st.st_size) + 1, limit));
         std::size_t done = 0;
         for (;;) {
             if (done == bytes.size()) {
-                bytes.resize(bytes.size() + 4096); // the file has grown
+                if (done == limit) {
+                    break;
+                }
+                bytes.resize(std::min(bytes.size() + 4096, limit)); // the file has grown
             }
             ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
             if (got < 0 && errno == EINTR) {
@@ -73,6 +80,21 @@ std::string ReadWhole(const std::filesystem::path& path) {
     if (err != 0) {
         throw SystemError(err, path, "leer");
     }
+    return bytes;
+}
+
+} // namespace
+
+std::string ReadWhole(const std::filesystem::path& path) {
+    struct stat st {};
+    return ReadUpTo(path, SIZE_MAX, st);
+}
+
+std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen) {
+    struct stat st {};
+    std::string bytes = ReadUpTo(path, limit, st);
+    seen.size = std::uintmax_t(st.st_size);
+    seen.mtimeNs = MtimeNs(st);
     return bytes;
 }
 

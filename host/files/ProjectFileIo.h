@@ -20,6 +20,12 @@ inline constexpr long NameConflict = 32813;   // "Name conflicts with existing m
 // The whole file; ErrorVB 53 when missing, 75/70 when it cannot be read.
 std::string ReadWhole(const std::filesystem::path& path);
 
+struct FileStamp;
+
+// The first `limit` bytes of the file (all of it when shorter); `seen` gets the size and time
+// it had then (its hash is left alone). Errors as ReadWhole.
+std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen);
+
 // What a file looked like when read, to tell later whether someone else changed it.
 struct FileStamp {
     std::uintmax_t size = 0;

@@ -254,3 +254,53 @@ TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
     EXPECT_NE(error.Description.find("Utf8.bas"), std::string::npos) << error.Description;
     fs::remove_all(dir);
 }
+
+// Large files: a module is named from its first lines, a form whose designer runs past them is
+// read whole to be named, and what is wrong further down is found when the code is first used,
+// with the message a load would have given.
+TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
+    fs::path dir = fs::temp_directory_path() / ("lintrap-cabeza-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string code;
+    for (int p = 0; p < 800; ++p) {
+        code += "Public Sub P" + std::to_string(p) + "()\r\n    x = " + std::to_string(p) +
+                "\r\nEnd Sub\r\n";
+    }
+    std::ofstream(dir / "Grande.bas", std::ios::binary)
+        << "Attribute VB_Name = \"Largo\"\r\n" + code;
+    std::string controls;
+    for (int c = 0; c < 600; ++c) {
+        controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
+                    "\r\n      Caption = \"x\"\r\n   End\r\n";
+    }
+    std::ofstream(dir / "Ventana.frm", std::ios::binary)
+        << "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
+               "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code;
+    std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
+    broken[broken.size() / 2] = '\0';
+    std::ofstream(dir / "Roto.bas", std::ios::binary) << broken;
+    std::ofstream(dir / "P.vbp", std::ios::binary)
+        << "Type=Exe\r\nModule=Largo; Grande.bas\r\nForm=Ventana.frm\r\nModule=Roto; Roto.bas\r\n";
+
+    auto now = files::Project::Load(dir / "P.vbp");
+    auto later = files::Project::Load(dir / "P.vbp", 1252, files::CodeLoading::WhenUsed);
+    ASSERT_EQ(now->LoadProblems().size(), 1u);
+    EXPECT_TRUE(later->LoadProblems().empty());
+    ASSERT_EQ(later->ComponentCount(), 3u);
+    EXPECT_EQ(later->ComponentAt(0).Name(), "Largo");
+    EXPECT_EQ(later->ComponentAt(1).Name(), "Ventana");
+    EXPECT_EQ(later->ComponentAt(1).Type(), ComponentType::VBForm);
+    EXPECT_EQ(later->ComponentAt(2).Name(), "Roto");
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto& a = now->ComponentAt(i).CodeModule();
+        auto& b = later->ComponentAt(i).CodeModule();
+        ASSERT_EQ(b.CountOfLines(), a.CountOfLines());
+        EXPECT_EQ(b.Lines(1, b.CountOfLines()), a.Lines(1, a.CountOfLines()));
+    }
+    EXPECT_EQ(later->ComponentAt(1).Designer()->VBControls().Count(),
+              now->ComponentAt(1).Designer()->VBControls().Count());
+    auto error = RaisedBy([&] { later->ComponentAt(2).CodeModule(); });
+    EXPECT_EQ(error.Description, now->LoadProblems()[0].Description);
+    fs::remove_all(dir);
+}
