@@ -9,7 +9,7 @@ namespace {
 
 // A keyword list that a line is tested against on every line of a walk. The keywords are ASCII,
 // which every code page folds alike, so they are folded once and filed by their first letter: a
-// line's first character leaves a handful of them, and its start is folded once for those.
+// line's first character, folded, leaves a handful of them.
 class Claves {
 public:
     Claves(std::initializer_list<std::string_view> claves) {
@@ -20,27 +20,39 @@ public:
                     c = static_cast<char>(c - 'A' + 'a');
                 }
             }
-            mayor_ = std::max(mayor_, plegada.size());
             porPrimera_[static_cast<unsigned char>(plegada.front())].push_back(std::move(plegada));
+        }
+        // A keyword that begins with another one of the list never decides ("End Sub " after
+        // "End Sub"): it is dropped, and the lines that match nothing compare fewer keywords.
+        for (auto& lista : porPrimera_) {
+            std::vector<std::string> utiles;
+            for (const std::string& k : lista) {
+                if (std::none_of(lista.begin(), lista.end(), [&](const std::string& otra) {
+                        return otra.size() < k.size() && k.starts_with(otra);
+                    })) {
+                    utiles.push_back(k);
+                }
+            }
+            lista = std::move(utiles);
         }
     }
 
-    // `t` begins with one of the keywords, case ignored.
+    // `t` begins with one of the keywords, case ignored. Each keyword is compared letter by
+    // letter up to the first difference, which for most lines comes within a few letters.
     bool AlgunaEmpieza(std::string_view t, const Tabla& tabla) const {
         if (t.empty()) {
             return false;
         }
-        const auto& candidatas = porPrimera_[tabla[static_cast<unsigned char>(t.front())]];
-        if (candidatas.empty()) {
-            return false;
-        }
-        char inicio[64];
-        const std::size_t n = std::min({t.size(), mayor_, sizeof inicio});
-        for (std::size_t i = 0; i < n; ++i) {
-            inicio[i] = static_cast<char>(tabla[static_cast<unsigned char>(t[i])]);
-        }
-        for (const std::string& k : candidatas) {
-            if (k.size() <= n && std::equal(k.begin(), k.end(), inicio)) {
+        for (const std::string& k : porPrimera_[tabla[static_cast<unsigned char>(t.front())]]) {
+            if (k.size() > t.size()) {
+                continue;
+            }
+            std::size_t i = 1;
+            while (i < k.size() &&
+                   tabla[static_cast<unsigned char>(t[i])] == static_cast<unsigned char>(k[i])) {
+                ++i;
+            }
+            if (i == k.size()) {
                 return true;
             }
         }
@@ -49,7 +61,6 @@ public:
 
 private:
     std::array<std::vector<std::string>, 256> porPrimera_;
-    std::size_t mayor_ = 0;
 };
 
 } // namespace
@@ -59,8 +70,11 @@ std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& t
     if (clave.empty()) {
         return desde <= texto.size() ? desde : std::string_view::npos;
     }
+    // The first letter, folded once, turns most places away before the whole key is compared.
+    const unsigned char primera = tabla[static_cast<unsigned char>(clave.front())];
     for (std::size_t i = desde; i + clave.size() <= texto.size(); ++i) {
-        if (EmpiezaPor(texto.substr(i), clave, tabla)) {
+        if (tabla[static_cast<unsigned char>(texto[i])] == primera &&
+            EmpiezaPor(texto.substr(i), clave, tabla)) {
             return i;
         }
     }
@@ -100,15 +114,6 @@ std::string TrimNum(std::string& s) {
     }
     s.erase(0, n);
     return std::string(Recorta(s));
-}
-
-std::string_view SinNumeroDeLinea(std::string_view s) {
-    s = Recorta(s);
-    std::size_t n = 0;
-    while (n < s.size() && EsDigito(s[n])) {
-        ++n;
-    }
-    return Recorta(s.substr(n));
 }
 
 std::string QuitaComents(std::string& s) {

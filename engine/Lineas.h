@@ -53,9 +53,22 @@ std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std:
 // Drops a leading line number. `s` ends up trimmed at the front and without the digits (it
 // keeps the spaces that followed them); the result has no spaces at either end.
 std::string TrimNum(std::string& s);
+
+inline bool EsDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // What TrimNum returns, as a view into `s`: the engine reads every line this way without
-// copying it.
-std::string_view SinNumeroDeLinea(std::string_view s);
+// copying it. Inline, as it runs on every line of a removal.
+inline std::string_view SinNumeroDeLinea(std::string_view s) {
+    s = Recorta(s);
+    std::size_t n = 0;
+    while (n < s.size() && EsDigito(s[n])) {
+        ++n;
+    }
+    return Recorta(s.substr(n));
+}
+
 // Cuts `s` at its first apostrophe (also one inside a string literal) and returns it.
 std::string QuitaComents(std::string& s);
 
@@ -71,8 +84,4 @@ bool SinNumero(std::string_view t, const Tabla& tabla);
 inline bool EsComentario(std::string_view t) {
     return !t.empty() && t.front() == '\'';
 }
-inline bool EsDigito(char c) {
-    return c >= '0' && c <= '9';
-}
-
 } // namespace engine

@@ -4,6 +4,7 @@
 #include "ClsErrores/ErrorVB.h"
 #include "engine/Bloques.h"
 #include "engine/ExisteOnError.h"
+#include "engine/Recorrido.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,12 +16,32 @@ namespace {
 constexpr auto Proc = vbide::ProcKind::Proc;
 
 // Lines that neither mode touches: comments, continued lines, declarations, error statements,
-// Select Case blocks, labels and directives.
+// Select Case blocks, labels and directives. The keywords begin with different letters, so the
+// line's first letter, folded once, leaves at most one of them to compare.
 bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
-    return EsComentario(t) || TerminaEn(anterior, '_') || EmpiezaPor(t, "Dim", tabla) ||
-           EmpiezaPor(t, "On Error", tabla) || EmpiezaPor(t, "Select Case", tabla) ||
-           EmpiezaPor(t, "Case", tabla) || EmpiezaPor(t, "end select", tabla) ||
-           TerminaEn(t, ':') || EmpiezaPor(t, "#", tabla);
+    if (TerminaEn(anterior, '_') || TerminaEn(t, ':') || EsComentario(t)) {
+        return true;
+    }
+    if (t.empty()) {
+        return false;
+    }
+    const unsigned char primera = tabla[static_cast<unsigned char>(t.front())];
+    if (primera == tabla['d']) {
+        return EmpiezaPor(t, "Dim", tabla);
+    }
+    if (primera == tabla['o']) {
+        return EmpiezaPor(t, "On Error", tabla);
+    }
+    if (primera == tabla['s']) {
+        return EmpiezaPor(t, "Select Case", tabla);
+    }
+    if (primera == tabla['c']) {
+        return EmpiezaPor(t, "Case", tabla);
+    }
+    if (primera == tabla['e']) {
+        return EmpiezaPor(t, "end select", tabla);
+    }
+    return primera == tabla['#'];
 }
 
 } // namespace
@@ -47,29 +68,6 @@ bool Motor::MismoNombre(std::string_view a, std::string_view b) const {
 
 bool Motor::ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro) {
     return engine::ExisteOnError(m, miembro, tabla_);
-}
-
-// The procedure's lines run from its start line for its count of lines. The walk keeps that
-// range up to date with the lines each step adds or deletes, instead of asking the module who
-// owns every line: the answer is the same and the module is not rescanned line by line.
-void Motor::Recorre(vbide::CodeModule& m, const std::string& nombre,
-                    const std::function<void(long&)>& paso) {
-    long L = m.ProcStartLine(nombre, Proc);
-    if (!MismoNombre(m.ProcOfLine(L), nombre)) {
-        return;
-    }
-    long fin = L + m.ProcCountLines(nombre, Proc) - 1;
-    long total = m.CountOfLines();
-    while (true) {
-        paso(L);
-        const long ahora = m.CountOfLines();
-        fin += ahora - total;
-        total = ahora;
-        ++L;
-        if (L > total || L > fin) {
-            return;
-        }
-    }
 }
 
 std::vector<int> Motor::OrdenEnModulo(vbide::CodeModule& m) const {
@@ -100,16 +98,33 @@ void Motor::Insertar(vbide::CodeModule& m, int& index) {
             AddResumeNext(m, index);
             return;
         }
-        const std::string nombre = NombreEn(index);
-        vbide::Member& miembro = m.Members().Item(nombre);
-        if (estado_.modo == Modo::Option1 || !ExisteOnError(m, miembro)) {
-            Recorre(m, nombre, [&](long& L) { InsertaLinea(m, L); });
-            // Once the project has the class it keeps it for the rest of the command: asking
-            // again after every procedure would go through all the components each time.
-            if (estado_.modo == Modo::Option2 && instalacion_ != nullptr && !conClase_ &&
-                !(conClase_ = instalacion_->YaExisteCls())) {
-                instalacion_->AddModulos();
+        // A reference into the list: nothing below changes the list before the walk ends.
+        const std::string& nombre = NombreEn(index);
+        long inicio = 0;
+        if (estado_.modo == Modo::Option1) {
+            // Numbering needs no member, so none is looked up. Where the module has no
+            // procedure of that name the member lookup would have failed first, and its error
+            // is the one reported: every procedure of a module is one of its members, so the
+            // lookup fails only where the start line did.
+            try {
+                inicio = m.ProcStartLine(nombre, Proc);
+            } catch (...) {
+                m.Members().Item(nombre);
+                throw;
             }
+        } else {
+            vbide::Member& miembro = m.Members().Item(nombre);
+            if (ExisteOnError(m, miembro)) {
+                return;
+            }
+            inicio = m.ProcStartLine(nombre, Proc);
+        }
+        Recorre(m, nombre, inicio, [&](long& L) { InsertaLinea(m, L); });
+        // Once the project has the class it keeps it for the rest of the command: asking
+        // again after every procedure would go through all the components each time.
+        if (estado_.modo == Modo::Option2 && instalacion_ != nullptr && !conClase_ &&
+            !(conClase_ = instalacion_->YaExisteCls())) {
+            instalacion_->AddModulos();
         }
     });
 }
@@ -124,7 +139,11 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         ResumeNext([&] { encima = m.Line(L - 1); });
     }
     const std::string_view t = Recorta(linea);
-    const std::string_view p = Recorta(encima);
+    // Of the line above only its end counts (blank, or continuing): its indentation is left be.
+    std::string_view p = encima;
+    while (!p.empty() && p.back() == ' ') {
+        p.remove_suffix(1);
+    }
 
     // A run of blank lines collapses to one. Only a line really deleted moves L back: a failed
     // deletion would otherwise bring the walk back to the same line for ever.

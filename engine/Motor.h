@@ -10,7 +10,6 @@
 #include "host/vbide/CodeModule.h"
 #include "host/vbide/Members.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,9 +49,10 @@ public:
 
 private:
     // Runs `paso` over the lines of the procedure `nombre`, from the comments above its header
-    // to its end line.
-    void Recorre(vbide::CodeModule& m, const std::string& nombre,
-                 const std::function<void(long&)>& paso);
+    // (line `inicio`, its start line) to its end line. A template: the step is called on every
+    // line, and a call through std::function there costs more than the rest of the walk.
+    template <class Paso>
+    void Recorre(vbide::CodeModule& m, const std::string& nombre, long inicio, Paso&& paso);
     const std::string& NombreEn(int index) const;
     bool MismoNombre(std::string_view a, std::string_view b) const;
 

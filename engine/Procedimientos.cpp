@@ -93,11 +93,25 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
         progreso.Valor(static_cast<double>(i) * 100.0 / static_cast<double>(lineas + 1));
     }
     // Sorted once at the end, equal names in the order found: what adding each row to a sorted
-    // list gives, without moving the rows for every one added.
-    std::stable_sort(lista.begin(), lista.end(), [&](const auto& a, const auto& b) {
-        return Antes(a.nombre, b.nombre, tabla);
-    });
-    return lista;
+    // list gives, without moving the rows for every one added. Each name is folded once, and
+    // the folded bytes compare as Antes compares the names (unsigned, shorter first on a tie).
+    std::vector<std::pair<std::string, std::size_t>> claves;
+    claves.reserve(lista.size());
+    for (std::size_t k = 0; k < lista.size(); ++k) {
+        std::string plegado(lista[k].nombre);
+        for (char& c : plegado) {
+            c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+        }
+        claves.emplace_back(std::move(plegado), k);
+    }
+    std::stable_sort(claves.begin(), claves.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<EntradaProcedimiento> ordenada;
+    ordenada.reserve(lista.size());
+    for (const auto& clave : claves) {
+        ordenada.push_back(std::move(lista[clave.second]));
+    }
+    return ordenada;
 }
 
 ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion& estado,

@@ -2,6 +2,7 @@
 #include "ClsErrores/MsgBox.h"
 #include "engine/Bloques.h"
 #include "engine/Motor.h"
+#include "engine/Recorrido.h"
 
 namespace engine {
 namespace {
@@ -59,6 +60,12 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
+        // A number begins with a digit, a sign or a point: other lines end here, which is
+        // most of them.
+        if (t.empty() ||
+            !(EsDigito(t.front()) || t.front() == '+' || t.front() == '-' || t.front() == '.')) {
+            return;
+        }
         const auto espacio = t.find(' ');
         if (espacio == std::string_view::npos) {
             return;
@@ -76,8 +83,9 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
             }
         }
         // the line without the first occurrence of the number, built in a buffer kept from line
-        // to line
-        const std::size_t donde = Busca(linea, numero, tabla_);
+        // to line. That occurrence is where the trimmed text starts: only spaces stand before
+        // it, and the number does not begin with one.
+        const std::size_t donde = static_cast<std::size_t>(t.data() - linea.data());
         nueva_.assign(linea.substr(0, donde));
         nueva_ += linea.substr(donde + numero.size());
         ResumeNext([&] { m.ReplaceLine(L, nueva_); });
@@ -104,10 +112,16 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         return;
     }
 
+    // A start marker: the statement, without a further leading number, is a comment that holds
+    // a start key (the number goes twice, as the marker test takes one off the statement).
+    const std::string_view marca = SinNumeroDeLinea(sentencia);
+    if (!EsComentario(marca)) {
+        return;
+    }
     bool manejo = false;
-    if (EsMarca(sentencia, ClaveInicioOnError, tabla_)) {
+    if (Contiene(marca, ClaveInicioOnError, tabla_)) {
         manejo = false;
-    } else if (EsMarca(sentencia, ClaveInicioManejoError, tabla_)) {
+    } else if (Contiene(marca, ClaveInicioManejoError, tabla_)) {
         manejo = true;
     } else {
         return;
@@ -138,7 +152,9 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
                         int index = i;
                         QuitaResumeNext(m, index);
                     } else {
-                        Recorre(m, NombreEn(i), [&](long& L) { QuitaLinea(m, L); });
+                        const std::string& nombre = NombreEn(i);
+                        Recorre(m, nombre, m.ProcStartLine(nombre, Proc),
+                                [&](long& L) { QuitaLinea(m, L); });
                     }
                 }
                 progreso_.Valor((k * 100 + 1) / cuantos);

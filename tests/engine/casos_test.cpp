@@ -86,6 +86,24 @@ TEST_F(Casos, ListingHasARowPerChangeOfOwnerAndProgressPerLine) {
     }
 }
 
+// The list is sorted on the code page's folded letters as unsigned bytes: accented capitals
+// sort with their small letters, and after z.
+TEST_F(Casos, ListingSortsByFoldedBytesAfterTheAsciiLetters) {
+    Carga("Sub Zeta()\nEnd Sub\nSub \xC9"
+          "mile()\nEnd Sub\nSub eta()\nEnd Sub\n"
+          "Sub \xE9"
+          "clair()\nEnd Sub\nSub BETA()\nEnd Sub\nSub Be()\nEnd Sub\n");
+    std::vector<std::string> nombres;
+    for (const auto& p : estado.procedimientos) {
+        nombres.push_back(p.nombre);
+    }
+    EXPECT_EQ(nombres, (std::vector<std::string>{"Be", "BETA", "eta", "Zeta",
+                                                 "\xE9"
+                                                 "clair",
+                                                 "\xC9"
+                                                 "mile"}));
+}
+
 TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
     Carga("Sub B()\n10 On Error Resume Next\nEnd Sub\n");
     estado.modo = Modo::Option2;
@@ -101,6 +119,87 @@ TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
     archivo->Code().InsertLines(1, "' arriba");
     InsertaEn("A");
     EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30 x = 1\n40 y = 2\nEnd Sub\n");
+}
+
+// Every class of line that numbering passes by, in any case, beside lines that begin with the
+// same letter and are numbered all the same.
+TEST_F(Casos, NumberingPassesByEachSkippedClassAndNumbersItsNeighbours) {
+    Carga("Sub A()\n"
+          "    ' nota\n"
+          "    dim a As Long\n"
+          "    DIMENSION = 1\n"
+          "    Do\n"
+          "    ON ERROR GoTo 0\n"
+          "    On Local Error GoTo 0\n"
+          "    Open f For Input As 1\n"
+          "    select case a\n"
+          "    Set b = Nothing\n"
+          "    CASE 1\n"
+          "    Casos = 2\n"
+          "    Casetas = 3\n"
+          "    End Select\n"
+          "    End If\n"
+          "    Else\n"
+          "#If DEBUG Then\n"
+          "Otra:\n"
+          "    x = 1 + _\n"
+          "        2\n"
+          "    Exit Sub\n"
+          "    Loop\n"
+          "End Sub\n");
+    estado.modo = Modo::Option1;
+    InsertaEn("A");
+    EXPECT_EQ(Codigo(), "Sub A()\n"
+                        "    ' nota\n"
+                        "    dim a As Long\n"
+                        "    DIMENSION = 1\n"
+                        "50     Do\n"
+                        "    ON ERROR GoTo 0\n"
+                        "70     On Local Error GoTo 0\n"
+                        "80     Open f For Input As 1\n"
+                        "    select case a\n"
+                        "100     Set b = Nothing\n"
+                        "    CASE 1\n"
+                        "120     Casos = 2\n"
+                        "    Casetas = 3\n"
+                        "    End Select\n"
+                        "150     End If\n"
+                        "160     Else\n"
+                        "#If DEBUG Then\n"
+                        "Otra:\n"
+                        "190     x = 1 + _\n"
+                        "        2\n"
+                        "210     Exit Sub\n"
+                        "220     Loop\n"
+                        "End Sub\n");
+}
+
+// Removal takes a leading number of any form the runtime reads (sign, point, exponent) off
+// with the one space after it, keeping the indentation in front and any later occurrence.
+TEST_F(Casos, RemovalTakesEveryFormOfLeadingNumber) {
+    Carga("Sub A()\n"
+          "  10 a = 10 + 1\n"
+          "    -3 b = 1\n"
+          "+4 c = 1\n"
+          "   .5 d = 1\n"
+          "1e3 e = 1\n"
+          "10x = 1\n"
+          "- f = 1\n"
+          "42\n"
+          "End Sub\n",
+          {"A"});
+    estado.modo = Modo::Option1;
+    Quita(false);
+    EXPECT_EQ(Codigo(), "Sub A()\n"
+                        "  a = 10 + 1\n"
+                        "    b = 1\n"
+                        "c = 1\n"
+                        "   d = 1\n"
+                        "e = 1\n"
+                        "10x = 1\n"
+                        "- f = 1\n"
+                        "42\n"
+                        "End Sub\n");
 }
 
 TEST_F(Casos, BlankRunsCollapseAndALeadingBlankLineGoes) {
@@ -229,6 +328,28 @@ TEST_F(Casos, AnUnknownProcedureIsReportedAndNothingChanges) {
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ Insertar");
     EXPECT_EQ(glbErr().Profundidad(), 0);
+}
+
+// Whatever the mode, a name the module does not know fails at the member lookup (error 9), and
+// a property, which is a member without a plain procedure, at the procedure's start line (35).
+TEST_F(Casos, EveryModeReportsTheErrorOfTheFirstLookupThatFails) {
+    const std::string codigo =
+        "Sub A()\n    x = 1\nEnd Sub\nProperty Get P() As Long\n    P = 1\nEnd Property\n";
+    for (Modo modo : {Modo::Option1, Modo::Option2}) {
+        for (const auto& [nombre, numero] :
+             {std::pair<std::string, long>{"Fantasma", 9}, {"P", 35}}) {
+            Carga(codigo);
+            estado.modo = modo;
+            estado.procedimientos.push_back({nombre, true, "No"});
+            int index = static_cast<int>(estado.procedimientos.size()) - 1;
+            dialogos.cajas.clear();
+            Motor(estado, progreso).Insertar(archivo->Code(), index);
+            EXPECT_EQ(Codigo(), codigo) << nombre;
+            ASSERT_EQ(dialogos.cajas.size(), 1u) << nombre;
+            EXPECT_EQ(glbErr().ErrNumber(), numero) << nombre;
+            EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ Insertar");
+        }
+    }
 }
 
 } // namespace
