@@ -54,7 +54,7 @@ void Parse(benchmark::State& state) {
     std::vector<std::string> textos = Textos();
     for (auto _ : state) {
         for (const std::string& t : textos) {
-            auto f = files::ModuleFile::Parse(t, "Modulo1.bas", 1252, true);
+            auto f = files::ModuleFile::Parse(t, "Modulo1.bas", 1252);
             benchmark::DoNotOptimize(f.get());
             state.PauseTiming();
             f.reset();
@@ -71,7 +71,7 @@ void Miembros(benchmark::State& state) {
         state.PauseTiming();
         std::vector<std::unique_ptr<files::ModuleFile>> fs;
         for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252, true));
+            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
         }
         state.ResumeTiming();
         for (auto& f : fs) {
@@ -97,7 +97,7 @@ void Reemplaza(benchmark::State& state) {
         state.PauseTiming();
         std::vector<std::unique_ptr<files::ModuleFile>> fs;
         for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252, true));
+            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
         }
         state.ResumeTiming();
         for (auto& f : fs) {
@@ -124,7 +124,7 @@ void SerializaYLibera(benchmark::State& state) {
         state.PauseTiming();
         std::vector<std::unique_ptr<files::ModuleFile>> fs;
         for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252, true));
+            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
             vbide::CodeModule& cm = fs.back()->Code();
             for (long i = 7; i <= cm.CountOfLines(); ++i) {
                 if (Numerable(cm.Line(i))) {
