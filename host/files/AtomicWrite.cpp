@@ -5,13 +5,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <exception>
 #include <fcntl.h>
-#include <functional>
-#include <mutex>
 #include <set>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace files {
@@ -26,39 +22,6 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
     auto name = target.filename().string() + ".lintrap-" + std::to_string(::getpid()) + "-" +
                 std::to_string(counter++) + ".tmp";
     return target.parent_path() / name;
-}
-
-// Runs `step(i)` for every file on several threads at once; the first failure is raised once
-// all have stopped. Waiting for the disk is most of a large save's time: each wait (a flush, the
-// discard of a replaced file's blocks) then overlaps the others instead of adding up. The
-// threads mostly wait, so there are more of them than cores.
-void ForEachFile(std::size_t count, const std::function<void(std::size_t)>& step) {
-    std::atomic<std::size_t> next{0};
-    std::exception_ptr failure;
-    std::mutex failureLock;
-    auto work = [&] {
-        for (std::size_t i = next++; i < count; i = next++) {
-            try {
-                step(i);
-            } catch (...) {
-                std::lock_guard lock(failureLock);
-                if (!failure) {
-                    failure = std::current_exception();
-                }
-            }
-        }
-    };
-    std::vector<std::thread> threads;
-    for (std::size_t t = 1; t < std::min<std::size_t>(count, 32); ++t) {
-        threads.emplace_back(work);
-    }
-    work();
-    for (auto& thread : threads) {
-        thread.join();
-    }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
 }
 
 } // namespace
@@ -116,12 +79,13 @@ void DiskWriter::Commit(const std::filesystem::path& temporary,
                         const std::filesystem::path& target) {
     // The replaced file is held open across the rename, so that freeing its blocks (a wait for
     // the disk where blocks are discarded as they are freed) happens at the close, outside the
-    // folder's lock, instead of inside the rename while every other rename in the folder waits.
+    // folder's lock and on another thread, instead of inside the rename while every other
+    // rename in the folder waits.
     const int replaced = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     const bool moved = ::rename(temporary.c_str(), target.c_str()) == 0;
     const int err = errno;
     if (replaced >= 0) {
-        ::close(replaced);
+        FlushQueue::Shared().Close(replaced);
     }
     if (!moved) {
         ::unlink(temporary.c_str());
@@ -149,6 +113,10 @@ void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem:
 void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
     FlushQueue::Shared().Forget(temporary.string());
     ::unlink(temporary.c_str());
+}
+
+void DiskWriter::Settle() noexcept {
+    FlushQueue::Shared().WaitForCloses();
 }
 
 FileWriter& Writer() {
@@ -179,12 +147,14 @@ void WriteAll(const std::vector<PendingFile>& files) {
                 temporaries.push_back(writer.WriteTemporary(file.target, file.bytes));
             }
         }
-        ForEachFile(files.size(),
-                    [&](std::size_t i) { writer.Flush(temporaries[i], files[i].target); });
-        ForEachFile(files.size(), [&](std::size_t i) {
+        // Each flush began when its temporary was written: by now most have ended.
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            writer.Flush(temporaries[i], files[i].target);
+        }
+        for (std::size_t i = 0; i < files.size(); ++i) {
             writer.Commit(temporaries[i], files[i].target);
             committed[i] = 1;
-        });
+        }
         // The renames themselves must survive a crash too.
         std::set<std::filesystem::path> folders;
         for (const auto& file : files) {
@@ -199,8 +169,10 @@ void WriteAll(const std::vector<PendingFile>& files) {
                 writer.Discard(temporaries[i]);
             }
         }
+        writer.Settle();
         throw;
     }
+    writer.Settle();
 }
 
 std::string PendingFile::Bytes() const {

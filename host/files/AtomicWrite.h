@@ -21,13 +21,16 @@ public:
     virtual std::filesystem::path WriteTemporary(const std::filesystem::path& target,
                                                  std::string_view bytes) = 0;
     // Waits until a written file (or a folder, after renames in it) is on the disk itself.
-    // Throws ErrorVB naming `target`. Called from several threads at once.
+    // Throws ErrorVB naming `target`.
     virtual void Flush(const std::filesystem::path& path, const std::filesystem::path& target) = 0;
-    // Puts the temporary file in place of the target. Called from several threads at once.
+    // Puts the temporary file in place of the target.
     virtual void Commit(const std::filesystem::path& temporary,
                         const std::filesystem::path& target) = 0;
     // Removes a temporary file that will not be committed.
     virtual void Discard(const std::filesystem::path& temporary) noexcept = 0;
+    // Waits for what the commits left running (freeing the replaced files), so that it is done
+    // when the save returns rather than when the program ends.
+    virtual void Settle() noexcept {}
 };
 
 // The writer over the real file system.
@@ -39,6 +42,7 @@ public:
     void Commit(const std::filesystem::path& temporary,
                 const std::filesystem::path& target) override;
     void Discard(const std::filesystem::path& temporary) noexcept override;
+    void Settle() noexcept override;
 };
 
 // The writer in use.

@@ -37,15 +37,28 @@ FlushQueue::~FlushQueue() {
 }
 
 void FlushQueue::Begin(int fd, const std::string& path) {
-    {
-        std::lock_guard guard(lock_);
-        entries_[path] = Entry{};
-        jobs_.push_back({fd, path});
-        // The threads start with the first files and stay for the next save.
-        if (threads_ < kThreads) {
-            ++threads_;
-            std::thread([this] { Work(); }).detach();
-        }
+    std::lock_guard guard(lock_);
+    entries_[path] = Entry{};
+    Push({fd, path});
+}
+
+void FlushQueue::Close(int fd) {
+    std::lock_guard guard(lock_);
+    ++closing_;
+    Push({fd, {}});
+}
+
+void FlushQueue::WaitForCloses() {
+    std::unique_lock guard(lock_);
+    changed_.wait(guard, [&] { return closing_ == 0; });
+}
+
+void FlushQueue::Push(Job job) {
+    jobs_.push_back(std::move(job));
+    // The threads start with the first files and stay for the next save.
+    if (threads_ < kThreads) {
+        ++threads_;
+        std::thread([this] { Work(); }).detach();
     }
     changed_.notify_one();
 }
@@ -87,6 +100,13 @@ void FlushQueue::Work() {
         Job job = std::move(jobs_.front());
         jobs_.pop_front();
         guard.unlock();
+        if (job.path.empty()) {
+            ::close(job.fd); // a replaced file: nothing to tell anyone
+            guard.lock();
+            --closing_;
+            changed_.notify_all();
+            continue;
+        }
         int err = ::fsync(job.fd) == 0 ? 0 : errno;
         if (::close(job.fd) != 0 && err == 0) {
             err = errno;

@@ -3,6 +3,10 @@
 // large save writes its temporaries one after another while other work goes on (the command
 // line writes each module as soon as it is worked); waiting for the disk then overlaps that work
 // instead of coming after it, when the save puts the files in place.
+//
+// The same threads close the files a save has replaced: closing the last reference to a replaced
+// file frees its blocks, which on a disk that discards freed blocks is a wait per file. Done
+// here, those waits overlap one another and the save's remaining renames.
 
 #include <condition_variable>
 #include <deque>
@@ -24,6 +28,11 @@ public:
     // The file is going away: its flush, begun or not, is no longer awaited.
     void Forget(const std::string& path);
 
+    // Takes the open descriptor `fd` of a replaced file and closes it soon.
+    void Close(int fd);
+    // Waits until every descriptor given to Close is closed.
+    void WaitForCloses();
+
     // The queue every disk write uses. Never destroyed: the program may end while a thread of it
     // waits for work. A child process gets a queue of its own, without the parent's threads.
     static FlushQueue& Shared();
@@ -36,8 +45,9 @@ private:
     };
     struct Job {
         int fd;
-        std::string path;
+        std::string path; // empty for a close
     };
+    void Push(Job job); // with the lock held
     void Work();
 
     std::mutex lock_;
@@ -45,6 +55,7 @@ private:
     std::deque<Job> jobs_;
     std::map<std::string, Entry> entries_;
     std::size_t threads_ = 0;
+    std::size_t closing_ = 0; // closes not yet done
     bool stopping_ = false;
 };
 

@@ -236,18 +236,44 @@ TEST(Fallos, SaveKilledAtRandomMomentsLeavesOldOrNewBytesOnly) {
     Proyecto(c.Ruta(), 12, 120);
     const auto original = Foto(c.Ruta());
 
-    // The bytes a finished save writes, and how long it takes here.
+    // A child process loads the project, edits it, says it is ready and saves: the save runs
+    // as it would in a program of its own (its own background threads, started afresh).
+    auto guardaEnHijo = [](const fs::path& carpeta) {
+        int canal[2];
+        if (::pipe(canal) != 0) {
+            return pid_t(-1);
+        }
+        pid_t hijo = ::fork();
+        if (hijo == 0) {
+            ::close(canal[0]);
+            auto p = files::Project::Load(carpeta / "P.vbp");
+            EditaTodo(*p);
+            char listo = 1;
+            (void)!::write(canal[1], &listo, 1);
+            p->Save();
+            ::_exit(0);
+        }
+        ::close(canal[1]);
+        char listo = 0;
+        const bool leido = ::read(canal[0], &listo, 1) == 1;
+        ::close(canal[0]);
+        return leido ? hijo : pid_t(-1);
+    };
+
+    // The bytes a finished save writes, and how long it takes from the moment it is ready.
     std::map<std::string, std::string> nuevos;
     std::chrono::microseconds duracion{};
     {
         Carpeta copia;
         fs::copy(c.Ruta(), copia.Ruta(), fs::copy_options::recursive);
-        auto p = files::Project::Load(copia / "P.vbp");
-        EditaTodo(*p);
+        const pid_t hijo = guardaEnHijo(copia.Ruta());
+        ASSERT_GT(hijo, 0);
         const auto t0 = std::chrono::steady_clock::now();
-        p->Save();
+        int estado = 0;
+        ::waitpid(hijo, &estado, 0);
         duracion = std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - t0);
+        ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
         for (const auto& [nombre, archivo] : Foto(copia.Ruta())) {
             nuevos[nombre] = archivo.bytes;
         }
@@ -257,22 +283,8 @@ TEST(Fallos, SaveKilledAtRandomMomentsLeavesOldOrNewBytesOnly) {
     int viejos = 0;
     int mezclados = 0; // some files new, others old: the kill fell between the renames
     for (int vez = 0; vez < 40; ++vez) {
-        int canal[2];
-        ASSERT_EQ(::pipe(canal), 0);
-        pid_t hijo = ::fork();
-        if (hijo == 0) {
-            ::close(canal[0]);
-            auto p = files::Project::Load(c / "P.vbp");
-            EditaTodo(*p);
-            char listo = 1;
-            (void)!::write(canal[1], &listo, 1);
-            p->Save();
-            ::_exit(0);
-        }
-        ::close(canal[1]);
-        char listo = 0;
-        ASSERT_EQ(::read(canal[0], &listo, 1), 1);
-        ::close(canal[0]);
+        const pid_t hijo = guardaEnHijo(c.Ruta());
+        ASSERT_GT(hijo, 0);
         const auto espera = std::chrono::microseconds(
             std::uniform_int_distribution<long>(0, duracion.count() * 12 / 10)(azar));
         std::this_thread::sleep_for(espera);
