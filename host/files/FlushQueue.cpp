@@ -32,8 +32,8 @@ FlushQueue& FlushQueue::Shared() {
 FlushQueue::~FlushQueue() {
     std::unique_lock guard(lock_);
     stopping_ = true;
-    changed_.notify_all();
-    changed_.wait(guard, [&] { return threads_ == 0; });
+    work_.notify_all();
+    done_.wait(guard, [&] { return threads_ == 0; });
 }
 
 void FlushQueue::Begin(int fd, const std::string& path) {
@@ -50,7 +50,7 @@ void FlushQueue::Close(int fd) {
 
 void FlushQueue::WaitForCloses() {
     std::unique_lock guard(lock_);
-    changed_.wait(guard, [&] { return closing_ == 0; });
+    done_.wait(guard, [&] { return closing_ == 0; });
 }
 
 void FlushQueue::Push(Job job) {
@@ -60,7 +60,7 @@ void FlushQueue::Push(Job job) {
         ++threads_;
         std::thread([this] { Work(); }).detach();
     }
-    changed_.notify_one();
+    work_.notify_one();
 }
 
 bool FlushQueue::Wait(const std::string& path, int& err) {
@@ -69,7 +69,7 @@ bool FlushQueue::Wait(const std::string& path, int& err) {
     if (found == entries_.end() || found->second.forgotten) {
         return false;
     }
-    changed_.wait(guard, [&] { return found->second.done; });
+    done_.wait(guard, [&] { return found->second.done; });
     err = found->second.err;
     entries_.erase(found);
     return true;
@@ -91,10 +91,10 @@ void FlushQueue::Forget(const std::string& path) {
 void FlushQueue::Work() {
     std::unique_lock guard(lock_);
     while (true) {
-        changed_.wait(guard, [&] { return stopping_ || !jobs_.empty(); });
+        work_.wait(guard, [&] { return stopping_ || !jobs_.empty(); });
         if (jobs_.empty()) {
             --threads_;
-            changed_.notify_all();
+            done_.notify_all();
             return;
         }
         Job job = std::move(jobs_.front());
@@ -103,8 +103,9 @@ void FlushQueue::Work() {
         if (job.path.empty()) {
             ::close(job.fd); // a replaced file: nothing to tell anyone
             guard.lock();
-            --closing_;
-            changed_.notify_all();
+            if (--closing_ == 0) {
+                done_.notify_all();
+            }
             continue;
         }
         int err = ::fsync(job.fd) == 0 ? 0 : errno;
@@ -119,7 +120,7 @@ void FlushQueue::Work() {
             found->second.done = true;
             found->second.err = err;
         }
-        changed_.notify_all();
+        done_.notify_all();
     }
 }
 

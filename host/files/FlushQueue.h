@@ -51,7 +51,8 @@ private:
     void Work();
 
     std::mutex lock_;
-    std::condition_variable changed_;
+    std::condition_variable work_; // a job is queued, or the queue stops
+    std::condition_variable done_; // a job has ended, or a thread
     std::deque<Job> jobs_;
     std::map<std::string, Entry> entries_;
     std::size_t threads_ = 0;
