@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <system_error>
 
 namespace files {
@@ -166,11 +167,15 @@ void Project::DiscardStaged() noexcept {
 }
 
 void Execute(SavePlan& plan) {
+    std::set<std::filesystem::path> folders; // each made once: most files share one folder
     for (const auto& file : plan.files) {
+        folders.insert(file.target.parent_path());
+    }
+    for (const auto& folder : folders) {
         std::error_code ec;
-        std::filesystem::create_directories(file.target.parent_path(), ec);
+        std::filesystem::create_directories(folder, ec);
         if (ec) {
-            throw SystemError(ec.value(), file.target.parent_path(), "crear la carpeta");
+            throw SystemError(ec.value(), folder, "crear la carpeta");
         }
     }
     WriteAll(plan.files);
