@@ -50,6 +50,26 @@ std::vector<std::string> Textos() {
     return std::vector<std::string>(kModulos, Modulo(5000));
 }
 
+std::vector<std::unique_ptr<files::ModuleFile>> Parsea(const std::vector<std::string>& textos) {
+    std::vector<std::unique_ptr<files::ModuleFile>> fs;
+    for (const std::string& t : textos) {
+        fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
+    }
+    return fs;
+}
+
+// Every body line replaced by itself with a line number in front.
+void Numera(vbide::CodeModule& cm) {
+    std::string nueva;
+    for (long i = 7; i <= cm.CountOfLines(); ++i) {
+        if (Numerable(cm.Line(i))) {
+            nueva = "10 ";
+            nueva += cm.Line(i);
+            cm.ReplaceLine(i, nueva);
+        }
+    }
+}
+
 void Parse(benchmark::State& state) {
     std::vector<std::string> textos = Textos();
     for (auto _ : state) {
@@ -64,56 +84,37 @@ void Parse(benchmark::State& state) {
 }
 BENCHMARK(Parse)->Unit(benchmark::kMillisecond);
 
-// The member and start line of every procedure, as the engine asks before numbering.
-void Miembros(benchmark::State& state) {
+// Parses the modules untimed, times `paso` over each one's code, frees them untimed.
+template <class Paso> void CadaModulo(benchmark::State& state, Paso paso) {
     std::vector<std::string> textos = Textos();
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<std::unique_ptr<files::ModuleFile>> fs;
-        for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
-        }
+        auto fs = Parsea(textos);
         state.ResumeTiming();
         for (auto& f : fs) {
-            vbide::CodeModule& cm = f->Code();
-            for (int p = 0; p < 250; ++p) {
-                std::string nombre = "Proc1_" + std::to_string(p);
-                benchmark::DoNotOptimize(cm.Members().Item(nombre).Type());
-                benchmark::DoNotOptimize(cm.ProcStartLine(nombre, vbide::ProcKind::Proc));
-            }
+            paso(f->Code());
         }
         state.PauseTiming();
         fs.clear();
         state.ResumeTiming();
     }
 }
+
+// The member and start line of every procedure, as the engine asks before numbering.
+void Miembros(benchmark::State& state) {
+    CadaModulo(state, [](vbide::CodeModule& cm) {
+        for (int p = 0; p < 250; ++p) {
+            std::string nombre = "Proc1_" + std::to_string(p);
+            benchmark::DoNotOptimize(cm.Members().Item(nombre).Type());
+            benchmark::DoNotOptimize(cm.ProcStartLine(nombre, vbide::ProcKind::Proc));
+        }
+    });
+}
 BENCHMARK(Miembros)->Unit(benchmark::kMillisecond);
 
 // Every line replaced by itself with a line number in front.
 void Reemplaza(benchmark::State& state) {
-    std::vector<std::string> textos = Textos();
-    std::string nueva;
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::vector<std::unique_ptr<files::ModuleFile>> fs;
-        for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
-        }
-        state.ResumeTiming();
-        for (auto& f : fs) {
-            vbide::CodeModule& cm = f->Code();
-            for (long i = 7; i <= cm.CountOfLines(); ++i) {
-                if (Numerable(cm.Line(i))) {
-                    nueva = "10 ";
-                    nueva += cm.Line(i);
-                    cm.ReplaceLine(i, nueva);
-                }
-            }
-        }
-        state.PauseTiming();
-        fs.clear();
-        state.ResumeTiming();
-    }
+    CadaModulo(state, Numera);
 }
 BENCHMARK(Reemplaza)->Unit(benchmark::kMillisecond);
 
@@ -122,16 +123,10 @@ void SerializaYLibera(benchmark::State& state) {
     std::vector<std::string> textos = Textos();
     for (auto _ : state) {
         state.PauseTiming();
-        std::vector<std::unique_ptr<files::ModuleFile>> fs;
-        for (const std::string& t : textos) {
-            fs.push_back(files::ModuleFile::Parse(t, "Modulo1.bas", 1252));
-            vbide::CodeModule& cm = fs.back()->Code();
-            for (long i = 7; i <= cm.CountOfLines(); ++i) {
-                if (Numerable(cm.Line(i))) {
-                    cm.ReplaceLine(i, "10 " + std::string(cm.Line(i)));
-                }
-            }
-            benchmark::DoNotOptimize(cm.Members().Item("Proc1_0").Type());
+        auto fs = Parsea(textos);
+        for (auto& f : fs) {
+            Numera(f->Code());
+            benchmark::DoNotOptimize(f->Code().Members().Item("Proc1_0").Type());
         }
         state.ResumeTiming();
         for (auto& f : fs) {
