@@ -89,7 +89,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
             }
             ventana.RefrescarCodigo();
         }
-        if (actualiza) {
+        if (actualiza && ventana.MuestraLista()) {
             ActualizaList3(proyecto, estado);
         }
         if (estado.modulosAnadidos) {
@@ -114,7 +114,9 @@ void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso
         Motor motor(estado, progreso);
         motor.QuitaCodigo(proyecto.VBComponents().Item(estado.modulo).CodeModule());
         ventana.RefrescarCodigo();
-        ActualizaList3(proyecto, estado);
+        if (ventana.MuestraLista()) {
+            ActualizaList3(proyecto, estado);
+        }
     });
 }
 

@@ -23,10 +23,16 @@
 namespace cli {
 namespace {
 
-// The command line has no viewer to refresh, and reads the module list again itself.
+// The command line has no viewer to refresh, and reads the module list again itself. Its
+// procedure list is seen only in the JSON output.
 class VentanaCli : public engine::Ventana {
 public:
+    explicit VentanaCli(bool json) : json_(json) {}
     void Recarga(const std::string&) override {}
+    bool MuestraLista() const override { return json_; }
+
+private:
+    bool json_;
 };
 
 // The one notice of the insertion that is information, not a failure.
@@ -109,7 +115,7 @@ int ComandoCambio(const Opciones& o) {
             return;
         }
         engine::SinProgreso sinProgreso;
-        VentanaCli ventana;
+        VentanaCli ventana(o.json);
         if (inserta) {
             install::InstalacionProyecto instalacion(p, t.estado, carpetaAddIn);
             engine::ComandoInsertar(p, t.estado, sinProgreso, &instalacion, ventana);

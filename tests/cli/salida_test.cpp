@@ -78,6 +78,15 @@ TEST(DryRun, LosModulosAnadidosSeMuestranComoNuevosYElJsonLlevaElDiff) {
     ASSERT_EQ(j["modules"].size(), 1u);
     EXPECT_EQ(j["modules"][0]["changed"], true);
     EXPECT_FALSE(fs::exists(c / "p" / "clsErrores.cls"));
+    // The statuses are those after the command, as the window's list shows them.
+    int vistos = 0;
+    for (const auto& p : j["modules"][0]["procedures"])
+        if (p["name"] == "Suma") {
+            EXPECT_EQ(p["status"], "Si");
+            EXPECT_EQ(p["errorHandling"], true);
+            ++vistos;
+        }
+    EXPECT_EQ(vistos, 1);
 }
 
 TEST(Out, InsertEnUnaCopiaDejaLosFuentesComoEstaban) {
