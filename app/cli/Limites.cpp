@@ -26,6 +26,22 @@ long long NumeroDeLinea(std::string_view linea) {
     return grande ? std::numeric_limits<long long>::max() : valor;
 }
 
+namespace {
+
+// A number of four digits or fewer cannot pass the limit: most lines are passed by here.
+bool CincoCifras(std::string_view linea) {
+    std::size_t i = 0;
+    while (i < linea.size() && linea[i] == ' ')
+        ++i;
+    std::size_t cifras = 0;
+    while (i + cifras < linea.size() && cifras < 5 && linea[i + cifras] >= '0' &&
+           linea[i + cifras] <= '9')
+        ++cifras;
+    return cifras == 5;
+}
+
+} // namespace
+
 std::vector<Exceso> BuscaExcesos(const vbide::CodeModule& m) {
     std::vector<Exceso> excesos;
     const long total = m.CountOfLines();
@@ -33,7 +49,7 @@ std::vector<Exceso> BuscaExcesos(const vbide::CodeModule& m) {
     for (long l = 1; l <= total; ++l) {
         const std::string_view linea = m.Line(l);
         // A continued line's leading number is data, not a label.
-        const long long numero = continuada ? -1 : NumeroDeLinea(linea);
+        const long long numero = continuada || !CincoCifras(linea) ? -1 : NumeroDeLinea(linea);
         if (numero > kMayorNumeroErl)
             excesos.push_back({Exceso::Numero, l, numero});
         if (static_cast<long long>(linea.size()) > kLineaMasLarga)

@@ -219,8 +219,15 @@ unsigned char TagOf(std::string_view line, unsigned char above) {
     // Every word that can open or close a procedure (Sub, Function, Property, End and the
     // modifiers Public, Private, Friend, Static, Global) starts with one of these letters: most
     // lines are passed by on their first character.
+    // Their lengths are 3 (Sub, End), 6, 7 or 8 (Function, Property): the first word's length
+    // passes by most of the lines that begin with those letters.
     const char initial = first.empty() ? ' ' : static_cast<char>(first.front() | 0x20);
-    if (initial == 's' || initial == 'f' || initial == 'p' || initial == 'e' || initial == 'g') {
+    size_t length = 0;
+    while (length < first.size() && !IsBlank(first[length])) {
+        ++length;
+    }
+    if ((initial == 's' || initial == 'f' || initial == 'p' || initial == 'e' || initial == 'g') &&
+        (length == 3 || (length >= 6 && length <= 8))) {
         std::string_view rest = first;
         bool onlyModifiers = false;
         std::string_view kw = KeywordAfterModifiers(rest, onlyModifiers);
