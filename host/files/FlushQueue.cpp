@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <pthread.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 
@@ -37,15 +38,15 @@ FlushQueue::~FlushQueue() {
 }
 
 void FlushQueue::Begin(int fd, const std::string& path) {
-    std::lock_guard guard(lock_);
+    std::unique_lock guard(lock_);
     entries_[path] = Entry{};
-    Push({fd, path});
+    Push({fd, path}, guard);
 }
 
 void FlushQueue::Close(int fd) {
-    std::lock_guard guard(lock_);
+    std::unique_lock guard(lock_);
     ++closing_;
-    Push({fd, {}});
+    Push({fd, {}}, guard);
 }
 
 void FlushQueue::WaitForCloses() {
@@ -53,12 +54,19 @@ void FlushQueue::WaitForCloses() {
     done_.wait(guard, [&] { return closing_ == 0; });
 }
 
-void FlushQueue::Push(Job job) {
+void FlushQueue::Push(Job job, std::unique_lock<std::mutex>& guard) {
     jobs_.push_back(std::move(job));
     // The threads start with the first files and stay for the next save.
     if (threads_ < kThreads) {
-        ++threads_;
-        std::thread([this] { Work(); }).detach();
+        try {
+            std::thread([this] { Work(); }).detach();
+            ++threads_;
+        } catch (const std::system_error&) {
+            // No thread to be had (a process limit): with none at all, the job is done here
+            // and now, as a plain write would do it.
+            while (threads_ == 0 && RunOne(guard)) {
+            }
+        }
     }
     work_.notify_one();
 }
@@ -92,36 +100,43 @@ void FlushQueue::Work() {
     std::unique_lock guard(lock_);
     while (true) {
         work_.wait(guard, [&] { return stopping_ || !jobs_.empty(); });
-        if (jobs_.empty()) {
+        if (!RunOne(guard)) {
             --threads_;
             done_.notify_all();
             return;
         }
-        Job job = std::move(jobs_.front());
-        jobs_.pop_front();
-        guard.unlock();
-        if (job.path.empty()) {
-            ::close(job.fd); // a replaced file: nothing to tell anyone
-            guard.lock();
-            if (--closing_ == 0) {
-                done_.notify_all();
-            }
-            continue;
-        }
-        int err = ::fsync(job.fd) == 0 ? 0 : errno;
-        if (::close(job.fd) != 0 && err == 0) {
-            err = errno;
-        }
-        guard.lock();
-        auto found = entries_.find(job.path);
-        if (found->second.forgotten) {
-            entries_.erase(found);
-        } else {
-            found->second.done = true;
-            found->second.err = err;
-        }
-        done_.notify_all();
     }
+}
+
+bool FlushQueue::RunOne(std::unique_lock<std::mutex>& guard) {
+    if (jobs_.empty()) {
+        return false;
+    }
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    guard.unlock();
+    if (job.path.empty()) {
+        ::close(job.fd); // a replaced file: nothing to tell anyone
+        guard.lock();
+        if (--closing_ == 0) {
+            done_.notify_all();
+        }
+        return true;
+    }
+    int err = ::fsync(job.fd) == 0 ? 0 : errno;
+    if (::close(job.fd) != 0 && err == 0) {
+        err = errno;
+    }
+    guard.lock();
+    auto found = entries_.find(job.path);
+    if (found->second.forgotten) {
+        entries_.erase(found);
+    } else {
+        found->second.done = true;
+        found->second.err = err;
+    }
+    done_.notify_all();
+    return true;
 }
 
 } // namespace files

@@ -47,8 +47,10 @@ private:
         int fd;
         std::string path; // empty for a close
     };
-    void Push(Job job); // with the lock held
+    void Push(Job job, std::unique_lock<std::mutex>& guard);
     void Work();
+    // Does the next job, the lock released meanwhile. False when there is none.
+    bool RunOne(std::unique_lock<std::mutex>& guard);
 
     std::mutex lock_;
     std::condition_variable work_; // a job is queued, or the queue stops
