@@ -196,7 +196,8 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     long declBefore = index_.DeclarationLines();
     const files::Line& l = lines_.At(static_cast<size_t>(line - 1));
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
-    unsigned char tag = TagOf(text, above);
+    const std::optional<unsigned char> kept = TagAfterNumber(lines_.TextOf(l), l.tag, text);
+    unsigned char tag = kept ? *kept : TagOf(text, above);
     bool structural =
         ((l.tag | tag) & kMaybe) || ((tag & kContinued) && StatementStartMaybe(line - 1));
     const unsigned char before = l.tag;

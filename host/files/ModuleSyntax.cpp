@@ -25,13 +25,6 @@ std::string_view SkipLineNumber(std::string_view s) {
     return TrimBlanks(s.substr(i));
 }
 
-bool IsComment(std::string_view t) {
-    if (!t.empty() && t.front() == '\'') {
-        return true;
-    }
-    return t.size() >= 3 && SameWord(t.substr(0, 3), "Rem") && (t.size() == 3 || IsBlank(t[3]));
-}
-
 bool IsEnd(std::string_view stmt) {
     std::string_view rest = stmt;
     if (!SameWord(NextWord(rest), "End")) {
@@ -69,6 +62,13 @@ bool ClosesProc(std::string_view first, std::string_view rest) {
 }
 
 } // namespace
+
+bool IsComment(std::string_view t) {
+    if (!t.empty() && t.front() == '\'') {
+        return true;
+    }
+    return t.size() >= 3 && SameWord(t.substr(0, 3), "Rem") && (t.size() == 3 || IsBlank(t[3]));
+}
 
 bool SameWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -236,12 +236,61 @@ unsigned char TagOf(std::string_view line, unsigned char above) {
         }
     }
     if (t.find(':') != std::string_view::npos) {
+        bool firstStatement = true;
         for (std::string_view s : Statements(t)) {
-            std::string_view r = s;
+            // "10 End Sub: x" closes its procedure as "End Sub: x" does
+            std::string_view r = firstStatement ? SkipLineNumber(s) : s;
+            firstStatement = false;
             if (ClosesProc(NextWord(r), r)) {
                 return tag | kMaybe;
             }
         }
+    }
+    return tag;
+}
+
+std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned char tag,
+                                            std::string_view after) {
+    const bool added = after.size() > before.size();
+    const std::string_view longer = added ? after : before;
+    const std::string_view shorter = added ? before : after;
+    // longer: a number, blanks, then shorter
+    const size_t prefix = longer.size() - shorter.size();
+    if (prefix == 0 || !IsDigit(longer.front()) || longer.substr(prefix) != shorter) {
+        return std::nullopt;
+    }
+    size_t i = 1;
+    while (i < prefix && IsDigit(longer[i])) {
+        ++i;
+    }
+    if (i == longer.size() || !IsBlank(longer[i])) {
+        return std::nullopt; // a number that runs into the text ("10x") is none
+    }
+    while (i < prefix && IsBlank(longer[i])) {
+        ++i;
+    }
+    if (i < prefix) {
+        return std::nullopt;
+    }
+    // A continued line's flags come from the line above and from its end, which the number
+    // does not touch.
+    if (tag & kContinued) {
+        return tag;
+    }
+    // Otherwise the flags are read past the number, from the same text: unless the text is
+    // blank or a comment (a number makes it a statement) or begins with a number of its own
+    // (only one is passed by).
+    size_t k = 0;
+    while (k < shorter.size() && IsBlank(shorter[k])) {
+        ++k;
+    }
+    if (k == shorter.size()) {
+        return std::nullopt;
+    }
+    const char first = shorter[k];
+    if (IsDigit(first) || first == '\'' ||
+        ((first | 0x20) == 'r' && IsComment(TrimBlanks(shorter)))) {
+        return std::nullopt;
     }
     return tag;
 }

@@ -5,6 +5,7 @@
 
 #include "host/vbide/Types.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,15 @@ enum Tag : unsigned char {
 };
 
 unsigned char TagOf(std::string_view line, unsigned char above);
+
+// The flags of `after` when it is `before` (flagged `tag`) with a leading line number put on or
+// taken off, known without tagging it again; nothing when the edit is not that or may change
+// the flags. Numbering edits most lines of a module this way.
+std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned char tag,
+                                            std::string_view after);
+
+// A comment: "'" or "Rem" first (blanks already trimmed).
+bool IsComment(std::string_view trimmed);
 
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';

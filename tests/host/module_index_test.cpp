@@ -253,7 +253,8 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
                           "Public _",
                           "    Function G()",
                           "End Function: Sub R(): End Sub",
-                          "Sub S(): x = 1: End Sub"};
+                          "Sub S(): x = 1: End Sub",
+                          "End Sub: x = 1"};
     auto f = Load("Trampas.bas");
     CodeModule& cm = f->Code();
     std::mt19937 rng(GetParam());
@@ -262,7 +263,7 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
         long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
         std::string text = pool[rng() % (sizeof(pool) / sizeof(pool[0]))];
         std::string what;
-        switch (rng() % 4) {
+        switch (rng() % 6) {
         case 0:
             if (rng() % 8 == 0) {
                 at = n + 1; // appended below the last line
@@ -282,9 +283,23 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
             }
             what = "delete";
             break;
-        default:
+        case 3:
             cm.InsertLines(at, text + "\r\n    w = 0");
             what = "insert two";
+            break;
+        default:
+            // numbering's edit: a number put before the line, or the one it has taken off
+            if (n > 0) {
+                std::string line = cm.Lines(at, 1);
+                size_t digits = line.find_first_not_of("0123456789");
+                if (digits > 0 && digits != std::string::npos && line[digits] == ' ') {
+                    cm.ReplaceLine(at, line.substr(digits + 1));
+                    what = "unnumber";
+                } else {
+                    cm.ReplaceLine(at, std::to_string(at * 10) + " " + line);
+                    what = "number";
+                }
+            }
         }
         // the walk the engine does: ProcOfLine down the module after each edit
         std::string got = Describe(cm);
@@ -294,6 +309,22 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ModuleIndex, RandomEdits, testing::Values(12345u, 7u, 2024u, 99u));
+
+// A numbered end line followed by more statements still closes its procedure, as it does
+// unnumbered: when it is read and when a number is put on it or taken off.
+TEST(ModuleIndex, NumberedEndLineWithStatementsAfterItClosesItsProcedure) {
+    auto f = files::ModuleFile::Parse("Sub A()\r\n    x = 1\r\n20 End Sub: x = 2\r\n"
+                                      "Sub B()\r\nEnd Sub\r\n",
+                                      "n.bas", 1252);
+    CodeModule& cm = f->Code();
+    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
+    EXPECT_EQ(cm.ProcStartLine("B", ProcKind::Proc), 4);
+    cm.ReplaceLine(3, "End Sub: x = 2");
+    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
+    cm.ReplaceLine(3, "30 End Sub: x = 2");
+    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
+    EXPECT_EQ(Fresh(*f), Describe(cm));
+}
 
 TEST(ModuleIndex, AttributesStayWithTheirProcedure) {
     auto f = Load("Clase.cls");
