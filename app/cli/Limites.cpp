@@ -1,6 +1,7 @@
 #include "app/cli/Limites.h"
 
 #include <limits>
+#include <string>
 
 namespace cli {
 
@@ -28,16 +29,19 @@ long long NumeroDeLinea(std::string_view linea) {
 
 namespace {
 
-// A number of four digits or fewer cannot pass the limit: most lines are passed by here.
-bool CincoCifras(std::string_view linea) {
+// Only a number above the limit counts: one of four digits or fewer cannot be, nor one of five
+// up to the limit's own, compared as text. Most lines are passed by here.
+bool PuedePasar(std::string_view linea) {
     std::size_t i = 0;
     while (i < linea.size() && linea[i] == ' ')
         ++i;
     std::size_t cifras = 0;
-    while (i + cifras < linea.size() && cifras < 5 && linea[i + cifras] >= '0' &&
+    while (i + cifras < linea.size() && cifras < 6 && linea[i + cifras] >= '0' &&
            linea[i + cifras] <= '9')
         ++cifras;
-    return cifras == 5;
+    static const std::string limite = std::to_string(kMayorNumeroErl);
+    return cifras > limite.size() ||
+           (cifras == limite.size() && linea.substr(i, cifras) > std::string_view(limite));
 }
 
 } // namespace
@@ -49,7 +53,7 @@ std::vector<Exceso> BuscaExcesos(const vbide::CodeModule& m) {
     for (long l = 1; l <= total; ++l) {
         const std::string_view linea = m.Line(l);
         // A continued line's leading number is data, not a label.
-        const long long numero = continuada || !CincoCifras(linea) ? -1 : NumeroDeLinea(linea);
+        const long long numero = continuada || !PuedePasar(linea) ? -1 : NumeroDeLinea(linea);
         if (numero > kMayorNumeroErl)
             excesos.push_back({Exceso::Numero, l, numero});
         if (static_cast<long long>(linea.size()) > kLineaMasLarga)

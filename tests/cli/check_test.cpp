@@ -67,3 +67,24 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     EXPECT_EQ(hallazgos[hallazgos.size() - 2]["value"], 1024);
     EXPECT_EQ(hallazgos.back()["line"], 6607); // "x = x + _" numbered, "70000" not counted
 }
+
+// Numbers written by hand, around the limit and in every form a label takes.
+TEST(Check, NumerosJuntoAlLimite) {
+    Carpeta c;
+    Escribe(
+        c / "p" / "Borde.bas",
+        Archivo1252({"Attribute VB_Name = \"Borde\"", "Public Sub B()", "    On Error Resume Next",
+                     "65529 x = 1", "65530 x = 1", "  065531 x = 1", "99999: x = 1", "100000",
+                     "6553 x = 1", "65540x = 1", "00065529 x = 1", "End Sub"}));
+    Escribe(c / "p" / "B.vbp", Archivo1252({"Type=Exe", "Module=Borde; Borde.bas"}));
+    auto j = Lintrap({"check", (c / "p" / "B.vbp").string(), "--json"});
+    EXPECT_EQ(j.codigo, 1) << j.err;
+    const auto salida = nlohmann::json::parse(j.out);
+    std::vector<std::pair<long, long long>> numeros;
+    for (const auto& h : salida["findings"])
+        if (h["kind"] == "lineNumber")
+            numeros.emplace_back(h["line"], h["value"]);
+    EXPECT_EQ(numeros, (std::vector<std::pair<long, long long>>{
+                           {4, 65530}, {5, 65531}, {6, 99999}, {7, 100000}}))
+        << j.out;
+}
