@@ -45,7 +45,7 @@ std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodi
 }
 
 std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int paginaCodigos,
-                                                      Progreso& progreso) {
+                                                      Progreso& progreso, Estados estados) {
     const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
     std::vector<EntradaProcedimiento> lista;
     long lineas = 0;
@@ -68,7 +68,10 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
                 }
                 EntradaProcedimiento fila;
                 fila.nombre = siguiente;
-                fila.estado = std::string(ExisteOnError(m, miembro, tabla) ? ConManejo : SinManejo);
+                if (estados == Estados::Buscados) {
+                    fila.estado =
+                        std::string(ExisteOnError(m, miembro, tabla) ? ConManejo : SinManejo);
+                }
                 lista.push_back(std::move(fila));
             });
             // Every line through the procedure's last has the same owner, so the owner cannot
@@ -115,7 +118,7 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
 }
 
 ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion& estado,
-                                    Progreso& progreso) {
+                                    Progreso& progreso, Estados estados) {
     ResultadoSeleccion r;
     progreso.Muestra(true);
     progreso.RelojArena(true);
@@ -126,7 +129,7 @@ ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion&
     if (ResumeNext([&] { m = &proyecto.VBComponents().Item(estado.modulo).CodeModule(); })) {
         r.encontrado = true;
         ResumeNext([&] { r.lineas = m->CountOfLines(); });
-        estado.procedimientos = ListaProcedimientos(*m, estado.paginaCodigos, progreso);
+        estado.procedimientos = ListaProcedimientos(*m, estado.paginaCodigos, progreso, estados);
     }
     progreso.Muestra(false);
     progreso.RelojArena(false);

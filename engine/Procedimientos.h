@@ -24,16 +24,22 @@ struct ResultadoSeleccion {
     long lineas = 0;         // its line count, for "Lineas: "
 };
 
+// Whether the list carries each procedure's "Sí" or "No": looking it up reads every line of
+// every procedure, which a caller that never shows the statuses can spare.
+enum class Estados { Buscados, Omitidos };
+
 // The methods and events of the module in alphabetical order (case ignored), each with "Sí" or
-// "No" beside it, with the progress over the module's lines. Steps that fail are skipped.
+// "No" beside it (empty when the statuses are spared), with the progress over the module's
+// lines. Steps that fail are skipped.
 std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int paginaCodigos,
-                                                      Progreso& progreso);
+                                                      Progreso& progreso,
+                                                      Estados estados = Estados::Buscados);
 
 // Selecting `estado.modulo`: lists its methods and events in alphabetical order (case ignored)
 // with "Sí" or "No" beside each, and sets the whole-module view. Each step that fails is
 // skipped; a module that no longer exists leaves the lists empty.
 ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion& estado,
-                                    Progreso& progreso);
+                                    Progreso& progreso, Estados estados = Estados::Buscados);
 
 // Rebuilds the status beside every listed procedure, written "Si" or "No".
 void ActualizaList3(vbide::VBProject& proyecto, EstadoSeleccion& estado);

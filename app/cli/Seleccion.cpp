@@ -97,7 +97,10 @@ bool Selecciona(files::Project& p, const Opciones& o, Trabajo& t) {
     engine::EstadoSeleccion& e = t.estado;
     e.paginaCodigos = cp;
     engine::SinProgreso sinProgreso;
-    engine::SeleccionaModulo(p, e, sinProgreso);
+    // The statuses before the command are seen only in the JSON output, and only for a module
+    // the command passes by (the others are looked up again after it).
+    engine::SeleccionaModulo(p, e, sinProgreso,
+                             o.json ? engine::Estados::Buscados : engine::Estados::Omitidos);
     e.Check1 = o.todos;
     e.modo = ModoMotor(o.modo);
     e.variante = VarianteMotor(o.variante);
