@@ -1,6 +1,7 @@
 // A module as the command-line benchmark writes it (about 20 lines per procedure, 5,000 lines),
 // taken through each step a numbering run costs the in-memory model: parsing, asking for each
-// procedure's member and start, replacing every line, serialising, freeing.
+// procedure's member and start, replacing every line, serialising, freeing; and through edits
+// that add procedures.
 #include "host/files/ModuleFile.h"
 
 #include <benchmark/benchmark.h>
@@ -117,6 +118,19 @@ void Reemplaza(benchmark::State& state) {
     CadaModulo(state, Numera);
 }
 BENCHMARK(Reemplaza)->Unit(benchmark::kMillisecond);
+
+// New procedures typed near the top of each module: every one is an edit that adds a header and
+// an end line, so the index scans that stretch again and renumbers the entries below it, names
+// included.
+void NuevosProcedimientos(benchmark::State& state) {
+    CadaModulo(state, [](vbide::CodeModule& cm) {
+        for (int p = 0; p < 50; ++p) {
+            cm.InsertLines(6, "Private Sub Nuevo" + std::to_string(p) + "()\r\nEnd Sub");
+        }
+        benchmark::DoNotOptimize(cm.ProcStartLine("Proc1_0", vbide::ProcKind::Proc));
+    });
+}
+BENCHMARK(NuevosProcedimientos)->Unit(benchmark::kMillisecond);
 
 // Serialising and freeing edited modules (every line edited, as after numbering).
 void SerializaYLibera(benchmark::State& state) {

@@ -8,12 +8,36 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsModifier(std::string_view w) {
-    return SameWord(w, "Public") || SameWord(w, "Private") || SameWord(w, "Friend") ||
-           SameWord(w, "Static") || SameWord(w, "Global");
+// `w` is `lower` (a keyword in small ASCII letters) in any case. `| 0x20` turns a capital ASCII
+// letter into its small one and turns no other byte into a small letter.
+bool IsKeyword(std::string_view w, std::string_view lower) {
+    if (w.size() != lower.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < w.size(); ++i) {
+        if ((w[i] | 0x20) != lower[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
-// Skips a leading line number: "10 End Sub" still ends the procedure.
+// NextWord for text already trimmed at both ends, which it leaves trimmed: nothing to trim
+// again.
+std::string_view TakeWord(std::string_view& rest) {
+    size_t i = 0;
+    while (i < rest.size() && !IsBlank(rest[i])) {
+        ++i;
+    }
+    std::string_view w = rest.substr(0, i);
+    while (i < rest.size() && IsBlank(rest[i])) {
+        ++i;
+    }
+    rest.remove_prefix(i);
+    return w;
+}
+
+// Skips a leading line number: "10 End Sub" still ends the procedure. Keeps `s` trimmed.
 std::string_view SkipLineNumber(std::string_view s) {
     size_t i = 0;
     while (i < s.size() && IsDigit(s[i])) {
@@ -25,50 +49,143 @@ std::string_view SkipLineNumber(std::string_view s) {
     return TrimBlanks(s.substr(i));
 }
 
-bool IsEnd(std::string_view stmt) {
-    std::string_view rest = stmt;
-    if (!SameWord(NextWord(rest), "End")) {
-        return false;
-    }
-    std::string_view what = NextWord(rest);
-    return rest.empty() &&
-           (SameWord(what, "Sub") || SameWord(what, "Function") || SameWord(what, "Property"));
+// The first word of a trimmed text is the continuation mark "_".
+bool BeginsWithMark(std::string_view s) {
+    return !s.empty() && s.front() == '_' && (s.size() == 1 || IsBlank(s[1]));
 }
 
-// The keyword after the modifiers of a statement ("Sub", "Function", "Property"...), or empty
-// when the statement stops after the modifiers (a header continued right after them).
-std::string_view KeywordAfterModifiers(std::string_view& rest, bool& onlyModifiers) {
-    std::string_view w = NextWord(rest);
+// When the first word of a trimmed text is `lower` (a keyword in small letters) in any case,
+// moves `s` past it and its blanks. The end of the word is looked at first: it passes by most
+// words that are no keyword without comparing a letter.
+bool Take(std::string_view& s, std::string_view lower) {
+    const size_t n = lower.size();
+    if (s.size() < n || (s.size() > n && !IsBlank(s[n])) ||
+        !IsKeyword(std::string_view(s.data(), n), lower)) {
+        return false;
+    }
+    s.remove_prefix(n);
+    s = TrimBlanks(s);
+    return true;
+}
+
+// The words that open or close a procedure.
+enum class Word { Other, Modifier, Sub, Function, Property, End };
+
+bool IsProcKeyword(Word w) {
+    return w == Word::Sub || w == Word::Function || w == Word::Property;
+}
+
+// Which of those words a trimmed text begins with, and `s` moved past it and its blanks (left as
+// it was for Other). Every one of them starts with s, f, p, g or e: most statements are passed
+// by on their first letter.
+Word TakeKeyword(std::string_view& s) {
+    switch (s.empty() ? ' ' : s.front() | 0x20) {
+    case 's':
+        return Take(s, "sub") ? Word::Sub : Take(s, "static") ? Word::Modifier : Word::Other;
+    case 'f':
+        return Take(s, "function") ? Word::Function
+               : Take(s, "friend") ? Word::Modifier
+                                   : Word::Other;
+    case 'p':
+        return Take(s, "property")                       ? Word::Property
+               : Take(s, "public") || Take(s, "private") ? Word::Modifier
+                                                         : Word::Other;
+    case 'g':
+        return Take(s, "global") ? Word::Modifier : Word::Other;
+    case 'e':
+        return Take(s, "end") ? Word::End : Word::Other;
+    default:
+        return Word::Other;
+    }
+}
+
+// The same without moving `s`.
+Word KeywordAt(std::string_view s) {
+    return TakeKeyword(s);
+}
+
+// The keyword after up to three modifiers of a trimmed statement ("Private Static Sub ..."
+// gives Sub), and `rest` moved past it; with Other, `rest` is left at the first word that is
+// no keyword.
+struct Lead {
+    Word kind = Word::Other;
     int modifiers = 0;
-    while (!w.empty() && IsModifier(w) && modifiers < 3) {
-        ++modifiers;
-        w = NextWord(rest);
+};
+
+Lead AfterModifiers(std::string_view& rest) {
+    Lead l;
+    l.kind = TakeKeyword(rest);
+    while (l.kind == Word::Modifier && l.modifiers < 3) {
+        ++l.modifiers;
+        l.kind = TakeKeyword(rest);
     }
-    onlyModifiers = (w.empty() || w == "_") && modifiers > 0;
-    return w;
+    return l;
 }
 
-bool IsProcKeyword(std::string_view w) {
-    return SameWord(w, "Sub") || SameWord(w, "Function") || SameWord(w, "Property");
+// After an "End": "End Sub" and the like, or an "End" whose statement goes on in the next line.
+bool ClosesAfterEnd(std::string_view rest) {
+    return rest.empty() || BeginsWithMark(rest) || IsProcKeyword(KeywordAt(rest));
 }
 
-// "End Sub" and the like, or an "End" whose statement goes on in the next line.
-bool ClosesProc(std::string_view first, std::string_view rest) {
-    if (!SameWord(first, "End")) {
+// A header, a header continued right after its modifiers ("Public _"), or a closing "End ...",
+// read from the first words of a trimmed statement.
+bool MayOpenOrClose(std::string_view s) {
+    const Lead l = AfterModifiers(s);
+    if (IsProcKeyword(l.kind)) {
+        return true;
+    }
+    if (l.kind == Word::End) {
+        return ClosesAfterEnd(s);
+    }
+    return l.kind == Word::Other && l.modifiers > 0 && (s.empty() || BeginsWithMark(s));
+}
+
+// A trimmed statement that is exactly "End Sub", "End Function" or "End Property".
+bool IsEnd(std::string_view s) {
+    if (TakeKeyword(s) != Word::End) {
         return false;
     }
-    std::string_view what = NextWord(rest);
-    return what.empty() || what == "_" || IsProcKeyword(what);
+    const Word what = TakeKeyword(s);
+    return IsProcKeyword(what) && s.empty();
+}
+
+// Calls `f` on each statement of a logical line, trimmed, until it returns true; returns whether
+// it did. Statements split at ':' outside string literals and stop at a comment. No list is
+// built: tagging and classifying a line allocate nothing.
+template <class F> bool AnyStatement(std::string_view logical, F f) {
+    // Without a ':' or a "'" the line is one statement, string literals or not: two quick
+    // searches instead of a walk through every character.
+    if (logical.find(':') == std::string_view::npos &&
+        logical.find('\'') == std::string_view::npos) {
+        std::string_view s = TrimBlanks(logical);
+        return !s.empty() && !IsComment(s) && f(s);
+    }
+    bool inString = false;
+    size_t from = 0;
+    size_t stop = logical.size();
+    for (size_t i = 0; i < logical.size(); ++i) {
+        const char c = logical[i];
+        if (c == '"') {
+            inString = !inString;
+        } else if (!inString && c == '\'') {
+            stop = i;
+            break;
+        } else if (!inString && c == ':') {
+            std::string_view s = TrimBlanks(logical.substr(from, i - from));
+            if (IsComment(s)) { // "Rem" hides the rest of the line
+                return false;
+            }
+            if (f(s)) {
+                return true;
+            }
+            from = i + 1;
+        }
+    }
+    std::string_view s = TrimBlanks(logical.substr(from, stop - from));
+    return !s.empty() && !IsComment(s) && f(s);
 }
 
 } // namespace
-
-bool IsComment(std::string_view t) {
-    if (!t.empty() && t.front() == '\'') {
-        return true;
-    }
-    return t.size() >= 3 && SameWord(t.substr(0, 3), "Rem") && (t.size() == 3 || IsBlank(t[3]));
-}
 
 bool SameWord(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -92,40 +209,15 @@ bool SameWord(std::string_view a, std::string_view b) {
 
 std::string_view NextWord(std::string_view& rest) {
     rest = TrimBlanks(rest);
-    size_t i = 0;
-    while (i < rest.size() && !IsBlank(rest[i])) {
-        ++i;
-    }
-    std::string_view w = rest.substr(0, i);
-    rest = TrimBlanks(rest.substr(i));
-    return w;
+    return TakeWord(rest);
 }
 
 std::vector<std::string_view> Statements(std::string_view logical) {
     std::vector<std::string_view> out;
-    bool inString = false;
-    size_t from = 0;
-    size_t stop = logical.size();
-    for (size_t i = 0; i < logical.size(); ++i) {
-        char c = logical[i];
-        if (c == '"') {
-            inString = !inString;
-        } else if (!inString && c == '\'') {
-            stop = i;
-            break;
-        } else if (!inString && c == ':') {
-            std::string_view s = TrimBlanks(logical.substr(from, i - from));
-            if (IsComment(s)) { // "Rem" hides the rest of the line
-                return out;
-            }
-            out.push_back(s);
-            from = i + 1;
-        }
-    }
-    std::string_view s = TrimBlanks(logical.substr(from, stop - from));
-    if (!s.empty() && !IsComment(s)) {
+    AnyStatement(logical, [&out](std::string_view s) {
         out.push_back(s);
-    }
+        return false;
+    });
     return out;
 }
 
@@ -150,29 +242,31 @@ std::string JoinContinued(const std::vector<std::string_view>& physical) {
 
 Statement Classify(std::string_view logical) {
     Statement st;
-    std::vector<std::string_view> stmts = Statements(logical);
-    for (size_t i = 0; i < stmts.size(); ++i) {
-        std::string_view s = i == 0 ? SkipLineNumber(stmts[i]) : stmts[i];
-        if (IsEnd(s)) {
-            st.end = true;
+    // The header is read from the first statement as it stands (a numbered line is no header);
+    // the end from any statement, the first one past its line number.
+    std::string_view first;
+    bool isFirst = true;
+    AnyStatement(logical, [&](std::string_view s) {
+        if (isFirst) {
+            first = s;
+            s = SkipLineNumber(s);
+            isFirst = false;
         }
-    }
-    if (stmts.empty()) {
+        st.end = IsEnd(s);
+        return st.end; // nothing more to learn from the statements after it
+    });
+    std::string_view rest = first;
+    const Lead l = AfterModifiers(rest);
+    if (!IsProcKeyword(l.kind)) {
         return st;
     }
-    std::string_view rest = stmts[0];
-    bool onlyModifiers = false;
-    std::string_view kw = KeywordAfterModifiers(rest, onlyModifiers);
-    if (!IsProcKeyword(kw)) {
-        return st;
-    }
-    if (SameWord(kw, "Property")) {
-        std::string_view k = NextWord(rest);
-        if (SameWord(k, "Get")) {
+    if (l.kind == Word::Property) {
+        std::string_view k = TakeWord(rest);
+        if (IsKeyword(k, "get")) {
             st.kind = vbide::ProcKind::Get;
-        } else if (SameWord(k, "Let")) {
+        } else if (IsKeyword(k, "let")) {
             st.kind = vbide::ProcKind::Let;
-        } else if (SameWord(k, "Set")) {
+        } else if (IsKeyword(k, "set")) {
             st.kind = vbide::ProcKind::Set;
         } else {
             return st;
@@ -180,7 +274,6 @@ Statement Classify(std::string_view logical) {
         st.property = true;
     }
     // the name runs to the parameter list, a blank or the end
-    size_t n = 0;
     if (!rest.empty() && rest.front() == '[') {
         size_t close = rest.find(']');
         if (close == std::string_view::npos) {
@@ -188,6 +281,7 @@ Statement Classify(std::string_view logical) {
         }
         st.name = std::string(rest.substr(1, close - 1));
     } else {
+        size_t n = 0;
         while (n < rest.size() && rest[n] != '(' && !IsBlank(rest[n])) {
             ++n;
         }
@@ -213,37 +307,23 @@ unsigned char TagOf(std::string_view line, unsigned char above) {
     if (t.empty() || IsComment(t)) {
         return tag | kQuiet;
     }
-    // Cheap look at the first word and at every ':' for a closing "End ..." so that ordinary
-    // edits (labels, numbered lines) do not re-scan the procedures.
-    std::string_view first = SkipLineNumber(t);
-    // Every word that can open or close a procedure (Sub, Function, Property, End and the
-    // modifiers Public, Private, Friend, Static, Global) starts with one of these letters: most
-    // lines are passed by on their first character.
-    // Their lengths are 3 (Sub, End), 6, 7 or 8 (Function, Property): the first word's length
-    // passes by most of the lines that begin with those letters.
-    const char initial = first.empty() ? ' ' : static_cast<char>(first.front() | 0x20);
-    size_t length = 0;
-    while (length < first.size() && !IsBlank(first[length])) {
-        ++length;
-    }
-    if ((initial == 's' || initial == 'f' || initial == 'p' || initial == 'e' || initial == 'g') &&
-        (length == 3 || (length >= 6 && length <= 8))) {
-        std::string_view rest = first;
-        bool onlyModifiers = false;
-        std::string_view kw = KeywordAfterModifiers(rest, onlyModifiers);
-        if (IsProcKeyword(kw) || onlyModifiers || ClosesProc(kw, rest)) {
-            return tag | kMaybe;
-        }
+    // A cheap look at the first words, then at every ':' for a closing "End ...", so that
+    // ordinary edits (labels, numbered lines) do not re-scan the procedures.
+    if (MayOpenOrClose(IsDigit(t.front()) ? SkipLineNumber(t) : t)) {
+        return tag | kMaybe;
     }
     if (t.find(':') != std::string_view::npos) {
-        bool firstStatement = true;
-        for (std::string_view s : Statements(t)) {
+        bool isFirst = true;
+        const bool closes = AnyStatement(t, [&isFirst](std::string_view s) {
             // "10 End Sub: x" closes its procedure as "End Sub: x" does
-            std::string_view r = firstStatement ? SkipLineNumber(s) : s;
-            firstStatement = false;
-            if (ClosesProc(NextWord(r), r)) {
-                return tag | kMaybe;
+            if (isFirst) {
+                s = SkipLineNumber(s);
+                isFirst = false;
             }
+            return TakeKeyword(s) == Word::End && ClosesAfterEnd(s);
+        });
+        if (closes) {
+            return tag | kMaybe;
         }
     }
     return tag;

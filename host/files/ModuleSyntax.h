@@ -29,12 +29,23 @@ unsigned char TagOf(std::string_view line, unsigned char above);
 std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned char tag,
                                             std::string_view after);
 
-// A comment: "'" or "Rem" first (blanks already trimmed).
-bool IsComment(std::string_view trimmed);
-
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
+
+// A comment: "'" or "Rem" first (blanks already trimmed). Inline: every line loaded goes through
+// it. (`| 0x20` turns a capital ASCII letter into its small one, and no other byte into one.)
+inline bool IsComment(std::string_view t) {
+    if (t.empty()) {
+        return false;
+    }
+    if (t.front() == '\'') {
+        return true;
+    }
+    return t.size() >= 3 && (t[0] | 0x20) == 'r' && (t[1] | 0x20) == 'e' && (t[2] | 0x20) == 'm' &&
+           (t.size() == 3 || IsBlank(t[3]));
+}
+
 // Spaces and tabs at both ends. Inline: every line loaded goes through it.
 inline std::string_view TrimBlanks(std::string_view s) {
     size_t b = 0;

@@ -4,10 +4,19 @@
 #include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace files {
 
 using namespace syntax;
+
+namespace {
+
+size_t HashOf(const std::string& key) {
+    return std::hash<std::string>{}(key);
+}
+
+} // namespace
 
 size_t ProcIndex::ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& out,
                                 std::vector<std::string_view>& parts) const {
@@ -63,10 +72,43 @@ void ProcIndex::Rebuild() {
         i = (lines_.At(i).tag & kMaybe) ? ScanStatement(i, open, procs_, parts) : i + 1;
     }
     split_ = procs_.size();
-    byName_.reserve(procs_.size()); // one table for all the names, not a rehash at every doubling
+    byName_.reserve(procs_.size());
     for (size_t k = 0; k < procs_.size(); ++k) {
-        byName_[procs_[k].key].push_back(k);
+        byName_.emplace_back(HashOf(procs_[k].key), k);
     }
+    std::sort(byName_.begin(), byName_.end());
+}
+
+void ProcIndex::ReplaceNames(size_t k0, size_t k1, const std::vector<ProcEntry>& found) {
+    const long moved = static_cast<long>(found.size()) - static_cast<long>(k1 - k0);
+    if (moved == 0) {
+        // Each new entry takes the place of an old one (a header or end line edited): only a
+        // name that changed moves in the table, and most edits change none.
+        for (size_t t = 0; t < found.size(); ++t) {
+            const auto was = std::make_pair(HashOf(procs_[k0 + t].key), k0 + t);
+            const auto now = std::make_pair(HashOf(found[t].key), k0 + t);
+            if (was != now) {
+                byName_.erase(std::lower_bound(byName_.begin(), byName_.end(), was));
+                byName_.insert(std::lower_bound(byName_.begin(), byName_.end(), now), now);
+            }
+        }
+        return;
+    }
+    // Drop the entries replaced and renumber those after them (their order stays), then merge
+    // in the new ones.
+    std::erase_if(byName_,
+                  [k0, k1](const auto& name) { return name.second >= k0 && name.second < k1; });
+    for (auto& [hash, k] : byName_) {
+        if (k >= k1) {
+            k = static_cast<size_t>(static_cast<long>(k) + moved);
+        }
+    }
+    const auto kept = static_cast<long>(byName_.size());
+    for (size_t t = 0; t < found.size(); ++t) {
+        byName_.emplace_back(HashOf(found[t].key), k0 + t);
+    }
+    std::sort(byName_.begin() + kept, byName_.end());
+    std::inplace_merge(byName_.begin(), byName_.begin() + kept, byName_.end());
 }
 
 size_t ProcIndex::FirstEndingFrom(long line, size_t lo) const {
@@ -110,28 +152,7 @@ void ProcIndex::Rescan(long first, long last, long delta) {
         i = ScanStatement(i, open, found, parts);
     }
     count_ += delta;
-    // the names: drop the entries replaced, renumber those after, add the new ones
-    for (size_t k = k0; k < k1; ++k) {
-        auto it = byName_.find(procs_[k].key);
-        std::erase(it->second, k);
-        if (it->second.empty()) {
-            byName_.erase(it);
-        }
-    }
-    long moved = static_cast<long>(found.size()) - static_cast<long>(k1 - k0);
-    if (moved != 0) {
-        for (auto& [key, at] : byName_) {
-            for (size_t& k : at) {
-                if (k >= k1) {
-                    k = static_cast<size_t>(static_cast<long>(k) + moved);
-                }
-            }
-        }
-    }
-    for (size_t t = 0; t < found.size(); ++t) {
-        std::vector<size_t>& at = byName_[found[t].key];
-        at.insert(std::upper_bound(at.begin(), at.end(), k0 + t), k0 + t);
-    }
+    ReplaceNames(k0, k1, found); // while the entries replaced are still there
     // the new entries count from the top, in front of the split
     size_t common = std::min(found.size(), k1 - k0);
     std::move(found.begin(), found.begin() + static_cast<long>(common),
@@ -221,22 +242,25 @@ size_t ProcIndex::Owner(long line) const {
     return lastOwner_ = lo;
 }
 
-size_t ProcIndex::Find(const std::string& key, vbide::ProcKind kind) const {
-    auto it = byName_.find(key);
-    if (it == byName_.end()) {
-        return npos;
-    }
-    for (size_t k : it->second) {
-        if (procs_[k].kind == kind) {
-            return k;
+size_t ProcIndex::FirstNamed(const std::string& key, const vbide::ProcKind* kind) const {
+    const size_t hash = HashOf(key);
+    // the entries with this hash, lowest number first; other keys may share it
+    auto it = std::lower_bound(byName_.begin(), byName_.end(), std::make_pair(hash, size_t{0}));
+    for (; it != byName_.end() && it->first == hash; ++it) {
+        const ProcEntry& e = procs_[it->second];
+        if (e.key == key && (kind == nullptr || e.kind == *kind)) {
+            return it->second;
         }
     }
     return npos;
 }
 
+size_t ProcIndex::Find(const std::string& key, vbide::ProcKind kind) const {
+    return FirstNamed(key, &kind);
+}
+
 size_t ProcIndex::FindAnyKind(const std::string& key) const {
-    auto it = byName_.find(key);
-    return it == byName_.end() ? npos : it->second.front();
+    return FirstNamed(key, nullptr);
 }
 
 } // namespace files

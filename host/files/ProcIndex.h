@@ -21,7 +21,7 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace files {
@@ -82,11 +82,17 @@ private:
     size_t ScanStatement(size_t i, bool& open, std::vector<ProcEntry>& out,
                          std::vector<std::string_view>& parts) const;
     size_t FirstEndingFrom(long line, size_t lo) const; // first entry from `lo` ending at or after
+    // Entries k0..k1-1 are being replaced by `found`: their names in byName_ too.
+    void ReplaceNames(size_t k0, size_t k1, const std::vector<ProcEntry>& found);
+    // The first entry named `key`, of kind `*kind` unless null.
+    size_t FirstNamed(const std::string& key, const vbide::ProcKind* kind) const;
 
     const LinesBuffer& lines_;
     int codepage_;
     std::vector<ProcEntry> procs_;
-    std::unordered_map<std::string, std::vector<size_t>> byName_;
+    // (hash of the key, entry number) for every entry, in order: a name is looked up by a binary
+    // search over integers, then its keys compared. One allocation for all the names.
+    std::vector<std::pair<size_t, size_t>> byName_;
     size_t split_ = 0;
     unsigned long generation_ = 0;
     long count_ = 0;
