@@ -1,39 +1,51 @@
 #include "app/cli/Diferencia.h"
 
-#include <dtl/dtl.hpp>
+#include <git2.h>
 
-#include <vector>
+#include <stdexcept>
 
 namespace cli {
 namespace {
 
-struct Lineas {
-    std::vector<std::string> lineas;
-    bool sinSaltoFinal = false; // the last line has no LF after it
-};
-
-Lineas Parte(std::string_view texto) {
-    Lineas r;
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        std::size_t fin = texto.find('\n', inicio);
-        if (fin == std::string_view::npos) {
-            r.lineas.emplace_back(texto.substr(inicio));
-            r.sinSaltoFinal = true;
-            break;
-        }
-        r.lineas.emplace_back(texto.substr(inicio, fin - inicio));
-        inicio = fin + 1;
-    }
-    return r;
+// libgit2's diff (git's own xdiff): it bounds its work where nearly every line changes, as
+// numbering a module does, instead of walking every edit path.
+void IniciaLibgit2() {
+    static const bool hecho = [] {
+        if (git_libgit2_init() < 0)
+            throw std::runtime_error("no se ha podido iniciar libgit2");
+        return true;
+    }();
+    (void)hecho;
 }
 
-void Linea(std::string& salida, char marca, const std::string& linea, bool ultimaSinSalto) {
-    salida += marca;
-    salida += linea;
-    salida += '\n';
-    if (ultimaSinSalto)
+int Trozo(const git_diff_delta*, const git_diff_hunk* h, void* datos) {
+    std::string& salida = *static_cast<std::string*>(datos);
+    salida += "@@ -" + std::to_string(h->old_start) + "," + std::to_string(h->old_lines) + " +" +
+              std::to_string(h->new_start) + "," + std::to_string(h->new_lines) + " @@\n";
+    return 0;
+}
+
+int Linea(const git_diff_delta*, const git_diff_hunk*, const git_diff_line* l, void* datos) {
+    std::string& salida = *static_cast<std::string*>(datos);
+    switch (l->origin) {
+    case GIT_DIFF_LINE_CONTEXT:
+    case GIT_DIFF_LINE_ADDITION:
+    case GIT_DIFF_LINE_DELETION:
+        salida += l->origin;
+        salida.append(l->content, l->content_len);
+        // the file's last line without its line break: the marker below says so
+        if (l->content_len == 0 || l->content[l->content_len - 1] != '\n')
+            salida += '\n';
+        break;
+    case GIT_DIFF_LINE_CONTEXT_EOFNL:
+    case GIT_DIFF_LINE_ADD_EOFNL:
+    case GIT_DIFF_LINE_DEL_EOFNL:
         salida += "\\ No newline at end of file\n";
+        break;
+    default:
+        break;
+    }
+    return 0;
 }
 
 } // namespace
@@ -42,50 +54,23 @@ std::string DiferenciaUnificada(std::string_view antes, std::string_view despues
                                 const std::string& ruta, bool nuevo) {
     if (antes == despues && !nuevo)
         return {};
-    Lineas a = Parte(antes);
-    Lineas b = Parte(despues);
-
-    dtl::Diff<std::string> diff(a.lineas, b.lineas);
-    // Numbering rewrites nearly every line: the plain algorithm would hold an edit graph of
-    // lines × changes; the huge mode keeps memory linear.
-    if (a.lineas.size() + b.lineas.size() > 20000)
-        diff.enableHuge();
-    diff.compose();
-    diff.composeUnifiedHunks();
+    IniciaLibgit2();
+    git_diff_options opciones;
+    git_diff_options_init(&opciones, GIT_DIFF_OPTIONS_VERSION);
+    opciones.context_lines = 3;
+    // Code in a single-byte code page is text whatever its bytes.
+    opciones.flags |= GIT_DIFF_FORCE_TEXT;
 
     std::string salida;
     salida += nuevo ? std::string("--- /dev/null\n") : "--- a/" + ruta + "\n";
     salida += "+++ b/" + ruta + "\n";
-    for (const auto& hunk : diff.getUniHunks()) {
-        // dtl counts a hunk that starts at an empty side from 1; diff(1) writes 0 there.
-        long long desdeA = hunk.b == 0 ? hunk.a - 1 : hunk.a;
-        long long desdeB = hunk.d == 0 ? hunk.c - 1 : hunk.c;
-        if (desdeA < 0)
-            desdeA = 0;
-        if (desdeB < 0)
-            desdeB = 0;
-        salida += "@@ -" + std::to_string(desdeA) + "," + std::to_string(hunk.b) + " +" +
-                  std::to_string(desdeB) + "," + std::to_string(hunk.d) + " @@\n";
-        auto emite = [&](const auto& elementos) {
-            for (const auto& [linea, info] : elementos) {
-                char marca = ' ';
-                bool ultima = false;
-                if (info.type == dtl::SES_DELETE) {
-                    marca = '-';
-                    ultima = a.sinSaltoFinal && info.beforeIdx == (long long)a.lineas.size();
-                } else if (info.type == dtl::SES_ADD) {
-                    marca = '+';
-                    ultima = b.sinSaltoFinal && info.afterIdx == (long long)b.lineas.size();
-                } else {
-                    ultima = (a.sinSaltoFinal && info.beforeIdx == (long long)a.lineas.size()) ||
-                             (b.sinSaltoFinal && info.afterIdx == (long long)b.lineas.size());
-                }
-                Linea(salida, marca, linea, ultima);
-            }
-        };
-        emite(hunk.common[0]);
-        emite(hunk.change);
-        emite(hunk.common[1]);
+    const int error =
+        git_diff_buffers(antes.data(), antes.size(), nullptr, despues.data(), despues.size(),
+                         nullptr, &opciones, nullptr, nullptr, Trozo, Linea, &salida);
+    if (error < 0) {
+        const git_error* e = git_error_last();
+        throw std::runtime_error(ruta + ": no se ha podido comparar (" +
+                                 (e && e->message ? e->message : "libgit2") + ")");
     }
     return salida;
 }
