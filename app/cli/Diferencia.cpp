@@ -1,21 +1,51 @@
 #include "app/cli/Diferencia.h"
 
-#include <git2.h>
+#include "ClsErrores/ErrorVB.h"
 
-#include <stdexcept>
+#include <dlfcn.h>
+#include <git2.h>
 
 namespace cli {
 namespace {
 
 // libgit2's diff (git's own xdiff): it bounds its work where nearly every line changes, as
-// numbering a module does, instead of walking every edit path.
-void IniciaLibgit2() {
-    static const bool hecho = [] {
-        if (git_libgit2_init() < 0)
-            throw std::runtime_error("no se ha podido iniciar libgit2");
-        return true;
+// numbering a module does, instead of walking every edit path. The library is loaded on the
+// first diff only: with it come the TLS, SSH and Kerberos libraries its other parts need, which
+// would add several milliseconds to the start of every run.
+struct Libgit2 {
+    decltype(&git_diff_options_init) opciones = nullptr;
+    decltype(&git_diff_buffers) compara = nullptr;
+    decltype(&git_error_last) error = nullptr;
+};
+
+[[noreturn]] void NoSeCarga(const std::string& que) {
+    throw ErrorVB(vberr::FileNotFound, "lintrap",
+                  "no se puede cargar " LINTRAP_LIBGIT2 " para mostrar las diferencias (" + que +
+                      "); no se ha escrito nada");
+}
+
+const Libgit2& Carga() {
+    static const Libgit2 lib = [] {
+        void* h = dlopen(LINTRAP_LIBGIT2, RTLD_NOW | RTLD_LOCAL);
+        if (h == nullptr)
+            NoSeCarga(dlerror());
+        auto busca = [h](auto& funcion, const char* nombre) {
+            funcion =
+                reinterpret_cast<std::remove_reference_t<decltype(funcion)>>(dlsym(h, nombre));
+            if (funcion == nullptr)
+                NoSeCarga(std::string("falta ") + nombre);
+        };
+        decltype(&git_libgit2_init) inicia = nullptr;
+        busca(inicia, "git_libgit2_init");
+        Libgit2 l;
+        busca(l.opciones, "git_diff_options_init");
+        busca(l.compara, "git_diff_buffers");
+        busca(l.error, "git_error_last");
+        if (inicia() < 0)
+            NoSeCarga("no arranca");
+        return l;
     }();
-    (void)hecho;
+    return lib;
 }
 
 int Trozo(const git_diff_delta*, const git_diff_hunk* h, void* datos) {
@@ -54,9 +84,9 @@ std::string DiferenciaUnificada(std::string_view antes, std::string_view despues
                                 const std::string& ruta, bool nuevo) {
     if (antes == despues && !nuevo)
         return {};
-    IniciaLibgit2();
+    const Libgit2& git = Carga();
     git_diff_options opciones;
-    git_diff_options_init(&opciones, GIT_DIFF_OPTIONS_VERSION);
+    git.opciones(&opciones, GIT_DIFF_OPTIONS_VERSION);
     opciones.context_lines = 3;
     // Code in a single-byte code page is text whatever its bytes.
     opciones.flags |= GIT_DIFF_FORCE_TEXT;
@@ -65,12 +95,13 @@ std::string DiferenciaUnificada(std::string_view antes, std::string_view despues
     salida += nuevo ? std::string("--- /dev/null\n") : "--- a/" + ruta + "\n";
     salida += "+++ b/" + ruta + "\n";
     const int error =
-        git_diff_buffers(antes.data(), antes.size(), nullptr, despues.data(), despues.size(),
-                         nullptr, &opciones, nullptr, nullptr, Trozo, Linea, &salida);
+        git.compara(antes.data(), antes.size(), nullptr, despues.data(), despues.size(), nullptr,
+                    &opciones, nullptr, nullptr, Trozo, Linea, &salida);
     if (error < 0) {
-        const git_error* e = git_error_last();
-        throw std::runtime_error(ruta + ": no se ha podido comparar (" +
-                                 (e && e->message ? e->message : "libgit2") + ")");
+        const git_error* e = git.error();
+        throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
+                      ruta + ": no se ha podido comparar (" +
+                          (e && e->message ? e->message : "libgit2") + "); no se ha escrito nada");
     }
     return salida;
 }
