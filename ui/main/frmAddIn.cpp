@@ -133,7 +133,7 @@ void frmAddIn::CreaControles() {
     List1 = Lista("List1", QAbstractItemView::SingleSelection, centro);
     List2 = Lista("List2", QAbstractItemView::ExtendedSelection, centro);
     List3 = Lista("List3", QAbstractItemView::ExtendedSelection, centro);
-    List1->setFixedWidth(190);
+    List1->setMinimumWidth(190);
     List2->setMinimumWidth(230);
     List3->setFixedWidth(64);
     // List3 is a column of List2: the same top and height, no gap between them.

@@ -1,0 +1,61 @@
+// Grabs the add-in's windows over the example project into PNG files:
+//   lintrap_capturas EXAMPLE.vbp OUTPUT_FOLDER
+// frmAddIn.png: the main window with "clsErrores" chosen, the module Utilidades selected and
+// two of its procedures chosen. Nothing is written into the project.
+
+#include "ClsErrores/clsErrores.h"
+#include "host/files/Vbe.h"
+#include "ui/main/frmAddIn.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <cstdio>
+
+namespace {
+
+bool Guarda(QWidget& ventana, const QDir& carpeta, const char* archivo) {
+    // Let the layouts settle and everything paint once before the grab.
+    QApplication::processEvents();
+    const QString ruta = carpeta.filePath(archivo);
+    if (!ventana.grab().save(ruta)) {
+        std::fprintf(stderr, "No se pudo escribir %s\n", qPrintable(ruta));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(ruta));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "Uso: lintrap_capturas PROYECTO.vbp CARPETA\n");
+        return 2;
+    }
+    glbErr().LogOnError(false);
+    const QDir carpeta(QString::fromLocal8Bit(argv[2]));
+    auto vbe = files::Vbe::Open(argv[1]);
+
+    ui::frmAddIn w(*vbe, QCoreApplication::applicationDirPath().toStdString());
+    w.show();
+    auto* List1 = w.findChild<QListWidget*>("List1");
+    auto* List2 = w.findChild<QListWidget*>("List2");
+    const auto utilidades = List1->findItems("Utilidades", Qt::MatchExactly);
+    if (!utilidades.isEmpty()) {
+        List1->setCurrentItem(utilidades.front());
+    }
+    w.findChild<QRadioButton*>("Option2")->setChecked(true);
+    if (List2->count() > 2) {
+        List2->item(1)->setSelected(true);
+        List2->item(2)->setSelected(true);
+        List2->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+    }
+    return Guarda(w, carpeta, "frmAddIn.png") ? 0 : 1;
+}
