@@ -75,10 +75,11 @@ void FijaArriba(QListWidget* l, int fila) {
 
 } // namespace
 
-frmAddIn::frmAddIn(vbide::VBE& vbe, std::string carpetaAddIn, QWidget* parent)
+frmAddIn::frmAddIn(vbide::VBE& vbe, std::string carpetaAddIn, int paginaCodigos, QWidget* parent)
     : QMainWindow(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       VBInstance(vbe), carpeta_(std::move(carpetaAddIn)) {
+    estado_.paginaCodigos = paginaCodigos;
     setObjectName("frmAddIn");
     setWindowTitle("AddIn Lintrap - Quovant");
     Registra(this);

@@ -4,6 +4,7 @@
 // remove commands, and the menus. It owns the selection state the engine and the viewer read;
 // the lists, the scan and the commands themselves are the engine's.
 
+#include "ClsErrores/CodePage.h"
 #include "engine/Comandos.h"
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/VBE.h"
@@ -39,8 +40,10 @@ class frmAddIn : public QMainWindow {
 
 public:
     // `VBInstance` is the host's root object; `carpetaAddIn` the folder of the add-in's own
-    // component, where the help file and the shipped runtime modules are.
-    frmAddIn(vbide::VBE& VBInstance, std::string carpetaAddIn, QWidget* parent = nullptr);
+    // component, where the help file and the shipped runtime modules are; `paginaCodigos` the
+    // code page of the projects' files. The window loads (lists the modules) at once.
+    frmAddIn(vbide::VBE& VBInstance, std::string carpetaAddIn,
+             int paginaCodigos = codepage::Predeterminada, QWidget* parent = nullptr);
     ~frmAddIn() override;
 
     vbide::VBE& VBInstance;
