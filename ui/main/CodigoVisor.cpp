@@ -20,6 +20,7 @@ std::optional<std::string> ProcAFormCodigo(vbide::CodeModule& modulo, const std:
 
 VistaCodigo CodigoVisor(vbide::VBProject& proyecto, const engine::EstadoSeleccion& estado) {
     VistaCodigo v;
+    v.paginaCodigos = estado.paginaCodigos;
     vbide::CodeModule* modulo = nullptr;
     try {
         modulo = &proyecto.VBComponents().Item(estado.modulo).CodeModule();

@@ -1,0 +1,156 @@
+#include "ui/viewer/ColoresCodigo.h"
+
+#include <array>
+
+namespace viewer {
+namespace {
+
+// The keywords, in the order the blue pass looks for them.
+const std::array<std::u32string_view, 36> kReservadas = {
+    U"As",      U"Boolean", U"ByRef",  U"ByVal",    U"Declare", U"Do",     U"Dim",      U"Double",
+    U"End",     U"Else",    U"Exit",   U"Explicit", U"False",   U"For",    U"Function", U"GoTo",
+    U"If",      U"Integer", U"Long",   U"Loop",     U"Next",    U"Option", U"Property", U"Public",
+    U"Private", U"Resume",  U"Single", U"String",   U"Sub",     U"Then",   U"True",     U"Type",
+    U"Variant", U"Until",   U"While",  U"With"};
+
+// The error-handling terms, in the order the purple pass looks for them.
+const std::array<std::u32string_view, 11> kTerminosError = {
+    U"On Error", U"Resume",          U"Resume Next", U"Err.Raise", U"Err.Number",   U"Err",
+    U"Raise",    U"Err.Description", U"Err.Source",  U"Err.Clear", U"On Error GoTo"};
+
+constexpr std::u32string_view kSaltoLinea = U"\r\n";
+
+// InStr over 1-based positions: where `buscado` first starts at or after `desde`, 0 for none.
+long InStr(std::u32string_view t, long desde, std::u32string_view buscado) {
+    const size_t p = t.find(buscado, static_cast<size_t>(desde - 1));
+    return p == std::u32string_view::npos ? 0 : static_cast<long>(p) + 1;
+}
+
+// InStrRev over 1-based positions: the last `buscado` that ends at or before `hasta`, 0 for
+// none.
+long InStrRev(std::u32string_view t, long hasta, std::u32string_view buscado) {
+    if (hasta < static_cast<long>(buscado.size()))
+        return 0;
+    const size_t p = t.rfind(buscado, static_cast<size_t>(hasta) - buscado.size());
+    return p == std::u32string_view::npos ? 0 : static_cast<long>(p) + 1;
+}
+
+} // namespace
+
+ColoresCodigo::ColoresCodigo(std::u32string texto)
+    : texto_(std::move(texto)), busqueda_(texto_), formatos_(texto_.size()) {}
+
+std::pair<size_t, size_t> ColoresCodigo::Rango(long principio, long numCar) const {
+    const long n = static_cast<long>(texto_.size());
+    if (principio < 0 || numCar < 0 || principio >= n)
+        return {0, 0};
+    const long fin = principio + numCar + 1 < n ? principio + numCar + 1 : n;
+    return {static_cast<size_t>(principio), static_cast<size_t>(fin)};
+}
+
+void ColoresCodigo::Pinta(long principio, long numCar, Color lngColor) {
+    auto [desde, hasta] = Rango(principio, numCar);
+    for (size_t i = desde; i < hasta; ++i)
+        formatos_[i].color = lngColor;
+}
+
+void ColoresCodigo::Negrita(long principio, long numCar) {
+    auto [desde, hasta] = Rango(principio, numCar);
+    for (size_t i = desde; i < hasta; ++i)
+        formatos_[i].negrita = true;
+}
+
+// The first character is reset too: a highlight or a colour left on it would otherwise survive
+// every refresh.
+void ColoresCodigo::textoNormal() {
+    for (Formato& f : formatos_)
+        f = Formato{};
+}
+
+void ColoresCodigo::formateaCodigo() {
+    textoNormal();
+    AzulReservadas();
+    ErrorReservadas();
+    VerdeComentarios();
+}
+
+void ColoresCodigo::AzulReservadas() {
+    for (std::u32string_view palabra : kReservadas) {
+        const long largo = static_cast<long>(palabra.size());
+        for (long p = busqueda_.Find(palabra, 0, rtfWholeWord | rtfNoHighlight); p != -1;
+             p = busqueda_.Find(palabra, p + 1, rtfWholeWord | rtfNoHighlight))
+            Pinta(p, largo, kAzul); // the word and the character after it
+    }
+}
+
+void ColoresCodigo::ErrorReservadas() {
+    for (std::u32string_view termino : kTerminosError) {
+        const long largo = static_cast<long>(termino.size());
+        for (long p = busqueda_.Find(termino, 0, rtfWholeWord); p != -1;
+             p = busqueda_.Find(termino, p + 1, rtfWholeWord)) {
+            Pinta(p, largo, kMorado);
+            Negrita(p, largo);
+        }
+    }
+}
+
+// Positions here are 1-based, as the text functions count them. A comment's range starts at
+// offset `pos`, the character after its apostrophe, and reaches through the line's CR LF.
+void ColoresCodigo::VerdeComentarios() {
+    const std::u32string_view t(texto_);
+    if (!t.empty() && t[0] == U'\'') {
+        const long e = InStr(t, 1, kSaltoLinea);
+        Pinta(1, e - 1, kVerde); // no line break: e is 0 and nothing is coloured
+    }
+    long pos = 1;
+    while (pos != 0) {
+        pos = InStr(t, pos + 1, U"'");
+        if (pos == 0)
+            break;
+        // The line's own part before the apostrophe: an odd number of double quotes there
+        // means the apostrophe stands inside a string literal.
+        const long salto = InStrRev(t, pos, kSaltoLinea);
+        const long s = salto == 0 ? 1 : salto + 2;
+        const long e = InStr(t, pos, kSaltoLinea);
+        const long q = CuentaVeces(t.substr(s - 1, pos - s), U"\"");
+        if (q % 2 == 0) {
+            if (e < 1)
+                break; // a comment on the last line, without a line break, ends the pass
+            Pinta(pos, e - pos, kVerde);
+        }
+    }
+}
+
+long ColoresCodigo::Resaltar(std::u32string_view termino) {
+    const long largo = static_cast<long>(termino.size());
+    long n = 0;
+    for (long p = busqueda_.Find(termino, 0, rtfSinOpciones); p != -1;
+         p = busqueda_.Find(termino, p + 1, rtfSinOpciones)) {
+        Pinta(p, largo - 1, kRojo); // exactly the term's characters
+        Negrita(p, largo - 1);
+        ++n;
+    }
+    return n;
+}
+
+std::vector<Tramo> ColoresCodigo::TodosLosTramos() const {
+    std::vector<Tramo> r;
+    for (size_t i = 0; i < formatos_.size();) {
+        size_t j = i + 1;
+        while (j < formatos_.size() && formatos_[j] == formatos_[i])
+            ++j;
+        r.push_back({static_cast<long>(i), static_cast<long>(j - i), formatos_[i]});
+        i = j;
+    }
+    return r;
+}
+
+std::vector<Tramo> ColoresCodigo::Tramos() const {
+    std::vector<Tramo> r;
+    for (const Tramo& t : TodosLosTramos())
+        if (t.formato != Formato{})
+            r.push_back(t);
+    return r;
+}
+
+} // namespace viewer

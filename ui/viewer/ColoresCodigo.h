@@ -1,0 +1,82 @@
+#pragma once
+// The colour and bold flag of every character of the code viewer's text: keywords blue,
+// error-handling terms purple and bold, comments green, and the user's highlights red and bold.
+// FrmCodigo shows the result; the command line's `view` prints it. No widgets here.
+//
+// Offsets are 0-based characters of the text as the viewer holds it, each CR LF two.
+
+#include "ui/viewer/Busqueda.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace viewer {
+
+// 0xRRGGBB.
+using Color = std::uint32_t;
+inline constexpr Color kNegro = 0x000000;
+inline constexpr Color kAzul = 0x0000FA;   // keywords
+inline constexpr Color kMorado = 0xA000A0; // error-handling terms
+inline constexpr Color kVerde = 0x007800;  // comments
+inline constexpr Color kRojo = 0xFF0000;   // highlights
+
+struct Formato {
+    Color color = kNegro;
+    bool negrita = false;
+    bool operator==(const Formato&) const = default;
+};
+
+// A run of characters that share one format.
+struct Tramo {
+    long inicio = 0;
+    long largo = 0;
+    Formato formato;
+    bool operator==(const Tramo&) const = default;
+};
+
+class ColoresCodigo {
+public:
+    // A text just put into the view: every character black, not bold.
+    explicit ColoresCodigo(std::u32string texto);
+    // The search keeps a view of the text: one object per text, never copied.
+    ColoresCodigo(const ColoresCodigo&) = delete;
+    ColoresCodigo& operator=(const ColoresCodigo&) = delete;
+
+    const std::u32string& Texto() const { return texto_; }
+    const std::vector<Formato>& Formatos() const { return formatos_; }
+
+    // The whole text back to black, then the three passes in order: keywords, error-handling
+    // terms, comments (green overrides the keyword colours inside a comment; bold stays).
+    void formateaCodigo();
+
+    // Every occurrence of the term (any substring, case ignored) red and bold, on top of what is
+    // there, until the next formateaCodigo. An empty term changes nothing. Returns the number of
+    // occurrences.
+    long Resaltar(std::u32string_view termino);
+
+    // numCar + 1 characters from `principio` get the colour (or bold); a range past the end
+    // stops at the end, a count below zero does nothing.
+    void Pinta(long principio, long numCar, Color lngColor);
+    void Negrita(long principio, long numCar);
+    void textoNormal();
+
+    void AzulReservadas();
+    void ErrorReservadas();
+    void VerdeComentarios();
+
+    // The maximal runs of characters that are not plain black, in order.
+    std::vector<Tramo> Tramos() const;
+    // Every maximal run of one format, plain black ones included, covering the whole text.
+    std::vector<Tramo> TodosLosTramos() const;
+
+private:
+    // [inicio, inicio + numCar + 1) inside the text, or an empty range.
+    std::pair<size_t, size_t> Rango(long principio, long numCar) const;
+
+    std::u32string texto_;
+    TextoBuscable busqueda_;
+    std::vector<Formato> formatos_;
+};
+
+} // namespace viewer
