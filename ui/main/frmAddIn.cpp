@@ -4,6 +4,7 @@
 #include "ClsErrores/Convencion.h"
 #include "engine/Procedimientos.h"
 #include "install/Modulos.h"
+#include "ui/main/CodigoVisor.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/Variables.h"
 #include "ui/main/frmAbout.h"
@@ -550,10 +551,13 @@ void frmAddIn::Command2_Click() {
 }
 
 void frmAddIn::RefrescarCodigo() {
-    if (!isLoaded(visor_.data())) {
+    // With the viewer closed there is no viewer work at all.
+    vbide::VBProject* proyecto = Proyecto();
+    if (!isLoaded(visor_.data()) || proyecto == nullptr) {
         return;
     }
-    // VIEWER: the viewer's refresh goes here once it exists.
+    LeeSeleccion();
+    visor_->Muestra(CodigoVisor(*proyecto, estado_));
     emit codigoRefrescado();
 }
 
@@ -562,8 +566,15 @@ void frmAddIn::mnuCodigo_Click() {
         const std::string caption = mnuCodigo->text().toStdString();
         if (VisorOculto(caption)) {
             mnuCodigo->setText(Qt8(std::string(OcultarCodigo)));
-            // VIEWER: create and show FrmCodigo.
+            if (visor_.isNull()) {
+                visor_ = new FrmCodigo(this);
+                visor_->setMnuCodigo(mnuCodigo);
+                visor_->abreDependencias = abreDependencias;
+                Registra(visor_);
+            }
+            visor_->show();
             RefrescarCodigo();
+            visor_->activateWindow();
         } else if (VisorMostrado(caption)) {
             if (visor_) {
                 visor_->hide();

@@ -9,6 +9,7 @@
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/VBE.h"
 #include "ui/main/DialogosQt.h"
+#include "ui/viewer/FrmCodigo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,6 @@ class QTextBrowser;
 
 namespace ui {
 
-class FrmCodigo;
 class frmAbout;
 
 class frmAddIn : public QMainWindow {
@@ -60,7 +60,10 @@ public:
     engine::EstadoSeleccion& Estado() { return estado_; }
     const std::string& CarpetaAddIn() const { return carpeta_; }
     // The code viewer while it is loaded (hidden or shown), else null.
-    QWidget* Visor() const { return visor_.data(); }
+    FrmCodigo* Visor() const { return visor_.data(); }
+
+    // Opens the callers window for the viewer; handed to every viewer this window creates.
+    std::function<void(FrmCodigo&)> abreDependencias;
 
     // Lists the active project's modules again and selects `modulo` (the first module when it
     // is not listed); the options and the pending settings go back to their defaults.
@@ -151,7 +154,7 @@ private:
     DialogosQt dialogos_{this};
     MsgBoxQt msgBox_{this};
     std::unique_ptr<Ventana> ventana_;
-    QPointer<QWidget> visor_;
+    QPointer<FrmCodigo> visor_;
     QPointer<QTextBrowser> ayuda_;
 };
 

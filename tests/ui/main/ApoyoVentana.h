@@ -127,9 +127,13 @@ inline void ClicFila(QListWidget* l, int fila, Qt::KeyboardModifiers teclas = Qt
     QTest::mouseClick(l->viewport(), Qt::LeftButton, teclas, r.center());
 }
 
+// A double click as the platform delivers it: press and release, then the double click and
+// its release (QTest sends a widget the double-click event alone).
 inline void DobleClicFila(QListWidget* l, int fila) {
-    const QRect r = l->visualItemRect(l->item(fila));
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    const QPoint p = l->visualItemRect(l->item(fila)).center();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseRelease(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
 }
 
 // A click on a check box or an option button where its indicator is.
