@@ -1,6 +1,5 @@
 #include "ClsErrores/MsgBox.h"
 
-#include <atomic>
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
@@ -8,7 +7,7 @@
 namespace vb {
 namespace {
 
-std::atomic<Dialogos*> instalados{nullptr};
+thread_local Dialogos* instalados = nullptr;
 
 // The terminal shows plain line ends.
 std::string SinCR(const std::string& s) {
@@ -79,12 +78,11 @@ int DialogosTerminal::MsgBox(const std::string& prompt, int buttons, const std::
 
 Dialogos& DialogosActuales() {
     static DialogosTerminal terminal;
-    Dialogos* d = instalados.load();
-    return d ? *d : terminal;
+    return instalados ? *instalados : terminal;
 }
 
 void FijaDialogos(Dialogos* d) {
-    instalados.store(d);
+    instalados = d;
 }
 
 int MsgBox(const std::string& prompt, int buttons, const std::string& title) {

@@ -1,6 +1,6 @@
 #pragma once
-// Message boxes go through an interface: the Qt windows implement it, the command line answers
-// on the terminal and tests script it. Texts are UTF-8; line breaks may be CR LF.
+// The runtime's message boxes go through an interface: the Qt windows implement it, the command
+// line answers on the terminal and tests script it. Texts are UTF-8; line breaks may be CR LF.
 
 #include <string>
 
@@ -34,9 +34,11 @@ public:
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
 };
 
-// The implementation in use: a terminal one by default.
+// The runtime's own boxes (an error shown by clsErrores, a report that could not be mailed) on
+// the calling thread, which are per thread as vb::Err() and glbErr() are: a terminal one by
+// default. The add-in's engine and installation do not come here: they are handed theirs.
 Dialogos& DialogosActuales();
-// Installs `d` (not owned); nullptr restores the default.
+// Installs `d` (not owned) for the calling thread; nullptr restores the default.
 void FijaDialogos(Dialogos* d);
 
 int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "Lintrap");

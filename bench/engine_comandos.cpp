@@ -21,7 +21,8 @@
 namespace {
 
 // Every question is answered Yes: "all procedures" is what is measured.
-struct Si : vb::Dialogos {
+struct Si : engine::Dialogos, vb::Dialogos {
+    int Muestra(engine::Mensaje, const std::string&, int) override { return vb::vbYes; }
     int MsgBox(const std::string&, int, const std::string&) override { return vb::vbYes; }
 };
 
@@ -68,18 +69,20 @@ void Comando(benchmark::State& st, engine::Modo modo, bool inserta) {
         if (!inserta) {
             engine::SeleccionaModulo(*b.proyecto, b.estado, b.progreso);
             engine::VentanaSinVista v(*b.proyecto, b.estado, b.progreso);
-            engine::ComandoInsertar(*b.proyecto, b.estado, b.progreso, nullptr, v);
+            engine::Entorno entorno{b.si, b.progreso, v};
+            engine::ComandoInsertar(*b.proyecto, b.estado, entorno);
             b.estado.modo = modo;
             b.estado.Check1 = true;
         }
         st.ResumeTiming();
         engine::VentanaSinVista v(*b.proyecto, b.estado, b.progreso);
+        engine::Entorno entorno{b.si, b.progreso, v};
         engine::SeleccionaModulo(*b.proyecto, b.estado, b.progreso);
         b.estado.Check1 = true;
         if (inserta) {
-            engine::ComandoInsertar(*b.proyecto, b.estado, b.progreso, nullptr, v);
+            engine::ComandoInsertar(*b.proyecto, b.estado, entorno);
         } else {
-            engine::ComandoQuitar(*b.proyecto, b.estado, b.progreso, v);
+            engine::ComandoQuitar(*b.proyecto, b.estado, entorno);
         }
     }
 }

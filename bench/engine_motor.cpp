@@ -2,6 +2,7 @@
 // procedure and their removal, and the module selection's scan. Sizes 10x apart show whether
 // the time grows linearly.
 
+#include "ClsErrores/MsgBox.h"
 #include "ClsErrores/clsErrores.h"
 #include "bench/engine/GeneraModulo.h"
 #include "engine/Motor.h"
@@ -16,6 +17,11 @@
 
 namespace {
 
+// Every box is seen and answered OK: every procedure is selected, none is asked about.
+struct Aceptar : engine::Dialogos {
+    int Muestra(engine::Mensaje, const std::string&, int) override { return vb::vbOK; }
+};
+
 struct Banco {
     explicit Banco(int procedimientos) : fuente(banco::GeneraModulo(procedimientos)) {
         glbErr().LogOnError(false);
@@ -29,7 +35,7 @@ struct Banco {
     }
     void InsertaEnTodos(engine::Modo modo) {
         estado.modo = modo;
-        engine::Motor motor(estado, progreso);
+        engine::Motor motor(estado, progreso, dialogos);
         // In the order the insert command uses: list order for line numbers, the module's
         // order for the rest.
         std::vector<int> orden;
@@ -46,7 +52,7 @@ struct Banco {
     void QuitaDelModulo(engine::Modo modo) {
         estado.modo = modo;
         estado.Check1 = true;
-        engine::Motor(estado, progreso).QuitaCodigo(archivo->Code());
+        engine::Motor(estado, progreso, dialogos).QuitaCodigo(archivo->Code());
         estado.Check1 = false;
     }
 
@@ -54,6 +60,7 @@ struct Banco {
     std::unique_ptr<files::ModuleFile> archivo;
     engine::EstadoSeleccion estado;
     engine::SinProgreso progreso;
+    Aceptar dialogos;
 };
 
 void Inserta(benchmark::State& st, engine::Modo modo) {

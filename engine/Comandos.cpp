@@ -36,19 +36,19 @@ void VentanaSinVista::Recarga(const std::string& modulo) {
     CargaEstado(proyecto_, estado_, progreso_, modulo);
 }
 
-void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
-                     Instalacion* instalacion, Ventana& ventana) {
+void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
+    Progreso& progreso = entorno.progreso;
+    Ventana& ventana = entorno.ventana;
     Procedimiento("frmAddIn \\ Command1_Click", [&] {
         // The runtime class belongs to the add-in: its code is not the user's to rewrite.
         if (codepage::IgualesSinCaso(estado.modulo, "ClsErrores", estado.paginaCodigos)) {
-            vb::MsgBox("Este módulo " + codepage::AUtf8(estado.modulo, estado.paginaCodigos) +
-                           " pertenece al Complemento y no se puede modificar",
-                       vb::vbOKOnly);
+            Muestra(entorno.dialogos, Mensaje::ModuloDelComplemento,
+                    codepage::AUtf8(estado.modulo, estado.paginaCodigos));
             return;
         }
         progreso.Muestra(true);
         progreso.RelojArena(true);
-        Motor motor(estado, progreso, instalacion);
+        Motor motor(estado, progreso, entorno.dialogos, entorno.instalacion);
         Modulo codigo(proyecto, estado);
         const int cuantos = static_cast<int>(estado.procedimientos.size());
         // Line numbers follow the module's line indexes at the moment each procedure is done,
@@ -64,9 +64,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
         bool actualiza = cuantos > 0;
         if (cuantos > 0 && !estado.Check1) {
             if (estado.SelCount() < 1) {
-                vb::MsgBox("No hay ningún procedimiento seleccionado.\r\n"
-                           "Seleccione antes algún procedimiento",
-                           vb::vbOKOnly);
+                Muestra(entorno.dialogos, Mensaje::NingunoSeleccionado);
             } else {
                 for (int i : orden) {
                     if (estado.procedimientos[static_cast<std::size_t>(i)].seleccionado) {
@@ -77,9 +75,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
                 }
             }
         } else if (cuantos > 0) {
-            if (vb::MsgBox("¿Seguro que quiere insertar en todos los procedimientos en este "
-                           "módulo?",
-                           vb::vbYesNo) != vb::vbYes) {
+            if (Muestra(entorno.dialogos, Mensaje::ConfirmaInsertarTodos) != vb::vbYes) {
                 return;
             }
             for (int k = 0; k < cuantos; ++k) {
@@ -103,15 +99,13 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progre
     progreso.RelojArena(false);
 }
 
-void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
-                   Ventana& ventana) {
+void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
+    Ventana& ventana = entorno.ventana;
     Procedimiento("frmAddIn \\ Command2_Click", [&] {
-        if (estado.Check1 &&
-            vb::MsgBox("¿Seguro que quiere quitar en todos los procedimientos en este módulo?",
-                       vb::vbYesNo) != vb::vbYes) {
+        if (estado.Check1 && Muestra(entorno.dialogos, Mensaje::ConfirmaQuitarTodos) != vb::vbYes) {
             return;
         }
-        Motor motor(estado, progreso);
+        Motor motor(estado, entorno.progreso, entorno.dialogos);
         motor.QuitaCodigo(proyecto.VBComponents().Item(estado.modulo).CodeModule());
         ventana.RefrescarCodigo();
         if (ventana.MuestraLista()) {

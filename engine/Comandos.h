@@ -3,28 +3,16 @@
 // and the command line run them: which procedures are handed to the engine, the questions and
 // refusals, the progress, and bringing the lists up to date afterwards.
 
+#include "engine/Entorno.h"
 #include "engine/EstadoSeleccion.h"
 #include "engine/Instalacion.h"
 #include "engine/Progreso.h"
+#include "engine/Ventana.h"
 #include "host/vbide/Project.h"
 
 #include <string>
 
 namespace engine {
-
-// What the commands ask of the window around them.
-class Ventana {
-public:
-    virtual ~Ventana() = default;
-    // Shows the selected code again in the viewer, if there is one.
-    virtual void RefrescarCodigo() {}
-    // False where nobody sees the procedure list: after a command its statuses are not
-    // looked up again (a walk over every procedure of the module).
-    virtual bool MuestraLista() const { return true; }
-    // Lists the project's modules again after the runtime modules were added, and selects
-    // `modulo` again (the options and the pending settings go back to their defaults).
-    virtual void Recarga(const std::string& modulo) = 0;
-};
 
 // A window that is only the selection state: reloading fills the state again.
 class VentanaSinVista : public Ventana {
@@ -40,10 +28,8 @@ private:
 };
 
 // "Insertar": into the selected procedures, or into all of them after a Yes.
-void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
-                     Instalacion* instalacion, Ventana& ventana);
+void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno);
 // "Quitar": from the selected procedures, or from the whole module after a Yes.
-void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Progreso& progreso,
-                   Ventana& ventana);
+void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno);
 
 } // namespace engine

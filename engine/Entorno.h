@@ -8,6 +8,7 @@
 #include "engine/Mensajes.h"
 
 #include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -23,6 +24,14 @@ public:
     // returns the button pressed (vb::vbOK, vb::vbYes...).
     virtual int Muestra(Mensaje id, const std::string& texto, int botones) = 0;
 };
+
+// The title of those boxes.
+inline constexpr std::string_view TituloDialogos = "Lintrap";
+
+// Shows `id` with its own text and buttons.
+inline int Muestra(Dialogos& dialogos, Mensaje id, std::string_view modulo = {}) {
+    return dialogos.Muestra(id, Texto(id, modulo), Botones(id));
+}
 
 struct Entorno {
     Dialogos& dialogos;

@@ -46,8 +46,9 @@ bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& t
 
 } // namespace
 
-Motor::Motor(EstadoSeleccion& estado, Progreso& progreso, Instalacion* instalacion)
-    : estado_(estado), progreso_(progreso), instalacion_(instalacion),
+Motor::Motor(EstadoSeleccion& estado, Progreso& progreso, Dialogos& dialogos,
+             Instalacion* instalacion)
+    : estado_(estado), progreso_(progreso), dialogos_(dialogos), instalacion_(instalacion),
       tabla_(codepage::TablaMinusculas(estado.paginaCodigos)) {}
 
 const std::string& Motor::NombreEn(int index) const {

@@ -3,6 +3,7 @@
 // through the code-module operations only. It reads the mode, the variant, the all-procedures
 // box and the procedure list from the selection state each time it processes a line.
 
+#include "engine/Entorno.h"
 #include "engine/EstadoSeleccion.h"
 #include "engine/Instalacion.h"
 #include "engine/Lineas.h"
@@ -18,7 +19,8 @@ namespace engine {
 class Motor {
 public:
     // `instalacion` may be null: then no runtime modules are ever added.
-    Motor(EstadoSeleccion& estado, Progreso& progreso, Instalacion* instalacion = nullptr);
+    Motor(EstadoSeleccion& estado, Progreso& progreso, Dialogos& dialogos,
+          Instalacion* instalacion = nullptr);
 
     // Inserts into the procedure at row `index` of the procedure list, in the selected mode.
     void Insertar(vbide::CodeModule& m, int& index);
@@ -58,6 +60,7 @@ private:
 
     EstadoSeleccion& estado_;
     Progreso& progreso_;
+    Dialogos& dialogos_;
     Instalacion* instalacion_;
     const Tabla& tabla_;
     bool conClase_ = false; // the installation has reported clsErrores in the project

@@ -1,5 +1,4 @@
 #include "ClsErrores/Convencion.h"
-#include "ClsErrores/MsgBox.h"
 #include "engine/Bloques.h"
 #include "engine/Motor.h"
 #include "engine/Recorrido.h"
@@ -139,9 +138,7 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
         const int cuantos = static_cast<int>(estado_.procedimientos.size());
         if (!estado_.Check1) {
             if (estado_.SelCount() < 1) {
-                vb::MsgBox("No hay ningún procedimiento seleccionado.\r\n"
-                           "Seleccione antes algún procedimiento",
-                           vb::vbOKOnly);
+                Muestra(dialogos_, Mensaje::NingunoSeleccionado);
                 return;
             }
             const std::vector<int> orden = OrdenEnModulo(m);

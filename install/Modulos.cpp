@@ -1,7 +1,6 @@
 #include "install/Modulos.h"
 
 #include "ClsErrores/Convencion.h"
-#include "ClsErrores/MsgBox.h"
 #include "install/LineasAjuste.h"
 
 namespace install {
@@ -44,7 +43,7 @@ bool YaExisteCls(vbide::VBProject& proyecto) {
 }
 
 void AddModulos(vbide::VBProject& proyecto, engine::EstadoSeleccion& estado,
-                const std::string& carpetaAddIn) {
+                const std::string& carpetaAddIn, engine::Dialogos& dialogos) {
     Procedimiento("frmAddIn \\ AddModulos", [&] {
         const LineasAjuste lineas = NuevasLineas(estado.ajustes, estado.paginaCodigos);
         auto& componentes = proyecto.VBComponents();
@@ -53,9 +52,7 @@ void AddModulos(vbide::VBProject& proyecto, engine::EstadoSeleccion& estado,
         componentes.Item("InfoSistema").CodeModule().AddFromString(std::string(DeclaracionGlbErr));
         EscribeAjustes(componentes.Item("clsErrores").CodeModule(), lineas, ClavesAddModulos,
                        estado.paginaCodigos);
-        vb::MsgBox("Se ha añadido una clase para manejo de errores (clsErrores.cls)"
-                   " y un módulo (InfoSistema.bas)",
-                   vb::vbOKOnly);
+        engine::Muestra(dialogos, engine::Mensaje::ModulosAnadidos);
         estado.modulosAnadidos = true;
     });
 }

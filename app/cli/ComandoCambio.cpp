@@ -35,11 +35,6 @@ private:
     bool json_;
 };
 
-// The one notice of the insertion that is information, not a failure.
-bool EsAvisoInstalacion(const std::string& texto) {
-    return texto.rfind("Se ha añadido una clase para manejo de errores", 0) == 0;
-}
-
 // Each file's diff is independent of the others (and of the error handler): both cores.
 std::string Diferencias(files::Project& p, const Salida& s, unsigned hilos) {
     files::SavePlan plan = p.PlanSave(false);
@@ -89,7 +84,6 @@ int ComandoCambio(const Opciones& o) {
 
     std::vector<Trabajo> trabajos = PreparaTrabajos(p, o, s);
 
-    DialogosInstalados dialogos;
     PreparaErrores();
     // The add-in's folder is the program's own: the build puts the shipped runtime sources in
     // a "ClsErrores" folder beside it.
@@ -103,6 +97,8 @@ int ComandoCambio(const Opciones& o) {
 
     auto ejecuta = [&](std::size_t i) {
         PreparaErrores();
+        // The boxes of this module's selection and command, errors shown by glbErr included.
+        DialogosInstalados dialogos;
         Trabajo& t = trabajos[i];
         files::Component* c = p.Find(t.estado.modulo);
         // Read here, where a failure stops the command: the window's selection would take a
@@ -116,11 +112,13 @@ int ComandoCambio(const Opciones& o) {
         }
         engine::SinProgreso sinProgreso;
         VentanaCli ventana(o.json);
+        engine::Entorno entorno{*dialogos, sinProgreso, ventana};
         if (inserta) {
-            install::InstalacionProyecto instalacion(p, t.estado, carpetaAddIn);
-            engine::ComandoInsertar(p, t.estado, sinProgreso, &instalacion, ventana);
+            install::InstalacionProyecto instalacion(p, t.estado, carpetaAddIn, *dialogos);
+            entorno.instalacion = &instalacion;
+            engine::ComandoInsertar(p, t.estado, entorno);
         } else
-            engine::ComandoQuitar(p, t.estado, sinProgreso, ventana);
+            engine::ComandoQuitar(p, t.estado, entorno);
         t.mensajes = dialogos->Toma();
         t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
@@ -151,7 +149,7 @@ int ComandoCambio(const Opciones& o) {
     std::size_t fallos = 0;
     for (const Trabajo& t : trabajos)
         for (const Mensaje& m : t.mensajes) {
-            if (EsAvisoInstalacion(m.texto)) {
+            if (m.instalacion) {
                 Salida::Err("lintrap: " + m.texto + "\n");
                 continue;
             }

@@ -2,28 +2,27 @@
 
 namespace cli {
 
-bool DialogosCli::EsConfirmacionTodos(const std::string& texto) {
-    return texto == "¿Seguro que quiere insertar en todos los procedimientos en este módulo?" ||
-           texto == "¿Seguro que quiere quitar en todos los procedimientos en este módulo?";
+int DialogosCli::Muestra(engine::Mensaje id, const std::string& texto, int botones) {
+    if (id == engine::Mensaje::ConfirmaInsertarTodos || id == engine::Mensaje::ConfirmaQuitarTodos)
+        return vb::vbYes;
+    return Guarda(texto, botones, id == engine::Mensaje::ModulosAnadidos);
 }
 
 int DialogosCli::MsgBox(const std::string& prompt, int buttons, const std::string&) {
-    const int juego = buttons & 7;
-    if (juego == vb::vbYesNo && EsConfirmacionTodos(prompt))
-        return vb::vbYes;
+    return Guarda(prompt, buttons, false);
+}
 
+int DialogosCli::Guarda(const std::string& texto, int botones, bool instalacion) {
     Mensaje m;
-    m.botones = buttons;
-    m.texto.reserve(prompt.size());
-    for (char c : prompt)
+    m.botones = botones;
+    m.instalacion = instalacion;
+    m.texto.reserve(texto.size());
+    for (char c : texto)
         if (c != '\r')
             m.texto += c;
-    {
-        std::lock_guard<std::mutex> guarda(cerrojo_);
-        mensajes_[std::this_thread::get_id()].push_back(std::move(m));
-    }
+    mensajes_.push_back(std::move(m));
     // Nobody can answer: every choice takes its safe button.
-    switch (juego) {
+    switch (botones & 7) {
     case vb::vbOKCancel:
     case vb::vbYesNoCancel:
         return vb::vbCancel;
@@ -32,16 +31,6 @@ int DialogosCli::MsgBox(const std::string& prompt, int buttons, const std::strin
     default:
         return vb::vbOK;
     }
-}
-
-std::vector<Mensaje> DialogosCli::Toma() {
-    std::lock_guard<std::mutex> guarda(cerrojo_);
-    auto it = mensajes_.find(std::this_thread::get_id());
-    if (it == mensajes_.end())
-        return {};
-    std::vector<Mensaje> r = std::move(it->second);
-    mensajes_.erase(it);
-    return r;
 }
 
 DialogosInstalados::DialogosInstalados() {

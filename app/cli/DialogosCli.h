@@ -1,14 +1,13 @@
 #pragma once
-// The message boxes of the add-in when nobody sits in front of a window. The all-procedures
-// question is the command's own: it is answered yes. Every other box is kept, per thread, for
-// the command to report: the installation notice as information, anything else as a failure.
+// The message boxes of the add-in when nobody sits in front of a window, one set per module's
+// command. The all-procedures questions are the command's own: they are answered yes. Every
+// other box is kept for the command to report: the installation notice as news, anything else
+// (a refusal, an error shown by glbErr) as a failure.
 
 #include "ClsErrores/MsgBox.h"
+#include "engine/Entorno.h"
 
-#include <map>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace cli {
@@ -16,28 +15,32 @@ namespace cli {
 struct Mensaje {
     std::string texto; // UTF-8, line breaks as LF
     int botones = 0;
+    bool instalacion = false; // the runtime modules were added: news, not a failure
 };
 
-class DialogosCli : public vb::Dialogos {
+class DialogosCli : public engine::Dialogos, public vb::Dialogos {
 public:
+    // The engine's and the installation's boxes, known by their name.
+    int Muestra(engine::Mensaje id, const std::string& texto, int botones) override;
+    // The runtime's boxes: an error glbErr reports.
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
 
-    // The boxes shown on the calling thread since the last call, oldest first.
-    std::vector<Mensaje> Toma();
-
-    // The two confirmations of the insert and remove commands over all procedures.
-    static bool EsConfirmacionTodos(const std::string& texto);
+    // The boxes shown since the last call, oldest first.
+    std::vector<Mensaje> Toma() { return std::move(mensajes_); }
 
 private:
-    std::mutex cerrojo_;
-    std::map<std::thread::id, std::vector<Mensaje>> mensajes_;
+    int Guarda(const std::string& texto, int botones, bool instalacion);
+
+    std::vector<Mensaje> mensajes_;
 };
 
-// Installs a DialogosCli for as long as it lives.
+// A DialogosCli that is also the runtime's boxes on the calling thread for as long as it lives.
 class DialogosInstalados {
 public:
     DialogosInstalados();
     ~DialogosInstalados();
+    DialogosInstalados(const DialogosInstalados&) = delete;
+    DialogosInstalados& operator=(const DialogosInstalados&) = delete;
     DialogosCli& operator*() { return dialogos_; }
     DialogosCli* operator->() { return &dialogos_; }
 

@@ -4,6 +4,7 @@
 
 #include "ClsErrores/MsgBox.h"
 #include "ClsErrores/clsErrores.h"
+#include "engine/Entorno.h"
 #include "engine/Progreso.h"
 #include "host/files/ModuleFile.h"
 #include "host/files/Project.h"
@@ -94,8 +95,10 @@ Proyecto(const std::filesystem::path& carpeta,
     return files::Project::Load(carpeta / "Proyecto1.vbp");
 }
 
-// Message boxes answered in order (OK when the script runs out); every box is kept.
-class DialogosGuion : public vb::Dialogos {
+// Message boxes answered in order (OK when the script runs out); every box is kept: the
+// engine's and the installation's, handed in, and the runtime's (an error glbErr shows) on
+// this thread.
+class DialogosGuion : public engine::Dialogos, public vb::Dialogos {
 public:
     struct Caja {
         std::string texto;
@@ -104,6 +107,10 @@ public:
     };
     DialogosGuion() { vb::FijaDialogos(this); }
     ~DialogosGuion() override { vb::FijaDialogos(nullptr); }
+    int Muestra(engine::Mensaje id, const std::string& texto, int botones) override {
+        ids.push_back(id);
+        return MsgBox(texto, botones, std::string(engine::TituloDialogos));
+    }
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override {
         cajas.push_back({prompt, buttons, title});
         if (respuestas.empty()) {
@@ -114,6 +121,7 @@ public:
         return r;
     }
     std::vector<Caja> cajas;
+    std::vector<engine::Mensaje> ids; // the engine's and the installation's, by name
     std::deque<int> respuestas;
 };
 

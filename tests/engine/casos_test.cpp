@@ -26,7 +26,7 @@ struct Casos : ::testing::Test {
         return archivo->Code();
     }
     void InsertaEn(const std::string& nombre) {
-        Motor motor(estado, progreso);
+        Motor motor(estado, progreso, dialogos);
         for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
             if (estado.procedimientos[i].nombre == nombre) {
                 motor.Insertar(archivo->Code(), i);
@@ -35,7 +35,7 @@ struct Casos : ::testing::Test {
     }
     void Quita(bool moduloEntero) {
         estado.Check1 = moduloEntero;
-        Motor(estado, progreso).QuitaCodigo(archivo->Code());
+        Motor(estado, progreso, dialogos).QuitaCodigo(archivo->Code());
     }
     std::string Codigo() { return apoyo::Codigo(*archivo); }
 
@@ -221,7 +221,7 @@ TEST_F(Casos, StartMarkerWithoutEndMarkerDeletesNothing) {
                                "\n    x = 1\nEnd Sub\nSub B()\n    y = 2\nEnd Sub\n";
     auto& m = Carga(codigo, {"A"});
     bool manejo = false;
-    EXPECT_EQ(Motor(estado, progreso).BuscaFin(m, 2, manejo), 0);
+    EXPECT_EQ(Motor(estado, progreso, dialogos).BuscaFin(m, 2, manejo), 0);
     estado.modo = Modo::Option2;
     Quita(true);
     EXPECT_EQ(Codigo(), codigo);
@@ -252,7 +252,7 @@ TEST_F(Casos, HeaderContinuedPastTheModuleEndEndsTheStep) {
     const std::string antes = Codigo();
     estado.modo = Modo::Option2;
     long L = 4;
-    Motor(estado, progreso).InsertaLinea(archivo->Code(), L);
+    Motor(estado, progreso, dialogos).InsertaLinea(archivo->Code(), L);
     EXPECT_EQ(L, 4);
     EXPECT_EQ(Codigo(), antes);
 }
@@ -323,7 +323,7 @@ TEST_F(Casos, AnUnknownProcedureIsReportedAndNothingChanges) {
     Carga(codigo);
     estado.procedimientos.push_back({"Fantasma", true, "No"});
     int index = 1;
-    Motor(estado, progreso).Insertar(archivo->Code(), index);
+    Motor(estado, progreso, dialogos).Insertar(archivo->Code(), index);
     EXPECT_EQ(Codigo(), codigo);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ Insertar");
@@ -343,7 +343,7 @@ TEST_F(Casos, EveryModeReportsTheErrorOfTheFirstLookupThatFails) {
             estado.procedimientos.push_back({nombre, true, "No"});
             int index = static_cast<int>(estado.procedimientos.size()) - 1;
             dialogos.cajas.clear();
-            Motor(estado, progreso).Insertar(archivo->Code(), index);
+            Motor(estado, progreso, dialogos).Insertar(archivo->Code(), index);
             EXPECT_EQ(Codigo(), codigo) << nombre;
             ASSERT_EQ(dialogos.cajas.size(), 1u) << nombre;
             EXPECT_EQ(glbErr().ErrNumber(), numero) << nombre;

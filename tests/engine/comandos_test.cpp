@@ -56,6 +56,7 @@ struct Comandos : ::testing::Test {
     apoyo::ProgresoAnotado progreso;
     EstadoSeleccion estado;
     VentanaAnotada ventana;
+    Entorno entorno{dialogos, progreso, ventana};
 };
 
 TEST_F(Comandos, SelectionListsMethodsSortedWithTheirStatus) {
@@ -85,7 +86,7 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
     estado.modulo = "CLSERRORES";
     estado.Check1 = true;
     const std::string antes = Codigo("clsErrores");
-    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ComandoInsertar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto,
               "Este módulo CLSERRORES pertenece al Complemento y no se puede modificar");
@@ -95,7 +96,7 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
 
 TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
     const std::string antes = Codigo("Modulo1");
-    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ComandoInsertar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto, "No hay ningún procedimiento seleccionado.\r\n"
                                        "Seleccione antes algún procedimiento");
@@ -108,7 +109,7 @@ TEST_F(Comandos, AllProceduresAskFirstAndANoChangesNothing) {
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbNo};
     const std::string antes = Codigo("Modulo1");
-    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ComandoInsertar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto,
               "¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
@@ -122,7 +123,7 @@ TEST_F(Comandos, AllProceduresAfterYesWithProgressByRow) {
     estado.Check1 = true;
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbYes};
-    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(progreso.valores, (std::vector<double>{0, 33, 67}));
     EXPECT_EQ(ventana.refrescos, 1);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=Si", "Zeta=Si"}));
@@ -146,7 +147,8 @@ TEST_F(Comandos, SelectedProceduresRefreshTheViewerEachAndModulesAddedReload) {
     estado.modo = Modo::Option2;
     estado.procedimientos[1].seleccionado = true; // Gamma
     estado.procedimientos[2].seleccionado = true; // Zeta
-    ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+    entorno.instalacion = &instalacion;
+    ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(ventana.refrescos, 2);
     EXPECT_EQ(instalacion.llamadas, 1);
     EXPECT_EQ(ventana.recargas, (std::vector<std::string>{"Modulo1"}));
@@ -180,7 +182,8 @@ TEST_F(Comandos, ModulesAddedMidCommandLeaveTheModuleInPlace) {
     estado.Check1 = true;
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbYes};
-    ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+    entorno.instalacion = &instalacion;
+    ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_TRUE(instalacion.hecho);
     EXPECT_EQ(proyecto->VBComponents().Count(), 43);
     const std::string codigo = Codigo("Modulo1");
@@ -195,7 +198,7 @@ TEST_F(Comandos, AModuleGoneBeforeTheCommandIsOneErrorAndNoChange) {
     estado.procedimientos[1].seleccionado = true;
     estado.procedimientos[2].seleccionado = true;
     const std::string antes = Codigo("Modulo1");
-    ComandoInsertar(*proyecto, estado, progreso, nullptr, ventana);
+    ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(dialogos.cajas.size(), 1u); // the error, once
     EXPECT_EQ(ventana.refrescos, 0);
     EXPECT_EQ(Codigo("Modulo1"), antes);
@@ -220,9 +223,9 @@ TEST_F(Comandos, RemovalOfTheWholeModuleAsksFirst) {
     estado.modo = Modo::Option3;
     dialogos.respuestas = {vb::vbNo, vb::vbYes};
     const std::string antes = Codigo("Modulo1");
-    ComandoQuitar(*proyecto, estado, progreso, ventana);
+    ComandoQuitar(*proyecto, estado, entorno);
     EXPECT_EQ(Codigo("Modulo1"), antes);
-    ComandoQuitar(*proyecto, estado, progreso, ventana);
+    ComandoQuitar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 2u);
     EXPECT_EQ(dialogos.cajas[1].texto,
               "¿Seguro que quiere quitar en todos los procedimientos en este módulo?");

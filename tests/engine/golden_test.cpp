@@ -22,7 +22,7 @@ struct Golden : ::testing::Test {
         estado.procedimientos = ListaProcedimientos(modulo->Code(), 1252, progreso);
     }
     void InsertaEnTodos() {
-        Motor motor(estado, progreso);
+        Motor motor(estado, progreso, dialogos);
         for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
             int index = i;
             motor.Insertar(modulo->Code(), index);
@@ -33,7 +33,7 @@ struct Golden : ::testing::Test {
         for (auto& p : estado.procedimientos) {
             p.seleccionado = !moduloEntero;
         }
-        Motor(estado, progreso).QuitaCodigo(modulo->Code());
+        Motor(estado, progreso, dialogos).QuitaCodigo(modulo->Code());
     }
     void Compara(const std::string& esperado) {
         EXPECT_EQ(modulo->Serialize(), apoyo::Lee(apoyo::Datos("engine/" + esperado)))

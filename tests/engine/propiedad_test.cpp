@@ -102,7 +102,7 @@ struct Propiedad : ::testing::Test {
     }
     void InsertaYQuita(Modo modo) {
         estado.modo = modo;
-        Motor motor(estado, progreso);
+        Motor motor(estado, progreso, dialogos);
         for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
             int index = i;
             motor.Insertar(archivo->Code(), index);

@@ -21,10 +21,12 @@ const std::string kCabecera = "Attribute VB_Name = \"Modulo1\"\r\n";
 
 // Message boxes of the engine (no procedure selected, an error reported by glbErr) are seen
 // and answered OK; nobody is there to read them.
-class SinDialogos : public vb::Dialogos {
+class SinDialogos : public engine::Dialogos, public vb::Dialogos {
 public:
+    int Muestra(engine::Mensaje, const std::string&, int) override { return vb::vbOK; }
     int MsgBox(const std::string&, int, const std::string&) override { return vb::vbOK; }
 };
+SinDialogos sinDialogos;
 
 struct Generado {
     std::vector<std::string> lineas;
@@ -226,7 +228,7 @@ void Selecciona(engine::EstadoSeleccion& estado, Lector& in) {
 void Orden(files::ModuleFile& archivo, engine::EstadoSeleccion& estado, Lector& in) {
     vbide::CodeModule& m = archivo.Code();
     engine::SinProgreso progreso;
-    engine::Motor motor(estado, progreso);
+    engine::Motor motor(estado, progreso, sinDialogos);
     const long n = m.CountOfLines();
     const unsigned orden = in.Hasta(5);
     try {
@@ -264,8 +266,7 @@ void Orden(files::ModuleFile& archivo, engine::EstadoSeleccion& estado, Lector& 
 }
 
 void Silencia() {
-    static SinDialogos dialogos;
-    vb::FijaDialogos(&dialogos);
+    vb::FijaDialogos(&sinDialogos);
     glbErr().MsgOnError("normal");
     glbErr().LogOnError(false);
     glbErr().MandaEmailOnError(false);
@@ -292,7 +293,7 @@ void CasoMotor(std::string_view datos) {
         Lector ordenes(datos.substr(0, std::min<std::size_t>(datos.size(), 64)));
         for (int k = 0; k < 4; ++k) {
             Selecciona(estado, ordenes);
-            engine::Motor motor(estado, progreso);
+            engine::Motor motor(estado, progreso, sinDialogos);
             if (k % 2 == 0) {
                 for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
                     int index = i;
@@ -320,7 +321,7 @@ void CasoMotor(std::string_view datos) {
     estado.modo = Modo(in.Hasta(3));
     estado.variante = Variante(in.Hasta(3));
     {
-        engine::Motor motor(estado, progreso);
+        engine::Motor motor(estado, progreso, sinDialogos);
         for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
             int index = i;
             motor.Insertar(archivo->Code(), index);

@@ -33,12 +33,13 @@ struct Modulos : ::testing::Test {
     }
     // Inserts the Exit block into every procedure of Modulo1, as the insert command does.
     void InsertaManejo(const std::string& carpetaAddIn) {
-        install::InstalacionProyecto instalacion(*proyecto, estado, carpetaAddIn);
+        install::InstalacionProyecto instalacion(*proyecto, estado, carpetaAddIn, dialogos);
         VentanaSinVista ventana(*proyecto, estado, progreso);
+        Entorno entorno{dialogos, progreso, ventana, &instalacion};
         estado.modo = Modo::Option2;
         estado.Check1 = true;
         dialogos.respuestas = {vb::vbYes};
-        ComandoInsertar(*proyecto, estado, progreso, &instalacion, ventana);
+        ComandoInsertar(*proyecto, estado, entorno);
     }
     std::string Codigo(const std::string& componente) {
         auto& m = proyecto->VBComponents().Item(componente).CodeModule();
@@ -124,7 +125,7 @@ TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
     estado.ajustes.glbMandaEmail = "True";
     estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
     estado.ajustes.glbMsgOnError = "\"\""; // an empty custom message, as its dialog stores it
-    install::AddModulos(*proyecto, estado, addIn);
+    install::AddModulos(*proyecto, estado, addIn, dialogos);
     EXPECT_EQ(IniVal(),
               apoyo::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
                           "m_fSendEmailOnError = True\nc_EMailDir = \"yo@ejemplo.invalid\"\n"
@@ -136,7 +137,7 @@ TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
 TEST_F(Modulos, ASettingTheCodePageCannotHoldStopsBeforeAnythingIsAdded) {
     Carga();
     estado.ajustes.glbMsgOnError = "\xE4\xB8\xAD"; // a CJK character, not in 1252
-    install::AddModulos(*proyecto, estado, addIn);
+    install::AddModulos(*proyecto, estado, addIn, dialogos);
     EXPECT_EQ(proyecto->VBComponents().Count(), 1);
     ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
     EXPECT_NE(glbErr().ErrDescription().find("glbMsgOnError"), std::string::npos);
@@ -146,7 +147,7 @@ TEST_F(Modulos, ASettingTheCodePageCannotHoldStopsBeforeAnythingIsAdded) {
 
 TEST_F(Modulos, AMissingSourceFileIsReported) {
     Carga();
-    install::AddModulos(*proyecto, estado, (carpeta.ruta / "no-existe").string());
+    install::AddModulos(*proyecto, estado, (carpeta.ruta / "no-existe").string(), dialogos);
     EXPECT_EQ(proyecto->VBComponents().Count(), 1);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_NE(glbErr().ErrNumber(), 0);
@@ -167,7 +168,7 @@ TEST_F(Modulos, SettingLinesFarDownALongClassAreFound) {
     std::filesystem::copy_file(install::RutaInfoSistema(addIn),
                                otroAddIn / "ClsErrores" / "InfoSistema.bas");
     Carga();
-    install::AddModulos(*proyecto, estado, otroAddIn.string() + "/");
+    install::AddModulos(*proyecto, estado, otroAddIn.string() + "/", dialogos);
     EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\n"), std::string::npos);
     EXPECT_EQ(Codigo("clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
 }
@@ -181,7 +182,7 @@ TEST_F(Modulos, TheShippedRuntimeFilesInstallFromBesideTheProgram) {
         GTEST_SKIP() << "the shipped runtime files are not in this build yet";
     }
     Carga();
-    install::AddModulos(*proyecto, estado, carpetaPrograma);
+    install::AddModulos(*proyecto, estado, carpetaPrograma, dialogos);
     ASSERT_TRUE(estado.modulosAnadidos) << glbErr().ErrDescription();
     EXPECT_NE(IniVal().find("\r\nm_fSendEmailOnError = False\r\nc_EMailDir = \"\"\r\n"),
               std::string::npos);
