@@ -84,7 +84,7 @@ std::optional<QString> CajaEntrada(QWidget* padre, const QString& pregunta, cons
 }
 
 int DialogosQt::Muestra(engine::Mensaje, const std::string& texto, int botones) {
-    return CajaMensaje(padre_, texto, botones, "Lintrap");
+    return CajaMensaje(padre_, texto, botones, std::string(engine::TituloDialogos));
 }
 
 int MsgBoxQt::MsgBox(const std::string& prompt, int buttons, const std::string& title) {

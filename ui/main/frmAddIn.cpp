@@ -535,8 +535,9 @@ void frmAddIn::Command1_Click() {
         return;
     }
     LeeSeleccion();
-    install::InstalacionProyecto instalacion(*proyecto, estado_, carpeta_);
-    engine::ComandoInsertar(*proyecto, estado_, *progreso_, &instalacion, *ventana_);
+    install::InstalacionProyecto instalacion(*proyecto, estado_, carpeta_, dialogos_);
+    engine::Entorno entorno{dialogos_, *progreso_, *ventana_, &instalacion};
+    engine::ComandoInsertar(*proyecto, estado_, entorno);
     MuestraEstados();
 }
 
@@ -546,7 +547,8 @@ void frmAddIn::Command2_Click() {
         return;
     }
     LeeSeleccion();
-    engine::ComandoQuitar(*proyecto, estado_, *progreso_, *ventana_);
+    engine::Entorno entorno{dialogos_, *progreso_, *ventana_, nullptr};
+    engine::ComandoQuitar(*proyecto, estado_, entorno);
     MuestraEstados();
 }
 
