@@ -190,6 +190,16 @@ TEST_F(Comandos, TheMenuBarCarriesItsEntriesAccessKeysAndShortcuts) {
     Menu("mnuRef")->trigger();
     Menu("mnuControles")->trigger();
     EXPECT_EQ(abiertas, QStringList({"frmConfiguracion", "frmRefs", "frmControles"}));
+
+    // An error in a menu command reaches the runtime's handler, whose box is a Qt one.
+    w->abreReferencias = [](ui::frmAddIn&) {
+        throw ErrorVB(vberr::FileNotFound, "frmRefs", "No se encuentra la referencia");
+    };
+    prueba::PulsaBoton(QMessageBox::Ok);
+    Menu("mnuRef")->trigger();
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("No se encuentra la referencia"))
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(Comandos, F5ReloadsTheWindowWithTheOptionsAndSettingsReset) {
