@@ -1,12 +1,14 @@
 // Grabs the add-in's windows over the example project into PNG files:
 //   lintrap_capturas EXAMPLE.vbp OUTPUT_FOLDER
 // frmAddIn.png: the main window with "clsErrores" chosen, the module Utilidades selected and
-// two of its procedures chosen. Nothing is written into the project.
+// two of its procedures chosen; FrmCodigo.png: the code viewer on one procedure. Nothing is
+// written into the project.
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
 #include "ui/main/frmAddIn.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -57,5 +59,22 @@ int main(int argc, char** argv) {
         List2->item(2)->setSelected(true);
         List2->setCurrentRow(2, QItemSelectionModel::NoUpdate);
     }
-    return Guarda(w, carpeta, "frmAddIn.png") ? 0 : 1;
+    if (!Guarda(w, carpeta, "frmAddIn.png")) {
+        return 1;
+    }
+
+    // The viewer on the procedure LeerArchivo: its keywords, error terms and comments coloured.
+    w.findChild<QAction*>("mnuCodigo")->trigger();
+    const auto leer = List2->findItems("LeerArchivo", Qt::MatchExactly);
+    if (!leer.isEmpty()) {
+        List2->clearSelection();
+        List2->setCurrentItem(leer.front());
+    }
+    ui::FrmCodigo* visor = w.Visor();
+    if (visor == nullptr) {
+        std::fprintf(stderr, "No se abrió el visor de código\n");
+        return 1;
+    }
+    visor->resize(620, 360);
+    return Guarda(*visor, carpeta, "FrmCodigo.png") ? 0 : 1;
 }
