@@ -153,6 +153,23 @@ TEST_F(Listas, ADeclarationsOnlyModuleShowsItsLinesAndNoProcedures) {
     EXPECT_EQ(List3->count(), 0);
 }
 
+TEST_F(Listas, NamesInTheProjectsCodePageAreShownAndLookedUpAsTheProjectHasThem) {
+    // Windows-1252 bytes: "Año" and "Cálculo".
+    apoyo::Proyecto(tmp.ruta,
+                    {{"Anio.bas", "Attribute VB_Name = \"A\xF1o\"\nPublic Sub C\xE1lculo()\n"
+                                  "    On Error Resume Next\nEnd Sub\n"},
+                     {"Otro.bas", "Attribute VB_Name = \"Otro\"\n"}},
+                    "Module=A\xF1o; Anio.bas\nModule=Otro; Otro.bas\n");
+    auto vbe = files::Vbe::Open(tmp.ruta / "Proyecto1.vbp");
+    auto w = Abre(*vbe);
+    EXPECT_EQ(Filas(List1), QStringList({"Año", "Otro"}));
+    prueba::ClicFila(List1, 1);
+    prueba::ClicFila(List1, 0);
+    EXPECT_EQ(w->Estado().modulo, "A\xF1o");
+    EXPECT_EQ(Filas(List2), QStringList({"Cálculo"}));
+    EXPECT_EQ(Filas(List3), QStringList({"Sí"}));
+}
+
 TEST_F(Listas, AModuleRenamedInTheHostLeavesBothListsEmpty) {
     prueba::VbeRenombrable vbe(prueba::AbreModulos(
         tmp.ruta, {prueba::Bas("Uno", "Public Sub A()\nEnd Sub\n"),
