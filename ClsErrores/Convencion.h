@@ -7,8 +7,8 @@
 //
 // and, for handlers whose steps are skipped on failure, each step under ResumeNext([&] {...}).
 
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 
 #include <exception>
 #include <string_view>

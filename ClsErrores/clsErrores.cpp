@@ -6,6 +6,8 @@
 #include "ClsErrores/LogRegistro.h"
 #include "ClsErrores/MsgBox.h"
 #include "ClsErrores/Registro.h"
+#include "base/ErrorVB.h"
+#include "base/Programa.h"
 
 #include <cstdint>
 #include <limits>
@@ -87,7 +89,7 @@ std::string TextoNormal(const clsErrores& e) {
 
 clsErrores::clsErrores() {
     // Every step is attempted; a failing one is skipped.
-    ResumeNext([&] { m_Destination = logerrores::RutaLog(app::Path()); });
+    ResumeNext([&] { m_Destination = logerrores::RutaLog(programa::Carpeta()); });
     ResumeNext([&] { CreaPila(20); });
     IniVal();
     ResumeNext([] {
@@ -122,10 +124,11 @@ void clsErrores::CreaPila(int capacidad) {
 
 void clsErrores::MaxProcStackItems(std::int16_t valor) {
     if (valor < -2) {
-        throw ErrorVB(9, app::Title(), "El subíndice está fuera del intervalo");
+        throw ErrorVB(vberr::SubscriptOutOfRange, app::Title(),
+                      "El subíndice está fuera del intervalo");
     }
     if (valor > std::numeric_limits<std::int16_t>::max() - 2) {
-        throw ErrorVB(6, app::Title(), "Desbordamiento");
+        throw ErrorVB(vberr::Overflow, app::Title(), "Desbordamiento");
     }
     CreaPila(valor);
 }

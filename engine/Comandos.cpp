@@ -1,8 +1,8 @@
 #include "engine/Comandos.h"
 
-#include "ClsErrores/CodePage.h"
 #include "ClsErrores/Convencion.h"
 #include "ClsErrores/MsgBox.h"
+#include "base/CodePage.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
 

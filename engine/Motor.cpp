@@ -1,7 +1,7 @@
 #include "engine/Motor.h"
 
 #include "ClsErrores/Convencion.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "engine/Bloques.h"
 #include "engine/ExisteOnError.h"
 #include "engine/Recorrido.h"

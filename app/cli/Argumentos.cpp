@@ -1,6 +1,6 @@
 #include "app/cli/Argumentos.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,5 +1,3 @@
-#include "ClsErrores/App.h"
-#include "ClsErrores/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/DialogosCli.h"
@@ -11,6 +9,8 @@
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
 #include "app/cli/Seleccion.h"
+#include "base/CodePage.h"
+#include "base/Programa.h"
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
 #include "host/files/ProjectFileIo.h"
@@ -87,7 +87,7 @@ int ComandoCambio(const Opciones& o) {
     PreparaErrores();
     // The add-in's folder is the program's own: the build puts the shipped runtime sources in
     // a "ClsErrores" folder beside it.
-    const std::string carpetaAddIn = app::Path();
+    const std::string carpetaAddIn = programa::Carpeta();
     const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
     LineaProgreso progreso(trabajos.size());
     // A diff or a copy elsewhere needs every module's new bytes at the end; saving in place

@@ -1,8 +1,8 @@
 #include "app/cli/Seleccion.h"
 
-#include "ClsErrores/CodePage.h"
 #include "app/cli/ErroresCli.h"
 #include "app/cli/Proyecto.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 
 namespace cli {

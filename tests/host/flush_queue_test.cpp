@@ -1,7 +1,7 @@
 // Background flushes: each result reaches the one who waits for it, failures included, and a
 // discarded temporary is neither awaited nor left behind.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/FlushQueue.h"
 #include "host/files/ProjectFileIo.h"
