@@ -59,7 +59,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
             orden.push_back(i);
         }
         if (estado.modo != Modo::Option1) {
-            ResumeNext([&] { orden = motor.OrdenEnModulo(codigo()); });
+            PasoSinError([&] { orden = motor.OrdenEnModulo(codigo()); });
         }
         bool actualiza = cuantos > 0;
         if (cuantos > 0 && !estado.Check1) {

@@ -122,7 +122,7 @@ int ComandoCambio(const Opciones& o) {
         t.mensajes = dialogos->Toma();
         t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
-        if (inserta && o.modo == Modo::Numeros && t.cambiado)
+        if (inserta && o.modo == engine::Modo::Option1 && t.cambiado)
             t.excesos = BuscaExcesos(c->CodeModule());
         // Written beside its file now and freed, so that memory holds the modules in hand
         // rather than the whole project; the save at the end puts every file in place at once.
@@ -135,7 +135,7 @@ int ComandoCambio(const Opciones& o) {
     // The runtime modules are added by the first module that gets a block: until then one
     // module at a time, so that only one of them adds them.
     std::size_t i = 0;
-    if (inserta && o.modo == Modo::Manejo)
+    if (inserta && o.modo == engine::Modo::Option2)
         for (; i < trabajos.size() && !install::YaExisteCls(p); ++i)
             ejecuta(i);
     const std::size_t hechos = i;
@@ -161,7 +161,7 @@ int ComandoCambio(const Opciones& o) {
                       o.proyecto + ": no se ha escrito nada");
 
     nlohmann::json avisos = nlohmann::json::array();
-    if (inserta && o.modo == Modo::Numeros)
+    if (inserta && o.modo == engine::Modo::Option1)
         for (const Trabajo& t : trabajos) {
             if (t.excesos.empty())
                 continue;
