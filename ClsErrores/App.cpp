@@ -1,17 +1,9 @@
 #include "ClsErrores/App.h"
 
-#include <filesystem>
 #include <mutex>
-#include <system_error>
 
 namespace app {
 namespace {
-
-std::filesystem::path Ejecutable() {
-    std::error_code ec;
-    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path{} : p;
-}
 
 std::mutex& Cerrojo() {
     static std::mutex m;
@@ -24,19 +16,6 @@ std::string& TituloGuardado() {
 }
 
 } // namespace
-
-std::string Path() {
-    auto carpeta = Ejecutable().parent_path();
-    if (carpeta.empty()) {
-        std::error_code ec;
-        carpeta = std::filesystem::current_path(ec);
-    }
-    return carpeta.string();
-}
-
-std::string EXEName() {
-    return Ejecutable().stem().string();
-}
 
 std::string Title() {
     std::lock_guard l(Cerrojo());

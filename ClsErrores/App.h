@@ -5,10 +5,9 @@
 
 namespace app {
 
-// Folder of the running executable, without a trailing separator except for the root ("/").
-std::string Path();
-// File name of the running executable without its extension.
-std::string EXEName();
+// (App.Path and App.EXEName, the running executable's folder and name, are base/Programa.h's:
+// the add-in needs them without the runtime.)
+
 // The program's title: "Lintrap" unless the program sets another.
 std::string Title();
 void FijaTitle(std::string titulo);

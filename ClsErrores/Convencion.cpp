@@ -1,6 +1,7 @@
 #include "ClsErrores/Convencion.h"
 
 #include "ClsErrores/ErrObject.h"
+#include "base/ErrorVB.h"
 
 #include <new>
 #include <string>
@@ -17,9 +18,9 @@ void CapturaActual(std::string_view origen) noexcept {
         } catch (const ErrorVB& e) {
             err.Fija(e.Number, e.Source, e.Description);
         } catch (const std::bad_alloc&) {
-            err.Fija(7, std::string(origen), "Memoria insuficiente");
+            err.Fija(vberr::OutOfMemory, std::string(origen), "Memoria insuficiente");
         } catch (...) {
-            err.Fija(51, std::string(origen), "Error interno");
+            err.Fija(vberr::InternalError, std::string(origen), "Error interno");
         }
     } catch (...) {
         // Not even the texts could be copied: keep at least the number.

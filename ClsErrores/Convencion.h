@@ -5,10 +5,10 @@
 //       Procedimiento("frmAddIn \\ Insertar", [&] { ...body... });
 //   }
 //
-// and, for handlers whose steps are skipped on failure, each step under ResumeNext([&] {...}).
+// and, for handlers whose steps are skipped on failure, each step under PasoSinError([&] {...}).
 
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 
 #include <exception>
 #include <string_view>
@@ -42,9 +42,9 @@ template <class F> bool Procedimiento(std::string_view identidad, F&& cuerpo) {
     return false;
 }
 
-// Resume-next guard: runs one step; an error it raises becomes the current error and the step
-// is skipped. True when the step ran through.
-template <class F> bool ResumeNext(F&& paso) noexcept {
+// The guard of a step in a handler that resumes next: runs one step; an error it raises becomes the
+// current error and the step is skipped. True when the step ran through.
+template <class F> bool PasoSinError(F&& paso) noexcept {
     try {
         std::forward<F>(paso)();
         return true;

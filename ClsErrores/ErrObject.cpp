@@ -1,7 +1,7 @@
 #include "ClsErrores/ErrObject.h"
 
 #include "ClsErrores/App.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 namespace vb {
 

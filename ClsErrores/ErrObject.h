@@ -21,7 +21,7 @@ struct ErrObject {
     void Fija(long number, std::string source, std::string description);
 };
 
-// The one current error of the program (single user-interface thread).
+// The current error of the calling thread: each thread has its own, as it has its own glbErr().
 ErrObject& Err();
 
 } // namespace vb

@@ -1,8 +1,8 @@
 // The log file: one record appended per handled error, and its reset.
 
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/LogRegistro.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 
 #include <cerrno>
 #include <cstdio>

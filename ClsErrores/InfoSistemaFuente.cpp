@@ -4,6 +4,7 @@
 #include "ClsErrores/App.h"
 #include "ClsErrores/InfoSistema.h"
 #include "ClsErrores/Sondas.h"
+#include "base/Programa.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -14,8 +15,9 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string RutaEXE() {
-    const std::string carpeta = app::Path();
-    return carpeta.ends_with('/') ? carpeta + app::EXEName() : carpeta + "/" + app::EXEName();
+    const std::string carpeta = programa::Carpeta();
+    return carpeta.ends_with('/') ? carpeta + programa::Nombre()
+                                  : carpeta + "/" + programa::Nombre();
 }
 
 std::optional<struct stat> EstadoEXE() {
@@ -53,7 +55,7 @@ std::optional<std::string> FuenteSistema::Titulo() {
     return app::Title();
 }
 std::optional<std::string> FuenteSistema::Carpeta() {
-    return app::Path();
+    return programa::Carpeta();
 }
 std::optional<std::string> FuenteSistema::Version() {
     return std::to_string(app::Major()) + "." + std::to_string(app::Minor()) + "." +
@@ -63,7 +65,7 @@ std::optional<std::string> FuenteSistema::InstanciaPrevia() {
     return HayOtraInstancia() ? "True" : "False";
 }
 std::optional<std::string> FuenteSistema::NombreEXE() {
-    return app::EXEName();
+    return programa::Nombre();
 }
 
 std::optional<std::string> FuenteSistema::ModificacionEXE() {

@@ -1,7 +1,7 @@
 #include "ClsErrores/LogRegistro.h"
 
-#include "ClsErrores/CodePage.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/CodePage.h"
 
 #include <ctime>
 #include <iomanip>

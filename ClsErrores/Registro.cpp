@@ -1,7 +1,7 @@
 #include "ClsErrores/Registro.h"
 
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/MsgBox.h"
+#include "base/ErrorVB.h"
 
 #include <nlohmann/json.hpp>
 
@@ -120,13 +120,14 @@ std::optional<json> Lee(const std::string& ruta) {
 }
 
 [[noreturn]] void Fallo(const std::string& que, const std::string& ruta) {
-    throw ErrorVB(75, "RegistrySetKeyValue", que + " (" + ruta + "): " + std::strerror(errno));
+    throw ErrorVB(vberr::PathFileAccessError, "RegistrySetKeyValue",
+                  que + " (" + ruta + "): " + std::strerror(errno));
 }
 
 // Converts the value to the stored form of `type`; a value of another kind throws error 13.
 json Dato(const Valor& value, long type) {
     const auto desajuste = [] {
-        return ErrorVB(13, "RegistrySetKeyValue", "No coinciden los tipos");
+        return ErrorVB(vberr::TypeMismatch, "RegistrySetKeyValue", "No coinciden los tipos");
     };
     switch (type) {
     case REG_SZ: {
@@ -143,7 +144,8 @@ json Dato(const Valor& value, long type) {
         try {
             (void)json(texto).dump();
         } catch (const json::type_error&) {
-            throw ErrorVB(5, "RegistrySetKeyValue", "El texto no es UTF-8 válido");
+            throw ErrorVB(vberr::InvalidProcedureCall, "RegistrySetKeyValue",
+                          "El texto no es UTF-8 válido");
         }
         return {{"tipo", REG_SZ}, {"valor", texto}};
     }
@@ -168,7 +170,7 @@ json Dato(const Valor& value, long type) {
             }
             auto [p, ec] = std::from_chars(s->data() + a, s->data() + b + 1, n);
             if (ec == std::errc::result_out_of_range) {
-                throw ErrorVB(6, "RegistrySetKeyValue", "Desbordamiento");
+                throw ErrorVB(vberr::Overflow, "RegistrySetKeyValue", "Desbordamiento");
             }
             if (ec != std::errc{} || p != s->data() + b + 1) {
                 throw desajuste();
@@ -251,7 +253,7 @@ void Escribe(const std::string& raiz, const std::string& clave, const std::strin
         leido = Lee(ruta);
     } catch (const json::exception&) {
         // Never replace a store we cannot read: its values would be lost.
-        throw ErrorVB(75, "RegistrySetKeyValue",
+        throw ErrorVB(vberr::PathFileAccessError, "RegistrySetKeyValue",
                       "El almacén del registro está dañado y no se modifica: " + ruta);
     }
     json almacen = leido ? std::move(*leido) : json::object();
@@ -357,7 +359,7 @@ void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
     } catch (const ErrorVB& e) {
         Informa(e, "RegistrySetKeyValue");
     } catch (const std::exception&) {
-        Informa(ErrorVB(75, "RegistrySetKeyValue",
+        Informa(ErrorVB(vberr::PathFileAccessError, "RegistrySetKeyValue",
                         "No se puede escribir el almacén del registro: " + RutaAlmacen()),
                 "RegistrySetKeyValue");
     }

@@ -6,6 +6,8 @@
 #include "ClsErrores/LogRegistro.h"
 #include "ClsErrores/MsgBox.h"
 #include "ClsErrores/Registro.h"
+#include "base/ErrorVB.h"
+#include "base/Programa.h"
 
 #include <cstdint>
 #include <limits>
@@ -87,10 +89,10 @@ std::string TextoNormal(const clsErrores& e) {
 
 clsErrores::clsErrores() {
     // Every step is attempted; a failing one is skipped.
-    ResumeNext([&] { m_Destination = logerrores::RutaLog(app::Path()); });
-    ResumeNext([&] { CreaPila(20); });
+    PasoSinError([&] { m_Destination = logerrores::RutaLog(programa::Carpeta()); });
+    PasoSinError([&] { CreaPila(20); });
     IniVal();
-    ResumeNext([] {
+    PasoSinError([] {
         // Register a mail client for the platform's simple mail interface unless one is there.
         constexpr auto clave = "SOFTWARE\\Microsoft\\Windows Messaging Subsystem\\MSMapiApps";
         const auto v =
@@ -106,8 +108,8 @@ clsErrores::clsErrores() {
 void clsErrores::IniVal() noexcept {
     // These four assignments are the settings an installed copy is configured with.
     m_fSendEmailOnError = true;
-    ResumeNext([&] { c_EMailDir = DireccionPredeterminada; });
-    ResumeNext([&] { c_MsgOnError = "normal"; });
+    PasoSinError([&] { c_EMailDir = DireccionPredeterminada; });
+    PasoSinError([&] { c_MsgOnError = "normal"; });
     m_fLogOnError = true;
 }
 
@@ -122,10 +124,11 @@ void clsErrores::CreaPila(int capacidad) {
 
 void clsErrores::MaxProcStackItems(std::int16_t valor) {
     if (valor < -2) {
-        throw ErrorVB(9, app::Title(), "El subíndice está fuera del intervalo");
+        throw ErrorVB(vberr::SubscriptOutOfRange, app::Title(),
+                      "El subíndice está fuera del intervalo");
     }
     if (valor > std::numeric_limits<std::int16_t>::max() - 2) {
-        throw ErrorVB(6, app::Title(), "Desbordamiento");
+        throw ErrorVB(vberr::Overflow, app::Title(), "Desbordamiento");
     }
     CreaPila(valor);
 }
@@ -163,7 +166,7 @@ void clsErrores::Pop() noexcept {
 void clsErrores::ManejoError() noexcept {
     auto& err = vb::Err();
     // Capture first, before anything below can change the current error.
-    // (A failed copy must not go through ResumeNext: that would overwrite the error itself.)
+    // (A failed copy must not go through PasoSinError: that would overwrite the error itself.)
     m_ErrNumber = err.Number;
     m_ErrLine = err.Erl;
     try {
@@ -174,7 +177,7 @@ void clsErrores::ManejoError() noexcept {
     }
 
     if (!c_MsgOnError.empty()) {
-        ResumeNext([&] {
+        PasoSinError([&] {
             const std::string texto = EsNormal(c_MsgOnError) ? TextoNormal(*this) : c_MsgOnError;
             vb::MsgBox(texto, vb::vbCritical, app::Title());
         });
@@ -183,7 +186,7 @@ void clsErrores::ManejoError() noexcept {
         GrabaLog();
     }
     if (m_fSendEmailOnError) {
-        ResumeNext([&] {
+        PasoSinError([&] {
             std::string texto = c_MsgOnError.empty() ? "Ocurrió un error inesperado.\r\n\r\n" : "";
             texto += "Se enviará automáticamente un email informando\r\n"
                      "del tipo de error al autor de la aplicación.\r\n\r\n"
@@ -194,7 +197,7 @@ void clsErrores::ManejoError() noexcept {
         });
     }
     // The caller's handler finds the error it handed over still in place.
-    ResumeNext([&] {
+    PasoSinError([&] {
         err.Number = m_ErrNumber;
         err.Source = m_ErrSource;
         err.Description = m_ErrDescription;
@@ -205,7 +208,7 @@ void clsErrores::ManejoError() noexcept {
 // Both reports go through the mail sender the system-report library installed; without one,
 // or without an address, nothing is sent.
 void clsErrores::MandaPorCorreo(bool completo) noexcept {
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (c_EMailDir.empty()) {
             return;
         }

@@ -13,7 +13,7 @@ add_library(lintrap_clserrores STATIC
     ${CMAKE_CURRENT_LIST_DIR}/clsErrores.cpp
 )
 target_include_directories(lintrap_clserrores PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(lintrap_clserrores PUBLIC lintrap_err PRIVATE nlohmann_json::nlohmann_json)
+target_link_libraries(lintrap_clserrores PUBLIC lintrap_base PRIVATE nlohmann_json::nlohmann_json)
 target_compile_definitions(lintrap_clserrores PRIVATE
     LINTRAP_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
     LINTRAP_VERSION_MINOR=${PROJECT_VERSION_MINOR}

@@ -1,8 +1,8 @@
 #include "engine/Comandos.h"
 
-#include "ClsErrores/CodePage.h"
 #include "ClsErrores/Convencion.h"
 #include "ClsErrores/MsgBox.h"
+#include "base/CodePage.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
 
@@ -59,7 +59,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
             orden.push_back(i);
         }
         if (estado.modo != Modo::Option1) {
-            ResumeNext([&] { orden = motor.OrdenEnModulo(codigo()); });
+            PasoSinError([&] { orden = motor.OrdenEnModulo(codigo()); });
         }
         bool actualiza = cuantos > 0;
         if (cuantos > 0 && !estado.Check1) {

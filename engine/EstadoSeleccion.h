@@ -3,7 +3,7 @@
 // selected module, its procedure list, the all-procedures box, the mode and the variant. The
 // main window owns one (and the command line another); nothing here knows about widgets.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <string>
 #include <vector>

@@ -9,7 +9,7 @@ namespace {
 // error, as in every resume-next step).
 std::string_view LineaOVacia(vbide::CodeModule& m, long l) {
     std::string_view linea;
-    ResumeNext([&] { linea = m.Line(l); });
+    PasoSinError([&] { linea = m.Line(l); });
     return linea;
 }
 
@@ -17,16 +17,16 @@ std::string_view LineaOVacia(vbide::CodeModule& m, long l) {
 
 bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro, const Tabla& tabla) {
     auto tipo = vbide::MemberType::Variable;
-    ResumeNext([&] { tipo = miembro.Type(); });
+    PasoSinError([&] { tipo = miembro.Type(); });
     if (tipo != vbide::MemberType::Method && tipo != vbide::MemberType::Event) {
         return false;
     }
     std::string nombre;
     long primera = 0;
     long cuantas = 0;
-    if (!ResumeNext([&] { nombre = miembro.Name(); }) ||
-        !ResumeNext([&] { primera = m.ProcStartLine(nombre, vbide::ProcKind::Proc); }) ||
-        !ResumeNext([&] { cuantas = m.ProcCountLines(nombre, vbide::ProcKind::Proc); })) {
+    if (!PasoSinError([&] { nombre = miembro.Name(); }) ||
+        !PasoSinError([&] { primera = m.ProcStartLine(nombre, vbide::ProcKind::Proc); }) ||
+        !PasoSinError([&] { cuantas = m.ProcCountLines(nombre, vbide::ProcKind::Proc); })) {
         return false;
     }
     const unsigned char o = tabla['o'];

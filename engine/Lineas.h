@@ -2,6 +2,8 @@
 // How the engine reads a line. It never parses the language: it looks at the first or last
 // characters of the line's trimmed text. Only the space is trimmed; comparisons ignore letter
 // case by the project's code page (the keywords are ASCII, the folding table covers the rest).
+// On purpose the object model reads lines otherwise (host/files/ModuleSyntax.h): there a tab is
+// a blank and "Rem" opens a comment too; here only spaces are trimmed and only "'" comments.
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "engine/Motor.h"
 
 #include "ClsErrores/Convencion.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "engine/Bloques.h"
 #include "engine/ExisteOnError.h"
 #include "engine/Recorrido.h"
@@ -77,7 +77,7 @@ std::vector<int> Motor::OrdenEnModulo(vbide::CodeModule& m) const {
     claves.reserve(static_cast<std::size_t>(cuantos));
     for (int i = 0; i < cuantos; ++i) {
         long inicio = std::numeric_limits<long>::max();
-        ResumeNext([&] {
+        PasoSinError([&] {
             inicio =
                 m.ProcStartLine(estado_.procedimientos[static_cast<std::size_t>(i)].nombre, Proc);
         });
@@ -93,7 +93,7 @@ std::vector<int> Motor::OrdenEnModulo(vbide::CodeModule& m) const {
     return orden;
 }
 
-void Motor::Insertar(vbide::CodeModule& m, int& index) {
+void Motor::Insertar(vbide::CodeModule& m, int index) {
     Procedimiento("frmAddIn \\ Insertar", [&] {
         if (estado_.modo == Modo::Option3) {
             AddResumeNext(m, index);
@@ -135,9 +135,9 @@ void Motor::Insertar(vbide::CodeModule& m, int& index) {
 void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
     std::string_view linea;
     std::string_view encima;
-    ResumeNext([&] { linea = m.Line(L); });
+    PasoSinError([&] { linea = m.Line(L); });
     if (L > 1) {
-        ResumeNext([&] { encima = m.Line(L - 1); });
+        PasoSinError([&] { encima = m.Line(L - 1); });
     }
     const std::string_view t = Recorta(linea);
     // Of the line above only its end counts (blank, or continuing): its indentation is left be.
@@ -149,7 +149,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
     // A run of blank lines collapses to one. Only a line really deleted moves L back: a failed
     // deletion would otherwise bring the walk back to the same line for ever.
     if (t.empty()) {
-        if (p.empty() && ResumeNext([&] { m.DeleteLines(L, 1); })) {
+        if (p.empty() && PasoSinError([&] { m.DeleteLines(L, 1); })) {
             --L;
         }
         return;
@@ -162,8 +162,8 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         if (EsCabecera(t, tabla_)) {
             std::string modulo;
             std::string procedimiento;
-            ResumeNext([&] { modulo = m.Name(); });
-            ResumeNext([&] { procedimiento = m.ProcOfLine(L); });
+            PasoSinError([&] { modulo = m.Name(); });
+            PasoSinError([&] { procedimiento = m.ProcOfLine(L); });
             // The block goes after the header's last continuation line. A header still
             // continued on the module's last line has no body to guard: nothing is inserted.
             const long total = m.CountOfLines();
@@ -173,10 +173,10 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
                     return;
                 }
                 ++L;
-                ResumeNext([&] { cabecera = m.Line(L); });
+                PasoSinError([&] { cabecera = m.Line(L); });
             }
             ++L;
-            if (ResumeNext([&] { m.InsertLines(L, BloqueOnError(modulo, procedimiento)); })) {
+            if (PasoSinError([&] { m.InsertLines(L, BloqueOnError(modulo, procedimiento)); })) {
                 L += 4;
             } else {
                 --L;
@@ -193,7 +193,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         }
         if (!salida.empty()) {
             const Variante variante = estado_.variante;
-            if (ResumeNext([&] { m.InsertLines(L, BloqueManejoError(variante, salida)); })) {
+            if (PasoSinError([&] { m.InsertLines(L, BloqueManejoError(variante, salida)); })) {
                 L += LineasManejoError(variante);
             }
             return;
@@ -202,7 +202,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         for (std::string_view salir : {"Exit Sub", "Exit Function", "Exit Property"}) {
             if (EmpiezaPor(sentencia, salir, tabla_)) {
                 const std::string nueva = ReemplazaTodo(linea, salir, "GOTO Salir", tabla_);
-                ResumeNext([&] { m.ReplaceLine(L, nueva); });
+                PasoSinError([&] { m.ReplaceLine(L, nueva); });
                 break;
             }
         }
@@ -224,7 +224,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         nueva_.assign(numero, fin);
         nueva_ += ' ';
         nueva_ += cuerpo;
-        ResumeNext([&] { m.ReplaceLine(L, nueva_); });
+        PasoSinError([&] { m.ReplaceLine(L, nueva_); });
     }
 }
 

@@ -23,7 +23,7 @@ public:
           Instalacion* instalacion = nullptr);
 
     // Inserts into the procedure at row `index` of the procedure list, in the selected mode.
-    void Insertar(vbide::CodeModule& m, int& index);
+    void Insertar(vbide::CodeModule& m, int index);
     // One line of the insertion; leaves `L` at the last line dealt with.
     void InsertaLinea(vbide::CodeModule& m, long& L);
 
@@ -36,9 +36,9 @@ public:
     long BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo);
 
     // The statement "On Error Resume Next" under the header and the declarations.
-    void AddResumeNext(vbide::CodeModule& m, int& index);
+    void AddResumeNext(vbide::CodeModule& m, int index);
     // Takes the first "On Error Resume Next" statement of the procedure out.
-    void QuitaResumeNext(vbide::CodeModule& m, int& index);
+    void QuitaResumeNext(vbide::CodeModule& m, int index);
 
     // The procedure already has a line that begins with "On Error" (false for properties).
     bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro);

@@ -49,7 +49,7 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
     const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
     std::vector<EntradaProcedimiento> lista;
     long lineas = 0;
-    ResumeNext([&] { lineas = m.CountOfLines(); });
+    PasoSinError([&] { lineas = m.CountOfLines(); });
     // A procedure begins where the owner of a line changes. Line 0 stands for the declarations,
     // so that a procedure on the module's first line is listed too.
     std::string este;
@@ -57,9 +57,9 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
         std::string siguiente;
         auto tipo = vbide::ProcKind::Proc;
         // A failed lookup leaves the owner as it was: no change.
-        if (ResumeNext([&] { siguiente = m.ProcOfLine(i + 1, &tipo); }) &&
+        if (PasoSinError([&] { siguiente = m.ProcOfLine(i + 1, &tipo); }) &&
             !Iguales(siguiente, este, tabla)) {
-            ResumeNext([&] {
+            PasoSinError([&] {
                 vbide::Member& miembro = m.Members().Item(siguiente);
                 const auto tipoMiembro = miembro.Type();
                 if (tipoMiembro != vbide::MemberType::Event &&
@@ -80,7 +80,7 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
             // point at the other procedure.)
             long primera = 0;
             long cuantas = 0;
-            if (ResumeNext([&] {
+            if (PasoSinError([&] {
                     primera = m.ProcStartLine(siguiente, tipo);
                     cuantas = m.ProcCountLines(siguiente, tipo);
                 }) &&
@@ -126,9 +126,9 @@ ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion&
     estado.procedimientos.clear();
     estado.actual = -1;
     vbide::CodeModule* m = nullptr;
-    if (ResumeNext([&] { m = &proyecto.VBComponents().Item(estado.modulo).CodeModule(); })) {
+    if (PasoSinError([&] { m = &proyecto.VBComponents().Item(estado.modulo).CodeModule(); })) {
         r.encontrado = true;
-        ResumeNext([&] { r.lineas = m->CountOfLines(); });
+        PasoSinError([&] { r.lineas = m->CountOfLines(); });
         estado.procedimientos = ListaProcedimientos(*m, estado.paginaCodigos, progreso, estados);
     }
     progreso.Muestra(false);

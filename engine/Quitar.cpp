@@ -55,7 +55,7 @@ long Motor::BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo) {
 // the edit.
 void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     std::string_view linea;
-    ResumeNext([&] { linea = m.Line(L); });
+    PasoSinError([&] { linea = m.Line(L); });
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
@@ -76,7 +76,7 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         // A continued line keeps its leading number: there it is part of the statement.
         if (L > 1) {
             std::string_view encima;
-            ResumeNext([&] { encima = m.Line(L - 1); });
+            PasoSinError([&] { encima = m.Line(L - 1); });
             if (TerminaEn(Recorta(encima), '_')) {
                 return;
             }
@@ -87,7 +87,7 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         const std::size_t donde = static_cast<std::size_t>(t.data() - linea.data());
         nueva_.assign(linea.substr(0, donde));
         nueva_ += linea.substr(donde + numero.size());
-        ResumeNext([&] { m.ReplaceLine(L, nueva_); });
+        PasoSinError([&] { m.ReplaceLine(L, nueva_); });
         return;
     }
 
@@ -98,15 +98,15 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     if (EmpiezaPor(sentencia, "GOTO Salir", tabla_)) {
         std::string procedimiento;
         std::string cabecera;
-        ResumeNext([&] { procedimiento = m.ProcOfLine(L); });
-        ResumeNext([&] { cabecera = m.Line(m.ProcBodyLine(procedimiento, Proc)); });
+        PasoSinError([&] { procedimiento = m.ProcOfLine(L); });
+        PasoSinError([&] { cabecera = m.Line(m.ProcBodyLine(procedimiento, Proc)); });
         cabecera = std::string(Recorta(cabecera));
         QuitaComents(cabecera);
         // Without a header to tell the kind (a property's line, say) the line stays as it is.
         const std::string_view salida = SalidaDeCabecera(cabecera, tabla_);
         if (!salida.empty()) {
             const std::string nueva = ReemplazaTodo(linea, "GOTO Salir", salida, tabla_);
-            ResumeNext([&] { m.ReplaceLine(L, nueva); });
+            PasoSinError([&] { m.ReplaceLine(L, nueva); });
         }
         return;
     }
@@ -126,7 +126,7 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         return;
     }
     const long fin = BuscaFin(m, L, manejo);
-    if (fin > L && ResumeNext([&] { m.DeleteLines(L, fin - L + 1); })) {
+    if (fin > L && PasoSinError([&] { m.DeleteLines(L, fin - L + 1); })) {
         --L;
     }
 }

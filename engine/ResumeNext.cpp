@@ -42,7 +42,7 @@ std::optional<std::string> SinResumeNext(std::string_view linea, const Tabla& ta
     return std::string();
 }
 
-void Motor::AddResumeNext(vbide::CodeModule& m, int& index) {
+void Motor::AddResumeNext(vbide::CodeModule& m, int index) {
     Procedimiento("frmAddIn \\ AddResumeNext", [&] {
         const std::string nombre = NombreEn(index);
         vbide::Member& miembro = m.Members().Item(nombre);
@@ -68,7 +68,7 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int& index) {
 
 // Only the statement goes: a comment or a string that mentions it stays, and so do the
 // statements that share its line.
-void Motor::QuitaResumeNext(vbide::CodeModule& m, int& index) {
+void Motor::QuitaResumeNext(vbide::CodeModule& m, int index) {
     Procedimiento("frmAddIn \\ QuitaResumeNext", [&] {
         vbide::Member& miembro = m.Members().Item(NombreEn(index));
         const auto tipo = miembro.Type();

@@ -1,7 +1,7 @@
 #include "install/LineasAjuste.h"
 
-#include "ClsErrores/CodePage.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/CodePage.h"
+#include "base/ErrorVB.h"
 #include "engine/Lineas.h"
 
 namespace install {

@@ -1,6 +1,6 @@
 #include "app/cli/Argumentos.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <CLI/CLI.hpp>
 
@@ -141,14 +141,14 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
 #endif
         } else {
             o.comando = insert->parsed() ? Comando::Insert : Comando::Remove;
-            o.modo = Elige<Modo>({{"numbers", Modo::Numeros},
-                                  {"handler", Modo::Manejo},
-                                  {"resume-next", Modo::ResumeNext}},
-                                 modo, "--mode");
-            o.variante = Elige<Variante>({{"exit", Variante::Exit},
-                                          {"resume", Variante::Resume},
-                                          {"raise", Variante::Raise}},
-                                         variante, "--variant");
+            o.modo = Elige<engine::Modo>({{"numbers", engine::Modo::Option1},
+                                          {"handler", engine::Modo::Option2},
+                                          {"resume-next", engine::Modo::Option3}},
+                                         modo, "--mode");
+            o.variante = Elige<engine::Variante>({{"exit", engine::Variante::OptExit},
+                                                  {"resume", engine::Variante::OptResume},
+                                                  {"raise", engine::Variante::OptRaise}},
+                                                 variante, "--variant");
             if (o.todosModulos == !o.modulos.empty())
                 Uso("indique --module M (una o más veces) o --all-modules");
             if (o.todos && !o.procs.empty())

@@ -1,5 +1,3 @@
-#include "ClsErrores/App.h"
-#include "ClsErrores/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/DialogosCli.h"
@@ -11,6 +9,8 @@
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
 #include "app/cli/Seleccion.h"
+#include "base/CodePage.h"
+#include "base/Programa.h"
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
 #include "host/files/ProjectFileIo.h"
@@ -87,7 +87,7 @@ int ComandoCambio(const Opciones& o) {
     PreparaErrores();
     // The add-in's folder is the program's own: the build puts the shipped runtime sources in
     // a "ClsErrores" folder beside it.
-    const std::string carpetaAddIn = app::Path();
+    const std::string carpetaAddIn = programa::Carpeta();
     const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
     LineaProgreso progreso(trabajos.size());
     // A diff or a copy elsewhere needs every module's new bytes at the end; saving in place
@@ -122,7 +122,7 @@ int ComandoCambio(const Opciones& o) {
         t.mensajes = dialogos->Toma();
         t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
-        if (inserta && o.modo == Modo::Numeros && t.cambiado)
+        if (inserta && o.modo == engine::Modo::Option1 && t.cambiado)
             t.excesos = BuscaExcesos(c->CodeModule());
         // Written beside its file now and freed, so that memory holds the modules in hand
         // rather than the whole project; the save at the end puts every file in place at once.
@@ -135,7 +135,7 @@ int ComandoCambio(const Opciones& o) {
     // The runtime modules are added by the first module that gets a block: until then one
     // module at a time, so that only one of them adds them.
     std::size_t i = 0;
-    if (inserta && o.modo == Modo::Manejo)
+    if (inserta && o.modo == engine::Modo::Option2)
         for (; i < trabajos.size() && !install::YaExisteCls(p); ++i)
             ejecuta(i);
     const std::size_t hechos = i;
@@ -161,7 +161,7 @@ int ComandoCambio(const Opciones& o) {
                       o.proyecto + ": no se ha escrito nada");
 
     nlohmann::json avisos = nlohmann::json::array();
-    if (inserta && o.modo == Modo::Numeros)
+    if (inserta && o.modo == engine::Modo::Option1)
         for (const Trabajo& t : trabajos) {
             if (t.excesos.empty())
                 continue;

@@ -1,4 +1,3 @@
-#include "ClsErrores/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/ErroresCli.h"
@@ -6,6 +5,7 @@
 #include "app/cli/Paralelo.h"
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 
 #include <nlohmann/json.hpp>

@@ -1,6 +1,6 @@
 #include "app/cli/Diferencia.h"
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 #include <dlfcn.h>
 #include <git2.h>

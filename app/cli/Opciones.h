@@ -1,6 +1,8 @@
 #pragma once
 // What the command line asked for, after parsing and before any file is read.
 
+#include "engine/EstadoSeleccion.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,10 +10,6 @@
 namespace cli {
 
 enum class Comando { List, Insert, Remove, Save, Check, Report };
-
-// The transformation, as the main window's option buttons name it.
-enum class Modo { Numeros, Manejo, ResumeNext };
-enum class Variante { Exit, Resume, Raise };
 
 struct Opciones {
     Comando comando = Comando::List;
@@ -28,8 +26,8 @@ struct Opciones {
     bool todosModulos = false;
 
     // insert, remove
-    Modo modo = Modo::Numeros;
-    Variante variante = Variante::Exit;
+    engine::Modo modo = engine::Modo::Option1;             // --mode, as the main window's options
+    engine::Variante variante = engine::Variante::OptExit; // --variant
     std::vector<std::string> procs;
     bool todos = false;
     bool simulacro = false;   // --dry-run

@@ -1,10 +1,10 @@
 #include "app/cli/Principal.h"
 
-#include "ClsErrores/ErrorVB.h"
 #include "app/cli/Argumentos.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Salida.h"
+#include "base/ErrorVB.h"
 
 #include <filesystem>
 #include <new>

@@ -1,7 +1,7 @@
 #include "app/cli/Proyecto.h"
 
-#include "ClsErrores/CodePage.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 
 #include <atomic>

@@ -1,34 +1,12 @@
 #include "app/cli/Seleccion.h"
 
-#include "ClsErrores/CodePage.h"
 #include "app/cli/ErroresCli.h"
 #include "app/cli/Proyecto.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 
 namespace cli {
 namespace {
-
-engine::Modo ModoMotor(Modo m) {
-    switch (m) {
-    case Modo::Manejo:
-        return engine::Modo::Option2;
-    case Modo::ResumeNext:
-        return engine::Modo::Option3;
-    default:
-        return engine::Modo::Option1;
-    }
-}
-
-engine::Variante VarianteMotor(Variante v) {
-    switch (v) {
-    case Variante::Resume:
-        return engine::Variante::OptResume;
-    case Variante::Raise:
-        return engine::Variante::OptRaise;
-    default:
-        return engine::Variante::OptExit;
-    }
-}
 
 engine::AjustesPendientes Ajustes(const Opciones& o) {
     engine::AjustesPendientes a;
@@ -102,8 +80,8 @@ bool Selecciona(files::Project& p, const Opciones& o, Trabajo& t) {
     engine::SeleccionaModulo(p, e, sinProgreso,
                              o.json ? engine::Estados::Buscados : engine::Estados::Omitidos);
     e.Check1 = o.todos;
-    e.modo = ModoMotor(o.modo);
-    e.variante = VarianteMotor(o.variante);
+    e.modo = o.modo;
+    e.variante = o.variante;
     e.ajustes = Ajustes(o);
     t.hallados.assign(t.pedidos.size(), false);
     for (auto& fila : e.procedimientos)

@@ -1,5 +1,5 @@
 // Searching the code: CodeModule::Find.
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "host/files/CodeModuleMem.h"
 #include "host/files/LinesPattern.h"
 

@@ -1,6 +1,6 @@
 #include "host/files/Component.h"
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 
 namespace files {
@@ -28,7 +28,7 @@ ModuleFile* Component::Module() {
         std::string bytes = ReadWhole(file_);
         const FileStamp now = FileStamp::Of(file_, bytes);
         if (now.size != stamp_->size || now.mtimeNs != stamp_->mtimeNs) {
-            throw ErrorVB(FileAlreadyExists, file_.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, file_.string(),
                           "El archivo '" + file_.string() +
                               "' ha cambiado en el disco desde que se abrió el proyecto");
         }
@@ -66,12 +66,12 @@ void Component::DiscardStaged() noexcept {
 
 vbide::CodeModule& Component::CodeModule() {
     if (released_) {
-        throw ErrorVB(ObjectNotSet, name_,
+        throw ErrorVB(vberr::ObjectNotSet, name_,
                       "El código del componente '" + name_ +
                           "' ya se ha guardado aparte y no está en memoria");
     }
     if (!Module()) {
-        throw ErrorVB(ObjectNotSet, Name(),
+        throw ErrorVB(vberr::ObjectNotSet, Name(),
                       "El componente '" + Name() +
                           "' no tiene código (variable de objeto no "
                           "establecida)");

@@ -1,6 +1,6 @@
 #include "host/files/DesignerTree.h"
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleError.h"
 #include "host/files/ModuleSyntax.h"
 

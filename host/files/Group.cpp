@@ -142,7 +142,7 @@ void Group::SaveAs(const std::filesystem::path& folderIn, bool overwrite) {
     auto groupTarget = folder / path_->filename();
     for (const auto& f : all.files) {
         if (f.target == groupTarget) {
-            throw ErrorVB(FileAlreadyExists, groupTarget.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, groupTarget.string(),
                           "Un archivo de proyecto iría a '" + groupTarget.string() +
                               "', el archivo del grupo; no se guarda nada");
         }

@@ -6,7 +6,7 @@
 // kept whole; edited lines point into blocks of edited text. A million-line module is then a
 // few large blocks instead of a million small ones.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "host/files/MembersList.h"
 
-#include "ClsErrores/CodePage.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/CodePage.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleSyntax.h"
 
 namespace files {

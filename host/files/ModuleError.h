@@ -1,5 +1,5 @@
 #pragma once
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 #include <string>
 

@@ -2,6 +2,8 @@
 // What the object model needs to know about a line of VB6 code: whether it continues, whether it
 // is only a comment, whether it may open or close a procedure. Only the statements' first words
 // are read; the language is not parsed.
+// On purpose the engine reads lines otherwise (engine/Lineas.h): there a tab is text, not a
+// blank, and only "'" makes a comment ("Rem" does not), as the add-in it re-creates does.
 
 #include "host/vbide/Types.h"
 

@@ -1,6 +1,6 @@
 #include "host/files/ProcIndex.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "host/files/ModuleSyntax.h"
 
 #include <algorithm>

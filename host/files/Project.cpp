@@ -283,7 +283,7 @@ void Project::LoadComponents() {
             continue;
         }
         if (Find(l.component->Name())) {
-            problems_.push_back(LineError(NameConflict, path_, long(listed[i].line + 1),
+            problems_.push_back(LineError(vberr::NameConflict, path_, long(listed[i].line + 1),
                                           "ya hay un componente llamado '" +
                                               codepage::AUtf8(l.component->Name(), codepage_) +
                                               "'; se omite este"));
@@ -338,7 +338,7 @@ Component& Project::Import(const std::filesystem::path& path) {
     auto module = ModuleFile::Parse(std::move(bytes), source.string(), codepage_);
     std::string name = module->Name();
     if (Find(name)) {
-        throw ErrorVB(NameConflict, source.string(),
+        throw ErrorVB(vberr::NameConflict, source.string(),
                       "No se puede importar '" + source.string() + "': el proyecto '" +
                           codepage::AUtf8(Name(), codepage_) +
                           "' ya tiene un componente llamado '" + codepage::AUtf8(name, codepage_) +
@@ -349,14 +349,14 @@ Component& Project::Import(const std::filesystem::path& path) {
     for (const auto& c : items_) {
         if (c->File().parent_path() == folder_ &&
             codepage::IgualesSinCaso(c->File().filename().string(), fileName, codepage_)) {
-            throw ErrorVB(FileAlreadyExists, source.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, source.string(),
                           "No se puede importar '" + source.string() + "': el archivo '" +
                               fileName + "' ya forma parte del proyecto");
         }
     }
     bool inPlace = std::filesystem::equivalent(source, target, ec);
     if (!inPlace && std::filesystem::exists(target, ec)) {
-        throw ErrorVB(FileAlreadyExists, target.string(),
+        throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                       "No se puede importar '" + source.string() + "': ya existe '" +
                           target.string() + "' en la carpeta del proyecto");
     }

@@ -3,8 +3,8 @@
 // references. Saving writes only what changed, every file atomically, and checks everything
 // before the first write.
 
-#include "ClsErrores/CodePage.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/CodePage.h"
+#include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/Component.h"
 #include "host/files/ProjectFile.h"

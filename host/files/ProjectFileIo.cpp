@@ -177,12 +177,12 @@ void CheckWritable(const std::filesystem::path& target, const std::optional<File
     bool exists = ::stat(target.c_str(), &st) == 0;
     if (!overwrite) {
         if (stamp && stamp->ChangedOnDisk(target)) {
-            throw ErrorVB(FileAlreadyExists, target.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                           "El archivo '" + target.string() +
                               "' ha cambiado en el disco desde que se abrió; no se guarda nada");
         }
         if (!stamp && exists) {
-            throw ErrorVB(FileAlreadyExists, target.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                           "Ya existe el archivo '" + target.string() + "'; no se guarda nada");
         }
     }

@@ -2,7 +2,7 @@
 // Reading whole files, noting what a file looked like when it was read, and turning system errors
 // into the run-time errors the add-in shows.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -11,11 +11,6 @@
 #include <string_view>
 
 namespace files {
-
-// Error numbers the environment uses that ErrorVB.h does not list.
-inline constexpr long ObjectNotSet = 91;      // "Object variable or With block variable not set"
-inline constexpr long FileAlreadyExists = 58; // "File already exists"
-inline constexpr long NameConflict = 32813;   // "Name conflicts with existing module"
 
 // The whole file; ErrorVB 53 when missing, 75/70 when it cannot be read.
 std::string ReadWhole(const std::filesystem::path& path);

@@ -1,6 +1,6 @@
 #include "host/files/ProjectPath.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <system_error>
 #include <vector>

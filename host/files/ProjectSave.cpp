@@ -89,7 +89,7 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
                    std::function<void(FileStamp)> after) {
         auto [it, fresh] = targets.emplace(target.string(), from.string());
         if (!fresh) {
-            throw ErrorVB(FileAlreadyExists, target.string(),
+            throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                           "'" + from.string() + "' y '" + it->second +
                               "' irían al mismo archivo '" + target.string() +
                               "'; no se guarda nada");

@@ -49,21 +49,6 @@ Resultado Lintrap(const std::vector<std::string>& argumentos) {
     return r;
 }
 
-Carpeta::Carpeta() {
-    std::string plantilla = (fs::temp_directory_path() / "lintrap-cli-XXXXXX").string();
-    if (!mkdtemp(plantilla.data()))
-        throw std::runtime_error("mkdtemp");
-    ruta_ = plantilla;
-}
-
-Carpeta::~Carpeta() {
-    std::error_code ec;
-    // A test may leave a folder read-only; give it back so that it can be removed.
-    for (auto& e : fs::recursive_directory_iterator(ruta_, ec))
-        fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(ruta_, ec);
-}
-
 std::string Lee(const fs::path& archivo) {
     std::ifstream f(archivo, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});

@@ -1,6 +1,8 @@
 #pragma once
 // Running the built lintrap as a user would, and the temporary folders it works in.
 
+#include "tests/support/Carpeta.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,18 +19,7 @@ struct Resultado {
 Resultado Lintrap(const std::vector<std::string>& argumentos);
 
 // A fresh temporary folder, removed with everything in it when the object goes.
-class Carpeta {
-public:
-    Carpeta();
-    ~Carpeta();
-    Carpeta(const Carpeta&) = delete;
-    Carpeta& operator=(const Carpeta&) = delete;
-    const std::filesystem::path& Ruta() const { return ruta_; }
-    std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
-
-private:
-    std::filesystem::path ruta_;
-};
+using Carpeta = soporte::Carpeta;
 
 std::string Lee(const std::filesystem::path& archivo);
 void Escribe(const std::filesystem::path& archivo, const std::string& bytes);

@@ -1,6 +1,6 @@
 #include "tests/cli/ProyectoPrueba.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "tests/cli/Ejecuta.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // lintrap insert / remove over whole projects: what is written, what is given back, and what
 // is refused.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "tests/cli/Ejecuta.h"
 #include "tests/cli/ProyectoPrueba.h"
 

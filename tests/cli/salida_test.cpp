@@ -1,7 +1,7 @@
 // What insert and remove leave on disk: --dry-run writes nothing and shows exactly what a real
 // run writes; --out and save write a whole copy and leave the sources alone.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "tests/cli/Ejecuta.h"
 #include "tests/cli/ProyectoPrueba.h"
 

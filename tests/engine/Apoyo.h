@@ -8,6 +8,7 @@
 #include "engine/Progreso.h"
 #include "host/files/ModuleFile.h"
 #include "host/files/Project.h"
+#include "tests/support/Carpeta.h"
 
 #include <cstdlib>
 
@@ -39,17 +40,10 @@ inline void Escribe(const std::filesystem::path& ruta, const std::string& bytes)
 
 // A folder of its own under the system's temporary folder, removed at the end.
 class CarpetaTemporal {
+    soporte::Carpeta carpeta_;
+
 public:
-    CarpetaTemporal() {
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "lintrap-prueba-XXXXXX").string();
-        ruta = mkdtemp(plantilla.data());
-    }
-    ~CarpetaTemporal() {
-        std::error_code ec;
-        std::filesystem::remove_all(ruta, ec);
-    }
-    std::filesystem::path ruta;
+    const std::filesystem::path ruta = carpeta_.Ruta();
 };
 
 // Lines written with LF in the test, as a VB6 file has them: CR LF.

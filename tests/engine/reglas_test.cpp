@@ -1,6 +1,6 @@
 // The line rules every transformation relies on.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/Lineas.h"
 #include "engine/ResumeNext.h"
 

@@ -1,4 +1,4 @@
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/fuzz/Casos.h"
 #include "tests/fuzz/Invariantes.h"

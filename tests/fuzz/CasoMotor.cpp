@@ -1,6 +1,6 @@
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/MsgBox.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
 #include "host/files/ModuleFile.h"

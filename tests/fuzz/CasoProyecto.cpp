@@ -1,4 +1,4 @@
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Vbe.h"

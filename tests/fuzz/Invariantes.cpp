@@ -1,7 +1,7 @@
 #include "tests/fuzz/Invariantes.h"
 
-#include "ClsErrores/CodePage.h"
-#include "ClsErrores/ErrorVB.h"
+#include "base/CodePage.h"
+#include "base/ErrorVB.h"
 
 #include <map>
 #include <vector>

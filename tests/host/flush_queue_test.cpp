@@ -1,10 +1,11 @@
 // Background flushes: each result reaches the one who waits for it, failures included, and a
 // discarded temporary is neither awaited nor left behind.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/FlushQueue.h"
 #include "host/files/ProjectFileIo.h"
+#include "tests/support/Carpeta.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,8 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Folder {
-    fs::path path;
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "lintrap-flush-XXXXXX").string();
-        path = ::mkdtemp(pattern.data());
-    }
-    ~Folder() { fs::remove_all(path); }
+    soporte::Carpeta carpeta{"lintrap-flush"};
+    fs::path path = carpeta.Ruta();
 };
 
 int OpenNew(const fs::path& path) {

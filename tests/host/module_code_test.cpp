@@ -1,5 +1,5 @@
 // Reading, editing and searching the code lines of a module.
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Module files: byte-exact round trips, designer trees and input that is not a module.
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Procedure ranges, members and the index after edits, over modules built to trip a parser.
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
 #include <gtest/gtest.h>

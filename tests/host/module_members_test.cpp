@@ -1,6 +1,6 @@
 // Members looked up by name in large modules, references kept across edits, and the bytes
 // written back after edits at the module's edges.
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // matched by their length and first letter, case folded by a bit, a line taken whole when it
 // has no ':' or "'"), and the procedure names looked up after edits that rename, add and remove
 // procedures in a module with many of them.
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "host/files/ModuleSyntax.h"
 

@@ -80,7 +80,7 @@ TEST_F(ManyModules, ComponentsAndProblemsKeepTheProjectFileOrder) {
     }
     EXPECT_EQ(problems[0].Number, 53);
     EXPECT_EQ(problems[1].Number, 53);
-    EXPECT_EQ(problems[3].Number, files::NameConflict);
+    EXPECT_EQ(problems[3].Number, vberr::NameConflict);
     EXPECT_NE(problems[3].Description.find("Mod0"), std::string::npos);
 }
 
@@ -150,7 +150,7 @@ TEST_F(ManyModules, AfterASaveTheModelKnowsWhatItWrote) {
         project->Save();
         ADD_FAILURE() << "another program's change was overwritten";
     } catch (const ErrorVB& error) {
-        EXPECT_EQ(error.Number, files::FileAlreadyExists);
+        EXPECT_EQ(error.Number, vberr::FileAlreadyExists);
         EXPECT_NE(error.Description.find("S3.bas"), std::string::npos) << error.Description;
     }
     EXPECT_EQ(read("S3.bas"), s3);

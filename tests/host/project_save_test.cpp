@@ -428,7 +428,7 @@ TEST(ProjectSave, StagedModulesLandWithTheNextSaveOrLeaveNoTrace) {
     ASSERT_NE(modulo, nullptr);
     EXPECT_TRUE(modulo->Released());
     EXPECT_EQ(modulo->Bytes(), Read(plain / "Completo" / "Modulo.bas"));
-    EXPECT_EQ(RaisedBy([&] { modulo->CodeModule(); }).Number, files::ObjectNotSet);
+    EXPECT_EQ(RaisedBy([&] { modulo->CodeModule(); }).Number, vberr::ObjectNotSet);
 
     b->Save();
     EXPECT_EQ(Snapshot(*staged), Snapshot(*plain));

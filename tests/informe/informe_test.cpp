@@ -4,6 +4,7 @@
 #include "ClsErrores/App.h"
 #include "ClsErrores/InfoSistema.h"
 #include "ClsErrores/Textos.h"
+#include "base/Programa.h"
 
 #include <gtest/gtest.h>
 
@@ -242,7 +243,7 @@ TEST(InformeMaquina, InformeDeEstaMaquina) {
               std::string::npos);
     // The test program is a real file: its size is shown, followed by the empty line.
     struct stat st {};
-    const std::string exe = app::Path() + "/" + app::EXEName();
+    const std::string exe = programa::Carpeta() + "/" + programa::Nombre();
     ASSERT_EQ(stat(exe.c_str(), &st), 0) << exe;
     const std::string miles = FuenteSistema().SeparadorMiles();
     EXPECT_NE(informe.find("   Tamaño EXE................" +

@@ -5,6 +5,7 @@
 #include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
+#include "tests/support/Carpeta.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +23,10 @@ namespace {
 
 class Carpeta {
 public:
-    Carpeta() {
-        char plantilla[] = "/tmp/informe_sondasXXXXXX";
-        m_ruta = mkdtemp(plantilla);
-    }
-    ~Carpeta() { fs::remove_all(m_ruta); }
-    fs::path operator/(const char* n) const { return m_ruta / n; }
+    fs::path operator/(const char* n) const { return m_carpeta.Ruta() / n; }
 
 private:
-    fs::path m_ruta;
+    soporte::Carpeta m_carpeta{"informe_sondas"};
 };
 
 void Pon16(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v) {

@@ -43,27 +43,6 @@ fs::path Malos() {
     return fs::path(LINTRAP_SOURCE_DIR) / "tests" / "data" / "bad";
 }
 
-Carpeta::Carpeta() {
-    std::string plantilla = (fs::temp_directory_path() / "lintrap-fiable-XXXXXX").string();
-    if (!::mkdtemp(plantilla.data())) {
-        throw std::runtime_error("mkdtemp failed");
-    }
-    ruta_ = plantilla;
-}
-
-Carpeta::~Carpeta() {
-    std::error_code ec;
-    // A test may leave a folder read-only; give the write bit back so that it can go.
-    for (auto it = fs::recursive_directory_iterator(ruta_, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        if (it->is_directory(ec)) {
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        }
-    }
-    fs::permissions(ruta_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(ruta_, ec);
-}
-
 std::map<std::string, Archivo> Foto(const fs::path& carpeta) {
     std::map<std::string, Archivo> foto;
     for (const auto& e : fs::recursive_directory_iterator(carpeta)) {

@@ -2,6 +2,8 @@
 // What the reliability tests share: temporary folders, a folder's exact state (bytes and
 // modification times), and running the built lintrap.
 
+#include "tests/support/Carpeta.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -18,18 +20,7 @@ std::string Crlf(std::string_view texto);
 std::filesystem::path Malos();
 
 // A folder of its own under the system's temporary folder, removed with all it holds.
-class Carpeta {
-public:
-    Carpeta();
-    ~Carpeta();
-    Carpeta(const Carpeta&) = delete;
-    Carpeta& operator=(const Carpeta&) = delete;
-    const std::filesystem::path& Ruta() const { return ruta_; }
-    std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
-
-private:
-    std::filesystem::path ruta_;
-};
+using Carpeta = soporte::Carpeta;
 
 struct Archivo {
     std::string bytes;

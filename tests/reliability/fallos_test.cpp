@@ -2,7 +2,7 @@
 // file system, a file someone else changed since it was loaded, a process killed mid-save.
 // Whatever happens, every file holds either its old bytes or its new ones.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/Project.h"
 #include "tests/reliability/Apoyo.h"

@@ -2,7 +2,7 @@
 // that names the file (and the line where there is one), the rest of the project still loads,
 // and nothing on disk changes, neither by loading nor by a command that is refused.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/Group.h"
 #include "host/files/ModuleFile.h"
 #include "host/files/Project.h"

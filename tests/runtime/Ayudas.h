@@ -3,6 +3,7 @@
 // store redirected into the temporary folder.
 
 #include "ClsErrores/MsgBox.h"
+#include "tests/support/Carpeta.h"
 
 #include <cstdlib>
 #include <deque>
@@ -17,22 +18,11 @@ namespace prueba {
 
 class Carpeta {
 public:
-    Carpeta() {
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "lintrap-runtime-XXXXXX").string();
-        ruta_ = ::mkdtemp(plantilla.data());
-    }
-    ~Carpeta() {
-        std::error_code ec;
-        std::filesystem::remove_all(ruta_, ec);
-    }
-    Carpeta(const Carpeta&) = delete;
-    Carpeta& operator=(const Carpeta&) = delete;
-    std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
-    const std::filesystem::path& ruta() const { return ruta_; }
+    std::string operator/(const std::string& nombre) const { return (carpeta_ / nombre).string(); }
+    const std::filesystem::path& ruta() const { return carpeta_.Ruta(); }
 
 private:
-    std::filesystem::path ruta_;
+    soporte::Carpeta carpeta_{"lintrap-runtime"};
 };
 
 // prefijo followed by n in decimal.

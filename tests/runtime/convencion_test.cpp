@@ -84,16 +84,16 @@ TEST_F(Convencion, ForeignExceptionsBecomeRuntimeErrorsWithoutTheirText) {
     EXPECT_EQ(vb::Err().Number, 7);
 }
 
-TEST_F(Convencion, ResumeNextSkipsOnlyTheFailingStep) {
+TEST_F(Convencion, PasoSinErrorSkipsOnlyTheFailingStep) {
     std::vector<int> hechos;
-    EXPECT_TRUE(ResumeNext([&] { hechos.push_back(1); }));
-    EXPECT_FALSE(ResumeNext([&] {
+    EXPECT_TRUE(PasoSinError([&] { hechos.push_back(1); }));
+    EXPECT_FALSE(PasoSinError([&] {
         vb::Err().Raise(5);
         hechos.push_back(2);
     }));
     EXPECT_EQ(vb::Err().Number, 5);
     EXPECT_EQ(vb::Err().Source, "Lintrap"); // an empty source is the program's title
-    EXPECT_TRUE(ResumeNext([&] { hechos.push_back(3); }));
+    EXPECT_TRUE(PasoSinError([&] { hechos.push_back(3); }));
     EXPECT_EQ(hechos, (std::vector<int>{1, 3}));
     EXPECT_TRUE(guion.cajas.empty());
 }

@@ -3,9 +3,9 @@
 #include "Ayudas.h"
 
 #include "ClsErrores/ErrObject.h"
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/LogRegistro.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 
 #include <gtest/gtest.h>
 

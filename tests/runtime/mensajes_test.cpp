@@ -3,8 +3,8 @@
 #include "Ayudas.h"
 
 #include "ClsErrores/ErrObject.h"
-#include "ClsErrores/ErrorVB.h"
 #include "ClsErrores/clsErrores.h"
+#include "base/ErrorVB.h"
 
 #include <gtest/gtest.h>
 

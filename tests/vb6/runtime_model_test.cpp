@@ -1,6 +1,6 @@
 // The shipped files loaded through the object model, as the add-in loads and rewrites them
 // when it installs the error handler in a project.
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "host/files/ModuleFile.h"
 #include "tests/vb6/RuntimeFiles.h"
 #include "tests/vb6/Vb6Checker.h"

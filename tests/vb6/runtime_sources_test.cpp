@@ -1,6 +1,6 @@
 // The VB6 files that the add-in copies into developers' projects, checked as the VB6
 // environment would load them: form of the file, balanced code, declarations, records, texts.
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "tests/vb6/RuntimeFiles.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"

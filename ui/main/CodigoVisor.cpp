@@ -1,6 +1,6 @@
 #include "ui/main/CodigoVisor.h"
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 namespace ui {
 

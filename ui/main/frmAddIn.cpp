@@ -1,6 +1,6 @@
 #include "ui/main/frmAddIn.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
 #include "engine/Procedimientos.h"
 #include "install/Modulos.h"
@@ -384,14 +384,14 @@ void frmAddIn::Form_Load(const std::string& modulo) {
     }
     // The module was selected by the engine; the window shows what that found.
     long lineas = 0;
-    const bool existe = ResumeNext([&] {
+    const bool existe = PasoSinError([&] {
         lineas = proyecto->VBComponents().Item(estado_.modulo).CodeModule().CountOfLines();
     });
     MuestraProcedimientos();
     if (existe) {
         Label4->setText("Lineas: " + QString::number(lineas));
         RefrescarCodigo();
-        ResumeNext(
+        PasoSinError(
             [&] { proyecto->VBComponents().Item(estado_.modulo).CodeModule().CodePane().Show(); });
         activateWindow();
     }
@@ -412,7 +412,7 @@ void frmAddIn::List1_Click() {
     }
     Label4->setText("Lineas: " + QString::number(r.lineas));
     RefrescarCodigo();
-    ResumeNext(
+    PasoSinError(
         [&] { proyecto->VBComponents().Item(estado_.modulo).CodeModule().CodePane().Show(); });
     // The host's code window took the focus: the add-in's window gets it back.
     activateWindow();
@@ -475,7 +475,7 @@ void frmAddIn::List2_Click() {
 }
 
 void frmAddIn::List3_Click() {
-    ResumeNext([&] {
+    PasoSinError([&] {
         {
             QScopedValueRollback guarda(sincronizando_, true);
             FijaArriba(List2, Arriba(List3));
@@ -487,7 +487,7 @@ void frmAddIn::List3_Click() {
 }
 
 void frmAddIn::List1_DblClick() {
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (DobleClicAbreVisor(mnuCodigo->text().toStdString(), List1->count(),
                                List1->currentRow())) {
             mnuCodigo_Click();
@@ -496,7 +496,7 @@ void frmAddIn::List1_DblClick() {
 }
 
 void frmAddIn::List2_DblClick() {
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (DobleClicAbreVisor(mnuCodigo->text().toStdString(), List2->count(),
                                List2->currentRow())) {
             mnuCodigo_Click();

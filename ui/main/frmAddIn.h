@@ -4,7 +4,7 @@
 // remove commands, and the menus. It owns the selection state the engine and the viewer read;
 // the lists, the scan and the commands themselves are the engine's.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 #include "engine/Comandos.h"
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/VBE.h"

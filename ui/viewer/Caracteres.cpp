@@ -1,6 +1,6 @@
 #include "ui/viewer/Caracteres.h"
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <array>
 #include <locale.h>

@@ -87,22 +87,22 @@ void FrmCodigo::PonTexto(const std::string& bytes, int paginaCodigos) {
 
 void FrmCodigo::Muestra(const VistaCodigo& vista) {
     // Each step on its own: one that fails is skipped and the rest still runs.
-    ResumeNext([&] { txtCodigo_->hide(); });
+    PasoSinError([&] { txtCodigo_->hide(); });
     if (vista.texto)
-        ResumeNext([&] { PonTexto(*vista.texto, vista.paginaCodigos); });
-    ResumeNext([&] {
+        PasoSinError([&] { PonTexto(*vista.texto, vista.paginaCodigos); });
+    PasoSinError([&] {
         setWindowTitle(QString::fromStdString(codepage::AUtf8(vista.caption, vista.paginaCodigos)));
     });
     tag_ = vista.tag;
     mnuDep_->setVisible(vista.mnuDepVisible);
-    ResumeNext([&] { formateaCodigo(); });
-    ResumeNext([&] { PonCursor(1); });
-    ResumeNext([&] { txtCodigo_->show(); });
+    PasoSinError([&] { formateaCodigo(); });
+    PasoSinError([&] { PonCursor(1); });
+    PasoSinError([&] { txtCodigo_->show(); });
 }
 
 void FrmCodigo::formateaCodigo() {
     colores_->formateaCodigo();
-    ResumeNext([&] { AplicaFormatos(); });
+    PasoSinError([&] { AplicaFormatos(); });
     // The selection is emptied: the caret stays where it was.
     QTextCursor c = txtCodigo_->textCursor();
     c.clearSelection();

@@ -2,7 +2,7 @@
 // What the code viewer is asked to show: the main window's refresh computes it (CodigoVisor in
 // ui/main), FrmCodigo shows it, the command line's `view` prints it.
 
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // opened as the host would, the window over it, and a host in which a module can be renamed
 // after the window has listed it.
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
 #include "tests/engine/Apoyo.h"
 #include "ui/main/Variables.h"

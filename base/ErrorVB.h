@@ -16,17 +16,25 @@ struct ErrorVB : std::runtime_error {
           Description(std::move(description)) {}
 };
 
-// Error numbers of the VB6 runtime that this system raises itself.
+// Every error number this system raises itself, as the VB6 runtime and the development
+// environment number them: the object model, the engine, the runtime and the command line.
 namespace vberr {
 inline constexpr long InvalidProcedureCall = 5;
+inline constexpr long Overflow = 6;
+inline constexpr long OutOfMemory = 7;
 inline constexpr long SubscriptOutOfRange = 9;
+inline constexpr long TypeMismatch = 13;
+inline constexpr long ProcedureNotFound = 35; // "Sub or Function not defined"
+inline constexpr long InternalError = 51;
 inline constexpr long FileNotFound = 53;
 inline constexpr long FileAlreadyOpen = 55;
+inline constexpr long FileAlreadyExists = 58;
 inline constexpr long DiskFull = 61;
 inline constexpr long PermissionDenied = 70;
 inline constexpr long PathFileAccessError = 75;
 inline constexpr long PathNotFound = 76;
+inline constexpr long ObjectNotSet = 91; // "Object variable or With block variable not set"
 inline constexpr long InvalidFileFormat = 321;
-inline constexpr long ProcedureNotFound = 35; // "Sub or Function not defined"
 inline constexpr long ObjectRequired = 424;
+inline constexpr long NameConflict = 32813; // "Name conflicts with existing module"
 } // namespace vberr

@@ -1,4 +1,4 @@
-#include "ClsErrores/CodePage.h"
+#include "base/CodePage.h"
 
 #include <cerrno>
 #include <iconv.h>
