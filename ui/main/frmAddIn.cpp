@@ -1,7 +1,7 @@
 #include "ui/main/frmAddIn.h"
 
-#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 #include "install/Modulos.h"
 #include "ui/main/CodigoVisor.h"
