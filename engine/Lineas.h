@@ -82,6 +82,12 @@ bool EsNumero(std::string_view n);
 bool EsCabecera(std::string_view t, const Tabla& tabla);
 // A header or end line, which never gets a line number.
 bool SinNumero(std::string_view t, const Tabla& tabla);
+// The statement goes on on the next line: it ends with a blank and an underscore (" _"). An
+// identifier that ends in an underscore (Close_, m_) ends its statement there.
+inline bool Continua(std::string_view t) {
+    return !t.empty() && t.back() == '_' &&
+           (t.size() == 1 || t[t.size() - 2] == ' ' || t[t.size() - 2] == '\t');
+}
 // A comment line: its trimmed text begins with an apostrophe.
 inline bool EsComentario(std::string_view t) {
     return !t.empty() && t.front() == '\'';

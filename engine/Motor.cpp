@@ -19,7 +19,7 @@ constexpr auto Proc = vbide::ProcKind::Proc;
 // Select Case blocks, labels and directives. The keywords begin with different letters, so the
 // line's first letter, folded once, leaves at most one of them to compare.
 bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
-    if (TerminaEn(anterior, '_') || TerminaEn(t, ':') || EsComentario(t)) {
+    if (Continua(anterior) || TerminaEn(t, ':') || EsComentario(t)) {
         return true;
     }
     if (t.empty()) {
@@ -168,7 +168,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             // continued on the module's last line has no body to guard: nothing is inserted.
             const long total = m.CountOfLines();
             std::string_view cabecera = linea;
-            while (TerminaEn(Recorta(cabecera), '_')) {
+            while (Continua(Recorta(cabecera))) {
                 if (L >= total) {
                     return;
                 }

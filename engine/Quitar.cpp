@@ -77,7 +77,7 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         if (L > 1) {
             std::string_view encima;
             PasoSinError([&] { encima = m.Line(L - 1); });
-            if (TerminaEn(Recorta(encima), '_')) {
+            if (Continua(Recorta(encima))) {
                 return;
             }
         }

@@ -54,7 +54,7 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int index) {
         while (true) {
             const std::string_view c = Recorta(m.Line(L));
             const std::string_view n = Recorta(m.Line(L + 1));
-            if (TerminaEn(c, '_') || EmpiezaPor(n, "'", tabla_) || EmpiezaPor(n, "Dim", tabla_) ||
+            if (Continua(c) || EmpiezaPor(n, "'", tabla_) || EmpiezaPor(n, "Dim", tabla_) ||
                 EmpiezaPor(n, "Public", tabla_) || EmpiezaPor(n, "Private", tabla_) ||
                 EmpiezaPor(n, "Static", tabla_)) {
                 ++L;
