@@ -49,6 +49,14 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int index) {
         if (ExisteOnError(m, miembro)) {
             return;
         }
+        // A procedure on one line has no line under its header that is still its own.
+        const long inicio = m.ProcStartLine(nombre, Proc);
+        Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+        const bool deja = SeDeja();
+        actual_ = {};
+        if (deja) {
+            return;
+        }
         // Past the header's continuation lines and the comments and declarations under it.
         long L = m.ProcBodyLine(nombre, Proc);
         while (true) {

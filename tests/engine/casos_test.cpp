@@ -111,14 +111,18 @@ TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
     EXPECT_EQ(Codigo(), "Sub B()\n" + OE + "glbErr.Push(\"Modulo1 \\ B\")\n" + FOE +
                             "\n10 On Error Resume Next\n" + ME + "End Sub\n");
 
-    // Numbering twice: a numbered line is renumbered and loses its indentation.
-    Carga("Sub A()\n    x = 1\n    70 y = 2\nEnd Sub\n");
+    // Numbering twice: the old number and its one space give way to the new number, and the
+    // indentation stays (also one in front of the old number, which goes after the new one);
+    // a line that is only a number is a label and stays; removal gives the procedure back.
+    Carga("Sub A()\n    x = 1\n    70 y = 2\n  80\nEnd Sub\n", {"A"});
     estado.modo = Modo::Option1;
     InsertaEn("A");
-    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n30 y = 2\nEnd Sub\n");
+    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n30     y = 2\n  80\nEnd Sub\n");
     archivo->Code().InsertLines(1, "' arriba");
     InsertaEn("A");
-    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30 x = 1\n40 y = 2\nEnd Sub\n");
+    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30     x = 1\n40     y = 2\n  80\nEnd Sub\n");
+    Quita(false);
+    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n    x = 1\n    y = 2\n  80\nEnd Sub\n");
 }
 
 // Every class of line that numbering passes by, in any case, beside lines that begin with the
@@ -209,11 +213,23 @@ TEST_F(Casos, BlankRunsCollapseAndALeadingBlankLineGoes) {
     EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n\n40     y = 2\nEnd Sub\n");
 }
 
-TEST_F(Casos, ExitAfterThenStaysAndGotoSalirOfTheUserBecomesAnExit) {
-    Carga("Sub A()\n    If x Then Exit Sub\nGOTO Salir\n    20 goto salir\nEnd Sub\n", {"A"});
-    estado.modo = Modo::Option2;
-    Quita(false);
-    EXPECT_EQ(Codigo(), "Sub A()\n    If x Then Exit Sub\nExit Sub\n    20 Exit Sub\nEnd Sub\n");
+// "GOTO Salir" is an exit of ours only in a procedure that holds our ManejoError block; in any
+// other the user's own Salir: runs the user's cleanup, and stays.
+TEST_F(Casos, GotoSalirBecomesAnExitOnlyWhereOurBlockIs) {
+    const std::string propio =
+        "Sub B()\n    GoTo Salir\n    x = 1\nSalir:\n    Close #1\nEnd Sub\n";
+    for (bool moduloEntero : {false, true}) {
+        SCOPED_TRACE(moduloEntero ? "module" : "selection");
+        Carga("Sub A()\n" + OE + "glbErr.Push(\"Modulo1 \\ A\")\n" + FOE +
+                  "\n    If x Then Exit Sub\nGOTO Salir\n    20 goto salir\n" + ME + "End Sub\n" +
+                  propio,
+              {"A", "B"});
+        estado.modo = Modo::Option2;
+        Quita(moduloEntero);
+        EXPECT_EQ(Codigo(),
+                  "Sub A()\n\n    If x Then Exit Sub\nExit Sub\n    20 Exit Sub\nEnd Sub\n" +
+                      propio);
+    }
 }
 
 TEST_F(Casos, StartMarkerWithoutEndMarkerDeletesNothing) {

@@ -27,6 +27,17 @@ const Caso kCasos[] = {
     {"guion_bajo", Modo::Option2, "guion_bajo.manejo", "guion_bajo.manejo_quitado"},
     {"guion_bajo", Modo::Option1, "guion_bajo.numeros", ""},
     {"guion_bajo", Modo::Option3, "guion_bajo.resume", ""},
+    // a procedure on one line, or whose end shares a line, is left alone
+    {"una_linea", Modo::Option2, "una_linea.manejo", "una_linea.manejo_quitado"},
+    {"una_linea", Modo::Option1, "una_linea.numeros", ""},
+    {"una_linea", Modo::Option3, "una_linea.resume", ""},
+    // the user's own Salir: and lblError: get no second one; their GoTo Salir stays
+    {"etiqueta_propia", Modo::Option2, "etiqueta_propia.manejo", "etiqueta_propia.manejo_quitado"},
+    // line numbers the code jumps to stay; no new number takes one of them
+    {"numeros_etiqueta", Modo::Option1, "numeros_etiqueta.numeros",
+     "numeros_etiqueta.numeros_quitado"},
+    // alternative headers under #If each get an OnError block, the end one ManejoError block
+    {"alternativas", Modo::Option2, "alternativas.manejo", "alternativas.manejo_quitado"},
 };
 
 std::filesystem::path Ruta(const std::string& nombre) {
@@ -76,10 +87,48 @@ TEST_F(Patrones, EachPatternInsertedThenRemoved) {
         Carga(c.entrada);
         Inserta(c.modo);
         Compara(c.insertado);
+        // a second insertion changes nothing: the numbers are those of the same lines, and a
+        // procedure with its blocks is passed by
+        Inserta(c.modo);
+        Compara(c.insertado);
         QuitaDelModulo();
         Compara(c.quitado.empty() ? c.entrada : c.quitado);
     }
     EXPECT_TRUE(dialogos.cajas.empty());
+}
+
+// What was left alone is said, procedure by procedure, with the line and the reason.
+TEST_F(Patrones, WhatIsLeftAloneIsSaid) {
+    auto avisos = [&](const std::string& nombre, Modo modo) {
+        Carga(nombre);
+        Inserta(modo);
+        std::vector<std::string> r;
+        for (const Aviso& a : estado.avisos) {
+            r.push_back(std::to_string(a.linea) + " " + Texto(a, 1252));
+        }
+        return r;
+    };
+    EXPECT_EQ(avisos("una_linea", Modo::Option2),
+              (std::vector<std::string>{
+                  "11 el final del procedimiento Cola comparte su línea con otras sentencias: no "
+                  "se le ha añadido el manejo de errores",
+                  "6 el procedimiento Corto ocupa una sola línea (su final está en la línea de la "
+                  "cabecera): no se ha cambiado",
+                  "5 el procedimiento Inicia ocupa una sola línea (su final está en la línea de "
+                  "la cabecera): no se ha cambiado",
+                  "4 el procedimiento Nombre ocupa una sola línea (su final está en la línea de "
+                  "la cabecera): no se ha cambiado",
+                  "8 el procedimiento Partida ocupa una sola línea (su final está en la línea de "
+                  "la cabecera): no se ha cambiado"}));
+    EXPECT_EQ(
+        avisos("etiqueta_propia", Modo::Option2),
+        (std::vector<std::string>{"10 el procedimiento Abre ya tiene su propia etiqueta "
+                                  "\"Salir:\"; no se le ha añadido el manejo de errores",
+                                  "19 el procedimiento Calcula ya tiene su propia etiqueta "
+                                  "\"lblError:\"; no se le ha añadido el manejo de errores"}));
+    EXPECT_EQ(avisos("numeros_etiqueta", Modo::Option1),
+              (std::vector<std::string>{"9 la línea se queda sin número en Lee: el 90 es una "
+                                        "etiqueta a la que salta el código"}));
 }
 
 } // namespace
