@@ -1,5 +1,6 @@
 #include "engine/Analisis.h"
 
+#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
@@ -153,6 +154,31 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         }
     }
     return a;
+}
+
+std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos) {
+    const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
+    const long inicio = m.ProcStartLine(nombre, vbide::ProcKind::Proc);
+    const Analisis a =
+        Analiza(m, inicio, inicio + m.ProcCountLines(nombre, vbide::ProcKind::Proc) - 1, tabla);
+    std::vector<Aviso> r;
+    if (a.unaLinea != 0) {
+        r.push_back({nombre, Motivo::UnaLinea, a.unaLinea, {}});
+        return r;
+    }
+    if (a.conManejo) {
+        for (long l : a.salidasEnMedio) {
+            r.push_back({nombre, Motivo::SalidaEnMedio, l, {}});
+        }
+    } else if (!a.conFin) {
+        r.push_back({nombre, Motivo::FinEnLinea, a.finEnLinea, {}});
+    } else if (a.etiquetaPropia != 0) {
+        r.push_back({nombre, Motivo::EtiquetaPropia, a.etiquetaPropia, a.nombreEtiqueta});
+    }
+    for (const auto& [linea, numero] : a.colisiones) {
+        r.push_back({nombre, Motivo::NumeroOcupado, linea, numero});
+    }
+    return r;
 }
 
 } // namespace engine

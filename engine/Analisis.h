@@ -3,6 +3,7 @@
 // stands, the labels of its own that the error-handling block would define again, and the line
 // numbers its statements jump to, which numbering keeps.
 
+#include "engine/Avisos.h"
 #include "engine/Lineas.h"
 #include "host/vbide/CodeModule.h"
 
@@ -36,5 +37,10 @@ struct Analisis {
 // Reads the lines `desde` to `hasta` of the procedure. Lines the module fails to give count
 // as empty.
 Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla);
+
+// What the rules cannot do safely in the procedure `nombre`, for `check`: left alone as one
+// line or for its end or its own label (where it has no block yet), exits that do not pass
+// through Salir (where it has one), lines numbering would leave without a number.
+std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos);
 
 } // namespace engine

@@ -22,7 +22,8 @@ struct Aviso {
     std::string detalle; // the label (EtiquetaPropia), the number (NumeroOcupado)
 };
 
-// The Spanish text (UTF-8) of the notice; `paginaCodigos` converts the names.
-std::string Texto(const Aviso& a, int paginaCodigos);
+// The Spanish text (UTF-8) of the notice; `paginaCodigos` converts the names. `revision`: as
+// `check` says it, of what a command would do, not of what it did.
+std::string Texto(const Aviso& a, int paginaCodigos, bool revision = false);
 
 } // namespace engine
