@@ -56,6 +56,7 @@ struct EstadoSeleccion {
     bool modulosAnadidos = false; // the runtime modules were added by the last insertion
     AjustesPendientes ajustes;
     int paginaCodigos = codepage::Predeterminada; // the project's code page
+    std::string idioma = "es"; // the user's language, whose alphabetical order the lists take
     // What the last command left alone, and why, in the order it was met.
     std::vector<Aviso> avisos;
 

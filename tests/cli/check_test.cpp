@@ -13,13 +13,14 @@ TEST(Check, ProcedimientosSinManejoHastaQueLoTienen) {
     auto vbp = ProyectoPequeno(c / "p").string();
     auto r = Lintrap({"check", vbp});
     EXPECT_EQ(r.codigo, 1) << r.err;
-    // Modules in the module list's order, each module's findings in line order.
+    // Modules in the module list's order ("Cálculo" with the c's, before "Calculos"), each
+    // module's findings in line order.
     EXPECT_EQ(
         r.out,
+        "Acentos.bas, línea 3 del código: el procedimiento Año no tiene manejo de errores\n"
         "Calculos.bas, línea 4 del código: el procedimiento Suma no tiene manejo de errores\n"
         "Calculos.bas, línea 22 del código: el procedimiento alfa no tiene manejo de errores\n"
-        "clsDato.cls, línea 8 del código: el procedimiento Limpia no tiene manejo de errores\n"
-        "Acentos.bas, línea 3 del código: el procedimiento Año no tiene manejo de errores\n");
+        "clsDato.cls, línea 8 del código: el procedimiento Limpia no tiene manejo de errores\n");
 
     ASSERT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"}).codigo, 0);
     // The runtime modules it added are the add-in's, not the project's to fix.

@@ -86,22 +86,34 @@ TEST_F(Casos, ListingHasARowPerChangeOfOwnerAndProgressPerLine) {
     }
 }
 
-// The list is sorted on the code page's folded letters as unsigned bytes: accented capitals
-// sort with their small letters, and after z.
-TEST_F(Casos, ListingSortsByFoldedBytesAfterTheAsciiLetters) {
+// The lists sort as a Spanish user reads: case ignored, accented letters with their plain
+// ones, and the ñ a letter of its own between n and o ("Añade" before "Azul").
+TEST_F(Casos, ListingSortsInSpanishAlphabeticalOrder) {
     Carga("Sub Zeta()\nEnd Sub\nSub \xC9"
           "mile()\nEnd Sub\nSub eta()\nEnd Sub\n"
           "Sub \xE9"
-          "clair()\nEnd Sub\nSub BETA()\nEnd Sub\nSub Be()\nEnd Sub\n");
+          "clair()\nEnd Sub\nSub BETA()\nEnd Sub\nSub Be()\nEnd Sub\n"
+          "Sub \xD1"
+          "and\xFA()\nEnd Sub\nSub Nube()\nEnd Sub\nSub Azul()\nEnd Sub\nSub A\xF1"
+          "ade()\nEnd Sub\nSub Oso()\nEnd Sub\nSub beta()\nEnd Sub\n");
     std::vector<std::string> nombres;
     for (const auto& p : estado.procedimientos) {
-        nombres.push_back(p.nombre);
+        nombres.push_back(codepage::AUtf8(p.nombre, 1252));
     }
-    EXPECT_EQ(nombres, (std::vector<std::string>{"Be", "BETA", "eta", "Zeta",
-                                                 "\xE9"
-                                                 "clair",
-                                                 "\xC9"
-                                                 "mile"}));
+    EXPECT_EQ(nombres, (std::vector<std::string>{"Añade", "Azul", "Be", "BETA", "beta", "éclair",
+                                                 "Émile", "eta", "Nube", "Ñandú", "Oso", "Zeta"}));
+    // the module list takes the same order
+    std::vector<std::string_view> vistas;
+    for (const char* n : {"Zeta",
+                          "\xD1"
+                          "and\xFA",
+                          "Nube",
+                          "A\xF1"
+                          "ade",
+                          "Azul"}) {
+        vistas.push_back(n);
+    }
+    EXPECT_EQ(OrdenAlfabetico(vistas, 1252), (std::vector<std::size_t>{3, 4, 2, 1, 0}));
 }
 
 TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
