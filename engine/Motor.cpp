@@ -52,6 +52,12 @@ bool Motor::SeDeja() {
     if (estado_.modo != Modo::Option2) {
         return false;
     }
+    // A procedure that holds our ManejoError block already has its handler, even where no
+    // OnError block goes with it (a header the rules do not know): a second would define its
+    // labels again.
+    if (actual_.conManejo) {
+        return true;
+    }
     // The ManejoError block goes in front of the end line, and defines Salir: and lblError:
     if (!actual_.conFin) {
         Avisa(Motivo::FinEnLinea, actual_.finEnLinea);
