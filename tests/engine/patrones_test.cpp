@@ -55,7 +55,7 @@ struct Patrones : ::testing::Test {
     // Into every procedure, in list order, as "Todos los procedimientos" does.
     void Inserta(Modo modo) {
         estado.modo = modo;
-        Motor motor(estado, progreso);
+        Motor motor(estado, progreso, dialogos);
         for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
             int index = i;
             motor.Insertar(archivo->Code(), index);
@@ -63,7 +63,7 @@ struct Patrones : ::testing::Test {
     }
     void QuitaDelModulo() {
         estado.Check1 = true;
-        Motor(estado, progreso).QuitaCodigo(archivo->Code());
+        Motor(estado, progreso, dialogos).QuitaCodigo(archivo->Code());
     }
     // LINTRAP_ESCRIBE_ESPERADOS=1 writes an expected file that does not exist yet, to be read
     // line by line before it is committed.
