@@ -381,3 +381,21 @@ TEST_F(Casos, EveryModeReportsTheErrorOfTheFirstLookupThatFails) {
 }
 
 } // namespace
+
+namespace {
+
+// A header the rules do not know (two blanks after Public) gets no OnError block while its end
+// gets the ManejoError block; a second insertion then finds no error statement, and must not
+// add a second block whose Salir: and lblError: would be defined twice.
+TEST_F(Casos, ASecondInsertionPassesByAProcedureThatHoldsOurBlock) {
+    Carga("Public  Sub Doble()\n    x = 1\nEnd Sub\n");
+    estado.modo = Modo::Option2;
+    InsertaEn("Doble");
+    const std::string una = Codigo();
+    EXPECT_EQ(una, "Public  Sub Doble()\n    x = 1\n" + ME + "End Sub\n");
+    InsertaEn("Doble");
+    EXPECT_EQ(Codigo(), una);
+    EXPECT_TRUE(estado.avisos.empty());
+}
+
+} // namespace
