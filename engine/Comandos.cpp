@@ -39,6 +39,7 @@ void VentanaSinVista::Recarga(const std::string& modulo) {
 void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
     Progreso& progreso = entorno.progreso;
     Ventana& ventana = entorno.ventana;
+    estado.avisos.clear();
     Procedimiento("frmAddIn \\ Command1_Click", [&] {
         // The runtime class belongs to the add-in: its code is not the user's to rewrite.
         if (codepage::IgualesSinCaso(estado.modulo, "ClsErrores", estado.paginaCodigos)) {
@@ -101,6 +102,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
 
 void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
     Ventana& ventana = entorno.ventana;
+    estado.avisos.clear();
     Procedimiento("frmAddIn \\ Command2_Click", [&] {
         if (estado.Check1 && Muestra(entorno.dialogos, Mensaje::ConfirmaQuitarTodos) != vb::vbYes) {
             return;

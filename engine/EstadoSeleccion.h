@@ -4,6 +4,7 @@
 // main window owns one (and the command line another); nothing here knows about widgets.
 
 #include "base/CodePage.h"
+#include "engine/Avisos.h"
 
 #include <string>
 #include <vector>
@@ -55,6 +56,9 @@ struct EstadoSeleccion {
     bool modulosAnadidos = false; // the runtime modules were added by the last insertion
     AjustesPendientes ajustes;
     int paginaCodigos = codepage::Predeterminada; // the project's code page
+    std::string idioma = "es"; // the user's language, whose alphabetical order the lists take
+    // What the last command left alone, and why, in the order it was met.
+    std::vector<Aviso> avisos;
 
     int SelCount() const {
         int n = 0;

@@ -82,8 +82,43 @@ bool EsNumero(std::string_view n);
 bool EsCabecera(std::string_view t, const Tabla& tabla);
 // A header or end line, which never gets a line number.
 bool SinNumero(std::string_view t, const Tabla& tabla);
+// The statement goes on on the next line: it ends with a blank and an underscore (" _"). An
+// identifier that ends in an underscore (Close_, m_) ends its statement there.
+inline bool Continua(std::string_view t) {
+    return !t.empty() && t.back() == '_' &&
+           (t.size() == 1 || t[t.size() - 2] == ' ' || t[t.size() - 2] == '\t');
+}
 // A comment line: its trimmed text begins with an apostrophe.
 inline bool EsComentario(std::string_view t) {
     return !t.empty() && t.front() == '\'';
 }
+// Lines that neither mode touches: comments, continued lines, declarations, error statements,
+// Select Case blocks, labels and directives. The keywords begin with different letters, so the
+// line's first letter, folded once, leaves at most one of them to compare.
+inline bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
+    if (Continua(anterior) || TerminaEn(t, ':') || EsComentario(t)) {
+        return true;
+    }
+    if (t.empty()) {
+        return false;
+    }
+    const unsigned char primera = tabla[static_cast<unsigned char>(t.front())];
+    if (primera == tabla['d']) {
+        return EmpiezaPor(t, "Dim", tabla);
+    }
+    if (primera == tabla['o']) {
+        return EmpiezaPor(t, "On Error", tabla);
+    }
+    if (primera == tabla['s']) {
+        return EmpiezaPor(t, "Select Case", tabla);
+    }
+    if (primera == tabla['c']) {
+        return EmpiezaPor(t, "Case", tabla);
+    }
+    if (primera == tabla['e']) {
+        return EmpiezaPor(t, "end select", tabla);
+    }
+    return primera == tabla['#'];
+}
+
 } // namespace engine

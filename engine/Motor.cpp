@@ -3,6 +3,7 @@
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
 #include "engine/Bloques.h"
+#include "engine/Etiquetas.h"
 #include "engine/ExisteOnError.h"
 #include "engine/Recorrido.h"
 
@@ -14,35 +15,6 @@ namespace engine {
 namespace {
 
 constexpr auto Proc = vbide::ProcKind::Proc;
-
-// Lines that neither mode touches: comments, continued lines, declarations, error statements,
-// Select Case blocks, labels and directives. The keywords begin with different letters, so the
-// line's first letter, folded once, leaves at most one of them to compare.
-bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
-    if (TerminaEn(anterior, '_') || TerminaEn(t, ':') || EsComentario(t)) {
-        return true;
-    }
-    if (t.empty()) {
-        return false;
-    }
-    const unsigned char primera = tabla[static_cast<unsigned char>(t.front())];
-    if (primera == tabla['d']) {
-        return EmpiezaPor(t, "Dim", tabla);
-    }
-    if (primera == tabla['o']) {
-        return EmpiezaPor(t, "On Error", tabla);
-    }
-    if (primera == tabla['s']) {
-        return EmpiezaPor(t, "Select Case", tabla);
-    }
-    if (primera == tabla['c']) {
-        return EmpiezaPor(t, "Case", tabla);
-    }
-    if (primera == tabla['e']) {
-        return EmpiezaPor(t, "end select", tabla);
-    }
-    return primera == tabla['#'];
-}
 
 } // namespace
 
@@ -65,6 +37,41 @@ bool Motor::MismoNombre(std::string_view a, std::string_view b) const {
         return false;
     }
     return EmpiezaPor(a, b, tabla_);
+}
+
+void Motor::Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas) {
+    actual_ = Analiza(m, inicio, inicio + cuantas - 1, tabla_);
+    nombreActual_ = nombre;
+}
+
+bool Motor::SeDeja() {
+    if (actual_.unaLinea != 0) {
+        Avisa(Motivo::UnaLinea, actual_.unaLinea);
+        return true;
+    }
+    if (estado_.modo != Modo::Option2) {
+        return false;
+    }
+    // A procedure that holds our ManejoError block already has its handler, even where no
+    // OnError block goes with it (a header the rules do not know): a second would define its
+    // labels again.
+    if (actual_.conManejo) {
+        return true;
+    }
+    // The ManejoError block goes in front of the end line, and defines Salir: and lblError:
+    if (!actual_.conFin) {
+        Avisa(Motivo::FinEnLinea, actual_.finEnLinea);
+        return true;
+    }
+    if (actual_.etiquetaPropia != 0) {
+        Avisa(Motivo::EtiquetaPropia, actual_.etiquetaPropia, actual_.nombreEtiqueta);
+        return true;
+    }
+    return false;
+}
+
+void Motor::Avisa(Motivo motivo, long linea, std::string detalle) {
+    estado_.avisos.push_back({nombreActual_, motivo, linea, std::move(detalle)});
 }
 
 bool Motor::ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro) {
@@ -101,6 +108,7 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
         }
         // A reference into the list: nothing below changes the list before the walk ends.
         const std::string& nombre = NombreEn(index);
+        actual_ = {};
         long inicio = 0;
         if (estado_.modo == Modo::Option1) {
             // Numbering needs no member, so none is looked up. Where the module has no
@@ -120,7 +128,13 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
             }
             inicio = m.ProcStartLine(nombre, Proc);
         }
+        Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+        if (SeDeja()) {
+            actual_ = {};
+            return;
+        }
         Recorre(m, nombre, inicio, [&](long& L) { InsertaLinea(m, L); });
+        actual_ = {};
         // Once the project has the class it keeps it for the rest of the command: asking
         // again after every procedure would go through all the components each time.
         if (estado_.modo == Modo::Option2 && instalacion_ != nullptr && !conClase_ &&
@@ -168,7 +182,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             // continued on the module's last line has no body to guard: nothing is inserted.
             const long total = m.CountOfLines();
             std::string_view cabecera = linea;
-            while (TerminaEn(Recorta(cabecera), '_')) {
+            while (Continua(Recorta(cabecera))) {
                 if (L >= total) {
                     return;
                 }
@@ -183,12 +197,14 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             }
             return;
         }
+        // An end line with a number of the user's in front is an end line all the same.
+        const std::string_view sentencia = SinNumeroDeLinea(t);
         std::string_view salida;
-        if (EmpiezaPor(t, "End Sub", tabla_)) {
+        if (EmpiezaPor(sentencia, "End Sub", tabla_)) {
             salida = "EXIT SUB";
-        } else if (EmpiezaPor(t, "End Function", tabla_)) {
+        } else if (EmpiezaPor(sentencia, "End Function", tabla_)) {
             salida = "EXIT FUNCTION";
-        } else if (EmpiezaPor(t, "End Property", tabla_)) {
+        } else if (EmpiezaPor(sentencia, "End Property", tabla_)) {
             salida = "EXIT PROPERTY";
         }
         if (!salida.empty()) {
@@ -198,7 +214,6 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             }
             return;
         }
-        const std::string_view sentencia = SinNumeroDeLinea(t);
         for (std::string_view salir : {"Exit Sub", "Exit Function", "Exit Property"}) {
             if (EmpiezaPor(sentencia, salir, tabla_)) {
                 const std::string nueva = ReemplazaTodo(linea, salir, "GOTO Salir", tabla_);
@@ -210,10 +225,18 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
     }
 
     if (estado_.modo == Modo::Option1) {
-        // A line numbered before is numbered again, without its old number nor indentation.
+        // A line numbered before is numbered again: its old number and the one space after it
+        // go, the indentation in front of it and the rest of the line stay. A number the code
+        // jumps to, or one alone on its line, is the user's label: it stays as it is.
         std::string_view cuerpo = linea;
         if (EsDigito(t.front())) {
-            cuerpo = SinNumeroDeLinea(cuerpo);
+            const NumeroDeLinea viejo = NumeroAlPrincipio(linea);
+            if (actual_.Salta(viejo.numero) || SoloNumero(t)) {
+                return;
+            }
+            resto_.assign(linea.substr(0, static_cast<std::size_t>(t.data() - linea.data())));
+            resto_ += linea.substr(viejo.fin);
+            cuerpo = resto_;
         }
         if (SinNumero(t, tabla_)) {
             return;
@@ -221,7 +244,16 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         // "570 " and the line, built in a buffer kept from line to line
         char numero[24];
         const auto fin = std::to_chars(numero, numero + sizeof numero, L * 10).ptr;
-        nueva_.assign(numero, fin);
+        const std::string_view nuevo(numero, static_cast<std::size_t>(fin - numero));
+        // A new number never takes a label of the procedure: that line stays without one.
+        if (actual_.Ocupado(nuevo)) {
+            Avisa(Motivo::NumeroOcupado, L, std::string(nuevo));
+            if (cuerpo.data() != linea.data()) {
+                PasoSinError([&] { m.ReplaceLine(L, resto_); });
+            }
+            return;
+        }
+        nueva_.assign(nuevo);
         nueva_ += ' ';
         nueva_ += cuerpo;
         PasoSinError([&] { m.ReplaceLine(L, nueva_); });

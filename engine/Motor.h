@@ -3,6 +3,7 @@
 // through the code-module operations only. It reads the mode, the variant, the all-procedures
 // box and the procedure list from the selection state each time it processes a line.
 
+#include "engine/Analisis.h"
 #include "engine/Entorno.h"
 #include "engine/EstadoSeleccion.h"
 #include "engine/Instalacion.h"
@@ -56,6 +57,14 @@ private:
     template <class Paso>
     void Recorre(vbide::CodeModule& m, const std::string& nombre, long inicio, Paso&& paso);
     const std::string& NombreEn(int index) const;
+    // Reads the procedure `nombre` from `inicio` for the walk that follows (actual_).
+    void Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas);
+    // The procedure just read is one the rules would break in this mode: it is left alone,
+    // and a notice says why.
+    bool SeDeja();
+    void Avisa(Motivo motivo, long linea, std::string detalle = {});
+    // Reads the procedure that holds line L for the walk over it, and returns its last line.
+    long FinDelProcedimiento(vbide::CodeModule& m, long L);
     bool MismoNombre(std::string_view a, std::string_view b) const;
 
     EstadoSeleccion& estado_;
@@ -65,6 +74,11 @@ private:
     const Tabla& tabla_;
     bool conClase_ = false; // the installation has reported clsErrores in the project
     std::string nueva_;     // a rewritten line, built here to spare an allocation per line
+    std::string resto_;     // a line without its old number
+    // The procedure being walked: its labels, jumps and end. Empty outside a walk, where
+    // every line is taken on its own.
+    Analisis actual_;
+    std::string nombreActual_;
 };
 
 } // namespace engine

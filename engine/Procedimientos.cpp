@@ -14,22 +14,31 @@ bool Listable(vbide::ComponentType tipo) {
            tipo == T::VBForm || tipo == T::VBMDIForm;
 }
 
-// Case-insensitive order of a sorted list box; an equal name goes after the ones there.
-bool Antes(std::string_view a, std::string_view b, const Tabla& tabla) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-            return tabla[static_cast<unsigned char>(x)] < tabla[static_cast<unsigned char>(y)];
-        });
-}
-
 bool Iguales(std::string_view a, std::string_view b, const Tabla& tabla) {
     return a.size() == b.size() && EmpiezaPor(a, b, tabla);
 }
 
+// `lista` in alphabetical order by the name `nombre(x)` of each entry.
+template <class T, class Nombre>
+std::vector<T> Ordena(std::vector<T> lista, int paginaCodigos, std::string_view idioma,
+                      Nombre nombre) {
+    std::vector<std::string_view> nombres;
+    nombres.reserve(lista.size());
+    for (const T& x : lista) {
+        nombres.push_back(nombre(x));
+    }
+    std::vector<T> ordenada;
+    ordenada.reserve(lista.size());
+    for (std::size_t k : OrdenAlfabetico(nombres, paginaCodigos, idioma)) {
+        ordenada.push_back(std::move(lista[k]));
+    }
+    return ordenada;
+}
+
 } // namespace
 
-std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodigos) {
-    const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
+std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodigos,
+                                      std::string_view idioma) {
     std::vector<std::string> lista;
     auto& componentes = proyecto.VBComponents();
     for (long i = 1; i <= componentes.Count(); ++i) {
@@ -38,14 +47,13 @@ std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodi
             lista.push_back(c.Name());
         }
     }
-    std::stable_sort(lista.begin(), lista.end(), [&](const std::string& a, const std::string& b) {
-        return Antes(a, b, tabla);
-    });
-    return lista;
+    return Ordena(std::move(lista), paginaCodigos, idioma,
+                  [](const std::string& n) { return std::string_view(n); });
 }
 
 std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int paginaCodigos,
-                                                      Progreso& progreso, Estados estados) {
+                                                      Progreso& progreso, Estados estados,
+                                                      std::string_view idioma) {
     const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
     std::vector<EntradaProcedimiento> lista;
     long lineas = 0;
@@ -96,25 +104,9 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
         progreso.Valor(static_cast<double>(i) * 100.0 / static_cast<double>(lineas + 1));
     }
     // Sorted once at the end, equal names in the order found: what adding each row to a sorted
-    // list gives, without moving the rows for every one added. Each name is folded once, and
-    // the folded bytes compare as Antes compares the names (unsigned, shorter first on a tie).
-    std::vector<std::pair<std::string, std::size_t>> claves;
-    claves.reserve(lista.size());
-    for (std::size_t k = 0; k < lista.size(); ++k) {
-        std::string plegado(lista[k].nombre);
-        for (char& c : plegado) {
-            c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
-        }
-        claves.emplace_back(std::move(plegado), k);
-    }
-    std::stable_sort(claves.begin(), claves.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<EntradaProcedimiento> ordenada;
-    ordenada.reserve(lista.size());
-    for (const auto& clave : claves) {
-        ordenada.push_back(std::move(lista[clave.second]));
-    }
-    return ordenada;
+    // list gives, without moving the rows for every one added.
+    return Ordena(std::move(lista), paginaCodigos, idioma,
+                  [](const EntradaProcedimiento& e) { return std::string_view(e.nombre); });
 }
 
 ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion& estado,
@@ -129,7 +121,8 @@ ResultadoSeleccion SeleccionaModulo(vbide::VBProject& proyecto, EstadoSeleccion&
     if (PasoSinError([&] { m = &proyecto.VBComponents().Item(estado.modulo).CodeModule(); })) {
         r.encontrado = true;
         PasoSinError([&] { r.lineas = m->CountOfLines(); });
-        estado.procedimientos = ListaProcedimientos(*m, estado.paginaCodigos, progreso, estados);
+        estado.procedimientos =
+            ListaProcedimientos(*m, estado.paginaCodigos, progreso, estados, estado.idioma);
     }
     progreso.Muestra(false);
     progreso.RelojArena(false);
@@ -156,7 +149,7 @@ std::vector<std::string> CargaEstado(vbide::VBProject& proyecto, EstadoSeleccion
     const Tabla& tabla = codepage::TablaMinusculas(estado.paginaCodigos);
     estado.modo = Modo::Option1;
     estado.variante = Variante::OptExit;
-    std::vector<std::string> modulos = ListaModulos(proyecto, estado.paginaCodigos);
+    std::vector<std::string> modulos = ListaModulos(proyecto, estado.paginaCodigos, estado.idioma);
     if (!modulos.empty()) {
         estado.modulo = modulos.front();
         for (const auto& nombre : modulos) {

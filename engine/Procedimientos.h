@@ -4,6 +4,7 @@
 // window and the command line share them.
 
 #include "engine/EstadoSeleccion.h"
+#include "engine/Orden.h"
 #include "engine/Progreso.h"
 #include "host/vbide/Project.h"
 
@@ -16,8 +17,9 @@ inline constexpr std::string_view ConManejo = "S\xC3\xAD";   // "Sí", after the
 inline constexpr std::string_view ConManejoSinAcento = "Si"; // after a command
 inline constexpr std::string_view SinManejo = "No";
 
-// Names of the standard modules, classes and forms of the project, sorted ignoring case.
-std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodigos);
+// Names of the standard modules, classes and forms of the project, in alphabetical order.
+std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodigos,
+                                      std::string_view idioma = IdiomaPredeterminado);
 
 struct ResultadoSeleccion {
     bool encontrado = false; // the module exists (else the lists stay empty)
@@ -28,12 +30,13 @@ struct ResultadoSeleccion {
 // every procedure, which a caller that never shows the statuses can spare.
 enum class Estados { Buscados, Omitidos };
 
-// The methods and events of the module in alphabetical order (case ignored), each with "Sí" or
-// "No" beside it (empty when the statuses are spared), with the progress over the module's
-// lines. Steps that fail are skipped.
-std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int paginaCodigos,
-                                                      Progreso& progreso,
-                                                      Estados estados = Estados::Buscados);
+// The methods and events of the module in alphabetical order, each with "Sí" or "No" beside
+// it (empty when the statuses are spared), with the progress over the module's lines. Steps
+// that fail are skipped.
+std::vector<EntradaProcedimiento>
+ListaProcedimientos(vbide::CodeModule& m, int paginaCodigos, Progreso& progreso,
+                    Estados estados = Estados::Buscados,
+                    std::string_view idioma = IdiomaPredeterminado);
 
 // Selecting `estado.modulo`: lists its methods and events in alphabetical order (case ignored)
 // with "Sí" or "No" beside each, and sets the whole-module view. Each step that fails is

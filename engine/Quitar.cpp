@@ -1,5 +1,6 @@
 #include "ClsErrores/Convencion.h"
 #include "engine/Bloques.h"
+#include "engine/Etiquetas.h"
 #include "engine/Motor.h"
 #include "engine/Recorrido.h"
 
@@ -77,9 +78,13 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         if (L > 1) {
             std::string_view encima;
             PasoSinError([&] { encima = m.Line(L - 1); });
-            if (TerminaEn(Recorta(encima), '_')) {
+            if (Continua(Recorta(encima))) {
                 return;
             }
+        }
+        // A number the code jumps to is the user's label, not one of ours.
+        if (EsDigito(t.front()) && actual_.Salta(NumeroAlPrincipio(linea).numero)) {
+            return;
         }
         // the line without the first occurrence of the number, built in a buffer kept from line
         // to line. That occurrence is where the trimmed text starts: only spaces stand before
@@ -95,7 +100,12 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         return;
     }
     const std::string_view sentencia = SinNumeroDeLinea(t);
+    // Only where our ManejoError block defines Salir: elsewhere the jump goes to the user's
+    // own label, and runs the user's cleanup.
     if (EmpiezaPor(sentencia, "GOTO Salir", tabla_)) {
+        if (!actual_.conManejo) {
+            return;
+        }
         std::string procedimiento;
         std::string cabecera;
         PasoSinError([&] { procedimiento = m.ProcOfLine(L); });
@@ -131,7 +141,27 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     }
 }
 
+long Motor::FinDelProcedimiento(vbide::CodeModule& m, long L) {
+    std::string nombre;
+    auto tipo = Proc;
+    long inicio = 0;
+    long cuantas = 0;
+    if (!PasoSinError([&] { nombre = m.ProcOfLine(L, &tipo); }) || nombre.empty() || !PasoSinError([&] {
+            inicio = m.ProcStartLine(nombre, tipo);
+            cuantas = m.ProcCountLines(nombre, tipo);
+        }) ||
+        inicio > L || L > inicio + cuantas - 1) {
+        // a line the module places in no procedure it can tell: taken on its own
+        actual_ = Analiza(m, L, L, tabla_);
+        nombreActual_ = nombre;
+        return L;
+    }
+    Prepara(m, nombre, L, inicio + cuantas - L);
+    return inicio + cuantas - 1;
+}
+
 void Motor::QuitaCodigo(vbide::CodeModule& m) {
+    actual_ = {};
     progreso_.Muestra(true);
     progreso_.RelojArena(true);
     Procedimiento("frmAddIn \\ QuitaCodigo", [&] {
@@ -150,8 +180,10 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
                         QuitaResumeNext(m, index);
                     } else {
                         const std::string& nombre = NombreEn(i);
-                        Recorre(m, nombre, m.ProcStartLine(nombre, Proc),
-                                [&](long& L) { QuitaLinea(m, L); });
+                        const long inicio = m.ProcStartLine(nombre, Proc);
+                        Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+                        Recorre(m, nombre, inicio, [&](long& L) { QuitaLinea(m, L); });
+                        actual_ = {};
                     }
                 }
                 progreso_.Valor((k * 100 + 1) / cuantos);
@@ -169,11 +201,20 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
             }
             return;
         }
-        // Every line below the declarations, whichever procedure it belongs to.
+        // Every line below the declarations, whichever procedure it belongs to, one
+        // procedure after another: each is read first for its labels and its block.
         for (long L = m.CountOfDeclarationLines() + 1; L <= m.CountOfLines();) {
-            QuitaLinea(m, L);
-            ++L;
-            progreso_.Valor(static_cast<double>((L * 100) / (m.CountOfLines() + 1)));
+            long fin = FinDelProcedimiento(m, L);
+            long total = m.CountOfLines();
+            while (L <= fin && L <= total) {
+                QuitaLinea(m, L);
+                ++L;
+                const long ahora = m.CountOfLines();
+                fin += ahora - total;
+                total = ahora;
+                progreso_.Valor(static_cast<double>((L * 100) / (total + 1)));
+            }
+            actual_ = {};
         }
     });
     progreso_.Muestra(false);

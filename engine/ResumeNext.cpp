@@ -49,12 +49,20 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int index) {
         if (ExisteOnError(m, miembro)) {
             return;
         }
+        // A procedure on one line has no line under its header that is still its own.
+        const long inicio = m.ProcStartLine(nombre, Proc);
+        Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+        const bool deja = SeDeja();
+        actual_ = {};
+        if (deja) {
+            return;
+        }
         // Past the header's continuation lines and the comments and declarations under it.
         long L = m.ProcBodyLine(nombre, Proc);
         while (true) {
             const std::string_view c = Recorta(m.Line(L));
             const std::string_view n = Recorta(m.Line(L + 1));
-            if (TerminaEn(c, '_') || EmpiezaPor(n, "'", tabla_) || EmpiezaPor(n, "Dim", tabla_) ||
+            if (Continua(c) || EmpiezaPor(n, "'", tabla_) || EmpiezaPor(n, "Dim", tabla_) ||
                 EmpiezaPor(n, "Public", tabla_) || EmpiezaPor(n, "Private", tabla_) ||
                 EmpiezaPor(n, "Static", tabla_)) {
                 ++L;

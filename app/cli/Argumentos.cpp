@@ -32,6 +32,9 @@ T Elige(const std::map<std::string, T>& valores, const std::string& texto, const
 
 void Proyecto(CLI::App* sub, Opciones& o) {
     sub->add_option("PROJECT", o.proyecto, "Proyecto (.vbp) o grupo (.vbg)")->required();
+    sub->add_flag("--skip-missing", o.saltaFaltantes,
+                  "Sigue sin los ficheros de código que el proyecto nombra y faltan (sus líneas "
+                  "del proyecto se quedan como están)");
 }
 
 void Json(CLI::App* sub, Opciones& o) {

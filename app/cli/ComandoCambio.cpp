@@ -176,6 +176,19 @@ int ComandoCambio(const Opciones& o) {
             }
         }
 
+    // What the rules left alone, and why: the user's code stays compiling.
+    for (const Trabajo& t : trabajos) {
+        const std::string archivo = RutaVisible(p, p.Find(t.estado.modulo)->File());
+        for (const engine::Aviso& a : t.estado.avisos) {
+            const std::string texto = archivo + ", línea " + std::to_string(a.linea) +
+                                      " del código: " + engine::Texto(a, p.CodePage());
+            if (o.json)
+                avisos.push_back(texto);
+            else
+                Salida::Err("lintrap: aviso: " + texto + "\n");
+        }
+    }
+
     nlohmann::json modulos = nlohmann::json::array();
     if (o.json)
         for (Trabajo& t : trabajos) {

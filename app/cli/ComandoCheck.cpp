@@ -6,6 +6,7 @@
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
 #include "base/CodePage.h"
+#include "engine/Analisis.h"
 #include "engine/Procedimientos.h"
 
 #include <nlohmann/json.hpp>
@@ -15,11 +16,29 @@ namespace {
 
 struct Hallazgo {
     long linea;
-    std::string tipo; // noErrorHandling, lineNumber, lineLength
+    // noErrorHandling, lineNumber, lineLength; what the rules cannot do safely: oneLine,
+    // endSharesLine, ownLabel, labelCollision, exitInLine
+    std::string tipo;
     std::string procedimiento;
     long long valor = 0;
     std::string texto;
 };
+
+std::string Tipo(engine::Motivo m) {
+    switch (m) {
+    case engine::Motivo::UnaLinea:
+        return "oneLine";
+    case engine::Motivo::FinEnLinea:
+        return "endSharesLine";
+    case engine::Motivo::EtiquetaPropia:
+        return "ownLabel";
+    case engine::Motivo::NumeroOcupado:
+        return "labelCollision";
+    case engine::Motivo::SalidaEnMedio:
+        return "exitInLine";
+    }
+    return {};
+}
 
 std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre, const Salida& s) {
     std::vector<Hallazgo> r;
@@ -34,10 +53,13 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
         engine::SinProgreso sinProgreso;
         engine::SeleccionaModulo(p, estado, sinProgreso);
         for (const auto& fila : estado.procedimientos) {
+            const std::string proc = s.Texto(fila.nombre);
+            for (const engine::Aviso& a : engine::Revisa(m, fila.nombre, p.CodePage()))
+                r.push_back(
+                    {a.linea, Tipo(a.motivo), proc, 0, engine::Texto(a, p.CodePage(), true)});
             if (fila.estado != engine::SinManejo)
                 continue;
             const long linea = m.ProcBodyLine(fila.nombre, vbide::ProcKind::Proc);
-            const std::string proc = s.Texto(fila.nombre);
             r.push_back({linea, "noErrorHandling", proc, 0,
                          "el procedimiento " + proc + " no tiene manejo de errores"});
         }

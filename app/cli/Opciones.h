@@ -17,6 +17,9 @@ struct Opciones {
     int codepage = 1252;
     bool json = false;
     unsigned hilos = 0; // 0: every core
+    // A code file the project names but that is not there: the command works on what loaded
+    // instead of stopping.
+    bool saltaFaltantes = false;
 
     // list
     bool nombres = false;

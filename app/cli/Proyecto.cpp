@@ -29,14 +29,31 @@ GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     else
         grupo.reset(files::Group::Single(files::Project::Load(ruta, o.codepage, carga)).release());
 
+    // A missing resource file or related document is not code: the commands go on without it.
+    // A missing code file stops them, unless asked to go on with what loaded.
     const auto problemas = grupo->LoadProblems();
-    if (!problemas.empty()) {
-        for (const auto& e : problemas)
-            Salida::Err("lintrap: " + e.Description + "\n");
+    const auto clases = grupo->LoadProblemKinds();
+    std::vector<const ErrorVB*> errores;
+    for (std::size_t i = 0; i < problemas.size(); ++i) {
+        const auto clase = i < clases.size() ? clases[i] : files::ProblemKind::Other;
+        if (clase == files::ProblemKind::MissingOther)
+            Salida::Err("lintrap: aviso: " + problemas[i].Description +
+                        " (no es código: se "
+                        "sigue sin él)\n");
+        else if (clase == files::ProblemKind::MissingCode && o.saltaFaltantes)
+            Salida::Err("lintrap: aviso: " + problemas[i].Description +
+                        " (se omite; su línea "
+                        "del proyecto se queda como está)\n");
+        else
+            errores.push_back(&problemas[i]);
+    }
+    if (!errores.empty()) {
+        for (const ErrorVB* e : errores)
+            Salida::Err("lintrap: " + e->Description + "\n");
         throw ErrorVB(vberr::FileNotFound, "lintrap",
                       o.proyecto + ": el proyecto no se ha podido cargar entero (" +
-                          std::to_string(problemas.size()) +
-                          (problemas.size() == 1 ? " problema" : " problemas") +
+                          std::to_string(errores.size()) +
+                          (errores.size() == 1 ? " problema" : " problemas") +
                           "); no se ha cambiado nada");
     }
     return grupo;

@@ -25,7 +25,9 @@ void DejaAlSalir();
 // Loads the project (.vbp) or group (.vbg; its startup project is the one worked on) with the
 // command line's code page. A file the project names but that cannot be loaded is an input
 // error: every such problem is reported on stderr and the command ends with ErrorVB, before
-// anything is changed.
+// anything is changed. Two kinds of missing file only warn: a resource file or related
+// document, which holds no code, and with --skip-missing a code file, whose component is
+// then left out and its line in the project file kept.
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga = files::CodeLoading::Now);
 
 // The module of that name among those the main window lists (case ignored), or nullptr. The

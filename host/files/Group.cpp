@@ -96,6 +96,14 @@ std::vector<ErrorVB> Group::LoadProblems() const {
     return all;
 }
 
+std::vector<ProblemKind> Group::LoadProblemKinds() const {
+    std::vector<ProblemKind> all(problems_.size(), ProblemKind::Other);
+    for (const auto& p : projects_) {
+        all.insert(all.end(), p->LoadProblemKinds().begin(), p->LoadProblemKinds().end());
+    }
+    return all;
+}
+
 bool Group::Modified() const {
     for (const auto& p : projects_) {
         if (p->Modified()) {

@@ -30,6 +30,8 @@ public:
     const std::optional<std::filesystem::path>& Path() const { return path_; }
     // The group's own problems followed by those of each project.
     std::vector<ErrorVB> LoadProblems() const;
+    // The kind of each of LoadProblems(), in the same order.
+    std::vector<ProblemKind> LoadProblemKinds() const;
     bool Modified() const;
 
     // Saves every project as Project::Save does, all checked before the first write.

@@ -145,6 +145,7 @@ struct Listed {
 struct Loaded {
     std::unique_ptr<Component> component;
     std::optional<ErrorVB> problem;
+    ProblemKind kind = ProblemKind::Other;
     std::exception_ptr failure;
 };
 
@@ -180,6 +181,8 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
         return loaded;
     }
     if (!found) {
+        const bool code = listed.key != "RelatedDoc" && listed.key != "ResFile32";
+        loaded.kind = code ? ProblemKind::MissingCode : ProblemKind::MissingOther;
         loaded.problem =
             LineError(vberr::FileNotFound, project, long(listed.line + 1),
                       "no se encuentra el archivo '" + codepage::AUtf8(written, codepage) + "'");
@@ -280,6 +283,7 @@ void Project::LoadComponents() {
         }
         if (l.problem) {
             problems_.push_back(std::move(*l.problem));
+            kinds_.push_back(l.kind);
             continue;
         }
         if (Find(l.component->Name())) {
@@ -287,6 +291,7 @@ void Project::LoadComponents() {
                                           "ya hay un componente llamado '" +
                                               codepage::AUtf8(l.component->Name(), codepage_) +
                                               "'; se omite este"));
+            kinds_.push_back(ProblemKind::Other);
             continue;
         }
         items_.push_back(std::move(l.component));

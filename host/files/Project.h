@@ -45,6 +45,10 @@ struct SavePlan {
 // each module's name and to find bad ones).
 enum class CodeLoading { Now, WhenUsed };
 
+// What a load problem is: a listed file that is not there, holding code (a module, class, form,
+// control...) or not (a resource file, a related document), or anything else.
+enum class ProblemKind { Other, MissingCode, MissingOther };
+
 class Project : public vbide::VBProject {
 public:
     // Reads the project file and every file it lists. The project file itself missing,
@@ -70,6 +74,8 @@ public:
     const std::filesystem::path& Folder() const { return folder_; }
     int CodePage() const { return codepage_; }
     const std::vector<ErrorVB>& LoadProblems() const { return problems_; }
+    // The kind of each of LoadProblems(), in the same order.
+    const std::vector<ProblemKind>& LoadProblemKinds() const { return kinds_; }
     // True when a save would write something.
     bool Modified() const;
 
@@ -120,6 +126,7 @@ private:
     files::References references_;
     std::vector<std::unique_ptr<Component>> items_;
     std::vector<ErrorVB> problems_;
+    std::vector<ProblemKind> kinds_;
     // The project-file line after which an imported component's line goes.
     std::size_t lastComponentLine_ = 0;
 };

@@ -228,3 +228,41 @@ TEST(InsertRefusals, ProyectoQueNombraUnModuloQueFalta) {
     EXPECT_EQ(Lintrap({"list", vbp}).codigo, 2);
     EXPECT_EQ(Contenido(c / "p"), antes);
 }
+
+// A resource file or a related document that is not there holds no code: a warning, and the
+// command goes on. A missing code file stops it unless --skip-missing: then the rest is done,
+// the missing one named, and its line in the project file left as it was.
+TEST(InsertRefusals, FicherosQueFaltan) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c / "p").string();
+    Escribe(c / "p" / "Prueba.vbp",
+            Lee(c / "p" / "Prueba.vbp") + "ResFile32=\"Recursos.res\"\r\nRelatedDoc=Notas.txt\r\n");
+    const std::string calculos = Lee(c / "p" / "Calculos.bas");
+    auto r = Lintrap({"insert", vbp, "--module", "Calculos", "--all"});
+    ASSERT_EQ(r.codigo, 0) << r.err;
+    EXPECT_NE(r.err.find("lintrap: aviso: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Recursos.res' (no es código: se sigue sin él)\n"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("Notas.txt' (no es código: se sigue sin él)\n"), std::string::npos)
+        << r.err;
+    EXPECT_NE(Lee(c / "p" / "Calculos.bas"), calculos);
+    ASSERT_EQ(Lintrap({"remove", vbp, "--module", "Calculos", "--all"}).codigo, 0);
+    EXPECT_EQ(Lee(c / "p" / "Calculos.bas"), calculos);
+
+    Escribe(c / "p" / "Prueba.vbp",
+            Lee(c / "p" / "Prueba.vbp") + "Module=Perdido; Perdido.bas\r\n");
+    const auto antes = Contenido(c / "p");
+    const std::string proyecto = Lee(c / "p" / "Prueba.vbp");
+    EXPECT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all"}).codigo, 2);
+    EXPECT_EQ(Contenido(c / "p"), antes);
+
+    auto s = Lintrap({"insert", vbp, "--all-modules", "--all", "--skip-missing"});
+    ASSERT_EQ(s.codigo, 0) << s.err;
+    EXPECT_NE(s.err.find("Perdido.bas' (se omite; su línea del proyecto se queda como está)\n"),
+              std::string::npos)
+        << s.err;
+    EXPECT_NE(Lee(c / "p" / "Calculos.bas"), calculos);
+    EXPECT_EQ(Lee(c / "p" / "Prueba.vbp"), proyecto); // its lines kept as they were
+    EXPECT_EQ(Lintrap({"list", vbp}).codigo, 2);
+    EXPECT_EQ(Lintrap({"list", vbp, "--skip-missing"}).codigo, 0);
+}

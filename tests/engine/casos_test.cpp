@@ -86,22 +86,34 @@ TEST_F(Casos, ListingHasARowPerChangeOfOwnerAndProgressPerLine) {
     }
 }
 
-// The list is sorted on the code page's folded letters as unsigned bytes: accented capitals
-// sort with their small letters, and after z.
-TEST_F(Casos, ListingSortsByFoldedBytesAfterTheAsciiLetters) {
+// The lists sort as a Spanish user reads: case ignored, accented letters with their plain
+// ones, and the ñ a letter of its own between n and o ("Añade" before "Azul").
+TEST_F(Casos, ListingSortsInSpanishAlphabeticalOrder) {
     Carga("Sub Zeta()\nEnd Sub\nSub \xC9"
           "mile()\nEnd Sub\nSub eta()\nEnd Sub\n"
           "Sub \xE9"
-          "clair()\nEnd Sub\nSub BETA()\nEnd Sub\nSub Be()\nEnd Sub\n");
+          "clair()\nEnd Sub\nSub BETA()\nEnd Sub\nSub Be()\nEnd Sub\n"
+          "Sub \xD1"
+          "and\xFA()\nEnd Sub\nSub Nube()\nEnd Sub\nSub Azul()\nEnd Sub\nSub A\xF1"
+          "ade()\nEnd Sub\nSub Oso()\nEnd Sub\nSub beta()\nEnd Sub\n");
     std::vector<std::string> nombres;
     for (const auto& p : estado.procedimientos) {
-        nombres.push_back(p.nombre);
+        nombres.push_back(codepage::AUtf8(p.nombre, 1252));
     }
-    EXPECT_EQ(nombres, (std::vector<std::string>{"Be", "BETA", "eta", "Zeta",
-                                                 "\xE9"
-                                                 "clair",
-                                                 "\xC9"
-                                                 "mile"}));
+    EXPECT_EQ(nombres, (std::vector<std::string>{"Añade", "Azul", "Be", "BETA", "beta", "éclair",
+                                                 "Émile", "eta", "Nube", "Ñandú", "Oso", "Zeta"}));
+    // the module list takes the same order
+    std::vector<std::string_view> vistas;
+    for (const char* n : {"Zeta",
+                          "\xD1"
+                          "and\xFA",
+                          "Nube",
+                          "A\xF1"
+                          "ade",
+                          "Azul"}) {
+        vistas.push_back(n);
+    }
+    EXPECT_EQ(OrdenAlfabetico(vistas, 1252), (std::vector<std::size_t>{3, 4, 2, 1, 0}));
 }
 
 TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
@@ -111,14 +123,18 @@ TEST_F(Casos, NumberedOnErrorDoesNotStopTheHandlerAndNumbersAreRenumbered) {
     EXPECT_EQ(Codigo(), "Sub B()\n" + OE + "glbErr.Push(\"Modulo1 \\ B\")\n" + FOE +
                             "\n10 On Error Resume Next\n" + ME + "End Sub\n");
 
-    // Numbering twice: a numbered line is renumbered and loses its indentation.
-    Carga("Sub A()\n    x = 1\n    70 y = 2\nEnd Sub\n");
+    // Numbering twice: the old number and its one space give way to the new number, and the
+    // indentation stays (also one in front of the old number, which goes after the new one);
+    // a line that is only a number is a label and stays; removal gives the procedure back.
+    Carga("Sub A()\n    x = 1\n    70 y = 2\n  80\nEnd Sub\n", {"A"});
     estado.modo = Modo::Option1;
     InsertaEn("A");
-    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n30 y = 2\nEnd Sub\n");
+    EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n30     y = 2\n  80\nEnd Sub\n");
     archivo->Code().InsertLines(1, "' arriba");
     InsertaEn("A");
-    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30 x = 1\n40 y = 2\nEnd Sub\n");
+    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n30     x = 1\n40     y = 2\n  80\nEnd Sub\n");
+    Quita(false);
+    EXPECT_EQ(Codigo(), "' arriba\nSub A()\n    x = 1\n    y = 2\n  80\nEnd Sub\n");
 }
 
 // Every class of line that numbering passes by, in any case, beside lines that begin with the
@@ -209,11 +225,23 @@ TEST_F(Casos, BlankRunsCollapseAndALeadingBlankLineGoes) {
     EXPECT_EQ(Codigo(), "Sub A()\n20     x = 1\n\n40     y = 2\nEnd Sub\n");
 }
 
-TEST_F(Casos, ExitAfterThenStaysAndGotoSalirOfTheUserBecomesAnExit) {
-    Carga("Sub A()\n    If x Then Exit Sub\nGOTO Salir\n    20 goto salir\nEnd Sub\n", {"A"});
-    estado.modo = Modo::Option2;
-    Quita(false);
-    EXPECT_EQ(Codigo(), "Sub A()\n    If x Then Exit Sub\nExit Sub\n    20 Exit Sub\nEnd Sub\n");
+// "GOTO Salir" is an exit of ours only in a procedure that holds our ManejoError block; in any
+// other the user's own Salir: runs the user's cleanup, and stays.
+TEST_F(Casos, GotoSalirBecomesAnExitOnlyWhereOurBlockIs) {
+    const std::string propio =
+        "Sub B()\n    GoTo Salir\n    x = 1\nSalir:\n    Close #1\nEnd Sub\n";
+    for (bool moduloEntero : {false, true}) {
+        SCOPED_TRACE(moduloEntero ? "module" : "selection");
+        Carga("Sub A()\n" + OE + "glbErr.Push(\"Modulo1 \\ A\")\n" + FOE +
+                  "\n    If x Then Exit Sub\nGOTO Salir\n    20 goto salir\n" + ME + "End Sub\n" +
+                  propio,
+              {"A", "B"});
+        estado.modo = Modo::Option2;
+        Quita(moduloEntero);
+        EXPECT_EQ(Codigo(),
+                  "Sub A()\n\n    If x Then Exit Sub\nExit Sub\n    20 Exit Sub\nEnd Sub\n" +
+                      propio);
+    }
 }
 
 TEST_F(Casos, StartMarkerWithoutEndMarkerDeletesNothing) {
@@ -350,6 +378,24 @@ TEST_F(Casos, EveryModeReportsTheErrorOfTheFirstLookupThatFails) {
             EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ Insertar");
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// A header the rules do not know (two blanks after Public) gets no OnError block while its end
+// gets the ManejoError block; a second insertion then finds no error statement, and must not
+// add a second block whose Salir: and lblError: would be defined twice.
+TEST_F(Casos, ASecondInsertionPassesByAProcedureThatHoldsOurBlock) {
+    Carga("Public  Sub Doble()\n    x = 1\nEnd Sub\n");
+    estado.modo = Modo::Option2;
+    InsertaEn("Doble");
+    const std::string una = Codigo();
+    EXPECT_EQ(una, "Public  Sub Doble()\n    x = 1\n" + ME + "End Sub\n");
+    InsertaEn("Doble");
+    EXPECT_EQ(Codigo(), una);
+    EXPECT_TRUE(estado.avisos.empty());
 }
 
 } // namespace

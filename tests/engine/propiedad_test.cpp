@@ -1,10 +1,17 @@
-// Over generated modules: inserting into every procedure and then removing gives the module
-// back, except for what removal cannot know (blank-line runs collapsed, one empty line under
-// each header after the error-handling block, exit statements written in their usual case).
+// Over generated modules with the patterns that trip the line rules (identifiers ending in an
+// underscore, one-line procedures, the user's own Salir:, line numbers the code jumps to,
+// alternative headers under #If): inserting into every procedure, once or twice, keeps every
+// procedure compiling (no label defined twice, no jump to a missing label, each OnError block
+// followed by one ManejoError block), and removing then gives the module back except for what
+// removal cannot know (blank-line runs collapsed, one empty line under each header after the
+// error-handling block, exit statements written in their usual case).
 
+#include "engine/Bloques.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
 #include "tests/engine/Apoyo.h"
+#include "tests/fuzz/Generador.h"
+#include "tests/fuzz/Invariantes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,101 +21,27 @@ using namespace engine;
 
 namespace {
 
-struct Generado {
-    std::vector<std::string> lineas;    // the module's code lines
-    std::vector<std::size_t> cabeceras; // index of each header's last line
-    std::size_t declaraciones = 0;
-};
-
-Generado Genera(std::mt19937& azar) {
-    auto tira = [&](int n) { return static_cast<int>(azar() % static_cast<unsigned>(n)); };
-    Generado g;
-    g.lineas = {"Option Explicit", "Private m_x As Long"};
-    g.declaraciones = g.lineas.size();
-    const int procedimientos = 1 + tira(6);
-    for (int p = 0; p < procedimientos; ++p) {
-        for (int i = tira(3); i > 0; --i) {
-            g.lineas.push_back(tira(2) ? "" : "' nota " + std::to_string(i));
-        }
-        const bool funcion = tira(2);
-        const std::string tipo = funcion ? "Function" : "Sub";
-        const char* ambitos[] = {"", "Public ", "Private ", "Static ", "Private Static "};
-        std::string cabecera = std::string(ambitos[tira(5)]) + tipo + " " +
-                               (funcion ? "SubCalculo" : "Paso") + std::to_string(p) + "(";
-        if (tira(3) == 0) {
-            g.lineas.push_back(cabecera + "a As Long, _");
-            cabecera = "    b As Long";
-        }
-        g.lineas.push_back(cabecera + (funcion ? ") As Long" : ")"));
-        g.cabeceras.push_back(g.lineas.size() - 1);
-        const std::string salir = "Exit " + tipo;
-        const std::vector<std::vector<std::string>> cuerpos = {
-            {"    x = x + 1"},
-            {"    Dim v As Long"},
-            {"    ' comentario"},
-            {""},
-            {"", ""},
-            {"    If x > 1 Then", "        x = 0", "    End If"},
-            {"    " + salir},
-            {"    " + codepage::Minusculas(salir)},
-            {"    If x Then " + salir},
-            {"Etiqueta" + std::to_string(p) + ":"},
-            {"#If DEBUG Then", "    Debug.Print x", "#End If"},
-            {"    Select Case x", "        Case 1", "            y = 1", "    End Select"},
-            {"    s = _", "        5 + x"},
-            {"    Static n As Long"},
-            {"    Debug.Print \"" + salir + "\""},
-        };
-        for (int i = tira(9); i > 0; --i) {
-            const auto& c =
-                cuerpos[static_cast<std::size_t>(tira(static_cast<int>(cuerpos.size())))];
-            g.lineas.insert(g.lineas.end(), c.begin(), c.end());
-        }
-        g.lineas.push_back("End " + tipo);
-    }
-    for (int i = tira(3); i > 0; --i) {
-        g.lineas.push_back("");
-    }
-    return g;
-}
-
-// Every run of blank lines below the declarations becomes one blank line.
-std::vector<std::string> Colapsa(const std::vector<std::string>& lineas, std::size_t desde) {
-    std::vector<std::string> r;
-    for (std::size_t i = 0; i < lineas.size(); ++i) {
-        if (i >= desde && lineas[i].empty() && !r.empty() && r.back().empty()) {
-            continue;
-        }
-        r.push_back(lineas[i]);
-    }
-    return r;
-}
-
-std::string Texto(const std::vector<std::string>& lineas) {
-    std::string r;
-    for (const auto& l : lineas) {
-        r += l + "\n";
-    }
-    return r;
-}
-
 struct Propiedad : ::testing::Test {
     void SetUp() override { apoyo::SilenciaGlbErr(); }
 
-    void Prepara(const Generado& g) {
-        archivo = apoyo::Modulo(Texto(g.lineas));
+    void Prepara(const fuzz::Generado& g) {
+        archivo = apoyo::Modulo(fuzz::Texto(g.lineas, "\n"));
         estado = {};
         estado.procedimientos = ListaProcedimientos(archivo->Code(), 1252, progreso);
     }
-    void InsertaYQuita(Modo modo) {
-        estado.modo = modo;
+    void Inserta() {
         Motor motor(estado, progreso, dialogos);
         for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
             int index = i;
             motor.Insertar(archivo->Code(), index);
         }
+        const std::string falta = fuzz::FaltaEnProcedimientos(archivo->Code());
+        EXPECT_EQ(falta, "") << apoyo::Codigo(*archivo);
+        estado.procedimientos = ListaProcedimientos(archivo->Code(), 1252, progreso);
+    }
+    void Quita() {
         estado.Check1 = true;
-        motor.QuitaCodigo(archivo->Code());
+        Motor(estado, progreso, dialogos).QuitaCodigo(archivo->Code());
     }
 
     apoyo::DialogosGuion dialogos;
@@ -117,51 +50,60 @@ struct Propiedad : ::testing::Test {
     std::unique_ptr<files::ModuleFile> archivo;
 };
 
-TEST_F(Propiedad, InsertThenRemoveGivesTheModuleBack) {
+TEST_F(Propiedad, InsertOnceOrTwiceThenRemoveGivesTheModuleBack) {
     std::mt19937 azar(20240611);
-    for (int caso = 0; caso < 200; ++caso) {
-        const Generado g = Genera(azar);
-        SCOPED_TRACE("generated module:\n" + Texto(g.lineas));
-
-        Prepara(g);
-        ASSERT_EQ(estado.procedimientos.size(), g.cabeceras.size());
-        InsertaYQuita(Modo::Option3);
-        EXPECT_EQ(apoyo::Codigo(*archivo), Texto(g.lineas)) << "Resume Next";
-
-        Prepara(g);
-        InsertaYQuita(Modo::Option1);
-        EXPECT_EQ(apoyo::Codigo(*archivo), Texto(Colapsa(g.lineas, g.declaraciones)))
-            << "line numbers";
-
-        // The error-handling block: one empty line under each header, and exits as usual.
-        std::vector<std::string> esperado;
-        std::size_t siguiente = 0;
-        for (std::size_t i = 0; i < g.lineas.size(); ++i) {
-            std::string l = g.lineas[i];
-            for (const char* salir : {"exit sub", "exit function"}) {
-                if (l == std::string("    ") + salir) {
-                    l = ReemplazaTodo(l, salir, salir[5] == 's' ? "Exit Sub" : "Exit Function",
-                                      codepage::TablaMinusculas(1252));
+    auto tira = [&](unsigned n) { return n == 0 ? 0u : static_cast<unsigned>(azar() % n); };
+    for (int caso = 0; caso < 300; ++caso) {
+        const fuzz::Generado g = fuzz::Genera(tira);
+        SCOPED_TRACE("generated module:\n" + fuzz::Texto(g.lineas, "\n"));
+        for (Modo modo : {Modo::Option1, Modo::Option2, Modo::Option3}) {
+            for (int veces : {1, 2}) {
+                SCOPED_TRACE("mode " + std::to_string(static_cast<int>(modo)) + ", " +
+                             std::to_string(veces) + " insertions");
+                Prepara(g);
+                ASSERT_EQ(estado.procedimientos.size(), g.Listados());
+                ASSERT_EQ(fuzz::FaltaEnProcedimientos(archivo->Code()), "");
+                estado.modo = modo;
+                estado.variante = static_cast<Variante>(tira(3));
+                for (int vez = 0; vez < veces; ++vez) {
+                    Inserta();
                 }
+                Quita();
+                EXPECT_EQ(apoyo::Codigo(*archivo), fuzz::Texto(fuzz::Esperado(g, modo), "\n"));
             }
-            esperado.push_back(l);
-            if (siguiente < g.cabeceras.size() && i == g.cabeceras[siguiente]) {
-                esperado.push_back("");
-                ++siguiente;
-            }
-        }
-        for (Variante v : {Variante::OptExit, Variante::OptResume, Variante::OptRaise}) {
-            Prepara(g);
-            estado.variante = v;
-            InsertaYQuita(Modo::Option2);
-            EXPECT_EQ(apoyo::Codigo(*archivo), Texto(Colapsa(esperado, g.declaraciones)))
-                << "error handler, variant " << static_cast<int>(v);
         }
         if (HasFailure()) {
             return;
         }
     }
     EXPECT_TRUE(dialogos.cajas.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The invariants name what breaks them: a label defined twice, a jump to a missing label, an
+// OnError block without its ManejoError block.
+TEST(Invariantes, EachBrokenProcedureIsNamed) {
+    const std::string onError = std::string(InicioOnError) + "\n";
+    const std::pair<std::string, std::string> casos[] = {
+        {"Sub A()\n    GoTo Salir\nSalir:\n    If x Then 10\n10\nEnd Sub\n", ""},
+        {"Sub A()\n10 x = 1\n  010 y = 2\nEnd Sub\n", "label 10 defined twice in A"},
+        {"Sub A()\nFin:\nfin: x = 1\nEnd Sub\n", "label fin defined twice in A"},
+        {"Sub A()\n    On x GoTo 10, 20\n10\nEnd Sub\n", "jump to 20, which is not defined in A"},
+        {"Sub A()\n" + onError + "    x = 1\nEnd Sub\n",
+         "followed by 0 ManejoError blocks before the end in A"},
+    };
+    for (const auto& [codigo, falta] : casos) {
+        auto archivo = apoyo::Modulo(codigo);
+        const std::string dice = fuzz::FaltaEnProcedimientos(archivo->Code());
+        if (falta.empty()) {
+            EXPECT_EQ(dice, "") << codigo;
+        } else {
+            EXPECT_NE(dice.find(falta), std::string::npos) << codigo << "\n" << dice;
+        }
+    }
 }
 
 } // namespace

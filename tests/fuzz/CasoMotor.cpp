@@ -5,6 +5,7 @@
 #include "engine/Procedimientos.h"
 #include "host/files/ModuleFile.h"
 #include "tests/fuzz/Casos.h"
+#include "tests/fuzz/Generador.h"
 #include "tests/fuzz/Invariantes.h"
 
 #include <vector>
@@ -28,104 +29,6 @@ public:
 };
 SinDialogos sinDialogos;
 
-struct Generado {
-    std::vector<std::string> lineas;
-    std::vector<std::size_t> cabeceras; // last header line of each Sub or Function
-    std::size_t declaraciones = 0;
-};
-
-// A module the engine can round-trip: declarations of every kind, then Subs and Functions with
-// the bodies that trip the line rules, and Property pairs that no command lists.
-Generado Genera(Lector& in) {
-    Generado g;
-    g.lineas = {"Option Explicit", "Private m_x As Long"};
-    const std::vector<std::vector<std::string>> declaraciones = {
-        {"Public Const LIMITE As Long = 10"},
-        {"Private Declare Function GetTickCount Lib \"kernel32\" () As Long"},
-        {"Private Type Punto", "    x As Long", "End Type"},
-        {"Public Enum Color", "    Rojo", "End Enum"},
-        {"Dim m_nombre As String"},
-    };
-    for (unsigned i = in.Hasta(4); i > 0; --i) {
-        const auto& d = declaraciones[in.Hasta(unsigned(declaraciones.size()))];
-        g.lineas.insert(g.lineas.end(), d.begin(), d.end());
-    }
-    g.declaraciones = g.lineas.size();
-    bool ultimaPropiedad = false;
-    const unsigned procedimientos = 1 + in.Hasta(6);
-    for (unsigned p = 0; p < procedimientos; ++p) {
-        const std::string n = std::to_string(p);
-        if (in.Hasta(4) == 0) {
-            // Properties never reach the engine: at most one line above them, no blank runs.
-            if (in.Hasta(2)) {
-                g.lineas.push_back(in.Hasta(2) ? "" : "' propiedad " + n);
-            }
-            g.lineas.push_back("Public Property Get Valor" + n + "() As Long");
-            g.lineas.push_back(in.Hasta(2) ? "    Valor" + n + " = m_x" : "    Exit Property");
-            g.lineas.push_back("End Property");
-            g.lineas.push_back("Public Property Let Valor" + n + "(ByVal v As Long)");
-            g.lineas.push_back("    m_x = v");
-            g.lineas.push_back("End Property");
-            ultimaPropiedad = true;
-            continue;
-        }
-        ultimaPropiedad = false;
-        for (unsigned i = in.Hasta(3); i > 0; --i) {
-            g.lineas.push_back(in.Hasta(2) ? "" : "' nota " + std::to_string(i));
-        }
-        const bool funcion = in.Hasta(2);
-        const std::string tipo = funcion ? "Function" : "Sub";
-        static const char* const kAmbitos[] = {"",        "Public ",         "Private ",
-                                               "Static ", "Private Static ", "Friend "};
-        std::string cabecera = std::string(kAmbitos[in.Hasta(6)]) + tipo + " " +
-                               (funcion ? "SubCalculo" : "Paso") + n + "(";
-        if (in.Hasta(3) == 0) {
-            g.lineas.push_back(cabecera + "a As Long, _");
-            cabecera = "    b As Long";
-        }
-        g.lineas.push_back(cabecera + (funcion ? ") As Long" : ")"));
-        g.cabeceras.push_back(g.lineas.size() - 1);
-        const std::string salir = "Exit " + tipo;
-        const std::vector<std::vector<std::string>> cuerpos = {
-            {"    x = x + 1"},
-            {"    Dim v As Long"},
-            {"    ' comentario"},
-            {""},
-            {"", ""},
-            {"    If x > 1 Then", "        x = 0", "    End If"},
-            {"    " + salir},
-            {"    " + codepage::Minusculas(salir)},
-            {"    If x Then " + salir},
-            {"Etiqueta" + n + ":"},
-            {"#If DEBUG Then", "    Debug.Print x", "#End If"},
-            {"    Select Case x", "        Case 1", "            y = 1", "    End Select"},
-            {"    s = _", "        5 + x"},
-            {"    Static k As Long"},
-            {"    Debug.Print \"" + salir + "\""},
-            {"    Do While x < 3", "        x = x + 1: y = 2", "    Loop"},
-            {"    For i = 1 To 3", "    Next i"},
-            {"    MsgBox \"a'b\" ' nota"},
-        };
-        for (unsigned i = in.Hasta(9); i > 0; --i) {
-            const auto& c = cuerpos[in.Hasta(unsigned(cuerpos.size()))];
-            g.lineas.insert(g.lineas.end(), c.begin(), c.end());
-        }
-        g.lineas.push_back("End " + tipo);
-    }
-    for (unsigned i = in.Hasta(ultimaPropiedad ? 2 : 3); i > 0; --i) {
-        g.lineas.push_back("");
-    }
-    return g;
-}
-
-std::string Texto(const std::vector<std::string>& lineas) {
-    std::string r;
-    for (const auto& l : lineas) {
-        r += l + "\r\n";
-    }
-    return r;
-}
-
 std::string Codigo(vbide::CodeModule& m) {
     std::string r;
     for (long l = 1; l <= m.CountOfLines(); ++l) {
@@ -134,43 +37,14 @@ std::string Codigo(vbide::CodeModule& m) {
     return r;
 }
 
-// Every run of blank lines below the declarations becomes one.
-std::vector<std::string> Colapsa(const std::vector<std::string>& lineas, std::size_t desde) {
-    std::vector<std::string> r;
-    for (std::size_t i = 0; i < lineas.size(); ++i) {
-        if (i >= desde && lineas[i].empty() && !r.empty() && r.back().empty()) {
-            continue;
-        }
-        r.push_back(lineas[i]);
+// Runs `orden` and checks that what held of every procedure before holds after.
+template <class Orden> void SinRomper(vbide::CodeModule& m, const std::string& que, Orden&& orden) {
+    const bool antes = FaltaEnProcedimientos(m).empty();
+    orden();
+    if (antes) {
+        const std::string falta = FaltaEnProcedimientos(m);
+        Exige(falta.empty(), que + " broke the code: " + falta + "\n" + Codigo(m));
     }
-    return r;
-}
-
-// What removing after inserting gives: blank runs collapsed in every mode but Resume Next; the
-// error-handling block also leaves an empty line under each header and writes exits as usual.
-std::string Esperado(const Generado& g, Modo modo) {
-    if (modo == Modo::Option3) {
-        return Texto(g.lineas);
-    }
-    if (modo == Modo::Option1) {
-        return Texto(Colapsa(g.lineas, g.declaraciones));
-    }
-    std::vector<std::string> esperado;
-    std::size_t siguiente = 0;
-    for (std::size_t i = 0; i < g.lineas.size(); ++i) {
-        std::string l = g.lineas[i];
-        if (l == "    exit sub") {
-            l = "    Exit Sub";
-        } else if (l == "    exit function") {
-            l = "    Exit Function";
-        }
-        esperado.push_back(l);
-        if (siguiente < g.cabeceras.size() && i == g.cabeceras[siguiente]) {
-            esperado.push_back("");
-            ++siguiente;
-        }
-    }
-    return Texto(Colapsa(esperado, g.declaraciones));
 }
 
 // Lines a plain edit may bring in: headers and end lines of every kind, continuations, one-line
@@ -294,14 +168,17 @@ void CasoMotor(std::string_view datos) {
         for (int k = 0; k < 4; ++k) {
             Selecciona(estado, ordenes);
             engine::Motor motor(estado, progreso, sinDialogos);
+            vbide::CodeModule& m = archivo->Code();
             if (k % 2 == 0) {
-                for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-                    int index = i;
-                    motor.Insertar(archivo->Code(), index);
-                }
+                SinRomper(m, "an insertion", [&] {
+                    for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
+                        int index = i;
+                        motor.Insertar(m, index);
+                    }
+                });
             } else {
                 estado.Check1 = true;
-                motor.QuitaCodigo(archivo->Code());
+                SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
             }
             CompruebaIndice(archivo->Code());
             estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
@@ -309,30 +186,40 @@ void CasoMotor(std::string_view datos) {
         return;
     }
 
-    const Generado g = Genera(in);
-    const std::string original = Texto(g.lineas);
+    const Generado g = Genera([&](unsigned n) { return in.Hasta(n); });
+    const std::string original = Texto(g.lineas, "\r\n");
     auto archivo = files::ModuleFile::Parse(kCabecera + original, kRuta, 1252);
     engine::EstadoSeleccion estado;
     estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-    Exige(estado.procedimientos.size() == g.cabeceras.size(),
+    Exige(estado.procedimientos.size() == g.Listados(),
           "the procedure list does not hold every Sub and Function");
 
-    // Insert into every procedure, then remove from the whole module.
+    // Insert into every procedure (once or twice), then remove from the whole module.
     estado.modo = Modo(in.Hasta(3));
     estado.variante = Variante(in.Hasta(3));
+    const int veces = 1 + int(in.Hasta(2));
     {
         engine::Motor motor(estado, progreso, sinDialogos);
-        for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-            int index = i;
-            motor.Insertar(archivo->Code(), index);
+        vbide::CodeModule& m = archivo->Code();
+        for (int vez = 0; vez < veces; ++vez) {
+            Exige(FaltaEnProcedimientos(m).empty(),
+                  "generated code is broken: " + FaltaEnProcedimientos(m) + "\n" + original);
+            SinRomper(m, "an insertion", [&] {
+                for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
+                    int index = i;
+                    motor.Insertar(m, index);
+                }
+            });
+            ComparaConReleido(*archivo, kRuta);
+            estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
         }
-        ComparaConReleido(*archivo, kRuta);
         estado.Check1 = true;
-        motor.QuitaCodigo(archivo->Code());
+        SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
         ComparaConReleido(*archivo, kRuta);
     }
-    Exige(Codigo(archivo->Code()) == Esperado(g, estado.modo),
-          "insert then remove in mode " + std::to_string(int(estado.modo)) + " variant " +
+    Exige(Codigo(archivo->Code()) == Texto(Esperado(g, estado.modo), "\r\n"),
+          "insert " + std::to_string(veces) + " times then remove in mode " +
+              std::to_string(int(estado.modo)) + " variant " +
               std::to_string(int(estado.variante)) + " did not give the module back:\n" + original +
               "---- became ----\n" + Codigo(archivo->Code()));
 

@@ -2,8 +2,11 @@
 
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
+#include "engine/Bloques.h"
+#include "engine/Etiquetas.h"
 
 #include <map>
+#include <set>
 #include <vector>
 
 namespace fuzz {
@@ -161,6 +164,67 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
                   std::to_string(y.CodeLocation()) + " when read again");
     }
     CompruebaIndice(a);
+}
+
+std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
+    const auto& tabla = codepage::TablaMinusculas(1252);
+    for (const Tramo& t : Tramos(m)) {
+        const std::string en = " in " + t.nombre;
+        std::set<std::string> definidas;
+        std::vector<std::pair<long, std::string>> saltos;
+        std::vector<long> onError;
+        std::vector<long> manejo;
+        long fin = 0;
+        std::string encima;
+        for (long l = t.desde; l <= t.hasta; ++l) {
+            const std::string linea = m.Lines(l, 1);
+            const std::string_view tx = engine::Recorta(linea);
+            const bool continuada = engine::Continua(engine::Recorta(encima));
+            encima = linea;
+            if (engine::EsComentario(tx)) {
+                if (engine::Contiene(tx, engine::ClaveInicioOnError, tabla)) {
+                    onError.push_back(l);
+                } else if (engine::Contiene(tx, engine::ClaveInicioManejoError, tabla)) {
+                    manejo.push_back(l);
+                }
+                continue;
+            }
+            if (continuada) {
+                continue;
+            }
+            if (fin == 0 && engine::EsFin(tx, tabla)) {
+                fin = l;
+            }
+            const engine::Etiqueta e = engine::EtiquetaDe(linea);
+            if (!e.texto.empty() &&
+                !definidas.insert(codepage::Minusculas(std::string(e.texto))).second) {
+                return "label " + std::string(e.texto) + " defined twice" + en + EnLinea(l);
+            }
+            std::vector<engine::Etiqueta> destinos;
+            engine::Destinos(linea, tabla, destinos);
+            for (const auto& d : destinos) {
+                if (!definidas.count(codepage::Minusculas(std::string(d.texto)))) {
+                    saltos.emplace_back(l, d.texto);
+                }
+            }
+        }
+        for (const auto& [l, d] : saltos) {
+            if (!definidas.count(codepage::Minusculas(d))) {
+                return "jump to " + d + ", which is not defined" + en + EnLinea(l);
+            }
+        }
+        for (long o : onError) {
+            long despues = 0;
+            for (long h : manejo) {
+                despues += h > o && (fin == 0 || h < fin) ? 1 : 0;
+            }
+            if (despues != 1) {
+                return "the OnError block" + EnLinea(o) + " is followed by " +
+                       std::to_string(despues) + " ManejoError blocks before the end" + en;
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace fuzz

@@ -29,6 +29,12 @@ void CompruebaIndice(vbide::CodeModule& m);
 // own serialized bytes.
 void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta);
 
+// What no insertion or removal may break in any procedure of `m`: no label defined twice, no
+// jump to a label the procedure lacks, each OnError block followed by exactly one ManejoError
+// block before the procedure's end line. The first that does not hold, described; empty when
+// all hold. Checked after a command only where it held before: the input may break them.
+std::string FaltaEnProcedimientos(vbide::CodeModule& m);
+
 // Reads the fuzz input a byte at a time; past the end every read gives zero.
 class Lector {
 public:

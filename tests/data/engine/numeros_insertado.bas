@@ -43,5 +43,5 @@ End Property
 Private Static Sub Contador()
     Dim n As Long
 450     n = n + 1
-460 Exit Sub
+460     Exit Sub
 End Sub

@@ -43,5 +43,5 @@ End Property
 Private Static Sub Contador()
     Dim n As Long
     n = n + 1
-Exit Sub
+    Exit Sub
 End Sub

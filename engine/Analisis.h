@@ -1,0 +1,46 @@
+#pragma once
+// What the rules must know of a procedure before they touch it: where its end statement
+// stands, the labels of its own that the error-handling block would define again, and the line
+// numbers its statements jump to, which numbering keeps.
+
+#include "engine/Avisos.h"
+#include "engine/Lineas.h"
+#include "host/vbide/CodeModule.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace engine {
+
+struct Analisis {
+    long unaLinea = 0;       // the header line that also holds the end statement (0: none)
+    bool conFin = false;     // some line begins with the end statement
+    long finEnLinea = 0;     // a line that holds the end statement after others (0: none)
+    long etiquetaPropia = 0; // the user's own Salir: or lblError: (0: none)
+    std::string nombreEtiqueta;
+    bool conManejo = false;            // holds the system's ManejoError block
+    std::vector<std::string> ocupados; // numbers jumped to, and numbered labels that stay: sorted
+    std::vector<std::string> destinos; // line numbers jumped to: sorted
+    std::vector<long> salidasEnMedio;  // lines with an exit statement that does not start them
+    // Lines that numbering the procedure now would leave without a number, with the number
+    // they would have taken.
+    std::vector<std::pair<long, std::string>> colisiones;
+
+    // A statement of the procedure jumps to the line number `numero` (digits, no leading zeros).
+    bool Salta(std::string_view numero) const;
+    // No new line number may be `numero`: it is a label that stays, or one the code jumps to.
+    bool Ocupado(std::string_view numero) const;
+};
+
+// Reads the lines `desde` to `hasta` of the procedure. Lines the module fails to give count
+// as empty.
+Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla);
+
+// What the rules cannot do safely in the procedure `nombre`, for `check`: left alone as one
+// line or for its end or its own label (where it has no block yet), exits that do not pass
+// through Salir (where it has one), lines numbering would leave without a number.
+std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos);
+
+} // namespace engine

@@ -1,0 +1,201 @@
+#include "engine/Etiquetas.h"
+
+namespace engine {
+namespace {
+
+// Letters of any code page, digits and the underscore make words.
+bool DePalabra(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || EsDigito(c) || c == '_' || u >= 0x80;
+}
+
+// One word, number or sign of a line's code.
+struct Pieza {
+    enum Clase { Palabra, Entero, Otro } clase;
+    std::string_view texto;
+};
+
+// The pieces of the line's code: strings are passed over whole, a comment ends the code.
+std::vector<Pieza> Piezas(std::string_view linea) {
+    std::vector<Pieza> r;
+    std::size_t i = 0;
+    while (i < linea.size()) {
+        const char c = linea[i];
+        if (c == ' ' || c == '\t') {
+            ++i;
+        } else if (c == '\'') {
+            break;
+        } else if (c == '"') {
+            // "" inside a string is a quote: the string goes on
+            ++i;
+            while (i < linea.size()) {
+                if (linea[i] == '"' && (i + 1 >= linea.size() || linea[i + 1] != '"')) {
+                    break;
+                }
+                i += linea[i] == '"' ? 2 : 1;
+            }
+            ++i;
+            r.push_back({Pieza::Otro, "\""});
+        } else if (DePalabra(c)) {
+            const std::size_t desde = i;
+            bool cifras = true;
+            while (i < linea.size() && DePalabra(linea[i])) {
+                cifras = cifras && EsDigito(linea[i]);
+                ++i;
+            }
+            const std::string_view texto = linea.substr(desde, i - desde);
+            // a digit starts a number; a number with letters (10#, 1e3, &H) is no label
+            const bool entero = cifras && (i >= linea.size() || linea[i] != '.');
+            r.push_back(
+                {EsDigito(c) ? (entero ? Pieza::Entero : Pieza::Otro) : Pieza::Palabra, texto});
+        } else {
+            r.push_back({Pieza::Otro, linea.substr(i, 1)});
+            ++i;
+        }
+    }
+    return r;
+}
+
+bool Es(const Pieza& p, std::string_view palabra, const Tabla& tabla) {
+    return p.clase == Pieza::Palabra && p.texto.size() == palabra.size() &&
+           EmpiezaPor(p.texto, palabra, tabla);
+}
+
+bool EsPalabraFin(std::string_view resto, const Tabla& tabla) {
+    for (std::string_view fin : {"End Sub", "End Function", "End Property"}) {
+        if (EmpiezaPor(resto, fin, tabla) &&
+            (resto.size() == fin.size() || !DePalabra(resto[fin.size()]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string_view SinCeros(std::string_view cifras) {
+    while (cifras.size() > 1 && cifras.front() == '0') {
+        cifras.remove_prefix(1);
+    }
+    return cifras;
+}
+
+void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>& destinos,
+              bool soloNumeros) {
+    // A jump to a line number has a digit after its line's own number: most lines end here.
+    if (soloNumeros) {
+        const std::size_t desde = NumeroAlPrincipio(linea).fin;
+        if (linea.find_first_of("0123456789", desde) == std::string_view::npos) {
+            return;
+        }
+    }
+    const std::vector<Pieza> p = Piezas(linea);
+    auto anade = [&](const Pieza& x, bool cero) {
+        if (x.clase == Pieza::Entero) {
+            const std::string_view n = SinCeros(x.texto);
+            if (cero || n != "0") {
+                destinos.push_back({n, true});
+            }
+        } else if (x.clase == Pieza::Palabra && !soloNumeros) {
+            destinos.push_back({x.texto, false});
+        }
+    };
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+        if (Es(p[i], "GoTo", tabla) || Es(p[i], "GoSub", tabla)) {
+            const bool deError = i > 0 && Es(p[i - 1], "Error", tabla);
+            // one label, or the list of On n GoTo 10, 20, 30
+            std::size_t j = i + 1;
+            while (j < p.size()) {
+                anade(p[j], !deError);
+                if (j + 2 < p.size() && p[j + 1].texto == ",") {
+                    j += 2;
+                } else {
+                    break;
+                }
+            }
+            i = j;
+        } else if (Es(p[i], "Resume", tabla)) {
+            if (!Es(p[i + 1], "Next", tabla)) {
+                anade(p[i + 1], false);
+            }
+        } else if ((Es(p[i], "Then", tabla) || Es(p[i], "Else", tabla)) &&
+                   p[i + 1].clase == Pieza::Entero) {
+            anade(p[i + 1], true);
+        }
+    }
+}
+
+NumeroDeLinea NumeroAlPrincipio(std::string_view linea) {
+    std::size_t i = 0;
+    while (i < linea.size() && linea[i] == ' ') {
+        ++i;
+    }
+    const std::size_t desde = i;
+    while (i < linea.size() && EsDigito(linea[i])) {
+        ++i;
+    }
+    if (i == desde) {
+        return {};
+    }
+    const std::string_view numero = SinCeros(linea.substr(desde, i - desde));
+    return {numero, i < linea.size() && linea[i] == ' ' ? i + 1 : i};
+}
+
+Etiqueta EtiquetaDe(std::string_view linea) {
+    const std::string_view t = Recorta(linea);
+    if (t.empty()) {
+        return {};
+    }
+    std::size_t i = 0;
+    while (i < t.size() && EsDigito(t[i])) {
+        ++i;
+    }
+    if (i > 0) {
+        // a number followed by a letter ("10x") is not a line number
+        if (i < t.size() && DePalabra(t[i])) {
+            return {};
+        }
+        return {SinCeros(t.substr(0, i)), true};
+    }
+    while (i < t.size() && DePalabra(t[i])) {
+        ++i;
+    }
+    if (i > 0 && i < t.size() && t[i] == ':' && (i + 1 >= t.size() || t[i + 1] != '=')) {
+        return {t.substr(0, i), false};
+    }
+    return {};
+}
+
+bool SalidaEnMedio(std::string_view linea, const Tabla& tabla) {
+    const std::vector<Pieza> p = Piezas(linea);
+    std::size_t primera = !p.empty() && p[0].clase == Pieza::Entero ? 1 : 0;
+    for (std::size_t i = primera + 1; i + 1 < p.size(); ++i) {
+        if (Es(p[i], "Exit", tabla) &&
+            (Es(p[i + 1], "Sub", tabla) || Es(p[i + 1], "Function", tabla) ||
+             Es(p[i + 1], "Property", tabla))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FinTrasDosPuntos(std::string_view linea, const Tabla& tabla) {
+    bool enCadena = false;
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const char c = linea[i];
+        if (c == '"') {
+            enCadena = !enCadena;
+        } else if (!enCadena && c == '\'') {
+            return false;
+        } else if (!enCadena && c == ':' && EsPalabraFin(Recorta(linea.substr(i + 1)), tabla)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EsFin(std::string_view t, const Tabla& tabla) {
+    return EsPalabraFin(SinNumeroDeLinea(t), tabla);
+}
+
+} // namespace engine
