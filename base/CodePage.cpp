@@ -59,38 +59,6 @@ size_t LargoUtf8(std::string_view text, size_t i) {
     return n;
 }
 
-char32_t Decodifica(std::string_view s) {
-    auto b0 = static_cast<unsigned char>(s[0]);
-    if (s.size() == 1) {
-        return b0;
-    }
-    char32_t cp = b0 & (0xFF >> (s.size() + 1));
-    for (size_t k = 1; k < s.size(); ++k) {
-        cp = (cp << 6) | (static_cast<unsigned char>(s[k]) & 0x3F);
-    }
-    return cp;
-}
-
-std::string Codifica(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 // The 256 single bytes of the code page as UTF-8; an undefined byte maps to U+FFFD.
 std::array<std::string, 256> TablaUtf8(int cp) {
     std::array<std::string, 256> t;
@@ -152,6 +120,38 @@ const Tablas& TablasDe(int cp) {
 }
 
 } // namespace
+
+char32_t Decodifica(std::string_view s) {
+    auto b0 = static_cast<unsigned char>(s[0]);
+    if (s.size() == 1) {
+        return b0;
+    }
+    char32_t cp = b0 & (0xFF >> (s.size() + 1));
+    for (size_t k = 1; k < s.size(); ++k) {
+        cp = (cp << 6) | (static_cast<unsigned char>(s[k]) & 0x3F);
+    }
+    return cp;
+}
+
+std::string Codifica(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
 
 bool Existe(int cp) {
     iconv_t cd = iconv_open("UTF-8", Nombre(cp).c_str());

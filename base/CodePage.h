@@ -24,6 +24,10 @@ std::string AUtf8(std::string_view bytes, int cp = Predeterminada);
 // silently) or the input is not valid UTF-8.
 std::optional<std::string> DesdeUtf8(std::string_view utf8, int cp = Predeterminada);
 
+// One character as UTF-8, and back from one whole valid UTF-8 sequence.
+std::string Codifica(char32_t c);
+char32_t Decodifica(std::string_view s);
+
 // Valid UTF-8 containing at least one multi-byte sequence.
 bool EsUtf8Multibyte(std::string_view bytes);
 

@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <locale.h>
 #include <wctype.h>
@@ -66,11 +67,9 @@ std::u32string Caracteres(std::string_view bytes, int codepage) {
     r.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        const size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t c = n == 1 ? b : b & (0x7F >> n);
-        for (size_t k = 1; k < n && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        r += c;
+        const size_t largo = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        const size_t n = std::min(largo, utf8.size() - i);
+        r += codepage::Decodifica(std::string_view(utf8).substr(i, n));
         i += n;
     }
     return r;
@@ -79,23 +78,8 @@ std::u32string Caracteres(std::string_view bytes, int codepage) {
 std::string Utf8(std::u32string_view texto) {
     std::string r;
     r.reserve(texto.size());
-    for (char32_t c : texto) {
-        if (c < 0x80) {
-            r += static_cast<char>(c);
-        } else if (c < 0x800) {
-            r += static_cast<char>(0xC0 | (c >> 6));
-            r += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            r += static_cast<char>(0xE0 | (c >> 12));
-            r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            r += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            r += static_cast<char>(0xF0 | (c >> 18));
-            r += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            r += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    for (char32_t c : texto)
+        r += codepage::Codifica(c);
     return r;
 }
 
