@@ -1,5 +1,6 @@
 #include "app/cli/Argumentos.h"
 
+#include "app/cli/UsoEnEspanol.h"
 #include "base/CodePage.h"
 
 #include <CLI/CLI.hpp>
@@ -16,7 +17,7 @@ const char* const kDescripcion =
 
 // Usage errors found after parsing, in the same shape as the parser's own.
 [[noreturn]] void Uso(const std::string& mensaje) {
-    throw CLI::ValidationError(mensaje);
+    throw ErrorUso(mensaje);
 }
 
 template <class T>
@@ -53,7 +54,10 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     std::string variante = "exit";
 
     CLI::App app{kDescripcion, "lintrap"};
-    app.set_version_flag("--version", std::string("lintrap ") + LINTRAP_VERSION);
+    AyudaEnEspanol(app);
+    app.failure_message(MensajeDeUso);
+    app.set_version_flag("--version", std::string("lintrap ") + LINTRAP_VERSION,
+                         "Muestra la versión y termina");
     app.require_subcommand(1);
     app.fallthrough();
     app.add_option("--codepage", o.codepage,
@@ -62,8 +66,7 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     app.add_option("--wait", o.espera,
                    "Si otra ejecución tiene abierto el proyecto, espera hasta SEGUNDOS a que "
                    "termine (por omisión no espera)")
-        ->type_name("SEGUNDOS")
-        ->check(CLI::NonNegativeNumber);
+        ->type_name("SEGUNDOS");
     app.add_option("--jobs", o.hilos, "Hilos de trabajo (por omisión, todos los núcleos)")
         ->group("");
 
@@ -133,12 +136,16 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     report->add_flag("--short", o.corto, "El informe breve");
 #endif
 
+    OrdenesEnEspanol(app);
+
     try {
         app.parse(argc, argv);
         for (const CLI::Option* destino : destinos)
             if (destino->count() > 0 && o.destino.empty())
                 Uso("--out está vacío: indique la carpeta de destino (para cambiar los fuentes "
                     "en su sitio, no ponga --out)");
+        if (o.espera < 0)
+            Uso("--wait " + std::to_string(o.espera) + ": los segundos no pueden ser negativos");
         if (!codepage::Existe(o.codepage))
             Uso("--codepage " + std::to_string(o.codepage) +
                 " no es una página de códigos de un byte conocida");
