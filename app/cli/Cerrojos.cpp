@@ -26,15 +26,17 @@ std::string Archivos(std::size_t n) {
 
 } // namespace
 
-Cerrojos::Cerrojos(double espera)
-    : espera_(std::chrono::milliseconds(std::llround(std::max(0.0, espera) * 1000))) {}
+Cerrojos::Cerrojos(double espera, bool lectura)
+    : espera_(std::chrono::milliseconds(std::llround(std::max(0.0, espera) * 1000))),
+      lectura_(lectura) {}
 
-void Cerrojos::Toma(const fs::path& archivoDado) {
+void Cerrojos::Toma(const fs::path& archivoDado, bool escritura) {
     const fs::path archivo = Absoluta(archivoDado);
     if (!nombres_.insert(files::ProjectLock::NameFor(archivo)).second)
         return;
     try {
-        tomados_.push_back(std::make_unique<files::ProjectLock>(archivo, espera_));
+        tomados_.push_back(
+            std::make_unique<files::ProjectLock>(archivo, espera_, lectura_ && !escritura));
     } catch (const ErrorVB& e) {
         throw ErrorVB(e.Number, e.Source,
                       e.Description + " (--wait SEGUNDOS espera a que termine)");

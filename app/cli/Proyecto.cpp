@@ -23,7 +23,8 @@ void DejaAlSalir() {
 
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
-    auto cerrojos = std::make_shared<Cerrojos>(o.espera);
+    const bool lectura = o.comando == Comando::List || o.comando == Comando::Check || o.simulacro;
+    auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
     GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
     cerrojos->Toma(ruta);
     if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))
@@ -69,7 +70,7 @@ void CierraDestino(GrupoAbierto& grupo, const Opciones& o, const std::filesystem
     std::filesystem::create_directories(o.destino, ec);
     if (ec)
         return; // the save says what is wrong with the folder
-    grupo.get_deleter().cerrojos->Toma(std::filesystem::path(o.destino) / archivo.filename());
+    grupo.get_deleter().cerrojos->Toma(std::filesystem::path(o.destino) / archivo.filename(), true);
 }
 
 files::Component* BuscaModulo(files::Project& p, const std::string& nombre) {

@@ -48,7 +48,8 @@ std::filesystem::path ProjectLock::NameFor(const std::filesystem::path& projectF
     return projectFile.parent_path() / (projectFile.filename().string() + ".lintrap-lock");
 }
 
-ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::milliseconds wait)
+ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::milliseconds wait,
+                         bool shared)
     : path_(NameFor(projectFile)) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
@@ -62,7 +63,7 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
             }
             throw SystemError(errno, path_, "escribir");
         }
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0) {
             if (StillThere(fd, path_)) {
                 fd_ = fd;
                 {
@@ -70,7 +71,8 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
                     Held().insert(path_);
                 }
                 const std::string pid = std::to_string(::getpid()) + "\n";
-                if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0) {
+                if (!shared &&
+                    (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0)) {
                 }
                 return;
             }
@@ -100,7 +102,10 @@ ProjectLock::~ProjectLock() {
     if (fd_ >= 0) {
         std::lock_guard guard(heldLock);
         Held().erase(path_);
-        ::unlink(path_.c_str());
+        // Removed only when nobody else holds it: another reader may.
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(path_.c_str());
+        }
         ::close(fd_);
     }
 }

@@ -13,10 +13,12 @@ public:
     // Takes the lock of `projectFile`, waiting up to `wait` for another holder to let it go;
     // still held then: ErrorVB 70 saying that the project is in use (and by which process).
     // Where no lock file can be made (a read-only folder, where nobody can save either), none
-    // is taken.
+    // is taken. `shared`: for a run that only reads the project; readers share the lock with
+    // one another, never with a run that saves.
     explicit ProjectLock(const std::filesystem::path& projectFile,
-                         std::chrono::milliseconds wait = std::chrono::milliseconds(0));
-    // Removes the lock file and lets the lock go.
+                         std::chrono::milliseconds wait = std::chrono::milliseconds(0),
+                         bool shared = false);
+    // Removes the lock file (unless another reader still holds it) and lets the lock go.
     ~ProjectLock();
     ProjectLock(const ProjectLock&) = delete;
     ProjectLock& operator=(const ProjectLock&) = delete;

@@ -146,6 +146,7 @@ TEST(Guardado, KilledAtAnyMomentThenOneCommandLeavesAllOldOrAllNewAndNothingElse
 // Proves: two runs on one project at once never both succeed with one's edits lost: either one
 // is refused as "en uso" (exit 2) and the folder holds the other's result, or they ran one after
 // the other and it holds both edits. With --wait the second waits its turn and both apply.
+// Commands that only read run side by side.
 TEST(Guardado, TwoRunsAtOnceNeverBothSucceedLosingEdits) {
 #ifndef LINTRAP_BIN
     GTEST_SKIP() << "lintrap is not built";
@@ -194,6 +195,14 @@ TEST(Guardado, TwoRunsAtOnceNeverBothSucceedLosingEdits) {
     EXPECT_EQ(b.Espera().codigo, 0);
     const Estado fin = Contenido(c / "p");
     EXPECT_TRUE(fin == aLuegoB || fin == bLuegoA);
+
+    // Runs that only read share the project: two checks at once both do their work.
+    apoyo::EnMarcha uno({"check", vbp.string()});
+    apoyo::EnMarcha otro({"check", vbp.string()});
+    const auto r1 = uno.Espera();
+    const auto r2 = otro.Espera();
+    EXPECT_NE(r1.codigo, 2) << r1.err;
+    EXPECT_EQ(r1.codigo, r2.codigo) << r2.err;
 }
 
 // Renames that stop halfway (the third fails): the journal stays, the error says the rest will
