@@ -23,7 +23,8 @@ void DejaAlSalir() {
 
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
-    const bool lectura = o.comando == Comando::List || o.comando == Comando::Check || o.simulacro;
+    const bool lectura = o.comando == Comando::List || o.comando == Comando::Check ||
+                         o.comando == Comando::Report || o.simulacro;
     auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
     GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
     cerrojos->Toma(ruta);

@@ -373,8 +373,9 @@ TEST(MalasEntradas, NoWritableHomeIsNeeded) {
     EXPECT_EQ(r.codigo, 0) << r.err;
     r = apoyo::Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
     EXPECT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(r.err.find("Error"), std::string::npos) << r.err;
-    EXPECT_NE(apoyo::Lee(c / "p" / "Presente.bas").find("On Error GoTo"), std::string::npos);
+    EXPECT_EQ(r.err.find("Error: "), std::string::npos) << r.err;
+    EXPECT_NE(apoyo::Lee(c / "p" / "Presente.bas").find("ON ERROR GOTO lblError"),
+              std::string::npos);
     EXPECT_TRUE(fs::is_empty(c / "casa"));
 }
 
