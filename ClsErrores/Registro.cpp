@@ -365,4 +365,18 @@ void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
     }
 }
 
+bool RegistryTrySetKeyValue(std::uint32_t root, const std::string& keyPath,
+                            const std::string& valueName, const Valor& value, long type) noexcept {
+    try {
+        const auto raiz = NombreRaiz(root);
+        if (!raiz) {
+            return false;
+        }
+        Escribe(*raiz, Recorta(keyPath), valueName, Dato(value, type));
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace registro

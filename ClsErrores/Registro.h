@@ -33,6 +33,11 @@ Valor RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
 void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName, const Valor& value, long type);
 
+// As RegistrySetKeyValue, for a step nobody asked for (the runtime registering itself when it
+// starts): a store that cannot be written (no writable home) is passed by quietly, false.
+bool RegistryTrySetKeyValue(std::uint32_t root, const std::string& keyPath,
+                            const std::string& valueName, const Valor& value, long type) noexcept;
+
 // Path of the store file in use.
 std::string RutaAlmacen();
 

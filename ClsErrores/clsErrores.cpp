@@ -94,13 +94,14 @@ clsErrores::clsErrores() {
     IniVal();
     PasoSinError([] {
         // Register a mail client for the platform's simple mail interface unless one is there.
+        // Nobody asked for it: where the store cannot be written, it is skipped quietly.
         constexpr auto clave = "SOFTWARE\\Microsoft\\Windows Messaging Subsystem\\MSMapiApps";
         const auto v =
             registro::RegistryGetKeyValue(registro::HKEY_LOCAL_MACHINE, clave, "tarvolk");
         const auto* texto = std::get_if<std::string>(&v);
         if (std::holds_alternative<std::monostate>(v) || (texto && texto->empty())) {
-            registro::RegistrySetKeyValue(registro::HKEY_LOCAL_MACHINE, clave, "tarvolk",
-                                          std::string("Microsoft Outlook"), registro::REG_SZ);
+            registro::RegistryTrySetKeyValue(registro::HKEY_LOCAL_MACHINE, clave, "tarvolk",
+                                             std::string("Microsoft Outlook"), registro::REG_SZ);
         }
     });
 }

@@ -1,5 +1,6 @@
 #include "app/cli/Argumentos.h"
 
+#include "app/cli/UsoEnEspanol.h"
 #include "base/CodePage.h"
 
 #include <CLI/CLI.hpp>
@@ -16,7 +17,7 @@ const char* const kDescripcion =
 
 // Usage errors found after parsing, in the same shape as the parser's own.
 [[noreturn]] void Uso(const std::string& mensaje) {
-    throw CLI::ValidationError(mensaje);
+    throw ErrorUso(mensaje);
 }
 
 template <class T>
@@ -53,12 +54,19 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     std::string variante = "exit";
 
     CLI::App app{kDescripcion, "lintrap"};
-    app.set_version_flag("--version", std::string("lintrap ") + LINTRAP_VERSION);
+    AyudaEnEspanol(app);
+    app.failure_message(MensajeDeUso);
+    app.set_version_flag("--version", std::string("lintrap ") + LINTRAP_VERSION,
+                         "Muestra la versión y termina");
     app.require_subcommand(1);
     app.fallthrough();
     app.add_option("--codepage", o.codepage,
                    "Página de códigos de los ficheros del proyecto (por omisión 1252)")
         ->type_name("N");
+    app.add_option("--wait", o.espera,
+                   "Si otra ejecución tiene abierto el proyecto, espera hasta SEGUNDOS a que "
+                   "termine (por omisión no espera)")
+        ->type_name("SEGUNDOS");
     app.add_option("--jobs", o.hilos, "Hilos de trabajo (por omisión, todos los núcleos)")
         ->group("");
 
@@ -69,6 +77,7 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     list->add_flag("--names", o.nombres, "Sólo los nombres, uno por línea");
     Json(list, o);
 
+    std::vector<CLI::Option*> destinos; // --out of each command: given empty, a usage error
     CLI::App* cambios[2] = {app.add_subcommand("insert",
                                                "Inserta números de línea, manejo de errores o "
                                                "On Error Resume Next"),
@@ -88,9 +97,10 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
         sub->add_flag("--all", o.todos, "Todos los procedimientos de cada módulo");
         sub->add_flag("--dry-run", o.simulacro,
                       "Muestra los cambios como diff unificado y no escribe nada");
-        sub->add_option("--out", o.destino,
-                        "Escribe el proyecto entero en DIR y deja los fuentes como están")
-            ->type_name("DIR");
+        destinos.push_back(
+            sub->add_option("--out", o.destino,
+                            "Escribe el proyecto entero en DIR y deja los fuentes como están")
+                ->type_name("DIR"));
         sub->add_flag("--force", o.sobrescribe,
                       "Con --out, sustituye los ficheros que ya haya en DIR");
         Json(sub, o);
@@ -108,7 +118,8 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
 
     auto* save = app.add_subcommand("save", "Guarda el proyecto entero en otra carpeta");
     Proyecto(save, o);
-    save->add_option("--out", o.destino, "Carpeta de destino")->required()->type_name("DIR");
+    destinos.push_back(
+        save->add_option("--out", o.destino, "Carpeta de destino")->required()->type_name("DIR"));
     save->add_flag("--force", o.sobrescribe, "Sustituye los ficheros que ya haya en DIR");
 
     auto* check = app.add_subcommand(
@@ -125,8 +136,16 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     report->add_flag("--short", o.corto, "El informe breve");
 #endif
 
+    OrdenesEnEspanol(app);
+
     try {
         app.parse(argc, argv);
+        for (const CLI::Option* destino : destinos)
+            if (destino->count() > 0 && o.destino.empty())
+                Uso("--out está vacío: indique la carpeta de destino (para cambiar los fuentes "
+                    "en su sitio, no ponga --out)");
+        if (o.espera < 0)
+            Uso("--wait " + std::to_string(o.espera) + ": los segundos no pueden ser negativos");
         if (!codepage::Existe(o.codepage))
             Uso("--codepage " + std::to_string(o.codepage) +
                 " no es una página de códigos de un byte conocida");

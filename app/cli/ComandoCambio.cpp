@@ -207,9 +207,10 @@ int ComandoCambio(const Opciones& o) {
     std::string diferencias;
     if (o.simulacro)
         diferencias = Diferencias(p, s, o.hilos ? o.hilos : HilosPorDefecto());
-    else if (!o.destino.empty())
+    else if (!o.destino.empty()) {
+        CierraDestino(grupo, o, p.Path());
         p.SaveAs(o.destino, o.sobrescribe);
-    else
+    } else
         grupo->Save();
     descarta.hecho = true;
 

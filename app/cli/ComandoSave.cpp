@@ -7,7 +7,9 @@ namespace cli {
 // "Save as": every file re-written through the model into another folder.
 int ComandoSave(const Opciones& o) {
     auto proyecto = AbreProyecto(o);
-    proyecto->SaveAs(o.destino);
+    const auto& archivo = proyecto->Path() ? *proyecto->Path() : proyecto->Active().Path();
+    CierraDestino(proyecto, o, archivo);
+    proyecto->SaveAs(o.destino, o.sobrescribe);
     return Hecho;
 }
 

@@ -20,6 +20,7 @@ struct Opciones {
     // A code file the project names but that is not there: the command works on what loaded
     // instead of stopping.
     bool saltaFaltantes = false;
+    double espera = 0;  // --wait: seconds to wait for another run to let the project go
 
     // list
     bool nombres = false;

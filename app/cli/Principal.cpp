@@ -4,6 +4,7 @@
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Salida.h"
+#include "app/cli/Senales.h"
 #include "base/ErrorVB.h"
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 namespace cli {
 
 int Principal(int argc, const char* const* argv) {
+    AtiendeInterrupciones();
     int codigo = Hecho;
     auto opciones = LeeArgumentos(argc, argv, codigo);
     if (!opciones)

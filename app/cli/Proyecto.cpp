@@ -23,11 +23,18 @@ void DejaAlSalir() {
 
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
-    GrupoAbierto grupo;
+    const bool lectura = o.comando == Comando::List || o.comando == Comando::Check ||
+                         o.comando == Comando::Report || o.simulacro;
+    auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
+    GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
+    cerrojos->Toma(ruta);
     if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))
-        grupo.reset(files::Group::Load(ruta, o.codepage, carga).release());
+        grupo.reset(files::Group::Load(ruta, o.codepage, carga, [&](const auto& vbp) {
+                        cerrojos->Toma(vbp);
+                    }).release());
     else
         grupo.reset(files::Group::Single(files::Project::Load(ruta, o.codepage, carga)).release());
+    Cerrojos::QuitaRestos(*grupo);
 
     // A missing resource file or related document is not code: the commands go on without it.
     // A missing code file stops them, unless asked to go on with what loaded.
@@ -57,6 +64,14 @@ GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
                           "); no se ha cambiado nada");
     }
     return grupo;
+}
+
+void CierraDestino(GrupoAbierto& grupo, const Opciones& o, const std::filesystem::path& archivo) {
+    std::error_code ec;
+    std::filesystem::create_directories(o.destino, ec);
+    if (ec)
+        return; // the save says what is wrong with the folder
+    grupo.get_deleter().cerrojos->Toma(std::filesystem::path(o.destino) / archivo.filename(), true);
 }
 
 files::Component* BuscaModulo(files::Project& p, const std::string& nombre) {

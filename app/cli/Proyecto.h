@@ -1,6 +1,7 @@
 #pragma once
 // The project named on the command line, and the modules the main window would list.
 
+#include "app/cli/Cerrojos.h"
 #include "app/cli/Opciones.h"
 #include "host/files/Group.h"
 
@@ -11,8 +12,9 @@
 namespace cli {
 
 // Ends the open project's life at the end of a command: deletes it, unless DejaAlSalir() was
-// called.
+// called, and lets its locks go.
 struct CierraGrupo {
+    std::shared_ptr<Cerrojos> cerrojos;
     void operator()(files::Group* grupo) const;
 };
 using GrupoAbierto = std::unique_ptr<files::Group, CierraGrupo>;
@@ -28,7 +30,13 @@ void DejaAlSalir();
 // anything is changed. Two kinds of missing file only warn: a resource file or related
 // document, which holds no code, and with --skip-missing a code file, whose component is
 // then left out and its line in the project file kept.
+// anything is changed. The group file and each project file are locked first (another run
+// holding one: ErrorVB, "in use"), and what an interrupted save left is completed or removed.
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga = files::CodeLoading::Now);
+
+// Before a copy into DIR (--out): locks the copy's own project or group file there, so that two
+// runs never write the same copy at once.
+void CierraDestino(GrupoAbierto& grupo, const Opciones& o, const std::filesystem::path& archivo);
 
 // The module of that name among those the main window lists (case ignored), or nullptr. The
 // name is in the project's code page.

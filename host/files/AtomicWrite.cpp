@@ -1,9 +1,10 @@
 #include "host/files/AtomicWrite.h"
 
 #include "host/files/FlushQueue.h"
+#include "host/files/Journal.h"
 #include "host/files/ProjectFileIo.h"
+#include "host/files/Temporaries.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <set>
@@ -17,13 +18,6 @@ namespace {
 DiskWriter diskWriter;
 FileWriter* current = &diskWriter;
 
-std::filesystem::path TemporaryName(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    auto name = target.filename().string() + ".lintrap-" + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++) + ".tmp";
-    return target.parent_path() / name;
-}
-
 } // namespace
 
 std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& target,
@@ -35,7 +29,7 @@ std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& ta
     int fd = -1;
     for (int tries = 0; fd < 0 && tries < 100; ++tries) {
         temporary = TemporaryName(target);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = Temporaries::Shared().Create(temporary, O_WRONLY | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
         }
@@ -68,6 +62,7 @@ std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& ta
     if (err != 0) {
         ::close(fd);
         ::unlink(temporary.c_str());
+        Temporaries::Shared().Forget(temporary);
         throw SystemError(err, target, "escribir");
     }
     // On its way to the disk from now on; Flush waits for it once every file is written.
@@ -88,9 +83,9 @@ void DiskWriter::Commit(const std::filesystem::path& temporary,
         FlushQueue::Shared().Close(replaced);
     }
     if (!moved) {
-        ::unlink(temporary.c_str());
-        throw SystemError(err, target, "escribir");
+        throw SystemError(err, target, "escribir"); // the temporary is the caller's to remove
     }
+    Temporaries::Shared().Forget(temporary);
 }
 
 void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem::path& target) {
@@ -111,8 +106,12 @@ void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem:
 }
 
 void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
+    if (Temporaries::Shared().Journaled(temporary)) {
+        return; // a journal names it: the next run puts it in place
+    }
     FlushQueue::Shared().Forget(temporary.string());
     ::unlink(temporary.c_str());
+    Temporaries::Shared().Forget(temporary);
 }
 
 void DiskWriter::Settle() noexcept {
@@ -131,11 +130,17 @@ WriterOverride::~WriterOverride() {
     current = previous_;
 }
 
-void WriteAll(const std::vector<PendingFile>& files) {
+void WriteAll(const std::vector<PendingFile>& files,
+              const std::vector<std::filesystem::path>& anchors) {
+    if (files.empty()) {
+        return;
+    }
     FileWriter& writer = Writer();
     std::vector<std::filesystem::path> temporaries;
     temporaries.reserve(files.size());
     std::vector<char> committed(files.size(), 0);
+    Temporaries& registry = Temporaries::Shared();
+    bool journaled = false; // from here on the save is decided: no temporary is thrown away
     try {
         for (const auto& file : files) {
             if (!file.written.empty()) {
@@ -151,22 +156,59 @@ void WriteAll(const std::vector<PendingFile>& files) {
         for (std::size_t i = 0; i < files.size(); ++i) {
             writer.Flush(temporaries[i], files[i].target);
         }
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            writer.Commit(temporaries[i], files[i].target);
-            committed[i] = 1;
-        }
-        // The renames themselves must survive a crash too.
-        std::set<std::filesystem::path> folders;
+        // Someone may have changed a target while the files were made: looked at once more,
+        // every byte, as late as a save that must be all or nothing can look.
         for (const auto& file : files) {
-            folders.insert(file.target.parent_path());
+            if (file.recheck) {
+                CheckWritable(file.target, file.stamp, false, true);
+            }
         }
-        for (const auto& folder : folders) {
-            writer.Flush(folder, folder);
+        if (!registry.BeginCommit(temporaries)) {
+            throw ErrorVB(vberr::InvalidProcedureCall, "WriteAll", "interrumpido");
         }
+        try {
+            if (!anchors.empty()) {
+                std::vector<JournalEntry> entries;
+                entries.reserve(files.size());
+                for (std::size_t i = 0; i < files.size(); ++i) {
+                    entries.push_back({temporaries[i], files[i].target});
+                }
+                WriteJournal(anchors, entries);
+                journaled = true;
+            }
+            for (std::size_t i = 0; i < files.size(); ++i) {
+                writer.Commit(temporaries[i], files[i].target);
+                committed[i] = 1;
+            }
+            // The renames themselves must survive a crash too.
+            std::set<std::filesystem::path> folders;
+            for (const auto& file : files) {
+                folders.insert(file.target.parent_path());
+            }
+            for (const auto& folder : folders) {
+                writer.Flush(folder, folder);
+            }
+        } catch (const ErrorVB& e) {
+            registry.EndCommit(false, journaled);
+            if (journaled) {
+                throw ErrorVB(e.Number, e.Source,
+                              e.Description +
+                                  "; los demás archivos se pondrán en su sitio en la próxima "
+                                  "orden sobre el proyecto");
+            }
+            throw;
+        } catch (...) {
+            registry.EndCommit(false, journaled);
+            throw;
+        }
+        RemoveJournal(anchors);
+        registry.EndCommit(true);
     } catch (...) {
-        for (std::size_t i = 0; i < temporaries.size(); ++i) {
-            if (!committed[i] && files[i].written.empty()) {
-                writer.Discard(temporaries[i]);
+        if (!journaled) {
+            for (std::size_t i = 0; i < temporaries.size(); ++i) {
+                if (!committed[i] && files[i].written.empty()) {
+                    writer.Discard(temporaries[i]);
+                }
             }
         }
         writer.Settle();

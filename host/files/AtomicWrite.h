@@ -3,9 +3,12 @@
 // disk, then renamed over it, so a failure never leaves a half-written file. The writer is a seam:
 // tests put their own in place to make a write fail.
 
+#include "host/files/ProjectFileIo.h"
+
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,13 +73,21 @@ struct PendingFile {
     // staged module): it is flushed and renamed with the others, but belongs to its owner, who
     // removes it if the save fails.
     std::filesystem::path written;
+    // Checked again right before the commit: the target must still hold what `stamp` says, or
+    // not exist when there is no stamp (a save that may overwrite leaves this false).
+    bool recheck = false;
+    std::optional<FileStamp> stamp;
 
     std::string Bytes() const;
 };
 
-// Writes every file or none: all temporaries first, flushed to disk, then the renames. When a
-// temporary cannot be written, the ones this call wrote are removed and no target has changed.
-// Each temporary starts on its way to the disk as soon as it is written (see FlushQueue.h).
-void WriteAll(const std::vector<PendingFile>& files);
+// Writes every file or none: all temporaries first, flushed to disk, the targets checked again,
+// then the renames. When a temporary cannot be written or a target has changed, the ones this
+// call wrote are removed and no target has changed. Each temporary starts on its way to the
+// disk as soon as it is written (see FlushQueue.h). With `anchors` (the project files), a
+// journal beside each records the renames before the first (see Journal.h): a run stopped
+// among them is completed by the next.
+void WriteAll(const std::vector<PendingFile>& files,
+              const std::vector<std::filesystem::path>& anchors = {});
 
 } // namespace files

@@ -35,7 +35,9 @@ unsigned char ReadBelow(unsigned char tag) {
 } // namespace
 
 CodeModuleMem::CodeModuleMem(const std::string& name, int codepage, std::string eol)
-    : name_(name), codepage_(codepage), eol_(std::move(eol)), eolCode_(eol_ == "\n" ? 1 : 2),
+    : name_(name), codepage_(codepage), eol_(std::move(eol)), eolCode_(eol_ == "\n"   ? 1
+                                                                       : eol_ == "\r" ? 3
+                                                                                      : 2),
       index_(lines_, codepage), members_(lines_, index_, codepage) {}
 
 void CodeModuleMem::Loaded() {
@@ -323,10 +325,12 @@ void CodeModuleMem::AppendTo(std::string& out) const {
             p += 2;
         } else if (eol == 1) {
             *p++ = '\n';
+        } else if (eol == 3) {
+            *p++ = '\r';
         }
         if (hidden) {
             put(*hidden);
-            if (i + 1 < n && !hidden->empty() && hidden->back() != '\n') {
+            if (i + 1 < n && !hidden->empty() && hidden->back() != '\n' && hidden->back() != '\r') {
                 put(eol_);
             }
         }

@@ -56,6 +56,20 @@ std::string ShortClass(std::string_view cls) {
 
 } // namespace
 
+std::string PropertyGroups::FullName(uint32_t g, std::string_view leaf) const {
+    std::vector<const std::string*> names;
+    for (; g != kNone; g = groups[g].parent) {
+        names.push_back(&groups[g].name);
+    }
+    std::string full;
+    for (auto it = names.rbegin(); it != names.rend(); ++it) {
+        full += **it;
+        full += '.';
+    }
+    full += leaf;
+    return full;
+}
+
 vbide::Property& DesignerProperties::Item(long index) {
     if (index < 1 || index > Count()) {
         throw ErrorVB(vberr::SubscriptOutOfRange, "Properties",
@@ -89,7 +103,7 @@ size_t DesignerTree::Parse(const std::vector<std::string_view>& lines, size_t fi
     struct Open {
         DesignerControl* control; // null for the root
         size_t line;
-        std::vector<std::string> groups; // open BeginProperty names
+        std::vector<uint32_t> groups; // open BeginProperty groups, in groups_
         std::vector<size_t> groupLines;
     };
     std::vector<Open> stack;
@@ -111,11 +125,9 @@ size_t DesignerTree::Parse(const std::vector<std::string_view>& lines, size_t fi
             c.Props().Add("Name", std::string(name));
             stack.push_back({&c, i, {}, {}});
         } else if (SameWord(w, "BeginProperty")) {
-            std::string name(NextWord(rest));
-            if (!top.groups.empty()) {
-                name = top.groups.back() + "." + name;
-            }
-            top.groups.push_back(std::move(name));
+            const uint32_t parent = top.groups.empty() ? PropertyGroups::kNone : top.groups.back();
+            top.groups.push_back(static_cast<uint32_t>(groups_.groups.size()));
+            groups_.groups.push_back({parent, std::string(NextWord(rest))});
             top.groupLines.push_back(i);
         } else if (SameWord(w, "EndProperty")) {
             if (top.groups.empty()) {
@@ -126,7 +138,9 @@ size_t DesignerTree::Parse(const std::vector<std::string_view>& lines, size_t fi
         } else if (SameWord(w, "End") && rest.empty()) {
             if (!top.groups.empty()) {
                 BadModule(path, lineBase + top.groupLines.back(),
-                          "el grupo \"BeginProperty " + top.groups.back() +
+                          "el grupo \"BeginProperty " +
+                              groups_.FullName(groups_.groups[top.groups.back()].parent,
+                                               groups_.groups[top.groups.back()].name) +
                               "\" no se cierra (falta EndProperty)");
             }
             stack.pop_back();
@@ -134,11 +148,9 @@ size_t DesignerTree::Parse(const std::vector<std::string_view>& lines, size_t fi
                 return i;
             }
         } else if (size_t eq = t.find('='); eq != std::string_view::npos && top.control) {
-            std::string name(TrimBlanks(t.substr(0, eq)));
-            if (!top.groups.empty()) {
-                name = top.groups.back() + "." + name;
-            }
-            top.control->Props().Add(std::move(name), ShownValue(t.substr(eq + 1)));
+            const uint32_t group = top.groups.empty() ? PropertyGroups::kNone : top.groups.back();
+            top.control->Props().Add(std::string(TrimBlanks(t.substr(0, eq))),
+                                     ShownValue(t.substr(eq + 1)), &groups_, group);
         }
     }
     const Open& open = stack.back();

@@ -12,6 +12,7 @@
 
 #include "host/vbide/Designer.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,15 +20,34 @@
 
 namespace files {
 
+// The names of the open "BeginProperty" groups of a tree, each once: a group is its own name
+// and the group it lies in, so that deeply nested groups cost memory in proportion to the file,
+// not to the square of their depth.
+struct PropertyGroups {
+    static constexpr uint32_t kNone = UINT32_MAX;
+    struct Group {
+        uint32_t parent;
+        std::string name;
+    };
+    std::vector<Group> groups;
+    // "Panels.Panel1" for the group `g`, and `leaf` after it.
+    std::string FullName(uint32_t g, std::string_view leaf) const;
+};
+
 class DesignerProperty : public vbide::Property {
 public:
-    DesignerProperty(std::string name, std::string value)
-        : name_(std::move(name)), value_(std::move(value)) {}
-    std::string Name() const override { return name_; }
+    DesignerProperty(const PropertyGroups* groups, uint32_t group, std::string name,
+                     std::string value)
+        : groups_(groups), group_(group), name_(std::move(name)), value_(std::move(value)) {}
+    std::string Name() const override {
+        return group_ == PropertyGroups::kNone ? name_ : groups_->FullName(group_, name_);
+    }
     std::string Value() const override { return value_; }
 
 private:
-    std::string name_;
+    const PropertyGroups* groups_;
+    uint32_t group_;
+    std::string name_; // without its groups
     std::string value_;
 };
 
@@ -36,8 +56,9 @@ public:
     long Count() const override { return static_cast<long>(items_.size()); }
     vbide::Property& Item(long index) override;
     vbide::Property& Item(const std::string& name) override;
-    void Add(std::string name, std::string value) {
-        items_.emplace_back(std::move(name), std::move(value));
+    void Add(std::string name, std::string value, const PropertyGroups* groups = nullptr,
+             uint32_t group = PropertyGroups::kNone) {
+        items_.emplace_back(groups, group, std::move(name), std::move(value));
     }
 
 private:
@@ -82,8 +103,13 @@ public:
     // The root's class as written ("VB.Form", "VB.MDIForm", "{GUID}").
     const std::string& RootClass() const { return rootClass_; }
 
+    DesignerTree() = default;
+    DesignerTree(const DesignerTree&) = delete; // its properties point into groups_
+    DesignerTree& operator=(const DesignerTree&) = delete;
+
 private:
     DesignerControls controls_;
+    PropertyGroups groups_;
     std::string rootClass_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "host/files/ProjectPath.h"
 
+#include <map>
 #include <system_error>
 
 namespace files {
@@ -22,8 +23,9 @@ std::unique_ptr<Group> Group::Single(std::unique_ptr<Project> project) {
     return group;
 }
 
-std::unique_ptr<Group> Group::Load(const std::filesystem::path& vbg, int codepage,
-                                   CodeLoading loading) {
+std::unique_ptr<Group>
+Group::Load(const std::filesystem::path& vbg, int codepage, CodeLoading loading,
+            const std::function<void(const std::filesystem::path&)>& beforeLoad) {
     auto path = Canonical(vbg);
     std::string bytes = ReadWhole(path);
     auto group = std::unique_ptr<Group>(new Group());
@@ -67,6 +69,9 @@ std::unique_ptr<Group> Group::Load(const std::filesystem::path& vbg, int codepag
                 vberr::InvalidFileFormat, path, lineNo,
                 "el proyecto '" + codepage::AUtf8(written, codepage) + "' ya está en el grupo"));
             continue;
+        }
+        if (beforeLoad) {
+            beforeLoad(*found);
         }
         try {
             auto project = Project::Load(*found, codepage, loading);
@@ -119,6 +124,7 @@ void Group::Save(bool overwrite) {
         SavePlan plan = p->PlanSave(overwrite);
         std::move(plan.files.begin(), plan.files.end(), std::back_inserter(all.files));
         std::move(plan.done.begin(), plan.done.end(), std::back_inserter(all.done));
+        all.anchors.insert(all.anchors.end(), plan.anchors.begin(), plan.anchors.end());
     }
     Execute(all);
 }
@@ -132,6 +138,7 @@ void Group::SaveAs(const std::filesystem::path& folderIn, bool overwrite) {
     auto oldFolder = path_->parent_path();
     ProjectFile newFile = *file_;
     SavePlan all;
+    std::map<std::string, std::string> taken; // every target of the group: none written twice
     for (std::size_t i = 0; i < projects_.size(); ++i) {
         Project& p = *projects_[i];
         std::filesystem::path target;
@@ -143,9 +150,11 @@ void Group::SaveAs(const std::filesystem::path& folderIn, bool overwrite) {
             newFile.Replace(lines_[i], text.substr(0, text.find('=') + 1) +
                                            WindowsRelative(target / p.Path().filename(), folder));
         }
-        SavePlan plan = p.PlanSaveAs(target, overwrite);
+        CheckNoLinkOut(folder, target / p.Path().filename());
+        SavePlan plan = p.PlanSaveAs(target, overwrite, &taken);
         std::move(plan.files.begin(), plan.files.end(), std::back_inserter(all.files));
         std::move(plan.done.begin(), plan.done.end(), std::back_inserter(all.done));
+        all.anchors.insert(all.anchors.end(), plan.anchors.begin(), plan.anchors.end());
     }
     auto groupTarget = folder / path_->filename();
     for (const auto& f : all.files) {
@@ -156,9 +165,10 @@ void Group::SaveAs(const std::filesystem::path& folderIn, bool overwrite) {
         }
     }
     std::string bytes = newFile.Serialize();
-    CheckWritable(groupTarget, groupTarget == *path_ ? std::optional(stamp_) : std::nullopt,
-                  overwrite);
-    all.files.push_back({groupTarget, bytes, {}, {}});
+    const auto expected = groupTarget == *path_ ? std::optional(stamp_) : std::nullopt;
+    CheckWritable(groupTarget, expected, overwrite);
+    all.files.push_back({groupTarget, bytes, {}, {}, !overwrite, expected});
+    all.anchors.push_back(groupTarget);
     all.done.push_back([this, newFile, groupTarget, stamp = FileStamp::Of({}, bytes)]() mutable {
         stamp.Refresh(groupTarget);
         stamp_ = stamp;

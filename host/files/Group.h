@@ -5,6 +5,7 @@
 #include "host/files/Project.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -16,10 +17,12 @@ public:
     // Reads the group and each project it lists. A listed project that is missing, that is the
     // group itself, or that fails to load is a load problem and the others still load; a group
     // that yields no project at all raises the first problem. The project named by
-    // "StartupProject=" is the active one (else the first that loaded).
-    static std::unique_ptr<Group> Load(const std::filesystem::path& vbg,
-                                       int codepage = codepage::Predeterminada,
-                                       CodeLoading loading = CodeLoading::Now);
+    // "StartupProject=" is the active one (else the first that loaded). `beforeLoad` is called
+    // with each project file before it is read (to lock it); what it throws ends the load.
+    static std::unique_ptr<Group>
+    Load(const std::filesystem::path& vbg, int codepage = codepage::Predeterminada,
+         CodeLoading loading = CodeLoading::Now,
+         const std::function<void(const std::filesystem::path&)>& beforeLoad = {});
     // A project opened on its own.
     static std::unique_ptr<Group> Single(std::unique_ptr<Project> project);
 

@@ -27,7 +27,8 @@ struct Line {
     // Item.VB_UserMemId = 0"), hidden from the code: 0 for almost every line, else their place
     // in the buffer plus one (LinesBuffer::Hidden).
     uint32_t hidden = 0;
-    unsigned char eol = 0; // 0 none (last line of a file without final break), 1 LF, 2 CR LF
+    // 0 none (last line of a file without final break), 1 LF, 2 CR LF, 3 a lone CR
+    unsigned char eol = 0;
     unsigned char tag = 0; // syntax::Tag flags
     bool edited = false;   // the text lies in the edited blocks, not in the file's bytes
 };

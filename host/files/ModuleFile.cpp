@@ -18,12 +18,46 @@ namespace {
 struct RawLine {
     size_t begin;
     size_t len;        // without the line end
-    unsigned char eol; // 0 none, 1 LF, 2 CR LF
-    size_t Next() const { return begin + len + eol; }
+    unsigned char eol; // 0 none, 1 LF, 2 CR LF, 3 a lone CR
+    size_t Next() const { return begin + len + (eol == 3 ? 1 : eol); }
 };
 
-// The line that starts at `begin` (< bytes.size()).
-RawLine Split(const std::string& bytes, size_t begin) {
+// How many CRs in `s` have no LF after them, counted in a loop the compiler vectorises. Old
+// tools wrote CR alone as the line end, and the environment reads one as a line end wherever it
+// stands: so does the model, and writes it back as it was.
+size_t LoneCrs(std::string_view s) {
+    if (s.empty()) {
+        return 0;
+    }
+    size_t lone = 0;
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        lone += static_cast<size_t>((s[i] == '\r') & (s[i + 1] != '\n'));
+    }
+    return lone + static_cast<size_t>(s.back() == '\r');
+}
+
+// The line that starts at `begin` (< bytes.size()), in a file with lone CRs.
+RawLine SplitAtAnyBreak(const std::string& bytes, size_t begin) {
+    const char* data = bytes.data();
+    size_t at = begin;
+    while (at < bytes.size() && data[at] != '\n' && data[at] != '\r') {
+        ++at;
+    }
+    if (at == bytes.size()) {
+        return {begin, at - begin, 0};
+    }
+    if (data[at] == '\n') {
+        return {begin, at - begin, 1};
+    }
+    const bool crlf = at + 1 < bytes.size() && data[at + 1] == '\n';
+    return {begin, at - begin, static_cast<unsigned char>(crlf ? 2 : 3)};
+}
+
+// The line that starts at `begin` (< bytes.size()). `loneCr`: the file has lone CRs.
+RawLine Split(const std::string& bytes, size_t begin, bool loneCr) {
+    if (loneCr) {
+        return SplitAtAnyBreak(bytes, begin);
+    }
     const char* data = bytes.data();
     const void* nl = std::memchr(data + begin, '\n', bytes.size() - begin);
     if (!nl) {
@@ -38,7 +72,8 @@ RawLine Split(const std::string& bytes, size_t begin) {
 // straight into the module's lines.
 class RawLines {
 public:
-    RawLines(const std::string& bytes, size_t from) : bytes_(bytes), next_(from) {}
+    RawLines(const std::string& bytes, size_t from, bool loneCr)
+        : bytes_(bytes), next_(from), loneCr_(loneCr) {}
 
     bool Has(size_t k) {
         while (lines_.size() <= k && next_ < bytes_.size()) {
@@ -59,13 +94,14 @@ public:
 
 private:
     void SplitOne() {
-        RawLine l = Split(bytes_, next_);
+        RawLine l = Split(bytes_, next_, loneCr_);
         next_ = l.Next();
         lines_.push_back(l);
     }
 
     const std::string& bytes_;
     size_t next_;
+    bool loneCr_;
     std::vector<RawLine> lines_;
 };
 
@@ -156,7 +192,7 @@ public:
         // A header-only file may end without a line break: code added later must start on a
         // line of its own, or it would be glued onto the last header line. (A UTF-8 byte-order
         // mark alone is no line: the code follows it directly.)
-        if (!out.empty() && out.back() != '\n' && out != "\xEF\xBB\xBF" &&
+        if (!out.empty() && out.back() != '\n' && out.back() != '\r' && out != "\xEF\xBB\xBF" &&
             code_.CountOfLines() > 0) {
             out += eol_;
         }
@@ -221,11 +257,11 @@ struct Header {
 
 // The header: VERSION, Object=, BEGIN ... END, the designer tree, module attributes. Bad input
 // throws as Parse does.
-Header ReadHeader(const std::string& bytes, const std::string& path) {
+Header ReadHeader(const std::string& bytes, const std::string& path, bool loneCr) {
     std::string ext = Extension(path);
     ComponentType type = TypeOf(ext, path);
     size_t bom = bytes.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
-    RawLines raw(bytes, bom);
+    RawLines raw(bytes, bom, loneCr);
     auto view = [&](size_t k) {
         const RawLine& r = raw[k];
         return std::string_view(bytes).substr(r.begin, r.len);
@@ -297,6 +333,8 @@ Header ReadHeader(const std::string& bytes, const std::string& path) {
     std::string eol = "\r\n";
     if (raw.Has(0) && raw[0].eol == 1) {
         eol = "\n";
+    } else if (raw.Has(0) && raw[0].eol == 3) {
+        eol = "\r";
     }
     return {std::move(designer),
             std::move(name),
@@ -311,7 +349,7 @@ Header ReadHeader(const std::string& bytes, const std::string& path) {
 std::optional<ModuleHead> ModuleFile::Peek(std::string head, const std::string& path, bool whole) {
     if (whole) {
         CheckText(head, path);
-        Header h = ReadHeader(head, path);
+        Header h = ReadHeader(head, path, LoneCrs(head) > 0);
         return ModuleHead{std::move(h.name), h.type};
     }
     // Whole lines only: a line cut short could pass for the first line after the header.
@@ -323,7 +361,7 @@ std::optional<ModuleHead> ModuleFile::Peek(std::string head, const std::string& 
     // The header is known only if it ends before the head does. What is wrong with the file is
     // for the whole file to tell, here or when its code is read.
     try {
-        Header h = ReadHeader(head, path);
+        Header h = ReadHeader(head, path, LoneCrs(head) > 0);
         if (h.codeBegin < head.size()) {
             return ModuleHead{std::move(h.name), h.type};
         }
@@ -335,7 +373,8 @@ std::optional<ModuleHead> ModuleFile::Peek(std::string head, const std::string& 
 std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::string& path,
                                               int codepage) {
     CheckText(bytes, path);
-    Header h = ReadHeader(bytes, path);
+    const size_t loneCrs = LoneCrs(bytes);
+    Header h = ReadHeader(bytes, path, loneCrs > 0);
     const size_t codeBegin = h.codeBegin;
     size_t i = h.headerLines;
     auto file = std::make_unique<ModuleFileMem>(std::move(h.name), h.type, h.eol, codepage);
@@ -351,10 +390,10 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     const std::string& data = lines.FileBytes();
     // The records are filled in a plain vector sized once, then handed to the buffer whole.
     std::vector<Line> code;
-    code.reserve(CountBreaks(std::string_view(data).substr(codeBegin)) + 1);
+    code.reserve(CountBreaks(std::string_view(data).substr(codeBegin)) + loneCrs + 1);
     unsigned char above = 0;
     for (size_t begin = codeBegin; begin < data.size(); ++i) {
-        RawLine r = Split(data, begin);
+        RawLine r = Split(data, begin, loneCrs > 0);
         begin = r.Next();
         std::string_view text(data.data() + r.begin, r.len);
         if (!code.empty() && IsAttributeLine(text)) {

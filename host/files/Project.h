@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,10 +35,12 @@ private:
     Project& project_;
 };
 
-// What a save will write, checked and ready; `done` runs once every file is in place.
+// What a save will write, checked and ready; `done` runs once every file is in place. The
+// save's journal goes beside each of `anchors`, the project files it is for.
 struct SavePlan {
     std::vector<PendingFile> files;
     std::vector<std::function<void()>> done;
+    std::vector<std::filesystem::path> anchors;
 };
 
 // When a module's code is read: with the project, or when first used (for work that goes
@@ -106,7 +109,10 @@ public:
 
     // The two halves of a save, for a group that saves several projects at once.
     SavePlan PlanSave(bool overwrite);
-    SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite);
+    // `taken` (the targets of a whole group, folded, and what goes there) makes two projects
+    // that would write the same file a refusal, as two files of one project are.
+    SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite,
+                        std::map<std::string, std::string>* taken = nullptr);
 
     std::size_t ComponentCount() const { return items_.size(); }
     Component& ComponentAt(std::size_t i) { return *items_[i]; }
@@ -130,6 +136,11 @@ private:
     // The project-file line after which an imported component's line goes.
     std::size_t lastComponentLine_ = 0;
 };
+
+// A copy into `folder` writes through the folders below it, never through a symbolic link that
+// leads out of it (the copy would land somewhere the user did not name): ErrorVB 75 naming the
+// link. A target that is itself a link is replaced by the rename, not followed.
+void CheckNoLinkOut(const std::filesystem::path& folder, const std::filesystem::path& target);
 
 // Writes a checked plan: creates missing folders, writes every file or none, then runs `done`.
 void Execute(SavePlan& plan);

@@ -120,7 +120,38 @@ void FileStamp::Refresh(const std::filesystem::path& path) {
     }
 }
 
-bool FileStamp::ChangedOnDisk(const std::filesystem::path& path) const {
+namespace {
+
+// The hash of the file's bytes, read a block at a time; nothing when it cannot be read.
+std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    XXH3_state_t* state = XXH3_createState();
+    XXH3_64bits_reset(state);
+    static thread_local std::string block(1 << 18, '\0');
+    bool ok = true;
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        XXH3_64bits_update(state, block.data(), std::size_t(got));
+    }
+    ::close(fd);
+    const std::uint64_t hash = XXH3_64bits_digest(state);
+    XXH3_freeState(state);
+    return ok ? std::optional(hash) : std::nullopt;
+}
+
+} // namespace
+
+bool FileStamp::ChangedOnDisk(const std::filesystem::path& path, bool everyByte) const {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         return true;
@@ -128,15 +159,11 @@ bool FileStamp::ChangedOnDisk(const std::filesystem::path& path) const {
     if (std::uintmax_t(st.st_size) != size) {
         return true;
     }
-    if (MtimeNs(st) == mtimeNs) {
+    if (MtimeNs(st) == mtimeNs && !everyByte) {
         return false;
     }
     // Touched but maybe not edited: only the content decides.
-    try {
-        return HashOf(ReadWhole(path)) != hash;
-    } catch (const ErrorVB&) {
-        return true;
-    }
+    return HashOfFile(path) != hash;
 }
 
 ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action) {
@@ -172,11 +199,11 @@ ErrorVB LineError(long number, const std::filesystem::path& path, long line,
 }
 
 void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
-                   bool overwrite) {
+                   bool overwrite, bool everyByte) {
     struct stat st {};
     bool exists = ::stat(target.c_str(), &st) == 0;
     if (!overwrite) {
-        if (stamp && stamp->ChangedOnDisk(target)) {
+        if (stamp && stamp->ChangedOnDisk(target, everyByte)) {
             throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                           "El archivo '" + target.string() +
                               "' ha cambiado en el disco desde que se abrió; no se guarda nada");
@@ -195,6 +222,11 @@ void CheckWritable(const std::filesystem::path& target, const std::optional<File
     }
     auto folder = ExistingFolder(target.parent_path());
     struct stat dir {};
+    if (::stat(folder.c_str(), &dir) == 0 && !S_ISDIR(dir.st_mode)) {
+        throw ErrorVB(vberr::PathFileAccessError, target.string(),
+                      "No se puede escribir '" + target.string() + "': '" + folder.string() +
+                          "' es un archivo, no una carpeta; no se guarda nada");
+    }
     if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode) || ReadOnlyMode(dir) ||
         ::access(folder.c_str(), W_OK | X_OK) != 0) {
         throw ErrorVB(vberr::PermissionDenied, target.string(),

@@ -32,15 +32,18 @@ struct FileStamp {
     static FileStamp Of(const std::filesystem::path& path, std::string_view bytes);
     // Takes the modification time again, after the file was written.
     void Refresh(const std::filesystem::path& path);
-    // True when the file is gone or no longer holds what the stamp recorded.
-    bool ChangedOnDisk(const std::filesystem::path& path) const;
+    // True when the file is gone or no longer holds what the stamp recorded. Same size and time
+    // count as unchanged unless `everyByte`: a write within the clock's tick of the one before
+    // leaves the time as it was, and only the bytes then tell.
+    bool ChangedOnDisk(const std::filesystem::path& path, bool everyByte = false) const;
 };
 
 // Refuses, before anything is written, a write that would lose someone's work or cannot succeed:
 // ErrorVB 58 when the file changed on disk since `stamp` was taken, or exists though the model
-// never read it (unless `overwrite`); ErrorVB 70 for a read-only file or folder.
+// never read it (unless `overwrite`); ErrorVB 70 for a read-only file or folder, ErrorVB 75
+// when the folder is a file. `everyByte` as for ChangedOnDisk.
 void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
-                   bool overwrite);
+                   bool overwrite, bool everyByte = false);
 
 // ErrorVB for a failed system call on `path` (errno value `err`): the number the environment
 // would raise and a description naming the file.

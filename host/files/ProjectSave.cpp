@@ -7,9 +7,35 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace files {
+
+void CheckNoLinkOut(const std::filesystem::path& folder, const std::filesystem::path& target) {
+    std::filesystem::path at = folder;
+    for (const auto& part : target.parent_path().lexically_relative(folder)) {
+        if (part == ".") {
+            continue;
+        }
+        at /= part;
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0) {
+            return; // not there yet: a folder is made
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            continue;
+        }
+        std::error_code ec;
+        const auto real = std::filesystem::weakly_canonical(at, ec);
+        if (ec || !IsUnder(real, folder)) {
+            throw ErrorVB(vberr::PathFileAccessError, target.string(),
+                          "No se puede escribir '" + target.string() + "': '" + at.string() +
+                              "' es un enlace simbólico a '" + real.string() + "', fuera de '" +
+                              folder.string() + "'; no se guarda nada");
+        }
+    }
+}
 
 SavePlan Project::PlanSave(bool overwrite) {
     SavePlan plan;
@@ -30,7 +56,9 @@ SavePlan Project::PlanSave(bool overwrite) {
                                   *written = FileStamp::Of({}, bytes);
                                   return bytes;
                               },
-                              {}});
+                              {},
+                              !overwrite,
+                              stamp});
     };
     for (auto& item : items_) {
         Component* c = item.get();
@@ -44,7 +72,7 @@ SavePlan Project::PlanSave(bool overwrite) {
                 written.Refresh(target);
                 c->Saved(target, written);
             });
-            plan.files.push_back({target, {}, {}, *c->Staged()});
+            plan.files.push_back({target, {}, {}, *c->Staged(), !overwrite, c->Stamp()});
             continue;
         }
         auto& companion = c->CompanionFile();
@@ -66,17 +94,20 @@ SavePlan Project::PlanSave(bool overwrite) {
                 file_.MarkSaved();
             });
     }
+    plan.anchors.push_back(path_);
     return plan;
 }
 
-SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwrite) {
+SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwrite,
+                             std::map<std::string, std::string>* taken) {
     std::error_code ec;
     auto folder = std::filesystem::weakly_canonical(std::filesystem::absolute(folderIn, ec), ec);
     if (ec) {
         folder = folderIn;
     }
     SavePlan plan;
-    std::map<std::string, std::string> targets; // target -> the file that goes there
+    std::map<std::string, std::string> mine;
+    auto& targets = taken ? *taken : mine;
     ProjectFile newFile = file_;
 
     // Where a file of the project goes in the new folder.
@@ -87,20 +118,24 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
     auto add = [&](const std::filesystem::path& from, const std::filesystem::path& target,
                    std::string bytes, std::optional<FileStamp> stamp,
                    std::function<void(FileStamp)> after) {
-        auto [it, fresh] = targets.emplace(target.string(), from.string());
+        // Case aside: the copy goes back to systems where "Util.bas" and "UTIL.BAS" are one file.
+        auto [it, fresh] =
+            targets.emplace(codepage::Minusculas(target.string(), codepage_), from.string());
         if (!fresh) {
             throw ErrorVB(vberr::FileAlreadyExists, target.string(),
                           "'" + from.string() + "' y '" + it->second +
                               "' irían al mismo archivo '" + target.string() +
                               "'; no se guarda nada");
         }
+        CheckNoLinkOut(folder, target);
         // Saving onto the files the project was read from is an ordinary save.
-        CheckWritable(target, target == from ? stamp : std::nullopt, overwrite);
+        const auto expected = target == from ? stamp : std::nullopt;
+        CheckWritable(target, expected, overwrite);
         plan.done.push_back([target, after, stamp = FileStamp::Of({}, bytes)]() mutable {
             stamp.Refresh(target);
             after(stamp);
         });
-        plan.files.push_back({target, std::move(bytes), {}, {}});
+        plan.files.push_back({target, std::move(bytes), {}, {}, !overwrite, expected});
     };
 
     for (auto& item : items_) {
@@ -138,6 +173,7 @@ SavePlan Project::PlanSaveAs(const std::filesystem::path& folderIn, bool overwri
             path_ = projectTarget;
             folder_ = folder;
         });
+    plan.anchors.push_back(projectTarget);
     return plan;
 }
 
@@ -178,7 +214,7 @@ void Execute(SavePlan& plan) {
             throw SystemError(ec.value(), folder, "crear la carpeta");
         }
     }
-    WriteAll(plan.files);
+    WriteAll(plan.files, plan.anchors);
     for (auto& done : plan.done) {
         done();
     }

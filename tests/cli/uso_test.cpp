@@ -49,3 +49,37 @@ TEST(Uso, ErroresDeUsoSalenConDosYNoTocanNada) {
         EXPECT_NE(modo.err.find(valido), std::string::npos) << modo.err;
     EXPECT_EQ(Contenido(c / "p"), antes);
 }
+
+// The argument library's own words come out in Spanish, like every other message: its help's
+// headings, and each of its usage errors naming what is wrong.
+TEST(Uso, LaBibliotecaDeArgumentosHablaEspanol) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c / "p").string();
+    for (const std::vector<std::string>& ayuda :
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"insert", "--help"}}) {
+        auto r = Lintrap(ayuda);
+        EXPECT_EQ(r.codigo, 0);
+        EXPECT_NE(r.out.find("Uso:"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("Opciones:"), std::string::npos) << r.out;
+        for (const char* ingles :
+             {"Usage", "Options", "Subcommands", "Print this help", "REQUIRED"})
+            EXPECT_EQ(r.out.find(ingles), std::string::npos) << ingles << " in\n" << r.out;
+    }
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
+        {{}, "falta la orden"},
+        {{"list"}, "falta PROJECT"},
+        {{"list", vbp, "sobra"}, "no se esperaba: sobra"},
+        {{"list", vbp, "--codepage"}, "--codepage necesita un valor"},
+        {{"list", vbp, "--codepage", "abc"}, "no admite \"abc\""},
+        {{"save", vbp}, "falta --out"},
+        {{"--wait", "-1", "list", vbp}, "no pueden ser negativos"},
+    };
+    for (const auto& [args, texto] : casos) {
+        auto r = Lintrap(args);
+        EXPECT_EQ(r.codigo, 2);
+        EXPECT_NE(r.err.find(texto), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Use --help"), std::string::npos) << r.err;
+        for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"})
+            EXPECT_EQ(r.err.find(ingles), std::string::npos) << ingles << " in " << r.err;
+    }
+}

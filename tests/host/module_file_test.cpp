@@ -54,12 +54,29 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
     odd += "  t = \"" + std::string(100000, 'x') + "\"\r\nEnd Sub";
     auto f = files::ModuleFile::Parse(odd, "Raro.bas", 1253);
     EXPECT_EQ(f->Serialize(), odd);
-    EXPECT_EQ(f->Code().CountOfLines(), 4);
-    EXPECT_EQ(f->Code().Lines(4, 1), "End Sub");
+    // the lone CR ends a line, as the environment reads it
+    EXPECT_EQ(f->Code().CountOfLines(), 5);
+    EXPECT_EQ(f->Code().Lines(3, 1), "X\"");
+    EXPECT_EQ(f->Code().Lines(5, 1), "End Sub");
 
     // lines added to a file without a final break: the old last line gets one
-    f->Code().InsertLines(5, "' fin");
+    f->Code().InsertLines(6, "' fin");
     EXPECT_EQ(f->Serialize(), odd + "\r\n' fin\r\n");
+
+    // a file from an old tool with CR alone as every line end: its lines, procedures and
+    // attributes as usual, new lines with CR, and the same bytes back when unedited
+    const std::string soloCr = "Attribute VB_Name = \"Viejo\"\rOption Explicit\r\rPublic Sub "
+                               "Uno()\r  x = 1\rEnd Sub\rPublic Function Dos()\r"
+                               "Attribute Dos.VB_UserMemId = 0\r  Dos = 2\rEnd Function\r";
+    auto cr = files::ModuleFile::Parse(soloCr, "Viejo.bas", 1252);
+    EXPECT_EQ(cr->Name(), "Viejo");
+    EXPECT_EQ(cr->Serialize(), soloCr);
+    EXPECT_EQ(cr->Code().CountOfLines(), 8);
+    EXPECT_EQ(cr->Code().Lines(3, 1), "Public Sub Uno()");
+    EXPECT_EQ(cr->Code().ProcBodyLine("Dos", vbide::ProcKind::Proc), 6);
+    cr->Code().InsertLines(5, "  y = 2");
+    EXPECT_NE(cr->Serialize().find("  x = 1\r  y = 2\rEnd Sub\r"), std::string::npos);
+    EXPECT_EQ(cr->Serialize().find('\n'), std::string::npos);
 
     // an LF-only file gets LF-only lines
     auto lf = files::ModuleFile::Parse(ReadFile(kData / "SoloLf.bas"), "SoloLf.bas", 1252);

@@ -59,12 +59,11 @@ std::map<std::string, Archivo> Foto(const fs::path& carpeta) {
 }
 
 #ifdef LINTRAP_BIN
-Resultado Lintrap(const std::vector<std::string>& argumentos) {
-    Carpeta salida;
-    const fs::path out = salida / "out";
-    const fs::path err = salida / "err";
-    pid_t hijo = ::fork();
-    if (hijo == 0) {
+EnMarcha::EnMarcha(const std::vector<std::string>& argumentos) {
+    const fs::path out = salida_ / "out";
+    const fs::path err = salida_ / "err";
+    pid_ = ::fork();
+    if (pid_ == 0) {
         int in = ::open("/dev/null", O_RDONLY);
         int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -80,18 +79,27 @@ Resultado Lintrap(const std::vector<std::string>& argumentos) {
         ::execv(LINTRAP_BIN, argv.data());
         ::_exit(127);
     }
-    int estado = 0;
-    ::waitpid(hijo, &estado, 0);
-    Resultado r;
-    r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
-    r.out = Lee(out);
-    r.err = Lee(err);
-    return r;
 }
 #else
-Resultado Lintrap(const std::vector<std::string>&) {
-    return {};
-}
+EnMarcha::EnMarcha(const std::vector<std::string>&) {}
 #endif
+
+Resultado EnMarcha::Espera() {
+    Resultado r;
+    if (pid_ <= 0) {
+        return r;
+    }
+    int estado = 0;
+    ::waitpid(pid_, &estado, 0);
+    pid_ = -1;
+    r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
+    r.out = Lee(salida_ / "out");
+    r.err = Lee(salida_ / "err");
+    return r;
+}
+
+Resultado Lintrap(const std::vector<std::string>& argumentos) {
+    return EnMarcha(argumentos).Espera();
+}
 
 } // namespace apoyo

@@ -38,4 +38,16 @@ struct Resultado {
 // Runs the built lintrap with these arguments, standard input empty.
 Resultado Lintrap(const std::vector<std::string>& argumentos);
 
+// The built lintrap started without waiting for it; Espera() gives its result.
+class EnMarcha {
+public:
+    explicit EnMarcha(const std::vector<std::string>& argumentos);
+    int Pid() const { return pid_; }
+    Resultado Espera();
+
+private:
+    Carpeta salida_;
+    int pid_ = -1;
+};
+
 } // namespace apoyo

@@ -10,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -269,6 +275,108 @@ TEST(MalasEntradas, CodeAddedAfterAHeaderWithoutFinalLineBreakStartsOnItsOwnLine
         EXPECT_EQ(releido->Code().Lines(1, 3),
                   "Private m_x As Long\r\nPublic Sub Paso()\r\nEnd Sub");
     }
+}
+
+} // namespace
+
+namespace {
+
+// Proves: a module written by an old tool with CR alone as its line ends, and a CR LF module with
+// a lone CR inside, are read as the environment reads them (a lone CR ends a line): list names
+// the module, check finds its procedures, insert numbers them and keeps each file's own line
+// ends; an unedited file keeps every byte.
+TEST(MalasEntradas, LoneCrEndsALineAsTheEnvironmentReadsIt) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const std::string viejo = "Attribute VB_Name = \"Viejo\"\rOption Explicit\r\rPublic Sub Uno()\r"
+                              "  x = 1\rEnd Sub\r";
+    const std::string mezcla = Crlf("Attribute VB_Name = \"Mezcla\"\nOption Explicit\n\n") +
+                               "Public Sub Dos()\r  y = 2\r\nEnd Sub\r\n";
+    const std::string intacto = Crlf("Attribute VB_Name = \"Intacto\"\n") + "' a\rb\r\n";
+    apoyo::Escribe(c / "Viejo.bas", viejo);
+    apoyo::Escribe(c / "Mezcla.bas", mezcla);
+    apoyo::Escribe(c / "Intacto.bas", intacto);
+    apoyo::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=Viejo; Viejo.bas\nModule=Mezcla; "
+                                     "Mezcla.bas\nModule=Intacto; Intacto.bas\nName=\"P\"\n"));
+    const std::string vbp = (c / "P.vbp").string();
+
+    auto r = apoyo::Lintrap({"list", vbp, "--names"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_EQ(r.out, "Intacto\nMezcla\nViejo\n");
+    r = apoyo::Lintrap({"list", vbp, "--module", "Viejo"});
+    EXPECT_NE(r.out.find("Uno"), std::string::npos) << r.out;
+    r = apoyo::Lintrap({"check", vbp});
+    EXPECT_EQ(r.codigo, 1) << r.err;
+    EXPECT_NE(r.out.find("Uno"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Dos"), std::string::npos) << r.out;
+
+    r = apoyo::Lintrap({"insert", vbp, "--module", "Viejo", "--module", "Mezcla", "--all"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    const std::string numerado = apoyo::Lee(c / "Viejo.bas");
+    EXPECT_NE(numerado, viejo);
+    EXPECT_EQ(numerado.find('\n'), std::string::npos) << "CR-only file got LF line ends";
+    auto numeradaTras = [](const std::string& texto, const std::string& linea) {
+        const auto en = texto.find(linea);
+        return en != std::string::npos && en + linea.size() < texto.size() &&
+               std::isdigit(static_cast<unsigned char>(texto[en + linea.size()]));
+    };
+    EXPECT_TRUE(numeradaTras(numerado, "Uno()\r")) << numerado;
+    EXPECT_TRUE(numeradaTras(apoyo::Lee(c / "Mezcla.bas"), "Dos()\r"));
+    EXPECT_EQ(apoyo::Lee(c / "Intacto.bas"), intacto);
+}
+
+} // namespace
+
+namespace {
+
+// Proves: lintrap needs no writable home folder. With HOME read-only and no other place for the
+// per-user store, insert (dry run and real, with the error handler that brings the runtime in)
+// works, and nothing is created in the home folder.
+TEST(MalasEntradas, NoWritableHomeIsNeeded) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    fs::create_directories(c / "casa");
+    // Root writes into read-only folders: for root the home lies under a plain file, where no
+    // folder can be made.
+    apoyo::Escribe(c / "archivo", "x");
+    const fs::path casa = ::geteuid() == 0 ? c / "archivo" / "casa" : c / "casa";
+    fs::create_directories(c / "p");
+    apoyo::Escribe(c / "p" / "Presente.bas", kPresente);
+    apoyo::Escribe(c / "p" / "P.vbp",
+                   Crlf("Type=Exe\nModule=Presente; Presente.bas\nName=\"P\"\n"));
+    fs::permissions(c / "casa", fs::perms::owner_read | fs::perms::owner_exec);
+
+    struct Entorno {
+        std::map<std::string, std::optional<std::string>> antes;
+        void Pon(const char* nombre, const char* valor) {
+            const char* v = std::getenv(nombre);
+            antes.emplace(nombre, v ? std::optional<std::string>(v) : std::nullopt);
+            valor ? ::setenv(nombre, valor, 1) : ::unsetenv(nombre);
+        }
+        ~Entorno() {
+            for (const auto& [nombre, v] : antes) {
+                v ? ::setenv(nombre.c_str(), v->c_str(), 1) : ::unsetenv(nombre.c_str());
+            }
+        }
+    } entorno;
+    entorno.Pon("HOME", casa.c_str());
+    entorno.Pon("XDG_CONFIG_HOME", nullptr);
+    entorno.Pon("LINTRAP_REGISTRY", nullptr);
+
+    const std::string vbp = (c / "p" / "P.vbp").string();
+    auto r =
+        apoyo::Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler", "--dry-run"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    r = apoyo::Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_EQ(r.err.find("Error: "), std::string::npos) << r.err;
+    EXPECT_NE(apoyo::Lee(c / "p" / "Presente.bas").find("ON ERROR GOTO lblError"),
+              std::string::npos);
+    EXPECT_TRUE(fs::is_empty(c / "casa"));
 }
 
 } // namespace

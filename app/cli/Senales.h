@@ -1,0 +1,11 @@
+#pragma once
+// Ctrl-C and SIGTERM: a run stopped before its save is committed takes its temporary files away
+// and ends with 130 or 143; one stopped while it puts files in place finishes that first.
+
+namespace cli {
+
+// Blocks SIGINT and SIGTERM in every thread started from now on and handles them on a thread of
+// their own. Called before any other thread is started.
+void AtiendeInterrupciones();
+
+} // namespace cli

@@ -1,0 +1,120 @@
+#include "host/files/ProjectLock.h"
+
+#include "host/files/ProjectFileIo.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+std::mutex heldLock;
+std::set<std::filesystem::path>& Held() {
+    static auto* held = new std::set<std::filesystem::path>; // never destroyed: see RemoveHeld
+    return *held;
+}
+
+// The process that holds the lock, as it wrote itself into the file; empty when unknown.
+std::string Holder(int fd) {
+    char text[32] = {};
+    const ssize_t got = ::pread(fd, text, sizeof text - 1, 0);
+    std::string pid(text, got > 0 ? std::size_t(got) : 0);
+    while (!pid.empty() && (pid.back() == '\n' || pid.back() == ' ')) {
+        pid.pop_back();
+    }
+    return pid.find_first_not_of("0123456789") == std::string::npos ? pid : std::string();
+}
+
+// The lock is held by whoever locked the file now at `path`: a holder removes the file before
+// letting go, so a lock won on a file that is no longer there is no lock at all.
+bool StillThere(int fd, const std::filesystem::path& path) {
+    struct stat mine {
+    }, there{};
+    return ::fstat(fd, &mine) == 0 && ::stat(path.c_str(), &there) == 0 &&
+           mine.st_dev == there.st_dev && mine.st_ino == there.st_ino;
+}
+
+} // namespace
+
+std::filesystem::path ProjectLock::NameFor(const std::filesystem::path& projectFile) {
+    return projectFile.parent_path() / (projectFile.filename().string() + ".lintrap-lock");
+}
+
+ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::milliseconds wait,
+                         bool shared)
+    : path_(NameFor(projectFile)) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd < 0 && (errno == EACCES || errno == EPERM)) {
+            fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW); // another's file
+        }
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM || errno == EROFS || errno == ENOENT) {
+                return; // nobody can save here: there is nothing to guard
+            }
+            throw SystemError(errno, path_, "escribir");
+        }
+        if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0) {
+            if (StillThere(fd, path_)) {
+                fd_ = fd;
+                {
+                    std::lock_guard guard(heldLock);
+                    Held().insert(path_);
+                }
+                const std::string pid = std::to_string(::getpid()) + "\n";
+                if (!shared &&
+                    (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0)) {
+                }
+                return;
+            }
+            ::close(fd); // its holder removed it meanwhile: try the new one
+            continue;
+        }
+        const int err = errno;
+        if (err != EWOULDBLOCK && err != EINTR) {
+            ::close(fd);
+            throw SystemError(err, path_, "escribir");
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            const std::string holder = Holder(fd);
+            ::close(fd);
+            throw ErrorVB(vberr::PermissionDenied, projectFile.string(),
+                          "El proyecto '" + projectFile.string() +
+                              "' está en uso por otra ejecución" +
+                              (holder.empty() ? "" : " (proceso " + holder + ")") +
+                              "; no se ha cambiado nada");
+        }
+        ::close(fd);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+ProjectLock::~ProjectLock() {
+    if (fd_ >= 0) {
+        std::lock_guard guard(heldLock);
+        Held().erase(path_);
+        // Removed only when nobody else holds it: another reader may.
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(path_.c_str());
+        }
+        ::close(fd_);
+    }
+}
+
+void ProjectLock::RemoveHeld() noexcept {
+    std::lock_guard guard(heldLock);
+    for (const auto& path : Held()) {
+        ::unlink(path.c_str());
+    }
+}
+
+} // namespace files

@@ -1,0 +1,38 @@
+#pragma once
+// One run at a time on a project: an exclusive flock(2) on a lock file beside the project or
+// group file ("P.vbp.lintrap-lock"), held from loading to the end of saving. The command line
+// and the desktop host take the same lock, so neither saves over the other's edits.
+
+#include <chrono>
+#include <filesystem>
+
+namespace files {
+
+class ProjectLock {
+public:
+    // Takes the lock of `projectFile`, waiting up to `wait` for another holder to let it go;
+    // still held then: ErrorVB 70 saying that the project is in use (and by which process).
+    // Where no lock file can be made (a read-only folder, where nobody can save either), none
+    // is taken. `shared`: for a run that only reads the project; readers share the lock with
+    // one another, never with a run that saves.
+    explicit ProjectLock(const std::filesystem::path& projectFile,
+                         std::chrono::milliseconds wait = std::chrono::milliseconds(0),
+                         bool shared = false);
+    // Removes the lock file (unless another reader still holds it) and lets the lock go.
+    ~ProjectLock();
+    ProjectLock(const ProjectLock&) = delete;
+    ProjectLock& operator=(const ProjectLock&) = delete;
+
+    // For a process about to end at once (an interruption): removes the lock files it holds,
+    // which the system then lets go.
+    static void RemoveHeld() noexcept;
+
+    // "P.vbp.lintrap-lock" beside "P.vbp".
+    static std::filesystem::path NameFor(const std::filesystem::path& projectFile);
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+};
+
+} // namespace files

@@ -1,0 +1,410 @@
+// Saves through lintrap as processes: killed or interrupted at random moments, run two at a time
+// on one project, stopped among the renames; and the copies into another folder that must never
+// overwrite or write outside it. Every file ends up all old or all new, and nothing is left.
+
+#include "base/ErrorVB.h"
+#include "host/files/AtomicWrite.h"
+#include "host/files/Journal.h"
+#include "host/files/Project.h"
+#include "tests/reliability/Apoyo.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using apoyo::Carpeta;
+using apoyo::Crlf;
+using apoyo::Foto;
+
+using Estado = std::map<std::string, std::string>; // file -> bytes
+
+Estado Contenido(const fs::path& carpeta) {
+    Estado e;
+    for (const auto& [nombre, archivo] : Foto(carpeta)) {
+        e[nombre] = archivo.bytes;
+    }
+    return e;
+}
+
+void Restaura(const fs::path& carpeta, const Estado& e) {
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    for (const auto& [nombre, bytes] : e) {
+        apoyo::Escribe(carpeta / nombre, bytes);
+    }
+}
+
+// A project of `n` modules with a few procedures each.
+fs::path Proyecto(const fs::path& carpeta, int n, int procs) {
+    fs::create_directories(carpeta);
+    std::string vbp = "Type=Exe\r\n";
+    for (int i = 0; i < n; ++i) {
+        const std::string nombre = "Mod" + std::to_string(i);
+        std::string s = "Attribute VB_Name = \"" + nombre + "\"\nOption Explicit\n";
+        for (int p = 0; p < procs; ++p) {
+            s += "\nPublic Sub Paso" + std::to_string(p) + "()\n    x = x + " + std::to_string(p) +
+                 "\n    Debug.Print \"" + std::string(40, char('a' + p % 26)) + "\"\nEnd Sub\n";
+        }
+        apoyo::Escribe(carpeta / (nombre + ".bas"), Crlf(s));
+        vbp += "Module=" + nombre + "; " + nombre + ".bas\r\n";
+    }
+    apoyo::Escribe(carpeta / "P.vbp", vbp + "Name=\"P\"\r\n");
+    return carpeta / "P.vbp";
+}
+
+std::vector<std::string> Orden(const fs::path& vbp, const std::string& modo) {
+    return {"insert", vbp.string(), "--all-modules", "--all", "--mode", modo};
+}
+
+// What the folder holds after `modos` ran one after the other on a copy of `inicio`.
+Estado Tras(const Estado& inicio, const std::vector<std::string>& modos) {
+    Carpeta c;
+    Restaura(c / "p", inicio);
+    for (const auto& modo : modos) {
+        auto r = apoyo::Lintrap(Orden(c / "p" / "P.vbp", modo));
+        EXPECT_EQ(r.codigo, 0) << r.err;
+    }
+    return Contenido(c / "p");
+}
+
+// Proves: a 200-module save killed at any moment (SIGKILL, SIGTERM or Ctrl-C), followed by one
+// command on the project, leaves every module old or every module new, never a mix, and not a
+// single file that was not there before (temporaries, journal, lock). SIGTERM and SIGINT end
+// the run with 143 and 130, saying so, and leave nothing for the next command to clean.
+TEST(Guardado, KilledAtAnyMomentThenOneCommandLeavesAllOldOrAllNewAndNothingElse) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const fs::path vbp = Proyecto(c / "p", 200, 6);
+    const Estado viejo = Contenido(c / "p");
+    const auto t0 = std::chrono::steady_clock::now();
+    const Estado nuevo = Tras(viejo, {"numbers"});
+    const auto duracion = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - t0);
+    ASSERT_NE(nuevo, viejo);
+
+    std::mt19937 azar(16);
+    const int senales[] = {SIGKILL, SIGKILL, SIGTERM, SIGINT};
+    int viejos = 0, nuevos = 0;
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(12);
+    for (int vez = 0; vez < 30 && std::chrono::steady_clock::now() < limite; ++vez) {
+        Restaura(c / "p", viejo);
+        const int senal = senales[vez % 4];
+        apoyo::EnMarcha run(Orden(vbp, "numbers"));
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            std::uniform_int_distribution<long>(0, duracion.count())(azar)));
+        ::kill(run.Pid(), senal);
+        const auto r = run.Espera();
+        SCOPED_TRACE("round " + std::to_string(vez) + ", signal " + std::to_string(senal) +
+                     ", exit " + std::to_string(r.codigo) + ": " + r.err);
+        if (senal != SIGKILL) {
+            EXPECT_TRUE(r.codigo == 0 || r.codigo == 128 + senal);
+            if (r.codigo == 128 + senal) {
+                EXPECT_NE(r.err.find("interrumpido"), std::string::npos);
+            }
+            const Estado ya = Contenido(c / "p");
+            EXPECT_TRUE(ya == viejo || ya == nuevo) << "a signal left a mix or a stray file";
+        }
+        auto despues = apoyo::Lintrap({"list", vbp.string()});
+        EXPECT_EQ(despues.codigo, 0) << despues.err;
+        const Estado fin = Contenido(c / "p");
+        ASSERT_TRUE(fin == viejo || fin == nuevo) << [&] {
+            std::string mal;
+            for (const auto& [nombre, bytes] : fin) {
+                if (!viejo.count(nombre)) {
+                    mal += " stray " + nombre;
+                } else if (bytes != viejo.at(nombre) && bytes != nuevo.at(nombre)) {
+                    mal += " neither " + nombre;
+                }
+            }
+            int n = 0;
+            for (const auto& [nombre, bytes] : fin) {
+                n += viejo.count(nombre) && bytes == nuevo.at(nombre) && bytes != viejo.at(nombre);
+            }
+            return mal + " new:" + std::to_string(n);
+        }();
+        viejos += fin == viejo;
+        nuevos += fin == nuevo;
+    }
+    // The kills fell both before and after the commit.
+    EXPECT_GT(viejos, 0);
+    EXPECT_GT(nuevos, 0);
+}
+
+// Proves: two runs on one project at once never both succeed with one's edits lost: either one
+// is refused as "en uso" (exit 2) and the folder holds the other's result, or they ran one after
+// the other and it holds both edits. With --wait the second waits its turn and both apply.
+// Commands that only read run side by side.
+TEST(Guardado, TwoRunsAtOnceNeverBothSucceedLosingEdits) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const fs::path vbp = Proyecto(c / "p", 60, 4);
+    const Estado inicio = Contenido(c / "p");
+    const Estado soloA = Tras(inicio, {"numbers"});
+    const Estado soloB = Tras(inicio, {"resume-next"});
+    const Estado aLuegoB = Tras(inicio, {"numbers", "resume-next"});
+    const Estado bLuegoA = Tras(inicio, {"resume-next", "numbers"});
+
+    int rechazos = 0;
+    for (int vez = 0; vez < 8; ++vez) {
+        Restaura(c / "p", inicio);
+        apoyo::EnMarcha a(Orden(vbp, "numbers"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(vez * 15));
+        apoyo::EnMarcha b(Orden(vbp, "resume-next"));
+        const auto ra = a.Espera();
+        const auto rb = b.Espera();
+        SCOPED_TRACE("offset " + std::to_string(vez * 15) + " ms: " + ra.err + " / " + rb.err);
+        const Estado fin = Contenido(c / "p");
+        ASSERT_TRUE(ra.codigo == 0 || ra.codigo == 2);
+        ASSERT_TRUE(rb.codigo == 0 || rb.codigo == 2);
+        ASSERT_FALSE(ra.codigo == 2 && rb.codigo == 2);
+        if (ra.codigo == 0 && rb.codigo == 0) {
+            EXPECT_TRUE(fin == aLuegoB || fin == bLuegoA) << "both succeeded, edits lost";
+        } else {
+            const auto& rechazado = ra.codigo == 2 ? ra : rb;
+            EXPECT_NE(rechazado.err.find("en uso"), std::string::npos);
+            EXPECT_EQ(fin, ra.codigo == 0 ? soloA : soloB);
+            ++rechazos;
+        }
+    }
+    EXPECT_GT(rechazos, 0) << "the runs never overlapped";
+
+    Restaura(c / "p", inicio);
+    auto conEspera = [](std::vector<std::string> a) {
+        a.insert(a.begin(), {"--wait", "60"});
+        return a;
+    };
+    apoyo::EnMarcha a(conEspera(Orden(vbp, "numbers")));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    apoyo::EnMarcha b(conEspera(Orden(vbp, "resume-next")));
+    EXPECT_EQ(a.Espera().codigo, 0);
+    EXPECT_EQ(b.Espera().codigo, 0);
+    const Estado fin = Contenido(c / "p");
+    EXPECT_TRUE(fin == aLuegoB || fin == bLuegoA);
+
+    // Runs that only read share the project: two checks at once both do their work.
+    apoyo::EnMarcha uno({"check", vbp.string()});
+    apoyo::EnMarcha otro({"check", vbp.string()});
+    const auto r1 = uno.Espera();
+    const auto r2 = otro.Espera();
+    EXPECT_NE(r1.codigo, 2) << r1.err;
+    EXPECT_EQ(r1.codigo, r2.codigo) << r2.err;
+}
+
+// Renames that stop halfway (the third fails): the journal stays, the error says the rest will
+// follow, and the next command completes the save, says so in one line and leaves nothing.
+class FallaAlTercerRenombre : public files::DiskWriter {
+public:
+    void Commit(const fs::path& temporary, const fs::path& target) override {
+        if (++hechos == 3) {
+            throw files::SystemError(EIO, target, "escribir");
+        }
+        DiskWriter::Commit(temporary, target);
+    }
+    int hechos = 0;
+};
+
+TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
+    Carpeta c;
+    const fs::path vbp = Proyecto(c / "p", 6, 3);
+    auto p = files::Project::Load(vbp);
+    for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
+        p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
+    }
+    {
+        FallaAlTercerRenombre escritor;
+        files::WriterOverride usa(escritor);
+        try {
+            p->Save();
+            ADD_FAILURE() << "the save did not fail";
+        } catch (const ErrorVB& e) {
+            EXPECT_NE(e.Description.find("próxima orden"), std::string::npos) << e.Description;
+        }
+    }
+    EXPECT_TRUE(fs::exists(files::JournalName(vbp)));
+#ifdef LINTRAP_BIN
+    auto r = apoyo::Lintrap({"list", vbp.string()});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_NE(r.err.find("se ha completado el guardado interrumpido"), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    const Estado fin = Contenido(c / "p");
+    EXPECT_EQ(fin.size(), 7u) << "journal or temporaries left";
+    for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
+        EXPECT_EQ(fin.at(p->ComponentAt(i).File().filename().string()), p->ComponentAt(i).Bytes());
+    }
+#endif
+}
+
+// A file changed by another program at the last moment (after every temporary is on the disk,
+// right before the commit), even with its size and time put back as they were, is refused:
+// nothing is written and no temporary is left.
+class CambiaAlFinal : public files::DiskWriter {
+public:
+    CambiaAlFinal(fs::path victima, bool mismoTamano) : victima_(victima), mismo_(mismoTamano) {}
+    void Flush(const fs::path& path, const fs::path& target) override {
+        DiskWriter::Flush(path, target);
+        if (hecho_ || fs::is_directory(path)) {
+            return;
+        }
+        hecho_ = true;
+        struct stat antes {};
+        ::stat(victima_.c_str(), &antes);
+        std::string bytes = apoyo::Lee(victima_);
+        if (mismo_) {
+            bytes[bytes.size() / 2] ^= 1;
+        } else {
+            bytes += "' otro\r\n";
+        }
+        apoyo::Escribe(victima_, bytes);
+        if (mismo_) {
+            const struct timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
+            ::utimensat(AT_FDCWD, victima_.c_str(), tiempos, 0);
+        }
+    }
+
+private:
+    fs::path victima_;
+    bool mismo_;
+    bool hecho_ = false;
+};
+
+TEST(Guardado, FileChangedAtTheLastMomentIsRefusedEvenWithSizeAndTimeAlike) {
+    for (bool mismo : {true, false}) {
+        SCOPED_TRACE(mismo ? "same size and time" : "grown");
+        Carpeta c;
+        const fs::path vbp = Proyecto(c / "p", 4, 3);
+        auto p = files::Project::Load(vbp);
+        for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
+            p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
+        }
+        CambiaAlFinal escritor(c / "p" / "Mod3.bas", mismo);
+        Estado esperado;
+        {
+            files::WriterOverride usa(escritor);
+            try {
+                p->Save();
+                ADD_FAILURE() << "the change was overwritten";
+            } catch (const ErrorVB& e) {
+                EXPECT_EQ(e.Number, 58);
+                EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
+            }
+        }
+        const Estado fin = Contenido(c / "p");
+        EXPECT_EQ(fin.size(), 5u) << "a temporary or journal was left";
+        EXPECT_NE(fin.at("Mod3.bas").find(mismo ? "Paso" : "' otro"), std::string::npos);
+        for (const char* nombre : {"Mod0.bas", "Mod1.bas", "Mod2.bas"}) {
+            EXPECT_EQ(fin.at(nombre).find("' nuevo"), std::string::npos) << nombre;
+        }
+    }
+}
+
+// Group copies: two projects whose files would land on the same file of the copy are refused
+// naming both, before anything is written; so are two projects of the same file name.
+TEST(Guardado, GroupCopyNeverOverwritesOneProjectWithAnother) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    for (const bool mismoProyecto : {false, true}) {
+        Carpeta c;
+        for (const char* lado : {"X", "Y"}) {
+            const fs::path carpeta = c / "fuentes" / lado / "Proj";
+            fs::create_directories(carpeta);
+            apoyo::Escribe(carpeta / "Util.bas",
+                           Crlf("Attribute VB_Name = \"Util" + std::string(lado) +
+                                "\"\nPublic Sub A()\nEnd Sub\n"));
+            const std::string archivo = mismoProyecto ? "P.vbp" : "P" + std::string(lado) + ".vbp";
+            apoyo::Escribe(carpeta / archivo, Crlf("Type=Exe\nModule=Util" + std::string(lado) +
+                                                   "; Util.bas\nName=\"P" + lado + "\"\n"));
+        }
+        const std::string p = mismoProyecto ? "P.vbp" : "P";
+        fs::create_directories(c / "fuentes" / "G");
+        apoyo::Escribe(c / "fuentes" / "G" / "G.vbg",
+                       Crlf("VBGROUP 5.0\nStartupProject=..\\X\\Proj\\" +
+                            (mismoProyecto ? std::string("P.vbp") : "PX.vbp") +
+                            "\nProject=..\\Y\\Proj\\" +
+                            (mismoProyecto ? std::string("P.vbp") : "PY.vbp") + "\n"));
+        const auto antes = Foto(c / "fuentes");
+        auto r = apoyo::Lintrap(
+            {"save", (c / "fuentes" / "G" / "G.vbg").string(), "--out", (c / "copia").string()});
+        EXPECT_EQ(r.codigo, 2) << r.err;
+        EXPECT_NE(r.err.find("X/Proj/"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Y/Proj/"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("mismo archivo"), std::string::npos) << r.err;
+        EXPECT_EQ(Foto(c / "fuentes"), antes);
+        std::size_t escritos = 0;
+        if (fs::exists(c / "copia")) {
+            for (const auto& e : fs::recursive_directory_iterator(c / "copia")) {
+                escritos += e.is_regular_file();
+            }
+        }
+        EXPECT_EQ(escritos, 0u);
+    }
+}
+
+// --out: empty is a usage error that touches nothing (not a save in place); a file is said to
+// be a file; a link inside DIR to a folder outside it is not followed; save --force replaces
+// what a first copy left, and without it the copy is refused.
+TEST(Guardado, OutFolderIsNeverEmptyAFileOrALinkOutside) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const fs::path vbp = Proyecto(c / "p", 2, 2);
+    fs::create_directories(c / "p" / "sub");
+    fs::rename(c / "p" / "Mod1.bas", c / "p" / "sub" / "Mod1.bas");
+    std::string texto = apoyo::Lee(vbp);
+    texto.replace(texto.find("; Mod1.bas"), 10, "; sub\\Mod1.bas");
+    apoyo::Escribe(vbp, texto);
+    const auto antes = Foto(c / "p");
+
+    for (const std::string orden : {"insert", "remove", "save"}) {
+        std::vector<std::string> a = {orden, vbp.string(), "--out", ""};
+        if (orden != "save") {
+            a.insert(a.end(), {"--all-modules", "--all"});
+        }
+        auto r = apoyo::Lintrap(a);
+        EXPECT_EQ(r.codigo, 2) << orden;
+        EXPECT_NE(r.err.find("--out está vacío"), std::string::npos) << r.err;
+        EXPECT_EQ(Foto(c / "p"), antes) << orden << " --out \"\" changed the sources";
+    }
+
+    apoyo::Escribe(c / "archivo", "x");
+    auto r = apoyo::Lintrap({"save", vbp.string(), "--out", (c / "archivo").string()});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_NE(r.err.find("es un archivo, no una carpeta"), std::string::npos) << r.err;
+
+    fs::create_directories(c / "fuera");
+    fs::create_directories(c / "copia");
+    fs::create_directory_symlink(c / "fuera", c / "copia" / "sub");
+    r = apoyo::Lintrap({"save", vbp.string(), "--out", (c / "copia").string()});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_NE(r.err.find("enlace simbólico"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_empty(c / "fuera"));
+    EXPECT_EQ(Foto(c / "p"), antes);
+
+    fs::remove(c / "copia" / "sub");
+    EXPECT_EQ(apoyo::Lintrap({"save", vbp.string(), "--out", (c / "copia").string()}).codigo, 0);
+    apoyo::Escribe(c / "copia" / "Mod0.bas", "estropeado");
+    r = apoyo::Lintrap({"save", vbp.string(), "--out", (c / "copia").string()});
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_NE(r.err.find("Ya existe"), std::string::npos) << r.err;
+    r = apoyo::Lintrap({"save", vbp.string(), "--out", (c / "copia").string(), "--force"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_EQ(apoyo::Lee(c / "copia" / "Mod0.bas"), apoyo::Lee(c / "p" / "Mod0.bas"));
+}
+
+} // namespace
