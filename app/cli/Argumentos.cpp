@@ -42,8 +42,8 @@ void Json(CLI::App* sub, Opciones& o) {
     sub->add_flag("--json", o.json, "Salida en JSON, para otras herramientas");
 }
 
-void Modulos(CLI::App* sub, Opciones& o, const char* ayuda) {
-    sub->add_option("--module", o.modulos, ayuda)->allow_extra_args(false)->type_name("M");
+CLI::Option* Modulos(CLI::App* sub, Opciones& o, const char* ayuda) {
+    return sub->add_option("--module", o.modulos, ayuda)->allow_extra_args(false)->type_name("M");
 }
 
 } // namespace
@@ -129,6 +129,17 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     Modulos(check, o, "Revisa sólo este módulo (se puede repetir)");
     Json(check, o);
 
+#ifdef LINTRAP_CON_VISOR
+    auto* view = app.add_subcommand("view", "El código de un módulo o de un procedimiento con los "
+                                            "colores del visor (en un terminal) o en JSON");
+    Proyecto(view, o);
+    Modulos(view, o, "Módulo que se muestra")->required();
+    view->add_option("--proc", o.procs, "Sólo este procedimiento del módulo")
+        ->allow_extra_args(false)
+        ->type_name("P");
+    Json(view, o);
+#endif
+
 #ifdef LINTRAP_CON_INFORME
     auto* report = app.add_subcommand("report", "Informe del sistema que acompaña a los "
                                                 "correos de error");
@@ -153,6 +164,12 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
             o.comando = Comando::List;
             if (o.modulos.size() > 1)
                 Uso("list admite un solo --module");
+#ifdef LINTRAP_CON_VISOR
+        } else if (view->parsed()) {
+            o.comando = Comando::View;
+            if (o.modulos.size() > 1 || o.procs.size() > 1)
+                Uso("view admite un solo --module y un solo --proc");
+#endif
         } else if (save->parsed()) {
             o.comando = Comando::Save;
         } else if (check->parsed()) {

@@ -10,5 +10,6 @@ int ComandoCambio(const Opciones& o); // insert and remove
 int ComandoSave(const Opciones& o);
 int ComandoCheck(const Opciones& o);
 int ComandoReport(const Opciones& o);
+int ComandoView(const Opciones& o);
 
 } // namespace cli

@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Comando { List, Insert, Remove, Save, Check, Report };
+enum class Comando { List, Insert, Remove, Save, Check, Report, View };
 
 struct Opciones {
     Comando comando = Comando::List;
@@ -25,11 +25,11 @@ struct Opciones {
     // list
     bool nombres = false;
 
-    // list, check, insert, remove: the modules (list takes one)
+    // list, check, insert, remove, view: the modules (list and view take one)
     std::vector<std::string> modulos;
     bool todosModulos = false;
 
-    // insert, remove
+    // insert, remove; view takes one
     engine::Modo modo = engine::Modo::Option1;             // --mode, as the main window's options
     engine::Variante variante = engine::Variante::OptExit; // --variant
     std::vector<std::string> procs;

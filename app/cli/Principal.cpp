@@ -36,6 +36,12 @@ int Principal(int argc, const char* const* argv) {
 #else
             break;
 #endif
+        case Comando::View:
+#ifdef LINTRAP_CON_VISOR
+            return ComandoView(o);
+#else
+            break;
+#endif
         }
     } catch (const ErrorVB& e) {
         Salida::Err("lintrap: " + e.Description + "\n");

@@ -24,7 +24,8 @@ void DejaAlSalir() {
 GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
     const bool lectura = o.comando == Comando::List || o.comando == Comando::Check ||
-                         o.comando == Comando::Report || o.simulacro;
+                         o.comando == Comando::Report || o.comando == Comando::View ||
+                         o.simulacro;
     auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
     GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
     cerrojos->Toma(ruta);
