@@ -27,7 +27,12 @@ private:
     bool EsPalabraEntera(size_t inicio, size_t largo) const;
 
     const std::u32string& texto_;
-    std::u32string minusculas_; // the text folded once, for every search
+    // The text folded once, one byte per character: ASCII in lower case, any other letter or
+    // digit kOtraLetra, anything else kOtroSigno. The colouring's terms are ASCII, and a byte
+    // string is searched, and its word edges read, many times faster.
+    std::string ascii_;
+    // The text folded whole, made for the first term that is not ASCII.
+    mutable std::u32string minusculas_;
 };
 
 // How many times strFind occurs in strIn (case counts), overlapping occurrences included.

@@ -38,26 +38,25 @@ char32_t MinusculaLenta(char32_t c) {
 }
 
 // The first 256 code points hold every character of Western code: answered from a table.
-const Tablas& TablasLatin1() {
-    static const Tablas t = [] {
-        Tablas r;
-        for (char32_t c = 0; c < 256; ++c) {
-            r.palabra[c] = EsDePalabraLento(c);
-            r.minuscula[c] = MinusculaLenta(c);
-        }
-        return r;
-    }();
-    return t;
+Tablas HazTablas() {
+    Tablas r;
+    for (char32_t c = 0; c < 256; ++c) {
+        r.palabra[c] = EsDePalabraLento(c);
+        r.minuscula[c] = MinusculaLenta(c);
+    }
+    return r;
 }
+
+const Tablas kLatin1 = HazTablas();
 
 } // namespace
 
 bool EsDePalabra(char32_t c) {
-    return c < 256 ? TablasLatin1().palabra[c] : EsDePalabraLento(c);
+    return c < 256 ? kLatin1.palabra[c] : EsDePalabraLento(c);
 }
 
 char32_t Minuscula(char32_t c) {
-    return c < 256 ? TablasLatin1().minuscula[c] : MinusculaLenta(c);
+    return c < 256 ? kLatin1.minuscula[c] : MinusculaLenta(c);
 }
 
 std::u32string Caracteres(std::string_view bytes, int codepage) {

@@ -15,6 +15,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <map>
@@ -59,7 +60,6 @@ FrmCodigo::FrmCodigo(QWidget* parent)
     txtCodigo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtCodigo_->setLineWrapMode(QTextEdit::NoWrap);
     txtCodigo_->setUndoRedoEnabled(false);
-    txtCodigo_->document()->setDefaultFont(FuenteFija());
     txtCodigo_->setFont(FuenteFija());
     QPalette p = txtCodigo_->palette();
     p.setColor(QPalette::Text, Qt::black);
@@ -74,6 +74,7 @@ FrmCodigo::FrmCodigo(QWidget* parent)
     connect(mnuDep_, &QAction::triggered, this, [this] { mnuDep_Click(); });
     connect(mnuResaltar_, &QAction::triggered, this, [this] { mnuResaltar_Click(); });
 
+    AplicaFormatos(); // the empty text, in a document of the view's own
     resize(640, 480);
 }
 
@@ -126,13 +127,22 @@ void FrmCodigo::AplicaFormatos() {
         return it->second;
     };
 
-    QTextDocument* doc = txtCodigo_->document();
-    doc->clear();
+    // The document is built on its own and then put in the view: filling the one on show
+    // would have the view follow every insertion. One insertion per run, in order.
+    auto* doc = new QTextDocument(txtCodigo_);
+    doc->setUndoRedoEnabled(false);
+    doc->setDefaultFont(txtCodigo_->font());
     QTextCursor c(doc);
     c.beginEditBlock();
     for (const viewer::Tramo& t : viewer::TramosDocumento(texto, colores_->TodosLosTramos()))
         c.insertText(documento.mid(t.inicio, t.largo), formato(t.formato));
     c.endEditBlock();
+    // The view deletes the document it made itself; the ones made here are deleted here.
+    QTextDocument* anterior = txtCodigo_->document();
+    const bool hechoAqui = anterior->parent() == txtCodigo_;
+    txtCodigo_->setDocument(doc);
+    if (hechoAqui)
+        delete anterior;
 
     c.setPosition(std::min(caret, static_cast<int>(documento.size())));
     txtCodigo_->setTextCursor(c);

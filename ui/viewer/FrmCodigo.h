@@ -29,6 +29,8 @@ public:
     explicit FrmCodigo(QWidget* parent = nullptr);
     ~FrmCodigo() override;
 
+    // The rich-text view. Each colouring puts a new document into it: ask it for document()
+    // again after formateaCodigo or a highlight.
     QTextEdit* TxtCodigo() const { return txtCodigo_; }
     QAction* mnuDep() const { return mnuDep_; }
     QAction* mnuResaltar() const { return mnuResaltar_; }
@@ -74,7 +76,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // Puts the colours into the document: the text rebuilt run by run, one format each.
+    // Puts the text and its colours into a new document, run by run, and that into the view.
     void AplicaFormatos();
     void PonCursor(long offset);
 

@@ -155,7 +155,7 @@ TEST_F(FrmCodigoTest, ResaltarPaintsTheTypedTermRedAndBoldAndAgainTheSame) {
 
     // A refresh takes the highlights away.
     frm.formateaCodigo();
-    EXPECT_EQ(FormatoEn(doc, inicio).color, viewer::kAzul);
+    EXPECT_EQ(FormatoEn(frm.TxtCodigo()->document(), inicio).color, viewer::kAzul);
 }
 
 TEST_F(FrmCodigoTest, ACancelledOrEmptyTermPaintsNothing) {

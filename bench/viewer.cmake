@@ -1,0 +1,6 @@
+# The code viewer's colouring: the plain passes alone, and the window with its view updated.
+if(TARGET lintrap_viewer)
+    add_executable(bench_viewer ${CMAKE_CURRENT_LIST_DIR}/viewer_colores.cpp)
+    target_include_directories(bench_viewer PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(bench_viewer PRIVATE lintrap_viewer benchmark::benchmark)
+endif()
