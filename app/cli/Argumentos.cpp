@@ -1,5 +1,6 @@
 #include "app/cli/Argumentos.h"
 
+#include "app/cli/ArgumentosVistas.h"
 #include "app/cli/UsoEnEspanol.h"
 #include "base/CodePage.h"
 
@@ -147,6 +148,7 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     report->add_flag("--short", o.corto, "El informe breve");
 #endif
 
+    const SubcomandosVistas vistas = AnadeVistas(app, o);
     OrdenesEnEspanol(app);
 
     try {
@@ -170,6 +172,8 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
             if (o.modulos.size() > 1 || o.procs.size() > 1)
                 Uso("view admite un solo --module y un solo --proc");
 #endif
+        } else if (EligeVista(vistas, o)) {
+            // callers, refs, controls or config: its command is set
         } else if (save->parsed()) {
             o.comando = Comando::Save;
         } else if (check->parsed()) {

@@ -11,5 +11,9 @@ int ComandoSave(const Opciones& o);
 int ComandoCheck(const Opciones& o);
 int ComandoReport(const Opciones& o);
 int ComandoView(const Opciones& o);
+int ComandoCallers(const Opciones& o);
+int ComandoRefs(const Opciones& o);
+int ComandoControls(const Opciones& o);
+int ComandoConfig(const Opciones& o);
 
 } // namespace cli

@@ -9,7 +9,7 @@
 
 namespace cli {
 
-enum class Comando { List, Insert, Remove, Save, Check, Report, View };
+enum class Comando { List, Insert, Remove, Save, Check, Report, View, Callers, Refs, Controls, Config };
 
 struct Opciones {
     Comando comando = Comando::List;
@@ -38,13 +38,18 @@ struct Opciones {
     std::string destino;      // --out: write a copy there and leave the sources alone
     bool sobrescribe = false; // --force: files already in the --out folder may be replaced
 
-    // insert: the pending settings written into a newly installed clsErrores
+    // insert, config: the pending settings written into clsErrores
     std::optional<std::string> email;
     std::optional<std::string> mensaje;
     bool sinLog = false;
 
     // report
     bool corto = false;
+
+    // callers: the module (in `modulos`) and procedure (in `procs`) shown in the code view;
+    // controls: the form or designer, and one of its controls
+    std::optional<std::string> formulario;
+    std::optional<std::string> control;
 };
 
 } // namespace cli

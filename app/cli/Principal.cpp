@@ -42,6 +42,14 @@ int Principal(int argc, const char* const* argv) {
 #else
             break;
 #endif
+        case Comando::Callers:
+            return ComandoCallers(o);
+        case Comando::Refs:
+            return ComandoRefs(o);
+        case Comando::Controls:
+            return ComandoControls(o);
+        case Comando::Config:
+            return ComandoConfig(o);
         }
     } catch (const ErrorVB& e) {
         Salida::Err("lintrap: " + e.Description + "\n");

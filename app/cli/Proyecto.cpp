@@ -25,7 +25,8 @@ GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
     const std::filesystem::path ruta = o.proyecto;
     const bool lectura = o.comando == Comando::List || o.comando == Comando::Check ||
                          o.comando == Comando::Report || o.comando == Comando::View ||
-                         o.simulacro;
+                         o.comando == Comando::Callers || o.comando == Comando::Refs ||
+                         o.comando == Comando::Controls || o.simulacro;
     auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
     GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
     cerrojos->Toma(ruta);

@@ -1,0 +1,15 @@
+# What the add-in's windows compute, without Qt: the callers list, the references and the
+# controls report. The windows and the command line share these libraries, so they are built
+# also where Qt is not (the command line, the sanitizer builds).
+add_library(lintrap_viewer_core STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/viewer/Llamadores.cpp
+)
+target_include_directories(lintrap_viewer_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lintrap_viewer_core PUBLIC lintrap_vbide lintrap_engine lintrap_base)
+
+add_library(lintrap_inspectors_core STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/inspectors/Referencias.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/inspectors/Controles.cpp
+)
+target_include_directories(lintrap_inspectors_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lintrap_inspectors_core PUBLIC lintrap_vbide lintrap_base)
