@@ -47,14 +47,14 @@ frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VB
     Label1 = new QLabel("MsgBox OnError :", this);
     Label1->setObjectName("Label1");
     Label1->setToolTip(AyudaMensaje);
-    Label1->setGeometry(20, 50, 180, 24);
+    Label1->setGeometry(20, 50, 200, 24);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName("Combo1");
     Combo1->setToolTip(AyudaMensaje);
     for (std::string_view item : install::ItemsMensaje) {
         Combo1->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
     }
-    Combo1->setGeometry(208, 50, 192, 24);
+    Combo1->setGeometry(228, 50, 172, 24);
 
     Check1 = new QCheckBox("Mandar EMail OnError", this);
     Check1->setObjectName("Check1");
@@ -64,11 +64,11 @@ frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VB
     Label2 = new QLabel("Dirección de correo de destino :", this);
     Label2->setObjectName("Label2");
     Label2->setToolTip(AyudaDireccion);
-    Label2->setGeometry(20, 110, 180, 24);
+    Label2->setGeometry(20, 110, 204, 24);
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setToolTip(AyudaDireccion);
-    Text1->setGeometry(208, 110, 192, 24);
+    Text1->setGeometry(228, 110, 172, 24);
     Text1->installEventFilter(this);
     Fondo(Text1, Qt::white);
 

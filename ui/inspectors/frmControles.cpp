@@ -69,7 +69,7 @@ frmControles::frmControles(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     Command1->setToolTip("Copia las propiedades del control seleccionado al portapapeles");
     Command1->setGeometry(12, 392, 180, 28);
     List0 = Lista(this, "List0", 12, 152, 180, 104);
-    List2 = Lista(this, "List2", 396, 28, 300, 356);
+    List2 = Lista(this, "List2", 396, 44, 300, 340);
     List1 = Lista(this, "List1", 204, 28, 180, 228);
     CancelButton = new QPushButton("OK", this);
     CancelButton->setObjectName("CancelButton");
@@ -77,7 +77,7 @@ frmControles::frmControles(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     Label5 = Etiqueta(this, "Label5", "Proyectos", 12, 8, 180, 18);
     Label4 = Etiqueta(this, "Label4", "Label4", 204, 268, 180, 48);
     Label4->setWordWrap(true);
-    Label3 = Etiqueta(this, "Label3", "Propiedades:", 396, 4, 300, 22);
+    Label3 = Etiqueta(this, "Label3", "Propiedades:", 396, 6, 300, 36);
     Label2 = Etiqueta(this, "Label2", "Controles:", 204, 8, 180, 18);
     Label1 =
         Etiqueta(this, "Label1", QString::fromUtf8("Formularios o diseñadores:"), 12, 132, 180, 18);

@@ -29,23 +29,22 @@ frmRefs::frmRefs(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     List1->setGeometry(12, 32, 200, 200);
     OKButton = new QPushButton("Aceptar", this);
     OKButton->setObjectName("OKButton");
-    OKButton->setGeometry(384, 206, 88, 26);
+    OKButton->setGeometry(468, 206, 88, 26);
     OKButton->setDefault(true);
     Label3 = new QLabel(this);
     Label3->setObjectName("Label3");
-    Label3->setGeometry(224, 32, 248, 56);
+    Label3->setGeometry(224, 32, 332, 56);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(224, 96, 248, 100);
-    Label2->setWordWrap(true);
+    Label2->setGeometry(224, 96, 332, 100);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label1 = new QLabel("Referencias", this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(12, 8, 200, 20);
-    setFixedSize(484, 244);
+    setFixedSize(568, 244);
 
     connect(OKButton, &QPushButton::clicked, this,
             [this] { Procedimiento("frmRefs \\ OKButton_Click", [&] { accept(); }); });
