@@ -28,7 +28,8 @@ int ComandoRefs(const Opciones& o) {
     const int cp = p.CodePage();
     auto& referencias = p.References();
     std::string texto;
-    nlohmann::json lista = nlohmann::json::array();
+    // Keys in the order the references window shows them.
+    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
     for (long i = 1; i <= referencias.Count(); ++i) {
         auto& r = referencias.Item(i);
         if (o.json)
