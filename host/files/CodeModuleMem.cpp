@@ -150,10 +150,12 @@ void CodeModuleMem::InsertLines(long line, const std::string& text) {
     for (const files::Line& l : added) {
         structural = structural || (l.tag & kMaybe);
     }
+    Antes();
     lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
     long retagged = Retag(line + count);
     structural = retagged != 0 || structural;
     AfterEdit(line, std::max(line + count - 1, retagged), line, count, structural, declBefore);
+    Despues(line, 0, count);
 }
 
 void CodeModuleMem::DeleteLines(long start, long count) {
@@ -174,10 +176,12 @@ void CodeModuleMem::DeleteLines(long start, long count) {
     for (long i = start; i < start + count && !structural; ++i) {
         structural = lines_.At(static_cast<size_t>(i - 1)).tag & kMaybe;
     }
+    Antes();
     lines_.Erase(static_cast<size_t>(start - 1), static_cast<size_t>(count), &orphans_);
     long retagged = Retag(start);
     structural = retagged != 0 || structural;
     AfterEdit(start, std::max(start - 1, retagged), start + count, -count, structural, declBefore);
+    Despues(start, count, 0);
 }
 
 void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
@@ -203,6 +207,7 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     bool structural =
         ((l.tag | tag) & kMaybe) || ((tag & kContinued) && StatementStartMaybe(line - 1));
     const unsigned char before = l.tag;
+    Antes();
     lines_.SetText(static_cast<size_t>(line - 1), text);
     lines_.At(static_cast<size_t>(line - 1)).tag = tag;
     // The line below reads only whether this one continues (and then whether it is a comment):
@@ -210,6 +215,19 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     long retagged = ReadBelow(before) == ReadBelow(tag) ? 0 : Retag(line + 1);
     structural = retagged != 0 || structural;
     AfterEdit(line, std::max(line, retagged), line, 0, structural, declBefore);
+    Despues(line, 1, 1);
+}
+
+void CodeModuleMem::Restaura(const Instantanea& foto) {
+    Antes();
+    const long antes = CountOfLines();
+    lines_ = foto.lines;
+    orphans_ = foto.orphans;
+    last_ = Buscado{};
+    index_.Rebuild();
+    members_.Invalidate();
+    modified_ = true;
+    Despues(1, antes, CountOfLines());
 }
 
 void CodeModuleMem::AddFromString(const std::string& text) {

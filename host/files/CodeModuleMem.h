@@ -4,6 +4,7 @@
 
 #include "host/files/LinesBuffer.h"
 #include "host/files/MembersList.h"
+#include "host/files/Observador.h"
 #include "host/files/ProcIndex.h"
 #include "host/vbide/CodeModule.h"
 
@@ -30,6 +31,22 @@ public:
     void Loaded();
 
     bool Modified() const { return modified_; }
+
+    // The one observer told of every edit (nullptr: nobody).
+    void Observa(ObservadorCodigo* observador) { observador_ = observador; }
+    // The host's code window for this module; nullptr gives back the window-less pane.
+    void FijaCodePane(vbide::CodePane* pane) { hostPane_ = pane; }
+
+    // The module's lines as they are now, hidden attribute lines and all, to be put back
+    // later exactly (undo of a whole command). Cheap to keep: a copy of the line records and
+    // of the texts.
+    struct Instantanea {
+        LinesBuffer lines;
+        std::vector<std::string> orphans;
+    };
+    Instantanea Toma() const { return {lines_, orphans_}; }
+    // Puts the lines of `foto` back; the module counts as modified (its file may differ).
+    void Restaura(const Instantanea& foto);
     void MarkSaved() { modified_ = false; }
     // The code lines as they go into the file, hidden attribute lines in place.
     void AppendTo(std::string& out) const;
@@ -56,7 +73,7 @@ public:
               long& endCol, bool wholeWord = false, bool matchCase = false,
               bool patternSearch = false) override;
     vbide::Members& Members() override { return members_; }
-    vbide::CodePane& CodePane() override { return pane_; }
+    vbide::CodePane& CodePane() override { return hostPane_ ? *hostPane_ : pane_; }
 
 private:
     size_t Proc(const std::string& name, vbide::ProcKind kind, const char* op) const;
@@ -69,6 +86,16 @@ private:
     // `declBefore` lines.
     void AfterEdit(long first, long last, long at, long delta, bool structural, long declBefore);
     void Reattach();
+    void Antes() {
+        if (observador_) {
+            observador_->AntesDeCambiar(*this);
+        }
+    }
+    void Despues(long primera, long quitadas, long puestas) {
+        if (observador_) {
+            observador_->Cambiado(*this, primera, quitadas, puestas);
+        }
+    }
 
     const std::string& name_;
     int codepage_;
@@ -78,6 +105,8 @@ private:
     ProcIndex index_;
     MembersList members_;
     CodePaneMem pane_;
+    vbide::CodePane* hostPane_ = nullptr;
+    ObservadorCodigo* observador_ = nullptr;
     // Attribute lines whose line was deleted, waiting for their procedure's header again.
     std::vector<std::string> orphans_;
     // The last procedure looked up by name: the engine asks about one procedure several times

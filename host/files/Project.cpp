@@ -1,5 +1,6 @@
 #include "host/files/Project.h"
 
+#include "host/files/CodeModuleMem.h"
 #include "host/files/ProjectPath.h"
 
 #include <algorithm>
@@ -387,7 +388,31 @@ Component& Project::Import(const std::filesystem::path& path) {
     lastComponentLine_ = at;
     component->SetProjectLine(at);
     items_.push_back(std::move(component));
-    return *items_.back();
+    Component& added = *items_.back();
+    if (observador_) {
+        if (auto* code = CodeOf(added)) {
+            code->Observa(observador_);
+        }
+        observador_->ComponenteAnadido(*this, added);
+    }
+    return added;
+}
+
+void Project::Observa(ObservadorCodigo* observador) {
+    observador_ = observador;
+    for (auto& c : items_) {
+        if (auto* code = CodeOf(*c)) {
+            code->Observa(observador);
+        }
+    }
+}
+
+CodeModuleMem* CodeOf(Component& component) {
+    if (component.Released()) {
+        return nullptr;
+    }
+    ModuleFile* module = component.Module();
+    return module ? dynamic_cast<CodeModuleMem*>(&module->Code()) : nullptr;
 }
 
 } // namespace files

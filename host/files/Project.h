@@ -7,6 +7,7 @@
 #include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/Component.h"
+#include "host/files/Observador.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/References.h"
 #include "host/vbide/Project.h"
@@ -114,6 +115,9 @@ public:
     SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite,
                         std::map<std::string, std::string>* taken = nullptr);
 
+    // Tells `observador` of every edit of every module, and of components imported later.
+    void Observa(ObservadorCodigo* observador);
+
     std::size_t ComponentCount() const { return items_.size(); }
     Component& ComponentAt(std::size_t i) { return *items_[i]; }
     // The component with this name (the code page's case folding), or nullptr.
@@ -133,6 +137,7 @@ private:
     std::vector<std::unique_ptr<Component>> items_;
     std::vector<ErrorVB> problems_;
     std::vector<ProblemKind> kinds_;
+    ObservadorCodigo* observador_ = nullptr;
     // The project-file line after which an imported component's line goes.
     std::size_t lastComponentLine_ = 0;
 };
@@ -141,6 +146,10 @@ private:
 // leads out of it (the copy would land somewhere the user did not name): ErrorVB 75 naming the
 // link. A target that is itself a link is replaced by the rename, not followed.
 void CheckNoLinkOut(const std::filesystem::path& folder, const std::filesystem::path& target);
+
+class CodeModuleMem;
+// The component's code held in memory (loading it if it waits), or nullptr without code.
+CodeModuleMem* CodeOf(Component& component);
 
 // Writes a checked plan: creates missing folders, writes every file or none, then runs `done`.
 void Execute(SavePlan& plan);
