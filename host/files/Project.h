@@ -75,6 +75,8 @@ public:
     std::string Value(std::string_view key) const { return file_.Find(key); }
 
     const std::filesystem::path& Path() const { return path_; }
+    // What the project file looked like when read or last written.
+    const FileStamp& Stamp() const { return stamp_; }
     const std::filesystem::path& Folder() const { return folder_; }
     int CodePage() const { return codepage_; }
     const std::vector<ErrorVB>& LoadProblems() const { return problems_; }
