@@ -115,7 +115,14 @@ void VentanaIde::CreaMenus(const OpcionesIde& opciones) {
     deshacer->setShortcut(QKeySequence::Undo);
     QAction* rehacer = pila_.createRedoAction(this, "&Rehacer");
     rehacer->setObjectName("mnuRehacer");
-    rehacer->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    // Ctrl+Y, and the platform's own keys for redo (which may hold Ctrl+Y already).
+    QList<QKeySequence> teclas{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!teclas.contains(k)) {
+            teclas << k;
+        }
+    }
+    rehacer->setShortcuts(teclas);
     edicion->addAction(deshacer);
     edicion->addAction(rehacer);
 

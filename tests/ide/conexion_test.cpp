@@ -1,0 +1,170 @@
+// The add-in component loaded by the real host from its path, and its connection: the menu
+// entry, when the main window opens by itself, and what is remembered at disconnection.
+#include "tests/ide/PruebaIde.h"
+#include "tests/ui/RespondeCaja.h"
+
+#include "ClsErrores/ErrorVB.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using prueba::DisplayOnConnect;
+using prueba::Ventana;
+
+QAction* Entrada(ide::VentanaIde& v) {
+    if (!v.MenuComplementos()) {
+        return nullptr;
+    }
+    for (QAction* a : v.MenuComplementos()->actions()) {
+        if (a->text() == "Quovant Lintrap") {
+            return a;
+        }
+    }
+    return nullptr;
+}
+
+struct Conexion : ::testing::Test {
+    prueba::ConDemo demo;
+    ide::VentanaIde v;
+    ide::Componente* lintrap = nullptr;
+
+    void SetUp() override {
+        ASSERT_TRUE(v.Abre(demo.Vbp()));
+        lintrap = &v.Componentes().Carga(LINTRAP_ADDIN);
+    }
+    void Conecta(vbide::ConnectMode modo) {
+        v.Componentes().Conecta(*lintrap, modo);
+        QApplication::processEvents();
+    }
+    void Desconecta() {
+        v.Componentes().Desconecta(*lintrap, vbide::ext_dm_UserClosed);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Conexion, TheComponentCarriesItsRegistrationTexts) {
+    EXPECT_EQ(lintrap->registro.displayName, "Lintrap Quovant ");
+    EXPECT_EQ(lintrap->registro.description,
+              "Lista los procedimientos en el proyecto, añade numeros de lineas y una gestion de "
+              "errores basada \r\nen la clase ClsErrores (clase creada también por Quovant)\r\n");
+    EXPECT_EQ(lintrap->registro.componentDescription,
+              "AddIn para insertar numeros de lineas y gestion de errores y visualizar "
+              "procedimientos y controles.");
+    // the same path again is the same component
+    EXPECT_EQ(&v.Componentes().Carga(LINTRAP_ADDIN), lintrap);
+    // its folder holds the help file and the runtime sources
+    const auto carpeta = std::filesystem::path(LINTRAP_ADDIN).parent_path();
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "Lintrap.html"));
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "ClsErrores" / "clsErrores.cls"));
+    EXPECT_TRUE(std::filesystem::exists(carpeta / "ClsErrores" / "InfoSistema.bas"));
+}
+
+TEST_F(Conexion, AWrongPathFailsWithAClearMessage) {
+    auto mensaje = [&](const QString& ruta) {
+        try {
+            v.Componentes().Carga(ruta);
+        } catch (const ErrorVB& e) {
+            return QString::fromStdString(e.Description);
+        }
+        return QString("(cargado)");
+    };
+    const QString falta = QString::fromStdString((demo.Carpeta() / "no.so").string());
+    EXPECT_EQ(mensaje(falta),
+              "No se puede cargar el complemento '" + falta + "': el archivo no existe");
+    EXPECT_TRUE(mensaje(demo.Vbp()).contains("no es una biblioteca que se pueda cargar"))
+        << mensaje(demo.Vbp()).toStdString();
+    // a library, but no add-in
+    QString otra;
+    for (const char* r :
+         {"/usr/lib/x86_64-linux-gnu/libQt6Test.so.6", "/lib/x86_64-linux-gnu/libm.so.6"}) {
+        if (std::filesystem::exists(r)) {
+            otra = r;
+            break;
+        }
+    }
+    ASSERT_FALSE(otra.isEmpty());
+    EXPECT_TRUE(mensaje(otra).endsWith("no es un complemento: no exporta DllGetClassObject"))
+        << mensaje(otra).toStdString();
+    EXPECT_EQ(v.Componentes().Lista().size(), 1u);
+}
+
+TEST_F(Conexion, AfterStartupWithTheSettingAbsentAddsTheEntryAndNoWindow) {
+    Conecta(vbide::ext_cm_AfterStartup);
+    EXPECT_NE(Entrada(v), nullptr);
+    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
+    Desconecta();
+    EXPECT_EQ(Entrada(v), nullptr); // the entry goes with the connection
+}
+
+TEST_F(Conexion, AfterStartupWithTheSettingOneOpensTheWindowAtOnce) {
+    prueba::FijaDisplayOnConnect("1");
+    Conecta(vbide::ext_cm_AfterStartup);
+    EXPECT_NE(Entrada(v), nullptr);
+    EXPECT_NE(Ventana("frmAddIn"), nullptr);
+    Desconecta();
+    EXPECT_EQ(Ventana("frmAddIn"), nullptr); // unloaded with the connection
+    EXPECT_EQ(DisplayOnConnect(), "1");
+}
+
+TEST_F(Conexion, AtStartupTheWindowNeverOpensByItself) {
+    prueba::FijaDisplayOnConnect("1");
+    Conecta(vbide::ext_cm_Startup);
+    EXPECT_NE(Entrada(v), nullptr);
+    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
+}
+
+TEST_F(Conexion, ExternalShowsTheWindowWithoutAnEntry) {
+    Conecta(vbide::ext_cm_External);
+    EXPECT_EQ(Entrada(v), nullptr);
+    EXPECT_NE(Ventana("frmAddIn"), nullptr);
+}
+
+TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
+    Conecta(vbide::ext_cm_AfterStartup);
+    ASSERT_NE(Entrada(v), nullptr);
+    Entrada(v)->trigger();
+    QWidget* frm = Ventana("frmAddIn");
+    ASSERT_NE(frm, nullptr);
+    auto* salir = frm->findChild<QPushButton*>("CancelButton");
+    ASSERT_NE(salir, nullptr);
+    QTest::mouseClick(salir, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
+    // the entry opens it again, loaded afresh
+    Entrada(v)->trigger();
+    EXPECT_NE(Ventana("frmAddIn"), nullptr);
+    QTest::mouseClick(Ventana("frmAddIn")->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
+    Desconecta();
+    EXPECT_EQ(DisplayOnConnect(), "1");
+}
+
+TEST_F(Conexion, DisconnectingWithoutOpeningSavesZero) {
+    prueba::FijaDisplayOnConnect("1");
+    Conecta(vbide::ext_cm_Startup);
+    Desconecta();
+    EXPECT_EQ(DisplayOnConnect(), "0");
+}
+
+TEST(ConexionSinMenu, AHostWithoutAnAddInsMenuGetsNoEntryAndNoError) {
+    prueba::ConDemo demo;
+    ide::OpcionesIde opciones;
+    opciones.menuComplementos = false;
+    ide::VentanaIde v(opciones);
+    ASSERT_TRUE(v.Abre(demo.Vbp()));
+    prueba::CuentaCajas cajas;
+    auto& c = v.Componentes().Carga(LINTRAP_ADDIN);
+    v.Componentes().Conecta(c, vbide::ext_cm_AfterStartup);
+    QTest::qWait(100);
+    EXPECT_EQ(v.MenuComplementos(), nullptr);
+    EXPECT_EQ(cajas.Cuantas(), 0) << cajas.Ultima().toStdString();
+    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
+    v.Componentes().Desconecta(c, vbide::ext_dm_UserClosed);
+    EXPECT_EQ(DisplayOnConnect(), "0");
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+// The host around the add-in: code panes following the add-in's edits, undo of a whole
+// command, saving only what changed, asking before unsaved changes are lost, and files
+// changed on disk by another program.
+#include "tests/ide/PruebaIde.h"
+#include "tests/ui/RespondeCaja.h"
+
+#include "host/files/Project.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <map>
+
+namespace {
+
+using prueba::Ventana;
+
+// Every component's bytes as a save would write them now.
+std::map<std::string, std::string> Bytes(ide::VentanaIde& v) {
+    std::map<std::string, std::string> out;
+    files::Project& p = *v.Vbe().Modelo()->Active();
+    for (std::size_t i = 0; i < p.ComponentCount(); ++i) {
+        out[p.ComponentAt(i).Name()] = p.ComponentAt(i).Bytes();
+    }
+    return out;
+}
+
+QString Texto(ide::PanelCodigo* panel) {
+    return panel->toPlainText();
+}
+
+// The module's lines as the pane should show them.
+QString Lineas(files::CodeModuleMem& m) {
+    return QString::fromStdString(codepage::AUtf8(m.Lines(1, m.CountOfLines())))
+        .replace("\r\n", "\n");
+}
+
+struct Host : ::testing::Test {
+    prueba::ConDemo demo;
+    ide::VentanaIde v;
+    QWidget* frm = nullptr;
+
+    void SetUp() override {
+        ASSERT_TRUE(v.Abre(demo.Vbp()));
+        v.show();
+        QApplication::setActiveWindow(&v);
+    }
+    // The add-in connected with its window open.
+    void Lintrap() {
+        auto& c = v.Componentes().Carga(LINTRAP_ADDIN);
+        v.Componentes().Conecta(c, vbide::ext_cm_External);
+        frm = Ventana("frmAddIn");
+        ASSERT_NE(frm, nullptr);
+    }
+    // "Insertar" line numbers into every procedure of `modulo`, as the user does it.
+    void NumeraTodo(const QString& modulo) {
+        auto* List1 = frm->findChild<QListWidget*>("List1");
+        auto items = List1->findItems(modulo, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1);
+        QTest::mouseClick(List1->viewport(), Qt::LeftButton, {},
+                          List1->visualItemRect(items[0]).center());
+        auto* Check1 = frm->findChild<QCheckBox*>("Check1");
+        if (!Check1->isChecked()) {
+            QTest::mouseClick(Check1, Qt::LeftButton, {}, QPoint(4, Check1->height() / 2));
+        }
+        ASSERT_TRUE(Check1->isChecked());
+        prueba::PulsaBoton(QMessageBox::Yes); // every procedure of the module?
+        QTest::mouseClick(frm->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(Host, TheAddInsEditsShowInTheOpenCodePane) {
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    ASSERT_NE(m, nullptr);
+    m->CodePane().Show(); // the object model's CodePane.Show opens and raises it
+    ide::PanelCodigo* panel = v.Panel(*m);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(v.Paneles()->currentWidget(), panel);
+    const QString antes = Texto(panel);
+    Lintrap();
+    NumeraTodo("Utilidades");
+    EXPECT_NE(Texto(panel), antes);
+    EXPECT_EQ(Texto(panel), Lineas(*m));
+    EXPECT_TRUE(v.Paneles()->tabText(v.Paneles()->indexOf(panel)).endsWith(" *"));
+    // edits through the object model in the middle, at the end and of everything
+    m->InsertLines(3, "' uno\r\n' dos");
+    m->DeleteLines(m->CountOfLines(), 1);
+    m->ReplaceLine(1, "' primera");
+    EXPECT_EQ(Texto(panel), Lineas(*m));
+    m->DeleteLines(1, m->CountOfLines());
+    m->InsertLines(1, "' sola");
+    EXPECT_EQ(Texto(panel), "' sola");
+}
+
+TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
+    const auto original = Bytes(v);
+    Lintrap();
+    NumeraTodo("Utilidades");
+    const auto numerado = Bytes(v);
+    ASSERT_NE(numerado, original);
+    NumeraTodo("clsCliente");
+    const auto dos = Bytes(v);
+    ASSERT_NE(dos, numerado);
+    EXPECT_EQ(v.Pila().count(), 2); // one step per command, whatever it edited
+    files::CodeModuleMem* m = v.Modulo("clsCliente");
+    m->CodePane().Show();
+    QApplication::setActiveWindow(&v); // the keys go to the host, not to the add-in's window
+    QTest::keySequence(v.Panel(*m), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Bytes(v), numerado);
+    EXPECT_EQ(Texto(v.Panel(*m)), Lineas(*m));
+    QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Bytes(v), original);
+    QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Bytes(v), dos);
+}
+
+TEST_F(Host, TypingIsUndoneAlongsideTheCommands) {
+    const auto original = Bytes(v);
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    ide::PanelCodigo* panel = v.MuestraPanel(*m);
+    panel->setFocus();
+    panel->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(panel, "' hola");
+    QTest::keyClick(panel, Qt::Key_Return);
+    EXPECT_EQ(m->Lines(1, 2), "' hola\r\n" + std::string(m->Line(2)));
+    EXPECT_EQ(Texto(panel), Lineas(*m));
+    ASSERT_GE(v.Pila().count(), 2); // the typed line, then the line break
+    for (int i = v.Pila().count(); i > 0; --i) {
+        QTest::keySequence(panel, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    }
+    EXPECT_FALSE(v.Pila().canUndo());
+    EXPECT_EQ(Bytes(v), original);
+    EXPECT_EQ(Texto(panel), Lineas(*m));
+}
+
+TEST_F(Host, SaveWritesOnlyTheChangedFiles) {
+    // every file dated an hour back: a file written now shows a new time
+    const auto antes = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta())) {
+        std::filesystem::last_write_time(e.path(), antes);
+    }
+    const std::string vbp = demo.Lee("Demo.vbp"), frm = demo.Lee("frmPrincipal.frm");
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    m->InsertLines(1, "' cambiado");
+    QApplication::processEvents();
+    EXPECT_TRUE(v.isWindowModified());
+    ASSERT_TRUE(v.Guarda());
+    EXPECT_FALSE(v.isWindowModified());
+    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta())) {
+        const bool escrito = std::filesystem::last_write_time(e.path()) != antes;
+        EXPECT_EQ(escrito, e.path().filename() == "Utilidades.bas") << e.path();
+    }
+    EXPECT_NE(demo.Lee("Utilidades.bas").find("' cambiado\r\n"), std::string::npos);
+    EXPECT_EQ(demo.Lee("Demo.vbp"), vbp);
+    EXPECT_EQ(demo.Lee("frmPrincipal.frm"), frm);
+}
+
+TEST_F(Host, ClosingWithUnsavedChangesAsksFirst) {
+    v.Modulo("Utilidades")->InsertLines(1, "' sin guardar");
+    QApplication::processEvents();
+    prueba::PulsaBoton(QMessageBox::Cancel);
+    EXPECT_FALSE(v.close());
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("Demo.vbp"))
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_EQ(demo.Lee("Utilidades.bas").find("' sin guardar"), std::string::npos);
+    prueba::PulsaBoton(QMessageBox::Save);
+    EXPECT_TRUE(v.close());
+    EXPECT_NE(demo.Lee("Utilidades.bas").find("' sin guardar"), std::string::npos);
+}
+
+TEST_F(Host, ClosingWithoutChangesDoesNotAsk) {
+    prueba::CuentaCajas cajas;
+    EXPECT_TRUE(v.close());
+    EXPECT_EQ(cajas.Cuantas(), 0);
+}
+
+TEST_F(Host, AFileChangedOnDiskIsOfferedForReload) {
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    v.MuestraPanel(*m);
+    std::string bytes = demo.Lee("Utilidades.bas");
+    bytes += "' de otro programa\r\n";
+    {
+        std::ofstream f(demo.Carpeta() / "Utilidades.bas", std::ios::binary | std::ios::trunc);
+        f << bytes;
+    }
+    // kept: the model keeps its lines and is not asked again for that version
+    prueba::PulsaBoton(QMessageBox::No);
+    v.CompruebaDisco();
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("Utilidades.bas"));
+    {
+        prueba::CuentaCajas cajas;
+        v.CompruebaDisco();
+        EXPECT_EQ(cajas.Cuantas(), 0);
+    }
+    EXPECT_EQ(v.Modulo("Utilidades")->Lines(v.Modulo("Utilidades")->CountOfLines(), 1),
+              std::string(m->Line(m->CountOfLines())));
+    // changed again, and reloaded: the open pane shows the new lines
+    bytes += "' y otra vez\r\n";
+    {
+        std::ofstream f(demo.Carpeta() / "Utilidades.bas", std::ios::binary | std::ios::trunc);
+        f << bytes;
+    }
+    prueba::PulsaBoton(QMessageBox::Yes);
+    v.CompruebaDisco();
+    files::CodeModuleMem* nuevo = v.Modulo("Utilidades");
+    ASSERT_NE(nuevo, nullptr);
+    EXPECT_EQ(nuevo->Line(nuevo->CountOfLines()), "' y otra vez");
+    ASSERT_NE(v.Panel(*nuevo), nullptr);
+    EXPECT_TRUE(Texto(v.Panel(*nuevo)).endsWith("' y otra vez"));
+}
+
+} // namespace
