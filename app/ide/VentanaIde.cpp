@@ -4,6 +4,7 @@
 #include "base/ErrorVB.h"
 #include "app/ide/Administrador.h"
 #include "host/files/ProjectFileIo.h"
+#include "host/files/ProjectLock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -317,6 +318,10 @@ bool VentanaIde::Guarda() {
     }
     seguimiento_.CierraPaso();
     try {
+        // The command line takes the same lock: neither saves over the other's run. The
+        // save itself goes through the journal, all files or none.
+        files::ProjectLock cerrojo(std::filesystem::path(ruta_.toStdString()),
+                                   std::chrono::seconds(2));
         try {
             m->Save(false);
         } catch (const ErrorVB& e) {
