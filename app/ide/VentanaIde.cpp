@@ -59,7 +59,7 @@ VentanaIde::VentanaIde(OpcionesIde opciones, QWidget* parent)
     division->addWidget(arbol_);
     division->addWidget(paneles_);
     division->setStretchFactor(1, 3);
-    division->setSizes({220, 660});
+    division->setSizes({270, 710});
     setCentralWidget(division);
     statusBar();
     resize(900, 600);
