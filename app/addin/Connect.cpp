@@ -4,6 +4,7 @@
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
 #include "ui/main/frmAddIn.h"
+#include "ui/ventanas/Ventanas.h"
 
 #include <QMessageBox>
 #include <QSettings>
@@ -93,6 +94,7 @@ void Connect::Show() {
     ResumeNext([&] {
         if (!frm_) {
             frm_ = new ui::frmAddIn(*VBInstance, carpeta_);
+            ui::ConectaVentanas(*frm_);
             // Closing the window unloads it: the next Show loads it afresh.
             QObject::connect(frm_.data(), &ui::frmAddIn::descargado, frm_.data(),
                              &QObject::deleteLater);

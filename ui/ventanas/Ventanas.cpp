@@ -1,0 +1,43 @@
+#include "ui/ventanas/Ventanas.h"
+
+#include "ui/config/frmConfiguracion.h"
+#include "ui/inspectors/frmControles.h"
+#include "ui/inspectors/frmRefs.h"
+#include "ui/main/frmAddIn.h"
+#include "ui/viewer/Dependencias.h"
+#include "ui/viewer/FrmCodigo.h"
+
+namespace ui {
+
+namespace {
+
+// A modeless window lives until it is closed, or until the main window goes.
+void MuestraSinModo(QDialog* ventana) {
+    ventana->setAttribute(Qt::WA_DeleteOnClose);
+    ventana->show();
+    ventana->raise();
+    ventana->activateWindow();
+}
+
+} // namespace
+
+void ConectaVentanas(frmAddIn& principal) {
+    principal.abreConfiguracion = [](frmAddIn& w) {
+        // Loaded afresh on each opening; it edits the pending settings the main window owns.
+        frmConfiguracion dialogo(w.Estado().ajustes, w.VBInstance.ActiveVBProject(),
+                                 w.Estado().paginaCodigos, &w);
+        dialogo.exec();
+    };
+    principal.abreReferencias = [](frmAddIn& w) {
+        MuestraSinModo(new frmRefs(w.VBInstance, w.Estado().paginaCodigos, &w));
+    };
+    principal.abreControles = [](frmAddIn& w) {
+        MuestraSinModo(new frmControles(w.VBInstance, w.Estado().paginaCodigos, &w));
+    };
+    principal.abreDependencias = [&principal](FrmCodigo& visor) {
+        MuestraSinModo(new Dependencias(principal.VBInstance.ActiveVBProject(), visor.Tag(),
+                                        principal.Estado(), &visor));
+    };
+}
+
+} // namespace ui
