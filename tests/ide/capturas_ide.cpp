@@ -1,15 +1,21 @@
 // Draws lintrap-ide with the example project and the add-in's windows into a PNG, offscreen:
-//   lintrap_capturas_ide PROJECT ADDIN OUT.png [visor]
-// The host is drawn whole; each add-in window is drawn over its right side, as on a desk.
+//   lintrap_capturas_ide PROJECT ADDIN OUT.png [WINDOW...]
+// WINDOW: visor (the code viewer on frmPrincipal's RellenarLista), dependencias (its callers,
+// from the viewer), refs, controles (frmCliente's txtCodigoPostal) or config (modal, drawn
+// while it is up). The host is drawn whole; each add-in window over its right side, each a
+// little lower than the one before, as on a desk.
 #include "app/ide/Aplicacion.h"
 #include "app/ide/VentanaIde.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -28,11 +34,56 @@ void Espera() {
     }
 }
 
+void Elige(QWidget* ventana, const char* lista, const QString& texto) {
+    if (auto* l = ventana->findChild<QListWidget*>(lista)) {
+        const auto items = l->findItems(texto, Qt::MatchExactly);
+        if (!items.isEmpty()) {
+            l->setCurrentItem(items.front());
+        }
+    }
+}
+
+void Dispara(QWidget* ventana, const char* accion) {
+    if (auto* a = ventana->findChild<QAction*>(accion)) {
+        a->trigger();
+        Espera();
+    }
+}
+
+// The host with the windows over it.
+bool Compone(QWidget& host, const std::vector<QWidget*>& encima, const char* salida) {
+    const QPixmap fondo = host.grab();
+    const int x0 = fondo.width() - 300, y0 = 70, paso = 50;
+    int ancho = fondo.width(), alto = fondo.height();
+    std::vector<QPixmap> fotos;
+    for (std::size_t i = 0; i < encima.size(); ++i) {
+        fotos.push_back(encima[i]->grab());
+        ancho = std::max(ancho, x0 + int(i) * paso + fotos.back().width() + 20);
+        alto = std::max(alto, y0 + int(i) * paso + fotos.back().height() + 20);
+    }
+    QPixmap lienzo(ancho, alto);
+    lienzo.fill(QColor(0x4a, 0x5a, 0x6a));
+    QPainter p(&lienzo);
+    p.drawPixmap(0, 0, fondo);
+    for (std::size_t i = 0; i < fotos.size(); ++i) {
+        const int x = x0 + int(i) * paso, y = y0 + int(i) * paso;
+        p.setPen(QColor(0x20, 0x20, 0x20));
+        p.drawRect(x - 1, y - 1, fotos[i].width() + 1, fotos[i].height() + 1);
+        p.drawPixmap(x, y, fotos[i]);
+    }
+    p.end();
+    if (!lienzo.save(salida)) {
+        std::fprintf(stderr, "no se puede escribir %s\n", salida);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "uso: %s PROYECTO COMPLEMENTO SALIDA.png [visor]\n", argv[0]);
+        std::fprintf(stderr, "uso: %s PROYECTO COMPLEMENTO SALIDA.png [VENTANA...]\n", argv[0]);
         return 2;
     }
     ide::Aplicacion app(argc, argv);
@@ -48,48 +99,74 @@ int main(int argc, char** argv) {
     auto& c = v.Componentes().Carga(argv[2]);
     v.Componentes().Conecta(c, vbide::ext_cm_External);
     Espera();
-    std::vector<QWidget*> encima;
-    if (QWidget* frm = Ventana("frmAddIn")) {
-        encima.push_back(frm);
-        if (argc > 4 && QString(argv[4]) == "visor") {
-            if (auto* codigo = frm->findChild<QAction*>("mnuCodigo")) {
-                codigo->trigger();
-                Espera();
-            }
-            if (QWidget* visor = Ventana("FrmCodigo")) {
-                encima.push_back(visor);
-            }
-        }
-    }
-    const QPixmap host = v.grab();
-    int ancho = host.width(), alto = host.height();
-    int x = host.width() - 260, y = 70;
-    std::vector<QPixmap> fotos;
-    for (QWidget* w : encima) {
-        fotos.push_back(w->grab());
-        ancho = std::max(ancho, x + fotos.back().width() + 20);
-        alto = std::max(alto, y + fotos.back().height() + 20);
-        x += 60;
-        y += 60;
-    }
-    QPixmap lienzo(ancho, alto);
-    lienzo.fill(QColor(0x4a, 0x5a, 0x6a));
-    QPainter p(&lienzo);
-    p.drawPixmap(0, 0, host);
-    x = host.width() - 260;
-    y = 70;
-    for (const QPixmap& f : fotos) {
-        p.setPen(QColor(0x20, 0x20, 0x20));
-        p.drawRect(x - 1, y - 1, f.width() + 1, f.height() + 1);
-        p.drawPixmap(x, y, f);
-        x += 60;
-        y += 60;
-    }
-    p.end();
-    if (!lienzo.save(argv[3])) {
-        std::fprintf(stderr, "no se puede escribir %s\n", argv[3]);
+    QWidget* frm = Ventana("frmAddIn");
+    if (frm == nullptr) {
+        std::fprintf(stderr, "el complemento no mostró su ventana\n");
         return 1;
     }
+    std::vector<QWidget*> encima{frm};
+    bool bien = true;
+    bool compuesta = false;
+    for (int i = 4; i < argc; ++i) {
+        const QString pedida = argv[i];
+        if (pedida == "visor" || pedida == "dependencias") {
+            Elige(frm, "List1", "frmPrincipal");
+            if (Ventana("FrmCodigo") == nullptr) {
+                Dispara(frm, "mnuCodigo");
+            }
+            Elige(frm, "List2", "RellenarLista");
+            Espera();
+            QWidget* visor = Ventana("FrmCodigo");
+            if (visor != nullptr && pedida == "visor") {
+                visor->resize(640, 380);
+                encima.push_back(visor);
+            } else if (visor != nullptr) {
+                Dispara(visor, "mnuDep");
+            }
+            if (pedida == "dependencias" && Ventana("Dependencias") != nullptr) {
+                encima.push_back(Ventana("Dependencias"));
+            }
+        } else if (pedida == "refs") {
+            Dispara(frm, "mnuRef");
+            if (QWidget* refs = Ventana("frmRefs")) {
+                if (auto* l = refs->findChild<QListWidget*>("List1")) {
+                    l->setCurrentRow(0);
+                }
+                encima.push_back(refs);
+            }
+        } else if (pedida == "controles") {
+            Dispara(frm, "mnuControles");
+            if (QWidget* controles = Ventana("frmControles")) {
+                Elige(controles, "List0", "frmCliente");
+                Elige(controles, "List1", "txtCodigoPostal");
+                encima.push_back(controles);
+            }
+        } else if (pedida == "config") {
+            // The dialog is modal: it is drawn from the event loop while it is up, then closed.
+            QTimer::singleShot(100, [&] {
+                QWidget* caja = QApplication::activeModalWidget();
+                if (caja == nullptr) {
+                    return;
+                }
+                if (auto* correo = caja->findChild<QCheckBox*>("Check1")) {
+                    correo->click();
+                }
+                if (auto* dir = caja->findChild<QLineEdit*>("Text1")) {
+                    dir->setText("errores@quovant.example");
+                }
+                Espera();
+                encima.push_back(caja);
+                bien = Compone(v, encima, argv[3]);
+                compuesta = true;
+                caja->close();
+            });
+            Dispara(frm, "mnuConfig");
+        }
+        Espera();
+    }
+    if (!compuesta) {
+        bien = Compone(v, encima, argv[3]);
+    }
     v.Componentes().DesconectaTodos();
-    return 0;
+    return bien ? 0 : 1;
 }
