@@ -91,7 +91,7 @@ vbide::CommandBarControl* Connect::AddToAddInCommandBar(const std::string& sCapt
 }
 
 void Connect::Show() {
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (!frm_) {
             frm_ = new ui::frmAddIn(*VBInstance, carpeta_);
             ui::ConectaVentanas(*frm_);
@@ -101,7 +101,7 @@ void Connect::Show() {
         }
     });
     FormDisplayed = true;
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (frm_) {
             frm_->show();
             frm_->raise();
@@ -112,7 +112,7 @@ void Connect::Show() {
 
 void Connect::Hide() {
     FormDisplayed = false;
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (frm_) {
             frm_->hide();
         }
@@ -120,17 +120,17 @@ void Connect::Hide() {
 }
 
 void Connect::MenuHandler_Click() {
-    ResumeNext([&] { Show(); });
+    PasoSinError([&] { Show(); });
 }
 
 void Connect::AddinInstance_OnDisconnection(int, void*) {
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (MenuEntry) {
             vbide::CommandBarControl* entry = std::exchange(MenuEntry, nullptr);
             entry->Delete();
         }
     });
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (FormDisplayed) {
             SaveSetting(app::Title(), "Settings", "DisplayOnConnect", "1");
             FormDisplayed = false;
@@ -138,7 +138,7 @@ void Connect::AddinInstance_OnDisconnection(int, void*) {
             SaveSetting(app::Title(), "Settings", "DisplayOnConnect", "0");
         }
     });
-    ResumeNext([&] {
+    PasoSinError([&] {
         if (frm_) {
             frm_->close();
             delete frm_.data();
