@@ -325,7 +325,7 @@ bool VentanaIde::Guarda() {
         try {
             m->Save(false);
         } catch (const ErrorVB& e) {
-            if (e.Number != files::FileAlreadyExists) {
+            if (e.Number != vberr::FileAlreadyExists) {
                 throw;
             }
             const auto r = QMessageBox::question(

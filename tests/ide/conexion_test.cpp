@@ -3,7 +3,7 @@
 #include "tests/ide/PruebaIde.h"
 #include "tests/ui/RespondeCaja.h"
 
-#include "ClsErrores/ErrorVB.h"
+#include "base/ErrorVB.h"
 
 #include <QAction>
 #include <QMenu>
