@@ -1,7 +1,7 @@
 #include "app/cli/Cerrojos.h"
 
-#include "base/ErrorVB.h"
 #include "app/cli/Salida.h"
+#include "base/ErrorVB.h"
 #include "host/files/Journal.h"
 #include "host/files/Temporaries.h"
 

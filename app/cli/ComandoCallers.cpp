@@ -1,9 +1,9 @@
 // lintrap callers: the window Dependencias's list for a procedure shown in the code view.
-#include "base/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 #include "ui/viewer/Llamadores.h"
 

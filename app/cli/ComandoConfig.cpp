@@ -1,9 +1,9 @@
 // lintrap config: the configuration dialog accepted over the clsErrores installed in a project.
-#include "base/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "install/Configuracion.h"
 #include "install/Modulos.h"
 

@@ -1,9 +1,9 @@
 // lintrap controls: the controls inspector's chain, down to the report its copy command makes.
-#include "base/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "ui/inspectors/Controles.h"
 
 namespace cli {

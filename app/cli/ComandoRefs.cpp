@@ -1,9 +1,9 @@
 // lintrap refs: the references window's details of each reference of the project.
-#include "base/CodePage.h"
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
+#include "base/CodePage.h"
 #include "ui/inspectors/Referencias.h"
 
 #include <nlohmann/json.hpp>

@@ -9,7 +9,19 @@
 
 namespace cli {
 
-enum class Comando { List, Insert, Remove, Save, Check, Report, View, Callers, Refs, Controls, Config };
+enum class Comando {
+    List,
+    Insert,
+    Remove,
+    Save,
+    Check,
+    Report,
+    View,
+    Callers,
+    Refs,
+    Controls,
+    Config
+};
 
 struct Opciones {
     Comando comando = Comando::List;
@@ -20,7 +32,7 @@ struct Opciones {
     // A code file the project names but that is not there: the command works on what loaded
     // instead of stopping.
     bool saltaFaltantes = false;
-    double espera = 0;  // --wait: seconds to wait for another run to let the project go
+    double espera = 0; // --wait: seconds to wait for another run to let the project go
 
     // list
     bool nombres = false;

@@ -1,7 +1,7 @@
 #include "app/ide/Arranque.h"
 
-#include "base/ErrorVB.h"
 #include "app/ide/VentanaIde.h"
+#include "base/ErrorVB.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
 #include "app/ide/Seguimiento.h"
 
-#include "base/CodePage.h"
 #include "app/ide/Aplicacion.h"
+#include "base/CodePage.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
 #include "app/ide/VentanaIde.h"
 
+#include "app/ide/Administrador.h"
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
-#include "app/ide/Administrador.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/ProjectLock.h"
 

@@ -1,7 +1,7 @@
 #include "ui/viewer/Dependencias.h"
 
-#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
+#include "base/CodePage.h"
 #include "ui/viewer/Llamadores.h"
 
 #include <QApplication>

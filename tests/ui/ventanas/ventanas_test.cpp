@@ -21,10 +21,10 @@ class Ventanas : public ::testing::Test {
 protected:
     void SetUp() override {
         apoyo::SilenciaGlbErr();
-        vbe = prueba::AbreModulos(
-            tmp.ruta, {prueba::Bas("Uno", "Public Sub Uno()\nEnd Sub\n"),
-                       prueba::Bas("Otro", "Public Sub Llama()\n    Uno\nEnd Sub\n\n"
-                                           "Public Sub Nada()\nEnd Sub\n")});
+        vbe = prueba::AbreModulos(tmp.ruta,
+                                  {prueba::Bas("Uno", "Public Sub Uno()\nEnd Sub\n"),
+                                   prueba::Bas("Otro", "Public Sub Llama()\n    Uno\nEnd Sub\n\n"
+                                                       "Public Sub Nada()\nEnd Sub\n")});
         w = std::make_unique<ui::frmAddIn>(*vbe, prueba::CarpetaAddIn());
         ui::ConectaVentanas(*w);
         w->show();
