@@ -32,10 +32,7 @@ int ComandoCallers(const Opciones& o) {
     auto grupo = AbreProyecto(o);
     files::Project& p = grupo->Active();
     Salida s(p.CodePage());
-    files::Component* c = BuscaModulo(p, s.Bytes(o.modulos.front(), "--module"));
-    if (!c)
-        throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
-                      o.proyecto + ": no hay ningún módulo \"" + o.modulos.front() + "\"");
+    files::Component* c = &ModuloPedido(p, o, s, o.modulos.front());
     viewer::BusquedaLlamadores b;
     b.paginaCodigos = p.CodePage();
     b.modulo = c->Name();

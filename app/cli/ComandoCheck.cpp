@@ -100,10 +100,7 @@ int ComandoCheck(const Opciones& o) {
         nombres = engine::ListaModulos(p, p.CodePage());
     } else {
         for (const std::string& pedido : o.modulos) {
-            files::Component* c = BuscaModulo(p, s.Bytes(pedido, "--module"));
-            if (!c)
-                throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
-                              o.proyecto + ": no hay ningún módulo \"" + pedido + "\"");
+            files::Component* c = &ModuloPedido(p, o, s, pedido);
             nombres.push_back(c->Name());
         }
     }

@@ -40,10 +40,7 @@ int ListaModulos(files::Project& p, const Opciones& o, const Salida& s) {
 }
 
 int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
-    files::Component* c = BuscaModulo(p, s.Bytes(o.modulos.front(), "--module"));
-    if (!c)
-        throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
-                      o.proyecto + ": no hay ningún módulo \"" + o.modulos.front() + "\"");
+    files::Component* c = &ModuloPedido(p, o, s, o.modulos.front());
     engine::EstadoSeleccion estado;
     estado.paginaCodigos = p.CodePage();
     estado.modulo = c->Name();

@@ -87,10 +87,7 @@ int ComandoView(const Opciones& o) {
     auto grupo = AbreProyecto(o, files::CodeLoading::WhenUsed);
     files::Project& p = grupo->Active();
     Salida s(p.CodePage());
-    files::Component* c = BuscaModulo(p, s.Bytes(o.modulos.front(), "--module"));
-    if (!c)
-        throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
-                      o.proyecto + ": no hay ningún módulo \"" + o.modulos.front() + "\"");
+    files::Component* c = &ModuloPedido(p, o, s, o.modulos.front());
 
     // The selection the main window would have: the module, and the procedure chosen in its
     // list under the name the list shows.

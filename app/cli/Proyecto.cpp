@@ -83,6 +83,15 @@ files::Component* BuscaModulo(files::Project& p, const std::string& nombre) {
     return nullptr;
 }
 
+files::Component& ModuloPedido(files::Project& p, const Opciones& o, const Salida& s,
+                               const std::string& pedido) {
+    files::Component* c = BuscaModulo(p, s.Bytes(pedido, "--module"));
+    if (!c)
+        throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
+                      o.proyecto + ": no hay ningún módulo \"" + pedido + "\"");
+    return *c;
+}
+
 bool EsModuloDelComplemento(files::Project& p, const std::string& nombre) {
     const int cp = p.CodePage();
     if (codepage::IgualesSinCaso(nombre, "ClsErrores", cp))

@@ -41,6 +41,10 @@ void CierraDestino(GrupoAbierto& grupo, const Opciones& o, const std::filesystem
 // The module of that name among those the main window lists (case ignored), or nullptr. The
 // name is in the project's code page.
 files::Component* BuscaModulo(files::Project& p, const std::string& nombre);
+// The module `pedido` (as typed after --module) names, or ErrorVB 9 naming it.
+class Salida;
+files::Component& ModuloPedido(files::Project& p, const Opciones& o, const Salida& s,
+                               const std::string& pedido);
 
 // The runtime modules the add-in installs: the class "ClsErrores" (any case, as the insert
 // command refuses it) and, once that class is in the project, the module "InfoSistema". They

@@ -37,10 +37,7 @@ std::vector<std::string> Modulos(files::Project& p, const Opciones& o, const Sal
         return nombres;
     }
     for (const std::string& pedido : o.modulos) {
-        files::Component* c = BuscaModulo(p, s.Bytes(pedido, "--module"));
-        if (!c)
-            throw ErrorVB(vberr::SubscriptOutOfRange, "lintrap",
-                          o.proyecto + ": no hay ningún módulo \"" + pedido + "\"");
+        files::Component* c = &ModuloPedido(p, o, s, pedido);
         std::string nombre = c->Name();
         bool repetido = false;
         for (const auto& n : nombres)
