@@ -12,8 +12,9 @@
 
 namespace cli {
 
-int Principal(int argc, const char* const* argv) {
-    AtiendeInterrupciones();
+namespace {
+
+int Ejecuta(int argc, const char* const* argv) {
     int codigo = Hecho;
     auto opciones = LeeArgumentos(argc, argv, codigo);
     if (!opciones)
@@ -61,6 +62,15 @@ int Principal(int argc, const char* const* argv) {
         Salida::Err("lintrap: error interno; no se ha escrito nada\n");
     }
     return ErrorEntrada;
+}
+
+} // namespace
+
+int Principal(int argc, const char* const* argv) {
+    AtiendeInterrupciones();
+    const int codigo = Ejecuta(argc, argv);
+    CedeSiInterrumpido(); // an interrupted run ends with 130 or 143, not with what failed
+    return codigo;
 }
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include "app/cli/Salida.h"
 
+#include "app/cli/Senales.h"
+
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 
@@ -29,6 +31,7 @@ void Salida::Out(std::string_view utf8) {
 }
 
 void Salida::Err(std::string_view utf8) {
+    CedeSiInterrumpido();
     std::fwrite(utf8.data(), 1, utf8.size(), stderr);
 }
 

@@ -3,6 +3,7 @@
 #include "host/files/ProjectLock.h"
 #include "host/files/Temporaries.h"
 
+#include <chrono>
 #include <pthread.h>
 #include <signal.h>
 #include <string>
@@ -44,6 +45,13 @@ void AtiendeInterrupciones() {
         return true;
     }();
     (void)hecho;
+}
+
+void CedeSiInterrumpido() {
+    if (!files::Temporaries::Shared().Closed())
+        return;
+    for (;;) // the handler's _exit ends this
+        std::this_thread::sleep_for(std::chrono::hours(1));
 }
 
 } // namespace cli

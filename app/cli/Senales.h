@@ -8,4 +8,8 @@ namespace cli {
 // their own. Called before any other thread is started.
 void AtiendeInterrupciones();
 
+// Once an interruption is being handled, the calling thread waits here for the process to end:
+// the handler has the last word and the exit code, not a write that failed because of it.
+void CedeSiInterrumpido();
+
 } // namespace cli

@@ -112,6 +112,11 @@ Temporaries::Interrupted Temporaries::Interrupt() {
     return committed_ ? Interrupted::SaveFinished : Interrupted::NothingSaved;
 }
 
+bool Temporaries::Closed() {
+    std::lock_guard guard(lock_);
+    return closed_;
+}
+
 std::size_t RemoveStrayTemporaries(const std::vector<std::filesystem::path>& files) {
     std::map<std::filesystem::path, std::set<std::string>> byFolder;
     for (const auto& file : files) {

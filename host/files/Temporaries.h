@@ -48,6 +48,8 @@ public:
     // Called by whoever handles SIGINT and SIGTERM, before ending the process: waits for a commit
     // under way, then removes every temporary not yet put in place and refuses new ones.
     Interrupted Interrupt();
+    // True once Interrupt has begun ending the run.
+    bool Closed();
 
 private:
     std::mutex lock_;
