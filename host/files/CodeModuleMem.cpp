@@ -119,7 +119,7 @@ long CodeModuleMem::Retag(long from) {
 
 void CodeModuleMem::AfterEdit(long first, long last, long at, long delta, bool structural,
                               long declBefore) {
-    modified_ = true;
+    version_ = ++lastVersion_;
     if (structural) {
         // a header or an end line came or went: scan that stretch again
         index_.Rescan(first, last, delta);
@@ -226,7 +226,7 @@ void CodeModuleMem::Restaura(const Instantanea& foto) {
     last_ = Buscado{};
     index_.Rebuild();
     members_.Invalidate();
-    modified_ = true;
+    version_ = foto.version;
     Despues(1, antes, CountOfLines());
 }
 

@@ -8,6 +8,7 @@
 #include "host/files/ProcIndex.h"
 #include "host/vbide/CodeModule.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,9 @@ public:
     LinesBuffer& Buffer() { return lines_; }
     void Loaded();
 
-    bool Modified() const { return modified_; }
+    // Whether the lines differ from those last saved (or loaded): an undo back to them is no
+    // change.
+    bool Modified() const { return version_ != savedVersion_; }
 
     // The one observer told of every edit (nullptr: nobody).
     void Observa(ObservadorCodigo* observador) { observador_ = observador; }
@@ -43,11 +46,12 @@ public:
     struct Instantanea {
         LinesBuffer lines;
         std::vector<std::string> orphans;
+        std::uint64_t version = 0;
     };
-    Instantanea Toma() const { return {lines_, orphans_}; }
-    // Puts the lines of `foto` back; the module counts as modified (its file may differ).
+    Instantanea Toma() const { return {lines_, orphans_, version_}; }
+    // Puts the lines of `foto` back, and with them whether they are the saved ones.
     void Restaura(const Instantanea& foto);
-    void MarkSaved() { modified_ = false; }
+    void MarkSaved() { savedVersion_ = version_; }
     // The code lines as they go into the file, hidden attribute lines in place.
     void AppendTo(std::string& out) const;
 
@@ -119,7 +123,11 @@ private:
         unsigned long generation = 0;
     };
     mutable Buscado last_;
-    bool modified_ = false;
+    // Each edit gives the lines a number this module never used before, so that two states of
+    // it with one number hold the same lines.
+    std::uint64_t version_ = 0;
+    std::uint64_t lastVersion_ = 0;
+    std::uint64_t savedVersion_ = 0;
 };
 
 } // namespace files

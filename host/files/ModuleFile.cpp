@@ -31,7 +31,7 @@ size_t LoneCrs(std::string_view s) {
     }
     size_t lone = 0;
     for (size_t i = 0; i + 1 < s.size(); ++i) {
-        lone += static_cast<size_t>((s[i] == '\r') & (s[i + 1] != '\n'));
+        lone += static_cast<size_t>(s[i] == '\r') & static_cast<size_t>(s[i + 1] != '\n');
     }
     return lone + static_cast<size_t>(s.back() == '\r');
 }

@@ -63,7 +63,15 @@ TEST(ModuleObserver, SnapshotPutsEveryByteBack) {
     EXPECT_EQ(cm.ProcBodyLine("Item", vbide::ProcKind::Get), 2);
     EXPECT_EQ(cm.ProcOfLine(5), "Fin");
     EXPECT_EQ(r.visto, (std::vector<std::string>{"antes 5", "1 -5 +6 = 6"}));
+    EXPECT_FALSE(cm.Modified()) << "back to the lines it was loaded with";
+    cm.ReplaceLine(1, "' otra");
     EXPECT_TRUE(cm.Modified());
+    const auto cambiado = cm.Toma();
+    cm.MarkSaved();
+    cm.Restaura(foto);
+    EXPECT_TRUE(cm.Modified()) << "the loaded lines are no longer the saved ones";
+    cm.Restaura(cambiado);
+    EXPECT_FALSE(cm.Modified());
 }
 
 struct Pane : vbide::CodePane {

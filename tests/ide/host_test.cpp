@@ -118,9 +118,13 @@ TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
     EXPECT_EQ(Texto(v.Panel(*m)), Lineas(*m));
     QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(Bytes(v), original);
+    QApplication::processEvents();
+    EXPECT_FALSE(v.isWindowModified()) << "undone back to the files as they are on disk";
     QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Y));
     QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Y));
     EXPECT_EQ(Bytes(v), dos);
+    QApplication::processEvents();
+    EXPECT_TRUE(v.isWindowModified());
 }
 
 TEST_F(Host, TypingIsUndoneAlongsideTheCommands) {
