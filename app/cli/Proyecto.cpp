@@ -10,11 +10,15 @@ namespace cli {
 
 namespace {
 std::atomic<bool> dejaAlSalir{false};
-}
+// A group left for the process's end stays reachable from here: not freed, yet not lost.
+std::atomic<files::Group*> dejado{nullptr};
+} // namespace
 
 void CierraGrupo::operator()(files::Group* grupo) const {
     if (!dejaAlSalir.load())
         delete grupo;
+    else
+        dejado.store(grupo);
 }
 
 void DejaAlSalir() {

@@ -93,6 +93,7 @@ Resultado EnMarcha::Espera() {
     ::waitpid(pid_, &estado, 0);
     pid_ = -1;
     r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
+    r.muerto = WIFSIGNALED(estado);
     r.out = Lee(salida_ / "out");
     r.err = Lee(salida_ / "err");
     return r;

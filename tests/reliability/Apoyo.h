@@ -31,7 +31,8 @@ struct Archivo {
 std::map<std::string, Archivo> Foto(const std::filesystem::path& carpeta);
 
 struct Resultado {
-    int codigo = -1;
+    int codigo = -1;     // the exit code, or 128 + the signal that ended the process
+    bool muerto = false; // ended by a signal, not by an exit of its own
     std::string out;
     std::string err;
 };
