@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cmath>
 #include <iostream>
 #include <map>
 
@@ -157,8 +158,12 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
             if (destino->count() > 0 && o.destino.empty())
                 Uso("--out está vacío: indique la carpeta de destino (para cambiar los fuentes "
                     "en su sitio, no ponga --out)");
+        // As typed: "-1", not "-1.000000". More than a day is waited as a day.
+        const auto espera = [&] { return "--wait " + app.get_option("--wait")->results().front(); };
+        if (std::isnan(o.espera))
+            Uso(espera() + ": no es un número de segundos");
         if (o.espera < 0)
-            Uso("--wait " + std::to_string(o.espera) + ": los segundos no pueden ser negativos");
+            Uso(espera() + ": los segundos no pueden ser negativos");
         if (!codepage::Existe(o.codepage))
             Uso("--codepage " + std::to_string(o.codepage) +
                 " no es una página de códigos de un byte conocida");

@@ -5,6 +5,7 @@
 #include "host/files/Journal.h"
 #include "host/files/Temporaries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -24,10 +25,14 @@ std::string Archivos(std::size_t n) {
     return std::to_string(n) + (n == 1 ? " archivo" : " archivos");
 }
 
+// --wait waits a day at most: a longer wait (1e20, inf) would pass the clock's range.
+constexpr double kEsperaMaxima = 24 * 60 * 60;
+
 } // namespace
 
 Cerrojos::Cerrojos(double espera, bool lectura)
-    : espera_(std::chrono::milliseconds(std::llround(std::max(0.0, espera) * 1000))),
+    : espera_(std::chrono::milliseconds(
+          std::llround(std::clamp(std::isnan(espera) ? 0.0 : espera, 0.0, kEsperaMaxima) * 1000))),
       lectura_(lectura) {}
 
 void Cerrojos::Toma(const fs::path& archivoDado, bool escritura) {

@@ -42,7 +42,7 @@ int ComandoCallers(const Opciones& o) {
     viewer::BuscaLlamadores(p, b, lista);
     std::string texto;
     for (const std::string& entrada : lista)
-        texto += s.Texto(entrada) + "\n";
+        texto += s.TextoVisible(entrada) + "\n";
     Salida::Out(texto);
     DejaAlSalir();
     return Hecho;

@@ -15,20 +15,19 @@ int ListaModulos(files::Project& p, const Opciones& o, const Salida& s) {
     nlohmann::json modulos = nlohmann::json::array();
     for (const std::string& nombre : engine::ListaModulos(p, p.CodePage())) {
         files::Component* c = p.Find(nombre);
-        const std::string visible = s.Texto(nombre);
         const long lineas = c->CodeModule().CountOfLines();
         p.Stage(*c); // unchanged: nothing is written, the code is freed
         const std::string archivo = RutaVisible(p, c->File());
         if (o.json) {
-            modulos.push_back({{"name", visible},
+            modulos.push_back({{"name", s.Texto(nombre)},
                                {"type", NombreTipo(c->Type())},
                                {"lines", lineas},
                                {"file", archivo}});
         } else if (o.nombres) {
-            texto += visible + "\n";
+            texto += s.TextoVisible(nombre) + "\n";
         } else {
-            texto += visible + "\t" + NombreTipo(c->Type()) + "\t" + std::to_string(lineas) + "\t" +
-                     archivo + "\n";
+            texto += s.TextoVisible(nombre) + "\t" + NombreTipo(c->Type()) + "\t" +
+                     std::to_string(lineas) + "\t" + Salida::Visible(archivo) + "\n";
         }
     }
     if (o.json)
@@ -41,6 +40,9 @@ int ListaModulos(files::Project& p, const Opciones& o, const Salida& s) {
 
 int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
     files::Component* c = &ModuloPedido(p, o, s, o.modulos.front());
+    // Read now: a module that cannot be read stops here, naming its file and why, instead of
+    // being listed as a module without procedures (the selection scan passes errors by).
+    c->CodeModule();
     engine::EstadoSeleccion estado;
     estado.paginaCodigos = p.CodePage();
     estado.modulo = c->Name();
@@ -50,15 +52,14 @@ int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
     std::string texto;
     nlohmann::json procedimientos = nlohmann::json::array();
     for (const auto& fila : estado.procedimientos) {
-        const std::string nombre = s.Texto(fila.nombre);
         if (o.json)
-            procedimientos.push_back({{"name", nombre},
+            procedimientos.push_back({{"name", s.Texto(fila.nombre)},
                                       {"status", fila.estado},
                                       {"errorHandling", fila.estado != engine::SinManejo}});
         else if (o.nombres)
-            texto += nombre + "\n";
+            texto += s.TextoVisible(fila.nombre) + "\n";
         else
-            texto += nombre + "\t" + fila.estado + "\n";
+            texto += s.TextoVisible(fila.nombre) + "\t" + fila.estado + "\n";
     }
     if (o.json)
         texto = nlohmann::json{{"module", s.Texto(c->Name())},

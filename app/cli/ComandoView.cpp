@@ -41,7 +41,8 @@ std::string Escape(const viewer::Formato& f) {
 }
 
 // The code with one LF per line and, on a terminal, each run in its colour. Escapes are closed
-// before every line break, so that a pager or a later line never inherits a colour.
+// before every line break, so that a pager or a later line never inherits a colour. The code's
+// own control characters are shown Visible: the only escapes written are the colours.
 std::string TextoTerminal(const viewer::ColoresCodigo& c, bool colores) {
     const std::u32string& t = c.Texto();
     std::string r;
@@ -56,7 +57,7 @@ std::string TextoTerminal(const viewer::ColoresCodigo& c, bool colores) {
                 r += cierra + "\n" + abre;
                 continue;
             }
-            r += viewer::Utf8(t.substr(i, 1));
+            r += Salida::Visible(viewer::Utf8(t.substr(i, 1)));
         }
         r += cierra;
     }
@@ -88,6 +89,9 @@ int ComandoView(const Opciones& o) {
     files::Project& p = grupo->Active();
     Salida s(p.CodePage());
     files::Component* c = &ModuloPedido(p, o, s, o.modulos.front());
+    // Read now: a module that cannot be read stops here, naming its file and why, instead of
+    // the viewer's refresh passing it by.
+    c->CodeModule();
 
     // The selection the main window would have: the module, and the procedure chosen in its
     // list under the name the list shows.
@@ -112,8 +116,8 @@ int ComandoView(const Opciones& o) {
     const ui::VistaCodigo v = ui::CodigoVisor(p, estado);
     if (!v.texto)
         throw ErrorVB(vberr::PathFileAccessError, "lintrap",
-                      o.proyecto + ": no se ha podido leer el código de \"" + s.Texto(c->Name()) +
-                          "\"");
+                      RutaVisible(p, c->File()) + ": no se ha podido leer el código del módulo \"" +
+                          s.Texto(c->Name()) + "\"");
     viewer::ColoresCodigo colores(viewer::Caracteres(*v.texto, p.CodePage()));
     colores.formateaCodigo();
 

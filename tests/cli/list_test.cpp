@@ -93,3 +93,66 @@ TEST(ListErrores, ModuloInexistenteYProyectoInexistente) {
     EXPECT_EQ(falta.codigo, 2);
     EXPECT_NE(falta.err.find("Otro.vbp"), std::string::npos) << falta.err;
 }
+
+// A module whose code cannot be read is refused, naming its file and why, by every command that
+// shows it, never listed as a module without procedures. Past the first 16 KB the code is read
+// only when used: the NUL bytes lie there.
+TEST(ListErrores, UnModuloIlegibleSeRechazaNombrandoSuArchivo) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c.Ruta()).string();
+    Escribe(c / "Calculos.bas",
+            Archivo1252({"Attribute VB_Name = \"Calculos\"", "Option Explicit"}) +
+                std::string(20000, '\0'));
+    const std::vector<std::vector<std::string>> ordenes = {
+        {"list", vbp, "--module", "Calculos"},
+        {"list", vbp, "--module", "Calculos", "--json"},
+        {"list", vbp, "--module", "Calculos", "--names"},
+        {"list", vbp, "--json"},
+#ifdef LINTRAP_CON_VISOR
+        {"view", vbp, "--module", "Calculos"},
+        {"view", vbp, "--module", "Calculos", "--json"},
+#endif
+    };
+    for (const auto& args : ordenes) {
+        auto r = Lintrap(args);
+        SCOPED_TRACE(args[0] + " " + args.back());
+        EXPECT_EQ(r.codigo, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("Calculos.bas, línea 3: contiene un byte nulo"), std::string::npos)
+            << r.err;
+    }
+}
+
+// Names, comments and strings reach a terminal with their control characters escaped (an OSC 52
+// clipboard write, a screen clear), piped or not; JSON escapes them as JSON does.
+TEST(ListEscapes, LosCaracteresDeControlDelUsuarioNoLleganCrudosAlTerminal) {
+    Carpeta c;
+    const std::string osc = "\x1b]52;c;SGk=\x07", borra = "\x1b[2J";
+    const std::string oscVisto = "\\x1b]52;c;SGk=\\x07", borraVisto = "\\x1b[2J";
+    // Enough plain text that the file is not taken for a binary one.
+    Escribe(c / "M.bas", "Attribute VB_Name = \"M" + osc + borra + "\"\r\nPublic Sub P" + borra +
+                             "()\r\n    ' nota " + osc + "\r\n    MsgBox \"" + borra +
+                             "\"\r\nEnd Sub\r\n' " + std::string(2000, '-') + "\r\n");
+    Escribe(c / "E.vbp", "Type=Exe\r\nModule=M; M.bas\r\n");
+    const std::string vbp = (c / "E.vbp").string(), m = "M" + osc + borra;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
+        {{"list", vbp}, "M" + oscVisto + borraVisto + "\tMódulo\t"},
+        {{"list", vbp, "--names"}, "M" + oscVisto + borraVisto + "\n"},
+        {{"list", vbp, "--module", m}, "P" + borraVisto + "\tNo\n"},
+        {{"list", vbp, "--module", m + "x"}, "módulo \"M" + oscVisto + borraVisto + "x\""},
+        {{"list", vbp, "--json"}, "\"M\\u001b]52;c;SGk=\\u0007\\u001b[2J\""},
+        {{"list", vbp, "--module", m, "--json"}, "\"P\\u001b[2J\""},
+#ifdef LINTRAP_CON_VISOR
+        {{"view", vbp, "--module", m},
+         "P" + borraVisto + "()\n    ' nota " + oscVisto + "\n    MsgBox \"" + borraVisto + "\"\n"},
+        {{"view", vbp, "--module", m, "--json"}, "' nota \\u001b]52;c;SGk=\\u0007\\r\\n"},
+#endif
+    };
+    for (const auto& [args, visto] : casos) {
+        auto r = Lintrap(args);
+        SCOPED_TRACE(args.back());
+        const std::string todo = r.out + r.err; // a message names the module too
+        EXPECT_EQ(todo.find_first_of("\x1b\x07"), std::string::npos) << todo;
+        EXPECT_NE(todo.find(visto), std::string::npos) << todo;
+    }
+}

@@ -3,7 +3,14 @@
 #include "tests/cli/Ejecuta.h"
 #include "tests/cli/ProyectoPrueba.h"
 
+#include "host/files/ProjectLock.h"
+
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace prueba;
 
@@ -73,6 +80,8 @@ TEST(Uso, LaBibliotecaDeArgumentosHablaEspanol) {
         {{"list", vbp, "--codepage", "abc"}, "no admite \"abc\""},
         {{"save", vbp}, "falta --out"},
         {{"--wait", "-1", "list", vbp}, "no pueden ser negativos"},
+        {{"--wait", "abc", "list", vbp}, "no admite \"abc\""},
+        {{"--wait", "nan", "list", vbp}, "--wait nan: no es un número de segundos"},
     };
     for (const auto& [args, texto] : casos) {
         auto r = Lintrap(args);
@@ -81,5 +90,31 @@ TEST(Uso, LaBibliotecaDeArgumentosHablaEspanol) {
         EXPECT_NE(r.err.find("Use --help"), std::string::npos) << r.err;
         for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"})
             EXPECT_EQ(r.err.find(ingles), std::string::npos) << ingles << " in " << r.err;
+    }
+}
+
+// A wait beyond a day is waited as a day, not given up at once: the run takes the project when
+// another process lets it go a second later.
+TEST(Uso, UnaEsperaEnormeEsperaAQueSeSuelteElProyecto) {
+    Carpeta c;
+    auto vbp = ProyectoPequeno(c / "p");
+    for (const char* espera : {"1e20", "inf"}) {
+        int tubo[2];
+        ASSERT_EQ(pipe(tubo), 0);
+        const pid_t otro = fork();
+        if (otro == 0) {
+            const int fd = open(files::ProjectLock::NameFor(vbp).c_str(), O_RDWR | O_CREAT, 0644);
+            if (fd < 0 || flock(fd, LOCK_EX) != 0 || write(tubo[1], "x", 1) != 1)
+                _exit(1);
+            sleep(1);
+            _exit(0); // its end lets the lock go
+        }
+        char x = 0;
+        ASSERT_EQ(read(tubo[0], &x, 1), 1);
+        auto r = Lintrap({"--wait", espera, "list", vbp.string(), "--names"});
+        EXPECT_EQ(r.codigo, 0) << espera << ": " << r.err;
+        waitpid(otro, nullptr, 0);
+        close(tubo[0]);
+        close(tubo[1]);
     }
 }
