@@ -142,7 +142,7 @@ int ComandoCheck(const Opciones& o) {
         texto = nlohmann::json{{"findings", lista}}.dump(2, ' ', false,
                                                          nlohmann::json::error_handler_t::replace) +
                 "\n";
-    Salida::Out(texto);
+    Salida::Out(o.json ? texto : Salida::Visible(texto));
     return total ? Hallazgos : Hecho;
 }
 

@@ -90,7 +90,7 @@ int ComandoControls(const Opciones& o) {
     const long proyecto = entorno.PosicionActivo();
     const auto formularios = inspector.Formularios(proyecto);
     if (!o.formulario) {
-        Salida::Out(UnoPorLinea(formularios));
+        Salida::Out(Salida::Visible(UnoPorLinea(formularios)));
         return Hecho;
     }
     const inspectors::Elemento* f = Busca(formularios, *o.formulario, cp);
@@ -100,7 +100,7 @@ int ComandoControls(const Opciones& o) {
                           "\"");
     const auto controles = inspector.SeleccionaFormulario(proyecto, f->texto);
     if (!o.control) {
-        Salida::Out(UnoPorLinea(controles));
+        Salida::Out(Salida::Visible(UnoPorLinea(controles)));
         return Hecho;
     }
     const inspectors::Elemento* c = BuscaControl(inspector, controles, *o.control, cp);
@@ -109,7 +109,8 @@ int ComandoControls(const Opciones& o) {
                       o.proyecto + ": " + f->texto + " no tiene ningún control \"" + *o.control +
                           "\"");
     const auto vista = inspector.SeleccionaControl(c->dato, c->texto);
-    Salida::Out(*inspector.Informe(c->texto, c->dato, f->texto, vista.propiedades));
+    Salida::Out(
+        Salida::Visible(*inspector.Informe(c->texto, c->dato, f->texto, vista.propiedades)));
     return Hecho;
 }
 

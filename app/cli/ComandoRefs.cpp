@@ -43,7 +43,7 @@ int ComandoRefs(const Opciones& o) {
     }
     if (o.json)
         texto = lista.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-    Salida::Out(texto);
+    Salida::Out(o.json ? texto : Salida::Visible(texto));
     return Hecho;
 }
 

@@ -1,5 +1,7 @@
 #include "app/cli/LineaProgreso.h"
 
+#include "app/cli/Salida.h"
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -39,7 +41,7 @@ void LineaProgreso::Hecho(const std::string& nombre) {
     ultimo_ = ahora;
     unsigned porcentaje = total_ ? static_cast<unsigned>(hechos_ * 100 / total_) : 100;
     std::fprintf(stderr, "\r\x1b[Klintrap: %3u%% (%zu/%zu) %s", porcentaje, hechos_, total_,
-                 nombre.c_str());
+                 Salida::Visible(nombre).c_str());
     std::fflush(stderr);
     escrito_ = true;
 }

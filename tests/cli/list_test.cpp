@@ -142,6 +142,7 @@ TEST(ListEscapes, LosCaracteresDeControlDelUsuarioNoLleganCrudosAlTerminal) {
         {{"list", vbp, "--module", m + "x"}, "módulo \"M" + oscVisto + borraVisto + "x\""},
         {{"list", vbp, "--json"}, "\"M\\u001b]52;c;SGk=\\u0007\\u001b[2J\""},
         {{"list", vbp, "--module", m, "--json"}, "\"P\\u001b[2J\""},
+        {{"check", vbp}, "el procedimiento P" + borraVisto + " no tiene"},
 #ifdef LINTRAP_CON_VISOR
         {{"view", vbp, "--module", m},
          "P" + borraVisto + "()\n    ' nota " + oscVisto + "\n    MsgBox \"" + borraVisto + "\"\n"},
