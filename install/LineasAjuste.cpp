@@ -154,9 +154,9 @@ engine::AjustesPendientes LeeAjustes(vbide::CodeModule& cls, int paginaCodigos) 
             const auto leido = lectura.literal ? LeeLiteral(*valor) : LeeBooleano(*valor);
             if (!leido) {
                 throw ErrorVB(vberr::InvalidProcedureCall, "Lintrap",
-                              cls.Name() + ": la línea " + std::to_string(l) + " de IniVal (\"" +
+                              "IniVal, línea " + std::to_string(l) + " (\"" +
                                   codepage::AUtf8(engine::Recorta(linea), paginaCodigos) +
-                                  "\") no da a su ajuste un valor que se pueda leer (" +
+                                  "\"): no da a su ajuste un valor que se pueda leer (" +
                                   (lectura.literal ? "un texto entre comillas" : "True o False") +
                                   "); corríjala a mano");
             }
@@ -167,8 +167,8 @@ engine::AjustesPendientes LeeAjustes(vbide::CodeModule& cls, int paginaCodigos) 
     for (const Lectura& lectura : lecturas) {
         if (lectura.linea == 0) {
             throw ErrorVB(vberr::InvalidProcedureCall, "Lintrap",
-                          cls.Name() + ": IniVal no tiene la línea de su ajuste \"" +
-                              std::string(engine::Recorta(lectura.clave)) + "\"");
+                          "IniVal no tiene la línea de su ajuste " +
+                              std::string(lectura.clave.substr(0, lectura.clave.find(' '))));
         }
     }
     // A message of the user's own is also the custom message the dialog keeps.

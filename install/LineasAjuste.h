@@ -55,7 +55,8 @@ void EscribeAjustes(vbide::CodeModule& cls, const LineasAjuste& lineas, const Cl
 
 // The settings IniVal holds now (UTF-8), read back from its last line of each setting (comment
 // lines aside): a flag True or False, a text as one string literal with its quotes undoubled. A
-// setting without such a line raises ErrorVB 5 naming the line, or IniVal when it has none.
+// setting without such a line raises ErrorVB 5 naming the line, or the setting when IniVal
+// has no line for it.
 engine::AjustesPendientes LeeAjustes(vbide::CodeModule& cls, int paginaCodigos);
 
 } // namespace install

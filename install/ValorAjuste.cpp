@@ -41,7 +41,7 @@ std::string RechazoTexto(std::string_view ajuste, std::string_view prefijo,
     for (unsigned char c : valor) {
         posicion += (c & 0xC0) != 0x80;
         if (c < 0x20 || c == 0x7F) {
-            return std::string(ajuste) + " no admite " + NombreControl(c) + " (carácter " +
+            return std::string(ajuste) + " no admite " + NombreControl(c) + " (en el carácter " +
                    std::to_string(posicion) +
                    "): su valor se escribe entre comillas en una sola línea de IniVal";
         }

@@ -16,8 +16,13 @@ namespace {
 // The dialog opened over the class's settings, set as the options say and accepted: the
 // rewritten lines are in memory only. Returns why it refused, or nothing.
 std::string Acepta(files::Project& p, const Opciones& o) {
-    engine::AjustesPendientes ajustes =
-        install::LeeAjustes(p.VBComponents().Item("clsErrores").CodeModule(), p.CodePage());
+    engine::AjustesPendientes ajustes;
+    try {
+        ajustes =
+            install::LeeAjustes(p.VBComponents().Item("clsErrores").CodeModule(), p.CodePage());
+    } catch (const ErrorVB& e) {
+        return RutaVisible(p, p.Find("clsErrores")->File()) + ": " + e.Description;
+    }
     install::Configuracion dialogo(ajustes);
     dialogo.Carga();
     if (o.email) {
