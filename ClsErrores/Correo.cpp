@@ -1,5 +1,6 @@
 #include "ClsErrores/Correo.h"
 
+#include "ClsErrores/Direccion.h"
 #include "ClsErrores/Registro.h"
 #include "ClsErrores/Sondas.h"
 
@@ -82,20 +83,6 @@ std::string FechaCabecera() {
                   utc.tm_mday, meses[utc.tm_mon], utc.tm_year + 1900, utc.tm_hour, utc.tm_min,
                   utc.tm_sec);
     return buf;
-}
-
-// An address goes into SMTP commands as it is: one without angle brackets, spaces or control
-// characters only.
-bool DireccionValida(const std::string& d) {
-    if (d.empty()) {
-        return false;
-    }
-    for (unsigned char c : d) {
-        if (c <= 0x20 || c == 0x7F || c == '<' || c == '>' || c == ',' || c == ';') {
-            return false;
-        }
-    }
-    return true;
 }
 
 struct BorraCurl {

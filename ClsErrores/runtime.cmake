@@ -5,6 +5,7 @@ find_package(nlohmann_json REQUIRED)
 add_library(lintrap_clserrores STATIC
     ${CMAKE_CURRENT_LIST_DIR}/App.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Convencion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Direccion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ErrObject.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GrabaLog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LogRegistro.cpp

@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "install/LineasAjuste.h"
 #include "install/Modulos.h"
+#include "install/ValorAjuste.h"
 
 namespace install {
 namespace {
@@ -50,11 +51,26 @@ bool Configuracion::EligeMensaje(int indice) {
     return indice == MensajePersonalizar && !cargando_;
 }
 
-void Configuracion::AceptaMsgPersonal(std::string texto) {
-    ajustes_.glbMsgPersonal = texto.empty() ? std::string("\"\"") : std::move(texto);
+bool Configuracion::AceptaMsgPersonal(std::string texto) {
+    if (texto.empty()) {
+        texto = "\"\"";
+    }
+    motivo_ = RechazoMensaje(texto);
+    if (!motivo_.empty()) {
+        return false;
+    }
+    ajustes_.glbMsgPersonal = std::move(texto);
+    return true;
 }
 
 Aceptacion Configuracion::Acepta(vbide::VBProject* proyecto, int paginaCodigos) {
+    motivo_ = RechazoDireccion(text1_);
+    if (motivo_.empty() && combo1_ == MensajePersonalizar) {
+        motivo_ = RechazoMensaje(ajustes_.glbMsgPersonal);
+    }
+    if (!motivo_.empty()) {
+        return Aceptacion::ValorNoValido;
+    }
     ajustes_.glbMandaEmail = check1_ ? "True" : "False";
     if (!text1_.empty()) {
         ajustes_.glbEmailDir = text1_;

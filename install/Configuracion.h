@@ -23,6 +23,7 @@ inline constexpr std::string_view DireccionVacia =
 enum class Aceptacion {
     Cerrar,         // the settings are stored (and written into an installed class)
     DireccionVacia, // e-mail is on with no address: the dialog stays open
+    ValorNoValido,  // a text the class cannot hold (Motivo() says why): nothing is stored
 };
 
 class Configuracion {
@@ -43,14 +44,20 @@ public:
     void MarcaCheck3(bool marcado) { check3_ = marcado; }
     void EscribeText1(std::string texto) { text1_ = std::move(texto); }
 
-    // MsgPersonal's "Aceptar" with its text: an empty text is stored as two double quotes.
-    void AceptaMsgPersonal(std::string texto);
+    // MsgPersonal's "Aceptar" with its text: an empty text is stored as two double quotes (and
+    // written doubled, like any quote, so the program shows them as stored). False, nothing
+    // stored, when the class could not hold the text: Motivo() says why.
+    bool AceptaMsgPersonal(std::string texto);
 
-    // "Aceptar", in its order: e-mail flag, address (refused when empty with e-mail on; the new
-    // flag stays), message mode, log flag, and then, when the project holds clsErrores, the
-    // rewrite of its IniVal lines with the dialog's keys. An error of the object model or a text
-    // the code page cannot hold raises ErrorVB; the settings stay as set so far.
+    // "Aceptar": first a typed address the class could not hold is refused (nothing stored);
+    // then, in its order: e-mail flag, address (refused when empty with e-mail on; the new flag
+    // stays), message mode, log flag, and then, when the project holds clsErrores, the rewrite
+    // of its IniVal lines with the dialog's keys. An error of the object model or a text the
+    // code page cannot hold raises ErrorVB; the settings stay as set so far.
     Aceptacion Acepta(vbide::VBProject* proyecto, int paginaCodigos);
+
+    // Why the last acceptance refused a value.
+    const std::string& Motivo() const { return motivo_; }
 
     bool Check1() const { return check1_; }
     bool Text1Visible() const { return text1Visible_; }
@@ -68,10 +75,12 @@ private:
     int combo1_ = -1;
     bool check3_ = false;
     bool cargando_ = false;
+    std::string motivo_;
 };
 
 // Rewrites the IniVal lines of the project's clsErrores with the pending settings, found by the
-// dialog's search keys. False (nothing done) when the project has no such class.
+// dialog's search keys. False (nothing done) when the project has no such class. A setting the
+// class cannot hold raises ErrorVB before any line changes.
 bool ReescribeAjustes(vbide::VBProject& proyecto, const engine::AjustesPendientes& ajustes,
                       int paginaCodigos);
 

@@ -35,13 +35,28 @@ struct LineasAjuste {
 // so that the line stays valid code and the program sees the text as typed.
 std::string Literal(std::string_view texto);
 
-// The new lines for the pending settings (UTF-8), converted to the code page. A text the code
-// page cannot hold raises ErrorVB 5 naming the setting: nothing is written then.
+// The new lines for the pending settings (UTF-8), converted to the code page. A value the class
+// cannot hold (ValorAjuste.h) or a text the code page cannot hold raises ErrorVB 5 naming the
+// setting: nothing is written then.
 LineasAjuste NuevasLineas(const engine::AjustesPendientes& ajustes, int paginaCodigos);
 
-// From the header line of IniVal to the module's last line, each line holding a key (tested in
-// order, each on the line's current text) is replaced whole by its new line.
+// The lines of IniVal itself: its header line and its end line (End Sub). Procedures after it
+// are the user's own, whatever they assign.
+struct Tramo {
+    long primera;
+    long ultima;
+};
+Tramo LineasIniVal(vbide::CodeModule& cls, int paginaCodigos);
+
+// Within IniVal, each line holding a key (tested in order, each on the line's current text) is
+// replaced whole by its new line.
 void EscribeAjustes(vbide::CodeModule& cls, const LineasAjuste& lineas, const ClavesAjuste& claves,
                     int paginaCodigos);
+
+// The settings IniVal holds now (UTF-8), read back from its last line of each setting (comment
+// lines aside): a flag True or False, a text as one string literal with its quotes undoubled. A
+// setting without such a line raises ErrorVB 5 naming the line, or the setting when IniVal
+// has no line for it.
+engine::AjustesPendientes LeeAjustes(vbide::CodeModule& cls, int paginaCodigos);
 
 } // namespace install

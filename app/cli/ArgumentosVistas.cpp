@@ -46,11 +46,13 @@ SubcomandosVistas AnadeVistas(CLI::App& app, Opciones& o) {
     v.config
         ->add_option("--email", o.email,
                      "Dirección a la que clsErrores ofrecerá mandar los "
-                     "errores (por omisión, ninguna)")
+                     "errores (sin ella, la que tenga la clase)")
         ->type_name("ADDR");
     v.config
-        ->add_option("--msg", o.mensaje,
-                     "Mensaje ante un error: no (ninguno, por omisión), normal o un texto propio")
+        ->add_option(
+            "--msg", o.mensaje,
+            "Mensaje ante un error: no (ninguno), normal o un texto propio (sin él, el que "
+            "tenga la clase)")
         ->type_name("no|normal|TEXT");
     v.config->add_flag("--no-log", o.sinLog, "clsErrores no anota los errores en Errores.log");
     return v;

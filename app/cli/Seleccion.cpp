@@ -4,6 +4,7 @@
 #include "app/cli/Proyecto.h"
 #include "base/CodePage.h"
 #include "engine/Procedimientos.h"
+#include "install/ValorAjuste.h"
 
 namespace cli {
 namespace {
@@ -50,7 +51,20 @@ std::vector<std::string> Modulos(files::Project& p, const Opciones& o, const Sal
 
 } // namespace
 
+void CompruebaAjustes(const Opciones& o) {
+    auto comprueba = [](const char* opcion, const std::string& motivo) {
+        if (!motivo.empty())
+            throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
+                          std::string(opcion) + ": " + motivo + "; no se ha cambiado nada");
+    };
+    if (o.email)
+        comprueba("--email", install::RechazoDireccion(*o.email));
+    if (o.mensaje)
+        comprueba("--msg", install::RechazoMensaje(*o.mensaje));
+}
+
 std::vector<Trabajo> PreparaTrabajos(files::Project& p, const Opciones& o, const Salida& s) {
+    CompruebaAjustes(o);
     if (!o.todos && o.procs.empty())
         throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
                       "No hay ningún procedimiento seleccionado.\nSeleccione antes algún "

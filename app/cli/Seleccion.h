@@ -23,6 +23,11 @@ struct Trabajo {
     bool cambiado = false;            // the command changed the module
 };
 
+// The values of --email and --msg as clsErrores would hold them: a value that is no single
+// string literal, or an address the mail path refuses, is an input error (ErrorVB) naming the
+// option, before anything is written.
+void CompruebaAjustes(const Opciones& o);
+
 // One job per chosen module, in module-list order, not yet selected. No procedure chosen at
 // all, or a module name that matches none, is an input error (ErrorVB).
 std::vector<Trabajo> PreparaTrabajos(files::Project& p, const Opciones& o, const Salida& s);

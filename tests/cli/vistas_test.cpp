@@ -111,28 +111,70 @@ std::string ConClase(Carpeta& c) {
 
 } // namespace
 
-TEST(Config, ReescribeLasCuatroLineas) {
+TEST(Config, ReescribeLasCuatroLineasYSoloLoQueSeLeDice) {
     Carpeta c;
     const std::string vbp = ConClase(c);
     ASSERT_NE(IniVal(c / "Demo").find("c_MsgOnError = \"normal\"\r\n"), std::string::npos);
 
-    auto r = Lintrap(
-        {"config", vbp, "--email", "yo@ejemplo.invalid", "--msg", "Vaya \"error\"", "--no-log"});
+    auto r = Lintrap({"config", vbp, "--email", "yo@ejemplo.invalid", "--msg", "Vaya \"error\""});
     ASSERT_EQ(r.codigo, 0) << r.err;
     const std::string ini = IniVal(c / "Demo");
     EXPECT_NE(ini.find("\r\nm_fSendEmailOnError = True\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("\r\nc_MsgOnError = \"Vaya \"\"error\"\"\"\r\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("\r\nm_fLogOnError =  False\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("\r\nm_fLogOnError =  True\r\n"), std::string::npos) << ini;
 
-    // Without options: what the dialog accepts when opened after the main window loaded.
+    // The rest is read back from the class, its quotes undoubled and doubled again.
+    ASSERT_EQ(Lintrap({"config", vbp, "--no-log"}).codigo, 0);
+    std::string esperado = ini;
+    esperado.replace(esperado.find("m_fLogOnError =  True"), 21, "m_fLogOnError =  False");
+    EXPECT_EQ(IniVal(c / "Demo"), esperado);
+    const std::string cls = Lee(c / "Demo" / "clsErrores.cls");
     ASSERT_EQ(Lintrap({"config", vbp}).codigo, 0);
-    const std::string otra = IniVal(c / "Demo");
-    EXPECT_NE(otra.find("\r\nm_fSendEmailOnError = False\r\nc_EMailDir = \"\"\r\n"),
-              std::string::npos)
-        << otra;
-    EXPECT_NE(otra.find("\r\nc_MsgOnError = \"\"\r\nm_fLogOnError =  True\r\n"), std::string::npos)
-        << otra;
+    EXPECT_EQ(Lee(c / "Demo" / "clsErrores.cls"), cls);
+}
+
+// A value that would leave its string literal or its line, or an address the mail path
+// refuses: exit 2 naming the option and the reason, and every file as it was.
+TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
+    Carpeta c;
+    const std::string vbp = ConClase(c);
+    const auto antes = Contenido(c / "Demo");
+    const std::vector<std::string> insert = {"insert",   vbp,          "--mode", "handler",
+                                             "--module", "Utilidades", "--proc", "Milisegundos"};
+    const struct {
+        bool inserta;
+        std::string opcion, valor, motivo;
+    } casos[] = {
+        {false, "--email", "a@b.com\"\nShell Environ$(Chr$(72))\n", "un salto de línea (LF)"},
+        {false, "--msg", "uno\rdos", "un retorno de carro (CR)"},
+        {false, "--msg", "uno\r\ndos", "un retorno de carro (CR)"},
+        {false, "--email", "a@b.com\tx", "un tabulador (TAB)"},
+        {false, "--msg", std::string(2000, 'x'), "demasiado largo"},
+        {false, "--email", "yo @ejemplo.invalid", "no es una dirección de correo"},
+        {true, "--msg", "uno\ndos", "un salto de línea (LF)"},
+        {true, "--email", "yo@ejemplo.invalid>", "no es una dirección de correo"},
+    };
+    for (const auto& caso : casos) {
+        std::vector<std::string> args =
+            caso.inserta ? insert : std::vector<std::string>{"config", vbp};
+        args.insert(args.end(), {caso.opcion, caso.valor});
+        auto r = Lintrap(args);
+        EXPECT_EQ(r.codigo, 2) << caso.motivo;
+        EXPECT_NE(r.err.find(caso.opcion + ": "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(caso.motivo), std::string::npos) << r.err;
+        EXPECT_EQ(Contenido(c / "Demo"), antes) << caso.motivo;
+    }
+
+    // A setting line that cannot be read back is named; nothing changes.
+    std::string cls = Lee(c / "Demo" / "clsErrores.cls");
+    cls.replace(cls.find("c_EMailDir = \"\""), 15, "c_EMailDir = Destino");
+    Escribe(c / "Demo" / "clsErrores.cls", cls);
+    auto r = Lintrap({"config", vbp, "--no-log"});
+    EXPECT_EQ(r.codigo, 2);
+    for (const char* dicho : {"clsErrores.cls: IniVal, línea ", "(\"c_EMailDir = Destino\"): no"})
+        EXPECT_NE(r.err.find(dicho), std::string::npos) << r.err;
+    EXPECT_EQ(Lee(c / "Demo" / "clsErrores.cls"), cls);
 }
 
 TEST(Config, SinClaseODireccionVacia) {

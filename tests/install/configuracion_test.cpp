@@ -124,7 +124,7 @@ TEST_F(ConfiguracionDialogo, AceptarConLaClaseReescribeLasCuatroLineas) {
     Configuracion d(ajustes);
     d.Carga();
     d.MarcaCheck1(true);
-    d.EscribeText1("dice \"hola\"@ejemplo.invalid");
+    d.EscribeText1("dice\"hola\"@ejemplo.invalid");
     d.EligeMensaje(install::MensajePersonalizar);
     d.AceptaMsgPersonal("Ha ocurrido un error");
     d.MarcaCheck3(false);
@@ -133,11 +133,66 @@ TEST_F(ConfiguracionDialogo, AceptarConLaClaseReescribeLasCuatroLineas) {
     EXPECT_EQ(IniVal(), "Public Sub IniVal()\r\n"
                         "    ' Valores de fabrica\r\n"
                         "m_fSendEmailOnError = True\r\n"
-                        "c_EMailDir = \"dice \"\"hola\"\"@ejemplo.invalid\"\r\n"
+                        "c_EMailDir = \"dice\"\"hola\"\"@ejemplo.invalid\"\r\n"
                         "c_MsgOnError = \"Ha ocurrido un error\"\r\n"
                         "m_fLogOnError =  False\r\n"
                         "End Sub");
     EXPECT_TRUE(proyecto->Modified());
+}
+
+// A value that would leave its string literal or its line, typed as the address or as the
+// custom message: refused naming the setting and the reason, nothing stored, nothing written.
+TEST_F(ConfiguracionDialogo, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
+    ConClase();
+    const std::string antes = IniVal();
+    const struct {
+        std::string valor;
+        bool direccion, mensaje; // refused as the address, as the message
+        std::string motivo;
+    } casos[] = {
+        {"a@b.com\"\nShell Environ$(Chr$(72))\n", true, true, "un salto de línea (LF)"},
+        {"a@b.com\rx", true, true, "un retorno de carro (CR)"},
+        {"a@b.com\r\nx", true, true, "un retorno de carro (CR)"},
+        {"a@b.com\tx", true, true, "un tabulador (TAB)"},
+        {std::string("a@b.com\0x", 9), true, true, "un carácter nulo (NUL)"},
+        {"a\x1B]52;c;x\x07", true, true, "un carácter de control (0x1B)"},
+        {"a@b.com\x7F", true, true, "(DEL)"},
+        {std::string(2000, 'x'), true, true, "demasiado largo"},
+        {std::string(600, '"'), true, true, "tendría"}, // doubled, its line passes 1023
+        {std::string(1007, 'x'), false, true, "1024 caracteres"},
+        {std::string(1006, 'x'), false, false, ""}, // its line is exactly 1023
+        {"yo @ejemplo.invalid", true, false, "no es una dirección de correo"},
+        {"<yo@ejemplo.invalid>", true, false, "no es una dirección de correo"},
+        {"a@b.com,c@d.com", true, false, "no es una dirección de correo"},
+    };
+    for (const auto& c : casos) {
+        engine::AjustesPendientes pendientes;
+        Configuracion d(pendientes);
+        d.Carga();
+        d.MarcaCheck1(true);
+        d.EscribeText1(c.valor);
+        // An address the class can hold is accepted without the project: nothing is written.
+        EXPECT_EQ(d.Acepta(c.direccion ? proyecto.get() : nullptr, 1252) ==
+                      Aceptacion::ValorNoValido,
+                  c.direccion);
+        if (c.direccion) {
+            EXPECT_NE(d.Motivo().find("c_EMailDir"), std::string::npos) << d.Motivo();
+            EXPECT_NE(d.Motivo().find(c.motivo), std::string::npos) << d.Motivo();
+            EXPECT_EQ(pendientes.glbMandaEmail, "False");
+            EXPECT_EQ(pendientes.glbEmailDir, "");
+        }
+        Configuracion m(pendientes);
+        m.Carga();
+        m.EligeMensaje(install::MensajePersonalizar);
+        EXPECT_EQ(m.AceptaMsgPersonal(c.valor), !c.mensaje);
+        if (c.mensaje) {
+            EXPECT_NE(m.Motivo().find("c_MsgOnError"), std::string::npos) << m.Motivo();
+            EXPECT_NE(m.Motivo().find(c.motivo), std::string::npos) << m.Motivo();
+            EXPECT_NE(pendientes.glbMsgPersonal, c.valor);
+        }
+    }
+    EXPECT_EQ(IniVal(), antes);
+    EXPECT_FALSE(proyecto->Modified());
 }
 
 TEST_F(ConfiguracionDialogo, SinLaClaseLosAjustesQuedanPendientes) {

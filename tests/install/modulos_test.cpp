@@ -2,6 +2,7 @@
 
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
+#include "install/Configuracion.h"
 #include "install/LineasAjuste.h"
 #include "install/Modulos.h"
 #include "tests/engine/Apoyo.h"
@@ -134,15 +135,29 @@ TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
     EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
 }
 
-TEST_F(Modulos, ASettingTheCodePageCannotHoldStopsBeforeAnythingIsAdded) {
-    Carga();
-    estado.ajustes.glbMsgOnError = "\xE4\xB8\xAD"; // a CJK character, not in 1252
-    install::AddModulos(*proyecto, estado, addIn, dialogos);
-    EXPECT_EQ(proyecto->VBComponents().Count(), 1);
-    ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
-    EXPECT_NE(glbErr().ErrDescription().find("glbMsgOnError"), std::string::npos);
-    EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ AddModulos");
-    EXPECT_FALSE(estado.modulosAnadidos);
+TEST_F(Modulos, ASettingTheClassCannotHoldStopsBeforeAnythingIsAdded) {
+    const struct {
+        std::string engine::AjustesPendientes::*ajuste;
+        std::string valor, nombrado;
+    } casos[] = {
+        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError"}, // not 1252
+        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError"},
+        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir"},
+        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError"},
+    };
+    for (const auto& c : casos) {
+        Carga();
+        dialogos.cajas.clear();
+        estado.ajustes = {};
+        estado.ajustes.*c.ajuste = c.valor;
+        install::AddModulos(*proyecto, estado, addIn, dialogos);
+        EXPECT_EQ(proyecto->VBComponents().Count(), 1);
+        ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
+        EXPECT_NE(glbErr().ErrDescription().find(c.nombrado), std::string::npos)
+            << glbErr().ErrDescription();
+        EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ AddModulos");
+        EXPECT_FALSE(estado.modulosAnadidos);
+    }
 }
 
 TEST_F(Modulos, AMissingSourceFileIsReported) {
@@ -154,14 +169,19 @@ TEST_F(Modulos, AMissingSourceFileIsReported) {
     EXPECT_FALSE(estado.modulosAnadidos);
 }
 
-TEST_F(Modulos, SettingLinesFarDownALongClassAreFound) {
-    // IniVal past line 32767: the line counter must not wrap.
+TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
+    // IniVal past line 32767: the line counter must not wrap. A procedure of the user's after
+    // IniVal assigns the same settings: its lines are its own, neither installing nor the
+    // dialog rewrites them.
     std::string clase = apoyo::Lee(install::RutaClase(addIn));
     std::string relleno;
     for (int i = 0; i < 33000; ++i) {
         relleno += "' relleno\r\n";
     }
     clase.insert(clase.find("Public Sub IniVal()"), relleno);
+    const std::string propio = "Public Sub Destino(ByVal d As String)\r\n    c_EMailDir = d\r\n"
+                               "    m_fLogOnError = False\r\n    c_MsgOnError = \"x\"\r\nEnd Sub";
+    clase += "\r\n" + propio + "\r\n";
     const auto otroAddIn = carpeta.ruta / "addin";
     std::filesystem::create_directories(otroAddIn / "ClsErrores");
     apoyo::Escribe(otroAddIn / "ClsErrores" / "clsErrores.cls", clase);
@@ -169,8 +189,14 @@ TEST_F(Modulos, SettingLinesFarDownALongClassAreFound) {
                                otroAddIn / "ClsErrores" / "InfoSistema.bas");
     Carga();
     install::AddModulos(*proyecto, estado, otroAddIn.string() + "/", dialogos);
-    EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\n"), std::string::npos);
+    EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
+              std::string::npos);
     EXPECT_EQ(Codigo("clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
+
+    estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
+    ASSERT_TRUE(install::ReescribeAjustes(*proyecto, estado.ajustes, 1252));
+    EXPECT_NE(IniVal().find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos);
+    EXPECT_TRUE(Codigo("clsErrores").ends_with(propio));
 }
 
 TEST_F(Modulos, TheShippedRuntimeFilesInstallFromBesideTheProgram) {

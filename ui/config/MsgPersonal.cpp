@@ -1,6 +1,7 @@
 #include "ui/config/MsgPersonal.h"
 
 #include "ClsErrores/Convencion.h"
+#include "ui/config/frmConfiguracion.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,10 @@ void MsgPersonal::OKButton_Click() {
     if (Text1->text().isEmpty()) {
         Text1->setText("\"\"");
     }
-    configuracion_.AceptaMsgPersonal(Text1->text().toStdString());
+    // A message the class could not hold is refused here, where it was typed.
+    if (!configuracion_.AceptaMsgPersonal(Text1->text().toStdString())) {
+        AvisoConfiguracion(this, "No se puede guardar el mensaje: " + configuracion_.Motivo());
+        return;
+    }
     accept();
 }

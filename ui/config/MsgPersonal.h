@@ -1,7 +1,8 @@
 #pragma once
 // The custom message dialog, opened modally by frmConfiguracion when "personalizar" is chosen.
 // "Aceptar" stores the message typed (two double quotes for none) as the pending custom
-// message; "Cancelar" and the close box store nothing.
+// message, or refuses one the class could not hold and stays open; "Cancelar" and the close
+// box store nothing.
 
 #include "install/Configuracion.h"
 

@@ -27,6 +27,12 @@ void Fondo(QLineEdit* caja, const QColor& color) {
 
 } // namespace
 
+void AvisoConfiguracion(QWidget* padre, const std::string& texto) {
+    QMessageBox caja(QMessageBox::NoIcon, "Lintrap", QString::fromStdString(texto), QMessageBox::Ok,
+                     padre);
+    caja.exec();
+}
+
 frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VBProject* proyecto,
                                    int paginaCodigos, QWidget* parent)
     : QDialog(parent), configuracion_(ajustes), proyecto_(proyecto), cp_(paginaCodigos) {
@@ -140,11 +146,10 @@ void frmConfiguracion::OKButton_Click() {
     const bool hecho = Procedimiento("frmConfiguracion \\ OKButton_Click", [&] {
         r = configuracion_.Acepta(proyecto_, cp_);
         if (r == install::Aceptacion::DireccionVacia) {
-            QMessageBox caja(QMessageBox::NoIcon, "Lintrap",
-                             QString::fromUtf8(install::DireccionVacia.data(),
-                                               qsizetype(install::DireccionVacia.size())),
-                             QMessageBox::Ok, this);
-            caja.exec();
+            AvisoConfiguracion(this, std::string(install::DireccionVacia));
+        } else if (r == install::Aceptacion::ValorNoValido) {
+            AvisoConfiguracion(this,
+                               "No se puede guardar la configuración: " + configuracion_.Motivo());
         }
     });
     // A refusal or a failure leaves the dialog open.

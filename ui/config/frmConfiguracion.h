@@ -17,6 +17,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+// A refusal of the dialogs: the text with only an OK button and no icon.
+void AvisoConfiguracion(QWidget* padre, const std::string& texto);
+
 class frmConfiguracion : public QDialog {
     Q_OBJECT
 public:

@@ -40,7 +40,17 @@ struct Dialogo : ::testing::Test {
         }
     }
 
+    // The dialog over a project holding the shipped test class.
+    void AbreConClase() {
+        apoyo::Escribe(carpeta.ruta / "clsErrores.cls",
+                       apoyo::Lee(apoyo::Datos("install/ClsErrores/clsErrores.cls")));
+        proyecto = apoyo::Proyecto(carpeta.ruta, {}, "Class=clsErrores; clsErrores.cls\n");
+        Abre(proyecto.get());
+    }
+
     engine::AjustesPendientes ajustes;
+    apoyo::CarpetaTemporal carpeta;
+    std::unique_ptr<files::Project> proyecto;
     std::unique_ptr<frmConfiguracion> f;
     QComboBox* Combo1;
     QLineEdit* Text1;
@@ -182,11 +192,7 @@ TEST_F(Dialogo, LaCajaDeCierreEsCancelar) {
 }
 
 TEST_F(Dialogo, AceptarConLaClaseReescribeLasCuatroLineas) {
-    apoyo::CarpetaTemporal carpeta;
-    apoyo::Escribe(carpeta.ruta / "clsErrores.cls",
-                   apoyo::Lee(apoyo::Datos("install/ClsErrores/clsErrores.cls")));
-    auto proyecto = apoyo::Proyecto(carpeta.ruta, {}, "Class=clsErrores; clsErrores.cls\n");
-    Abre(proyecto.get());
+    AbreConClase();
     QTest::mouseClick(Check1, Qt::LeftButton);
     QTest::keyClicks(Text1, "yo@ejemplo.invalid");
     Combo1->setFocus();
@@ -201,6 +207,34 @@ TEST_F(Dialogo, AceptarConLaClaseReescribeLasCuatroLineas) {
                                      "c_EMailDir = \"yo@ejemplo.invalid\"\r\n"
                                      "c_MsgOnError = \"normal\"\r\n"
                                      "m_fLogOnError =  False");
+}
+
+// A value the class could not hold is refused where it is typed: a box says why, the dialog
+// stays open, nothing is stored or written.
+TEST_F(Dialogo, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
+    AbreConClase();
+    QTest::mouseClick(Check1, Qt::LeftButton);
+    Text1->setText("a@b.com\"\nShell \"x\"");
+    prueba::PulsaBoton(QMessageBox::Ok);
+    QTest::mouseClick(OKButton, Qt::LeftButton);
+    EXPECT_NE(prueba::UltimoMensaje().indexOf("c_EMailDir no admite un salto de línea (LF)"), -1)
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_FALSE(f->isHidden());
+    EXPECT_EQ(ajustes.glbMandaEmail, "False");
+    EXPECT_FALSE(proyecto->Modified());
+
+    bool sigueAbierto = false;
+    Personaliza([&sigueAbierto](QWidget* caja) {
+        caja->findChild<QLineEdit*>("Text1")->setText("uno\tdos");
+        prueba::PulsaBoton(QMessageBox::Ok);
+        QTest::mouseClick(caja->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        sigueAbierto = caja->isVisible();
+        caja->close();
+    });
+    EXPECT_TRUE(sigueAbierto);
+    EXPECT_NE(prueba::UltimoMensaje().indexOf("c_MsgOnError no admite un tabulador (TAB)"), -1)
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_EQ(ajustes.glbMsgPersonal, "");
 }
 
 } // namespace
