@@ -4,6 +4,7 @@
 
 #include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
+#include "host/files/Group.h"
 #include "host/files/Journal.h"
 #include "host/files/Project.h"
 #include "tests/reliability/Apoyo.h"
@@ -363,6 +364,49 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
         }
         if (caso.carpeta == "movida") {
             fs::rename(c / "movida", c / "p");
+        }
+    }
+}
+
+// Proves: the journal's checks let a real save through whatever folders it spans: a group whose
+// projects lie in two folders, each with a module in a shared folder outside both ("..\\Comun"),
+// stopped among its renames, is completed by the next command.
+TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    fs::create_directories(c / "Comun");
+    fs::create_directories(c / "G");
+    for (const std::string lado : {"X", "Y"}) {
+        fs::create_directories(c / lado);
+        for (const std::string m : {"U", "C"}) {
+            apoyo::Escribe(c / (m == "U" ? lado : "Comun") / (m + lado + ".bas"),
+                           Crlf("Attribute VB_Name = \"" + m + lado + "\"\nSub A()\nEnd Sub\n"));
+        }
+        apoyo::Escribe(c / lado / "P.vbp",
+                       Crlf("Type=Exe\nModule=U" + lado + "; U" + lado + ".bas\nModule=C" + lado +
+                            "; ..\\Comun\\C" + lado + ".bas\n"));
+    }
+    apoyo::Escribe(c / "G" / "G.vbg",
+                   Crlf("VBGROUP 5.0\nProject=..\\X\\P.vbp\nProject=..\\Y\\P.vbp\n"));
+    {
+        auto g = files::Group::Load(c / "G" / "G.vbg");
+        for (std::size_t i = 0; i < g->Count(); ++i) {
+            for (std::size_t k = 0; k < g->At(i).ComponentCount(); ++k) {
+                g->At(i).ComponentAt(k).CodeModule().InsertLines(1, "' nuevo");
+            }
+        }
+        FallaAlTercerRenombre escritor;
+        files::WriterOverride usa(escritor);
+        EXPECT_THROW(g->Save(), ErrorVB);
+    }
+    const auto r = apoyo::Lintrap({"list", (c / "G" / "G.vbg").string()});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    for (const auto& [nombre, bytes] : Contenido(c.Ruta())) {
+        EXPECT_EQ(nombre.find(".lintrap-"), std::string::npos) << nombre << " left";
+        if (nombre.ends_with(".bas")) {
+            EXPECT_NE(bytes.find("' nuevo"), std::string::npos) << nombre;
         }
     }
 }
