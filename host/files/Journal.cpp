@@ -210,9 +210,8 @@ std::set<std::pair<fs::path, fs::path>> EntrySet(const Parsed& parsed) {
 std::vector<fs::path> Check(const fs::path& journal, const fs::path& anchor, const Parsed& parsed,
                             Places& places) {
     if (!parsed.project.empty() && parsed.project != anchor) {
-        throw JournalRefused(journal, "es el diario de un guardado interrumpido de " +
-                                          Quoted(parsed.project) + ", no de " + Quoted(anchor) +
-                                          " (la carpeta se ha copiado o movido)");
+        throw JournalRefused(journal, "se escribió para " + Quoted(parsed.project) + ", no para " +
+                                          Quoted(anchor) + " (la carpeta se ha copiado o movido)");
     }
     std::vector<Owned> owners{OwnedBy(anchor, parsed)};
     std::vector<fs::path> copies;
