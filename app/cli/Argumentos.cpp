@@ -69,6 +69,9 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
                    "Si otra ejecución tiene abierto el proyecto, espera hasta SEGUNDOS a que "
                    "termine (por omisión no espera)")
         ->type_name("SEGUNDOS");
+    app.add_flag("--discard-journal", o.descartaDiario,
+                 "Descarta el diario de un guardado interrumpido que no se puede completar "
+                 "(copiado de otra carpeta) y deja los archivos como están");
     app.add_option("--jobs", o.hilos, "Hilos de trabajo (por omisión, todos los núcleos)")
         ->group("");
 

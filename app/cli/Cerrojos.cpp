@@ -3,6 +3,7 @@
 #include "app/cli/Salida.h"
 #include "base/ErrorVB.h"
 #include "host/files/Journal.h"
+#include "host/files/PendingSave.h"
 #include "host/files/Temporaries.h"
 
 #include <algorithm>
@@ -21,19 +22,15 @@ fs::path Absoluta(const fs::path& ruta) {
     return ec ? ruta : canonica;
 }
 
-std::string Archivos(std::size_t n) {
-    return std::to_string(n) + (n == 1 ? " archivo" : " archivos");
-}
-
 // --wait waits a day at most: a longer wait (1e20, inf) would pass the clock's range.
 constexpr double kEsperaMaxima = 24 * 60 * 60;
 
 } // namespace
 
-Cerrojos::Cerrojos(double espera, bool lectura)
+Cerrojos::Cerrojos(double espera, bool lectura, bool descartaDiario)
     : espera_(std::chrono::milliseconds(
           std::llround(std::clamp(std::isnan(espera) ? 0.0 : espera, 0.0, kEsperaMaxima) * 1000))),
-      lectura_(lectura) {}
+      lectura_(lectura), descartaDiario_(descartaDiario) {}
 
 void Cerrojos::Toma(const fs::path& archivoDado, bool escritura) {
     const fs::path archivo = Absoluta(archivoDado);
@@ -46,9 +43,16 @@ void Cerrojos::Toma(const fs::path& archivoDado, bool escritura) {
         throw ErrorVB(e.Number, e.Source,
                       e.Description + " (--wait SEGUNDOS espera a que termine)");
     }
-    if (auto hechos = files::CompleteJournal(archivo))
-        Salida::Err("lintrap: se ha completado el guardado interrumpido de '" + archivo.string() +
-                    "' (" + Archivos(*hechos) + " puestos en su sitio)\n");
+    try {
+        if (auto hecho = files::SettlePendingSave(archivo, descartaDiario_))
+            Salida::Err("lintrap: " + hecho->Text() + "\n");
+    } catch (const files::JournalRefused& e) {
+        throw ErrorVB(e.Number, e.Source,
+                      e.Description +
+                          ". Termine ese guardado en la carpeta original del proyecto, o "
+                          "descarte el diario con --discard-journal (los archivos se quedan "
+                          "como están)");
+    }
 }
 
 void Cerrojos::QuitaRestos(files::Group& grupo) {

@@ -37,7 +37,7 @@ private:
 
 // Each file's diff is independent of the others (and of the error handler): both cores.
 std::string Diferencias(files::Project& p, const Salida& s, unsigned hilos) {
-    files::SavePlan plan = p.PlanSave(false);
+    files::SavePlan plan = p.PlanSave(false, false);
     std::vector<std::string> partes(plan.files.size());
     EnParalelo(plan.files.size(), hilos, [&](std::size_t i) {
         const auto& f = plan.files[i];

@@ -32,7 +32,8 @@ struct Opciones {
     // A code file the project names but that is not there: the command works on what loaded
     // instead of stopping.
     bool saltaFaltantes = false;
-    double espera = 0; // --wait: seconds to wait for another run to let the project go
+    double espera = 0;           // --wait: seconds to wait for another run to let the project go
+    bool descartaDiario = false; // --discard-journal: drop a pending save's journal
 
     // list
     bool nombres = false;

@@ -31,7 +31,7 @@ GrupoAbierto AbreProyecto(const Opciones& o, files::CodeLoading carga) {
                          o.comando == Comando::Report || o.comando == Comando::View ||
                          o.comando == Comando::Callers || o.comando == Comando::Refs ||
                          o.comando == Comando::Controls || o.simulacro;
-    auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura);
+    auto cerrojos = std::make_shared<Cerrojos>(o.espera, lectura, o.descartaDiario);
     GrupoAbierto grupo(nullptr, CierraGrupo{cerrojos});
     cerrojos->Toma(ruta);
     if (codepage::IgualesSinCaso(ruta.extension().string(), ".vbg"))

@@ -3,6 +3,8 @@
 #include "app/ide/Administrador.h"
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
+#include "host/files/Journal.h"
+#include "host/files/PendingSave.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/ProjectLock.h"
 
@@ -175,12 +177,33 @@ void VentanaIde::Cierra() {
 }
 
 bool VentanaIde::Abre(const QString& ruta) {
-    if (!PreguntaGuardar()) {
-        return false;
-    }
+    return PreguntaGuardar() && AbreYa(ruta, false);
+}
+
+bool VentanaIde::AbreYa(const QString& ruta, bool descartaDiario) {
     std::unique_ptr<files::Vbe> modelo;
+    QStringList hechos;
     try {
-        modelo = files::Vbe::Open(std::filesystem::path(ruta.toStdString()));
+        // As the command line does: each project file locked while a save left pending beside
+        // it is completed, before a byte of it is read.
+        std::vector<std::unique_ptr<files::ProjectLock>> cerrojos;
+        auto antes = [&](const std::filesystem::path& archivo) {
+            cerrojos.push_back(
+                std::make_unique<files::ProjectLock>(archivo, std::chrono::seconds(2)));
+            if (auto hecho = files::SettlePendingSave(archivo, descartaDiario)) {
+                hechos << QString::fromStdString(hecho->Text());
+            }
+        };
+        modelo = files::Vbe::Open(std::filesystem::path(ruta.toStdString()),
+                                  codepage::Predeterminada, antes);
+    } catch (const files::JournalRefused& e) {
+        const auto r = QMessageBox::question(
+            this, kTitulo,
+            QString::fromStdString(e.Description) +
+                ".\n\nTermine ese guardado en la carpeta original del proyecto, o descarte el "
+                "diario y abra el proyecto tal como está. ¿Descartar el diario?",
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        return r == QMessageBox::Yes && AbreYa(ruta, true);
     } catch (const ErrorVB& e) {
         QMessageBox::critical(this, kTitulo, QString::fromStdString(e.Description));
         return false;
@@ -197,6 +220,11 @@ bool VentanaIde::Abre(const QString& ruta) {
     Vigila();
     AnadeReciente(ruta_);
     setWindowTitle(QString("%1[*] - %2").arg(QFileInfo(ruta_).completeBaseName(), kTitulo));
+    if (!hechos.isEmpty()) {
+        QString texto = hechos.join("; ");
+        texto[0] = texto[0].toUpper();
+        statusBar()->showMessage(texto);
+    }
     const auto problemas = m->LoadProblems();
     if (!problemas.empty()) {
         QStringList textos;

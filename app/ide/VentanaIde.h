@@ -51,6 +51,8 @@ public:
     ~VentanaIde() override;
 
     // Opens a .vbp or .vbg in place of what is open (asking first to save unsaved changes).
+    // A save an earlier run left pending is completed first, and the status bar says so; a
+    // journal that is not the project's is refused, and the user asked whether to drop it.
     // False when it was not opened; the user has been told why.
     bool Abre(const QString& ruta);
     // Saves every changed file; false when nothing was saved (the user has been told why).
@@ -88,6 +90,9 @@ private:
     void AnadeReciente(const QString& ruta);
     void LlenaRecientes();
     bool HayCambios() const;
+    // Opens without asking to save first; `descartaDiario` drops a pending save's journal that
+    // cannot be completed, once the user has agreed.
+    bool AbreYa(const QString& ruta, bool descartaDiario);
     void AbreDialogo();
     void AbreAdministrador();
 

@@ -110,8 +110,10 @@ public:
     void Stage(Component& component, bool overwrite = false);
     void DiscardStaged() noexcept;
 
-    // The two halves of a save, for a group that saves several projects at once.
-    SavePlan PlanSave(bool overwrite);
+    // The two halves of a save, for a group that saves several projects at once. A file whose
+    // bytes are what was read is left out, unchecked. `forWriting` false: only to see what a
+    // save would write (a dry run), and nothing is checked for writing.
+    SavePlan PlanSave(bool overwrite, bool forWriting = true);
     // `taken` (the targets of a whole group, folded, and what goes there) makes two projects
     // that would write the same file a refusal, as two files of one project are.
     SavePlan PlanSaveAs(const std::filesystem::path& folder, bool overwrite,

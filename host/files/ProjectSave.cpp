@@ -37,13 +37,29 @@ void CheckNoLinkOut(const std::filesystem::path& folder, const std::filesystem::
     }
 }
 
-SavePlan Project::PlanSave(bool overwrite) {
+namespace {
+
+// Bytes that are what the file held when read: writing them would change nothing but the file's
+// identity, and a read-only file need not be writable for it.
+bool SameAsRead(const std::optional<FileStamp>& stamp, std::string_view bytes) {
+    return stamp && stamp->size == bytes.size() && stamp->hash == FileStamp::HashOf(bytes);
+}
+
+} // namespace
+
+SavePlan Project::PlanSave(bool overwrite, bool forWriting) {
     SavePlan plan;
     // Each file's bytes are made only when it is written; the stamp of what was written is taken
     // then, and given to the model once every file is in place.
     auto add = [&](const std::filesystem::path& target, std::function<std::string()> make,
                    const std::optional<FileStamp>& stamp, std::function<void(FileStamp)> after) {
-        CheckWritable(target, stamp, overwrite);
+        if (stamp && SameAsRead(stamp, make())) {
+            plan.done.push_back([after, stamp] { after(*stamp); });
+            return;
+        }
+        if (forWriting) {
+            CheckWritable(target, stamp, overwrite);
+        }
         auto written = std::make_shared<FileStamp>();
         plan.done.push_back([target, after, written] {
             written->Refresh(target);
@@ -188,10 +204,12 @@ void Project::Stage(Component& c, bool overwrite) {
         if (!c.Stamp()) {
             return;
         }
-        CheckWritable(c.File(), c.Stamp(), overwrite);
         const std::string bytes = c.Bytes();
-        written = FileStamp::Of({}, bytes);
-        staged = Writer().WriteTemporary(c.File(), bytes);
+        if (!SameAsRead(c.Stamp(), bytes)) {
+            CheckWritable(c.File(), c.Stamp(), overwrite);
+            written = FileStamp::Of({}, bytes);
+            staged = Writer().WriteTemporary(c.File(), bytes);
+        }
     }
     c.Release(std::move(staged), written);
 }

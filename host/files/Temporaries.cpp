@@ -1,5 +1,7 @@
 #include "host/files/Temporaries.h"
 
+#include "host/files/Journal.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -14,6 +16,7 @@ namespace {
 
 constexpr std::string_view kMark = ".lintrap-";
 constexpr std::string_view kEnd = ".tmp";
+constexpr std::string_view kJournal = ".lintrap-journal";
 
 bool Digits(std::string_view s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
@@ -124,11 +127,33 @@ std::size_t RemoveStrayTemporaries(const std::vector<std::filesystem::path>& fil
     }
     std::size_t removed = 0;
     for (const auto& [folder, names] : byFolder) {
+        // A journal in the folder still means to put its temporaries in place; one that cannot
+        // be read keeps them all.
+        std::set<std::filesystem::path> kept;
+        bool keepAll = false;
         std::error_code ec;
         for (auto it = std::filesystem::directory_iterator(folder, ec);
              !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+            if (it->path().filename().string().ends_with(kJournal)) {
+                const auto named = JournalTemporaries(it->path());
+                keepAll = keepAll || !named;
+                if (named) {
+                    kept.insert(named->begin(), named->end());
+                }
+            }
+        }
+        if (keepAll) {
+            continue;
+        }
+        auto canonical = std::filesystem::weakly_canonical(folder, ec);
+        if (ec) {
+            canonical = folder;
+        }
+        for (auto it = std::filesystem::directory_iterator(folder, ec);
+             !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
             auto of = ReadTemporaryName(it->path());
-            if (!of || !names.count(of->target.filename().string()) || Alive(of->pid)) {
+            if (!of || !names.count(of->target.filename().string()) || Alive(of->pid) ||
+                kept.count(canonical / it->path().filename())) {
                 continue;
             }
             if (::unlink(it->path().c_str()) == 0) {

@@ -63,7 +63,8 @@ private:
 
 // Removes the temporaries a dead process left beside `files` (a project's files): a save killed
 // before its commit put none of them in place. A temporary of a process still running is left
-// alone (another program may be saving a file this project shares). Returns how many went.
+// alone (another program may be saving a file this project shares), and so is one that a journal
+// in its folder names (a decided save). Returns how many went.
 std::size_t RemoveStrayTemporaries(const std::vector<std::filesystem::path>& files);
 
 } // namespace files

@@ -18,14 +18,19 @@ vbide::VBProject& Projects::Item(long index) {
     return vbe_.Opened()->At(std::size_t(index - 1));
 }
 
-std::unique_ptr<Vbe> Vbe::Open(const std::filesystem::path& path, int codepage) {
+std::unique_ptr<Vbe>
+Vbe::Open(const std::filesystem::path& path, int codepage,
+          const std::function<void(const std::filesystem::path&)>& beforeLoad) {
     std::string ext = path.extension().string();
     for (char& c : ext) {
         c = char(std::tolower((unsigned char)c));
     }
+    if (beforeLoad) {
+        beforeLoad(path);
+    }
     auto vbe = std::make_unique<Vbe>();
-    vbe->group_ =
-        ext == ".vbg" ? Group::Load(path, codepage) : Group::Single(Project::Load(path, codepage));
+    vbe->group_ = ext == ".vbg" ? Group::Load(path, codepage, CodeLoading::Now, beforeLoad)
+                                : Group::Single(Project::Load(path, codepage));
     return vbe;
 }
 

@@ -6,6 +6,7 @@
 #include "host/vbide/VBE.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,9 +30,12 @@ public:
     Vbe() = default;
     // Opens a project (.vbp) or a group (.vbg, by its extension in any case). `codepage` folds
     // case and converts messages (1252 unless the project comes from elsewhere). Throws ErrorVB
-    // when nothing can be opened; smaller problems are in LoadProblems().
-    static std::unique_ptr<Vbe> Open(const std::filesystem::path& path,
-                                     int codepage = codepage::Predeterminada);
+    // when nothing can be opened; smaller problems are in LoadProblems(). `beforeLoad` is
+    // called with the file and each project file of a group before it is read (to lock it and
+    // settle a pending save); what it throws ends the opening.
+    static std::unique_ptr<Vbe>
+    Open(const std::filesystem::path& path, int codepage = codepage::Predeterminada,
+         const std::function<void(const std::filesystem::path&)>& beforeLoad = {});
 
     vbide::VBProject* ActiveVBProject() override;
     vbide::VBProjects& VBProjects() override { return projects_; }

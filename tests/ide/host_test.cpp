@@ -4,16 +4,20 @@
 #include "tests/ide/PruebaIde.h"
 #include "tests/ui/RespondeCaja.h"
 
+#include "host/files/AtomicWrite.h"
+#include "host/files/Journal.h"
 #include "host/files/Project.h"
 
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <fstream>
 #include <map>
@@ -221,6 +225,69 @@ TEST_F(Host, AFileChangedOnDiskIsOfferedForReload) {
     EXPECT_EQ(nuevo->Line(nuevo->CountOfLines()), "' y otra vez");
     ASSERT_NE(v.Panel(*nuevo), nullptr);
     EXPECT_TRUE(Texto(v.Panel(*nuevo)).endsWith("' y otra vez"));
+}
+
+// A save of the demo stopped after its first rename: the journal and the other temporaries stay.
+void GuardadoInterrumpido(const std::filesystem::path& vbp) {
+    struct FallaAlSegundo : files::DiskWriter {
+        int hechos = 0;
+        void Commit(const std::filesystem::path& t, const std::filesystem::path& d) override {
+            if (++hechos == 2) {
+                throw files::SystemError(EIO, d, "escribir");
+            }
+            DiskWriter::Commit(t, d);
+        }
+    } escritor;
+    files::WriterOverride usa(escritor);
+    auto p = files::Project::Load(vbp);
+    for (const char* m : {"Utilidades", "clsCliente", "frmPrincipal"}) {
+        p->Find(m)->CodeModule().InsertLines(1, "' interrumpido");
+    }
+    EXPECT_THROW(p->Save(), ErrorVB);
+    ASSERT_TRUE(std::filesystem::exists(files::JournalName(vbp)));
+}
+
+// Proves: opening a project whose save was interrupted completes that save before reading it
+// (the modules show the new lines, the status bar says so, nothing is left), the host never
+// saves over a journal pending since, and a journal copied from another folder is refused
+// (asked; "No" leaves everything as it was) until the user drops it.
+TEST(HostDiario, OpeningCompletesAPendingSaveAndNeverSavesOverOne) {
+    prueba::ConDemo demo;
+    const auto vbp = demo.Carpeta() / "Demo.vbp";
+    GuardadoInterrumpido(vbp);
+    ide::VentanaIde v;
+    ASSERT_TRUE(v.Abre(demo.Vbp()));
+    EXPECT_TRUE(v.statusBar()->currentMessage().startsWith("Se ha completado"))
+        << v.statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(v.Modulo("clsCliente")->Line(1), "' interrumpido");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(demo.Carpeta()), {}), 5);
+
+    GuardadoInterrumpido(vbp);
+    const std::string diario = demo.Lee("Demo.vbp.lintrap-journal");
+    v.Modulo("frmCliente")->InsertLines(1, "' del host"); // a file the save left alone
+    {
+        prueba::CuentaCajas cajas;
+        EXPECT_FALSE(v.Guarda());
+        EXPECT_TRUE(cajas.Ultima().contains("Demo.vbp.lintrap-journal"))
+            << cajas.Ultima().toStdString();
+    }
+    EXPECT_EQ(demo.Lee("Demo.vbp.lintrap-journal"), diario);
+
+    // the folder copied with its save pending: refused, then dropped when the user agrees
+    QTemporaryDir otra;
+    const auto copia = std::filesystem::path(otra.path().toStdString()) / "Demo";
+    std::filesystem::copy(demo.Carpeta(), copia, std::filesystem::copy_options::recursive);
+    const QString copiaVbp = QString::fromStdString((copia / "Demo.vbp").string());
+    ide::VentanaIde w;
+    prueba::PulsaBoton(QMessageBox::No);
+    EXPECT_FALSE(w.Abre(copiaVbp));
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("Demo.vbp.lintrap-journal"));
+    EXPECT_TRUE(std::filesystem::exists(files::JournalName(copia / "Demo.vbp")));
+    prueba::PulsaBoton(QMessageBox::Yes);
+    EXPECT_TRUE(w.Abre(copiaVbp));
+    EXPECT_FALSE(std::filesystem::exists(files::JournalName(copia / "Demo.vbp")));
+    EXPECT_TRUE(w.statusBar()->currentMessage().contains("descartado"));
+    EXPECT_EQ(demo.Lee("Demo.vbp.lintrap-journal"), diario); // the original's is its own
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "base/ErrorVB.h"
 #include "host/files/AtomicWrite.h"
+#include "host/files/Group.h"
 #include "host/files/Journal.h"
 #include "host/files/Project.h"
 #include "tests/reliability/Apoyo.h"
@@ -13,10 +14,12 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <thread>
 
@@ -220,26 +223,36 @@ public:
     int hechos = 0;
 };
 
-TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
-    Carpeta c;
-    const fs::path vbp = Proyecto(c / "p", 6, 3);
-    auto p = files::Project::Load(vbp);
+// A save of `n` modules stopped after two renames, by a process that then ended: its journal
+// and the other temporaries stay. Returns the project loaded and edited as that save had it.
+std::unique_ptr<files::Project> Interrumpido(const fs::path& carpeta, int n) {
+    auto p = files::Project::Load(Proyecto(carpeta, n, 3));
     for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
         p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
     }
-    {
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
         FallaAlTercerRenombre escritor;
         files::WriterOverride usa(escritor);
         try {
             p->Save();
-            ADD_FAILURE() << "the save did not fail";
         } catch (const ErrorVB& e) {
-            EXPECT_NE(e.Description.find("próxima orden"), std::string::npos) << e.Description;
+            ::_exit(e.Description.find("próxima orden") == std::string::npos);
         }
+        ::_exit(2);
     }
-    EXPECT_TRUE(fs::exists(files::JournalName(vbp)));
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "the save did not fail so";
+    EXPECT_TRUE(fs::exists(files::JournalName(p->Path())));
+    return p;
+}
+
+TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
+    Carpeta c;
+    auto p = Interrumpido(c / "p", 6);
 #ifdef LINTRAP_BIN
-    auto r = apoyo::Lintrap({"list", vbp.string()});
+    auto r = apoyo::Lintrap({"list", p->Path().string()});
     EXPECT_EQ(r.codigo, 0) << r.err;
     EXPECT_NE(r.err.find("se ha completado el guardado interrumpido"), std::string::npos) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -249,6 +262,189 @@ TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
         EXPECT_EQ(fin.at(p->ComponentAt(i).File().filename().string()), p->ComponentAt(i).Bytes());
     }
 #endif
+}
+
+// Proves: a journal is carried out only in the folder it was written in and only over the
+// project's own files. A folder copied or moved with a save pending, or a journal made by hand
+// (whole paths, "../", a copy of itself outside), is refused naming the journal and what to do:
+// nothing anywhere is touched, the copy's temporaries included; --discard-journal drops it and
+// then its temporaries go. The original still completes; a journal of the first version (whole
+// paths) over the project's own files completes too.
+TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const fs::path vbp = Interrumpido(c / "p", 4)->Path();
+    const auto real = [&](const std::string& nombre) { return fs::canonical(c.Ruta()) / nombre; };
+    const Estado interrumpido = Contenido(c / "p");
+    fs::create_directories(c / "fuera");
+    apoyo::Escribe(c / "fuera" / "v.txt", "ajeno");
+    apoyo::Escribe(c / "fuera" / "v.txt.lintrap-999999999-1.tmp", "intruso");
+    apoyo::Escribe(c / "fuera" / "x.vbp.lintrap-journal", "ajeno");
+    const std::string temporal = fs::path(real("p/Mod0.bas.lintrap-999999999-7.tmp")).string();
+    auto diario = [](std::string cabecera, std::vector<std::string> campos) {
+        for (const auto& campo : campos) {
+            cabecera += campo + '\0';
+        }
+        return cabecera;
+    };
+    const std::string v2 = "lintrap-journal 2\n", v1 = "lintrap-journal 1\n";
+    const std::string proyecto = real("p/P.vbp").string(), fuera = real("fuera/v.txt").string();
+    struct Caso {
+        const char* nombre;
+        std::string carpeta; // where the project is opened
+        std::string journal; // written by hand into p when not empty
+        bool hecho;          // completed, not refused
+    } casos[] = {
+        {"copied folder", "copia", "", false},
+        {"moved folder", "movida", "", false},
+        {"whole path outside", "p",
+         diario(v2,
+                {"project", proyecto, "file", fuera + ".lintrap-999999999-1.tmp", fuera, "end"}),
+         false},
+        {"../ outside", "p",
+         diario(v2, {"project", proyecto, "file", "../fuera/v.txt.lintrap-999999999-1.tmp",
+                     "../fuera/v.txt", "end"}),
+         false},
+        {"copy of itself outside", "p",
+         diario(v2, {"project", proyecto, "copy", "../fuera/x.vbp.lintrap-journal", "end"}), false},
+        {"first version outside", "p",
+         diario(v1, {"file", fuera + ".lintrap-999999999-1.tmp", fuera, "end"}), false},
+        {"first version inside", "p",
+         diario(v1, {"file", temporal, real("p/Mod0.bas").string(), "end"}), true},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Restaura(c / "p", interrumpido);
+        if (!caso.journal.empty()) {
+            // the journal below stands alone
+            for (const auto& e : fs::directory_iterator(c / "p")) {
+                if (e.path().string().find(".lintrap-") != std::string::npos) {
+                    fs::remove(e.path());
+                }
+            }
+            apoyo::Escribe(temporal, "' del diario\r\n");
+            apoyo::Escribe(files::JournalName(vbp), caso.journal);
+        }
+        if (caso.carpeta == "copia") {
+            fs::remove_all(c / "copia");
+            fs::copy(c / "p", c / "copia", fs::copy_options::recursive);
+        } else if (caso.carpeta == "movida") {
+            fs::remove_all(c / "movida");
+            fs::rename(c / "p", c / "movida");
+        }
+        const fs::path abierto = c / caso.carpeta / "P.vbp";
+        const auto antes = Foto(c.Ruta());
+        auto r = apoyo::Lintrap({"list", abierto.string()});
+        if (caso.hecho) {
+            EXPECT_EQ(r.codigo, 0) << r.err;
+            EXPECT_EQ(apoyo::Lee(c / "p" / "Mod0.bas"), "' del diario\r\n");
+            EXPECT_FALSE(fs::exists(files::JournalName(vbp)));
+            continue;
+        }
+        EXPECT_EQ(r.codigo, 2) << r.err;
+        EXPECT_NE(r.err.find(caso.carpeta + "/P.vbp.lintrap-journal"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("--discard-journal"), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("no existe la carpeta"), std::string::npos) << r.err;
+        EXPECT_EQ(Foto(c.Ruta()), antes) << "a refused journal touched a file";
+
+        r = apoyo::Lintrap({"--discard-journal", "list", abierto.string()});
+        EXPECT_EQ(r.codigo, 0) << r.err;
+        EXPECT_NE(r.err.find("se ha descartado el diario"), std::string::npos) << r.err;
+        for (const auto& [nombre, bytes] : Contenido(c / caso.carpeta)) {
+            EXPECT_EQ(nombre.find(".lintrap-"), std::string::npos) << nombre << " left";
+        }
+        EXPECT_EQ(apoyo::Lee(c / "fuera" / "v.txt"), "ajeno");
+        EXPECT_TRUE(fs::exists(c / "fuera" / "x.vbp.lintrap-journal"));
+        if (caso.carpeta == "copia") { // the original is still completed where it was written
+            Restaura(c / "p", interrumpido);
+            EXPECT_EQ(apoyo::Lintrap({"list", vbp.string()}).codigo, 0);
+            EXPECT_EQ(Contenido(c / "p").size(), 5u);
+        }
+        if (caso.carpeta == "movida") {
+            fs::rename(c / "movida", c / "p");
+        }
+    }
+}
+
+// Proves: the journal's checks let a real save through whatever folders it spans: a group whose
+// projects lie in two folders, each with a module in a shared folder outside both ("..\\Comun"),
+// stopped among its renames, is completed by the next command.
+TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    fs::create_directories(c / "Comun");
+    fs::create_directories(c / "G");
+    for (const std::string lado : {"X", "Y"}) {
+        fs::create_directories(c / lado);
+        for (const std::string m : {"U", "C"}) {
+            apoyo::Escribe(c / (m == "U" ? lado : "Comun") / (m + lado + ".bas"),
+                           Crlf("Attribute VB_Name = \"" + m + lado + "\"\nSub A()\nEnd Sub\n"));
+        }
+        apoyo::Escribe(c / lado / "P.vbp",
+                       Crlf("Type=Exe\nModule=U" + lado + "; U" + lado + ".bas\nModule=C" + lado +
+                            "; ..\\Comun\\C" + lado + ".bas\n"));
+    }
+    apoyo::Escribe(c / "G" / "G.vbg",
+                   Crlf("VBGROUP 5.0\nProject=..\\X\\P.vbp\nProject=..\\Y\\P.vbp\n"));
+    {
+        auto g = files::Group::Load(c / "G" / "G.vbg");
+        for (std::size_t i = 0; i < g->Count(); ++i) {
+            for (std::size_t k = 0; k < g->At(i).ComponentCount(); ++k) {
+                g->At(i).ComponentAt(k).CodeModule().InsertLines(1, "' nuevo");
+            }
+        }
+        FallaAlTercerRenombre escritor;
+        files::WriterOverride usa(escritor);
+        EXPECT_THROW(g->Save(), ErrorVB);
+    }
+    const auto r = apoyo::Lintrap({"list", (c / "G" / "G.vbg").string()});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    for (const auto& [nombre, bytes] : Contenido(c.Ruta())) {
+        EXPECT_EQ(nombre.find(".lintrap-"), std::string::npos) << nombre << " left";
+        if (nombre.ends_with(".bas")) {
+            EXPECT_NE(bytes.find("' nuevo"), std::string::npos) << nombre;
+        }
+    }
+}
+
+// Proves: bytes equal to the file's are never written: numbering a numbered project again keeps
+// every file (same inode), and runs over read-only files that change nothing succeed, as does
+// a --dry-run that would change them (it never needs to write).
+TEST(Guardado, UnchangedFilesAreNotWrittenNorNeedToBeWritable) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    const fs::path vbp = Proyecto(c / "p", 3, 2);
+    ASSERT_EQ(apoyo::Lintrap(Orden(vbp, "numbers")).codigo, 0);
+    auto inodos = [&] {
+        std::map<std::string, ino_t> n;
+        for (const auto& e : fs::directory_iterator(c / "p")) {
+            struct stat st {};
+            ::stat(e.path().c_str(), &st);
+            n[e.path().filename().string()] = st.st_ino;
+        }
+        return n;
+    };
+    const auto antes = inodos();
+    const Estado numerado = Contenido(c / "p");
+    for (const auto& e : fs::directory_iterator(c / "p")) {
+        fs::permissions(e.path(), fs::perms::all, fs::perm_options::remove);
+        fs::permissions(e.path(), fs::perms::owner_read, fs::perm_options::add);
+    }
+    auto simulacro = Orden(vbp, "resume-next");
+    simulacro.push_back("--dry-run");
+    for (const auto& orden : {Orden(vbp, "numbers"), simulacro}) {
+        SCOPED_TRACE(orden.back());
+        const auto r = apoyo::Lintrap(orden);
+        EXPECT_EQ(r.codigo, 0) << r.err;
+        EXPECT_EQ(Contenido(c / "p"), numerado);
+        EXPECT_EQ(inodos(), antes);
+    }
 }
 
 // A file changed by another program at the last moment (after every temporary is on the disk,
