@@ -100,6 +100,15 @@ std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std:
     return r;
 }
 
+std::string Sustituye(std::string_view linea, std::string_view desde, std::size_t largo,
+                      std::string_view nuevo) {
+    const auto p = static_cast<std::size_t>(desde.data() - linea.data());
+    std::string r(linea.substr(0, p));
+    r += nuevo;
+    r += linea.substr(p + largo);
+    return r;
+}
+
 std::string TrimNum(std::string& s) {
     const auto inicio = s.find_first_not_of(' ');
     if (inicio == std::string::npos) {
