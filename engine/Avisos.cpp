@@ -22,7 +22,7 @@ std::string PorQue(std::string_view nombre, int paginaCodigos) {
         std::snprintf(codigo, sizeof codigo, "0x%02X", c);
         caracter = std::string("el carácter ") + codigo;
     } else {
-        caracter = "\"" + codepage::AUtf8(nombre.substr(i, 1), paginaCodigos) + "\"";
+        caracter = "«" + codepage::AUtf8(nombre.substr(i, 1), paginaCodigos) + "»";
     }
     return (i == 0 ? "empieza por " : "lleva ") + caracter;
 }
