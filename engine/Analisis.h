@@ -47,9 +47,9 @@ std::optional<Aviso> NombresDelBloque(std::string_view modulo, const std::string
                                       long linea);
 
 // What the rules cannot do safely in the procedure `nombre`, for `check`: left alone as one
-// line, for its end, its own label or its names (where it has no block yet), a block's start
-// marker without its end, exits that do not pass
-// through Salir (where it has one), lines numbering would leave without a number.
+// line, for its end, its own label or its names (where it has no block yet) or for a block's
+// start marker without its end, exits that do not pass through Salir (where it has a block),
+// lines numbering would leave without a number.
 std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos);
 
 } // namespace engine

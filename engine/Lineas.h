@@ -48,9 +48,6 @@ inline bool TerminaEn(std::string_view t, char c) {
 std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& tabla,
                   std::size_t desde = 0);
 bool Contiene(std::string_view texto, std::string_view clave, const Tabla& tabla);
-// Every occurrence of `buscado` replaced by `nuevo`, case ignored.
-std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std::string_view nuevo,
-                          const Tabla& tabla);
 
 // `linea` with the `largo` characters at `desde` (a view into it) replaced by `nuevo`.
 std::string Sustituye(std::string_view linea, std::string_view desde, std::size_t largo,
