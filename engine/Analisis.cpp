@@ -1,7 +1,7 @@
 #include "engine/Analisis.h"
 
-#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
+#include "base/CodePage.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
 
@@ -25,11 +25,6 @@ std::string_view Linea(vbide::CodeModule& m, long l) {
     return linea;
 }
 
-bool EsMarcaDe(std::string_view t, std::string_view clave, const Tabla& tabla) {
-    const std::string_view s = SinNumeroDeLinea(t);
-    return EsComentario(s) && Contiene(s, clave, tabla);
-}
-
 bool IgualSinCaso(std::string_view a, std::string_view b, const Tabla& tabla) {
     return a.size() == b.size() && EmpiezaPor(a, b, tabla);
 }
@@ -51,30 +46,34 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     // label line, or a line that is only the number)
     std::vector<std::pair<std::string, bool>> numeradas;
     bool enCabecera = false;
-    bool enBloque = false;
+    // the start marker of each kind of block still waiting for its end marker (0: none)
+    long abiertoOnError = 0;
+    long abiertoManejo = 0;
+    UneLineas lineas;
     std::string encima(desde > 1 ? Linea(m, desde - 1) : std::string_view());
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
         const bool continuada = Continua(Recorta(encima));
         encima.assign(linea);
-        if (t.empty() || EsComentario(t)) {
-            if (EsComentario(t)) {
-                if (Contiene(t, ClaveInicioManejoError, tabla)) {
-                    a.conManejo = true;
-                    enBloque = true;
-                } else if (Contiene(t, ClaveInicioOnError, tabla)) {
-                    enBloque = true;
-                } else if (Contiene(t, ClaveFinManejoError, tabla) ||
-                           Contiene(t, ClaveFinOnError, tabla)) {
-                    enBloque = false;
-                }
+        // a marker is a comment line, a line number in front of it aside
+        const std::string_view marca = SinNumeroDeLinea(t);
+        if (EsComentario(marca)) {
+            if (Contiene(marca, ClaveInicioManejoError, tabla)) {
+                a.conManejo = true;
+                abiertoManejo = l;
+            } else if (Contiene(marca, ClaveInicioOnError, tabla)) {
+                abiertoOnError = l;
+            } else if (Contiene(marca, ClaveFinManejoError, tabla)) {
+                abiertoManejo = 0;
+            } else if (Contiene(marca, ClaveFinOnError, tabla)) {
+                abiertoOnError = 0;
             }
+        }
+        if (t.empty() || EsComentario(t)) {
             continue;
         }
-        if (EsMarcaDe(t, ClaveInicioManejoError, tabla)) {
-            a.conManejo = true;
-        }
+        const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
         const bool dosPuntos = linea.find(':') != std::string_view::npos;
         if (!continuada && EsCabecera(t, tabla)) {
             enCabecera = true;
@@ -102,13 +101,23 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
                 a.nombreEtiqueta = std::string(e.texto) + ":";
             }
         }
-        Destinos(linea, tabla, saltos, true);
+        // a jump list may go on over the lines below: it is read whole on its last line
+        const std::string_view entera = lineas.Anade(linea, continuada);
+        if (!entera.empty()) {
+            Destinos(entera, tabla, saltos, true);
+            for (const Etiqueta& s : saltos) {
+                a.destinos.emplace_back(s.texto);
+            }
+            saltos.clear();
+        }
         if (Contiene(t, "Exit ", tabla) && SalidaEnMedio(linea, tabla)) {
             a.salidasEnMedio.push_back(l);
         }
     }
-    for (const Etiqueta& s : saltos) {
-        a.destinos.emplace_back(s.texto);
+    if (abiertoOnError != 0 && (abiertoManejo == 0 || abiertoOnError < abiertoManejo)) {
+        a.marcaSinFin = abiertoOnError;
+    } else {
+        a.marcaSinFin = abiertoManejo;
     }
     Ordena(a.destinos);
     a.ocupados = a.destinos;
@@ -156,6 +165,21 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     return a;
 }
 
+std::optional<Aviso> NombresDelBloque(std::string_view modulo, const std::string& nombre,
+                                      long linea) {
+    if (FallaIdentificador(modulo) != std::string_view::npos) {
+        return Aviso{nombre, Motivo::ModuloNoValido, linea, std::string(modulo)};
+    }
+    if (FallaIdentificador(nombre) != std::string_view::npos) {
+        return Aviso{nombre, Motivo::NombreNoValido, linea, {}};
+    }
+    const std::size_t largo = LineaPush(modulo, nombre).size();
+    if (largo > LineaMasLarga) {
+        return Aviso{nombre, Motivo::LineaLarga, linea, std::to_string(largo)};
+    }
+    return std::nullopt;
+}
+
 std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos) {
     const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
     const long inicio = m.ProcStartLine(nombre, vbide::ProcKind::Proc);
@@ -166,7 +190,9 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
         r.push_back({nombre, Motivo::UnaLinea, a.unaLinea, {}});
         return r;
     }
-    if (a.conManejo) {
+    if (a.marcaSinFin != 0) {
+        r.push_back({nombre, Motivo::MarcaSinFin, a.marcaSinFin, {}});
+    } else if (a.conManejo) {
         for (long l : a.salidasEnMedio) {
             r.push_back({nombre, Motivo::SalidaEnMedio, l, {}});
         }
@@ -174,6 +200,9 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
         r.push_back({nombre, Motivo::FinEnLinea, a.finEnLinea, {}});
     } else if (a.etiquetaPropia != 0) {
         r.push_back({nombre, Motivo::EtiquetaPropia, a.etiquetaPropia, a.nombreEtiqueta});
+    } else if (auto n = NombresDelBloque(m.Name(), nombre,
+                                         m.ProcBodyLine(nombre, vbide::ProcKind::Proc))) {
+        r.push_back(std::move(*n));
     }
     for (const auto& [linea, numero] : a.colisiones) {
         r.push_back({nombre, Motivo::NumeroOcupado, linea, numero});

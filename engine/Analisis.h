@@ -7,6 +7,7 @@
 #include "engine/Lineas.h"
 #include "host/vbide/CodeModule.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,7 @@ struct Analisis {
     long etiquetaPropia = 0; // the user's own Salir: or lblError: (0: none)
     std::string nombreEtiqueta;
     bool conManejo = false;            // holds the system's ManejoError block
+    long marcaSinFin = 0;              // a block's start marker without its end marker (0: none)
     std::vector<std::string> ocupados; // numbers jumped to, and numbered labels that stay: sorted
     std::vector<std::string> destinos; // line numbers jumped to: sorted
     std::vector<long> salidasEnMedio;  // lines with an exit statement that does not start them
@@ -38,9 +40,16 @@ struct Analisis {
 // as empty.
 Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla);
 
+// What keeps the OnError block from naming the procedure `nombre` of the module `modulo` in
+// its Push line: a name that is no identifier, or a line longer than the editor holds. The
+// notice, at `linea`, or nothing.
+std::optional<Aviso> NombresDelBloque(std::string_view modulo, const std::string& nombre,
+                                      long linea);
+
 // What the rules cannot do safely in the procedure `nombre`, for `check`: left alone as one
-// line or for its end or its own label (where it has no block yet), exits that do not pass
-// through Salir (where it has one), lines numbering would leave without a number.
+// line, for its end, its own label or its names (where it has no block yet) or for a block's
+// start marker without its end, exits that do not pass through Salir (where it has a block),
+// lines numbering would leave without a number.
 std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos);
 
 } // namespace engine

@@ -13,13 +13,19 @@ enum class Motivo {
     EtiquetaPropia, // the procedure has its own Salir: or lblError: label
     NumeroOcupado,  // the new number of a line is a label the code jumps to
     SalidaEnMedio,  // an exit statement after Then leaves without passing through Salir
+    ModuloNoValido, // the module's name is no identifier: the Push line cannot hold it
+    NombreNoValido, // the procedure's name is no identifier
+    LineaLarga,     // the Push line would be longer than the editor holds
+    MarcaSinFin,    // a block's start marker has no end marker before the procedure's end
 };
 
 struct Aviso {
     std::string procedimiento; // code-page bytes
     Motivo motivo;
-    long linea = 0;      // the line of the module it is about, at the time it was found
-    std::string detalle; // the label (EtiquetaPropia), the number (NumeroOcupado)
+    long linea = 0; // the line of the module it is about, at the time it was found
+    // the label (EtiquetaPropia), the number (NumeroOcupado), the module's name
+    // (ModuloNoValido), the length of the line (LineaLarga)
+    std::string detalle;
 };
 
 // The Spanish text (UTF-8) of the notice; `paginaCodigos` converts the names. `revision`: as

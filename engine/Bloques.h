@@ -24,6 +24,19 @@ inline constexpr std::string_view ClaveFinOnError = "Fin OnError Quovant_Lintrap
 inline constexpr std::string_view ClaveInicioManejoError = "Inicio ManejoError Quovant_Lintrap";
 inline constexpr std::string_view ClaveFinManejoError = "Fin ManejoError Quovant_Lintrap";
 
+// The longest line the editor holds.
+inline constexpr std::size_t LineaMasLarga = 1023;
+
+// Where `nombre` stops being a VB identifier (a letter, then letters, digits and underscores;
+// the code page's letters count as letters): the index of the first character that may not
+// stand there, 0 for an empty name, npos for an identifier. Only an identifier is written
+// into the code: anything else might close the string it stands in.
+std::size_t FallaIdentificador(std::string_view nombre);
+
+// The Push line of the OnError block, without its line end. The names stand inside a string
+// literal: a quote in them is doubled, as VB writes one.
+std::string LineaPush(std::string_view modulo, std::string_view procedimiento);
+
 // Four lines and a final CR LF, so that inserting it leaves one empty line under the block.
 std::string BloqueOnError(std::string_view modulo, std::string_view procedimiento);
 

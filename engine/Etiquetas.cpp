@@ -3,12 +3,6 @@
 namespace engine {
 namespace {
 
-// Letters of any code page, digits and the underscore make words.
-bool DePalabra(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || EsDigito(c) || c == '_' || u >= 0x80;
-}
-
 // One word, number or sign of a line's code.
 struct Pieza {
     enum Clase { Palabra, Entero, Otro } clase;
@@ -90,13 +84,14 @@ void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>&
         }
     }
     const std::vector<Pieza> p = Piezas(linea);
+    // A name never begins with an underscore: a lone "_" ends a line that goes on.
     auto anade = [&](const Pieza& x, bool cero) {
         if (x.clase == Pieza::Entero) {
             const std::string_view n = SinCeros(x.texto);
             if (cero || n != "0") {
                 destinos.push_back({n, true});
             }
-        } else if (x.clase == Pieza::Palabra && !soloNumeros) {
+        } else if (x.clase == Pieza::Palabra && !soloNumeros && x.texto.front() != '_') {
             destinos.push_back({x.texto, false});
         }
     };
@@ -123,6 +118,23 @@ void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>&
             anade(p[i + 1], true);
         }
     }
+}
+
+std::string_view UneLineas::Anade(std::string_view linea, bool continuada) {
+    if (!continuada) {
+        texto_.clear();
+    }
+    const std::string_view t = Recorta(linea);
+    if (Continua(t)) {
+        // without its underscore; the blank in front of it keeps the pieces apart
+        texto_.append(t.substr(0, t.size() - 1));
+        return {};
+    }
+    if (texto_.empty()) {
+        return linea;
+    }
+    texto_.append(t);
+    return texto_;
 }
 
 NumeroDeLinea NumeroAlPrincipio(std::string_view linea) {
@@ -157,13 +169,8 @@ Etiqueta EtiquetaDe(std::string_view linea) {
         }
         return {SinCeros(t.substr(0, i)), true};
     }
-    while (i < t.size() && DePalabra(t[i])) {
-        ++i;
-    }
-    if (i > 0 && i < t.size() && t[i] == ':' && (i + 1 >= t.size() || t[i + 1] != '=')) {
-        return {t.substr(0, i), false};
-    }
-    return {};
+    const std::size_t largo = LargoDeEtiqueta(t);
+    return {t.substr(0, largo), false};
 }
 
 bool SalidaEnMedio(std::string_view linea, const Tabla& tabla) {

@@ -23,6 +23,19 @@ struct Etiqueta {
 void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>& destinos,
               bool soloNumeros = false);
 
+// A statement continued over several lines (" _" at their end), joined into one text for the
+// rules that read a whole statement: "On n GoTo 10, 20, _" goes on with "30, 40" below it.
+class UneLineas {
+public:
+    // Takes the next line; `continuada`: the line above it ends with " _". Gives the whole
+    // statement once its last line has come (the line itself when it stands alone, with no
+    // copy), or an empty text while it goes on. What it gives lives until the next call.
+    std::string_view Anade(std::string_view linea, bool continuada);
+
+private:
+    std::string texto_;
+};
+
 // The label `linea` defines at its start: its line number ("100 x = 1", "100"), or a name
 // followed by a colon ("Salir:"), after a line number if there is one. Empty text: none. A
 // continued line defines none: a number there is data.

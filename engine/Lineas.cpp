@@ -85,18 +85,12 @@ bool Contiene(std::string_view texto, std::string_view clave, const Tabla& tabla
     return Busca(texto, clave, tabla) != std::string_view::npos;
 }
 
-std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std::string_view nuevo,
-                          const Tabla& tabla) {
-    std::string r;
-    r.reserve(texto.size() + nuevo.size());
-    std::size_t desde = 0;
-    for (std::size_t p;
-         !buscado.empty() && (p = Busca(texto, buscado, tabla, desde)) != std::string_view::npos;) {
-        r.append(texto.substr(desde, p - desde));
-        r.append(nuevo);
-        desde = p + buscado.size();
-    }
-    r.append(texto.substr(desde));
+std::string Sustituye(std::string_view linea, std::string_view desde, std::size_t largo,
+                      std::string_view nuevo) {
+    const auto p = static_cast<std::size_t>(desde.data() - linea.data());
+    std::string r(linea.substr(0, p));
+    r += nuevo;
+    r += linea.substr(p + largo);
     return r;
 }
 

@@ -48,9 +48,10 @@ inline bool TerminaEn(std::string_view t, char c) {
 std::size_t Busca(std::string_view texto, std::string_view clave, const Tabla& tabla,
                   std::size_t desde = 0);
 bool Contiene(std::string_view texto, std::string_view clave, const Tabla& tabla);
-// Every occurrence of `buscado` replaced by `nuevo`, case ignored.
-std::string ReemplazaTodo(std::string_view texto, std::string_view buscado, std::string_view nuevo,
-                          const Tabla& tabla);
+
+// `linea` with the `largo` characters at `desde` (a view into it) replaced by `nuevo`.
+std::string Sustituye(std::string_view linea, std::string_view desde, std::size_t largo,
+                      std::string_view nuevo);
 
 // Drops a leading line number. `s` ends up trimmed at the front and without the digits (it
 // keeps the spaces that followed them); the result has no spaces at either end.
@@ -58,6 +59,28 @@ std::string TrimNum(std::string& s);
 
 inline bool EsDigito(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Letters of any code page, digits and the underscore make words.
+inline bool DePalabra(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || EsDigito(c) || c == '_' || u >= 0x80;
+}
+
+// The length of the label that the trimmed text `t` begins with: a name and a colon
+// ("TrapIt:     MyEr Err.Description"), not a named argument ("x:=") nor a line number. 0: none.
+inline std::size_t LargoDeEtiqueta(std::string_view t) {
+    if (t.empty() || EsDigito(t.front()) || t.front() == '_') {
+        return 0;
+    }
+    std::size_t i = 0;
+    while (i < t.size() && DePalabra(t[i])) {
+        ++i;
+    }
+    if (i == 0 || i >= t.size() || t[i] != ':' || (i + 1 < t.size() && t[i + 1] == '=')) {
+        return 0;
+    }
+    return i;
 }
 
 // What TrimNum returns, as a view into `s`: the engine reads every line this way without
@@ -93,10 +116,11 @@ inline bool EsComentario(std::string_view t) {
     return !t.empty() && t.front() == '\'';
 }
 // Lines that neither mode touches: comments, continued lines, declarations, error statements,
-// Select Case blocks, labels and directives. The keywords begin with different letters, so the
+// Select Case blocks, labels (alone or with a statement after them: a number in front would
+// take the label's place) and directives. The keywords begin with different letters, so the
 // line's first letter, folded once, leaves at most one of them to compare.
 inline bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
-    if (Continua(anterior) || TerminaEn(t, ':') || EsComentario(t)) {
+    if (Continua(anterior) || TerminaEn(t, ':') || EsComentario(t) || LargoDeEtiqueta(t) != 0) {
         return true;
     }
     if (t.empty()) {

@@ -44,13 +44,19 @@ void Motor::Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio
     nombreActual_ = nombre;
 }
 
-bool Motor::SeDeja() {
+bool Motor::SeDeja(vbide::CodeModule& m) {
     if (actual_.unaLinea != 0) {
         Avisa(Motivo::UnaLinea, actual_.unaLinea);
         return true;
     }
     if (estado_.modo != Modo::Option2) {
         return false;
+    }
+    // Its removal would stop at that marker: a new block must not go in that it could not take
+    // out again.
+    if (actual_.marcaSinFin != 0) {
+        Avisa(Motivo::MarcaSinFin, actual_.marcaSinFin);
+        return true;
     }
     // A procedure that holds our ManejoError block already has its handler, even where no
     // OnError block goes with it (a header the rules do not know): a second would define its
@@ -65,6 +71,15 @@ bool Motor::SeDeja() {
     }
     if (actual_.etiquetaPropia != 0) {
         Avisa(Motivo::EtiquetaPropia, actual_.etiquetaPropia, actual_.nombreEtiqueta);
+        return true;
+    }
+    // The Push line names the module and the procedure: it must stay one statement.
+    std::string modulo;
+    long cabecera = 0;
+    PasoSinError([&] { modulo = m.Name(); });
+    PasoSinError([&] { cabecera = m.ProcBodyLine(nombreActual_, vbide::ProcKind::Proc); });
+    if (auto aviso = NombresDelBloque(modulo, nombreActual_, cabecera)) {
+        estado_.avisos.push_back(std::move(*aviso));
         return true;
     }
     return false;
@@ -129,7 +144,7 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
             inicio = m.ProcStartLine(nombre, Proc);
         }
         Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
-        if (SeDeja()) {
+        if (SeDeja(m)) {
             actual_ = {};
             return;
         }
@@ -214,9 +229,11 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             }
             return;
         }
+        // Only the statement that starts the line: the same words further on may be text of
+        // a string or a comment.
         for (std::string_view salir : {"Exit Sub", "Exit Function", "Exit Property"}) {
             if (EmpiezaPor(sentencia, salir, tabla_)) {
-                const std::string nueva = ReemplazaTodo(linea, salir, "GOTO Salir", tabla_);
+                const std::string nueva = Sustituye(linea, sentencia, salir.size(), "GOTO Salir");
                 PasoSinError([&] { m.ReplaceLine(L, nueva); });
                 break;
             }

@@ -33,7 +33,7 @@ public:
     // One line of the removal; leaves `L` so that L + 1 is the next line to look at.
     void QuitaLinea(vbide::CodeModule& m, long& L);
     // The first comment line after `inicio` holding the block's end key (`manejo`: the
-    // ManejoError block); 0 when the module ends first.
+    // ManejoError block); 0 when the procedure that holds `inicio` ends first.
     long BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo);
 
     // The statement "On Error Resume Next" under the header and the declarations.
@@ -61,8 +61,11 @@ private:
     void Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas);
     // The procedure just read is one the rules would break in this mode: it is left alone,
     // and a notice says why.
-    bool SeDeja();
+    bool SeDeja(vbide::CodeModule& m);
     void Avisa(Motivo motivo, long linea, std::string detalle = {});
+    // The procedure just read holds a block's start marker without its end marker: removing
+    // the error-handling block leaves it whole, and a notice says why.
+    bool SinFinDeBloque();
     // Reads the procedure that holds line L for the walk over it, and returns its last line.
     long FinDelProcedimiento(vbide::CodeModule& m, long L);
     bool MismoNombre(std::string_view a, std::string_view b) const;

@@ -39,10 +39,16 @@ long Motor::BuscaFin(vbide::CodeModule& m, long inicio, bool& manejo) {
     long fin = 0;
     Procedimiento("frmAddIn \\ BuscaFin", [&] {
         const std::string_view clave = manejo ? ClaveFinManejoError : ClaveFinOnError;
-        // A start marker without its end marker ends the search at the module's end: then
-        // nothing is to be deleted.
-        const long total = m.CountOfLines();
-        for (long l = inicio + 1; l <= total; ++l) {
+        // The search stops at the end line of the procedure that holds the start marker: an
+        // end marker further down belongs to another procedure's block. Without one before
+        // it, nothing is to be deleted.
+        auto tipo = Proc;
+        const std::string nombre = m.ProcOfLine(inicio, &tipo);
+        if (nombre.empty()) {
+            return;
+        }
+        const long hasta = m.ProcStartLine(nombre, tipo) + m.ProcCountLines(nombre, tipo) - 1;
+        for (long l = inicio + 1; l <= hasta; ++l) {
             if (EsMarca(m.Line(l), clave, tabla_)) {
                 fin = l;
                 return;
@@ -113,9 +119,12 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
         cabecera = std::string(Recorta(cabecera));
         QuitaComents(cabecera);
         // Without a header to tell the kind (a property's line, say) the line stays as it is.
+        // Only the statement that starts the line goes back: the same words further on are
+        // the user's text.
         const std::string_view salida = SalidaDeCabecera(cabecera, tabla_);
         if (!salida.empty()) {
-            const std::string nueva = ReemplazaTodo(linea, "GOTO Salir", salida, tabla_);
+            const std::string nueva =
+                Sustituye(linea, sentencia, std::string_view("GOTO Salir").size(), salida);
             PasoSinError([&] { m.ReplaceLine(L, nueva); });
         }
         return;
@@ -141,12 +150,21 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     }
 }
 
+bool Motor::SinFinDeBloque() {
+    if (estado_.modo != Modo::Option2 || actual_.marcaSinFin == 0) {
+        return false;
+    }
+    Avisa(Motivo::MarcaSinFin, actual_.marcaSinFin);
+    return true;
+}
+
 long Motor::FinDelProcedimiento(vbide::CodeModule& m, long L) {
     std::string nombre;
     auto tipo = Proc;
     long inicio = 0;
     long cuantas = 0;
-    if (!PasoSinError([&] { nombre = m.ProcOfLine(L, &tipo); }) || nombre.empty() || !PasoSinError([&] {
+    if (!PasoSinError([&] { nombre = m.ProcOfLine(L, &tipo); }) || nombre.empty() ||
+        !PasoSinError([&] {
             inicio = m.ProcStartLine(nombre, tipo);
             cuantas = m.ProcCountLines(nombre, tipo);
         }) ||
@@ -182,7 +200,9 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
                         const std::string& nombre = NombreEn(i);
                         const long inicio = m.ProcStartLine(nombre, Proc);
                         Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
-                        Recorre(m, nombre, inicio, [&](long& L) { QuitaLinea(m, L); });
+                        if (!SinFinDeBloque()) {
+                            Recorre(m, nombre, inicio, [&](long& L) { QuitaLinea(m, L); });
+                        }
                         actual_ = {};
                     }
                 }
@@ -205,6 +225,11 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
         // procedure after another: each is read first for its labels and its block.
         for (long L = m.CountOfDeclarationLines() + 1; L <= m.CountOfLines();) {
             long fin = FinDelProcedimiento(m, L);
+            if (SinFinDeBloque()) {
+                L = fin + 1;
+                actual_ = {};
+                continue;
+            }
             long total = m.CountOfLines();
             while (L <= fin && L <= total) {
                 QuitaLinea(m, L);

@@ -52,7 +52,7 @@ void Motor::AddResumeNext(vbide::CodeModule& m, int index) {
         // A procedure on one line has no line under its header that is still its own.
         const long inicio = m.ProcStartLine(nombre, Proc);
         Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
-        const bool deja = SeDeja();
+        const bool deja = SeDeja(m);
         actual_ = {};
         if (deja) {
             return;

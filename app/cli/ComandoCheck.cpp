@@ -36,6 +36,14 @@ std::string Tipo(engine::Motivo m) {
         return "labelCollision";
     case engine::Motivo::SalidaEnMedio:
         return "exitInLine";
+    case engine::Motivo::ModuloNoValido:
+        return "badModuleName";
+    case engine::Motivo::NombreNoValido:
+        return "badProcedureName";
+    case engine::Motivo::LineaLarga:
+        return "pushLineTooLong";
+    case engine::Motivo::MarcaSinFin:
+        return "blockWithoutEnd";
     }
     return {};
 }

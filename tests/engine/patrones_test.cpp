@@ -38,6 +38,20 @@ const Caso kCasos[] = {
      "numeros_etiqueta.numeros_quitado"},
     // alternative headers under #If each get an OnError block, the end one ManejoError block
     {"alternativas", Modo::Option2, "alternativas.manejo", "alternativas.manejo_quitado"},
+    // a label with a statement after it keeps its line without a number; the labels of a jump
+    // list continued over lines are jumped to, and no new number takes one of them
+    {"etiqueta_con_sentencia", Modo::Option1, "etiqueta_con_sentencia.numeros", ""},
+    {"etiqueta_con_sentencia", Modo::Option2, "etiqueta_con_sentencia.manejo",
+     "etiqueta_con_sentencia.manejo_quitado"},
+    // only the exit that starts a line is redirected and restored, never the same words in a
+    // string or a comment
+    {"salidas_en_texto", Modo::Option2, "salidas_en_texto.manejo",
+     "salidas_en_texto.manejo_quitado"},
+    // a start marker without its end: that procedure is left whole, the next ones are not eaten
+    {"marca_sin_fin", Modo::Option2, "marca_sin_fin.manejo", "marca_sin_fin.manejo_quitado"},
+    // names that would not stay inside the Push line's string, or make it too long
+    {"nombres", Modo::Option2, "nombres.manejo", "nombres.manejo_quitado"},
+    {"nombre_modulo", Modo::Option2, "nombre_modulo", ""},
 };
 
 std::filesystem::path Ruta(const std::string& nombre) {
@@ -99,9 +113,14 @@ TEST_F(Patrones, EachPatternInsertedThenRemoved) {
 
 // What was left alone is said, procedure by procedure, with the line and the reason.
 TEST_F(Patrones, WhatIsLeftAloneIsSaid) {
-    auto avisos = [&](const std::string& nombre, Modo modo) {
+    // `quita`: what the removal from the whole module says after the insertion
+    auto avisos = [&](const std::string& nombre, Modo modo, bool quita = false) {
         Carga(nombre);
         Inserta(modo);
+        if (quita) {
+            estado.avisos.clear();
+            QuitaDelModulo();
+        }
         std::vector<std::string> r;
         for (const Aviso& a : estado.avisos) {
             r.push_back(std::to_string(a.linea) + " " + Texto(a, 1252));
@@ -129,6 +148,28 @@ TEST_F(Patrones, WhatIsLeftAloneIsSaid) {
     EXPECT_EQ(avisos("numeros_etiqueta", Modo::Option1),
               (std::vector<std::string>{"9 la línea se queda sin número en Lee: el 90 es una "
                                         "etiqueta a la que salta el código"}));
+    EXPECT_EQ(avisos("etiqueta_con_sentencia", Modo::Option1),
+              (std::vector<std::string>{"13 la línea se queda sin número en Lee: el 130 es una "
+                                        "etiqueta a la que salta el código"}));
+    EXPECT_EQ(avisos("marca_sin_fin", Modo::Option2, true),
+              (std::vector<std::string>{"4 el procedimiento Rota tiene una marca de comienzo de "
+                                        "bloque sin su marca de fin antes de su final: no se ha "
+                                        "cambiado"}));
+    std::string largo = "Calcula";
+    while (largo.size() < 1017) {
+        largo += "Total";
+    }
+    EXPECT_EQ(avisos("nombres", Modo::Option2),
+              (std::vector<std::string>{
+                  "3 el nombre del procedimiento Abre)Ya no es un identificador de VB (lleva "
+                  "«)»): no se le ha añadido el manejo de errores",
+                  "7 la línea glbErr.Push que nombra a " + largo +
+                      " tendría 1042 caracteres, más de los 1023 que admite el editor: no se le "
+                      "ha añadido el manejo de errores"}));
+    EXPECT_EQ(avisos("nombre_modulo", Modo::Option2),
+              (std::vector<std::string>{"3 el nombre del módulo Pide\"Datos no es un identificador "
+                                        "de VB (lleva «\"»): no se le ha añadido el manejo de "
+                                        "errores a Pide"}));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Over generated modules with the patterns that trip the line rules (identifiers ending in an
 // underscore, one-line procedures, the user's own Salir:, line numbers the code jumps to,
-// alternative headers under #If): inserting into every procedure, once or twice, keeps every
-// procedure compiling (no label defined twice, no jump to a missing label, each OnError block
+// alternative headers under #If, labels with a statement after them, jump lists continued over
+// lines, exits named in strings and comments): inserting into every procedure, once or twice, keeps
+// every procedure compiling (no label defined twice, no jump to a missing label, each OnError block
 // followed by one ManejoError block), and removing then gives the module back except for what
 // removal cannot know (blank-line runs collapsed, one empty line under each header after the
 // error-handling block, exit statements written in their usual case).
@@ -92,6 +93,8 @@ TEST(Invariantes, EachBrokenProcedureIsNamed) {
         {"Sub A()\n10 x = 1\n  010 y = 2\nEnd Sub\n", "label 10 defined twice in A"},
         {"Sub A()\nFin:\nfin: x = 1\nEnd Sub\n", "label fin defined twice in A"},
         {"Sub A()\n    On x GoTo 10, 20\n10\nEnd Sub\n", "jump to 20, which is not defined in A"},
+        {"Sub A()\n    On x GoTo a, _\n  10\na: y = 1\nEnd Sub\n",
+         "jump to 10, which is not defined in A"},
         {"Sub A()\n" + onError + "    x = 1\nEnd Sub\n",
          "followed by 0 ManejoError blocks before the end in A"},
     };

@@ -1,6 +1,7 @@
 // The line rules every transformation relies on.
 
 #include "base/CodePage.h"
+#include "engine/Bloques.h"
 #include "engine/Lineas.h"
 #include "engine/ResumeNext.h"
 
@@ -102,6 +103,18 @@ TEST(Reglas, OnlyTheResumeNextStatementIsTakenOut) {
     EXPECT_EQ(SinResumeNext("MsgBox \"On Error Resume Next\"", T()), std::nullopt);
     EXPECT_EQ(SinResumeNext("x = 1: On Error Resume Next", T()), std::nullopt);
     EXPECT_EQ(SinResumeNext("On Error Resume Next2 = 1", T()), std::nullopt);
+}
+
+// Only identifiers go into the Push line's string; a quote that got there would be doubled.
+TEST(Reglas, OnlyIdentifiersAreNamedAndQuotesAreDoubled) {
+    constexpr auto no = std::string_view::npos;
+    const std::pair<std::string_view, std::size_t> casos[] = {
+        {"Abre", no}, {"\xC1rbol_2", no}, {"", 0},        {"1a", 0},
+        {"_a", 0},    {"Abre)Ya", 4},     {"Pide\"D", 4}, {"A b", 1}};
+    for (const auto& [nombre, falla] : casos) {
+        EXPECT_EQ(FallaIdentificador(nombre), falla) << nombre;
+    }
+    EXPECT_EQ(LineaPush("Pide\"D", "A"), "glbErr.Push(\"Pide\"\"D \\ A\")");
 }
 
 } // namespace

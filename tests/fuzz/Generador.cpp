@@ -96,7 +96,9 @@ Generado Genera(const std::function<unsigned(unsigned)>& tira) {
         }
         const std::string salir = "Exit " + tipo;
         const std::string propia = tira(2) ? "Salir" : "lblError";
-        if (r.clase == Clase::SalirPropio) {
+        if (r.clase == Clase::SalirPropio && tira(2)) {
+            g.lineas.push_back("    On Error GoTo " + propia);
+        } else if (r.clase == Clase::SalirPropio) {
             g.lineas.insert(g.lineas.end(),
                             {"    If m_x = 0 Then", "        GoTo " + propia, "    End If"});
         }
@@ -123,6 +125,7 @@ Generado Genera(const std::function<unsigned(unsigned)>& tira) {
             {"    Close_"},
             {"    x = m_"},
             {"    Debug.Print \"GoTo 50\" ' GoTo 60"},
+            {"    " + salir + ": MsgBox \"Pulse " + salir + "\" ' no es GOTO Salir"},
         };
         // labels go in once: a label defined twice is not code the engine is given
         const std::vector<std::vector<std::string>> unaVez = {
@@ -131,6 +134,12 @@ Generado Genera(const std::function<unsigned(unsigned)>& tira) {
             {"    If x Then " + etiqueta + " Else " + etiqueta, etiqueta},
             {"    On x GoSub " + etiqueta + ", " + etiqueta, "    Exit " + tipo,
              etiqueta + " y = 2", "    Return"},
+            {"Trampa" + n + ":     x = x + 1", "    If x Then GoTo Trampa" + n},
+            // jump lists continued over lines, to names and to numbers
+            {"    On x GoTo Uno" + n + ", _", "        Dos" + n, "Uno" + n + ": y = 1",
+             "Dos" + n + ":"},
+            {"    On x GoSub " + etiqueta + ", _", "        " + etiqueta + "5", "    Exit " + tipo,
+             etiqueta + " y = 2: Return", etiqueta + "5 z = 3: Return"},
         };
         const unsigned elegida = tira(unsigned(unaVez.size()) * 2);
         for (unsigned i = tira(9); i > 0; --i) {

@@ -176,6 +176,7 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
         std::vector<long> manejo;
         long fin = 0;
         std::string encima;
+        engine::UneLineas une;
         for (long l = t.desde; l <= t.hasta; ++l) {
             const std::string linea = m.Lines(l, 1);
             const std::string_view tx = engine::Recorta(linea);
@@ -189,19 +190,20 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
                 }
                 continue;
             }
-            if (continuada) {
-                continue;
-            }
-            if (fin == 0 && engine::EsFin(tx, tabla)) {
-                fin = l;
-            }
-            const engine::Etiqueta e = engine::EtiquetaDe(linea);
-            if (!e.texto.empty() &&
-                !definidas.insert(codepage::Minusculas(std::string(e.texto))).second) {
-                return "label " + std::string(e.texto) + " defined twice" + en + EnLinea(l);
+            // a jump list may go on over the lines below: it is read whole on its last line
+            const std::string_view entera = une.Anade(linea, continuada);
+            if (!continuada) {
+                if (fin == 0 && engine::EsFin(tx, tabla)) {
+                    fin = l;
+                }
+                const engine::Etiqueta e = engine::EtiquetaDe(linea);
+                if (!e.texto.empty() &&
+                    !definidas.insert(codepage::Minusculas(std::string(e.texto))).second) {
+                    return "label " + std::string(e.texto) + " defined twice" + en + EnLinea(l);
+                }
             }
             std::vector<engine::Etiqueta> destinos;
-            engine::Destinos(linea, tabla, destinos);
+            engine::Destinos(entera, tabla, destinos);
             for (const auto& d : destinos) {
                 if (!definidas.count(codepage::Minusculas(std::string(d.texto)))) {
                     saltos.emplace_back(l, d.texto);
