@@ -54,7 +54,13 @@ SubcomandosVistas AnadeVistas(CLI::App& app, Opciones& o) {
             "Mensaje ante un error: no (ninguno), normal o un texto propio (sin él, el que "
             "tenga la clase)")
         ->type_name("no|normal|TEXT");
-    v.config->add_flag("--no-log", o.sinLog, "clsErrores no anota los errores en Errores.log");
+    auto* email = v.config->add_flag("--no-email", o.sinEmail,
+                                     "clsErrores deja de ofrecer mandar los errores por correo");
+    email->excludes("--email");
+    auto* sinLog =
+        v.config->add_flag("--no-log", o.sinLog, "clsErrores no anota los errores en Errores.log");
+    v.config->add_flag("--log", o.conLog, "clsErrores vuelve a anotar los errores en Errores.log")
+        ->excludes(sinLog);
     return v;
 }
 

@@ -38,8 +38,10 @@ std::string Acepta(files::Project& p, const Opciones& o) {
                  !dialogo.AceptaMsgPersonal(*o.mensaje))
             return "--msg: " + dialogo.Motivo();
     }
-    if (o.sinLog)
-        dialogo.MarcaCheck3(false);
+    if (o.sinEmail)
+        dialogo.MarcaCheck1(false);
+    if (o.sinLog || o.conLog)
+        dialogo.MarcaCheck3(o.conLog);
     switch (dialogo.Acepta(&p, p.CodePage())) {
     case install::Aceptacion::DireccionVacia:
         return std::string(install::DireccionVacia) + " (--email)";

@@ -55,6 +55,8 @@ struct Opciones {
     std::optional<std::string> email;
     std::optional<std::string> mensaje;
     bool sinLog = false;
+    bool conLog = false;   // config --log: back on
+    bool sinEmail = false; // config --no-email: the address is kept, the offer goes
 
     // report
     bool corto = false;

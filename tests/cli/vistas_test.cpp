@@ -132,6 +132,13 @@ TEST(Config, ReescribeLasCuatroLineasYSoloLoQueSeLeDice) {
     const std::string cls = Lee(c / "Demo" / "clsErrores.cls");
     ASSERT_EQ(Lintrap({"config", vbp}).codigo, 0);
     EXPECT_EQ(Lee(c / "Demo" / "clsErrores.cls"), cls);
+
+    // And back: the offer of mail goes (its address stays), logging comes back.
+    ASSERT_EQ(Lintrap({"config", vbp, "--no-email", "--log"}).codigo, 0);
+    EXPECT_EQ(IniVal(c / "Demo"), ini.substr(0, ini.find("m_fSendEmailOnError = True")) +
+                                      "m_fSendEmailOnError = False" +
+                                      ini.substr(ini.find("m_fSendEmailOnError = True") + 26));
+    EXPECT_EQ(Lintrap({"config", vbp, "--log", "--no-log"}).codigo, 2);
 }
 
 // A value that would leave its string literal or its line, or an address the mail path
