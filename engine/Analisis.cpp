@@ -1,7 +1,7 @@
 #include "engine/Analisis.h"
 
-#include "base/CodePage.h"
 #include "ClsErrores/Convencion.h"
+#include "base/CodePage.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
 
@@ -78,6 +78,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         const bool dosPuntos = linea.find(':') != std::string_view::npos;
         if (!continuada && EsCabecera(t, tabla)) {
             enCabecera = true;
+            a.cabecera = a.cabecera ? a.cabecera : l;
         }
         if (enCabecera) {
             if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.unaLinea == 0) {
@@ -170,8 +171,10 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
         for (long l : a.salidasEnMedio) {
             r.push_back({nombre, Motivo::SalidaEnMedio, l, {}});
         }
-    } else if (!a.conFin) {
+    } else if (!a.conFin && a.finEnLinea != 0) {
         r.push_back({nombre, Motivo::FinEnLinea, a.finEnLinea, {}});
+    } else if (!a.conFin) {
+        r.push_back({nombre, Motivo::SinFin, a.cabecera, {}});
     } else if (a.etiquetaPropia != 0) {
         r.push_back({nombre, Motivo::EtiquetaPropia, a.etiquetaPropia, a.nombreEtiqueta});
     }

@@ -17,6 +17,13 @@
 #include <chrono>
 #include <fstream>
 #include <map>
+#include <tuple>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -221,6 +228,50 @@ TEST_F(Host, AFileChangedOnDiskIsOfferedForReload) {
     EXPECT_EQ(nuevo->Line(nuevo->CountOfLines()), "' y otra vez");
     ASSERT_NE(v.Panel(*nuevo), nullptr);
     EXPECT_TRUE(Texto(v.Panel(*nuevo)).endsWith("' y otra vez"));
+}
+
+// Proves: the host never aborts on bad input. Without a display, --help prints the usage and a
+// project gives a message on stderr (exit 1, not SIGABRT); a project file larger than the memory
+// the host may still take ends in a message box naming it.
+TEST(Arranque, BadInputEndsInAMessageNeverAnAbort) {
+    QProcessEnvironment sinPantalla = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        sinPantalla.remove(v);
+    }
+    for (const auto& [argumento, codigo, texto] :
+         {std::tuple{"--help", 0, "Uso: lintrap-ide"}, {"P.vbp", 1, "no se puede mostrar"}}) {
+        QProcess ide;
+        ide.setProcessEnvironment(sinPantalla);
+        ide.start(LINTRAP_IDE, {argumento});
+        ASSERT_TRUE(ide.waitForFinished(10000)) << argumento;
+        EXPECT_EQ(ide.exitStatus(), QProcess::NormalExit) << argumento;
+        EXPECT_EQ(ide.exitCode(), codigo) << argumento;
+        EXPECT_TRUE(
+            (codigo ? ide.readAllStandardError() : ide.readAllStandardOutput()).contains(texto))
+            << argumento;
+    }
+
+    // Sparse: under the size limit, and past the address space left to the process.
+    QTemporaryDir dir;
+    const QString vbp = dir.filePath("Grande.vbp");
+    QFile grande(vbp);
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(48 << 20));
+    grande.close();
+    long paginas = 0;
+    std::ifstream("/proc/self/statm") >> paginas;
+    rlimit antes{};
+    ::getrlimit(RLIMIT_AS, &antes);
+    rlimit limite = antes;
+    limite.rlim_cur = rlim_t(paginas) * rlim_t(::sysconf(_SC_PAGESIZE)) + (24 << 20);
+    ide::VentanaIde v;
+    prueba::CuentaCajas cajas;
+    ::setrlimit(RLIMIT_AS, &limite);
+    const bool abierto = v.Abre(vbp);
+    ::setrlimit(RLIMIT_AS, &antes);
+    EXPECT_FALSE(abierto);
+    EXPECT_EQ(cajas.Cuantas(), 1);
+    EXPECT_TRUE(cajas.Ultima().contains("Grande.vbp") && cajas.Ultima().contains("memoria"))
+        << cajas.Ultima().toStdString();
 }
 
 } // namespace
