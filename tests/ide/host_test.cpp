@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -251,21 +252,23 @@ TEST(Arranque, BadInputEndsInAMessageNeverAnAbort) {
             << argumento;
     }
 
-    // Sparse: under the size limit, and past the address space left to the process.
+    // Sparse, and as large as a project file may be: more than the memory the process holds in
+    // reserve, and more than the address space it is left.
     QTemporaryDir dir;
     const QString vbp = dir.filePath("Grande.vbp");
     QFile grande(vbp);
-    ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(48 << 20));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(64 << 20));
     grande.close();
+    ide::VentanaIde v;
+    prueba::CuentaCajas cajas;
+    ::malloc_trim(0); // memory that earlier tests freed could otherwise hold the file
     long paginas = 0;
     std::ifstream("/proc/self/statm") >> paginas;
     rlimit antes{};
     ::getrlimit(RLIMIT_AS, &antes);
     rlimit limite = antes;
     limite.rlim_cur = rlim_t(paginas) * rlim_t(::sysconf(_SC_PAGESIZE)) + (24 << 20);
-    ide::VentanaIde v;
-    prueba::CuentaCajas cajas;
-    ::setrlimit(RLIMIT_AS, &limite);
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &limite), 0);
     const bool abierto = v.Abre(vbp);
     ::setrlimit(RLIMIT_AS, &antes);
     EXPECT_FALSE(abierto);

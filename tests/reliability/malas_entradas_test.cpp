@@ -132,11 +132,6 @@ TEST(MalasEntradas, GeneratedExtremesAreRefusedCleanlyOrLoadExactly) {
     }
     largo += std::string("x = 1\0\r\n", 8);
     CompruebaRechazo("largo.bas", largo, "Module", "línea 5002");
-
-    // Past the size limit, a module is refused before it is read.
-    std::string enorme = "Attribute VB_Name = \"Enorme\"\r\n";
-    enorme.resize(std::size_t(65) << 20, '\'');
-    CompruebaRechazo("enorme.bas", enorme, "Module", "tiene 65 MB, más de los 64 MB");
 }
 
 // The limits of the environment itself (65,535 lines, 1,023 characters a line) and a line far
@@ -249,12 +244,12 @@ apoyo::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
     return r;
 }
 
-// Proves: what is not a regular file is refused at once, by name and for what it is, wherever a
-// file is expected: a FIFO (which would wait for a writer forever) or a link to /dev/zero (which
-// never ends) as the project, the group, a module or the journal; a folder or a FIFO listed as a
-// module; a lock file that is a link or a folder (not the --wait hint: waiting does not help);
-// and paths to another machine or to a drive's root, which are never looked for inside the
-// project's folder (the decoys placed there are not read). Nothing changes on disk.
+// Proves: what is not a regular file, or is past the size limit, is refused at once, by name and
+// for what it is, wherever a file is expected: a FIFO (which would wait for a writer forever) or a
+// link to /dev/zero (which never ends) as the project, the group, a module or the journal; a folder
+// or a FIFO listed as a module; a lock file that is a link or a folder (not the --wait hint:
+// waiting does not help); and paths to another machine or to a drive's root, which are never looked
+// for inside the project's folder (the decoys placed there are not read). Nothing changes on disk.
 TEST(MalasEntradas, WhatIsNotAFileIsRefusedAtOnceByName) {
 #ifndef LINTRAP_BIN
     GTEST_SKIP() << "lintrap is not built";
@@ -282,6 +277,11 @@ TEST(MalasEntradas, WhatIsNotAFileIsRefusedAtOnceByName) {
          [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.bas"); }},
         {"P.vbp", "Module=D; D.bas", "D.bas", "es una carpeta",
          [](auto& c) { fs::create_directory(c / "D.bas"); }},
+        {"P.vbp", "Module=E; E.bas", "E.bas", "tiene 65 MB, más de los 64 MB",
+         [](auto& c) {
+             apoyo::Escribe(c / "E.bas", "Attribute VB_Name = \"E\"\r\n");
+             fs::resize_file(c / "E.bas", std::uintmax_t(65) << 20);
+         }},
         {"P.vbp", "", "P.vbp.lintrap-journal", "tubería (FIFO)",
          [&](auto& c) { fifo(c / "P.vbp.lintrap-journal"); }},
         {"P.vbp", "", "P.vbp.lintrap-lock", "es un enlace simbólico",
