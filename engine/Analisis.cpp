@@ -77,6 +77,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         const bool dosPuntos = linea.find(':') != std::string_view::npos;
         if (!continuada && EsCabecera(t, tabla)) {
             enCabecera = true;
+            a.cabecera = a.cabecera ? a.cabecera : l;
         }
         if (enCabecera) {
             if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.unaLinea == 0) {
@@ -196,8 +197,10 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
         for (long l : a.salidasEnMedio) {
             r.push_back({nombre, Motivo::SalidaEnMedio, l, {}});
         }
-    } else if (!a.conFin) {
+    } else if (!a.conFin && a.finEnLinea != 0) {
         r.push_back({nombre, Motivo::FinEnLinea, a.finEnLinea, {}});
+    } else if (!a.conFin) {
+        r.push_back({nombre, Motivo::SinFin, a.cabecera, {}});
     } else if (a.etiquetaPropia != 0) {
         r.push_back({nombre, Motivo::EtiquetaPropia, a.etiquetaPropia, a.nombreEtiqueta});
     } else if (auto n = NombresDelBloque(m.Name(), nombre,

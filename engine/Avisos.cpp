@@ -42,6 +42,9 @@ std::string Texto(const Aviso& a, int paginaCodigos, bool revision) {
     case Motivo::FinEnLinea:
         return "el final del procedimiento " + p +
                " comparte su línea con otras sentencias: " + sinManejo;
+    case Motivo::SinFin:
+        return "el procedimiento " + p + " no tiene su línea final (End Sub, End Function o " +
+               "End Property): " + sinManejo;
     case Motivo::EtiquetaPropia:
         return "el procedimiento " + p + " ya tiene su propia etiqueta \"" + d + "\"; " + sinManejo;
     case Motivo::NumeroOcupado:

@@ -10,6 +10,7 @@ namespace engine {
 enum class Motivo {
     UnaLinea,       // the header's line also holds the end statement
     FinEnLinea,     // the end statement does not start its line ("x = 1: End Sub")
+    SinFin,         // no line holds the end statement ("End Sub" is missing)
     EtiquetaPropia, // the procedure has its own Salir: or lblError: label
     NumeroOcupado,  // the new number of a line is a label the code jumps to
     SalidaEnMedio,  // an exit statement after Then leaves without passing through Salir

@@ -66,7 +66,11 @@ bool Motor::SeDeja(vbide::CodeModule& m) {
     }
     // The ManejoError block goes in front of the end line, and defines Salir: and lblError:
     if (!actual_.conFin) {
-        Avisa(Motivo::FinEnLinea, actual_.finEnLinea);
+        if (actual_.finEnLinea != 0) {
+            Avisa(Motivo::FinEnLinea, actual_.finEnLinea);
+        } else {
+            Avisa(Motivo::SinFin, actual_.cabecera);
+        }
         return true;
     }
     if (actual_.etiquetaPropia != 0) {

@@ -39,7 +39,7 @@ void Cerrojos::Toma(const fs::path& archivoDado, bool escritura) {
     try {
         tomados_.push_back(
             std::make_unique<files::ProjectLock>(archivo, espera_, lectura_ && !escritura));
-    } catch (const ErrorVB& e) {
+    } catch (const files::ProjectInUse& e) {
         throw ErrorVB(e.Number, e.Source,
                       e.Description + " (--wait SEGUNDOS espera a que termine)");
     }

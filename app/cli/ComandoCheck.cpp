@@ -17,7 +17,7 @@ namespace {
 struct Hallazgo {
     long linea;
     // noErrorHandling, lineNumber, lineLength; what the rules cannot do safely: oneLine,
-    // endSharesLine, ownLabel, labelCollision, exitInLine
+    // endSharesLine, noEndLine, ownLabel, labelCollision, exitInLine
     std::string tipo;
     std::string procedimiento;
     long long valor = 0;
@@ -30,6 +30,8 @@ std::string Tipo(engine::Motivo m) {
         return "oneLine";
     case engine::Motivo::FinEnLinea:
         return "endSharesLine";
+    case engine::Motivo::SinFin:
+        return "noEndLine";
     case engine::Motivo::EtiquetaPropia:
         return "ownLabel";
     case engine::Motivo::NumeroOcupado:

@@ -5,6 +5,7 @@
 #include "app/ide/Arranque.h"
 
 int main(int argc, char** argv) {
-    ide::Aplicacion app(argc, argv);
-    return ide::Arranca(app);
+    ide::AyudaSinPantalla(argc, argv);
+    auto app = ide::CreaAplicacion(argc, argv);
+    return ide::Arranca(*app);
 }

@@ -26,8 +26,11 @@ std::unique_ptr<Group> Group::Single(std::unique_ptr<Project> project) {
 std::unique_ptr<Group>
 Group::Load(const std::filesystem::path& vbg, int codepage, CodeLoading loading,
             const std::function<void(const std::filesystem::path&)>& beforeLoad) {
+    std::error_code ec;
+    auto given = std::filesystem::absolute(vbg, ec);
+    // Read by the name it was given, which a refusal names (a link to a device, say).
+    std::string bytes = ReadWhole(ec ? vbg : given, kLargestSourceFile);
     auto path = Canonical(vbg);
-    std::string bytes = ReadWhole(path);
     auto group = std::unique_ptr<Group>(new Group());
     group->path_ = path;
     group->file_ = ProjectFile::Parse(bytes, path);
@@ -49,9 +52,12 @@ Group::Load(const std::filesystem::path& vbg, int codepage, CodeLoading loading,
         std::string written = Unquote(file.Value(i));
         auto found = ResolveProjectPath(folder, written, codepage);
         if (!found) {
-            group->problems_.push_back(LineError(vberr::FileNotFound, path, lineNo,
-                                                 "no se encuentra el proyecto '" +
-                                                     codepage::AUtf8(written, codepage) + "'"));
+            const std::string name = codepage::AUtf8(written, codepage);
+            const std::string away = Unreachable(written);
+            group->problems_.push_back(
+                LineError(vberr::FileNotFound, path, lineNo,
+                          away.empty() ? "no se encuentra el proyecto '" + name + "'"
+                                       : "no se puede llegar a '" + name + "': " + away));
             continue;
         }
         std::error_code ec;

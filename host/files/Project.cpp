@@ -7,6 +7,7 @@
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <new>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -120,17 +121,27 @@ Project::Project(std::filesystem::path path, ProjectFile file, int codepage)
 std::unique_ptr<Project> Project::Load(const std::filesystem::path& vbp, int codepage,
                                        CodeLoading loading) {
     std::error_code ec;
-    auto path = std::filesystem::weakly_canonical(std::filesystem::absolute(vbp, ec), ec);
+    auto given = std::filesystem::absolute(vbp, ec);
     if (ec) {
-        path = vbp;
+        given = vbp;
     }
-    std::string bytes = ReadWhole(path);
-    auto project =
-        std::unique_ptr<Project>(new Project(path, ProjectFile::Parse(bytes, path), codepage));
-    project->stamp_ = FileStamp::Of(path, bytes);
-    project->loading_ = loading;
-    project->LoadComponents();
-    return project;
+    // Read by the name it was given, which a refusal names (a link to a device, say).
+    std::string bytes = ReadWhole(given, kLargestSourceFile);
+    auto path = std::filesystem::weakly_canonical(given, ec);
+    if (ec) {
+        path = given;
+    }
+    try {
+        auto project =
+            std::unique_ptr<Project>(new Project(path, ProjectFile::Parse(bytes, path), codepage));
+        project->stamp_ = FileStamp::Of(path, bytes);
+        project->loading_ = loading;
+        project->LoadComponents();
+        return project;
+    } catch (const std::bad_alloc&) {
+        throw ErrorVB(vberr::OutOfMemory, path.string(),
+                      "No hay memoria suficiente para cargar el proyecto '" + path.string() + "'");
+    }
 }
 
 namespace {
@@ -154,12 +165,13 @@ struct Loaded {
 // when the code is used, and checked then. Until then its size and time stand for its bytes.
 ModuleHead PeekModule(const std::filesystem::path& file, FileStamp& seen) {
     constexpr std::size_t kHead = 16384; // a module's header; a form's runs longer
-    std::string bytes = ReadHead(file, kHead, seen);
+    std::string bytes = ReadHead(file, kHead, seen, kLargestSourceFile);
     const bool whole = bytes.size() == seen.size;
     if (auto head = ModuleFile::Peek(std::move(bytes), file.string(), whole)) {
         return std::move(*head);
     }
-    return *ModuleFile::Peek(ReadHead(file, SIZE_MAX, seen), file.string(), true);
+    return *ModuleFile::Peek(ReadHead(file, SIZE_MAX, seen, kLargestSourceFile), file.string(),
+                             true);
 }
 
 Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
@@ -184,9 +196,11 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
     if (!found) {
         const bool code = listed.key != "RelatedDoc" && listed.key != "ResFile32";
         loaded.kind = code ? ProblemKind::MissingCode : ProblemKind::MissingOther;
-        loaded.problem =
-            LineError(vberr::FileNotFound, project, long(listed.line + 1),
-                      "no se encuentra el archivo '" + codepage::AUtf8(written, codepage) + "'");
+        const std::string name = codepage::AUtf8(written, codepage);
+        const std::string away = Unreachable(written);
+        loaded.problem = LineError(vberr::FileNotFound, project, long(listed.line + 1),
+                                   away.empty() ? "no se encuentra el archivo '" + name + "'"
+                                                : "no se puede llegar a '" + name + "': " + away);
         return loaded;
     }
     try {
@@ -202,7 +216,7 @@ Loaded LoadListed(const Listed& listed, const std::filesystem::path& project,
             loaded.component = std::make_unique<Component>(std::move(head), *found, seen, codepage);
             loaded.component->CompanionFile() = ReadCompanion(*found, codepage);
         } else {
-            std::string bytes = ReadWhole(*found);
+            std::string bytes = ReadWhole(*found, kLargestSourceFile);
             FileStamp stamp = FileStamp::Of(*found, bytes);
             auto module = ModuleFile::Parse(std::move(bytes), found->string(), codepage);
             loaded.component = std::make_unique<Component>(std::move(module), *found, stamp);
@@ -237,7 +251,11 @@ void LoadEach(std::size_t n, const std::function<void(std::size_t)>& load) {
     std::vector<std::jthread> extra;
     extra.reserve(threads - 1);
     for (std::size_t t = 1; t < threads; ++t) {
-        extra.emplace_back(worker);
+        try {
+            extra.emplace_back(worker);
+        } catch (const std::system_error&) {
+            break; // the system gives no more threads (a memory limit): fewer do the work
+        }
     }
     worker();
 }
@@ -339,7 +357,7 @@ Component& Project::Import(const std::filesystem::path& path) {
     if (ec) {
         source = path;
     }
-    std::string bytes = ReadWhole(source);
+    std::string bytes = ReadWhole(source, kLargestSourceFile);
     FileStamp stamp = FileStamp::Of(source, bytes);
     auto module = ModuleFile::Parse(std::move(bytes), source.string(), codepage_);
     std::string name = module->Name();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <new>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -37,19 +38,67 @@ std::filesystem::path ExistingFolder(std::filesystem::path folder) {
 
 namespace {
 
+// Closes a descriptor on every way out, an exception included.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+// Refuses what is not a regular file, saying what it is.
+void CheckRegular(const struct stat& st, const std::filesystem::path& path) {
+    if (S_ISREG(st.st_mode)) {
+        return;
+    }
+    const char* what = S_ISDIR(st.st_mode)                          ? "es una carpeta"
+                       : S_ISFIFO(st.st_mode)                       ? "es una tubería (FIFO)"
+                       : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "es un dispositivo"
+                       : S_ISSOCK(st.st_mode)                       ? "es un socket"
+                                                                    : "es de un tipo especial";
+    throw ErrorVB(vberr::PathFileAccessError, path.string(),
+                  "No se puede leer '" + path.string() + "': " + what + ", no un archivo");
+}
+
+std::string Megabytes(std::uintmax_t bytes) {
+    return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB";
+}
+
+ErrorVB TooLarge(const std::filesystem::path& path, std::uintmax_t size, std::uintmax_t largest) {
+    return ErrorVB(vberr::InvalidFileFormat, path.string(),
+                   "No se puede leer '" + path.string() + "': tiene " + Megabytes(size) +
+                       ", más de los " + Megabytes(largest) +
+                       " que puede tener un archivo de proyecto o de código");
+}
+
 // Reads the file, or its first `limit` bytes; `st` describes the file as it was opened.
-std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, struct stat& st) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, std::uintmax_t largest,
+                     struct stat& st) {
+    // Looked at before it is opened, so that opening has no effect on what is not a file, and
+    // once opened (without waiting, should it have become a FIFO meanwhile).
+    if (::stat(path.c_str(), &st) != 0) {
         throw SystemError(errno, path, "leer");
     }
+    CheckRegular(st, path);
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    if (file.fd < 0) {
+        throw SystemError(errno, path, "leer");
+    }
+    if (::fstat(file.fd, &st) != 0) {
+        throw SystemError(errno, path, "leer");
+    }
+    CheckRegular(st, path);
+    if (std::uintmax_t(st.st_size) > largest) {
+        throw TooLarge(path, std::uintmax_t(st.st_size), largest);
+    }
+    // A file that grows while it is read is read only one byte past the largest it may be.
+    if (largest < limit) {
+        limit = std::size_t(largest) + 1;
+    }
     std::string bytes;
-    int err = 0;
-    if (::fstat(fd, &st) != 0) {
-        err = errno;
-    } else if (S_ISDIR(st.st_mode)) {
-        err = EISDIR;
-    } else {
+    try {
         // One byte more than the file holds, so that the read that finds its end has room and
         // the string is not grown (and the whole file copied) just to learn there is no more.
         bytes.resize(std::min(std::size_t(st.st_size) + 1, limit));
@@ -61,13 +110,12 @@ std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, struc
                 }
                 bytes.resize(std::min(bytes.size() + 4096, limit)); // the file has grown
             }
-            ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+            ssize_t got = ::read(file.fd, bytes.data() + done, bytes.size() - done);
             if (got < 0 && errno == EINTR) {
                 continue;
             }
             if (got < 0) {
-                err = errno;
-                break;
+                throw SystemError(errno, path, "leer");
             }
             if (got == 0) {
                 break;
@@ -75,24 +123,28 @@ std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, struc
             done += std::size_t(got);
         }
         bytes.resize(done);
+    } catch (const std::bad_alloc&) {
+        throw ErrorVB(vberr::OutOfMemory, path.string(),
+                      "No hay memoria suficiente para leer '" + path.string() + "' (" +
+                          Megabytes(std::uintmax_t(st.st_size)) + ")");
     }
-    ::close(fd);
-    if (err != 0) {
-        throw SystemError(err, path, "leer");
+    if (bytes.size() > largest) {
+        throw TooLarge(path, bytes.size(), largest);
     }
     return bytes;
 }
 
 } // namespace
 
-std::string ReadWhole(const std::filesystem::path& path) {
+std::string ReadWhole(const std::filesystem::path& path, std::uintmax_t largest) {
     struct stat st {};
-    return ReadUpTo(path, SIZE_MAX, st);
+    return ReadUpTo(path, SIZE_MAX, largest, st);
 }
 
-std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen) {
+std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen,
+                     std::uintmax_t largest) {
     struct stat st {};
-    std::string bytes = ReadUpTo(path, limit, st);
+    std::string bytes = ReadUpTo(path, limit, largest, st);
     seen.size = std::uintmax_t(st.st_size);
     seen.mtimeNs = MtimeNs(st);
     return bytes;
@@ -124,8 +176,13 @@ namespace {
 
 // The hash of the file's bytes, read a block at a time; nothing when it cannot be read.
 std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
         return std::nullopt;
     }
     XXH3_state_t* state = XXH3_createState();
@@ -184,6 +241,25 @@ ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view
     case EDQUOT:
         number = vberr::DiskFull;
         reason = "disco lleno";
+        break;
+    case EISDIR:
+        reason = "es una carpeta, no un archivo";
+        break;
+    case ENOTDIR:
+        reason = "una parte de la ruta no es una carpeta";
+        break;
+    case ENAMETOOLONG:
+        reason = "el nombre es más largo de lo que admite el sistema";
+        break;
+    case ELOOP:
+        reason = "la ruta pasa por demasiados enlaces simbólicos";
+        break;
+    case EMFILE:
+    case ENFILE:
+        reason = "hay demasiados archivos abiertos";
+        break;
+    case EIO:
+        reason = "error de entrada/salida del disco";
         break;
     default:
         reason = std::strerror(err);

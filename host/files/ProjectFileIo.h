@@ -6,20 +6,30 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace files {
 
-// The whole file; ErrorVB 53 when missing, 75/70 when it cannot be read.
-std::string ReadWhole(const std::filesystem::path& path);
+// The largest project, group or module file that is read: far above any real one, and small
+// enough that reading it cannot exhaust the memory of a run that holds many.
+inline constexpr std::uintmax_t kLargestSourceFile = std::uintmax_t(64) << 20;
+
+// The whole file; ErrorVB 53 when missing, 75/70 when it cannot be read. Only a regular file is
+// opened: a folder, a FIFO (which would wait for a writer) or a device (which may never end) is
+// refused naming what it is, and so is a file larger than `largest` (ErrorVB 321). No memory
+// for it: ErrorVB 7 naming it.
+std::string ReadWhole(const std::filesystem::path& path,
+                      std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
 
 struct FileStamp;
 
 // The first `limit` bytes of the file (all of it when shorter); `seen` gets the size and time
 // it had then (its hash is left alone). Errors as ReadWhole.
-std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen);
+std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen,
+                     std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
 
 // What a file looked like when read, to tell later whether someone else changed it.
 struct FileStamp {

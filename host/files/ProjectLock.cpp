@@ -3,6 +3,9 @@
 #include "host/files/ProjectFileIo.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <mutex>
 #include <set>
@@ -42,10 +45,33 @@ bool StillThere(int fd, const std::filesystem::path& path) {
            mine.st_dev == there.st_dev && mine.st_ino == there.st_ino;
 }
 
+// A lock file that is something else is the user's, never followed nor removed.
+ErrorVB NotALock(const std::filesystem::path& lock, const std::filesystem::path& projectFile,
+                 const std::string& what) {
+    return ErrorVB(vberr::PathFileAccessError, lock.string(),
+                   "No se puede tomar el cerrojo '" + lock.string() + "' del proyecto '" +
+                       projectFile.string() + "': " + what +
+                       ", no un cerrojo de Lintrap; quítelo y vuelva a intentarlo");
+}
+
 } // namespace
 
 std::filesystem::path ProjectLock::NameFor(const std::filesystem::path& projectFile) {
-    return projectFile.parent_path() / (projectFile.filename().string() + ".lintrap-lock");
+    static constexpr std::string_view kEnd = ".lintrap-lock";
+    const std::string name = projectFile.filename().string();
+    const std::filesystem::path folder = projectFile.parent_path();
+    const long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    const std::size_t limit = longest > 0 ? std::size_t(longest) : NAME_MAX;
+    if (name.size() + kEnd.size() <= limit) {
+        return folder / (name + std::string(kEnd));
+    }
+    char hash[20];
+    std::snprintf(hash, sizeof hash, "~%016llx", (unsigned long long)FileStamp::HashOf(name));
+    std::size_t keep = std::min(name.size(), limit - kEnd.size() - std::strlen(hash));
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
+        --keep; // a UTF-8 character is kept whole or not at all
+    }
+    return folder / (name.substr(0, keep) + hash + std::string(kEnd));
 }
 
 ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::milliseconds wait,
@@ -53,15 +79,27 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
     : path_(NameFor(projectFile)) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        int fd =
+            ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
         if (fd < 0 && (errno == EACCES || errno == EPERM)) {
-            fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW); // another's file
+            // another's file
+            fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         }
         if (fd < 0) {
             if (errno == EACCES || errno == EPERM || errno == EROFS || errno == ENOENT) {
                 return; // nobody can save here: there is nothing to guard
             }
+            if (errno == ELOOP || errno == EISDIR) {
+                throw NotALock(path_, projectFile,
+                               errno == ELOOP ? "es un enlace simbólico (no se sigue)"
+                                              : "es una carpeta");
+            }
             throw SystemError(errno, path_, "escribir");
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            throw NotALock(path_, projectFile, "no es un archivo normal");
         }
         if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0) {
             if (StillThere(fd, path_)) {
@@ -87,11 +125,11 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
         if (std::chrono::steady_clock::now() >= deadline) {
             const std::string holder = Holder(fd);
             ::close(fd);
-            throw ErrorVB(vberr::PermissionDenied, projectFile.string(),
-                          "El proyecto '" + projectFile.string() +
-                              "' está en uso por otra ejecución" +
-                              (holder.empty() ? "" : " (proceso " + holder + ")") +
-                              "; no se ha cambiado nada");
+            throw ProjectInUse(vberr::PermissionDenied, projectFile.string(),
+                               "El proyecto '" + projectFile.string() +
+                                   "' está en uso por otra ejecución" +
+                                   (holder.empty() ? "" : " (proceso " + holder + ")") +
+                                   "; no se ha cambiado nada");
         }
         ::close(fd);
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -55,12 +55,29 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& fold
 
 } // namespace
 
+std::string Unreachable(std::string_view written) {
+    auto separator = [&](std::size_t i) {
+        return written.size() > i && (written[i] == '\\' || written[i] == '/');
+    };
+    if (written.size() >= 2 && written[1] == ':') {
+        return "es una ruta de una unidad de Windows, que no existe en este sistema";
+    }
+    if (separator(0) && separator(1)) {
+        return "es una ruta de red de Windows (\\\\servidor\\recurso), que no se alcanza desde "
+               "este sistema";
+    }
+    if (separator(0)) {
+        return "parte de la raíz de una unidad de Windows, que no existe en este sistema";
+    }
+    return {};
+}
+
 std::optional<std::filesystem::path> ResolveProjectPath(const std::filesystem::path& folder,
                                                         std::string_view written, int codepage) {
-    if (written.empty() || (written.size() >= 2 && written[1] == ':')) {
+    if (written.empty() || !Unreachable(written).empty()) {
         return std::nullopt;
     }
-    std::filesystem::path at = written.front() == '/' ? std::filesystem::path("/") : folder;
+    std::filesystem::path at = folder;
     for (const auto& part : SplitParts(written)) {
         if (part.empty() || part == ".") {
             continue;
@@ -75,9 +92,10 @@ std::optional<std::filesystem::path> ResolveProjectPath(const std::filesystem::p
         }
         at = *next;
     }
+    // Named as listed when it is no file, for the message that refuses it.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(at, ec)) {
-        return std::nullopt;
+        return at.lexically_normal();
     }
     return std::filesystem::weakly_canonical(at, ec);
 }

@@ -66,8 +66,16 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
                                         "ales.bas",
                                         1252),
               fs::canonical(folder / "Señales.bas"));
-    EXPECT_FALSE(files::ResolveProjectPath(folder, "C:\\Comun\\Util.bas", 1252));
-    EXPECT_FALSE(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta", 1252));
+    // A folder is found, for reading it to say that it is one.
+    EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta", 1252),
+              root / "Comun" / "SubCarpeta");
+    // A drive, another machine, a drive's root: never looked for under the folder, where
+    // "\Comun\..." would find root/Comun.
+    for (const char* lejos : {"C:\\Comun\\Util.bas", "\\\\Comun\\SubCarpeta\\Util.bas",
+                              "\\Comun\\SubCarpeta\\Util.bas", "//Comun/SubCarpeta/Util.bas"}) {
+        EXPECT_FALSE(files::ResolveProjectPath(root, lejos, 1252)) << lejos;
+        EXPECT_FALSE(files::Unreachable(lejos).empty()) << lejos;
+    }
     EXPECT_FALSE(files::ResolveProjectPath(folder, "NoEsta.bas", 1252));
     EXPECT_EQ(files::ProjectPathName("..\\Comun/Util.bas"), "Util.bas");
     fs::remove_all(root);

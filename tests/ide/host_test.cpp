@@ -21,6 +21,14 @@
 #include <chrono>
 #include <fstream>
 #include <map>
+#include <tuple>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -288,6 +296,52 @@ TEST(HostDiario, OpeningCompletesAPendingSaveAndNeverSavesOverOne) {
     EXPECT_FALSE(std::filesystem::exists(files::JournalName(copia / "Demo.vbp")));
     EXPECT_TRUE(w.statusBar()->currentMessage().contains("descartado"));
     EXPECT_EQ(demo.Lee("Demo.vbp.lintrap-journal"), diario); // the original's is its own
+}
+
+// Proves: the host never aborts on bad input. Without a display, --help prints the usage and a
+// project gives a message on stderr (exit 1, not SIGABRT); a project file larger than the memory
+// the host may still take ends in a message box naming it.
+TEST(Arranque, BadInputEndsInAMessageNeverAnAbort) {
+    QProcessEnvironment sinPantalla = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        sinPantalla.remove(v);
+    }
+    for (const auto& [argumento, codigo, texto] :
+         {std::tuple{"--help", 0, "Uso: lintrap-ide"}, {"P.vbp", 1, "no se puede mostrar"}}) {
+        QProcess ide;
+        ide.setProcessEnvironment(sinPantalla);
+        ide.start(LINTRAP_IDE, {argumento});
+        ASSERT_TRUE(ide.waitForFinished(10000)) << argumento;
+        EXPECT_EQ(ide.exitStatus(), QProcess::NormalExit) << argumento;
+        EXPECT_EQ(ide.exitCode(), codigo) << argumento;
+        EXPECT_TRUE(
+            (codigo ? ide.readAllStandardError() : ide.readAllStandardOutput()).contains(texto))
+            << argumento;
+    }
+
+    // Sparse, and as large as a project file may be: more than the memory the process holds in
+    // reserve, and more than the address space it is left.
+    QTemporaryDir dir;
+    const QString vbp = dir.filePath("Grande.vbp");
+    QFile grande(vbp);
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly) && grande.resize(64 << 20));
+    grande.close();
+    ide::VentanaIde v;
+    prueba::CuentaCajas cajas;
+    ::malloc_trim(0); // memory that earlier tests freed could otherwise hold the file
+    long paginas = 0;
+    std::ifstream("/proc/self/statm") >> paginas;
+    rlimit antes{};
+    ::getrlimit(RLIMIT_AS, &antes);
+    rlimit limite = antes;
+    limite.rlim_cur = rlim_t(paginas) * rlim_t(::sysconf(_SC_PAGESIZE)) + (24 << 20);
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &limite), 0);
+    const bool abierto = v.Abre(vbp);
+    ::setrlimit(RLIMIT_AS, &antes);
+    EXPECT_FALSE(abierto);
+    EXPECT_EQ(cajas.Cuantas(), 1);
+    EXPECT_TRUE(cajas.Ultima().contains("Grande.vbp") && cajas.Ultima().contains("memoria"))
+        << cajas.Ultima().toStdString();
 }
 
 } // namespace

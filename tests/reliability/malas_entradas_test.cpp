@@ -11,11 +11,16 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <map>
 #include <optional>
+#include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -222,6 +227,117 @@ TEST(MalasEntradas, BadProjectAndGroupFilesAreRefusedAndTheRestStillOpens) {
 #endif
         EXPECT_EQ(Foto(c.Ruta()), antes);
     }
+}
+
+// lintrap, killed if it has not ended within 10 s: a run that hangs fails its test.
+apoyo::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
+    apoyo::EnMarcha marcha(argumentos);
+    std::promise<void> fin;
+    std::thread vigia([pid = marcha.Pid(), hecho = fin.get_future()] {
+        if (hecho.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+            ::kill(pid, SIGKILL);
+        }
+    });
+    apoyo::Resultado r = marcha.Espera();
+    fin.set_value();
+    vigia.join();
+    return r;
+}
+
+// Proves: what is not a regular file, or is past the size limit, is refused at once, by name and
+// for what it is, wherever a file is expected: a FIFO (which would wait for a writer forever) or a
+// link to /dev/zero (which never ends) as the project, the group, a module or the journal; a folder
+// or a FIFO listed as a module; a lock file that is a link or a folder (not the --wait hint:
+// waiting does not help); and paths to another machine or to a drive's root, which are never looked
+// for inside the project's folder (the decoys placed there are not read). Nothing changes on disk.
+TEST(MalasEntradas, WhatIsNotAFileIsRefusedAtOnceByName) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    const auto fifo = [](const fs::path& ruta) { ASSERT_EQ(::mkfifo(ruta.c_str(), 0644), 0); };
+    const auto senuelo = [](const fs::path& carpeta) {
+        fs::create_directories(carpeta);
+        apoyo::Escribe(carpeta / "x.bas", Crlf("Attribute VB_Name = \"Senuelo\"\n"));
+    };
+    struct Caso {
+        std::string orden;  // what lintrap is given, in the project's folder
+        std::string linea;  // a line added to the project
+        std::string nombre; // what the message names
+        std::string motivo; // and why
+        std::function<void(const fs::path&)> prepara;
+    };
+    const std::vector<Caso> casos = {
+        {"T.vbp", "", "T.vbp", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbp"); }},
+        {"T.vbg", "", "T.vbg", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbg"); }},
+        {"Z.vbp", "", "Z.vbp", "es un dispositivo",
+         [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.vbp"); }},
+        {"P.vbp", "Module=T; T.bas", "T.bas", "tubería (FIFO)",
+         [&](auto& c) { fifo(c / "T.bas"); }},
+        {"P.vbp", "Module=Z; Z.bas", "Z.bas", "es un dispositivo",
+         [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.bas"); }},
+        {"P.vbp", "Module=D; D.bas", "D.bas", "es una carpeta",
+         [](auto& c) { fs::create_directory(c / "D.bas"); }},
+        {"P.vbp", "Module=E; E.bas", "E.bas", "tiene 65 MB, más de los 64 MB",
+         [](auto& c) {
+             apoyo::Escribe(c / "E.bas", "Attribute VB_Name = \"E\"\r\n");
+             fs::resize_file(c / "E.bas", std::uintmax_t(65) << 20);
+         }},
+        {"P.vbp", "", "P.vbp.lintrap-journal", "tubería (FIFO)",
+         [&](auto& c) { fifo(c / "P.vbp.lintrap-journal"); }},
+        {"P.vbp", "", "P.vbp.lintrap-lock", "es un enlace simbólico",
+         [](auto& c) { fs::create_symlink(c / "otro", c / "P.vbp.lintrap-lock"); }},
+        {"P.vbp", "", "P.vbp.lintrap-lock", "es una carpeta",
+         [](auto& c) { fs::create_directory(c / "P.vbp.lintrap-lock"); }},
+        {"P.vbp", "Module=S; \\\\servidor\\recurso\\x.bas", "\\\\servidor\\recurso\\x.bas",
+         "ruta de red de Windows", [&](auto& c) { senuelo(c / "servidor" / "recurso"); }},
+        {"P.vbp", "Module=S; \\raiz\\x.bas", "\\raiz\\x.bas", "raíz de una unidad",
+         [&](auto& c) { senuelo(c / "raiz"); }},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre + " " + caso.motivo);
+        Carpeta c;
+        apoyo::Escribe(c / "Presente.bas", kPresente);
+        apoyo::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=Presente; Presente.bas\n" + caso.linea +
+                                         "\nName=\"P\"\n"));
+        caso.prepara(c.Ruta());
+        const auto antes = Foto(c.Ruta());
+        const std::string proyecto = (c / caso.orden).string();
+        for (const std::vector<std::string>& orden :
+             {std::vector<std::string>{"list", proyecto, "--names"},
+              std::vector<std::string>{"insert", proyecto, "--all-modules", "--all"}}) {
+            auto r = LintrapConPlazo(orden);
+            EXPECT_EQ(r.codigo, 2) << orden[0] << ": " << r.err;
+            EXPECT_NE(r.err.find(caso.nombre + "'"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(caso.motivo), std::string::npos) << r.err;
+            EXPECT_EQ(r.err.find("--wait"), std::string::npos) << r.err;
+        }
+        EXPECT_EQ(Foto(c.Ruta()), antes);
+        auto r = LintrapConPlazo({"list", proyecto, "--names", "--skip-missing"});
+        EXPECT_EQ(r.out.find("Senuelo"), std::string::npos) << "a decoy in the project was read";
+    }
+}
+
+// Proves: a procedure without its end line is reported at its header's line, for what it lacks
+// (not at "línea 0" as an end that shares its line); a project file whose name leaves no room
+// for the usual lock file name beside it is still checked and listed.
+TEST(MalasEntradas, MessagesNameTheRealLineAndLongNamesStillOpen) {
+#ifndef LINTRAP_BIN
+    GTEST_SKIP() << "lintrap is not built";
+#endif
+    Carpeta c;
+    apoyo::Escribe(c / "M.bas", Crlf("Attribute VB_Name = \"M\"\nOption Explicit\n\nSub Uno()\n"
+                                     "  x = 1\nEnd Sub\n\nSub Dos()\n  y = 2\n"));
+    const fs::path vbp = c / (std::string(250, 'L') + ".vbp");
+    apoyo::Escribe(vbp, Crlf("Type=Exe\nModule=M; M.bas\nName=\"P\"\n"));
+    auto r = apoyo::Lintrap({"check", vbp.string()});
+    EXPECT_EQ(r.codigo, 1) << r.err;
+    EXPECT_NE(r.out.find("M.bas, línea 7 del código: el procedimiento Dos no tiene su línea final"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("línea 0"), std::string::npos) << r.out;
+    r = apoyo::Lintrap({"list", vbp.string(), "--names"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_EQ(r.out, "M\n");
 }
 
 // Windows-1252 bytes that are not UTF-8 are the normal case: they load, show converted, and
