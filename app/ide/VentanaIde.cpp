@@ -22,7 +22,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <exception>
 #include <filesystem>
+#include <new>
 
 namespace ide {
 
@@ -206,6 +208,14 @@ bool VentanaIde::AbreYa(const QString& ruta, bool descartaDiario) {
         return r == QMessageBox::Yes && AbreYa(ruta, true);
     } catch (const ErrorVB& e) {
         QMessageBox::critical(this, kTitulo, QString::fromStdString(e.Description));
+        return false;
+    } catch (const std::bad_alloc&) {
+        QMessageBox::critical(this, kTitulo,
+                              "No hay memoria suficiente para abrir '" + ruta + "'; no se abre");
+        return false;
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, kTitulo,
+                              "No se ha podido abrir '" + ruta + "': " + QString(e.what()));
         return false;
     }
     Cierra();

@@ -1,6 +1,7 @@
 #include "host/files/Journal.h"
 
 #include "base/CodePage.h"
+#include "host/files/NameBeside.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/ProjectPath.h"
@@ -228,13 +229,17 @@ std::vector<fs::path> Check(const fs::path& journal, const fs::path& anchor, con
             continue; // removed by a completion that stopped before removing this one
         }
         // A copy beside another project of the same group: the same save, or not ours.
-        const fs::path other = copy.parent_path() / name.substr(0, name.size() - kSuffix.size());
         std::optional<Parsed> twin;
         if (S_ISREG(st.st_mode)) {
             twin = Read(ReadWhole(copy), copy.parent_path(), places);
         }
-        if (!twin || (!twin->project.empty() && twin->project != other) ||
-            EntrySet(*twin) != EntrySet(parsed)) {
+        // That project is recorded in the copy; an older journal only says it by its name (a
+        // long name's journal is shortened, so the name alone cannot say it).
+        const fs::path other =
+            twin && !twin->project.empty()
+                ? twin->project
+                : copy.parent_path() / name.substr(0, name.size() - kSuffix.size());
+        if (!twin || JournalName(other) != copy || EntrySet(*twin) != EntrySet(parsed)) {
             throw JournalRefused(journal,
                                  "nombra " + Quoted(copy) + " como copia suya, y no lo es");
         }
@@ -310,7 +315,8 @@ JournalRefused::JournalRefused(const fs::path& journalIn, const std::string& why
       journal(journalIn) {}
 
 fs::path JournalName(const fs::path& anchor) {
-    return anchor.parent_path() / (anchor.filename().string() + std::string(kSuffix));
+    // room for the temporary it is written under (".lintrap-PID-N.tmp")
+    return NameBeside(anchor, kSuffix, 40);
 }
 
 void WriteJournal(const std::vector<fs::path>& anchorsIn,
@@ -357,7 +363,7 @@ std::optional<std::size_t> CompleteJournal(const fs::path& anchorIn) {
     const fs::path anchor = places.Of(anchorIn);
     const fs::path journal = JournalName(anchor);
     if (!S_ISREG(st.st_mode)) {
-        throw JournalRefused(journal, "no es un archivo");
+        throw JournalRefused(journal, WhatItIs(st.st_mode) + ", no un archivo");
     }
     const auto parsed = Read(ReadWhole(journal), journal.parent_path(), places);
     if (!parsed) {

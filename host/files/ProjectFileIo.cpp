@@ -50,16 +50,11 @@ struct Descriptor {
 
 // Refuses what is not a regular file, saying what it is.
 void CheckRegular(const struct stat& st, const std::filesystem::path& path) {
-    if (S_ISREG(st.st_mode)) {
-        return;
+    if (!S_ISREG(st.st_mode)) {
+        throw ErrorVB(vberr::PathFileAccessError, path.string(),
+                      "No se puede leer '" + path.string() + "': " + WhatItIs(st.st_mode) +
+                          ", no un archivo");
     }
-    const char* what = S_ISDIR(st.st_mode)                          ? "es una carpeta"
-                       : S_ISFIFO(st.st_mode)                       ? "es una tubería (FIFO)"
-                       : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "es un dispositivo"
-                       : S_ISSOCK(st.st_mode)                       ? "es un socket"
-                                                                    : "es de un tipo especial";
-    throw ErrorVB(vberr::PathFileAccessError, path.string(),
-                  "No se puede leer '" + path.string() + "': " + what + ", no un archivo");
 }
 
 std::string Megabytes(std::uintmax_t bytes) {
@@ -221,6 +216,15 @@ bool FileStamp::ChangedOnDisk(const std::filesystem::path& path, bool everyByte)
     }
     // Touched but maybe not edited: only the content decides.
     return HashOfFile(path) != hash;
+}
+
+std::string WhatItIs(unsigned mode) {
+    return S_ISDIR(mode)                    ? "es una carpeta"
+           : S_ISFIFO(mode)                 ? "es una tubería (FIFO)"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "es un dispositivo"
+           : S_ISSOCK(mode)                 ? "es un socket"
+           : S_ISLNK(mode)                  ? "es un enlace simbólico"
+                                            : "es de un tipo especial";
 }
 
 ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action) {

@@ -57,6 +57,10 @@ void CheckWritable(const std::filesystem::path& target, const std::optional<File
 
 // ErrorVB for a failed system call on `path` (errno value `err`): the number the environment
 // would raise and a description naming the file.
+// What a file that is not a regular one is, from its st_mode: "es una carpeta", "es una tubería
+// (FIFO)"…
+std::string WhatItIs(unsigned mode);
+
 ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action);
 
 // "file, línea N: what" as every load problem reads.

@@ -1,5 +1,6 @@
 #include "host/files/ProjectLock.h"
 
+#include "host/files/NameBeside.h"
 #include "host/files/ProjectFileIo.h"
 
 #include <cerrno>
@@ -19,7 +20,10 @@ namespace files {
 
 namespace {
 
+// Guards Held() and `removed`. Taken while a lock file is opened (perhaps created) and until it
+// is recorded, so that an interruption never finds a lock file of ours that it cannot see.
 std::mutex heldLock;
+bool removed = false; // RemoveHeld ran: the process is ending and takes no lock any more
 std::set<std::filesystem::path>& Held() {
     static auto* held = new std::set<std::filesystem::path>; // never destroyed: see RemoveHeld
     return *held;
@@ -57,21 +61,7 @@ ErrorVB NotALock(const std::filesystem::path& lock, const std::filesystem::path&
 } // namespace
 
 std::filesystem::path ProjectLock::NameFor(const std::filesystem::path& projectFile) {
-    static constexpr std::string_view kEnd = ".lintrap-lock";
-    const std::string name = projectFile.filename().string();
-    const std::filesystem::path folder = projectFile.parent_path();
-    const long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
-    const std::size_t limit = longest > 0 ? std::size_t(longest) : NAME_MAX;
-    if (name.size() + kEnd.size() <= limit) {
-        return folder / (name + std::string(kEnd));
-    }
-    char hash[20];
-    std::snprintf(hash, sizeof hash, "~%016llx", (unsigned long long)FileStamp::HashOf(name));
-    std::size_t keep = std::min(name.size(), limit - kEnd.size() - std::strlen(hash));
-    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
-        --keep; // a UTF-8 character is kept whole or not at all
-    }
-    return folder / (name.substr(0, keep) + hash + std::string(kEnd));
+    return NameBeside(projectFile, ".lintrap-lock");
 }
 
 ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::milliseconds wait,
@@ -79,6 +69,10 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
     : path_(NameFor(projectFile)) {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
+        std::unique_lock guard(heldLock);
+        if (removed) {
+            throw ErrorVB(vberr::InvalidProcedureCall, projectFile.string(), "interrumpido");
+        }
         int fd =
             ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
         if (fd < 0 && (errno == EACCES || errno == EPERM)) {
@@ -104,10 +98,8 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
         if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0) {
             if (StillThere(fd, path_)) {
                 fd_ = fd;
-                {
-                    std::lock_guard guard(heldLock);
-                    Held().insert(path_);
-                }
+                Held().insert(path_);
+                guard.unlock();
                 const std::string pid = std::to_string(::getpid()) + "\n";
                 if (!shared &&
                     (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0)) {
@@ -132,6 +124,7 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
                                    "; no se ha cambiado nada");
         }
         ::close(fd);
+        guard.unlock();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
@@ -150,6 +143,7 @@ ProjectLock::~ProjectLock() {
 
 void ProjectLock::RemoveHeld() noexcept {
     std::lock_guard guard(heldLock);
+    removed = true;
     for (const auto& path : Held()) {
         ::unlink(path.c_str());
     }

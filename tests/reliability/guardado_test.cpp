@@ -98,6 +98,23 @@ TEST(Guardado, KilledAtAnyMomentThenOneCommandLeavesAllOldOrAllNewAndNothingElse
         std::chrono::steady_clock::now() - t0);
     ASSERT_NE(nuevo, viejo);
 
+    // What a folder holds that is neither all old nor all new.
+    auto Diferencias = [&](const Estado& fin) {
+        std::string mal;
+        for (const auto& [nombre, bytes] : fin) {
+            if (!viejo.count(nombre)) {
+                mal += " stray " + nombre;
+            } else if (bytes != viejo.at(nombre) && bytes != nuevo.at(nombre)) {
+                mal += " neither " + nombre;
+            }
+        }
+        int n = 0;
+        for (const auto& [nombre, bytes] : fin) {
+            n += viejo.count(nombre) && bytes == nuevo.at(nombre) && bytes != viejo.at(nombre);
+        }
+        return mal + " new:" + std::to_string(n);
+    };
+
     std::mt19937 azar(16);
     const int senales[] = {SIGKILL, SIGKILL, SIGTERM, SIGINT};
     int viejos = 0, nuevos = 0;
@@ -120,26 +137,13 @@ TEST(Guardado, KilledAtAnyMomentThenOneCommandLeavesAllOldOrAllNewAndNothingElse
                 EXPECT_NE(r.err.find("interrumpido"), std::string::npos);
             }
             const Estado ya = Contenido(c / "p");
-            EXPECT_TRUE(ya == viejo || ya == nuevo) << "a signal left a mix or a stray file";
+            EXPECT_TRUE(ya == viejo || ya == nuevo)
+                << "a signal left a mix or a stray file:" << Diferencias(ya);
         }
         auto despues = apoyo::Lintrap({"list", vbp.string()});
         EXPECT_EQ(despues.codigo, 0) << despues.err;
         const Estado fin = Contenido(c / "p");
-        ASSERT_TRUE(fin == viejo || fin == nuevo) << [&] {
-            std::string mal;
-            for (const auto& [nombre, bytes] : fin) {
-                if (!viejo.count(nombre)) {
-                    mal += " stray " + nombre;
-                } else if (bytes != viejo.at(nombre) && bytes != nuevo.at(nombre)) {
-                    mal += " neither " + nombre;
-                }
-            }
-            int n = 0;
-            for (const auto& [nombre, bytes] : fin) {
-                n += viejo.count(nombre) && bytes == nuevo.at(nombre) && bytes != viejo.at(nombre);
-            }
-            return mal + " new:" + std::to_string(n);
-        }();
+        ASSERT_TRUE(fin == viejo || fin == nuevo) << Diferencias(fin);
         viejos += fin == viejo;
         nuevos += fin == nuevo;
     }

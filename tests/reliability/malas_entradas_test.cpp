@@ -338,6 +338,10 @@ TEST(MalasEntradas, MessagesNameTheRealLineAndLongNamesStillOpen) {
     r = apoyo::Lintrap({"list", vbp.string(), "--names"});
     EXPECT_EQ(r.codigo, 0) << r.err;
     EXPECT_EQ(r.out, "M\n");
+    // and saved: the journal beside it takes a shortened name too
+    r = apoyo::Lintrap({"insert", vbp.string(), "--module", "M", "--proc", "Uno"});
+    EXPECT_EQ(r.codigo, 0) << r.err;
+    EXPECT_NE(apoyo::Lee(c / "M.bas").find("40   x = 1"), std::string::npos);
 }
 
 // Windows-1252 bytes that are not UTF-8 are the normal case: they load, show converted, and
