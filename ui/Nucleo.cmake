@@ -13,3 +13,11 @@ add_library(lintrap_inspectors_core STATIC
 )
 target_include_directories(lintrap_inspectors_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(lintrap_inspectors_core PUBLIC lintrap_vbide lintrap_base)
+
+# Each window's behaviour: its state and its handlers over the view of ui/Vista.h, with no
+# toolkit. The skins (qt/) build the controls and show what these tell them.
+add_library(lintrap_ui STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/config/frmConfiguracion.cpp
+)
+target_include_directories(lintrap_ui PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lintrap_ui PUBLIC lintrap_install lintrap_clserrores)

@@ -8,8 +8,7 @@
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
-#include "ui/config/MsgPersonal.h"
-#include "ui/config/frmConfiguracion.h"
+#include "qt/config/frmConfiguracion.h"
 #include "ui/inspectors/frmControles.h"
 #include "ui/inspectors/frmRefs.h"
 #include "ui/viewer/Dependencias.h"
@@ -82,13 +81,13 @@ int main(int argc, char** argv) {
 
     engine::AjustesPendientes ajustes;
     ajustes.glbEmailDir = "errores@quovant.example";
-    frmConfiguracion configuracion(ajustes, &proyecto, cp);
+    qt::frmConfiguracion configuracion(ajustes, &proyecto, cp);
     configuracion.findChild<QCheckBox*>("Check1")->click();
     configuracion.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
     bien &= Guarda(configuracion, carpeta, "frmConfiguracion.png");
 
     install::Configuracion logica(ajustes);
-    MsgPersonal personal(logica);
+    qt::MsgPersonal personal(logica);
     personal.findChild<QLineEdit*>("Text1")->setText("Se ha producido un error inesperado");
     bien &= Guarda(personal, carpeta, "MsgPersonal.png");
     return bien ? 0 : 1;

@@ -16,11 +16,6 @@ class QWidget;
 
 namespace ui {
 
-// A modal QMessageBox: `botones` are VB's button set and icon added together (vb::vbYesNo +
-// vb::vbQuestion); the result is the VB value of the button pressed (vb::vbYes...). Closing
-// the box without a button answers Cancel where there is one, else No, else OK.
-int CajaMensaje(QWidget* padre, const std::string& texto, int botones, const std::string& titulo);
-
 // The input box: nothing when it is cancelled.
 std::optional<QString> CajaEntrada(QWidget* padre, const QString& pregunta, const QString& titulo,
                                    const QString& inicial = {});

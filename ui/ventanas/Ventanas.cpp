@@ -1,6 +1,6 @@
 #include "ui/ventanas/Ventanas.h"
 
-#include "ui/config/frmConfiguracion.h"
+#include "qt/config/frmConfiguracion.h"
 #include "ui/inspectors/frmControles.h"
 #include "ui/inspectors/frmRefs.h"
 #include "ui/main/frmAddIn.h"
@@ -24,8 +24,8 @@ void MuestraSinModo(QDialog* ventana) {
 void ConectaVentanas(frmAddIn& principal) {
     principal.abreConfiguracion = [](frmAddIn& w) {
         // Loaded afresh on each opening; it edits the pending settings the main window owns.
-        frmConfiguracion dialogo(w.Estado().ajustes, w.VBInstance.ActiveVBProject(),
-                                 w.Estado().paginaCodigos, &w);
+        qt::frmConfiguracion dialogo(w.Estado().ajustes, w.VBInstance.ActiveVBProject(),
+                                     w.Estado().paginaCodigos, &w);
         dialogo.exec();
     };
     principal.abreReferencias = [](frmAddIn& w) {

@@ -1,0 +1,85 @@
+#pragma once
+// The recording view of every window behaviour test: it keeps what each control was told to
+// show, records each call, answers message boxes from a script and runs a script for each
+// window opened.
+
+#include "ui/Vista.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace soporte {
+
+class VistaGrabadora : public ui::Vista {
+public:
+    template <class T> using PorControl = std::map<std::string, T, std::less<>>;
+
+    // What each control shows now ("" is the window).
+    PorControl<std::vector<std::string>> filas;
+    PorControl<int> fila;
+    PorControl<std::string> texto;
+    PorControl<bool> marcado, visible;
+    PorControl<ui::Color> fondo;
+    std::string portapapeles;
+    std::optional<bool> cerrada; // set once the window unloads: true when accepted
+    // Each message box as "title: text", and the answers of the next ones (OK when none left).
+    std::vector<std::string> mensajes;
+    std::deque<int> respuestas;
+    // The windows opened, and what each does while open (by its name).
+    std::vector<std::string> abiertas;
+    std::function<void(const std::string&)> alAbrir;
+    // Every primitive called, as "Primitive control".
+    std::vector<std::string> llamadas;
+
+    void Rellena(std::string_view c, const std::vector<std::string>& f) override {
+        Anota("Rellena", c);
+        filas[std::string(c)] = f;
+        fila[std::string(c)] = -1;
+    }
+    void Selecciona(std::string_view c, int f) override {
+        Anota("Selecciona", c);
+        fila[std::string(c)] = f;
+    }
+    void PonTexto(std::string_view c, std::string_view t) override {
+        Anota("PonTexto", c);
+        texto[std::string(c)] = t;
+    }
+    void Marca(std::string_view c, bool m) override {
+        Anota("Marca", c);
+        marcado[std::string(c)] = m;
+    }
+    void Muestra(std::string_view c, bool v) override {
+        Anota("Muestra", c);
+        visible[std::string(c)] = v;
+    }
+    void PonFondo(std::string_view c, ui::Color color) override {
+        Anota("PonFondo", c);
+        fondo[std::string(c)] = color;
+    }
+    int Mensaje(const std::string& t, int, const std::string& titulo) override {
+        mensajes.push_back(titulo + ": " + t);
+        if (respuestas.empty())
+            return 1; // vbOK
+        const int r = respuestas.front();
+        respuestas.pop_front();
+        return r;
+    }
+    void Portapapeles(const std::string& t) override { portapapeles = t; }
+    void Abre(std::string_view ventana) override {
+        abiertas.emplace_back(ventana);
+        if (alAbrir)
+            alAbrir(std::string(ventana));
+    }
+    void Cierra(bool aceptada) override { cerrada = aceptada; }
+
+private:
+    void Anota(std::string_view primitiva, std::string_view control) {
+        llamadas.push_back(std::string(primitiva) + " " + std::string(control));
+    }
+};
+
+} // namespace soporte

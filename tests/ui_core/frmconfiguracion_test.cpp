@@ -1,0 +1,256 @@
+// The configuration dialog and the custom message dialog driven through a recording view: their
+// openings, clicks and acceptances over the pending settings and over a project holding the
+// class.
+
+#include "tests/engine/Apoyo.h"
+#include "tests/support/VistaGrabadora.h"
+#include "ui/config/frmConfiguracion.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Vista = soporte::VistaGrabadora;
+
+struct Configuracion : ::testing::Test {
+    void SetUp() override { apoyo::SilenciaGlbErr(); }
+
+    void Abre(vbide::VBProject* p = nullptr) {
+        f = std::make_unique<ui::frmConfiguracion>(v, ajustes, p, 1252);
+        f->Form_Load();
+    }
+    // "personalizar" chosen; the custom message dialog it opens gets `texto` and is accepted
+    // (or cancelled when there is no text). Its view is kept in `vm`.
+    void Personaliza(std::optional<std::string> texto) {
+        v.alAbrir = [this, texto](const std::string&) {
+            vm = Vista();
+            ui::MsgPersonal m(vm, f->Configuracion());
+            if (!texto)
+                return m.CancelButton_Click();
+            m.Text1_Change(*texto);
+            m.OKButton_Click();
+        };
+        f->Combo1_Click(install::MensajePersonalizar);
+    }
+    // A project holding the shipped test class, whose IniVal lines hold other values.
+    void ConClase() {
+        const std::string cls = apoyo::Lee(apoyo::Datos("install/ClsErrores/clsErrores.cls"));
+        apoyo::Escribe(carpeta.ruta / "clsErrores.cls", cls);
+        proyecto = apoyo::Proyecto(carpeta.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}},
+                                   "Module=M; M.bas\nClass=clsErrores; clsErrores.cls\n");
+    }
+    std::string IniVal() {
+        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
+        const long desde = m.Members().Item("IniVal").CodeLocation();
+        return m.Lines(desde, m.CountOfLines() - desde + 1);
+    }
+
+    engine::AjustesPendientes ajustes;
+    apoyo::CarpetaTemporal carpeta;
+    std::unique_ptr<files::Project> proyecto;
+    Vista v, vm;
+    std::unique_ptr<ui::frmConfiguracion> f;
+};
+
+// A custom message pending selects "personalizar" without opening its dialog.
+TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
+    const struct {
+        std::string email, direccion, mensaje, log;
+        bool check1;
+        int combo1;
+        bool check3;
+    } casos[] = {
+        {"False", "", "", "True", false, install::MensajeNo, true}, // the main window's reset
+        {"TRUE", "yo@ejemplo.invalid", "Algo ha fallado", "false", true, 2, false},
+        {"False", "", "NORMAL", "True", false, install::MensajeNormal, true},
+        {"False", "", "   ", "x", false, install::MensajeNo, true},
+    };
+    for (const auto& c : casos) {
+        ajustes = {c.email, c.direccion, c.mensaje, c.mensaje, c.log};
+        v = Vista();
+        Abre();
+        EXPECT_EQ(v.marcado["Check1"], c.check1) << c.mensaje;
+        EXPECT_EQ(v.visible["Text1"], c.check1);
+        EXPECT_EQ(v.visible["Label2"], c.check1);
+        EXPECT_EQ(v.texto["Text1"], c.direccion);
+        EXPECT_EQ(v.fila["Combo1"], c.combo1);
+        EXPECT_EQ(v.marcado["Check3"], c.check3);
+        EXPECT_TRUE(v.abiertas.empty());
+        EXPECT_FALSE(f->Configuracion().Cargando());
+    }
+}
+
+TEST_F(Configuracion, PersonalizarAceptadoVacioGuardaDosComillas) {
+    Abre();
+    Personaliza("");
+    EXPECT_EQ(v.abiertas, std::vector<std::string>{"MsgPersonal"});
+    EXPECT_EQ(vm.texto["Text1"], "\"\"");
+    EXPECT_EQ(vm.cerrada, true);
+    EXPECT_EQ(ajustes.glbMsgPersonal, "\"\"");
+    f->OKButton_Click();
+    EXPECT_EQ(v.cerrada, true);
+    EXPECT_EQ(ajustes.glbMsgOnError, "\"\"");
+}
+
+TEST_F(Configuracion, PersonalizarCanceladoSinMensajeNoMuestraNinguno) {
+    Abre();
+    Personaliza(std::nullopt);
+    Personaliza(std::nullopt); // chosen again: it opens again
+    EXPECT_EQ(v.abiertas.size(), 2u);
+    EXPECT_EQ(vm.cerrada, false);
+    EXPECT_EQ(ajustes.glbMsgPersonal, "");
+    f->OKButton_Click();
+    EXPECT_EQ(ajustes.glbMsgOnError, "");
+}
+
+TEST_F(Configuracion, DireccionAlMarcarYDesmarcarYColoresDelFoco) {
+    ajustes.glbEmailDir = "pendiente@ejemplo.invalid";
+    Abre();
+    f->Check1_Click(true);
+    EXPECT_TRUE(v.visible["Text1"]);
+    EXPECT_TRUE(v.visible["Label2"]);
+    EXPECT_EQ(v.texto["Text1"], "pendiente@ejemplo.invalid");
+    f->Text1_GotFocus();
+    EXPECT_EQ(v.fondo["Text1"], (ui::Color{255, 255, 192}));
+    f->Text1_LostFocus();
+    EXPECT_EQ(v.fondo["Text1"], (ui::Color{255, 255, 255}));
+
+    f->Text1_Change("escrita@ejemplo.invalid");
+    f->Check1_Click(false);
+    EXPECT_FALSE(v.visible["Text1"]);
+    EXPECT_FALSE(v.visible["Label2"]);
+    // Ticked again: the pending address replaces what was typed.
+    f->Check1_Click(true);
+    EXPECT_EQ(v.texto["Text1"], "pendiente@ejemplo.invalid");
+    // Unticked with text in the box: accepted, the text is the address.
+    f->Text1_Change("otra@ejemplo.invalid");
+    f->Check1_Click(false);
+    f->OKButton_Click();
+    EXPECT_EQ(v.cerrada, true);
+    EXPECT_EQ(ajustes.glbMandaEmail, "False");
+    EXPECT_EQ(ajustes.glbEmailDir, "otra@ejemplo.invalid");
+}
+
+TEST_F(Configuracion, DireccionVaciaConCorreoSeRechazaYElDialogoSigue) {
+    ajustes.glbMsgOnError = "normal";
+    Abre();
+    f->Check1_Click(true);
+    f->Combo1_Click(install::MensajeNo);
+    f->Check3_Click(false);
+    f->OKButton_Click();
+    EXPECT_EQ(v.mensajes, std::vector<std::string>{
+                              "Lintrap: No es posible dejar vacía la dirección electrónica de "
+                              "destino"});
+    EXPECT_FALSE(v.cerrada);
+    // The e-mail flag is stored; nothing after the address is.
+    EXPECT_EQ(ajustes.glbMandaEmail, "True");
+    EXPECT_EQ(ajustes.glbMsgOnError, "normal");
+    EXPECT_EQ(ajustes.glbLogOnError, "True");
+}
+
+TEST_F(Configuracion, CancelarNoGuardaNada) {
+    Abre();
+    f->Check1_Click(true);
+    f->Text1_Change("yo@ejemplo.invalid");
+    f->Check3_Click(false);
+    f->CancelButton_Click();
+    EXPECT_EQ(v.cerrada, false);
+    EXPECT_EQ(ajustes.glbMandaEmail, "False");
+    EXPECT_EQ(ajustes.glbEmailDir, "");
+    EXPECT_EQ(ajustes.glbLogOnError, "True");
+}
+
+TEST_F(Configuracion, AceptarConLaClaseReescribeLasCuatroLineas) {
+    ConClase();
+    Abre(proyecto.get());
+    f->Check1_Click(true);
+    f->Text1_Change("dice\"hola\"@ejemplo.invalid");
+    Personaliza("Ha ocurrido un error");
+    f->Check3_Click(false);
+    f->OKButton_Click();
+    EXPECT_EQ(v.cerrada, true);
+    // Indentation lost, quotes inside a text doubled so that the line stays valid code.
+    EXPECT_EQ(IniVal(), "Public Sub IniVal()\r\n"
+                        "    ' Valores de fabrica\r\n"
+                        "m_fSendEmailOnError = True\r\n"
+                        "c_EMailDir = \"dice\"\"hola\"\"@ejemplo.invalid\"\r\n"
+                        "c_MsgOnError = \"Ha ocurrido un error\"\r\n"
+                        "m_fLogOnError =  False\r\n"
+                        "End Sub");
+    EXPECT_TRUE(proyecto->Modified());
+}
+
+// A value that would leave its string literal or its line, typed as the address or as the
+// custom message: refused in its dialog naming the setting and the reason, the dialog stays
+// open, nothing stored, nothing written.
+TEST_F(Configuracion, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
+    ConClase();
+    const std::string antes = IniVal();
+    const struct {
+        std::string valor;
+        bool direccion, mensaje; // refused as the address, as the message
+        std::string motivo;
+    } casos[] = {
+        {"a@b.com\"\nShell Environ$(Chr$(72))\n", true, true, "un salto de línea (LF)"},
+        {"a@b.com\rx", true, true, "un retorno de carro (CR)"},
+        {"a@b.com\r\nx", true, true, "un retorno de carro (CR)"},
+        {"a@b.com\tx", true, true, "un tabulador (TAB)"},
+        {std::string("a@b.com\0x", 9), true, true, "un carácter nulo (NUL)"},
+        {"a\x1B]52;c;x\x07", true, true, "un carácter de control (0x1B)"},
+        {"a@b.com\x7F", true, true, "(DEL)"},
+        {std::string(2000, 'x'), true, true, "demasiado largo"},
+        {std::string(600, '"'), true, true, "tendría"}, // doubled, its line passes 1023
+        {std::string(1007, 'x'), false, true, "1024 caracteres"},
+        {std::string(1006, 'x'), false, false, ""}, // its line is exactly 1023
+        {"yo @ejemplo.invalid", true, false, "no es una dirección de correo"},
+        {"<yo@ejemplo.invalid>", true, false, "no es una dirección de correo"},
+        {"a@b.com,c@d.com", true, false, "no es una dirección de correo"},
+    };
+    for (const auto& c : casos) {
+        ajustes = {};
+        v = Vista();
+        // An address the class can hold is accepted without the project: nothing is written.
+        Abre(c.direccion ? proyecto.get() : nullptr);
+        f->Check1_Click(true);
+        f->Text1_Change(c.valor);
+        f->OKButton_Click();
+        EXPECT_EQ(v.cerrada.has_value(), !c.direccion) << c.motivo;
+        if (c.direccion) {
+            ASSERT_EQ(v.mensajes.size(), 1u);
+            EXPECT_TRUE(v.mensajes[0].starts_with(
+                "Lintrap: No se puede guardar la configuración: c_EMailDir"))
+                << v.mensajes[0];
+            EXPECT_NE(v.mensajes[0].find(c.motivo), std::string::npos) << v.mensajes[0];
+            EXPECT_EQ(ajustes.glbMandaEmail, "False");
+            EXPECT_EQ(ajustes.glbEmailDir, "");
+        }
+        ajustes = {};
+        Abre();
+        Personaliza(c.valor);
+        EXPECT_EQ(vm.cerrada.has_value(), !c.mensaje) << c.motivo;
+        if (c.mensaje) {
+            ASSERT_EQ(vm.mensajes.size(), 1u);
+            EXPECT_TRUE(
+                vm.mensajes[0].starts_with("Lintrap: No se puede guardar el mensaje: c_MsgOnError"))
+                << vm.mensajes[0];
+            EXPECT_NE(vm.mensajes[0].find(c.motivo), std::string::npos) << vm.mensajes[0];
+            EXPECT_EQ(ajustes.glbMsgPersonal, "");
+        }
+    }
+    EXPECT_EQ(IniVal(), antes);
+    EXPECT_FALSE(proyecto->Modified());
+}
+
+TEST_F(Configuracion, SinLaClaseLosAjustesQuedanPendientes) {
+    proyecto = apoyo::Proyecto(carpeta.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}},
+                               "Module=M; M.bas\n");
+    Abre(proyecto.get());
+    f->Combo1_Click(install::MensajeNormal);
+    f->OKButton_Click();
+    EXPECT_EQ(v.cerrada, true);
+    EXPECT_EQ(ajustes.glbMsgOnError, "normal");
+    EXPECT_FALSE(proyecto->Modified());
+    EXPECT_FALSE(install::ReescribeAjustes(*proyecto, ajustes, 1252));
+}
+
+} // namespace
