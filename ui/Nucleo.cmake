@@ -18,6 +18,8 @@ target_link_libraries(lintrap_inspectors_core PUBLIC lintrap_vbide lintrap_base)
 # toolkit. The skins (qt/) build the controls and show what these tell them.
 add_library(lintrap_ui STATIC
     ${CMAKE_CURRENT_LIST_DIR}/config/frmConfiguracion.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/inspectors/frmControles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/inspectors/frmRefs.cpp
 )
 target_include_directories(lintrap_ui PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(lintrap_ui PUBLIC lintrap_install lintrap_clserrores)
+target_link_libraries(lintrap_ui PUBLIC lintrap_install lintrap_inspectors_core lintrap_clserrores)

@@ -9,8 +9,8 @@
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
 #include "qt/config/frmConfiguracion.h"
-#include "ui/inspectors/frmControles.h"
-#include "ui/inspectors/frmRefs.h"
+#include "qt/inspectors/frmControles.h"
+#include "qt/inspectors/frmRefs.h"
 #include "ui/viewer/Dependencias.h"
 
 #include <QApplication>
@@ -70,11 +70,11 @@ int main(int argc, char** argv) {
     Dependencias dependencias(&proyecto, "RellenarLista", estado);
     bien &= Guarda(dependencias, carpeta, "Dependencias.png");
 
-    frmRefs refs(*vbe, cp);
+    qt::frmRefs refs(*vbe, cp);
     refs.findChild<QListWidget*>("List1")->setCurrentRow(0);
     bien &= Guarda(refs, carpeta, "frmRefs.png");
 
-    frmControles controles(*vbe, cp);
+    qt::frmControles controles(*vbe, cp);
     Elige(controles.findChild<QListWidget*>("List0"), "frmCliente");
     Elige(controles.findChild<QListWidget*>("List1"), "txtCodigoPostal");
     bien &= Guarda(controles, carpeta, "frmControles.png");

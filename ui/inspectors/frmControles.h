@@ -1,42 +1,49 @@
 #pragma once
-// The controls inspector: projects -> forms and designers -> controls -> properties, and a
-// report of the selected control copied to the clipboard. The main window's menu opens it
-// with the environment the connection class handed over; it changes nothing.
+// The controls inspector's behaviour: projects -> forms and designers -> controls -> properties,
+// each selection filling the next list and selecting its first entry, and a report of the
+// selected control copied to the clipboard. It changes nothing.
 
 #include "host/vbide/VBE.h"
+#include "ui/Vista.h"
 #include "ui/inspectors/Controles.h"
 
-#include <QDialog>
+#include <string>
+#include <vector>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
+namespace ui {
 
-class frmControles : public QDialog {
-    Q_OBJECT
+class frmControles {
 public:
     // `vbe`: the environment (VBInstance); `paginaCodigos`: the projects' code page.
-    frmControles(vbide::VBE& vbe, int paginaCodigos, QWidget* parent = nullptr);
+    frmControles(Vista& vista, vbide::VBE& vbe, int paginaCodigos)
+        : vista_(vista), controles_(vbe, paginaCodigos) {}
+
+    void Form_Load();
+    // `fila`: the entry now selected in the list, -1 for none (nothing else changes then).
+    void List3_Click(int fila);
+    void List0_Click(int fila);
+    void List1_Click(int fila);
+    void Command1_Click();
+    void CancelButton_Click() { vista_.Cierra(true); }
 
 private:
-    void Form_Load();
-    void List3_Click();
-    void List0_Click();
-    void List1_Click();
-    void Command1_Click();
+    // A list with its entries (and their item data) and its selected row.
+    struct Lista {
+        const char* nombre;
+        std::vector<inspectors::Elemento> filas;
+        int fila = -1;
+        const inspectors::Elemento* Actual() const;
+    };
+    // Fills `lista`; when it is not empty, selects its first entry, which runs `clic`.
+    void Rellena(Lista& lista, std::vector<inspectors::Elemento> filas,
+                 void (frmControles::*clic)(int));
     // These handlers report their own failures; none goes to glbErr.
     template <class F> void Maneja(F&& paso);
 
+    Vista& vista_;
     inspectors::Controles controles_;
-    QListWidget* List3;
-    QPushButton* Command1;
-    QListWidget* List0;
-    QListWidget* List2;
-    QListWidget* List1;
-    QPushButton* CancelButton;
-    QLabel* Label5;
-    QLabel* Label4;
-    QLabel* Label3;
-    QLabel* Label2;
-    QLabel* Label1;
+    Lista list3_{"List3", {}, -1}, list0_{"List0", {}, -1}, list1_{"List1", {}, -1};
+    std::vector<std::string> list2_; // the selected control's property lines
 };
+
+} // namespace ui

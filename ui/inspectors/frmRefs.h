@@ -1,31 +1,31 @@
 #pragma once
-// The references viewer: the references of the active project, and the details of the one
-// clicked. The main window's menu opens it (modal or not, as the opener likes); it reads the
-// environment it is given and changes nothing.
+// The references viewer's behaviour: the references of the active project, and the details of
+// the one clicked. It reads the environment it is given and changes nothing.
 
 #include "host/vbide/VBE.h"
+#include "ui/Vista.h"
 
-#include <QDialog>
+#include <string>
+#include <vector>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
+namespace ui {
 
-class frmRefs : public QDialog {
-    Q_OBJECT
+class frmRefs {
 public:
     // `vbe`: the main window's VBInstance; `paginaCodigos`: the project's code page.
-    frmRefs(vbide::VBE& vbe, int paginaCodigos, QWidget* parent = nullptr);
+    frmRefs(Vista& vista, vbide::VBE& vbe, int paginaCodigos)
+        : vista_(vista), vbe_(vbe), cp_(paginaCodigos) {}
+
+    void Form_Load();
+    // `fila`: the entry now selected in List1, -1 for none.
+    void List1_Click(int fila);
+    void OKButton_Click();
 
 private:
-    void Form_Load();
-    void List1_Click();
-
+    Vista& vista_;
     vbide::VBE& vbe_;
     int cp_;
-    QListWidget* List1;
-    QPushButton* OKButton;
-    QLabel* Label3;
-    QLabel* Label2;
-    QLabel* Label1;
+    std::vector<std::string> nombres_; // List1's entries
 };
+
+} // namespace ui

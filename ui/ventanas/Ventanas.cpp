@@ -1,8 +1,8 @@
 #include "ui/ventanas/Ventanas.h"
 
 #include "qt/config/frmConfiguracion.h"
-#include "ui/inspectors/frmControles.h"
-#include "ui/inspectors/frmRefs.h"
+#include "qt/inspectors/frmControles.h"
+#include "qt/inspectors/frmRefs.h"
 #include "ui/main/frmAddIn.h"
 #include "ui/viewer/Dependencias.h"
 #include "ui/viewer/FrmCodigo.h"
@@ -29,10 +29,10 @@ void ConectaVentanas(frmAddIn& principal) {
         dialogo.exec();
     };
     principal.abreReferencias = [](frmAddIn& w) {
-        MuestraSinModo(new frmRefs(w.VBInstance, w.Estado().paginaCodigos, &w));
+        MuestraSinModo(new qt::frmRefs(w.VBInstance, w.Estado().paginaCodigos, &w));
     };
     principal.abreControles = [](frmAddIn& w) {
-        MuestraSinModo(new frmControles(w.VBInstance, w.Estado().paginaCodigos, &w));
+        MuestraSinModo(new qt::frmControles(w.VBInstance, w.Estado().paginaCodigos, &w));
     };
     principal.abreDependencias = [&principal](FrmCodigo& visor) {
         MuestraSinModo(new Dependencias(principal.VBInstance.ActiveVBProject(), visor.Tag(),

@@ -1,0 +1,156 @@
+// The controls inspector driven through a recording view: the chain of selections on opening
+// and on clicks, the report put on the clipboard, and the cases that must leave things as they
+// were, over the example project and small projects.
+
+#include "host/files/Vbe.h"
+#include "tests/engine/Apoyo.h"
+#include "tests/support/VistaGrabadora.h"
+#include "ui/inspectors/frmControles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Filas = std::vector<std::string>;
+
+struct Inspector : ::testing::Test {
+    void Abre(const std::filesystem::path& vbp) {
+        v = soporte::VistaGrabadora();
+        vbe = files::Vbe::Open(vbp);
+        f = std::make_unique<ui::frmControles>(v, *vbe, 1252);
+        f->Form_Load();
+    }
+    void AbreDemo() {
+        Abre(std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" / "Demo.vbp");
+    }
+
+    soporte::VistaGrabadora v;
+    std::unique_ptr<files::Vbe> vbe;
+    std::unique_ptr<ui::frmControles> f;
+};
+
+TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaLista) {
+    AbreDemo();
+    EXPECT_EQ(v.filas["List3"], Filas{"Demo"});
+    EXPECT_EQ(v.fila["List3"], 0);
+    EXPECT_EQ(v.filas["List0"], (Filas{"frmPrincipal", "frmCliente"}));
+    EXPECT_EQ(v.fila["List0"], 0);
+    // The frame's option buttons come after it, an array's members one by one.
+    EXPECT_EQ(v.filas["List1"],
+              (Filas{"cmdSalir", "cmdEditar", "lstClientes", "fraOrden", "optOrden", "optOrden",
+                     "optOrden", "lblTotal", "mnuArchivo", "mnuArchivoNuevo", "mnuArchivoSep1",
+                     "mnuArchivoSalir", "mnuAyuda", "mnuAyudaAcerca"}));
+    EXPECT_EQ(v.fila["List1"], 0);
+    EXPECT_EQ(v.texto["Label4"], "cmdSalir\r\n (Tipo de Control : CommandButton)");
+    EXPECT_EQ(v.texto["Label3"], "Propiedades de \r\ncmdSalir");
+    EXPECT_EQ(v.filas["List2"][2], "Caption =  &Salir");
+    EXPECT_TRUE(v.mensajes.empty());
+}
+
+TEST_F(Inspector, ClicsPorLaCadenaConMarcoAnidado) {
+    AbreDemo();
+    f->List1_Click(6); // the third optOrden: its item data tells it from the others
+    EXPECT_EQ(v.texto["Label4"], "optOrden\r\n (Tipo de Control : OptionButton)");
+    EXPECT_EQ(v.filas["List2"][1], "Caption =  Código postal");
+    EXPECT_EQ(v.filas["List2"][3], "Index =  2");
+    f->List0_Click(1);
+    EXPECT_EQ(v.filas["List1"],
+              (Filas{"fraDatos", "txtNombre", "txtPoblacion", "txtCodigoPostal", "chkActivo",
+                     "lblNombre", "lblPoblacion", "lblCodigoPostal", "cmdAceptar", "cmdCancelar"}));
+    EXPECT_EQ(v.texto["Label4"], "fraDatos\r\n (Tipo de Control : Frame)");
+    f->List1_Click(3);
+    EXPECT_EQ(v.texto["Label4"], "txtCodigoPostal\r\n (Tipo de Control : TextBox)");
+    EXPECT_EQ(v.filas["List2"][0], "Name =  txtCodigoPostal");
+}
+
+TEST_F(Inspector, CopiarPoneElInformeEnElPortapapeles) {
+    AbreDemo();
+    f->List1_Click(5);
+    f->Command1_Click();
+    EXPECT_EQ(v.portapapeles, "PROYECTO: Demo\r\n"
+                              "CONTROL: optOrden (contenido en frmPrincipal)\r\n"
+                              "TIPO DE CONTROL: OptionButton\r\n"
+                              "--------------------------------------------------\r\n"
+                              "Name =  optOrden\r\n"
+                              "Caption =  Población\r\n"
+                              "Height =  255\r\n"
+                              "Index =  1\r\n"
+                              "Left =  240\r\n"
+                              "TabIndex =  2\r\n"
+                              "Top =  720\r\n"
+                              "Width =  1935\r\n"
+                              "\r\n\r\n\r\n\r\n\r\n"
+                              "AddIn Lintrap por Quovant\r\n"
+                              "https://lintrap.quovant.example/");
+    // No form or designer selected: no " (contenido en ...)".
+    f->List0_Click(-1);
+    f->Command1_Click();
+    EXPECT_TRUE(v.portapapeles.starts_with(
+        "PROYECTO: Demo\r\nCONTROL: optOrden\r\nTIPO DE CONTROL: OptionButton\r\n"));
+    // No control selected: nothing copied, nothing said.
+    v.portapapeles = "antes";
+    f->List1_Click(-1);
+    f->Command1_Click();
+    EXPECT_EQ(v.portapapeles, "antes");
+    EXPECT_TRUE(v.mensajes.empty());
+}
+
+TEST_F(Inspector, TodasLasClasesDeDisenador) {
+    Abre(apoyo::Datos("host/projects/Completo/Completo.vbp"));
+    EXPECT_EQ(v.filas["List0"],
+              (Filas{"Principal", "Control", "Pagina", "Documento", "Disenador"}));
+    for (int i = 0; i < 5; ++i) {
+        f->List0_Click(i);
+        EXPECT_EQ(v.filas["List1"], Filas{"cmdAceptar"}) << i;
+    }
+}
+
+TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
+    apoyo::CarpetaTemporal carpeta;
+    apoyo::Proyecto(carpeta.ruta,
+                    {{"Lleno.frm", "VERSION 5.00\nBegin VB.Form Lleno\n   Begin VB.Label Etiqueta\n"
+                                   "      Caption = \"Hola\"\n   End\nEnd\n"
+                                   "Attribute VB_Name = \"Lleno\"\n"},
+                     {"Vacio.frm", "VERSION 5.00\nBegin VB.Form Vacio\nEnd\n"
+                                   "Attribute VB_Name = \"Vacio\"\n"},
+                     {"M.bas", "Attribute VB_Name = \"M\"\n"}},
+                    "Form=Lleno.frm\nForm=Vacio.frm\nModule=M; M.bas\n");
+    Abre(carpeta.ruta / "Proyecto1.vbp");
+    EXPECT_EQ(v.filas["List0"], (Filas{"Lleno", "Vacio"}));
+    f->List0_Click(1);
+    // No controls: the properties and labels keep what they showed, nothing to copy.
+    EXPECT_TRUE(v.filas["List1"].empty());
+    EXPECT_EQ(v.texto["Label4"], "Etiqueta\r\n (Tipo de Control : Label)");
+    EXPECT_EQ(v.filas["List2"], (Filas{"Name =  Etiqueta", "Caption =  Hola"}));
+    f->Command1_Click();
+    EXPECT_EQ(v.portapapeles, "");
+
+    apoyo::CarpetaTemporal otra;
+    apoyo::Proyecto(otra.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}}, "Module=M; M.bas\n");
+    Abre(otra.ruta / "Proyecto1.vbp");
+    EXPECT_TRUE(v.filas["List0"].empty());
+    EXPECT_FALSE(v.texto.contains("Label4"));
+    EXPECT_FALSE(v.texto.contains("Label3"));
+}
+
+TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
+    apoyo::CarpetaTemporal carpeta;
+    for (const std::string nombre : {"Uno", "Dos"}) {
+        std::filesystem::create_directory(carpeta.ruta / nombre);
+        apoyo::Escribe(carpeta.ruta / nombre / "F.frm",
+                       apoyo::Crlf("VERSION 5.00\nBegin VB.Form F" + nombre +
+                                   "\nBegin VB.Label L\nEnd\nEnd\nAttribute VB_Name = \"F" +
+                                   nombre + "\"\n"));
+        apoyo::Escribe(carpeta.ruta / nombre / (nombre + ".vbp"),
+                       apoyo::Crlf("Type=Exe\nForm=F.frm\nName=\"" + nombre + "\"\n"));
+    }
+    apoyo::Escribe(carpeta.ruta / "G.vbg", apoyo::Crlf("VBGROUP 5.0\nProject=Uno\\Uno.vbp\n"
+                                                       "StartupProject=Dos\\Dos.vbp\n"));
+    Abre(carpeta.ruta / "G.vbg");
+    EXPECT_EQ(v.filas["List3"], (Filas{"Uno", "Dos"}));
+    EXPECT_EQ(v.filas["List0"], Filas{"FUno"});
+    f->Command1_Click();
+    EXPECT_EQ(v.portapapeles.substr(0, 45), "PROYECTO: Dos\r\nCONTROL: L (contenido en FUno)");
+}
+
+} // namespace
