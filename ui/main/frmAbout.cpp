@@ -1,77 +1,17 @@
 #include "ui/main/frmAbout.h"
 
 #include "ClsErrores/App.h"
+#include "ClsErrores/Convencion.h"
 #include "ui/main/Reglas.h"
-#include "ui/main/Variables.h"
-
-#include <QGridLayout>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStyle>
 
 namespace ui {
-namespace {
 
-QPlainTextEdit* Texto(const char* nombre, const QString& texto, QWidget* padre) {
-    auto* t = new QPlainTextEdit(texto, padre);
-    t->setObjectName(nombre);
-    t->setReadOnly(true);
-    t->setFont(QFont("Tahoma", 9));
-    return t;
-}
-
-QLabel* Rotulo(const char* nombre, const QString& texto, QWidget* padre) {
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    QFont impact("Impact", 14);
-    impact.setStyleHint(QFont::SansSerif);
-    l->setFont(impact);
-    return l;
-}
-
-} // namespace
-
-frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName("frmAbout");
-    setModal(true);
-    Registra(this);
-    cmdOK = new QPushButton("Aceptar", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    picIcon = new QLabel(this);
-    picIcon->setObjectName("picIcon");
-    picIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
-    // The multi-line box breaks lines with a line feed of its own; the text's CR LF are one.
-    txtAppAbout =
-        Texto("txtAppAbout",
-              QString::fromStdString(ResumenAcercaDe()).replace(QLatin1String("\r\n"), "\n"), this);
-    txtCredits = Texto("txtCredits",
-                       "Lintrap: complemento para quienes mantienen código de Visual Basic 6.\n"
-                       "Quovant, 2026. Escrito en C++ con Qt 6.",
-                       this);
-    txtCredits->setFixedHeight(56);
-    lblTitle = Rotulo("lblTitle", "Comentarios:", this);
-    Label2 = Rotulo("Label2", "Autor", this);
-
-    auto* rejilla = new QGridLayout(this);
-    rejilla->addWidget(picIcon, 0, 0, Qt::AlignTop);
-    rejilla->addWidget(lblTitle, 0, 1);
-    rejilla->addWidget(txtAppAbout, 1, 1);
-    rejilla->addWidget(Label2, 2, 1);
-    rejilla->addWidget(txtCredits, 3, 1);
-    rejilla->addWidget(cmdOK, 4, 1, Qt::AlignRight);
-    txtAppAbout->setMinimumSize(430, 300);
-
-    // The box has a close box of its own; "Aceptar" closes it too.
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    // Form_Load.
-    setWindowTitle(QString::fromStdString(CaptionAcercaDe(app::Title())));
-    lblTitle->setText(QString::fromStdString(
-        TituloAcercaDe(app::Title(), app::Major(), app::Minor(), app::Revision())));
+void frmAbout::Form_Load() {
+    Procedimiento("frmAbout \\ Form_Load", [&] {
+        vista_.PonTexto("", CaptionAcercaDe(app::Title()));
+        vista_.PonTexto("lblTitle",
+                        TituloAcercaDe(app::Title(), app::Major(), app::Minor(), app::Revision()));
+    });
 }
 
 } // namespace ui

@@ -1,27 +1,21 @@
 #pragma once
-// The about box: the add-in's title with its version and what the add-in does.
+// The about box's behaviour: on loading, the caption and the add-in's title with its version.
+// The summary of what the add-in does is the skin's design-time text (ResumenAcercaDe).
 
-#include <QDialog>
-
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include "ui/Vista.h"
 
 namespace ui {
 
-class frmAbout : public QDialog {
-    Q_OBJECT
-
+class frmAbout {
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(Vista& vista) : vista_(vista) {}
+
+    void Form_Load();
+    // "Aceptar" closes the box, as its close box does.
+    void cmdOK_Click() { vista_.Cierra(true); }
 
 private:
-    QPushButton* cmdOK;
-    QLabel* picIcon;
-    QPlainTextEdit* txtAppAbout;
-    QPlainTextEdit* txtCredits;
-    QLabel* lblTitle;
-    QLabel* Label2;
+    Vista& vista_;
 };
 
 } // namespace ui

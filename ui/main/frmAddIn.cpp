@@ -4,10 +4,10 @@
 #include "base/CodePage.h"
 #include "engine/Procedimientos.h"
 #include "install/Modulos.h"
+#include "qt/main/frmAbout.h"
 #include "ui/main/CodigoVisor.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/Variables.h"
-#include "ui/main/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -608,7 +608,8 @@ void frmAddIn::mnuAyuda2_Click() {
 
 void frmAddIn::mnuAbout_Click() {
     Procedimiento("frmAddIn \\ mnuAbout_Click", [&] {
-        frmAbout acerca(this);
+        qt::frmAbout acerca(this);
+        Registra(&acerca);
         acerca.exec();
     });
 }

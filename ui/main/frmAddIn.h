@@ -33,8 +33,6 @@ class QTextBrowser;
 
 namespace ui {
 
-class frmAbout;
-
 class frmAddIn : public QMainWindow {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-// What the main window and the about box decide without widgets.
+// What the main window decides without widgets.
 #include "ui/main/Reglas.h"
 
 #include <gtest/gtest.h>
@@ -21,19 +21,4 @@ TEST(Reglas, TheHelpFileStandsBesideTheComponentWithOneSeparator) {
     EXPECT_EQ(ui::RutaAyuda("/opt/lintrap/"), "/opt/lintrap/Lintrap.html");
     EXPECT_EQ(ui::RutaAyuda("C:\\Lintrap\\"), "C:\\Lintrap\\Lintrap.html");
     EXPECT_EQ(ui::RutaAyuda(""), "/Lintrap.html");
-}
-
-TEST(Reglas, TheAboutBoxNamesTheTitleAndTheVersionWithoutLeadingZerosOrBuild) {
-    EXPECT_EQ(ui::CaptionAcercaDe("Lintrap"), "Ayuda Lintrap");
-    EXPECT_EQ(ui::TituloAcercaDe("Lintrap", 1, 2, 0), "Lintrap 1.2.0");
-    EXPECT_EQ(ui::TituloAcercaDe("Lintrap", 0, 10, 7), "Lintrap 0.10.7");
-    const std::string resumen = ui::ResumenAcercaDe();
-    EXPECT_EQ(resumen.rfind("Lista los procedimientos en un proyecto.\r\n\r\n", 0), 0u);
-    EXPECT_NE(resumen.find("basada en \r\nuna clase configurable llamada clsErrores (que también "
-                           "se \r\npuede utilizar aparte)\r\n"),
-              std::string::npos);
-    EXPECT_NE(resumen.find("\r\nAdemás,es posible ver el código en un formulario aparte \r\n"),
-              std::string::npos);
-    const std::string fin = "qué \r\nprocedimientos llaman a cada uno.\r\n";
-    EXPECT_EQ(resumen.substr(resumen.size() - fin.size()), fin);
 }
