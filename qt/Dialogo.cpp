@@ -15,6 +15,7 @@
 
 namespace qt {
 
+// The control of that name, or null: a primitive on a control the skin lacks shows nothing.
 QWidget* Dialogo::Control(std::string_view nombre) {
     if (nombre.empty()) {
         return this;
@@ -75,14 +76,17 @@ void Dialogo::Marca(std::string_view control, bool marcado) {
 }
 
 void Dialogo::Muestra(std::string_view control, bool visible) {
-    Control(control)->setVisible(visible);
+    if (QWidget* c = Control(control)) {
+        c->setVisible(visible);
+    }
 }
 
 void Dialogo::PonFondo(std::string_view control, ui::Color color) {
-    QWidget* c = Control(control);
-    QPalette p = c->palette();
-    p.setColor(QPalette::Base, QColor(color.rojo, color.verde, color.azul));
-    c->setPalette(p);
+    if (QWidget* c = Control(control)) {
+        QPalette p = c->palette();
+        p.setColor(QPalette::Base, QColor(color.rojo, color.verde, color.azul));
+        c->setPalette(p);
+    }
 }
 
 int Dialogo::Mensaje(const std::string& texto, int botones, const std::string& titulo) {
