@@ -39,7 +39,10 @@ bool Analisis::Ocupado(std::string_view numero) const {
     return En(ocupados, numero);
 }
 
-Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla) {
+Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla,
+                 Lectura lectura) {
+    const bool conSaltos = lectura != Lectura::Bloques;
+    const bool todo = lectura == Lectura::Todo;
     Analisis a;
     std::vector<Etiqueta> saltos;
     // numbered labels, kept for a moment with whether numbering leaves their line as it is (a
@@ -50,12 +53,13 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     long abiertoOnError = 0;
     long abiertoManejo = 0;
     UneLineas lineas;
-    std::string encima(desde > 1 ? Linea(m, desde - 1) : std::string_view());
+    // Nothing edits the module while it is read: its lines stay valid as views.
+    std::string_view encima = desde > 1 ? Linea(m, desde - 1) : std::string_view();
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
         const bool continuada = Continua(Recorta(encima));
-        encima.assign(linea);
+        encima = linea;
         // a marker is a comment line, a line number in front of it aside
         const std::string_view marca = SinNumeroDeLinea(t);
         if (EsComentario(marca)) {
@@ -103,7 +107,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             }
         }
         // a jump list may go on over the lines below: it is read whole on its last line
-        const std::string_view entera = lineas.Anade(linea, continuada);
+        const std::string_view entera = conSaltos ? lineas.Anade(linea, continuada) : "";
         if (!entera.empty()) {
             Destinos(entera, tabla, saltos, true);
             for (const Etiqueta& s : saltos) {
@@ -111,7 +115,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             }
             saltos.clear();
         }
-        if (Contiene(t, "Exit ", tabla) && SalidaEnMedio(linea, tabla)) {
+        if (todo && Contiene(t, "Exit ", tabla) && SalidaEnMedio(linea, tabla)) {
             a.salidasEnMedio.push_back(l);
         }
     }
@@ -128,14 +132,14 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         }
     }
     Ordena(a.ocupados);
-    if (a.ocupados.empty()) {
+    if (!todo || a.ocupados.empty()) {
         return a;
     }
 
     // Where numbering would put each number: its runs of blank lines collapse as it goes.
     long borradas = 0;
     bool vaciaEncima = desde == 1 || Recorta(Linea(m, desde - 1)).empty();
-    encima.assign(desde > 1 ? Linea(m, desde - 1) : std::string_view());
+    encima = desde > 1 ? Linea(m, desde - 1) : std::string_view();
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
@@ -144,7 +148,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             p.remove_suffix(1);
         }
         const bool pasada = !t.empty() && SePasaPorAlto(t, p, tabla);
-        encima.assign(linea);
+        encima = linea;
         if (t.empty()) {
             borradas += vaciaEncima ? 1 : 0;
             vaciaEncima = true;

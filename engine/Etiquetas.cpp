@@ -9,9 +9,12 @@ struct Pieza {
     std::string_view texto;
 };
 
-// The pieces of the line's code: strings are passed over whole, a comment ends the code.
-std::vector<Pieza> Piezas(std::string_view linea) {
-    std::vector<Pieza> r;
+// The pieces of the line's code: strings are passed over whole, a comment ends the code. They
+// go into a vector kept by the thread from line to line: one allocated per line costs more than
+// the cutting.
+const std::vector<Pieza>& Piezas(std::string_view linea) {
+    thread_local std::vector<Pieza> r;
+    r.clear();
     std::size_t i = 0;
     while (i < linea.size()) {
         const char c = linea[i];
@@ -55,7 +58,48 @@ bool Es(const Pieza& p, std::string_view palabra, const Tabla& tabla) {
            EmpiezaPor(p.texto, palabra, tabla);
 }
 
+// Some word of the line could start a jump: GoTo, GoSub, Resume, Then or Else begins it. Only
+// those lines are cut into pieces.
+bool ConPalabraDeSalto(std::string_view linea, const Tabla& tabla) {
+    for (std::size_t i = 0; i < linea.size(); ++i) {
+        const unsigned char c = tabla[static_cast<unsigned char>(linea[i])];
+        if ((c != 'g' && c != 'r' && c != 't' && c != 'e') || (i > 0 && DePalabra(linea[i - 1]))) {
+            continue;
+        }
+        const std::string_view resto = linea.substr(i);
+        switch (c) {
+        case 'g':
+            if (EmpiezaPor(resto, "GoTo", tabla) || EmpiezaPor(resto, "GoSub", tabla)) {
+                return true;
+            }
+            break;
+        case 'r':
+            if (EmpiezaPor(resto, "Resume", tabla)) {
+                return true;
+            }
+            break;
+        case 't':
+            if (EmpiezaPor(resto, "Then", tabla)) {
+                return true;
+            }
+            break;
+        case 'e':
+            if (EmpiezaPor(resto, "Else", tabla)) {
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 bool EsPalabraFin(std::string_view resto, const Tabla& tabla) {
+    // most lines begin with another letter than the three keywords' E
+    if (resto.empty() || tabla[static_cast<unsigned char>(resto.front())] != 'e') {
+        return false;
+    }
     for (std::string_view fin : {"End Sub", "End Function", "End Property"}) {
         if (EmpiezaPor(resto, fin, tabla) &&
             (resto.size() == fin.size() || !DePalabra(resto[fin.size()]))) {
@@ -76,14 +120,23 @@ std::string_view SinCeros(std::string_view cifras) {
 
 void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>& destinos,
               bool soloNumeros) {
-    // A jump to a line number has a digit after its line's own number: most lines end here.
+    // A jump to a line number has a number after its line's own, a word of digits (not the
+    // digits ending a name, as in Proc1): most lines end here.
     if (soloNumeros) {
         const std::size_t desde = NumeroAlPrincipio(linea).fin;
-        if (linea.find_first_of("0123456789", desde) == std::string_view::npos) {
+        std::size_t i = desde;
+        while (i < linea.size() &&
+               !(EsDigito(linea[i]) && (i == desde || !DePalabra(linea[i - 1])))) {
+            ++i;
+        }
+        if (i == linea.size()) {
             return;
         }
     }
-    const std::vector<Pieza> p = Piezas(linea);
+    if (!ConPalabraDeSalto(linea, tabla)) {
+        return;
+    }
+    const std::vector<Pieza>& p = Piezas(linea);
     // A name never begins with an underscore: a lone "_" ends a line that goes on.
     auto anade = [&](const Pieza& x, bool cero) {
         if (x.clase == Pieza::Entero) {
@@ -174,7 +227,7 @@ Etiqueta EtiquetaDe(std::string_view linea) {
 }
 
 bool SalidaEnMedio(std::string_view linea, const Tabla& tabla) {
-    const std::vector<Pieza> p = Piezas(linea);
+    const std::vector<Pieza>& p = Piezas(linea);
     std::size_t primera = !p.empty() && p[0].clase == Pieza::Entero ? 1 : 0;
     for (std::size_t i = primera + 1; i + 1 < p.size(); ++i) {
         if (Es(p[i], "Exit", tabla) &&
