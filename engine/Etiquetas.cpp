@@ -58,38 +58,51 @@ bool Es(const Pieza& p, std::string_view palabra, const Tabla& tabla) {
            EmpiezaPor(p.texto, palabra, tabla);
 }
 
-// Some word of the line could start a jump: GoTo, GoSub, Resume, Then or Else begins it. Only
-// those lines are cut into pieces.
-bool ConPalabraDeSalto(std::string_view linea, const Tabla& tabla) {
-    for (std::size_t i = 0; i < linea.size(); ++i) {
-        const unsigned char c = tabla[static_cast<unsigned char>(linea[i])];
-        if ((c != 'g' && c != 'r' && c != 't' && c != 'e') || (i > 0 && DePalabra(linea[i - 1]))) {
+// `palabra` (a word and the rest of the line) starts with GoTo, GoSub, Resume, Then or Else.
+bool EmpiezaSalto(std::string_view palabra, const Tabla& tabla) {
+    switch (tabla[static_cast<unsigned char>(palabra.front())]) {
+    case 'g':
+        return EmpiezaPor(palabra, "GoTo", tabla) || EmpiezaPor(palabra, "GoSub", tabla);
+    case 'r':
+        return EmpiezaPor(palabra, "Resume", tabla);
+    case 't':
+        return EmpiezaPor(palabra, "Then", tabla);
+    case 'e':
+        return EmpiezaPor(palabra, "Else", tabla);
+    default:
+        return false;
+    }
+}
+
+// The line could jump somewhere: a word of it starts a jump and, for line numbers only, another
+// is a number after the line's own (a word of digits, not the digits ending a name as in
+// Proc1). One pass, a word at a time: most lines end here, and only the others are cut into
+// pieces.
+bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
+    std::size_t i = 0;
+    while (i < linea.size() && linea[i] == ' ') {
+        ++i;
+    }
+    while (i < linea.size() && EsDigito(linea[i])) {
+        ++i; // the line's own number
+    }
+    bool salto = false;
+    bool numero = !soloNumeros;
+    while (i < linea.size()) {
+        if (!DePalabra(linea[i])) {
+            ++i;
             continue;
         }
-        const std::string_view resto = linea.substr(i);
-        switch (c) {
-        case 'g':
-            if (EmpiezaPor(resto, "GoTo", tabla) || EmpiezaPor(resto, "GoSub", tabla)) {
-                return true;
-            }
-            break;
-        case 'r':
-            if (EmpiezaPor(resto, "Resume", tabla)) {
-                return true;
-            }
-            break;
-        case 't':
-            if (EmpiezaPor(resto, "Then", tabla)) {
-                return true;
-            }
-            break;
-        case 'e':
-            if (EmpiezaPor(resto, "Else", tabla)) {
-                return true;
-            }
-            break;
-        default:
-            break;
+        if (EsDigito(linea[i])) {
+            numero = true;
+        } else if (!salto) {
+            salto = EmpiezaSalto(linea.substr(i), tabla);
+        }
+        if (salto && numero) {
+            return true;
+        }
+        while (i < linea.size() && DePalabra(linea[i])) {
+            ++i;
         }
     }
     return false;
@@ -120,20 +133,7 @@ std::string_view SinCeros(std::string_view cifras) {
 
 void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>& destinos,
               bool soloNumeros) {
-    // A jump to a line number has a number after its line's own, a word of digits (not the
-    // digits ending a name, as in Proc1): most lines end here.
-    if (soloNumeros) {
-        const std::size_t desde = NumeroAlPrincipio(linea).fin;
-        std::size_t i = desde;
-        while (i < linea.size() &&
-               !(EsDigito(linea[i]) && (i == desde || !DePalabra(linea[i - 1])))) {
-            ++i;
-        }
-        if (i == linea.size()) {
-            return;
-        }
-    }
-    if (!ConPalabraDeSalto(linea, tabla)) {
+    if (!PuedeSaltar(linea, tabla, soloNumeros)) {
         return;
     }
     const std::vector<Pieza>& p = Piezas(linea);
