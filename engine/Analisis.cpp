@@ -42,12 +42,13 @@ bool Analisis::Ocupado(std::string_view numero) const {
 Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla,
                  Lectura lectura) {
     const bool conSaltos = lectura != Lectura::Bloques;
+    const bool conBloque = lectura != Lectura::Numeros;
     const bool todo = lectura == Lectura::Todo;
     Analisis a;
     std::vector<Etiqueta> saltos;
-    // numbered labels, kept for a moment with whether numbering leaves their line as it is (a
-    // label line, or a line that is only the number)
-    std::vector<std::pair<std::string, bool>> numeradas;
+    // numbered labels whose line numbering leaves as it is (a label line, or a line that is
+    // only the number)
+    std::vector<std::string> numeradas;
     bool enCabecera = false;
     // the start marker of each kind of block still waiting for its end marker (0: none)
     long abiertoOnError = 0;
@@ -88,7 +89,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
                 a.unaLinea = l;
             }
             enCabecera = Continua(t);
-        } else if (!continuada) {
+        } else if (!continuada && conBloque) {
             if (EsFin(t, tabla)) {
                 a.conFin = true;
             } else if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.finEnLinea == 0) {
@@ -98,8 +99,10 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         if (!continuada) {
             const Etiqueta e = EtiquetaDe(linea);
             if (e.numero) {
-                numeradas.emplace_back(std::string(e.texto), TerminaEn(t, ':') || SoloNumero(t));
-            } else if (!e.texto.empty() && !enBloque && a.etiquetaPropia == 0 &&
+                if (conSaltos && (TerminaEn(t, ':') || SoloNumero(t))) {
+                    numeradas.emplace_back(e.texto);
+                }
+            } else if (conBloque && !e.texto.empty() && !enBloque && a.etiquetaPropia == 0 &&
                        (IgualSinCaso(e.texto, "Salir", tabla) ||
                         IgualSinCaso(e.texto, "lblError", tabla))) {
                 a.etiquetaPropia = l;
@@ -126,11 +129,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     }
     Ordena(a.destinos);
     a.ocupados = a.destinos;
-    for (const auto& [numero, lineaDeEtiqueta] : numeradas) {
-        if (lineaDeEtiqueta) {
-            a.ocupados.push_back(numero);
-        }
-    }
+    a.ocupados.insert(a.ocupados.end(), numeradas.begin(), numeradas.end());
     Ordena(a.ocupados);
     if (!todo || a.ocupados.empty()) {
         return a;

@@ -37,10 +37,11 @@ struct Analisis {
     bool Ocupado(std::string_view numero) const;
 };
 
-// What a reading must find besides the procedure's header, end and block markers, which every
-// rule looks at: numbering (`Numeros`) the numbers jumped to; the error-handling block
-// (`Bloques`) nothing more; `check` (`Todo`) those and the exits that do not start their line
-// and the lines numbering would leave without a number.
+// What a reading must find besides the procedure's header and block markers, which every rule
+// looks at: numbering (`Numeros`) the numbers jumped to and the numbered labels; the
+// error-handling block (`Bloques`) the end statement and the labels the block would define
+// again; `check` (`Todo`) all of those, the exits that do not start their line and the lines
+// numbering would leave without a number.
 enum class Lectura { Numeros, Bloques, Todo };
 
 // Reads the lines `desde` to `hasta` of the procedure. Lines the module fails to give count
