@@ -39,23 +39,28 @@ bool Analisis::Ocupado(std::string_view numero) const {
     return En(ocupados, numero);
 }
 
-Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla) {
+Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla,
+                 Lectura lectura) {
+    const bool conSaltos = lectura != Lectura::Bloques;
+    const bool conBloque = lectura != Lectura::Numeros;
+    const bool todo = lectura == Lectura::Todo;
     Analisis a;
     std::vector<Etiqueta> saltos;
-    // numbered labels, kept for a moment with whether numbering leaves their line as it is (a
-    // label line, or a line that is only the number)
-    std::vector<std::pair<std::string, bool>> numeradas;
+    // numbered labels whose line numbering leaves as it is (a label line, or a line that is
+    // only the number)
+    std::vector<std::string> numeradas;
     bool enCabecera = false;
     // the start marker of each kind of block still waiting for its end marker (0: none)
     long abiertoOnError = 0;
     long abiertoManejo = 0;
     UneLineas lineas;
-    std::string encima(desde > 1 ? Linea(m, desde - 1) : std::string_view());
+    // Nothing edits the module while it is read: its lines stay valid as views.
+    std::string_view encima = desde > 1 ? Linea(m, desde - 1) : std::string_view();
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
         const bool continuada = Continua(Recorta(encima));
-        encima.assign(linea);
+        encima = linea;
         // a marker is a comment line, a line number in front of it aside
         const std::string_view marca = SinNumeroDeLinea(t);
         if (EsComentario(marca)) {
@@ -84,7 +89,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
                 a.unaLinea = l;
             }
             enCabecera = Continua(t);
-        } else if (!continuada) {
+        } else if (!continuada && conBloque) {
             if (EsFin(t, tabla)) {
                 a.conFin = true;
             } else if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.finEnLinea == 0) {
@@ -94,8 +99,10 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         if (!continuada) {
             const Etiqueta e = EtiquetaDe(linea);
             if (e.numero) {
-                numeradas.emplace_back(std::string(e.texto), TerminaEn(t, ':') || SoloNumero(t));
-            } else if (!e.texto.empty() && !enBloque && a.etiquetaPropia == 0 &&
+                if (conSaltos && (TerminaEn(t, ':') || SoloNumero(t))) {
+                    numeradas.emplace_back(e.texto);
+                }
+            } else if (conBloque && !e.texto.empty() && !enBloque && a.etiquetaPropia == 0 &&
                        (IgualSinCaso(e.texto, "Salir", tabla) ||
                         IgualSinCaso(e.texto, "lblError", tabla))) {
                 a.etiquetaPropia = l;
@@ -103,7 +110,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             }
         }
         // a jump list may go on over the lines below: it is read whole on its last line
-        const std::string_view entera = lineas.Anade(linea, continuada);
+        const std::string_view entera = conSaltos ? lineas.Anade(linea, continuada) : "";
         if (!entera.empty()) {
             Destinos(entera, tabla, saltos, true);
             for (const Etiqueta& s : saltos) {
@@ -111,7 +118,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             }
             saltos.clear();
         }
-        if (Contiene(t, "Exit ", tabla) && SalidaEnMedio(linea, tabla)) {
+        if (todo && Contiene(t, "Exit ", tabla) && SalidaEnMedio(linea, tabla)) {
             a.salidasEnMedio.push_back(l);
         }
     }
@@ -122,20 +129,16 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     }
     Ordena(a.destinos);
     a.ocupados = a.destinos;
-    for (const auto& [numero, lineaDeEtiqueta] : numeradas) {
-        if (lineaDeEtiqueta) {
-            a.ocupados.push_back(numero);
-        }
-    }
+    a.ocupados.insert(a.ocupados.end(), numeradas.begin(), numeradas.end());
     Ordena(a.ocupados);
-    if (a.ocupados.empty()) {
+    if (!todo || a.ocupados.empty()) {
         return a;
     }
 
     // Where numbering would put each number: its runs of blank lines collapse as it goes.
     long borradas = 0;
     bool vaciaEncima = desde == 1 || Recorta(Linea(m, desde - 1)).empty();
-    encima.assign(desde > 1 ? Linea(m, desde - 1) : std::string_view());
+    encima = desde > 1 ? Linea(m, desde - 1) : std::string_view();
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
@@ -144,7 +147,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             p.remove_suffix(1);
         }
         const bool pasada = !t.empty() && SePasaPorAlto(t, p, tabla);
-        encima.assign(linea);
+        encima = linea;
         if (t.empty()) {
             borradas += vaciaEncima ? 1 : 0;
             vaciaEncima = true;

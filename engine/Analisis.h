@@ -37,9 +37,17 @@ struct Analisis {
     bool Ocupado(std::string_view numero) const;
 };
 
+// What a reading must find besides the procedure's header and block markers, which every rule
+// looks at: numbering (`Numeros`) the numbers jumped to and the numbered labels; the
+// error-handling block (`Bloques`) the end statement and the labels the block would define
+// again; `check` (`Todo`) all of those, the exits that do not start their line and the lines
+// numbering would leave without a number.
+enum class Lectura { Numeros, Bloques, Todo };
+
 // Reads the lines `desde` to `hasta` of the procedure. Lines the module fails to give count
-// as empty.
-Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla);
+// as empty. What `lectura` leaves out stays empty.
+Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabla,
+                 Lectura lectura = Lectura::Todo);
 
 // What keeps the OnError block from naming the procedure `nombre` of the module `modulo` in
 // its Push line: a name that is no identifier, or a line longer than the editor holds. The

@@ -9,9 +9,12 @@ struct Pieza {
     std::string_view texto;
 };
 
-// The pieces of the line's code: strings are passed over whole, a comment ends the code.
-std::vector<Pieza> Piezas(std::string_view linea) {
-    std::vector<Pieza> r;
+// The pieces of the line's code: strings are passed over whole, a comment ends the code. They
+// go into a vector kept by the thread from line to line: one allocated per line costs more than
+// the cutting.
+const std::vector<Pieza>& Piezas(std::string_view linea) {
+    thread_local std::vector<Pieza> r;
+    r.clear();
     std::size_t i = 0;
     while (i < linea.size()) {
         const char c = linea[i];
@@ -55,7 +58,61 @@ bool Es(const Pieza& p, std::string_view palabra, const Tabla& tabla) {
            EmpiezaPor(p.texto, palabra, tabla);
 }
 
+// `palabra` (a word and the rest of the line) starts with GoTo, GoSub, Resume, Then or Else.
+bool EmpiezaSalto(std::string_view palabra, const Tabla& tabla) {
+    switch (tabla[static_cast<unsigned char>(palabra.front())]) {
+    case 'g':
+        return EmpiezaPor(palabra, "GoTo", tabla) || EmpiezaPor(palabra, "GoSub", tabla);
+    case 'r':
+        return EmpiezaPor(palabra, "Resume", tabla);
+    case 't':
+        return EmpiezaPor(palabra, "Then", tabla);
+    case 'e':
+        return EmpiezaPor(palabra, "Else", tabla);
+    default:
+        return false;
+    }
+}
+
+// The line could jump somewhere: a word of it starts a jump and, for line numbers only, another
+// is a number after the line's own (a word of digits, not the digits ending a name as in
+// Proc1). One pass, a word at a time: most lines end here, and only the others are cut into
+// pieces.
+bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
+    std::size_t i = 0;
+    while (i < linea.size() && linea[i] == ' ') {
+        ++i;
+    }
+    while (i < linea.size() && EsDigito(linea[i])) {
+        ++i; // the line's own number
+    }
+    bool salto = false;
+    bool numero = !soloNumeros;
+    while (i < linea.size()) {
+        if (!DePalabra(linea[i])) {
+            ++i;
+            continue;
+        }
+        if (EsDigito(linea[i])) {
+            numero = true;
+        } else if (!salto) {
+            salto = EmpiezaSalto(linea.substr(i), tabla);
+        }
+        if (salto && numero) {
+            return true;
+        }
+        while (i < linea.size() && DePalabra(linea[i])) {
+            ++i;
+        }
+    }
+    return false;
+}
+
 bool EsPalabraFin(std::string_view resto, const Tabla& tabla) {
+    // most lines begin with another letter than the three keywords' E
+    if (resto.empty() || tabla[static_cast<unsigned char>(resto.front())] != 'e') {
+        return false;
+    }
     for (std::string_view fin : {"End Sub", "End Function", "End Property"}) {
         if (EmpiezaPor(resto, fin, tabla) &&
             (resto.size() == fin.size() || !DePalabra(resto[fin.size()]))) {
@@ -76,14 +133,10 @@ std::string_view SinCeros(std::string_view cifras) {
 
 void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>& destinos,
               bool soloNumeros) {
-    // A jump to a line number has a digit after its line's own number: most lines end here.
-    if (soloNumeros) {
-        const std::size_t desde = NumeroAlPrincipio(linea).fin;
-        if (linea.find_first_of("0123456789", desde) == std::string_view::npos) {
-            return;
-        }
+    if (!PuedeSaltar(linea, tabla, soloNumeros)) {
+        return;
     }
-    const std::vector<Pieza> p = Piezas(linea);
+    const std::vector<Pieza>& p = Piezas(linea);
     // A name never begins with an underscore: a lone "_" ends a line that goes on.
     auto anade = [&](const Pieza& x, bool cero) {
         if (x.clase == Pieza::Entero) {
@@ -174,7 +227,7 @@ Etiqueta EtiquetaDe(std::string_view linea) {
 }
 
 bool SalidaEnMedio(std::string_view linea, const Tabla& tabla) {
-    const std::vector<Pieza> p = Piezas(linea);
+    const std::vector<Pieza>& p = Piezas(linea);
     std::size_t primera = !p.empty() && p[0].clase == Pieza::Entero ? 1 : 0;
     for (std::size_t i = primera + 1; i + 1 < p.size(); ++i) {
         if (Es(p[i], "Exit", tabla) &&

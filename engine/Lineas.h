@@ -62,9 +62,17 @@ inline bool EsDigito(char c) {
 }
 
 // Letters of any code page, digits and the underscore make words.
+// Looked up in a table made once: the walks ask it of nearly every character.
 inline bool DePalabra(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || EsDigito(c) || c == '_' || u >= 0x80;
+    static constexpr std::array<bool, 256> kDePalabra = [] {
+        std::array<bool, 256> t{};
+        for (int u = 0; u < 256; ++u) {
+            t[static_cast<std::size_t>(u)] = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
+                                             (u >= '0' && u <= '9') || u == '_' || u >= 0x80;
+        }
+        return t;
+    }();
+    return kDePalabra[static_cast<unsigned char>(c)];
 }
 
 // The length of the label that the trimmed text `t` begins with: a name and a colon

@@ -40,8 +40,12 @@ bool Motor::MismoNombre(std::string_view a, std::string_view b) const {
 }
 
 void Motor::Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas) {
-    actual_ = Analiza(m, inicio, inicio + cuantas - 1, tabla_);
+    actual_ = Analiza(m, inicio, inicio + cuantas - 1, tabla_, Lectura());
     nombreActual_ = nombre;
+}
+
+Lectura Motor::Lectura() const {
+    return estado_.modo == Modo::Option1 ? engine::Lectura::Numeros : engine::Lectura::Bloques;
 }
 
 bool Motor::SeDeja(vbide::CodeModule& m) {

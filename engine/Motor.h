@@ -59,6 +59,8 @@ private:
     const std::string& NombreEn(int index) const;
     // Reads the procedure `nombre` from `inicio` for the walk that follows (actual_).
     void Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas);
+    // What a walk in the selected mode reads of its procedure first.
+    engine::Lectura Lectura() const;
     // The procedure just read is one the rules would break in this mode: it is left alone,
     // and a notice says why.
     bool SeDeja(vbide::CodeModule& m);

@@ -170,7 +170,7 @@ long Motor::FinDelProcedimiento(vbide::CodeModule& m, long L) {
         }) ||
         inicio > L || L > inicio + cuantas - 1) {
         // a line the module places in no procedure it can tell: taken on its own
-        actual_ = Analiza(m, L, L, tabla_);
+        actual_ = Analiza(m, L, L, tabla_, Lectura());
         nombreActual_ = nombre;
         return L;
     }

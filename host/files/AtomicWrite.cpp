@@ -156,8 +156,9 @@ void WriteAll(const std::vector<PendingFile>& files,
         for (std::size_t i = 0; i < files.size(); ++i) {
             writer.Flush(temporaries[i], files[i].target);
         }
-        // Someone may have changed a target while the files were made: looked at once more,
-        // every byte, as late as a save that must be all or nothing can look.
+        // Someone may have changed a target while the files were made: looked at once more, as
+        // late as a save that must be all or nothing can look. Every byte is read again unless
+        // the stamp taken when the file was read tells without them (FileStamp::settled).
         for (const auto& file : files) {
             if (file.recheck) {
                 CheckWritable(file.target, file.stamp, false, true);

@@ -25,8 +25,8 @@ std::string Component::Name() const {
 
 ModuleFile* Component::Module() {
     if (deferred_ && !released_) {
-        std::string bytes = ReadWhole(file_);
-        const FileStamp now = FileStamp::Of(file_, bytes);
+        FileStamp now;
+        std::string bytes = ReadWhole(file_, now);
         if (now.size != stamp_->size || now.mtimeNs != stamp_->mtimeNs) {
             throw ErrorVB(vberr::FileAlreadyExists, file_.string(),
                           "El archivo '" + file_.string() +

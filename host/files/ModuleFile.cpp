@@ -6,6 +6,7 @@
 #include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace files {
@@ -22,18 +23,18 @@ struct RawLine {
     size_t Next() const { return begin + len + (eol == 3 ? 1 : eol); }
 };
 
-// How many CRs in `s` have no LF after them, counted in a loop the compiler vectorises. Old
-// tools wrote CR alone as the line end, and the environment reads one as a line end wherever it
-// stands: so does the model, and writes it back as it was.
+// How many CRs in `s` have no LF after them. Old tools wrote CR alone as the line end, and the
+// environment reads one as a line end wherever it stands: so does the model, and writes it back
+// as it was. Each CR is found by memchr, which runs at memory speed; a CR LF file has one a line.
 size_t LoneCrs(std::string_view s) {
-    if (s.empty()) {
-        return 0;
-    }
     size_t lone = 0;
-    for (size_t i = 0; i + 1 < s.size(); ++i) {
-        lone += static_cast<size_t>(s[i] == '\r') & static_cast<size_t>(s[i + 1] != '\n');
+    const char* at = s.data();
+    const char* end = s.data() + s.size();
+    while (const void* cr = std::memchr(at, '\r', static_cast<size_t>(end - at))) {
+        at = static_cast<const char*>(cr) + 1;
+        lone += static_cast<size_t>(at == end || *at != '\n');
     }
-    return lone + static_cast<size_t>(s.back() == '\r');
+    return lone;
 }
 
 // The line that starts at `begin` (< bytes.size()), in a file with lone CRs.
@@ -129,14 +130,18 @@ void CheckText(const std::string& bytes, const std::string& path) {
     auto isControl = [](unsigned char c) {
         return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A;
     };
-    // Counted without a branch per byte, in a form the compiler vectorises (the allowed
-    // characters are all below 0x20, so each is taken off at most once): every module is checked.
+    // Counted through a table, without a branch per byte: every module is checked.
+    static const std::array<unsigned char, 256> control = [&] {
+        std::array<unsigned char, 256> t{};
+        for (int c = 0; c < 256; ++c) {
+            t[static_cast<size_t>(c)] = isControl(static_cast<unsigned char>(c)) ? 1 : 0;
+        }
+        return t;
+    }();
     size_t sample = std::min<size_t>(bytes.size(), 65536);
     size_t controls = 0;
     for (size_t i = 0; i < sample; ++i) {
-        const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        controls += static_cast<size_t>((c < 0x20) - (c == '\t') - (c == '\n') - (c == '\f') -
-                                        (c == '\r') - (c == 0x1A));
+        controls += control[static_cast<unsigned char>(bytes[i])];
     }
     if (controls > 8 && controls * 100 > sample) {
         auto first = std::find_if(bytes.begin(), bytes.end(),

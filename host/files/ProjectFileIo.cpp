@@ -9,6 +9,7 @@
 #include <new>
 #include <sys/stat.h>
 #include <system_error>
+#include <time.h>
 #include <unistd.h>
 #include <xxhash.h>
 
@@ -18,6 +19,10 @@ namespace {
 
 std::int64_t MtimeNs(const struct stat& st) {
     return std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+}
+
+std::int64_t CtimeNs(const struct stat& st) {
+    return std::int64_t(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
 }
 
 bool ReadOnlyMode(const struct stat& st) {
@@ -136,6 +141,26 @@ std::string ReadWhole(const std::filesystem::path& path, std::uintmax_t largest)
     return ReadUpTo(path, SIZE_MAX, largest, st);
 }
 
+std::string ReadWhole(const std::filesystem::path& path, FileStamp& seen, std::uintmax_t largest) {
+    // The clock is read before the file is opened: a change made after that is stamped no
+    // earlier than it. It runs in ticks, and some file systems keep coarser times (whole
+    // seconds, or hundredths): a change time within a margin of it might come again.
+    constexpr std::int64_t kMargin = 20'000'000;
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    struct stat st {};
+    std::string bytes = ReadUpTo(path, SIZE_MAX, largest, st);
+    seen = FileStamp::Of({}, bytes);
+    seen.mtimeNs = MtimeNs(st);
+    seen.ctimeNs = CtimeNs(st);
+    seen.device = std::uint64_t(st.st_dev);
+    seen.inode = std::uint64_t(st.st_ino);
+    seen.settled = std::uintmax_t(st.st_size) == bytes.size() &&
+                   seen.ctimeNs % 10'000'000 != 0 && // not a coarse file system's time
+                   seen.ctimeNs + kMargin < std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    return bytes;
+}
+
 std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen,
                      std::uintmax_t largest) {
     struct stat st {};
@@ -161,6 +186,7 @@ FileStamp FileStamp::Of(const std::filesystem::path& path, std::string_view byte
 }
 
 void FileStamp::Refresh(const std::filesystem::path& path) {
+    settled = false; // the time taken after the bytes: they alone can tell
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         mtimeNs = MtimeNs(st);
@@ -212,6 +238,10 @@ bool FileStamp::ChangedOnDisk(const std::filesystem::path& path, bool everyByte)
         return true;
     }
     if (MtimeNs(st) == mtimeNs && !everyByte) {
+        return false;
+    }
+    if (settled && MtimeNs(st) == mtimeNs && CtimeNs(st) == ctimeNs &&
+        std::uint64_t(st.st_dev) == device && std::uint64_t(st.st_ino) == inode) {
         return false;
     }
     // Touched but maybe not edited: only the content decides.

@@ -26,6 +26,11 @@ std::string ReadWhole(const std::filesystem::path& path,
 
 struct FileStamp;
 
+// The same, and `seen` gets the file as it was opened, before a byte was read, with the hash of
+// the bytes read: a stamp that can tell a later change without reading the file again.
+std::string ReadWhole(const std::filesystem::path& path, FileStamp& seen,
+                      std::uintmax_t largest = std::numeric_limits<std::uintmax_t>::max());
+
 // The first `limit` bytes of the file (all of it when shorter); `seen` gets the size and time
 // it had then (its hash is left alone). Errors as ReadWhole.
 std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen,
@@ -36,6 +41,14 @@ struct FileStamp {
     std::uintmax_t size = 0;
     std::int64_t mtimeNs = 0;
     std::uint64_t hash = 0;
+    // The file as the system knows it (ReadWhole with a stamp only): its change time, which
+    // every write and every change of its times moves and no program can set back, and the
+    // file itself. `settled`: that change time was well behind the clock when the file was
+    // opened, so any change since has given it another; without it only the bytes can tell.
+    std::int64_t ctimeNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool settled = false;
 
     static std::uint64_t HashOf(std::string_view bytes);
     // The stamp of a file just read (or written) with these bytes.
@@ -44,7 +57,8 @@ struct FileStamp {
     void Refresh(const std::filesystem::path& path);
     // True when the file is gone or no longer holds what the stamp recorded. Same size and time
     // count as unchanged unless `everyByte`: a write within the clock's tick of the one before
-    // leaves the time as it was, and only the bytes then tell.
+    // leaves the time as it was, and only the bytes then tell. A settled stamp tells without
+    // the bytes: the same file, size, times and change time.
     bool ChangedOnDisk(const std::filesystem::path& path, bool everyByte = false) const;
 };
 

@@ -484,34 +484,40 @@ private:
     bool hecho_ = false;
 };
 
+// Read at once (the stamp can only trust the bytes) or a while after they were written (read
+// when used: the stamp trusts the file's change time, and the bytes are not read again).
 TEST(Guardado, FileChangedAtTheLastMomentIsRefusedEvenWithSizeAndTimeAlike) {
-    for (bool mismo : {true, false}) {
-        SCOPED_TRACE(mismo ? "same size and time" : "grown");
-        Carpeta c;
-        const fs::path vbp = Proyecto(c / "p", 4, 3);
-        auto p = files::Project::Load(vbp);
-        for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
-            p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
-        }
-        CambiaAlFinal escritor(c / "p" / "Mod3.bas", mismo);
-        Estado esperado;
-        {
-            files::WriterOverride usa(escritor);
-            try {
-                p->Save();
-                ADD_FAILURE() << "the change was overwritten";
-            } catch (const ErrorVB& e) {
-                EXPECT_EQ(e.Number, 58);
-                EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
+    for (bool mismo : {true, false})
+        for (auto carga : {files::CodeLoading::Now, files::CodeLoading::WhenUsed}) {
+            SCOPED_TRACE(mismo ? "same size and time" : "grown");
+            Carpeta c;
+            const fs::path vbp = Proyecto(c / "p", 4, 3);
+            if (carga == files::CodeLoading::WhenUsed) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            }
+            auto p = files::Project::Load(vbp, codepage::Predeterminada, carga);
+            for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
+                p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
+            }
+            CambiaAlFinal escritor(c / "p" / "Mod3.bas", mismo);
+            Estado esperado;
+            {
+                files::WriterOverride usa(escritor);
+                try {
+                    p->Save();
+                    ADD_FAILURE() << "the change was overwritten";
+                } catch (const ErrorVB& e) {
+                    EXPECT_EQ(e.Number, 58);
+                    EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
+                }
+            }
+            const Estado fin = Contenido(c / "p");
+            EXPECT_EQ(fin.size(), 5u) << "a temporary or journal was left";
+            EXPECT_NE(fin.at("Mod3.bas").find(mismo ? "Paso" : "' otro"), std::string::npos);
+            for (const char* nombre : {"Mod0.bas", "Mod1.bas", "Mod2.bas"}) {
+                EXPECT_EQ(fin.at(nombre).find("' nuevo"), std::string::npos) << nombre;
             }
         }
-        const Estado fin = Contenido(c / "p");
-        EXPECT_EQ(fin.size(), 5u) << "a temporary or journal was left";
-        EXPECT_NE(fin.at("Mod3.bas").find(mismo ? "Paso" : "' otro"), std::string::npos);
-        for (const char* nombre : {"Mod0.bas", "Mod1.bas", "Mod2.bas"}) {
-            EXPECT_EQ(fin.at(nombre).find("' nuevo"), std::string::npos) << nombre;
-        }
-    }
 }
 
 // Group copies: two projects whose files would land on the same file of the copy are refused
