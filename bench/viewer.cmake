@@ -6,9 +6,5 @@ if(TARGET lintrap_viewer)
 endif()
 
 # The callers list over a generated 1,000,000-line project.
-if(TARGET lintrap_viewer_core)
-    add_executable(bench_callers ${CMAKE_CURRENT_LIST_DIR}/viewer_llamadores.cpp)
-    target_include_directories(bench_callers PRIVATE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(bench_callers PRIVATE lintrap_viewer_core lintrap_files
-                                               benchmark::benchmark_main)
-endif()
+add_executable(bench_callers ${CMAKE_CURRENT_LIST_DIR}/viewer_llamadores.cpp)
+target_link_libraries(bench_callers PRIVATE lintrap_ui lintrap_files benchmark::benchmark_main)

@@ -134,7 +134,6 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     Modulos(check, o, "Revisa sólo este módulo (se puede repetir)");
     Json(check, o);
 
-#ifdef LINTRAP_CON_VISOR
     auto* view = app.add_subcommand("view", "El código de un módulo o de un procedimiento con los "
                                             "colores del visor (en un terminal) o en JSON");
     Proyecto(view, o);
@@ -143,14 +142,11 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
         ->allow_extra_args(false)
         ->type_name("P");
     Json(view, o);
-#endif
 
-#ifdef LINTRAP_CON_INFORME
     auto* report = app.add_subcommand("report", "Informe del sistema que acompaña a los "
                                                 "correos de error");
     report->add_option("PROJECT", o.proyecto, "Proyecto cuyo título lleva el informe");
     report->add_flag("--short", o.corto, "El informe breve");
-#endif
 
     const SubcomandosVistas vistas = AnadeVistas(app, o);
     OrdenesEnEspanol(app);
@@ -174,22 +170,18 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
             o.comando = Comando::List;
             if (o.modulos.size() > 1)
                 Uso("list admite un solo --module");
-#ifdef LINTRAP_CON_VISOR
         } else if (view->parsed()) {
             o.comando = Comando::View;
             if (o.modulos.size() > 1 || o.procs.size() > 1)
                 Uso("view admite un solo --module y un solo --proc");
-#endif
         } else if (EligeVista(vistas, o)) {
             // callers, refs, controls or config: its command is set
         } else if (save->parsed()) {
             o.comando = Comando::Save;
         } else if (check->parsed()) {
             o.comando = Comando::Check;
-#ifdef LINTRAP_CON_INFORME
         } else if (report->parsed()) {
             o.comando = Comando::Report;
-#endif
         } else {
             o.comando = insert->parsed() ? Comando::Insert : Comando::Remove;
             o.modo = Elige<engine::Modo>({{"numbers", engine::Modo::Option1},

@@ -32,17 +32,9 @@ int Ejecuta(int argc, const char* const* argv) {
         case Comando::Check:
             return ComandoCheck(o);
         case Comando::Report:
-#ifdef LINTRAP_CON_INFORME
             return ComandoReport(o);
-#else
-            break;
-#endif
         case Comando::View:
-#ifdef LINTRAP_CON_VISOR
             return ComandoView(o);
-#else
-            break;
-#endif
         case Comando::Callers:
             return ComandoCallers(o);
         case Comando::Refs:

@@ -16,7 +16,7 @@ class Properties {
 public:
     virtual ~Properties() = default;
     virtual long Count() const = 0;
-    virtual Property& Item(long index) = 0; // 1..Count
+    virtual Property& Item(long index) = 0;              // 1..Count
     virtual Property& Item(const std::string& name) = 0; // unknown name: error 9
 };
 

@@ -108,10 +108,8 @@ TEST(ListErrores, UnModuloIlegibleSeRechazaNombrandoSuArchivo) {
         {"list", vbp, "--module", "Calculos", "--json"},
         {"list", vbp, "--module", "Calculos", "--names"},
         {"list", vbp, "--json"},
-#ifdef LINTRAP_CON_VISOR
         {"view", vbp, "--module", "Calculos"},
         {"view", vbp, "--module", "Calculos", "--json"},
-#endif
     };
     for (const auto& args : ordenes) {
         auto r = Lintrap(args);
@@ -143,11 +141,9 @@ TEST(ListEscapes, LosCaracteresDeControlDelUsuarioNoLleganCrudosAlTerminal) {
         {{"list", vbp, "--json"}, "\"M\\u001b]52;c;SGk=\\u0007\\u001b[2J\""},
         {{"list", vbp, "--module", m, "--json"}, "\"P\\u001b[2J\""},
         {{"check", vbp}, "el procedimiento P" + borraVisto + " no tiene"},
-#ifdef LINTRAP_CON_VISOR
         {{"view", vbp, "--module", m},
          "P" + borraVisto + "()\n    ' nota " + oscVisto + "\n    MsgBox \"" + borraVisto + "\"\n"},
         {{"view", vbp, "--module", m, "--json"}, "' nota \\u001b]52;c;SGk=\\u0007\\r\\n"},
-#endif
     };
     for (const auto& [args, visto] : casos) {
         auto r = Lintrap(args);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#ifdef LINTRAP_CON_INFORME
 using namespace prueba;
 
 TEST(Report, InformeCompletoYBreveConElTituloDelProyecto) {
@@ -22,4 +21,3 @@ TEST(Report, InformeCompletoYBreveConElTituloDelProyecto) {
     EXPECT_LT(breve.out.size(), completo.out.size());
     EXPECT_GT(breve.out.size(), 0u);
 }
-#endif

@@ -1,6 +1,5 @@
 // lintrap view: the code viewer's text and colours, as JSON for tools and with ANSI colours for
 // a person at a terminal.
-#ifdef LINTRAP_CON_VISOR
 
 #include "tests/cli/Ejecuta.h"
 #include "tests/cli/ProyectoPrueba.h"
@@ -193,5 +192,3 @@ TEST(View, TheCodePageDecidesTheCharacters) {
 }
 
 } // namespace
-
-#endif
