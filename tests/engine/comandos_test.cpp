@@ -38,7 +38,7 @@ struct Comandos : ::testing::Test {
     std::vector<std::string> Estados() const {
         std::vector<std::string> r;
         for (const auto& p : estado.procedimientos) {
-            r.push_back(p.nombre + "=" + p.estado);
+            r.push_back(p.nombre + "=" + std::string(TextoEstado(p)));
         }
         return r;
     }
