@@ -75,7 +75,7 @@ std::string TextoParada(engine::Parada parada, const std::string& modulo) {
     case engine::Parada::NingunoSeleccionado:
         return SinCR(engine::Texto(engine::Mensaje::NingunoSeleccionado));
     case engine::Parada::Cancelada:
-        return "la orden se ha cancelado";
+        return "se ha contestado que no a tratar todos sus procedimientos";
     case engine::Parada::Ninguna:
         break;
     }
