@@ -1,18 +1,39 @@
 #include "base/LineaVB.h"
 
+#include <iterator>
+
 namespace lineavb {
 namespace {
 
-// The table: every word that opens or closes a procedure, in small ASCII letters.
+// The table: every word that opens or closes a procedure, in small ASCII letters, filed by
+// their first letter.
 struct Clave {
     std::string_view letras;
     Palabra palabra;
 };
 constexpr Clave kClaves[] = {
-    {"sub", Palabra::Sub},       {"function", Palabra::Function}, {"property", Palabra::Property},
-    {"end", Palabra::End},       {"private", Palabra::Acceso},    {"public", Palabra::Acceso},
-    {"friend", Palabra::Acceso}, {"static", Palabra::Static},     {"global", Palabra::Global},
+    {"end", Palabra::End},       {"friend", Palabra::Acceso},  {"function", Palabra::Function},
+    {"global", Palabra::Global}, {"private", Palabra::Acceso}, {"property", Palabra::Property},
+    {"public", Palabra::Acceso}, {"static", Palabra::Static},  {"sub", Palabra::Sub},
 };
+
+// For each first letter, the keywords that begin with it: kClaves[desde] up to kClaves[hasta].
+// Most statements begin with a letter no keyword begins with, and are passed by on it.
+struct Rango {
+    unsigned char desde = 0;
+    unsigned char hasta = 0;
+};
+constexpr std::array<Rango, 256> kPorLetra = [] {
+    std::array<Rango, 256> r{};
+    for (unsigned char i = 0; i < std::size(kClaves); ++i) {
+        Rango& l = r[static_cast<unsigned char>(kClaves[i].letras.front())];
+        if (l.hasta == 0) {
+            l.desde = i;
+        }
+        l.hasta = static_cast<unsigned char>(i + 1);
+    }
+    return r;
+}();
 
 // The first letters of `s` are `letras`, case folded by `tabla`.
 bool EmpiezaPor(std::string_view s, std::string_view letras, const Tabla& tabla) {
@@ -33,24 +54,21 @@ Palabra Toma(std::string_view& s, const Tabla& tabla, Lectura l) {
     if (s.empty()) {
         return Palabra::Otra;
     }
-    // Most statements begin with a letter no keyword begins with: passed by on it.
-    const unsigned char primera = tabla[static_cast<unsigned char>(s.front())];
-    for (const Clave& k : kClaves) {
-        const std::size_t n = k.letras.size();
-        if (static_cast<unsigned char>(k.letras.front()) != primera || s.size() < n) {
-            continue;
-        }
+    const Rango r = kPorLetra[tabla[static_cast<unsigned char>(s.front())]];
+    for (unsigned char i = r.desde; i < r.hasta; ++i) {
+        const std::string_view k = kClaves[i].letras;
+        const std::size_t n = k.size();
         // the free form ends a word at a blank or at the end; the editor's at one space
-        const bool termina =
-            l.formaLibre ? s.size() == n || EsBlanco(s[n], l) : s.size() > n && s[n] == ' ';
-        if (!termina || !EmpiezaPor(s, k.letras, tabla)) {
+        const bool termina = l.formaLibre ? s.size() == n || (s.size() > n && EsBlanco(s[n], l))
+                                          : s.size() > n && s[n] == ' ';
+        if (!termina || !EmpiezaPor(s, k, tabla)) {
             continue;
         }
         s.remove_prefix(l.formaLibre ? n : n + 1);
         if (l.formaLibre) {
             s = Recorta(s, l);
         }
-        return k.palabra;
+        return kClaves[i].palabra;
     }
     return Palabra::Otra;
 }
