@@ -3,8 +3,11 @@
 #include "ClsErrores/Convencion.h"
 #include "ClsErrores/MsgBox.h"
 #include "base/CodePage.h"
+#include "engine/ModuloVigilado.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
+
+#include <optional>
 
 namespace engine {
 namespace {
@@ -12,22 +15,23 @@ namespace {
 // The selected module's code, looked up by name at its first use and then kept for the rest
 // of the command: the lookup goes through every component, and a component stays where it is
 // while a command runs (adding the runtime modules adds components, it moves none). A module
-// that is missing fails at each use, as a fresh lookup does.
+// that is missing fails at each use, as a fresh lookup does. Its edits are noted.
 class Modulo {
 public:
     Modulo(vbide::VBProject& proyecto, const EstadoSeleccion& estado)
         : proyecto_(proyecto), estado_(estado) {}
     vbide::CodeModule& operator()() {
-        if (m_ == nullptr) {
-            m_ = &proyecto_.VBComponents().Item(estado_.modulo).CodeModule();
+        if (!m_) {
+            m_.emplace(proyecto_.VBComponents().Item(estado_.modulo).CodeModule());
         }
         return *m_;
     }
+    bool Editado() const { return m_ && m_->Editado(); }
 
 private:
     vbide::VBProject& proyecto_;
     const EstadoSeleccion& estado_;
-    vbide::CodeModule* m_ = nullptr;
+    std::optional<ModuloVigilado> m_;
 };
 
 } // namespace
@@ -36,21 +40,23 @@ void VentanaSinVista::Recarga(const std::string& modulo) {
     CargaEstado(proyecto_, estado_, progreso_, modulo);
 }
 
-void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
+ResultadoComando ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado,
+                                 Entorno& entorno) {
     Progreso& progreso = entorno.progreso;
     Ventana& ventana = entorno.ventana;
-    estado.avisos.clear();
-    Procedimiento("frmAddIn \\ Command1_Click", [&] {
+    ResultadoComando r;
+    Motor motor(estado, progreso, entorno.dialogos, entorno.instalacion);
+    Modulo codigo(proyecto, estado);
+    r.error = !Procedimiento("frmAddIn \\ Command1_Click", [&] {
         // The runtime class belongs to the add-in: its code is not the user's to rewrite.
         if (codepage::IgualesSinCaso(estado.modulo, "ClsErrores", estado.paginaCodigos)) {
             Muestra(entorno.dialogos, Mensaje::ModuloDelComplemento,
                     codepage::AUtf8(estado.modulo, estado.paginaCodigos));
+            r.parada = Parada::ModuloDelComplemento;
             return;
         }
         progreso.Muestra(true);
         progreso.RelojArena(true);
-        Motor motor(estado, progreso, entorno.dialogos, entorno.instalacion);
-        Modulo codigo(proyecto, estado);
         const int cuantos = static_cast<int>(estado.procedimientos.size());
         // Line numbers follow the module's line indexes at the moment each procedure is done,
         // so they go in list order; any other insertion gives the same code in any order and
@@ -66,6 +72,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
         if (cuantos > 0 && !estado.Check1) {
             if (estado.SelCount() < 1) {
                 Muestra(entorno.dialogos, Mensaje::NingunoSeleccionado);
+                r.parada = Parada::NingunoSeleccionado;
             } else {
                 for (int i : orden) {
                     if (estado.procedimientos[static_cast<std::size_t>(i)].seleccionado) {
@@ -77,6 +84,7 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
             }
         } else if (cuantos > 0) {
             if (Muestra(entorno.dialogos, Mensaje::ConfirmaInsertarTodos) != vb::vbYes) {
+                r.parada = Parada::Cancelada;
                 return;
             }
             for (int k = 0; k < cuantos; ++k) {
@@ -92,28 +100,40 @@ void ComandoInsertar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorn
         if (estado.modulosAnadidos) {
             const std::string modulo = estado.modulo;
             estado.modulosAnadidos = false;
+            r.modulosAnadidos = true;
             ventana.Recarga(modulo);
         }
     });
     // Also after an error: the progress bar and the hourglass never stay behind.
     progreso.Muestra(false);
     progreso.RelojArena(false);
+    r.cambiado = codigo.Editado();
+    r.avisos = std::move(motor.Avisos());
+    return r;
 }
 
-void ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado, Entorno& entorno) {
+ResultadoComando ComandoQuitar(vbide::VBProject& proyecto, EstadoSeleccion& estado,
+                               Entorno& entorno) {
     Ventana& ventana = entorno.ventana;
-    estado.avisos.clear();
-    Procedimiento("frmAddIn \\ Command2_Click", [&] {
+    ResultadoComando r;
+    Motor motor(estado, entorno.progreso, entorno.dialogos);
+    Modulo codigo(proyecto, estado);
+    r.error = !Procedimiento("frmAddIn \\ Command2_Click", [&] {
         if (estado.Check1 && Muestra(entorno.dialogos, Mensaje::ConfirmaQuitarTodos) != vb::vbYes) {
+            r.parada = Parada::Cancelada;
             return;
         }
-        Motor motor(estado, entorno.progreso, entorno.dialogos);
-        motor.QuitaCodigo(proyecto.VBComponents().Item(estado.modulo).CodeModule());
+        if (!motor.QuitaCodigo(codigo())) {
+            r.parada = Parada::NingunoSeleccionado;
+        }
         ventana.RefrescarCodigo();
         if (ventana.MuestraLista()) {
             ActualizaList3(proyecto, estado);
         }
     });
+    r.cambiado = codigo.Editado();
+    r.avisos = std::move(motor.Avisos());
+    return r;
 }
 
 } // namespace engine

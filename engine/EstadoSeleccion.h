@@ -4,9 +4,8 @@
 // main window owns one (and the command line another); nothing here knows about widgets.
 
 #include "base/CodePage.h"
-#include "engine/Avisos.h"
-
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace engine {
@@ -25,12 +24,35 @@ enum class Variante {
     OptRaise,  // raise the error again
 };
 
+// Whether a listed procedure already has error handling (ExisteOnError).
+enum class Manejo {
+    SinBuscar, // not looked up: the list spares the statuses, or their rebuild failed first
+    Con,
+    Sin,
+};
+
 // One row of the procedure list and its status beside it.
 struct EntradaProcedimiento {
     std::string nombre; // as the module's members report it (code-page bytes)
     bool seleccionado = false;
-    std::string estado; // "Sí" after the module selection, "Si" after a command, or "No"
+    Manejo manejo = Manejo::SinBuscar;
+    bool rehecho = false; // a command rebuilt the status column (ActualizaList3)
 };
+
+// The status column's text of a row: "Sí" after the module selection, "Si" once a command has
+// rebuilt the column, "No", or nothing when it was not looked up. Every list that shows a row
+// (the main window, the command line, the screenshots) writes its status with this.
+inline std::string_view TextoEstado(const EntradaProcedimiento& fila) {
+    switch (fila.manejo) {
+    case Manejo::Con:
+        return fila.rehecho ? "Si" : "S\xC3\xAD";
+    case Manejo::Sin:
+        return "No";
+    case Manejo::SinBuscar:
+        break;
+    }
+    return {};
+}
 
 // The error-handler settings still to be written into an installed clsErrores, as the user
 // typed them (UTF-8); the installation converts them to the project's code page.
@@ -53,12 +75,10 @@ struct EstadoSeleccion {
     Modo modo = Modo::Option1;
     Variante variante = Variante::OptExit;
     bool vistaModulo = false;     // the viewer shows the whole module
-    bool modulosAnadidos = false; // the runtime modules were added by the last insertion
+    bool modulosAnadidos = false; // the installation added the runtime modules just now
     AjustesPendientes ajustes;
     int paginaCodigos = codepage::Predeterminada; // the project's code page
     std::string idioma = "es"; // the user's language, whose alphabetical order the lists take
-    // What the last command left alone, and why, in the order it was met.
-    std::vector<Aviso> avisos;
 
     int SelCount() const {
         int n = 0;

@@ -2,8 +2,10 @@
 // How the engine reads a line. It never parses the language: it looks at the first or last
 // characters of the line's trimmed text. Only the space is trimmed; comparisons ignore letter
 // case by the project's code page (the keywords are ASCII, the folding table covers the rest).
-// On purpose the object model reads lines otherwise (host/files/ModuleSyntax.h): there a tab is
-// a blank and "Rem" opens a comment too; here only spaces are trimmed and only "'" comments.
+// The reading is the object model's too (base/LineaVB.h), with the engine's options: only spaces
+// are trimmed, only "'" comments, and the keyword lists are compared as the editor writes them.
+
+#include "base/LineaVB.h"
 
 #include <array>
 #include <string>
@@ -11,21 +13,13 @@
 
 namespace engine {
 
-using Tabla = std::array<unsigned char, 256>;
+using Tabla = lineavb::Tabla;
 
 // The three below run several times on every line of a walk: inline.
 
 // The line without its leading and trailing spaces (tabs are text).
 inline std::string_view Recorta(std::string_view s) {
-    std::size_t inicio = 0;
-    std::size_t fin = s.size();
-    while (inicio < fin && s[inicio] == ' ') {
-        ++inicio;
-    }
-    while (fin > inicio && s[fin - 1] == ' ') {
-        --fin;
-    }
-    return s.substr(inicio, fin - inicio);
+    return lineavb::Recorta(s, lineavb::kLecturaMotor);
 }
 
 // The first characters of `t` equal `k`, case ignored; a shorter text never begins with `k`.
@@ -109,19 +103,19 @@ std::string QuitaComents(std::string& s);
 // optional exponent; spaces around it allowed.
 bool EsNumero(std::string_view n);
 
-// A procedure header for the error-handler block.
-bool EsCabecera(std::string_view t, const Tabla& tabla);
-// A header or end line, which never gets a line number.
-bool SinNumero(std::string_view t, const Tabla& tabla);
-// The statement goes on on the next line: it ends with a blank and an underscore (" _"). An
-// identifier that ends in an underscore (Close_, m_) ends its statement there.
-inline bool Continua(std::string_view t) {
-    return !t.empty() && t.back() == '_' &&
-           (t.size() == 1 || t[t.size() - 2] == ' ' || t[t.size() - 2] == '\t');
+// A procedure header for the error-handler block: "[Private |Public |Friend ][Static ]Sub ",
+// Function or Property, one space after each word.
+inline bool EsCabecera(std::string_view t, const Tabla& tabla) {
+    return lineavb::EsCabecera(t, tabla, lineavb::kLecturaMotor);
 }
-// A comment line: its trimmed text begins with an apostrophe.
+// A header or end line ("End Sub" and the others by their letters), which never gets a number.
+inline bool SinNumero(std::string_view t, const Tabla& tabla) {
+    return EsCabecera(t, tabla) || lineavb::EsFin(t, tabla, lineavb::kLecturaMotor);
+}
+using lineavb::Continua;
+// A comment line: its trimmed text begins with an apostrophe ("Rem" is no comment here).
 inline bool EsComentario(std::string_view t) {
-    return !t.empty() && t.front() == '\'';
+    return lineavb::EsComentario(t, lineavb::kLecturaMotor);
 }
 // Lines that neither mode touches: comments, continued lines, declarations, error statements,
 // Select Case blocks, labels (alone or with a statement after them: a number in front would

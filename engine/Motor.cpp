@@ -87,14 +87,14 @@ bool Motor::SeDeja(vbide::CodeModule& m) {
     PasoSinError([&] { modulo = m.Name(); });
     PasoSinError([&] { cabecera = m.ProcBodyLine(nombreActual_, vbide::ProcKind::Proc); });
     if (auto aviso = NombresDelBloque(modulo, nombreActual_, cabecera)) {
-        estado_.avisos.push_back(std::move(*aviso));
+        avisos_.push_back(std::move(*aviso));
         return true;
     }
     return false;
 }
 
 void Motor::Avisa(Motivo motivo, long linea, std::string detalle) {
-    estado_.avisos.push_back({nombreActual_, motivo, linea, std::move(detalle)});
+    avisos_.push_back({nombreActual_, motivo, linea, std::move(detalle)});
 }
 
 bool Motor::ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro) {

@@ -29,7 +29,8 @@ public:
     void InsertaLinea(vbide::CodeModule& m, long& L);
 
     // Removes, in the selected mode, from the selected procedures or, with Check1, the module.
-    void QuitaCodigo(vbide::CodeModule& m);
+    // False when nothing was selected (and a box said so).
+    bool QuitaCodigo(vbide::CodeModule& m);
     // One line of the removal; leaves `L` so that L + 1 is the next line to look at.
     void QuitaLinea(vbide::CodeModule& m, long& L);
     // The first comment line after `inicio` holding the block's end key (`manejo`: the
@@ -49,6 +50,9 @@ public:
     // depend on the order (the error-handling block, Resume Next, every removal), visiting
     // downwards keeps each edit near the one before instead of jumping about the module.
     std::vector<int> OrdenEnModulo(vbide::CodeModule& m) const;
+
+    // What the rules left alone so far, and why, in the order it was met.
+    std::vector<Aviso>& Avisos() { return avisos_; }
 
 private:
     // Runs `paso` over the lines of the procedure `nombre`, from the comments above its header
@@ -77,6 +81,7 @@ private:
     Dialogos& dialogos_;
     Instalacion* instalacion_;
     const Tabla& tabla_;
+    std::vector<Aviso> avisos_;
     bool conClase_ = false; // the installation has reported clsErrores in the project
     std::string nueva_;     // a rewritten line, built here to spare an allocation per line
     std::string resto_;     // a line without its old number

@@ -77,8 +77,7 @@ std::vector<EntradaProcedimiento> ListaProcedimientos(vbide::CodeModule& m, int 
                 EntradaProcedimiento fila;
                 fila.nombre = siguiente;
                 if (estados == Estados::Buscados) {
-                    fila.estado =
-                        std::string(ExisteOnError(m, miembro, tabla) ? ConManejo : SinManejo);
+                    fila.manejo = ExisteOnError(m, miembro, tabla) ? Manejo::Con : Manejo::Sin;
                 }
                 lista.push_back(std::move(fila));
             });
@@ -134,12 +133,12 @@ void ActualizaList3(vbide::VBProject& proyecto, EstadoSeleccion& estado) {
         const Tabla& tabla = codepage::TablaMinusculas(estado.paginaCodigos);
         vbide::CodeModule& m = proyecto.VBComponents().Item(estado.modulo).CodeModule();
         for (auto& fila : estado.procedimientos) {
-            fila.estado.clear();
+            fila.manejo = Manejo::SinBuscar;
+            fila.rehecho = true;
         }
         for (auto& fila : estado.procedimientos) {
             vbide::Member& miembro = m.Members().Item(fila.nombre);
-            fila.estado =
-                std::string(ExisteOnError(m, miembro, tabla) ? ConManejoSinAcento : SinManejo);
+            fila.manejo = ExisteOnError(m, miembro, tabla) ? Manejo::Con : Manejo::Sin;
         }
     });
 }

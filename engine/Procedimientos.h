@@ -13,10 +13,6 @@
 
 namespace engine {
 
-inline constexpr std::string_view ConManejo = "S\xC3\xAD";   // "Sí", after the module selection
-inline constexpr std::string_view ConManejoSinAcento = "Si"; // after a command
-inline constexpr std::string_view SinManejo = "No";
-
 // Names of the standard modules, classes and forms of the project, in alphabetical order.
 std::vector<std::string> ListaModulos(vbide::VBProject& proyecto, int paginaCodigos,
                                       std::string_view idioma = IdiomaPredeterminado);

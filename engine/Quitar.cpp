@@ -178,7 +178,8 @@ long Motor::FinDelProcedimiento(vbide::CodeModule& m, long L) {
     return inicio + cuantas - 1;
 }
 
-void Motor::QuitaCodigo(vbide::CodeModule& m) {
+bool Motor::QuitaCodigo(vbide::CodeModule& m) {
+    bool seleccion = true;
     actual_ = {};
     progreso_.Muestra(true);
     progreso_.RelojArena(true);
@@ -187,6 +188,7 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
         if (!estado_.Check1) {
             if (estado_.SelCount() < 1) {
                 Muestra(dialogos_, Mensaje::NingunoSeleccionado);
+                seleccion = false;
                 return;
             }
             const std::vector<int> orden = OrdenEnModulo(m);
@@ -244,6 +246,7 @@ void Motor::QuitaCodigo(vbide::CodeModule& m) {
     });
     progreso_.Muestra(false);
     progreso_.RelojArena(false);
+    return seleccion;
 }
 
 } // namespace engine

@@ -61,6 +61,32 @@ std::string TextoExceso(const Exceso& e) {
            std::to_string(kLineaMasLarga) + " que admite el editor";
 }
 
+// The box's text without its carriage returns, as the terminal takes line breaks.
+std::string SinCR(std::string texto) {
+    std::erase(texto, '\r');
+    return texto;
+}
+
+// What stopped a module's command, as the window's box says it.
+std::string TextoParada(engine::Parada parada, const std::string& modulo) {
+    switch (parada) {
+    case engine::Parada::ModuloDelComplemento:
+        return SinCR(engine::Texto(engine::Mensaje::ModuloDelComplemento, modulo));
+    case engine::Parada::NingunoSeleccionado:
+        return SinCR(engine::Texto(engine::Mensaje::NingunoSeleccionado));
+    case engine::Parada::Cancelada:
+        return "se ha contestado que no a tratar todos sus procedimientos";
+    case engine::Parada::Ninguna:
+        break;
+    }
+    return {};
+}
+
+// The command left the module as it was for a reason the user must hear of.
+bool Falla(const Trabajo& t) {
+    return t.hecho.error || t.hecho.parada != engine::Parada::Ninguna || !t.mensajes.empty();
+}
+
 // The temporaries of modules staged for a save that will not happen go when the command fails.
 struct DescartaSiFalla {
     files::Project& p;
@@ -116,18 +142,17 @@ int ComandoCambio(const Opciones& o) {
         if (inserta) {
             install::InstalacionProyecto instalacion(p, t.estado, carpetaAddIn, *dialogos);
             entorno.instalacion = &instalacion;
-            engine::ComandoInsertar(p, t.estado, entorno);
+            t.hecho = engine::ComandoInsertar(p, t.estado, entorno);
         } else
-            engine::ComandoQuitar(p, t.estado, entorno);
+            t.hecho = engine::ComandoQuitar(p, t.estado, entorno);
         t.mensajes = dialogos->Toma();
-        t.cambiado = c->Module()->Modified();
         // Looked for here, while the module's lines are fresh and the other core is busy too.
-        if (inserta && o.modo == engine::Modo::Option1 && t.cambiado)
+        if (inserta && o.modo == engine::Modo::Option1 && t.hecho.cambiado)
             t.excesos = BuscaExcesos(c->CodeModule());
         // Written beside its file now and freed, so that memory holds the modules in hand
         // rather than the whole project; the save at the end puts every file in place at once.
         // A module whose command failed is kept: nothing will be written.
-        if (enSuSitio && t.mensajes.empty())
+        if (enSuSitio && !Falla(t))
             p.Stage(*c);
         progreso.Hecho(s.Texto(t.estado.modulo));
     };
@@ -144,18 +169,20 @@ int ComandoCambio(const Opciones& o) {
     CompruebaPedidos(trabajos, o);
     std::erase_if(trabajos, [](const Trabajo& t) { return t.omitido; });
 
-    // Every box the engine showed: the installation notice is news, anything else a failure
-    // that leaves the files as they were.
-    std::size_t fallos = 0;
-    for (const Trabajo& t : trabajos)
-        for (const Mensaje& m : t.mensajes) {
-            if (m.instalacion) {
-                Salida::Err("lintrap: " + m.texto + "\n");
-                continue;
-            }
-            Salida::Err("lintrap: " + s.Texto(t.estado.modulo) + ": " + m.texto + "\n");
-            ++fallos;
-        }
+    // What each command did: the runtime modules added are news; a refusal, a cancellation or
+    // an error is a failure that leaves the files as they were.
+    bool fallos = false;
+    for (const Trabajo& t : trabajos) {
+        if (t.hecho.modulosAnadidos)
+            Salida::Err("lintrap: " + SinCR(engine::Texto(engine::Mensaje::ModulosAnadidos)) +
+                        "\n");
+        const std::string modulo = s.Texto(t.estado.modulo);
+        if (t.hecho.parada != engine::Parada::Ninguna)
+            Salida::Err("lintrap: " + modulo + ": " + TextoParada(t.hecho.parada, modulo) + "\n");
+        for (const Mensaje& m : t.mensajes)
+            Salida::Err("lintrap: " + modulo + ": " + m.texto + "\n");
+        fallos = fallos || Falla(t);
+    }
     if (fallos)
         throw ErrorVB(vberr::InvalidProcedureCall, "lintrap",
                       o.proyecto + ": no se ha escrito nada");
@@ -179,7 +206,7 @@ int ComandoCambio(const Opciones& o) {
     // What the rules left alone, and why: the user's code stays compiling.
     for (const Trabajo& t : trabajos) {
         const std::string archivo = RutaVisible(p, p.Find(t.estado.modulo)->File());
-        for (const engine::Aviso& a : t.estado.avisos) {
+        for (const engine::Aviso& a : t.hecho.avisos) {
             const std::string texto = archivo + ", línea " + std::to_string(a.linea) +
                                       " del código: " + engine::Texto(a, p.CodePage());
             if (o.json)
@@ -196,11 +223,11 @@ int ComandoCambio(const Opciones& o) {
             nlohmann::json procs = nlohmann::json::array();
             for (const auto& fila : t.estado.procedimientos)
                 procs.push_back({{"name", s.Texto(fila.nombre)},
-                                 {"status", fila.estado},
-                                 {"errorHandling", fila.estado != engine::SinManejo}});
+                                 {"status", engine::TextoEstado(fila)},
+                                 {"errorHandling", fila.manejo != engine::Manejo::Sin}});
             modulos.push_back({{"name", s.Texto(t.estado.modulo)},
                                {"file", RutaVisible(p, c->File())},
-                               {"changed", t.cambiado},
+                               {"changed", t.hecho.cambiado},
                                {"procedures", procs}});
         }
 

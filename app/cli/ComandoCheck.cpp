@@ -67,7 +67,7 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
             for (const engine::Aviso& a : engine::Revisa(m, fila.nombre, p.CodePage()))
                 r.push_back(
                     {a.linea, Tipo(a.motivo), proc, 0, engine::Texto(a, p.CodePage(), true)});
-            if (fila.estado != engine::SinManejo)
+            if (fila.manejo != engine::Manejo::Sin)
                 continue;
             const long linea = m.ProcBodyLine(fila.nombre, vbide::ProcKind::Proc);
             r.push_back({linea, "noErrorHandling", proc, 0,

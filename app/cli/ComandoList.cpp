@@ -54,12 +54,13 @@ int ListaProcedimientos(files::Project& p, const Opciones& o, const Salida& s) {
     for (const auto& fila : estado.procedimientos) {
         if (o.json)
             procedimientos.push_back({{"name", s.Texto(fila.nombre)},
-                                      {"status", fila.estado},
-                                      {"errorHandling", fila.estado != engine::SinManejo}});
+                                      {"status", engine::TextoEstado(fila)},
+                                      {"errorHandling", fila.manejo != engine::Manejo::Sin}});
         else if (o.nombres)
             texto += s.TextoVisible(fila.nombre) + "\n";
         else
-            texto += s.TextoVisible(fila.nombre) + "\t" + fila.estado + "\n";
+            texto +=
+                s.TextoVisible(fila.nombre) + "\t" + std::string(engine::TextoEstado(fila)) + "\n";
     }
     if (o.json)
         texto = nlohmann::json{{"module", s.Texto(c->Name())},

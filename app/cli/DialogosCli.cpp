@@ -2,20 +2,19 @@
 
 namespace cli {
 
-int DialogosCli::Muestra(engine::Mensaje id, const std::string& texto, int botones) {
+int DialogosCli::Muestra(engine::Mensaje id, const std::string&, int) {
     if (id == engine::Mensaje::ConfirmaInsertarTodos || id == engine::Mensaje::ConfirmaQuitarTodos)
         return vb::vbYes;
-    return Guarda(texto, botones, id == engine::Mensaje::ModulosAnadidos);
+    return vb::vbOK;
 }
 
 int DialogosCli::MsgBox(const std::string& prompt, int buttons, const std::string&) {
-    return Guarda(prompt, buttons, false);
+    return Guarda(prompt, buttons);
 }
 
-int DialogosCli::Guarda(const std::string& texto, int botones, bool instalacion) {
+int DialogosCli::Guarda(const std::string& texto, int botones) {
     Mensaje m;
     m.botones = botones;
-    m.instalacion = instalacion;
     m.texto.reserve(texto.size());
     for (char c : texto)
         if (c != '\r')

@@ -1,8 +1,9 @@
 #pragma once
 // The message boxes of the add-in when nobody sits in front of a window, one set per module's
-// command. The all-procedures questions are the command's own: they are answered yes. Every
-// other box is kept for the command to report: the installation notice as news, anything else
-// (a refusal, an error shown by glbErr) as a failure.
+// command. The all-procedures questions are the command's own: they are answered yes. The
+// engine's other boxes (a refusal, the installation notice) are passed by: the command's result
+// says the same. The runtime's boxes, the errors glbErr reports, are kept for the command to
+// report as failures.
 
 #include "ClsErrores/MsgBox.h"
 #include "engine/Entorno.h"
@@ -15,13 +16,12 @@ namespace cli {
 struct Mensaje {
     std::string texto; // UTF-8, line breaks as LF
     int botones = 0;
-    bool instalacion = false; // the runtime modules were added: news, not a failure
 };
 
 class DialogosCli : public engine::Dialogos, public vb::Dialogos {
 public:
     // The engine's and the installation's boxes, known by their name.
-    int Muestra(engine::Mensaje id, const std::string& texto, int botones) override;
+    int Muestra(engine::Mensaje id, const std::string&, int) override;
     // The runtime's boxes: an error glbErr reports.
     int MsgBox(const std::string& prompt, int buttons, const std::string& title) override;
 
@@ -29,7 +29,7 @@ public:
     std::vector<Mensaje> Toma() { return std::move(mensajes_); }
 
 private:
-    int Guarda(const std::string& texto, int botones, bool instalacion);
+    int Guarda(const std::string& texto, int botones);
 
     std::vector<Mensaje> mensajes_;
 };

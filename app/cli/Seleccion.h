@@ -6,6 +6,7 @@
 #include "app/cli/Limites.h"
 #include "app/cli/Opciones.h"
 #include "app/cli/Salida.h"
+#include "engine/Comandos.h"
 #include "engine/EstadoSeleccion.h"
 #include "host/files/Project.h"
 
@@ -18,9 +19,9 @@ struct Trabajo {
     std::vector<std::string> pedidos; // the procedures named with --proc, in the code page
     std::vector<bool> hallados;       // which of them the module has
     bool omitido = false;             // none of them is in the module: nothing to do there
-    std::vector<Mensaje> mensajes;    // the boxes the command showed for this module
+    std::vector<Mensaje> mensajes;    // the errors glbErr showed during this module's command
     std::vector<Exceso> excesos;      // numbers or lines the editor would refuse, once numbered
-    bool cambiado = false;            // the command changed the module
+    engine::ResultadoComando hecho;   // what the command did
 };
 
 // The values of --email and --msg as clsErrores would hold them: a value that is no single

@@ -54,99 +54,39 @@ bool BeginsWithMark(std::string_view s) {
     return !s.empty() && s.front() == '_' && (s.size() == 1 || IsBlank(s[1]));
 }
 
-// When the first word of a trimmed text is `lower` (a keyword in small letters) in any case,
-// moves `s` past it and its blanks. The end of the word is looked at first: it passes by most
-// words that are no keyword without comparing a letter.
-bool Take(std::string_view& s, std::string_view lower) {
-    const size_t n = lower.size();
-    if (s.size() < n || (s.size() > n && !IsBlank(s[n])) ||
-        !IsKeyword(std::string_view(s.data(), n), lower)) {
-        return false;
-    }
-    s.remove_prefix(n);
-    s = TrimBlanks(s);
-    return true;
+using lineavb::Palabra;
+
+// The table's words as the object model reads them: free form, ASCII case.
+Palabra TakeKeyword(std::string_view& s) {
+    return lineavb::Toma(s, lineavb::kTablaAscii, lineavb::kLecturaCargador);
 }
 
-// The words that open or close a procedure.
-enum class Word { Other, Modifier, Sub, Function, Property, End };
-
-bool IsProcKeyword(Word w) {
-    return w == Word::Sub || w == Word::Function || w == Word::Property;
-}
-
-// Which of those words a trimmed text begins with, and `s` moved past it and its blanks (left as
-// it was for Other). Every one of them starts with s, f, p, g or e: most statements are passed
-// by on their first letter.
-Word TakeKeyword(std::string_view& s) {
-    switch (s.empty() ? ' ' : s.front() | 0x20) {
-    case 's':
-        return Take(s, "sub") ? Word::Sub : Take(s, "static") ? Word::Modifier : Word::Other;
-    case 'f':
-        return Take(s, "function") ? Word::Function
-               : Take(s, "friend") ? Word::Modifier
-                                   : Word::Other;
-    case 'p':
-        return Take(s, "property")                       ? Word::Property
-               : Take(s, "public") || Take(s, "private") ? Word::Modifier
-                                                         : Word::Other;
-    case 'g':
-        return Take(s, "global") ? Word::Modifier : Word::Other;
-    case 'e':
-        return Take(s, "end") ? Word::End : Word::Other;
-    default:
-        return Word::Other;
-    }
-}
-
-// The same without moving `s`.
-Word KeywordAt(std::string_view s) {
-    return TakeKeyword(s);
-}
-
-// The keyword after up to three modifiers of a trimmed statement ("Private Static Sub ..."
-// gives Sub), and `rest` moved past it; with Other, `rest` is left at the first word that is
-// no keyword.
-struct Lead {
-    Word kind = Word::Other;
-    int modifiers = 0;
-};
-
-Lead AfterModifiers(std::string_view& rest) {
-    Lead l;
-    l.kind = TakeKeyword(rest);
-    while (l.kind == Word::Modifier && l.modifiers < 3) {
-        ++l.modifiers;
-        l.kind = TakeKeyword(rest);
-    }
-    return l;
+lineavb::Comienzo Lead(std::string_view s) {
+    return lineavb::Lee(s, lineavb::kTablaAscii, lineavb::kLecturaCargador);
 }
 
 // After an "End": "End Sub" and the like, or an "End" whose statement goes on in the next line.
 bool ClosesAfterEnd(std::string_view rest) {
-    return rest.empty() || BeginsWithMark(rest) || IsProcKeyword(KeywordAt(rest));
+    return rest.empty() || BeginsWithMark(rest) || lineavb::EsProcedimiento(TakeKeyword(rest));
 }
 
 // A header, a header continued right after its modifiers ("Public _"), or a closing "End ...",
 // read from the first words of a trimmed statement.
 bool MayOpenOrClose(std::string_view s) {
-    const Lead l = AfterModifiers(s);
-    if (IsProcKeyword(l.kind)) {
+    const lineavb::Comienzo l = Lead(s);
+    if (lineavb::EsProcedimiento(l.palabra)) {
         return true;
     }
-    if (l.kind == Word::End) {
-        return ClosesAfterEnd(s);
+    if (l.palabra == Palabra::End) {
+        return ClosesAfterEnd(l.resto);
     }
-    return l.kind == Word::Other && l.modifiers > 0 && (s.empty() || BeginsWithMark(s));
+    return l.palabra == Palabra::Otra && l.modificadores > 0 &&
+           (l.resto.empty() || BeginsWithMark(l.resto));
 }
 
 // A trimmed statement that is exactly "End Sub", "End Function" or "End Property".
 bool IsEnd(std::string_view s) {
-    if (TakeKeyword(s) != Word::End) {
-        return false;
-    }
-    const Word what = TakeKeyword(s);
-    return IsProcKeyword(what) && s.empty();
+    return lineavb::EsFin(s, lineavb::kTablaAscii, lineavb::kLecturaCargador);
 }
 
 // Calls `f` on each statement of a logical line, trimmed, until it returns true; returns whether
@@ -255,12 +195,12 @@ Statement Classify(std::string_view logical) {
         st.end = IsEnd(s);
         return st.end; // nothing more to learn from the statements after it
     });
-    std::string_view rest = first;
-    const Lead l = AfterModifiers(rest);
-    if (!IsProcKeyword(l.kind)) {
+    const lineavb::Comienzo l = Lead(first);
+    std::string_view rest = l.resto;
+    if (!lineavb::EsProcedimiento(l.palabra)) {
         return st;
     }
-    if (l.kind == Word::Property) {
+    if (l.palabra == Palabra::Property) {
         std::string_view k = TakeWord(rest);
         if (IsKeyword(k, "get")) {
             st.kind = vbide::ProcKind::Get;
@@ -294,7 +234,7 @@ Statement Classify(std::string_view logical) {
 unsigned char TagOf(std::string_view line, unsigned char above) {
     unsigned char tag = 0;
     std::string_view t = TrimBlanks(line);
-    if (!t.empty() && t.back() == '_' && (t.size() == 1 || IsBlank(t[t.size() - 2]))) {
+    if (lineavb::Continua(t)) {
         tag |= kContinues;
     }
     if (above & kContinues) {
@@ -320,7 +260,7 @@ unsigned char TagOf(std::string_view line, unsigned char above) {
                 s = SkipLineNumber(s);
                 isFirst = false;
             }
-            return TakeKeyword(s) == Word::End && ClosesAfterEnd(s);
+            return TakeKeyword(s) == Palabra::End && ClosesAfterEnd(s);
         });
         if (closes) {
             return tag | kMaybe;

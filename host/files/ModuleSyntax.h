@@ -2,9 +2,10 @@
 // What the object model needs to know about a line of VB6 code: whether it continues, whether it
 // is only a comment, whether it may open or close a procedure. Only the statements' first words
 // are read; the language is not parsed.
-// On purpose the engine reads lines otherwise (engine/Lineas.h): there a tab is text, not a
-// blank, and only "'" makes a comment ("Rem" does not), as the add-in it re-creates does.
+// The words and rules are the engine's too (base/LineaVB.h), read with the object model's options:
+// a tab is a blank, "Rem" comments, and the editor's free spelling of a header is accepted.
 
+#include "base/LineaVB.h"
 #include "host/vbide/Types.h"
 
 #include <optional>
@@ -32,33 +33,17 @@ std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned ch
                                             std::string_view after);
 
 inline bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
+    return lineavb::EsBlanco(c, lineavb::kLecturaCargador);
 }
 
-// A comment: "'" or "Rem" first (blanks already trimmed). Inline: every line loaded goes through
-// it. (`| 0x20` turns a capital ASCII letter into its small one, and no other byte into one.)
+// A comment: "'" or "Rem" first (blanks already trimmed).
 inline bool IsComment(std::string_view t) {
-    if (t.empty()) {
-        return false;
-    }
-    if (t.front() == '\'') {
-        return true;
-    }
-    return t.size() >= 3 && (t[0] | 0x20) == 'r' && (t[1] | 0x20) == 'e' && (t[2] | 0x20) == 'm' &&
-           (t.size() == 3 || IsBlank(t[3]));
+    return lineavb::EsComentario(t, lineavb::kLecturaCargador);
 }
 
-// Spaces and tabs at both ends. Inline: every line loaded goes through it.
+// Spaces and tabs at both ends.
 inline std::string_view TrimBlanks(std::string_view s) {
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsBlank(s[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
+    return lineavb::Recorta(s, lineavb::kLecturaCargador);
 }
 
 // ASCII case-insensitive equality: keywords are ASCII.

@@ -141,6 +141,12 @@ TEST(ListEscapes, LosCaracteresDeControlDelUsuarioNoLleganCrudosAlTerminal) {
         {{"list", vbp, "--json"}, "\"M\\u001b]52;c;SGk=\\u0007\\u001b[2J\""},
         {{"list", vbp, "--module", m, "--json"}, "\"P\\u001b[2J\""},
         {{"check", vbp}, "el procedimiento P" + borraVisto + " no tiene"},
+        // what the command left alone, and why, as its result says
+        {{"insert", vbp, "--module", m, "--all", "--mode", "handler", "--dry-run", "--json"},
+         "módulo M\\u001b]52;c;SGk=\\u0007\\u001b[2J no es un identificador"},
+        {{"insert", vbp, "--module", m, "--all", "--mode", "handler", "--dry-run"},
+         "aviso: M.bas, línea 1 del código: el nombre del módulo M" + oscVisto + borraVisto +
+             " no es"},
         {{"view", vbp, "--module", m},
          "P" + borraVisto + "()\n    ' nota " + oscVisto + "\n    MsgBox \"" + borraVisto + "\"\n"},
         {{"view", vbp, "--module", m, "--json"}, "' nota \\u001b]52;c;SGk=\\u0007\\r\\n"},

@@ -38,7 +38,7 @@ struct Comandos : ::testing::Test {
     std::vector<std::string> Estados() const {
         std::vector<std::string> r;
         for (const auto& p : estado.procedimientos) {
-            r.push_back(p.nombre + "=" + p.estado);
+            r.push_back(p.nombre + "=" + std::string(TextoEstado(p)));
         }
         return r;
     }
@@ -86,7 +86,7 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
     estado.modulo = "CLSERRORES";
     estado.Check1 = true;
     const std::string antes = Codigo("clsErrores");
-    ComandoInsertar(*proyecto, estado, entorno);
+    EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::ModuloDelComplemento);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto,
               "Este módulo CLSERRORES pertenece al Complemento y no se puede modificar");
@@ -96,7 +96,7 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
 
 TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
     const std::string antes = Codigo("Modulo1");
-    ComandoInsertar(*proyecto, estado, entorno);
+    EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::NingunoSeleccionado);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto, "No hay ningún procedimiento seleccionado.\r\n"
                                        "Seleccione antes algún procedimiento");
@@ -109,7 +109,9 @@ TEST_F(Comandos, AllProceduresAskFirstAndANoChangesNothing) {
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbNo};
     const std::string antes = Codigo("Modulo1");
-    ComandoInsertar(*proyecto, estado, entorno);
+    const ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
+    EXPECT_EQ(r.parada, Parada::Cancelada);
+    EXPECT_FALSE(r.cambiado);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].texto,
               "¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
@@ -123,7 +125,8 @@ TEST_F(Comandos, AllProceduresAfterYesWithProgressByRow) {
     estado.Check1 = true;
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbYes};
-    ComandoInsertar(*proyecto, estado, entorno);
+    const ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
+    EXPECT_TRUE(r.cambiado && r.parada == Parada::Ninguna && !r.error);
     EXPECT_EQ(progreso.valores, (std::vector<double>{0, 33, 67}));
     EXPECT_EQ(ventana.refrescos, 1);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=Si", "Zeta=Si"}));
@@ -148,7 +151,7 @@ TEST_F(Comandos, SelectedProceduresRefreshTheViewerEachAndModulesAddedReload) {
     estado.procedimientos[1].seleccionado = true; // Gamma
     estado.procedimientos[2].seleccionado = true; // Zeta
     entorno.instalacion = &instalacion;
-    ComandoInsertar(*proyecto, estado, entorno);
+    EXPECT_TRUE(ComandoInsertar(*proyecto, estado, entorno).modulosAnadidos);
     EXPECT_EQ(ventana.refrescos, 2);
     EXPECT_EQ(instalacion.llamadas, 1);
     EXPECT_EQ(ventana.recargas, (std::vector<std::string>{"Modulo1"}));

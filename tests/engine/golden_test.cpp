@@ -50,7 +50,7 @@ TEST_F(Golden, ListsMethodsAlphabeticallyWithoutTheProperty) {
     std::vector<std::string> nombres;
     for (const auto& p : estado.procedimientos) {
         nombres.push_back(p.nombre);
-        EXPECT_EQ(p.estado, "No");
+        EXPECT_EQ(TextoEstado(p), "No");
     }
     EXPECT_EQ(nombres, (std::vector<std::string>{"Contador", "SubTotal", "Suma", "Vacio"}));
 }
@@ -109,7 +109,7 @@ TEST_F(Golden, SecondInsertionOfTheHandlerChangesNothing) {
     Compara("manejo_exit_insertado.bas");
     estado.procedimientos = ListaProcedimientos(modulo->Code(), 1252, progreso);
     for (const auto& p : estado.procedimientos) {
-        EXPECT_EQ(p.estado, "S\xC3\xAD") << p.nombre;
+        EXPECT_EQ(TextoEstado(p), "S\xC3\xAD") << p.nombre;
     }
 }
 

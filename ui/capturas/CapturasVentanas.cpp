@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     engine::EstadoSeleccion estado;
     estado.paginaCodigos = cp;
     estado.modulo = "frmPrincipal";
-    estado.procedimientos = {{"RellenarLista", true, "No"}};
+    estado.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
     estado.actual = 0;
     Dependencias dependencias(&proyecto, "RellenarLista", estado);
     bien &= Guarda(dependencias, carpeta, "Dependencias.png");

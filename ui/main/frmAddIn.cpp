@@ -427,7 +427,7 @@ void frmAddIn::MuestraProcedimientos() {
     for (const auto& fila : estado_.procedimientos) {
         List2->addItem(Qt8(codepage::AUtf8(fila.nombre, estado_.paginaCodigos)));
         // The status goes where its procedure landed, whatever the column's own order.
-        List3->insertItem(i++, Qt8(fila.estado));
+        List3->insertItem(i++, Qt8(std::string(engine::TextoEstado(fila))));
     }
 }
 
@@ -438,7 +438,7 @@ void frmAddIn::MuestraEstados() {
     List3->clear();
     int i = 0;
     for (const auto& fila : estado_.procedimientos) {
-        List3->insertItem(i++, Qt8(fila.estado));
+        List3->insertItem(i++, Qt8(std::string(engine::TextoEstado(fila))));
     }
     FijaArriba(List3, arriba);
 }

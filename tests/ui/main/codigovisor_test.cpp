@@ -49,8 +49,8 @@ protected:
         e.modulo = modulo;
         e.vistaModulo = vistaModulo;
         if (!actual.empty()) {
-            e.procedimientos.push_back({"Otro", false, "No"});
-            e.procedimientos.push_back({actual, true, "No"});
+            e.procedimientos.push_back({"Otro", false, engine::Manejo::Sin});
+            e.procedimientos.push_back({actual, true, engine::Manejo::Sin});
             e.actual = 1;
         }
         return e;

@@ -25,7 +25,8 @@ struct VentanaDependencias : ::testing::Test {
                           "Sub Llama()\n    x = Calcula()\nEnd Sub\n'\n"}},
             "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n");
         estado.modulo = "Modulo1";
-        estado.procedimientos = {{"Calcula", true, "No"}, {"Usa", false, "No"}};
+        estado.procedimientos = {{"Calcula", true, engine::Manejo::Sin},
+                                 {"Usa", false, engine::Manejo::Sin}};
         estado.actual = 0;
     }
     QStringList Entradas(Dependencias& d) {
