@@ -23,12 +23,6 @@ QString Nombre(std::string_view nombre) {
     return QString::fromUtf8(nombre.data(), qsizetype(nombre.size()));
 }
 
-// Blocks a list's signals and its scroll bar's: refilling or selecting scrolls it.
-struct BloqueoLista {
-    explicit BloqueoLista(QListWidget* l) : lista(l), barra(l->verticalScrollBar()) {}
-    QSignalBlocker lista, barra;
-};
-
 } // namespace
 
 VistaQt::~VistaQt() {
@@ -51,7 +45,6 @@ void VistaQt::Rellena(std::string_view control, const std::vector<std::string>& 
         textos << ui::TextoQt(f);
     }
     if (auto* lista = qobject_cast<QListWidget*>(c)) {
-        const BloqueoLista bloqueoLista(lista);
         lista->clear();
         lista->addItems(textos);
         lista->setCurrentRow(-1);
@@ -66,7 +59,6 @@ void VistaQt::Selecciona(std::string_view control, int fila) {
     QWidget* c = Control(control);
     const QSignalBlocker bloqueo(c);
     if (auto* lista = qobject_cast<QListWidget*>(c)) {
-        const BloqueoLista bloqueoLista(lista);
         if (fila < 0) {
             lista->clearSelection();
         }
@@ -133,7 +125,6 @@ void VistaQt::Portapapeles(const std::string& texto) {
 void VistaQt::PonArriba(std::string_view control, int fila) {
     // The lists scroll by whole rows, so a scroll bar's value is the top row.
     if (auto* lista = qobject_cast<QListWidget*>(Control(control))) {
-        const BloqueoLista bloqueo(lista);
         lista->verticalScrollBar()->setValue(fila);
     }
 }

@@ -2,7 +2,8 @@
 // The view's primitives over the child controls of a Qt window, found by their object names
 // (the form's control names; a menu entry is a QAction of that name). Every skin is one; it
 // adds how its window opens others and how it unloads. No primitive raises a control's signal:
-// only the user's actions reach the handlers.
+// only the user's actions reach the handlers. (A list's scroll bar is not the list: it moves
+// the rows, so its signals stay on, and a skin that listens to it knows its own scrolls.)
 
 #include "ui/Vista.h"
 

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -225,10 +226,16 @@ void frmAddIn::CreaControles() {
     });
     List2->viewport()->installEventFilter(this);
     List3->viewport()->installEventFilter(this);
-    connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [&c](int fila) { c.List2_Scroll(fila); });
-    connect(List3->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [&c](int fila) { c.List3_Scroll(fila); });
+    connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int fila) {
+        if (!primitiva_) {
+            comportamiento_.List2_Scroll(fila);
+        }
+    });
+    connect(List3->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int fila) {
+        if (!primitiva_) {
+            comportamiento_.List3_Scroll(fila);
+        }
+    });
     connect(Check1, &QCheckBox::toggled, this, [&c](bool marcado) { c.Check1_Click(marcado); });
     connect(Command1, &QPushButton::clicked, this, [&c] { c.Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [&c] { c.Command2_Click(); });
@@ -287,6 +294,21 @@ void frmAddIn::CreaMenus() {
     menu(f5, &ui::frmAddIn::mnuRefrescar_Click);
     menu(mnuAyuda2, &ui::frmAddIn::mnuAyuda2_Click);
     menu(mnuAbout, &ui::frmAddIn::mnuAbout_Click);
+}
+
+void frmAddIn::Rellena(std::string_view control, const std::vector<std::string>& filas) {
+    QScopedValueRollback guarda(primitiva_, true);
+    VistaQt::Rellena(control, filas);
+}
+
+void frmAddIn::Selecciona(std::string_view control, int fila) {
+    QScopedValueRollback guarda(primitiva_, true);
+    VistaQt::Selecciona(control, fila);
+}
+
+void frmAddIn::PonArriba(std::string_view control, int fila) {
+    QScopedValueRollback guarda(primitiva_, true);
+    VistaQt::PonArriba(control, fila);
 }
 
 void frmAddIn::Abre(std::string_view ventana) {

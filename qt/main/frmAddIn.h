@@ -42,6 +42,10 @@ public:
     void MuestraVentana(std::string_view ventana, bool visible) override;
     void MuestraCodigo(const ui::VistaCodigo& codigo) override;
     void MuestraAyuda(const std::string& ruta) override;
+    // The lists' primitives, whose scrolls are not the user's.
+    void Rellena(std::string_view control, const std::vector<std::string>& filas) override;
+    void Selecciona(std::string_view control, int fila) override;
+    void PonArriba(std::string_view control, int fila) override;
 
 signals:
     // The window is being unloaded: whoever keeps it lets it go.
@@ -62,6 +66,7 @@ private:
     ui::frmAddIn comportamiento_;
     QListWidget* List2 = nullptr;
     QListWidget* List3 = nullptr;
+    bool primitiva_ = false;         // a list primitive is running: its scrolls are not reported
     bool pulsando_ = false;          // a mouse press on List2 or List3 is being handled
     bool cambioEnPulsacion_ = false; // that press changed the selection (Click already ran)
     QPointer<ui::FrmCodigo> visor_;
