@@ -4,7 +4,7 @@
 
 #include "ClsErrores/MsgBox.h"
 #include "tests/engine/Apoyo.h"
-#include "tests/support/VbeRenombrable.h"
+#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/frmAddIn.h"
@@ -19,22 +19,17 @@ using Filas = std::vector<std::string>;
 
 // The example project copied into `carpeta`.
 std::unique_ptr<files::Vbe> Demo(const std::filesystem::path& carpeta) {
-    const auto origen = std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
-    std::filesystem::copy(origen, carpeta / "Demo", std::filesystem::copy_options::recursive);
-    return files::Vbe::Open(carpeta / "Demo" / "Demo.vbp");
+    return files::Vbe::Open(soporte::CopiaDemo(carpeta));
 }
 
 // A project "Proyecto1" of standard modules, each given as (name, code with LF line ends).
 std::unique_ptr<files::Vbe> Modulos(const std::filesystem::path& carpeta,
                                     const std::vector<std::pair<std::string, std::string>>& mods) {
     std::vector<std::pair<std::string, std::string>> archivos;
-    std::string lineas;
     for (const auto& [nombre, codigo] : mods) {
-        archivos.emplace_back(nombre + ".bas", "Attribute VB_Name = \"" + nombre + "\"\n" + codigo);
-        lineas += "Module=" + nombre + "; " + nombre + ".bas\n";
+        archivos.push_back(soporte::Bas(nombre, codigo));
     }
-    apoyo::Proyecto(carpeta, archivos, lineas);
-    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
+    return soporte::AbreModulos(carpeta, archivos);
 }
 
 // `n` procedures P00, P01..., every third with an error handler.

@@ -5,6 +5,7 @@
 #include "host/files/Vbe.h"
 #include "qt/main/frmAddIn.h"
 #include "tests/engine/Apoyo.h"
+#include "tests/support/Proyectos.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,30 +27,9 @@ inline std::string CarpetaAddIn() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
-// The example project copied into a temporary folder.
-inline std::filesystem::path CopiaDemo(const std::filesystem::path& carpeta) {
-    const auto origen = std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
-    std::filesystem::copy(origen, carpeta / "Demo", std::filesystem::copy_options::recursive);
-    return carpeta / "Demo" / "Demo.vbp";
-}
-
-// A standard module file named `nombre` with the code lines `codigo` (LF in the test).
-inline std::pair<std::string, std::string> Bas(const std::string& nombre,
-                                               const std::string& codigo) {
-    return {nombre + ".bas", "Attribute VB_Name = \"" + nombre + "\"\n" + codigo};
-}
-
-// A project "Proyecto1" of the given standard modules, opened as the host opens it.
-inline std::unique_ptr<files::Vbe>
-AbreModulos(const std::filesystem::path& carpeta,
-            const std::vector<std::pair<std::string, std::string>>& archivos) {
-    std::string lineas;
-    for (const auto& [archivo, texto] : archivos) {
-        lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
-    }
-    apoyo::Proyecto(carpeta, archivos, lineas);
-    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
-}
+using soporte::AbreModulos;
+using soporte::Bas;
+using soporte::CopiaDemo;
 
 template <class W> W* Control(QWidget& ventana, const char* nombre) {
     W* w = ventana.findChild<W*>(nombre);

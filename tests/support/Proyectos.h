@@ -1,15 +1,43 @@
 #pragma once
-// A host in which a module can be renamed after a window has listed it: looking it up by its
-// old name fails with error 9, as in the environment.
+// The projects the windows' tests open: the example project or standard modules written into a
+// temporary folder, and a host in which a module can be renamed after a window has listed it.
 
 #include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
+#include "tests/engine/Apoyo.h"
+
+#include <filesystem>
 
 #include <memory>
 #include <set>
 #include <string>
 
 namespace soporte {
+
+// The example project copied into a temporary folder.
+inline std::filesystem::path CopiaDemo(const std::filesystem::path& carpeta) {
+    const auto origen = std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
+    std::filesystem::copy(origen, carpeta / "Demo", std::filesystem::copy_options::recursive);
+    return carpeta / "Demo" / "Demo.vbp";
+}
+
+// A standard module file named `nombre` with the code lines `codigo` (LF in the test).
+inline std::pair<std::string, std::string> Bas(const std::string& nombre,
+                                               const std::string& codigo) {
+    return {nombre + ".bas", "Attribute VB_Name = \"" + nombre + "\"\n" + codigo};
+}
+
+// A project "Proyecto1" of the given standard modules, opened as the host opens it.
+inline std::unique_ptr<files::Vbe>
+AbreModulos(const std::filesystem::path& carpeta,
+            const std::vector<std::pair<std::string, std::string>>& archivos) {
+    std::string lineas;
+    for (const auto& [archivo, texto] : archivos) {
+        lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
+    }
+    apoyo::Proyecto(carpeta, archivos, lineas);
+    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
+}
 
 // The host's view of a project in which some modules have been renamed since the window
 // listed them: looking them up by their old name fails with error 9, as in the environment.
