@@ -7,12 +7,11 @@
 #include "bench/engine/GeneraModulo.h"
 #include "engine/Procedimientos.h"
 #include "host/files/Vbe.h"
-#include "ui/main/DialogosQt.h"
-#include "ui/main/frmAddIn.h"
+#include "qt/main/frmAddIn.h"
+#include "ui/main/EntornoVista.h"
 
 #include <QApplication>
 #include <QListWidget>
-#include <QProgressBar>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -55,8 +54,8 @@ void Silencio() {
 void Escaneo(benchmark::State& st) {
     Silencio();
     Proyecto p(static_cast<int>(st.range(0)));
-    QProgressBar barra;
-    ui::ProgresoQt progreso(barra);
+    qt::frmAddIn w(*p.vbe, p.carpeta.string());
+    ui::ProgresoVista progreso(w, "ProgressBar1");
     engine::EstadoSeleccion estado;
     estado.modulo = "Grande";
     for (auto _ : st) {
@@ -70,7 +69,7 @@ void Escaneo(benchmark::State& st) {
 void Clic(benchmark::State& st) {
     Silencio();
     Proyecto p(static_cast<int>(st.range(0)));
-    ui::frmAddIn w(*p.vbe, p.carpeta.string());
+    qt::frmAddIn w(*p.vbe, p.carpeta.string());
     w.show();
     auto* List1 = w.findChild<QListWidget*>("List1");
     auto* List2 = w.findChild<QListWidget*>("List2");

@@ -10,6 +10,8 @@
 
 namespace ui {
 
+struct VistaCodigo;
+
 struct Color {
     int rojo, verde, azul;
     bool operator==(const Color&) const = default;
@@ -21,8 +23,9 @@ public:
 
     // Fills a list or combo box with `filas`, replacing what it held; nothing is selected.
     virtual void Rellena(std::string_view control, const std::vector<std::string>& filas) = 0;
-    // Selects row `fila` of a list or combo box (-1: none). The control's click is not raised:
-    // the behaviour that selects runs the handler itself.
+    // Selects row `fila` of a list or combo box (-1: none); in a list of many choices it becomes
+    // the current row and the only one selected. The control's click is not raised: the
+    // behaviour that selects runs the handler itself.
     virtual void Selecciona(std::string_view control, int fila) = 0;
     // The caption of a label, button or the window, or the text of a text box.
     virtual void PonTexto(std::string_view control, std::string_view texto) = 0;
@@ -39,6 +42,22 @@ public:
     virtual void Abre(std::string_view ventana) = 0;
     // Unloads the window; `aceptada` for its accepting button.
     virtual void Cierra(bool aceptada) = 0;
+
+    // What only the main window asks; a window without these controls shows nothing.
+    // Scrolls a list so that row `fila` is its top row (its scroll is not raised).
+    virtual void PonArriba(std::string_view /*control*/, int /*fila*/) {}
+    // The value of a progress bar, 0 to 100.
+    virtual void PonValor(std::string_view /*control*/, int /*valor*/) {}
+    // The hourglass pointer over the whole application while `activo`.
+    virtual void RelojArena(bool /*activo*/) {}
+    // Shows another window of the add-in modeless, in front and active, loading it first
+    // when it is not loaded; or hides it, loaded still. The empty name is this window: it
+    // takes the focus back.
+    virtual void MuestraVentana(std::string_view /*ventana*/, bool /*visible*/) {}
+    // Puts `codigo` into the code viewer ("FrmCodigo"), loaded by MuestraVentana.
+    virtual void MuestraCodigo(const VistaCodigo& /*codigo*/) {}
+    // Shows the help page at `ruta` (a readable file) in the help window.
+    virtual void MuestraAyuda(const std::string& /*ruta*/) {}
 };
 
 } // namespace ui

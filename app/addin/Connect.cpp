@@ -3,7 +3,7 @@
 #include "ClsErrores/App.h"
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
-#include "ui/main/frmAddIn.h"
+#include "qt/main/frmAddIn.h"
 #include "ui/ventanas/Ventanas.h"
 
 #include <QMessageBox>
@@ -93,10 +93,10 @@ vbide::CommandBarControl* Connect::AddToAddInCommandBar(const std::string& sCapt
 void Connect::Show() {
     PasoSinError([&] {
         if (!frm_) {
-            frm_ = new ui::frmAddIn(*VBInstance, carpeta_);
+            frm_ = new qt::frmAddIn(*VBInstance, carpeta_);
             ui::ConectaVentanas(*frm_);
             // Closing the window unloads it: the next Show loads it afresh.
-            QObject::connect(frm_.data(), &ui::frmAddIn::descargado, frm_.data(),
+            QObject::connect(frm_.data(), &qt::frmAddIn::descargado, frm_.data(),
                              &QObject::deleteLater);
         }
     });

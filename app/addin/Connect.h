@@ -5,7 +5,7 @@
 
 #include "host/vbide/AddIn.h"
 #include "host/vbide/VBE.h"
-#include "ui/main/frmAddIn.h"
+#include "qt/main/frmAddIn.h"
 
 #include <QPointer>
 
@@ -49,11 +49,11 @@ public:
     vbide::CommandBarControl* AddToAddInCommandBar(const std::string& sCaption);
 
     // The main window while it is loaded, else null.
-    ui::frmAddIn* frmAddIn() const { return frm_.data(); }
+    qt::frmAddIn* frmAddIn() const { return frm_.data(); }
 
 private:
     std::string carpeta_;
-    QPointer<ui::frmAddIn> frm_;
+    QPointer<qt::frmAddIn> frm_;
 };
 
 // The per-user settings store, as VB's GetSetting and SaveSetting see it (UTF-8 texts).

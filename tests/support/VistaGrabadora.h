@@ -4,6 +4,7 @@
 // window opened.
 
 #include "ui/Vista.h"
+#include "ui/viewer/VistaCodigo.h"
 
 #include <deque>
 #include <functional>
@@ -34,6 +35,14 @@ public:
     std::function<void(const std::string&)> alAbrir;
     // Every primitive called, as "Primitive control".
     std::vector<std::string> llamadas;
+    // The main window's: each list's top row, each progress bar's values in order, the
+    // hourglass, the modeless windows shown or hidden, what the viewer was given, the help.
+    PorControl<int> arriba;
+    PorControl<std::vector<int>> valores;
+    bool reloj = false, relojEnMensaje = false; // on now; on when the last box appeared
+    PorControl<bool> ventanas;
+    std::vector<ui::VistaCodigo> codigos;
+    std::string ayuda;
 
     void Rellena(std::string_view c, const std::vector<std::string>& f) override {
         Anota("Rellena", c);
@@ -62,6 +71,7 @@ public:
     }
     int Mensaje(const std::string& t, int, const std::string& titulo) override {
         mensajes.push_back(titulo + ": " + t);
+        relojEnMensaje = reloj;
         if (respuestas.empty())
             return 1; // vbOK
         const int r = respuestas.front();
@@ -75,6 +85,14 @@ public:
             alAbrir(std::string(ventana));
     }
     void Cierra(bool aceptada) override { cerrada = aceptada; }
+    void PonArriba(std::string_view c, int f) override { arriba[std::string(c)] = f; }
+    void PonValor(std::string_view c, int v) override { valores[std::string(c)].push_back(v); }
+    void RelojArena(bool activo) override { reloj = activo; }
+    void MuestraVentana(std::string_view ventana, bool v) override {
+        ventanas[std::string(ventana)] = v;
+    }
+    void MuestraCodigo(const ui::VistaCodigo& codigo) override { codigos.push_back(codigo); }
+    void MuestraAyuda(const std::string& ruta) override { ayuda = ruta; }
 
 private:
     void Anota(std::string_view primitiva, std::string_view control) {

@@ -6,7 +6,7 @@
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
-#include "ui/main/frmAddIn.h"
+#include "qt/main/frmAddIn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     const QDir carpeta(QString::fromLocal8Bit(argv[2]));
     auto vbe = files::Vbe::Open(argv[1]);
 
-    ui::frmAddIn w(*vbe, QCoreApplication::applicationDirPath().toStdString());
+    qt::frmAddIn w(*vbe, QCoreApplication::applicationDirPath().toStdString());
     w.show();
     auto* List1 = w.findChild<QListWidget*>("List1");
     auto* List2 = w.findChild<QListWidget*>("List2");

@@ -1,30 +1,9 @@
 #include "ui/main/Reglas.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace ui {
-namespace {
 
-bool IgualesSinCaso(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-} // namespace
-
-bool VisorOculto(std::string_view caption) {
-    return IgualesSinCaso(caption, VerCodigo);
-}
-
-bool VisorMostrado(std::string_view caption) {
-    return IgualesSinCaso(caption, OcultarCodigo);
-}
-
-bool DobleClicAbreVisor(std::string_view caption, int filas, int actual) {
-    return VisorOculto(caption) && filas > 0 && actual >= 0;
+bool DobleClicAbreVisor(bool visorMostrado, int filas, int actual) {
+    return !visorMostrado && filas > 0 && actual >= 0;
 }
 
 std::string RutaAyuda(std::string carpeta) {

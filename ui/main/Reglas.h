@@ -1,7 +1,6 @@
 #pragma once
 // What the main window and the about box decide without widgets: the view-code entry's
-// captions and what they say about the viewer, the double-click rule, where the help file is,
-// and the about box's texts.
+// captions, the double-click rule, where the help file is, and the about box's texts.
 
 #include <string>
 #include <string_view>
@@ -11,13 +10,8 @@ namespace ui {
 inline constexpr std::string_view VerCodigo = "&Ver Codigo";        // the viewer is hidden
 inline constexpr std::string_view OcultarCodigo = "Ocultar Codigo"; // the viewer is shown
 
-// The caption reads "&Ver Codigo" (letter case ignored): the viewer is hidden.
-bool VisorOculto(std::string_view caption);
-// The caption reads "Ocultar Codigo" (letter case ignored): the viewer is shown.
-bool VisorMostrado(std::string_view caption);
-
 // A double click on a list opens the viewer when it is hidden and the list has a current row.
-bool DobleClicAbreVisor(std::string_view caption, int filas, int actual);
+bool DobleClicAbreVisor(bool visorMostrado, int filas, int actual);
 
 // The help file beside the add-in's component: `carpeta` with a separator added when it lacks
 // one (either separator counts), then "Lintrap.html".

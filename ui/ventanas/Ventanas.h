@@ -1,13 +1,14 @@
 #pragma once
-// Gives the main window the openers of the windows it shows from its menus but that live in
-// other folders of ui/: the configuration dialog, the references, the controls inspector and,
-// through every code viewer it creates, the callers list. Whoever creates frmAddIn (the add-in's
-// Connect, the screenshots) calls this once, right after.
+// Gives the main window the opener of the callers list, which every code viewer it creates
+// offers. Whoever creates qt::frmAddIn (the add-in's Connect, the screenshots) calls this once,
+// right after.
+
+namespace qt {
+class frmAddIn;
+}
 
 namespace ui {
 
-class frmAddIn;
-
-void ConectaVentanas(frmAddIn& principal);
+void ConectaVentanas(qt::frmAddIn& principal);
 
 } // namespace ui

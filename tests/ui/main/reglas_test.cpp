@@ -3,17 +3,11 @@
 
 #include <gtest/gtest.h>
 
-TEST(Reglas, TheViewEntrysCaptionSaysWhetherTheViewerIsShownInAnyLetterCase) {
-    EXPECT_TRUE(ui::VisorOculto("&Ver Codigo"));
-    EXPECT_TRUE(ui::VisorOculto("&VER CODIGO"));
-    EXPECT_FALSE(ui::VisorOculto("Ver Codigo"));
-    EXPECT_TRUE(ui::VisorMostrado("ocultar codigo"));
-    EXPECT_FALSE(ui::VisorMostrado("&Ocultar Codigo"));
-    // A double click opens the viewer only while it is hidden and the list has a current row.
-    EXPECT_TRUE(ui::DobleClicAbreVisor("&Ver Codigo", 3, 0));
-    EXPECT_FALSE(ui::DobleClicAbreVisor("&Ver Codigo", 3, -1));
-    EXPECT_FALSE(ui::DobleClicAbreVisor("&Ver Codigo", 0, 0));
-    EXPECT_FALSE(ui::DobleClicAbreVisor("Ocultar Codigo", 3, 0));
+TEST(Reglas, ADoubleClickOpensTheViewerOnlyWhileItIsHiddenAndTheListHasACurrentRow) {
+    EXPECT_TRUE(ui::DobleClicAbreVisor(false, 3, 0));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 3, -1));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 0, 0));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(true, 3, 0));
 }
 
 TEST(Reglas, TheHelpFileStandsBesideTheComponentWithOneSeparator) {

@@ -25,7 +25,7 @@ protected:
                                   {prueba::Bas("Uno", "Public Sub Uno()\nEnd Sub\n"),
                                    prueba::Bas("Otro", "Public Sub Llama()\n    Uno\nEnd Sub\n\n"
                                                        "Public Sub Nada()\nEnd Sub\n")});
-        w = std::make_unique<ui::frmAddIn>(*vbe, prueba::CarpetaAddIn());
+        w = std::make_unique<qt::frmAddIn>(*vbe, prueba::CarpetaAddIn());
         ui::ConectaVentanas(*w);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
@@ -45,7 +45,7 @@ protected:
 
     apoyo::CarpetaTemporal tmp;
     std::unique_ptr<files::Vbe> vbe;
-    std::unique_ptr<ui::frmAddIn> w;
+    std::unique_ptr<qt::frmAddIn> w;
 };
 
 TEST_F(Ventanas, ReferencesAndControlsOpenModelessAndGoWhenClosed) {
@@ -79,8 +79,8 @@ TEST_F(Ventanas, ConfigurationIsModalAndItsAcceptanceReachesThePendingSettings) 
     });
     Control<QAction>(*w, "mnuConfig")->trigger();
     EXPECT_EQ(abierta, "frmConfiguracion");
-    EXPECT_EQ(w->Estado().ajustes.glbMandaEmail, "True");
-    EXPECT_EQ(w->Estado().ajustes.glbEmailDir, "errores@example.com");
+    EXPECT_EQ(w->Comportamiento().Estado().ajustes.glbMandaEmail, "True");
+    EXPECT_EQ(w->Comportamiento().Estado().ajustes.glbEmailDir, "errores@example.com");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

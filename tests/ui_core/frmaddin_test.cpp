@@ -1,0 +1,475 @@
+// The main window driven through a recording view over real projects in temporary folders:
+// the lists and their statuses, the two lists kept in step, Check1 and the options, the insert
+// and remove commands with their questions, the menus and the code viewer.
+
+#include "ClsErrores/MsgBox.h"
+#include "tests/engine/Apoyo.h"
+#include "tests/support/Proyectos.h"
+#include "tests/support/VistaGrabadora.h"
+#include "ui/main/Reglas.h"
+#include "ui/main/frmAddIn.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+using Filas = std::vector<std::string>;
+
+// The example project copied into `carpeta`.
+std::unique_ptr<files::Vbe> Demo(const std::filesystem::path& carpeta) {
+    return files::Vbe::Open(soporte::CopiaDemo(carpeta));
+}
+
+// A project "Proyecto1" of standard modules, each given as (name, code with LF line ends).
+std::unique_ptr<files::Vbe> Modulos(const std::filesystem::path& carpeta,
+                                    const std::vector<std::pair<std::string, std::string>>& mods) {
+    std::vector<std::pair<std::string, std::string>> archivos;
+    for (const auto& [nombre, codigo] : mods) {
+        archivos.push_back(soporte::Bas(nombre, codigo));
+    }
+    return soporte::AbreModulos(carpeta, archivos);
+}
+
+// `n` procedures P00, P01..., every third with an error handler.
+std::string Muchos(int n) {
+    std::string codigo;
+    for (int i = 0; i < n; ++i) {
+        codigo += "Public Sub P" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "()\n" +
+                  (i % 3 == 0 ? "    On Error Resume Next\n" : "") + "    Debug.Print " +
+                  std::to_string(i) + "\nEnd Sub\n";
+    }
+    return codigo;
+}
+
+// The window over `vbe`, loaded; the runtime modules are the source tree's.
+struct Ventana {
+    explicit Ventana(vbide::VBE& vbe, const std::string& carpeta = LINTRAP_SOURCE_DIR)
+        : f(v, vbe, carpeta) {
+        f.Form_Load();
+    }
+    // A click on the module row `nombre`.
+    void Modulo(const std::string& nombre) {
+        const Filas& filas = v.filas["List1"];
+        const auto i = std::find(filas.begin(), filas.end(), nombre) - filas.begin();
+        ASSERT_LT(i, filas.size()) << nombre;
+        f.List1_Click(int(i));
+    }
+    std::string Codigo(const std::string& modulo) {
+        auto& m = f.VBInstance.ActiveVBProject()->VBComponents().Item(modulo).CodeModule();
+        return m.Lines(1, m.CountOfLines());
+    }
+    soporte::VistaGrabadora v;
+    ui::frmAddIn f;
+};
+
+class frmAddIn : public ::testing::Test {
+protected:
+    void SetUp() override { apoyo::SilenciaGlbErr(); }
+    apoyo::CarpetaTemporal tmp;
+};
+
+TEST_F(frmAddIn, ElProyectoDeEjemploSeListaOrdenadoConElEstadoDeCadaProcedimiento) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    EXPECT_EQ(w.v.texto["Label5"], "Demo");
+    EXPECT_EQ(w.v.filas["List1"],
+              (Filas{"clsCliente", "frmCliente", "frmPrincipal", "Utilidades"}));
+    // The first module is selected at load; its properties are not procedures.
+    EXPECT_EQ(w.v.fila["List1"], 0);
+    EXPECT_EQ(w.v.filas["List2"], Filas{"Descripcion"});
+    EXPECT_EQ(w.v.filas["List3"], Filas{"No"});
+    EXPECT_FALSE(w.v.visible["PicManejo"]);
+    EXPECT_TRUE(w.v.marcado["Option1"]);
+    EXPECT_TRUE(w.v.marcado["OptExit"]);
+
+    w.Modulo("Utilidades");
+    EXPECT_EQ(w.v.filas["List2"],
+              (Filas{"CodigoPostalValido", "LeerArchivo", "Milisegundos", "NuevoCliente"}));
+    EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Sí", "No", "No"}));
+    const long lineas =
+        vbe->ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule().CountOfLines();
+    EXPECT_EQ(w.v.texto["Label4"], "Lineas: " + std::to_string(lineas));
+    EXPECT_FALSE(w.v.visible["ProgressBar1"]);
+    EXPECT_FALSE(w.v.reloj);
+    // The host's code pane took the focus: the window takes it back.
+    EXPECT_TRUE(w.v.ventanas[""]);
+    EXPECT_TRUE(w.f.Estado().vistaModulo);
+    EXPECT_EQ(w.f.Estado().modulo, "Utilidades");
+}
+
+TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
+    struct Caso {
+        const char* nombre;
+        std::vector<std::pair<std::string, std::string>> archivos;
+        std::string lineas; // of the project file
+        Filas List1, List2, List3;
+        std::string Label4, modulo;
+    };
+    const Caso casos[] = {
+        {"propiedades fuera, comentarios con el siguiente",
+         {{"Mezcla.bas", "Attribute VB_Name = \"Mezcla\"\nOption Explicit\n\nPublic Sub Zeta()\n"
+                         "    On Error GoTo Fallo\n    Exit Sub\nFallo:\nEnd Sub\n"
+                         "' lo que sigue es alfa\n' y nada más\nPublic Function alfa() As Long\n"
+                         "    alfa = 1\nEnd Function\n\nPublic Property Get Beta() As Long\n"
+                         "    On Error Resume Next\nEnd Property\n"}},
+         "Module=Mezcla; Mezcla.bas\n",
+         {"Mezcla"},
+         {"alfa", "Zeta"},
+         {"No", "Sí"},
+         "Lineas: 16",
+         "Mezcla"},
+        {"solo declaraciones",
+         {{"Constantes.bas",
+           "Attribute VB_Name = \"Constantes\"\nOption Explicit\nPublic Const A = 1\n"
+           "Public B As Long\n"},
+          {"Otro.bas", "Attribute VB_Name = \"Otro\"\nPublic Sub Uno()\nEnd Sub\n"}},
+         "Module=Constantes; Constantes.bas\nModule=Otro; Otro.bas\n",
+         {"Constantes", "Otro"},
+         {},
+         {},
+         "Lineas: 3",
+         "Constantes"},
+        // Windows-1252 bytes: "Año" and "Cálculo", shown in UTF-8 and looked up as they are.
+        {"página de códigos",
+         {{"Anio.bas", "Attribute VB_Name = \"A\xF1o\"\nPublic Sub C\xE1lculo()\n"
+                       "    On Error Resume Next\nEnd Sub\n"},
+          {"Otro.bas", "Attribute VB_Name = \"Otro\"\n"}},
+         "Module=A\xF1o; Anio.bas\nModule=Otro; Otro.bas\n",
+         {"Año", "Otro"},
+         {"Cálculo"},
+         {"Sí"},
+         "Lineas: 3",
+         "A\xF1o"},
+        {"nada que listar", {}, "", {}, {}, {}, "", ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        apoyo::CarpetaTemporal carpeta;
+        apoyo::Proyecto(carpeta.ruta, c.archivos, c.lineas);
+        auto vbe = files::Vbe::Open(carpeta.ruta / "Proyecto1.vbp");
+        Ventana w(*vbe);
+        EXPECT_EQ(w.v.texto["Label5"], "Proyecto1");
+        EXPECT_EQ(w.v.filas["List1"], c.List1);
+        EXPECT_EQ(w.v.filas["List2"], c.List2);
+        EXPECT_EQ(w.v.filas["List3"], c.List3);
+        EXPECT_EQ(w.v.texto["Label4"], c.Label4);
+        EXPECT_EQ(w.f.Estado().modulo, c.modulo);
+        if (c.List1.size() > 1) {
+            w.f.List1_Click(1);
+            w.f.List1_Click(0);
+            EXPECT_EQ(w.f.Estado().modulo, c.modulo);
+            EXPECT_EQ(w.v.filas["List2"], c.List2);
+        }
+    }
+}
+
+TEST_F(frmAddIn, UnModuloRenombradoEnElEntornoDejaVaciasAmbasListas) {
+    soporte::VbeRenombrable vbe(Modulos(tmp.ruta, {{"Uno", "Public Sub A()\nEnd Sub\n"},
+                                                   {"Dos", "Public Sub B()\nEnd Sub\n"
+                                                           "Public Sub C()\nEnd Sub\n"}}));
+    Ventana w(vbe);
+    EXPECT_EQ(w.v.filas["List1"], (Filas{"Dos", "Uno"}));
+    EXPECT_EQ(w.v.filas["List2"].size(), 2u);
+    vbe.proyecto.componentes.renombrados.insert("Uno");
+    w.f.List1_Click(1);
+    EXPECT_TRUE(w.v.filas["List2"].empty());
+    EXPECT_TRUE(w.v.filas["List3"].empty());
+    EXPECT_FALSE(w.v.visible["ProgressBar1"]);
+    EXPECT_FALSE(w.v.reloj);
+}
+
+TEST_F(frmAddIn, LaColumnaDeEstadosSigueALaListaDeProcedimientos) {
+    auto vbe = Modulos(tmp.ruta, {{"Largo", Muchos(40)}});
+    Ventana w(*vbe);
+    ASSERT_EQ(w.v.filas["List2"].size(), 40u);
+    // Scrolling either list scrolls the other.
+    w.f.List2_Scroll(12);
+    EXPECT_EQ(w.v.arriba["List3"], 12);
+    w.f.List3_Scroll(5);
+    EXPECT_EQ(w.v.arriba["List2"], 5);
+
+    w.f.List2_Click(9, {9});
+    EXPECT_EQ(w.v.fila["List3"], 9);
+    EXPECT_EQ(w.v.arriba["List3"], 5);
+    EXPECT_FALSE(w.f.Estado().vistaModulo);
+    EXPECT_EQ(w.f.Estado().actual, 9);
+    // A status row chooses its procedure.
+    w.f.List3_Click(7);
+    EXPECT_EQ(w.v.fila["List2"], 7);
+    EXPECT_EQ(w.f.Estado().actual, 7);
+    EXPECT_EQ(w.f.Estado().SelCount(), 1);
+    EXPECT_TRUE(w.f.Estado().procedimientos[7].seleccionado);
+    // Extended selection reaches the state the engine reads.
+    w.f.List2_Click(10, {7, 10});
+    EXPECT_EQ(w.f.Estado().SelCount(), 2);
+    EXPECT_TRUE(w.f.Estado().procedimientos[10].seleccionado);
+
+    // After a command the statuses are drawn again where the lists stand.
+    w.f.List2_Scroll(20);
+    w.f.Command2_Click();
+    EXPECT_EQ(w.v.arriba["List3"], 20);
+    EXPECT_EQ(w.v.filas["List3"].size(), 40u);
+}
+
+TEST_F(frmAddIn, Check1QuitaLaSeleccionYUnProcedimientoLoDesmarca) {
+    auto vbe = Modulos(tmp.ruta, {{"Largo", Muchos(5)}});
+    Ventana w(*vbe);
+    w.f.List2_Click(3, {1, 3});
+    w.v.marcado["Check1"] = true; // the user's tick
+    w.f.Check1_Click(true);
+    EXPECT_TRUE(w.f.Estado().Check1);
+    EXPECT_EQ(w.f.Estado().SelCount(), 0);
+    EXPECT_EQ(w.v.fila["List2"], -1);
+    // The deselection is not a click: the box stays checked and the viewer is not loaded.
+    EXPECT_TRUE(w.v.marcado["Check1"]);
+    EXPECT_TRUE(w.v.codigos.empty());
+    w.f.List2_Click(2, {2});
+    EXPECT_FALSE(w.v.marcado["Check1"]);
+    EXPECT_FALSE(w.f.Estado().Check1);
+    EXPECT_EQ(w.f.Estado().SelCount(), 1);
+}
+
+TEST_F(frmAddIn, LasOpcionesEligenModoYVarianteYOption2MuestraLasVariantes) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    const struct {
+        void (ui::frmAddIn::*clic)();
+        engine::Modo modo;
+        engine::Variante variante;
+        bool variantes;
+    } pasos[] = {
+        {&ui::frmAddIn::Option2_Click, engine::Modo::Option2, engine::Variante::OptExit, true},
+        {&ui::frmAddIn::OptRaise_Click, engine::Modo::Option2, engine::Variante::OptRaise, true},
+        {&ui::frmAddIn::OptResume_Click, engine::Modo::Option2, engine::Variante::OptResume, true},
+        {&ui::frmAddIn::Option3_Click, engine::Modo::Option3, engine::Variante::OptResume, false},
+        {&ui::frmAddIn::OptExit_Click, engine::Modo::Option3, engine::Variante::OptExit, false},
+        {&ui::frmAddIn::Option1_Click, engine::Modo::Option1, engine::Variante::OptExit, false},
+    };
+    for (const auto& p : pasos) {
+        (w.f.*p.clic)();
+        EXPECT_EQ(w.f.Estado().modo, p.modo);
+        EXPECT_EQ(w.f.Estado().variante, p.variante);
+        EXPECT_EQ(w.v.visible["PicManejo"], p.variantes);
+    }
+}
+
+TEST_F(frmAddIn, SinNadaSeleccionadoSeAvisaNadaCambiaYSeReconstruyenLosEstados) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    w.Modulo("Utilidades");
+    const std::string antes = w.Codigo("Utilidades");
+    w.f.Command1_Click();
+    EXPECT_EQ(w.v.mensajes, Filas{"Lintrap: No hay ningún procedimiento seleccionado.\r\n"
+                                  "Seleccione antes algún procedimiento"});
+    EXPECT_EQ(w.Codigo("Utilidades"), antes);
+    EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Si", "No", "No"}));
+    EXPECT_FALSE(w.v.visible["ProgressBar1"]);
+    EXPECT_FALSE(w.v.reloj);
+
+    // No to the all-procedures question changes nothing.
+    w.f.Check1_Click(true);
+    w.v.mensajes.clear();
+    w.v.respuestas = {vb::vbNo, vb::vbNo};
+    w.f.Command1_Click();
+    w.f.Command2_Click();
+    EXPECT_EQ(w.v.mensajes,
+              (Filas{"Lintrap: ¿Seguro que quiere insertar en todos los procedimientos en este "
+                     "módulo?",
+                     "Lintrap: ¿Seguro que quiere quitar en todos los procedimientos en este "
+                     "módulo?"}));
+    EXPECT_EQ(w.Codigo("Utilidades"), antes);
+    EXPECT_FALSE(w.v.reloj);
+}
+
+TEST_F(frmAddIn, LosCuatroProcedimientosSeNumeranConProgresoYSeDesnumeran) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    w.Modulo("Utilidades");
+    w.v.valores.clear();
+    w.f.Check1_Click(true);
+    w.v.respuestas = {vb::vbYes};
+    w.f.Command1_Click();
+    EXPECT_TRUE(w.v.relojEnMensaje);
+    const auto& valores = w.v.valores["ProgressBar1"];
+    ASSERT_GE(valores.size(), 4u);
+    EXPECT_EQ(std::vector<int>(valores.end() - 4, valores.end()),
+              (std::vector<int>{0, 25, 50, 75}));
+    EXPECT_TRUE(std::regex_search(w.Codigo("Utilidades"),
+                                  std::regex("\r\n[0-9]+ +Set NuevoCliente = c\r\n")));
+    EXPECT_FALSE(w.v.reloj);
+    EXPECT_FALSE(w.v.visible["ProgressBar1"]);
+
+    w.v.respuestas = {vb::vbYes};
+    w.f.Command2_Click();
+    EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Si", "No", "No"}));
+    EXPECT_FALSE(std::regex_search(w.Codigo("Utilidades"), std::regex("\r\n[0-9]")));
+}
+
+TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesIniciales) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    w.Modulo("Utilidades");
+    w.f.Option2_Click();
+    w.f.OptResume_Click();
+    w.f.List2_Click(3, {3}); // NuevoCliente
+    w.f.Command1_Click();
+    EXPECT_EQ(w.v.mensajes.back(),
+              "Lintrap: Se ha añadido una clase para manejo de errores (clsErrores.cls) y un "
+              "módulo (InfoSistema.bas)");
+    EXPECT_EQ(w.v.filas["List1"], (Filas{"clsCliente", "clsErrores", "frmCliente", "frmPrincipal",
+                                         "InfoSistema", "Utilidades"}));
+    EXPECT_EQ(w.v.fila["List1"], 5);
+    EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Sí", "No", "Sí"}));
+    EXPECT_NE(w.Codigo("Utilidades").find("glbErr.Push"), std::string::npos);
+    // The reload put the options back.
+    EXPECT_TRUE(w.v.marcado["Option1"]);
+    EXPECT_TRUE(w.v.marcado["OptExit"]);
+    EXPECT_FALSE(w.v.visible["PicManejo"]);
+    EXPECT_EQ(w.f.Estado().modo, engine::Modo::Option1);
+
+    // The runtime class is the add-in's own.
+    w.Modulo("clsErrores");
+    const std::string clase = w.Codigo("clsErrores");
+    w.f.Check1_Click(true);
+    w.f.Command1_Click();
+    EXPECT_EQ(w.v.mensajes.back(),
+              "Lintrap: Este módulo clsErrores pertenece al Complemento y no se puede modificar");
+    EXPECT_EQ(w.Codigo("clsErrores"), clase);
+    EXPECT_FALSE(w.v.reloj);
+}
+
+TEST_F(frmAddIn, LosMenusAbrenSusVentanasYRecarganConLosAjustesIniciales) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe);
+    w.f.mnuConfig_Click();
+    w.f.mnuAbout_Click();
+    w.f.mnuRef_Click();
+    w.f.mnuControles_Click();
+    EXPECT_EQ(w.v.abiertas, (Filas{"frmConfiguracion", "frmAbout"}));
+    EXPECT_TRUE(w.v.ventanas["frmRefs"]);
+    EXPECT_TRUE(w.v.ventanas["frmControles"]);
+
+    // An error in a menu command reaches the runtime's handler, whose box is the window's.
+    w.v.alAbrir = [](const std::string& ventana) {
+        throw ErrorVB(vberr::FileNotFound, ventana, "No se encuentra la configuración");
+    };
+    w.f.mnuConfig_Click();
+    ASSERT_FALSE(w.v.mensajes.empty());
+    EXPECT_NE(w.v.mensajes.back().find("No se encuentra la configuración"), std::string::npos)
+        << w.v.mensajes.back();
+
+    // "Actualizar" (F5) reloads with the options and the pending settings reset.
+    w.Modulo("Utilidades");
+    w.f.Option2_Click();
+    w.f.Estado().ajustes.glbEmailDir = "yo@example.com";
+    w.f.mnuRefrescar_Click();
+    EXPECT_EQ(w.v.fila["List1"], 0);
+    EXPECT_EQ(w.v.filas["List2"], Filas{"Descripcion"});
+    EXPECT_TRUE(w.v.marcado["Option1"]);
+    EXPECT_FALSE(w.v.visible["PicManejo"]);
+    EXPECT_EQ(w.f.Estado().modo, engine::Modo::Option1);
+    EXPECT_EQ(w.f.Estado().ajustes.glbEmailDir, "");
+    EXPECT_EQ(w.f.Estado().ajustes.glbLogOnError, "True");
+}
+
+TEST_F(frmAddIn, LaAyudaSeMuestraSoloSiSuArchivoSePuedeLeer) {
+    auto vbe = Demo(tmp.ruta);
+    Ventana w(*vbe, tmp.ruta.string());
+    w.f.mnuAyuda2_Click();
+    EXPECT_EQ(w.v.ayuda, "");
+    EXPECT_TRUE(w.v.mensajes.empty());
+    apoyo::Escribe(ui::RutaAyuda(tmp.ruta.string()), "<p>Insertar</p>");
+    w.f.mnuAyuda2_Click();
+    EXPECT_EQ(w.v.ayuda, ui::RutaAyuda(tmp.ruta.string()));
+}
+
+// Ten procedures, the fourth with an error handler.
+std::string Diez() {
+    std::string codigo = "Option Explicit\n";
+    for (int i = 0; i < 10; ++i) {
+        codigo += "\nPublic Sub Paso" + std::to_string(i) + "()\n" +
+                  (i == 3 ? "    On Error GoTo Fallo\nFallo:\n" : "") + "    Debug.Print " +
+                  std::to_string(i) + "\nEnd Sub\n";
+    }
+    return codigo;
+}
+
+TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorYLoRecuerda) {
+    auto vbe = Modulos(tmp.ruta, {{"Diez", Diez()}, {"Otro", "Public Sub Uno()\nEnd Sub\n"}});
+    Ventana w(*vbe);
+    // With the viewer not loaded, selections do no viewer work.
+    w.f.List1_Click(1);
+    w.f.List1_Click(0);
+    w.f.List2_Click(4, {4});
+    w.f.Check1_Click(true);
+    EXPECT_TRUE(w.v.codigos.empty());
+    EXPECT_FALSE(w.v.ventanas.contains("FrmCodigo"));
+
+    w.f.mnuCodigo_Click();
+    EXPECT_EQ(w.v.texto["mnuCodigo"], "Ocultar Codigo");
+    EXPECT_TRUE(w.v.ventanas["FrmCodigo"]);
+    ASSERT_EQ(w.v.codigos.size(), 1u);
+    // The current procedure...
+    EXPECT_EQ(w.v.codigos.back().caption, "Paso4");
+    EXPECT_EQ(w.v.codigos.back().tag, "Paso4");
+    // ...and the one clicked, once per click.
+    w.f.List2_Click(3, {3});
+    EXPECT_EQ(w.v.codigos.size(), 2u);
+    EXPECT_EQ(w.v.codigos.back().caption, "Paso3");
+    EXPECT_TRUE(w.v.codigos.back().mnuDepVisible);
+    // Check1 shows the whole module again while the viewer is loaded.
+    w.f.Check1_Click(true);
+    EXPECT_EQ(w.v.codigos.back().caption, "Diez");
+    EXPECT_EQ(w.v.codigos.back().tag, "Todos");
+
+    w.f.mnuCodigo_Click();
+    EXPECT_EQ(w.v.texto["mnuCodigo"], "&Ver Codigo");
+    EXPECT_FALSE(w.v.ventanas["FrmCodigo"]);
+    // Hidden but loaded, it is still given each selection.
+    w.f.List2_Click(5, {5});
+    EXPECT_EQ(w.v.codigos.back().caption, "Paso5");
+
+    // Hidden, a double click on a module or a procedure opens it again; shown, it stays.
+    w.f.List1_Click(1);
+    w.f.List1_DblClick();
+    EXPECT_TRUE(w.v.ventanas["FrmCodigo"]);
+    EXPECT_EQ(w.v.codigos.back().caption, "Otro");
+    w.f.List2_Click(0, {0});
+    w.f.List2_DblClick();
+    EXPECT_TRUE(w.v.ventanas["FrmCodigo"]);
+    EXPECT_EQ(w.v.texto["mnuCodigo"], "Ocultar Codigo");
+
+    // Closing the viewer gives the entry its caption back; a double click opens it again.
+    w.f.FrmCodigo_Unload();
+    EXPECT_EQ(w.v.texto["mnuCodigo"], "&Ver Codigo");
+    w.v.ventanas.clear();
+    w.f.List2_DblClick();
+    EXPECT_TRUE(w.v.ventanas["FrmCodigo"]);
+    EXPECT_EQ(w.v.texto["mnuCodigo"], "Ocultar Codigo");
+
+    // Unloading the main window unloads the viewer: nothing more is shown in it.
+    w.f.Form_Unload();
+    const auto refrescos = w.v.codigos.size();
+    w.f.List2_Click(0, {0});
+    EXPECT_EQ(w.v.codigos.size(), refrescos);
+}
+
+TEST_F(frmAddIn, TresDeDiezProcedimientosRefrescanElVisorTresVecesYSeReconstruyenLosDiez) {
+    auto vbe = Modulos(tmp.ruta, {{"Diez", Diez()}});
+    Ventana w(*vbe);
+    w.f.mnuCodigo_Click();
+    w.f.List2_Click(8, {1, 3, 8});
+    const auto antes = w.v.codigos.size();
+    w.f.Command1_Click();
+    EXPECT_EQ(w.v.codigos.size(), antes + 3);
+    EXPECT_EQ(w.v.filas["List3"],
+              (Filas{"No", "No", "No", "Si", "No", "No", "No", "No", "No", "No"}));
+    // The viewer shows the current procedure, numbered.
+    EXPECT_EQ(w.v.codigos.back().caption, "Paso8");
+    EXPECT_TRUE(std::regex_search(w.v.codigos.back().texto.value_or(""),
+                                  std::regex("\n[0-9]+ +Debug.Print 8")));
+}
+
+} // namespace
