@@ -1,12 +1,12 @@
 #include "qt/Dialogo.h"
 
 #include "qt/CajaMensaje.h"
-#include "ui/TextoQt.h"
+#include "qt/TextoQt.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +28,7 @@ void Dialogo::Rellena(std::string_view control, const std::vector<std::string>& 
     const QSignalBlocker bloqueo(c);
     QStringList textos;
     for (const std::string& f : filas) {
-        textos << ui::TextoQt(f);
+        textos << TextoQt(f);
     }
     if (auto* lista = qobject_cast<QListWidget*>(c)) {
         lista->clear();
@@ -54,7 +54,7 @@ void Dialogo::Selecciona(std::string_view control, int fila) {
 void Dialogo::PonTexto(std::string_view control, std::string_view texto) {
     QWidget* c = Control(control);
     const QSignalBlocker bloqueo(c);
-    const QString t = ui::TextoQt(texto);
+    const QString t = TextoQt(texto);
     if (c == this) {
         setWindowTitle(t);
     } else if (auto* etiqueta = qobject_cast<QLabel*>(c)) {
@@ -94,7 +94,7 @@ int Dialogo::Mensaje(const std::string& texto, int botones, const std::string& t
 }
 
 void Dialogo::Portapapeles(const std::string& texto) {
-    QClipboard* portapapeles = QGuiApplication::clipboard();
+    QClipboard* portapapeles = QApplication::clipboard();
     portapapeles->clear();
     portapapeles->setText(QString::fromStdString(texto));
 }
@@ -103,6 +103,14 @@ void Dialogo::Abre(std::string_view) {}
 
 void Dialogo::Cierra(bool aceptada) {
     done(aceptada ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void Dialogo::Reloj(bool espera) {
+    if (espera) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 } // namespace qt

@@ -25,6 +25,7 @@ public:
     void Portapapeles(const std::string& texto) override;
     void Abre(std::string_view ventana) override; // none, unless the skin says
     void Cierra(bool aceptada) override;
+    void Reloj(bool espera) override;
 
 private:
     QWidget* Control(std::string_view nombre);

@@ -4,6 +4,8 @@
 // events to the handlers and implements these primitives. Controls are named as in the form
 // ("List1", "Label3"); the empty name is the window itself. Texts are UTF-8, lines CR LF.
 
+#include "ui/viewer/Tramo.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +41,25 @@ public:
     virtual void Abre(std::string_view ventana) = 0;
     // Unloads the window; `aceptada` for its accepting button.
     virtual void Cierra(bool aceptada) = 0;
+
+    // The primitives of fewer windows: where a window has no use for one, it does nothing.
+
+    // Replaces the text of a rich-text box. `texto` is in characters, each CR LF two; `tramos`
+    // are runs of it in order, each with its colour and bold flag; a character in none of them
+    // is plain black. Nothing is left selected; the
+    // caret goes before character `cursor`, or with -1 stays where it was, as far as the new
+    // text reaches, and the box keeps its scrolled place.
+    virtual void PonTextoColoreado(std::string_view /*control*/, std::u32string_view /*texto*/,
+                                   const std::vector<viewer::Tramo>& /*tramos*/,
+                                   long /*cursor*/) {}
+    // A modal input box with an empty default: what the user typed, "" when cancelled.
+    virtual std::string PideTexto(const std::string& /*texto*/, const std::string& /*titulo*/) {
+        return {};
+    }
+    // Opens another window of the add-in (by its form name) and returns at once.
+    virtual void AbreSinModo(std::string_view /*ventana*/) {}
+    // The mouse pointer over the whole screen: the hourglass while `espera`, else the default.
+    virtual void Reloj(bool /*espera*/) {}
 };
 
 } // namespace ui

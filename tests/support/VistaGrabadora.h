@@ -34,6 +34,15 @@ public:
     std::function<void(const std::string&)> alAbrir;
     // Every primitive called, as "Primitive control".
     std::vector<std::string> llamadas;
+    // Rich-text boxes: their text and runs, and where their caret was last put.
+    PorControl<std::u32string> textoColoreado;
+    PorControl<std::vector<viewer::Tramo>> tramos;
+    PorControl<long> cursor;
+    // Each input box as "title: text", and what the user types in the next ones ("" when none
+    // left: cancelled).
+    std::vector<std::string> preguntas;
+    std::deque<std::string> entradas;
+    bool reloj = false; // the hourglass is up
 
     void Rellena(std::string_view c, const std::vector<std::string>& f) override {
         Anota("Rellena", c);
@@ -75,6 +84,30 @@ public:
             alAbrir(std::string(ventana));
     }
     void Cierra(bool aceptada) override { cerrada = aceptada; }
+    void PonTextoColoreado(std::string_view c, std::u32string_view t,
+                           const std::vector<viewer::Tramo>& r, long posicion) override {
+        Anota("PonTextoColoreado", c);
+        textoColoreado[std::string(c)] = t;
+        tramos[std::string(c)] = r;
+        if (posicion >= 0)
+            cursor[std::string(c)] = posicion;
+    }
+    std::string PideTexto(const std::string& t, const std::string& titulo) override {
+        preguntas.push_back(titulo + ": " + t);
+        if (entradas.empty())
+            return {};
+        std::string r = entradas.front();
+        entradas.pop_front();
+        return r;
+    }
+    void AbreSinModo(std::string_view ventana) override {
+        Anota("AbreSinModo", ventana);
+        abiertas.emplace_back(ventana);
+    }
+    void Reloj(bool espera) override {
+        Anota("Reloj", espera ? "1" : "0");
+        reloj = espera;
+    }
 
 private:
     void Anota(std::string_view primitiva, std::string_view control) {

@@ -569,9 +569,10 @@ void frmAddIn::mnuCodigo_Click() {
         if (VisorOculto(caption)) {
             mnuCodigo->setText(Qt8(std::string(OcultarCodigo)));
             if (visor_.isNull()) {
-                visor_ = new FrmCodigo(this);
-                visor_->setMnuCodigo(mnuCodigo);
-                visor_->abreDependencias = abreDependencias;
+                visor_ = new qt::FrmCodigo(VBInstance, estado_, this);
+                // Closed by the user, the viewer is hidden: the entry offers to show it again.
+                connect(visor_, &qt::FrmCodigo::Cerrando, this,
+                        [this] { mnuCodigo->setText(Qt8(std::string(VerCodigo))); });
                 Registra(visor_);
             }
             visor_->show();

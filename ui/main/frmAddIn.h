@@ -9,7 +9,7 @@
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/VBE.h"
 #include "ui/main/DialogosQt.h"
-#include "ui/viewer/FrmCodigo.h"
+#include "qt/viewer/FrmCodigo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -58,10 +58,7 @@ public:
     engine::EstadoSeleccion& Estado() { return estado_; }
     const std::string& CarpetaAddIn() const { return carpeta_; }
     // The code viewer while it is loaded (hidden or shown), else null.
-    FrmCodigo* Visor() const { return visor_.data(); }
-
-    // Opens the callers window for the viewer; handed to every viewer this window creates.
-    std::function<void(FrmCodigo&)> abreDependencias;
+    qt::FrmCodigo* Visor() const { return visor_.data(); }
 
     // Lists the active project's modules again and selects `modulo` (the first module when it
     // is not listed); the options and the pending settings go back to their defaults.
@@ -152,7 +149,7 @@ private:
     DialogosQt dialogos_{this};
     MsgBoxQt msgBox_{this};
     std::unique_ptr<Ventana> ventana_;
-    QPointer<FrmCodigo> visor_;
+    QPointer<qt::FrmCodigo> visor_;
     QPointer<QTextBrowser> ayuda_;
 };
 

@@ -4,8 +4,6 @@
 #include "qt/inspectors/frmControles.h"
 #include "qt/inspectors/frmRefs.h"
 #include "ui/main/frmAddIn.h"
-#include "ui/viewer/Dependencias.h"
-#include "ui/viewer/FrmCodigo.h"
 
 namespace ui {
 
@@ -33,10 +31,6 @@ void ConectaVentanas(frmAddIn& principal) {
     };
     principal.abreControles = [](frmAddIn& w) {
         MuestraSinModo(new qt::frmControles(w.VBInstance, w.Estado().paginaCodigos, &w));
-    };
-    principal.abreDependencias = [&principal](FrmCodigo& visor) {
-        MuestraSinModo(new Dependencias(principal.VBInstance.ActiveVBProject(), visor.Tag(),
-                                        principal.Estado(), &visor));
     };
 }
 

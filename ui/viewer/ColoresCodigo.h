@@ -6,34 +6,12 @@
 // Offsets are 0-based characters of the text as the viewer holds it, each CR LF two.
 
 #include "ui/viewer/Busqueda.h"
+#include "ui/viewer/Tramo.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace viewer {
-
-// 0xRRGGBB.
-using Color = std::uint32_t;
-inline constexpr Color kNegro = 0x000000;
-inline constexpr Color kAzul = 0x0000FA;   // keywords
-inline constexpr Color kMorado = 0xA000A0; // error-handling terms
-inline constexpr Color kVerde = 0x007800;  // comments
-inline constexpr Color kRojo = 0xFF0000;   // highlights
-
-struct Formato {
-    Color color = kNegro;
-    bool negrita = false;
-    bool operator==(const Formato&) const = default;
-};
-
-// A run of characters that share one format.
-struct Tramo {
-    long inicio = 0;
-    long largo = 0;
-    Formato formato;
-    bool operator==(const Tramo&) const = default;
-};
 
 class ColoresCodigo {
 public:

@@ -60,7 +60,7 @@ TEST_F(Visor, WithTheViewerClosedSelectionsDoNoViewerWork) {
 
 TEST_F(Visor, TheViewEntryTogglesTheViewerAndItsCaptionRecordsIt) {
     mnuCodigo->trigger();
-    ui::FrmCodigo* visor = w->Visor();
+    qt::FrmCodigo* visor = w->Visor();
     ASSERT_NE(visor, nullptr);
     EXPECT_EQ(mnuCodigo->text(), "Ocultar Codigo");
     EXPECT_TRUE(visor->isVisible());
@@ -145,7 +145,7 @@ TEST_F(Visor, ThreeOfTenProceduresRefreshTheViewerThreeTimesAndAllTenStatusesAre
 
 TEST_F(Visor, SalirUnloadsTheViewer) {
     mnuCodigo->trigger();
-    QPointer<ui::FrmCodigo> visor = w->Visor();
+    QPointer<qt::FrmCodigo> visor = w->Visor();
     ASSERT_FALSE(visor.isNull());
     QTest::mouseClick(Control<QPushButton>(*w, "CancelButton"), Qt::LeftButton);
     EXPECT_TRUE(visor.isNull());

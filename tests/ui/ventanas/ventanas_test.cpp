@@ -5,7 +5,7 @@
 #include "tests/ui/RespondeCaja.h"
 #include "tests/ui/main/ApoyoVentana.h"
 #include "ui/ventanas/Ventanas.h"
-#include "ui/viewer/FrmCodigo.h"
+#include "qt/viewer/FrmCodigo.h"
 
 #include <QAction>
 #include <QDialog>
@@ -90,7 +90,7 @@ TEST_F(Ventanas, TheViewersDependenciasListsTheCallersOfTheProcedureShown) {
     List1->setCurrentItem(List1->findItems("Uno", Qt::MatchExactly).front());
     Control<QAction>(*w, "mnuCodigo")->trigger();
     List2->setCurrentItem(List2->findItems("Uno", Qt::MatchExactly).front());
-    ui::FrmCodigo* visor = w->Visor();
+    qt::FrmCodigo* visor = w->Visor();
     ASSERT_NE(visor, nullptr);
     ASSERT_EQ(visor->Tag(), "Uno");
 
