@@ -3,9 +3,9 @@
 // laid out and painted). Targets: 250 ms and 2.5 s for the refresh, and ten times the lines at
 // most eleven times the time (bench/mide_crecimiento.sh). Runs on the offscreen platform.
 #include "bench/engine/GeneraModulo.h"
-#include "ui/viewer/Caracteres.h"
 #include "host/files/Vbe.h"
 #include "qt/viewer/FrmCodigo.h"
+#include "ui/viewer/Caracteres.h"
 
 #include <QApplication>
 #include <QTextEdit>

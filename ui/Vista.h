@@ -50,8 +50,7 @@ public:
     // caret goes before character `cursor`, or with -1 stays where it was, as far as the new
     // text reaches, and the box keeps its scrolled place.
     virtual void PonTextoColoreado(std::string_view /*control*/, std::u32string_view /*texto*/,
-                                   const std::vector<viewer::Tramo>& /*tramos*/,
-                                   long /*cursor*/) {}
+                                   const std::vector<viewer::Tramo>& /*tramos*/, long /*cursor*/) {}
     // A modal input box with an empty default: what the user typed, "" when cancelled.
     virtual std::string PideTexto(const std::string& /*texto*/, const std::string& /*titulo*/) {
         return {};

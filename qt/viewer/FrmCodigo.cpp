@@ -12,10 +12,10 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <map>

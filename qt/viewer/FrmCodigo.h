@@ -24,8 +24,7 @@ class FrmCodigo : public QMainWindow, public ui::Vista {
 public:
     // `vbe` and `seleccion`: the main window's VBInstance and selection state, which the callers
     // window reads when it is opened; both outlive this window.
-    FrmCodigo(vbide::VBE& vbe, const engine::EstadoSeleccion& seleccion,
-              QWidget* parent = nullptr);
+    FrmCodigo(vbide::VBE& vbe, const engine::EstadoSeleccion& seleccion, QWidget* parent = nullptr);
 
     // The main window's refresh: show this code.
     void Muestra(const ui::VistaCodigo& vista) { comportamiento_.Muestra(vista); }

@@ -34,7 +34,8 @@ TEST(FrmCodigo, CadaRefrescoMuestraTextoTituloEtiquetaYDependencias) {
     // Each case follows the one before in the same window: a view without text keeps it.
     const Caso casos[] = {
         {{"Calcula", "Calcula", kSub, true, 1252}, "Calcula", kSub},
-        {{"A\xF1o", "Todos", std::string("Option Explicit"), false, 1252}, "Año",
+        {{"A\xF1o", "Todos", std::string("Option Explicit"), false, 1252},
+         "Año",
          "Option Explicit"},
         {{"Total", "Total", std::nullopt, true, 1252}, "Total", "Option Explicit"},
     };
@@ -71,8 +72,9 @@ TEST(FrmCodigo, ResaltarPintaElTerminoEscritoHastaElSiguienteFormateo) {
     v.entradas = {"", "ninguno"};
     for (int i = 0; i < 3; ++i)
         f.mnuResaltar_Click();
-    EXPECT_EQ(v.preguntas, std::vector<std::string>(
-                               3, "Lintrap: Introduzca el término a resaltar (se coloreará de rojo)"));
+    EXPECT_EQ(v.preguntas,
+              std::vector<std::string>(
+                  3, "Lintrap: Introduzca el término a resaltar (se coloreará de rojo)"));
     EXPECT_EQ(v.tramos["TxtCodigo"], coloreado);
     EXPECT_EQ(std::count(v.llamadas.begin(), v.llamadas.end(), "PonTextoColoreado TxtCodigo"), 1);
 

@@ -8,8 +8,8 @@
 #include "engine/Comandos.h"
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/VBE.h"
-#include "ui/main/DialogosQt.h"
 #include "qt/viewer/FrmCodigo.h"
+#include "ui/main/DialogosQt.h"
 
 #include <QMainWindow>
 #include <QPointer>

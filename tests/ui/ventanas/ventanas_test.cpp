@@ -2,10 +2,10 @@
 // references and the controls inspector modeless, the configuration dialog modal over the
 // pending settings, and the callers list from the code viewer.
 
+#include "qt/viewer/FrmCodigo.h"
 #include "tests/ui/RespondeCaja.h"
 #include "tests/ui/main/ApoyoVentana.h"
 #include "ui/ventanas/Ventanas.h"
-#include "qt/viewer/FrmCodigo.h"
 
 #include <QAction>
 #include <QDialog>
