@@ -39,9 +39,9 @@ public:
     void Negrita(long principio, long numCar);
     void textoNormal();
 
-    void AzulReservadas();
-    void ErrorReservadas();
-    void VerdeComentarios();
+    void AzulReservadas() { AzulReservadas(0, Largo()); }
+    void ErrorReservadas() { ErrorReservadas(0, Largo()); }
+    void VerdeComentarios() { VerdeComentarios(0, Largo()); }
 
     // The maximal runs of characters that are not plain black, in order.
     std::vector<Tramo> Tramos() const;
@@ -49,6 +49,13 @@ public:
     std::vector<Tramo> TodosLosTramos() const;
 
 private:
+    long Largo() const { return static_cast<long>(texto_.size()); }
+    // The passes over the characters [desde, hasta) alone, a run of whole lines: no term holds a
+    // line break, nor does a comment run past its line's, so the text is coloured the same
+    // piece by piece as whole.
+    void AzulReservadas(long desde, long hasta);
+    void ErrorReservadas(long desde, long hasta);
+    void VerdeComentarios(long desde, long hasta);
     // [inicio, inicio + numCar + 1) inside the text, or an empty range.
     std::pair<size_t, size_t> Rango(long principio, long numCar) const;
 
