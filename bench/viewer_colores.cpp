@@ -3,8 +3,9 @@
 // laid out and painted). Targets: 250 ms and 2.5 s for the refresh, and ten times the lines at
 // most eleven times the time (bench/mide_crecimiento.sh). Runs on the offscreen platform.
 #include "bench/engine/GeneraModulo.h"
+#include "host/files/Vbe.h"
+#include "qt/viewer/FrmCodigo.h"
 #include "ui/viewer/Caracteres.h"
-#include "ui/viewer/FrmCodigo.h"
 
 #include <QApplication>
 #include <QTextEdit>
@@ -59,7 +60,9 @@ BENCHMARK(BM_Pasadas)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kM
 // built and the window's view laid out and painted.
 void BM_RefrescoVentana(benchmark::State& state) {
     const std::string codigo = Codigo(static_cast<int>(state.range(0)));
-    ui::FrmCodigo frm;
+    files::Vbe vbe;
+    const engine::EstadoSeleccion estado;
+    qt::FrmCodigo frm(vbe, estado);
     frm.show();
     QApplication::processEvents();
     const ui::VistaCodigo vista{"Grande", "Todos", codigo, false, 1252};

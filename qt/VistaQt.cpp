@@ -1,7 +1,7 @@
 #include "qt/VistaQt.h"
 
 #include "qt/CajaMensaje.h"
-#include "ui/TextoQt.h"
+#include "qt/TextoQt.h"
 
 #include <QAbstractButton>
 #include <QAction>

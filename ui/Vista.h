@@ -4,6 +4,8 @@
 // events to the handlers and implements these primitives. Controls are named as in the form
 // ("List1", "Label3"); the empty name is the window itself. Texts are UTF-8, lines CR LF.
 
+#include "ui/viewer/Tramo.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +60,18 @@ public:
     virtual void MuestraCodigo(const VistaCodigo& /*codigo*/) {}
     // Shows the help page at `ruta` (a readable file) in the help window.
     virtual void MuestraAyuda(const std::string& /*ruta*/) {}
+
+    // Replaces the text of a rich-text box. `texto` is in characters, each CR LF two; `tramos`
+    // are runs of it in order, each with its colour and bold flag; a character in none of them
+    // is plain black. Nothing is left selected; the
+    // caret goes before character `cursor`, or with -1 stays where it was, as far as the new
+    // text reaches, and the box keeps its scrolled place.
+    virtual void PonTextoColoreado(std::string_view /*control*/, std::u32string_view /*texto*/,
+                                   const std::vector<viewer::Tramo>& /*tramos*/, long /*cursor*/) {}
+    // A modal input box with an empty default: what the user typed, "" when cancelled.
+    virtual std::string PideTexto(const std::string& /*texto*/, const std::string& /*titulo*/) {
+        return {};
+    }
 };
 
 } // namespace ui

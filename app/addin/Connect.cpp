@@ -4,7 +4,6 @@
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
 #include "qt/main/frmAddIn.h"
-#include "ui/ventanas/Ventanas.h"
 
 #include <QMessageBox>
 #include <QSettings>
@@ -94,7 +93,6 @@ void Connect::Show() {
     PasoSinError([&] {
         if (!frm_) {
             frm_ = new qt::frmAddIn(*VBInstance, carpeta_);
-            ui::ConectaVentanas(*frm_);
             // Closing the window unloads it: the next Show loads it afresh.
             QObject::connect(frm_.data(), &qt::frmAddIn::descargado, frm_.data(),
                              &QObject::deleteLater);

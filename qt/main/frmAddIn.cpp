@@ -336,9 +336,8 @@ void frmAddIn::MuestraVentana(std::string_view ventana, bool visible) {
     const QString nombre = QString::fromUtf8(ventana.data(), qsizetype(ventana.size()));
     if (ventana == "FrmCodigo") {
         if (visor_.isNull() && visible) {
-            visor_ = new ui::FrmCodigo(this);
-            visor_->abreDependencias = abreDependencias;
-            connect(visor_.data(), &ui::FrmCodigo::Cerrando, this, [&c] { c.FrmCodigo_Unload(); });
+            visor_ = new FrmCodigo(c.VBInstance, c.Estado(), this);
+            connect(visor_.data(), &FrmCodigo::Cerrando, this, [&c] { c.FrmCodigo_Unload(); });
         }
         if (visor_ && visible) {
             MuestraSinModo(visor_);

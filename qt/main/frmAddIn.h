@@ -6,8 +6,8 @@
 
 #include "base/CodePage.h"
 #include "qt/VistaQt.h"
+#include "qt/viewer/FrmCodigo.h"
 #include "ui/main/frmAddIn.h"
-#include "ui/viewer/FrmCodigo.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,10 +32,7 @@ public:
 
     ui::frmAddIn& Comportamiento() { return comportamiento_; }
     // The code viewer while it is loaded (hidden or shown), else null.
-    ui::FrmCodigo* Visor() const { return visor_.data(); }
-
-    // Opens the callers window for the viewer; handed to every viewer this window creates.
-    std::function<void(ui::FrmCodigo&)> abreDependencias;
+    FrmCodigo* Visor() const { return visor_.data(); }
 
     void Abre(std::string_view ventana) override;
     void Cierra(bool aceptada) override;
@@ -69,7 +66,7 @@ private:
     bool primitiva_ = false;         // a list primitive is running: its scrolls are not reported
     bool pulsando_ = false;          // a mouse press on List2 or List3 is being handled
     bool cambioEnPulsacion_ = false; // that press changed the selection (Click already ran)
-    QPointer<ui::FrmCodigo> visor_;
+    QPointer<FrmCodigo> visor_;
     QPointer<QTextBrowser> ayuda_;
 };
 

@@ -43,6 +43,14 @@ public:
     PorControl<bool> ventanas;
     std::vector<ui::VistaCodigo> codigos;
     std::string ayuda;
+    // Rich-text boxes: their text and runs, and where their caret was last put.
+    PorControl<std::u32string> textoColoreado;
+    PorControl<std::vector<viewer::Tramo>> tramos;
+    PorControl<long> cursor;
+    // Each input box as "title: text", and what the user types in the next ones ("" when none
+    // left: cancelled).
+    std::vector<std::string> preguntas;
+    std::deque<std::string> entradas;
 
     void Rellena(std::string_view c, const std::vector<std::string>& f) override {
         Anota("Rellena", c);
@@ -87,12 +95,31 @@ public:
     void Cierra(bool aceptada) override { cerrada = aceptada; }
     void PonArriba(std::string_view c, int f) override { arriba[std::string(c)] = f; }
     void PonValor(std::string_view c, int v) override { valores[std::string(c)].push_back(v); }
-    void RelojArena(bool activo) override { reloj = activo; }
+    void RelojArena(bool activo) override {
+        Anota("RelojArena", activo ? "1" : "0");
+        reloj = activo;
+    }
     void MuestraVentana(std::string_view ventana, bool v) override {
         ventanas[std::string(ventana)] = v;
     }
     void MuestraCodigo(const ui::VistaCodigo& codigo) override { codigos.push_back(codigo); }
     void MuestraAyuda(const std::string& ruta) override { ayuda = ruta; }
+    void PonTextoColoreado(std::string_view c, std::u32string_view t,
+                           const std::vector<viewer::Tramo>& r, long posicion) override {
+        Anota("PonTextoColoreado", c);
+        textoColoreado[std::string(c)] = t;
+        tramos[std::string(c)] = r;
+        if (posicion >= 0)
+            cursor[std::string(c)] = posicion;
+    }
+    std::string PideTexto(const std::string& t, const std::string& titulo) override {
+        preguntas.push_back(titulo + ": " + t);
+        if (entradas.empty())
+            return {};
+        std::string r = entradas.front();
+        entradas.pop_front();
+        return r;
+    }
 
 private:
     void Anota(std::string_view primitiva, std::string_view control) {

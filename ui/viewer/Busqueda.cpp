@@ -2,6 +2,8 @@
 
 #include "ui/viewer/Caracteres.h"
 
+#include <algorithm>
+
 namespace viewer {
 
 namespace {
@@ -44,8 +46,9 @@ size_t Busca(Vista en, const Vista buscado, size_t p, Acepta acepta) {
 
 } // namespace
 
-long TextoBuscable::Find(std::u32string_view termino, long desde, int opciones) const {
-    if (termino.empty() || desde >= static_cast<long>(texto_.size()))
+long TextoBuscable::Find(std::u32string_view termino, long desde, int opciones, long hasta) const {
+    const size_t fin = hasta < 0 ? texto_.size() : std::min(size_t(hasta), texto_.size());
+    if (termino.empty() || desde >= static_cast<long>(fin))
         return -1;
     const size_t inicio = static_cast<size_t>(desde < 0 ? 0 : desde);
     auto acepta = [&](size_t p) {
@@ -60,7 +63,7 @@ long TextoBuscable::Find(std::u32string_view termino, long desde, int opciones) 
     }
     size_t p = std::string_view::npos;
     if (ascii.size() == termino.size()) {
-        p = Busca(std::string_view(ascii_), std::string_view(ascii), inicio, acepta);
+        p = Busca(std::string_view(ascii_).substr(0, fin), std::string_view(ascii), inicio, acepta);
     } else {
         if (minusculas_.size() != texto_.size()) {
             minusculas_ = texto_;
@@ -70,7 +73,8 @@ long TextoBuscable::Find(std::u32string_view termino, long desde, int opciones) 
         std::u32string buscado(termino);
         for (char32_t& c : buscado)
             c = Minuscula(c);
-        p = Busca(std::u32string_view(minusculas_), std::u32string_view(buscado), inicio, acepta);
+        p = Busca(std::u32string_view(minusculas_).substr(0, fin), std::u32string_view(buscado),
+                  inicio, acepta);
     }
     return p == std::string_view::npos ? -1 : static_cast<long>(p);
 }

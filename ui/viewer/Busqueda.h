@@ -20,8 +20,8 @@ public:
 
     // The offset of the first match of `termino` at or after `desde`, or -1. An empty term has
     // no match, so that a loop over the matches of what the user typed (or of a cancelled
-    // input box) ends at once.
-    long Find(std::u32string_view termino, long desde, int opciones) const;
+    // input box) ends at once. With `hasta` (an offset), only a match ending before it counts.
+    long Find(std::u32string_view termino, long desde, int opciones, long hasta = -1) const;
 
 private:
     bool EsPalabraEntera(size_t inicio, size_t largo) const;

@@ -6,34 +6,12 @@
 // Offsets are 0-based characters of the text as the viewer holds it, each CR LF two.
 
 #include "ui/viewer/Busqueda.h"
+#include "ui/viewer/Tramo.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace viewer {
-
-// 0xRRGGBB.
-using Color = std::uint32_t;
-inline constexpr Color kNegro = 0x000000;
-inline constexpr Color kAzul = 0x0000FA;   // keywords
-inline constexpr Color kMorado = 0xA000A0; // error-handling terms
-inline constexpr Color kVerde = 0x007800;  // comments
-inline constexpr Color kRojo = 0xFF0000;   // highlights
-
-struct Formato {
-    Color color = kNegro;
-    bool negrita = false;
-    bool operator==(const Formato&) const = default;
-};
-
-// A run of characters that share one format.
-struct Tramo {
-    long inicio = 0;
-    long largo = 0;
-    Formato formato;
-    bool operator==(const Tramo&) const = default;
-};
 
 class ColoresCodigo {
 public:
@@ -61,9 +39,9 @@ public:
     void Negrita(long principio, long numCar);
     void textoNormal();
 
-    void AzulReservadas();
-    void ErrorReservadas();
-    void VerdeComentarios();
+    void AzulReservadas() { AzulReservadas(0, Largo()); }
+    void ErrorReservadas() { ErrorReservadas(0, Largo()); }
+    void VerdeComentarios() { VerdeComentarios(0, Largo()); }
 
     // The maximal runs of characters that are not plain black, in order.
     std::vector<Tramo> Tramos() const;
@@ -71,6 +49,13 @@ public:
     std::vector<Tramo> TodosLosTramos() const;
 
 private:
+    long Largo() const { return static_cast<long>(texto_.size()); }
+    // The passes over the characters [desde, hasta) alone, a run of whole lines: no term holds a
+    // line break, nor does a comment run past its line's, so the text is coloured the same
+    // piece by piece as whole.
+    void AzulReservadas(long desde, long hasta);
+    void ErrorReservadas(long desde, long hasta);
+    void VerdeComentarios(long desde, long hasta);
     // [inicio, inicio + numCar + 1) inside the text, or an empty range.
     std::pair<size_t, size_t> Rango(long principio, long numCar) const;
 

@@ -1,37 +1,35 @@
 #pragma once
-// The callers list: the procedures of the active project that mention the procedure shown in
-// the code view. It is filled once, when it is made; the code view opens it from its menu
-// "Dependencias" and owns it (modal or not, as the opener likes).
+// The callers list's behaviour: the procedures of the active project that mention the procedure
+// shown in the code view. It is filled once, when it loads; the code view opens it from its menu
+// "Dependencias". Its view has the labels "Label1" (the name searched for) and "Label2", the
+// list "List1" and the button "Command1" ("OK").
 
 #include "engine/EstadoSeleccion.h"
 #include "host/vbide/Project.h"
-
-#include <QDialog>
+#include "ui/Vista.h"
 
 #include <string>
 
-class QLabel;
-class QListWidget;
-class QPushButton;
+namespace ui {
 
-class Dependencias : public QDialog {
-    Q_OBJECT
+class Dependencias {
 public:
-    // `etiqueta`: the code view's procedure tag (the procedure shown, or "Todos" for a whole
-    // module); `seleccion`: the main window's selection state, whose selected procedure is left
-    // out; both in the project's code page. `proyecto` may be null (no project open).
-    Dependencias(vbide::VBProject* proyecto, const std::string& etiqueta,
-                 const engine::EstadoSeleccion& seleccion, QWidget* parent = nullptr);
+    // `proyecto`: the active project, null when none is open; `etiqueta`: the code view's
+    // procedure tag (the procedure shown, or "Todos" for a whole module); `seleccion`: the main
+    // window's selection state, whose selected procedure is left out. Texts in its code page.
+    Dependencias(Vista& vista, vbide::VBProject* proyecto, std::string etiqueta,
+                 const engine::EstadoSeleccion& seleccion)
+        : vista_(vista), proyecto_(proyecto), etiqueta_(std::move(etiqueta)),
+          seleccion_(seleccion) {}
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
+    void Form_Load();
+    void Command1_Click();
 
 private:
-    void Form_Load(vbide::VBProject* proyecto, const std::string& etiqueta,
-                   const engine::EstadoSeleccion& seleccion);
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QListWidget* List1;
-    QPushButton* Command1;
+    Vista& vista_;
+    vbide::VBProject* proyecto_;
+    std::string etiqueta_;
+    const engine::EstadoSeleccion& seleccion_;
 };
+
+} // namespace ui

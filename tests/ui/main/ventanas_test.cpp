@@ -2,10 +2,9 @@
 // references and the controls inspector modeless, the configuration dialog modal over the
 // pending settings, and the callers list from the code viewer.
 
+#include "qt/viewer/FrmCodigo.h"
 #include "tests/ui/RespondeCaja.h"
 #include "tests/ui/main/ApoyoVentana.h"
-#include "ui/ventanas/Ventanas.h"
-#include "ui/viewer/FrmCodigo.h"
 
 #include <QAction>
 #include <QDialog>
@@ -26,7 +25,6 @@ protected:
                                    prueba::Bas("Otro", "Public Sub Llama()\n    Uno\nEnd Sub\n\n"
                                                        "Public Sub Nada()\nEnd Sub\n")});
         w = std::make_unique<qt::frmAddIn>(*vbe, prueba::CarpetaAddIn());
-        ui::ConectaVentanas(*w);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
@@ -90,7 +88,7 @@ TEST_F(Ventanas, TheViewersDependenciasListsTheCallersOfTheProcedureShown) {
     List1->setCurrentItem(List1->findItems("Uno", Qt::MatchExactly).front());
     Control<QAction>(*w, "mnuCodigo")->trigger();
     List2->setCurrentItem(List2->findItems("Uno", Qt::MatchExactly).front());
-    ui::FrmCodigo* visor = w->Visor();
+    qt::FrmCodigo* visor = w->Visor();
     ASSERT_NE(visor, nullptr);
     ASSERT_EQ(visor->Tag(), "Uno");
 

@@ -11,7 +11,7 @@
 #include "qt/config/frmConfiguracion.h"
 #include "qt/inspectors/frmControles.h"
 #include "qt/inspectors/frmRefs.h"
-#include "ui/viewer/Dependencias.h"
+#include "qt/viewer/Dependencias.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     estado.modulo = "frmPrincipal";
     estado.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
     estado.actual = 0;
-    Dependencias dependencias(&proyecto, "RellenarLista", estado);
+    qt::Dependencias dependencias(&proyecto, "RellenarLista", estado);
     bien &= Guarda(dependencias, carpeta, "Dependencias.png");
 
     qt::frmRefs refs(*vbe, cp);

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         List2->clearSelection();
         List2->setCurrentItem(leer.front());
     }
-    ui::FrmCodigo* visor = w.Visor();
+    qt::FrmCodigo* visor = w.Visor();
     if (visor == nullptr) {
         std::fprintf(stderr, "No se abrió el visor de código\n");
         return 1;

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace qt {
 
 // A label or list shows CR LF as one line break.
 inline QString TextoQt(std::string_view utf8) {
@@ -14,4 +14,4 @@ inline QString TextoQt(std::string_view utf8) {
     return t;
 }
 
-} // namespace ui
+} // namespace qt

@@ -1,0 +1,80 @@
+// The callers list driven through a recording view over a project on disk: what it lists under
+// the hourglass, its button, and a failing model reported with the partial list kept.
+
+#include "tests/engine/Apoyo.h"
+#include "tests/support/VistaGrabadora.h"
+#include "ui/viewer/Dependencias.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Lista = std::vector<std::string>;
+
+struct Dependencias : ::testing::Test {
+    void SetUp() override {
+        apoyo::SilenciaGlbErr();
+        proyecto = apoyo::Proyecto(
+            carpeta.ruta,
+            {{"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nFunction Calcula()\n"
+                             "    Calcula = Calcula + 1\nEnd Function\nSub Usa()\n"
+                             "    Calcula\nEnd Sub\n'\n"},
+             {"Otro.bas", "Attribute VB_Name = \"Otro\"\nPublic Const K = \"Calcula\"\n"
+                          "Sub Llama()\n    x = Calcula()\n    A\xF1o = 1\nEnd Sub\n'\n"}},
+            "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n");
+        estado.modulo = "Modulo1";
+        estado.procedimientos = {{"Calcula", true, "No"}, {"Usa", false, "No"}};
+        estado.actual = 0;
+    }
+
+    apoyo::CarpetaTemporal carpeta;
+    std::unique_ptr<files::Project> proyecto;
+    engine::EstadoSeleccion estado;
+};
+
+TEST_F(Dependencias, ListaLosLlamadoresBajoElRelojYCierraConOK) {
+    struct Caso {
+        std::string etiqueta; // in 1252
+        Lista filas;          // UTF-8
+        std::string label1;
+    };
+    const Caso casos[] = {
+        {"Calcula", {"Modulo1 / Usa", "Otro / ", "Otro / Llama"}, "Calcula"},
+        // Converted from the project's code page, as the label is.
+        {"A\xF1o", {"Otro / Llama"}, "Año"},
+        // The whole module: nothing is searched, the list stays empty.
+        {"Todos", {}, ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.label1);
+        soporte::VistaGrabadora v;
+        ui::Dependencias d(v, proyecto.get(), c.etiqueta, estado);
+        d.Form_Load();
+        EXPECT_EQ(v.filas["List1"], c.filas);
+        EXPECT_EQ(v.texto["Label1"], c.label1);
+        EXPECT_EQ(v.llamadas.front(), "RelojArena 1");
+        EXPECT_EQ(v.llamadas.back(), "RelojArena 0");
+        d.Command1_Click();
+        EXPECT_EQ(v.cerrada, true);
+    }
+}
+
+TEST_F(Dependencias, UnFalloDelModeloSeAvisaYQuedaLaListaParcial) {
+    proyecto =
+        files::Project::Load(carpeta.ruta / "Proyecto1.vbp", 1252, files::CodeLoading::WhenUsed);
+    apoyo::Escribe(carpeta.ruta / "Otro.bas", apoyo::Crlf("Attribute VB_Name = \"Otro\"\n'\n"));
+    for (files::Project* p : {proyecto.get(), static_cast<files::Project*>(nullptr)}) {
+        apoyo::DialogosGuion cajas;
+        soporte::VistaGrabadora v;
+        ui::Dependencias d(v, p, "Calcula", estado);
+        d.Form_Load();
+        EXPECT_EQ(v.filas["List1"], p ? Lista{"Modulo1 / Usa"} : Lista{});
+        ASSERT_EQ(cajas.cajas.size(), 1u);
+        EXPECT_NE(cajas.cajas[0].texto.find(p ? "Otro.bas" : "No hay ningún proyecto activo"),
+                  std::string::npos)
+            << cajas.cajas[0].texto;
+        EXPECT_FALSE(v.reloj);
+    }
+}
+
+} // namespace
