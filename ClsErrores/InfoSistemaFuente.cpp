@@ -5,10 +5,10 @@
 #include "ClsErrores/InfoSistema.h"
 #include "ClsErrores/Sondas.h"
 #include "base/Programa.h"
+#include "base/plataforma/Estado.h"
+#include "base/plataforma/Proceso.h"
 
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,9 +20,9 @@ std::string RutaEXE() {
                                   : carpeta + "/" + programa::Nombre();
 }
 
-std::optional<struct stat> EstadoEXE() {
-    struct stat st {};
-    if (stat(RutaEXE().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+std::optional<plataforma::Estado> EstadoEXE() {
+    plataforma::Estado st;
+    if (plataforma::LeeEstado(RutaEXE(), st) != 0 || st.tipo != plataforma::Tipo::Archivo) {
         return std::nullopt;
     }
     return st;
@@ -35,7 +35,7 @@ bool HayOtraInstancia() {
     if (ec) {
         return false;
     }
-    const std::string yo = std::to_string(getpid());
+    const std::string yo = std::to_string(plataforma::IdProceso());
     for (const auto& e : fs::directory_iterator("/proc", ec)) {
         const std::string pid = e.path().filename().string();
         if (pid == yo || pid.find_first_not_of("0123456789") != std::string::npos) {
@@ -73,7 +73,12 @@ std::optional<std::string> FuenteSistema::ModificacionEXE() {
     if (!st) {
         return std::nullopt;
     }
-    return infosistema::FechaGeneral(st->st_mtim.tv_sec);
+    // whole seconds, rounded down as the system's own seconds are
+    std::int64_t segundos = st->modificacionNs / 1'000'000'000;
+    if (st->modificacionNs % 1'000'000'000 < 0) {
+        --segundos;
+    }
+    return infosistema::FechaGeneral(segundos);
 }
 
 std::optional<std::uint64_t> FuenteSistema::TamanoEXE() {
@@ -81,7 +86,7 @@ std::optional<std::uint64_t> FuenteSistema::TamanoEXE() {
     if (!st) {
         return std::nullopt;
     }
-    return static_cast<std::uint64_t>(st->st_size);
+    return static_cast<std::uint64_t>(st->tamano);
 }
 
 std::optional<std::string> FuenteSistema::DirectorioActual() {
