@@ -26,7 +26,7 @@ void clsErrores::GrabaLog() noexcept {
 
 namespace {
 
-[[noreturn]] void FalloLog(const std::string& ruta, const std::string& tmp, int codigo) {
+[[noreturn]] void FalloLog(const std::string& ruta, const std::filesystem::path& tmp, int codigo) {
     if (!tmp.empty()) {
         plataforma::Borra(tmp);
     }
@@ -45,7 +45,7 @@ bool clsErrores::ClearLog() {
         logerrores::ACodigoPagina("Log Borrado el " + logerrores::FechaHora(), m_PaginaCodigos) +
         "\r\n";
     // The new content goes to a temporary file beside the log, which then replaces it whole.
-    std::string tmp = ruta + ".XXXXXX";
+    std::filesystem::path tmp = ruta + ".XXXXXX";
     int error = 0;
     plataforma::Archivo archivo = plataforma::Archivo::Unico(tmp, error);
     if (error != 0) {

@@ -28,27 +28,6 @@ std::optional<plataforma::Estado> EstadoEXE() {
     return st;
 }
 
-// Another process running the same executable file.
-bool HayOtraInstancia() {
-    std::error_code ec;
-    const auto propio = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return false;
-    }
-    const std::string yo = std::to_string(plataforma::IdProceso());
-    for (const auto& e : fs::directory_iterator("/proc", ec)) {
-        const std::string pid = e.path().filename().string();
-        if (pid == yo || pid.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
-        std::error_code ec2;
-        if (fs::read_symlink(e.path() / "exe", ec2) == propio && !ec2) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 std::optional<std::string> FuenteSistema::Titulo() {
@@ -62,7 +41,7 @@ std::optional<std::string> FuenteSistema::Version() {
            std::to_string(app::Revision());
 }
 std::optional<std::string> FuenteSistema::InstanciaPrevia() {
-    return HayOtraInstancia() ? "True" : "False";
+    return plataforma::OtraInstancia() ? "True" : "False";
 }
 std::optional<std::string> FuenteSistema::NombreEXE() {
     return programa::Nombre();

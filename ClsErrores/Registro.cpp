@@ -203,7 +203,7 @@ private:
 };
 
 void EscribeAtomico(const std::string& ruta, const std::string& texto) {
-    std::string tmp = ruta + ".XXXXXX";
+    std::filesystem::path tmp = ruta + ".XXXXXX";
     int error = 0;
     plataforma::Archivo archivo = plataforma::Archivo::Unico(tmp, error);
     if (error != 0) {

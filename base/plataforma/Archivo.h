@@ -49,7 +49,7 @@ public:
     static Archivo Cerrojo(const std::filesystem::path& ruta, int& error);
     // A new file whose name is `plantilla` with its ending "XXXXXX" made unique; `plantilla`
     // gets the name.
-    static Archivo Unico(std::string& plantilla, int& error);
+    static Archivo Unico(std::filesystem::path& plantilla, int& error);
 
     bool Abierto() const { return nativo_ >= 0; }
 

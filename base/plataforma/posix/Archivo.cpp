@@ -75,9 +75,11 @@ Archivo Archivo::Cerrojo(const std::filesystem::path& ruta, int& error) {
     return archivo;
 }
 
-Archivo Archivo::Unico(std::string& plantilla, int& error) {
-    const int fd = ::mkostemp(plantilla.data(), O_CLOEXEC);
+Archivo Archivo::Unico(std::filesystem::path& plantilla, int& error) {
+    std::string nombre = plantilla.string();
+    const int fd = ::mkostemp(nombre.data(), O_CLOEXEC);
     error = fd < 0 ? errno : 0;
+    plantilla = nombre;
     return Archivo(fd);
 }
 
