@@ -3,15 +3,13 @@
 #include "ClsErrores/LogRegistro.h"
 #include "ClsErrores/clsErrores.h"
 #include "base/ErrorVB.h"
+#include "base/plataforma/Archivo.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 void clsErrores::GrabaLog() noexcept {
     // A record that cannot be written is lost without a word: the error handling goes on.
@@ -28,9 +26,9 @@ void clsErrores::GrabaLog() noexcept {
 
 namespace {
 
-[[noreturn]] void FalloLog(const std::string& ruta, const std::string& tmp, int codigo) {
+[[noreturn]] void FalloLog(const std::string& ruta, const std::filesystem::path& tmp, int codigo) {
     if (!tmp.empty()) {
-        ::unlink(tmp.c_str());
+        plataforma::Borra(tmp);
     }
     const bool sinCarpeta = codigo == ENOENT || codigo == ENOTDIR;
     throw ErrorVB(sinCarpeta ? 76 : 75, "clsErrores",
@@ -47,32 +45,26 @@ bool clsErrores::ClearLog() {
         logerrores::ACodigoPagina("Log Borrado el " + logerrores::FechaHora(), m_PaginaCodigos) +
         "\r\n";
     // The new content goes to a temporary file beside the log, which then replaces it whole.
-    std::string tmp = ruta + ".XXXXXX";
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        FalloLog(ruta, {}, errno);
+    std::filesystem::path tmp = ruta + ".XXXXXX";
+    int error = 0;
+    plataforma::Archivo archivo = plataforma::Archivo::Unico(tmp, error);
+    if (error != 0) {
+        FalloLog(ruta, {}, error);
     }
     // Keep the permissions of the file being replaced; a new one gets the usual 0644.
-    struct stat actual {};
-    ::fchmod(fd, ::stat(ruta.c_str(), &actual) == 0 ? (actual.st_mode & 07777) : 0644);
-    std::size_t hecho = 0;
-    while (hecho < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + hecho, bytes.size() - hecho);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int e = errno;
-            ::close(fd);
-            FalloLog(ruta, tmp, e);
-        }
-        hecho += static_cast<std::size_t>(n);
+    plataforma::Estado actual;
+    archivo.CambiaPermisos(plataforma::LeeEstado(ruta, actual) == 0 ? actual.permisos : 0644);
+    error = archivo.EscribeTodo(bytes);
+    if (error != 0) {
+        archivo.Cierra();
+        FalloLog(ruta, tmp, error);
     }
-    if (::close(fd) != 0) {
-        FalloLog(ruta, tmp, errno);
+    error = archivo.Cierra();
+    if (error == 0) {
+        error = plataforma::Sustituye(tmp, ruta);
     }
-    if (std::rename(tmp.c_str(), ruta.c_str()) != 0) {
-        FalloLog(ruta, tmp, errno);
+    if (error != 0) {
+        FalloLog(ruta, tmp, error);
     }
     return true;
 }

@@ -5,10 +5,10 @@
 #include "ClsErrores/InfoSistema.h"
 #include "ClsErrores/Sondas.h"
 #include "base/Programa.h"
+#include "base/plataforma/Estado.h"
+#include "base/plataforma/Proceso.h"
 
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,33 +20,12 @@ std::string RutaEXE() {
                                   : carpeta + "/" + programa::Nombre();
 }
 
-std::optional<struct stat> EstadoEXE() {
-    struct stat st {};
-    if (stat(RutaEXE().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+std::optional<plataforma::Estado> EstadoEXE() {
+    plataforma::Estado st;
+    if (plataforma::LeeEstado(RutaEXE(), st) != 0 || st.tipo != plataforma::Tipo::Archivo) {
         return std::nullopt;
     }
     return st;
-}
-
-// Another process running the same executable file.
-bool HayOtraInstancia() {
-    std::error_code ec;
-    const auto propio = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) {
-        return false;
-    }
-    const std::string yo = std::to_string(getpid());
-    for (const auto& e : fs::directory_iterator("/proc", ec)) {
-        const std::string pid = e.path().filename().string();
-        if (pid == yo || pid.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
-        }
-        std::error_code ec2;
-        if (fs::read_symlink(e.path() / "exe", ec2) == propio && !ec2) {
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -62,7 +41,7 @@ std::optional<std::string> FuenteSistema::Version() {
            std::to_string(app::Revision());
 }
 std::optional<std::string> FuenteSistema::InstanciaPrevia() {
-    return HayOtraInstancia() ? "True" : "False";
+    return plataforma::OtraInstancia() ? "True" : "False";
 }
 std::optional<std::string> FuenteSistema::NombreEXE() {
     return programa::Nombre();
@@ -73,7 +52,12 @@ std::optional<std::string> FuenteSistema::ModificacionEXE() {
     if (!st) {
         return std::nullopt;
     }
-    return infosistema::FechaGeneral(st->st_mtim.tv_sec);
+    // whole seconds, rounded down as the system's own seconds are
+    std::int64_t segundos = st->modificacionNs / 1'000'000'000;
+    if (st->modificacionNs % 1'000'000'000 < 0) {
+        --segundos;
+    }
+    return infosistema::FechaGeneral(segundos);
 }
 
 std::optional<std::uint64_t> FuenteSistema::TamanoEXE() {
@@ -81,7 +65,7 @@ std::optional<std::uint64_t> FuenteSistema::TamanoEXE() {
     if (!st) {
         return std::nullopt;
     }
-    return static_cast<std::uint64_t>(st->st_size);
+    return static_cast<std::uint64_t>(st->tamano);
 }
 
 std::optional<std::string> FuenteSistema::DirectorioActual() {

@@ -1,8 +1,9 @@
 #include "ClsErrores/MsgBox.h"
 
+#include "base/plataforma/Consola.h"
+
 #include <cstdio>
 #include <iostream>
-#include <unistd.h>
 
 namespace vb {
 namespace {
@@ -39,7 +40,7 @@ char PrimeraLetra() {
 int DialogosTerminal::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
     const int juego = buttons & 7;
     std::cerr << "[" << title << "]\n" << SinCR(prompt) << "\n";
-    const bool interactivo = isatty(STDIN_FILENO) != 0;
+    const bool interactivo = plataforma::EsTerminal(plataforma::Flujo::Entrada);
     switch (juego) {
     case vbOKCancel:
         if (!interactivo) {

@@ -2,6 +2,8 @@
 
 #include "ClsErrores/MsgBox.h"
 #include "base/ErrorVB.h"
+#include "base/plataforma/Archivo.h"
+#include "base/plataforma/CarpetasUsuario.h"
 
 #include <nlohmann/json.hpp>
 
@@ -10,14 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace registro {
 namespace {
@@ -119,9 +117,9 @@ std::optional<json> Lee(const std::string& ruta) {
     return j;
 }
 
-[[noreturn]] void Fallo(const std::string& que, const std::string& ruta) {
+[[noreturn]] void Fallo(const std::string& que, const std::string& ruta, int error) {
     throw ErrorVB(vberr::PathFileAccessError, "RegistrySetKeyValue",
-                  que + " (" + ruta + "): " + std::strerror(errno));
+                  que + " (" + ruta + "): " + std::strerror(error));
 }
 
 // Converts the value to the stored form of `type`; a value of another kind throws error 13.
@@ -189,52 +187,43 @@ class Cerrojo {
 public:
     explicit Cerrojo(const std::string& ruta) {
         const std::string lock = ruta + ".lock";
-        fd_ = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ < 0) {
-            Fallo("no se puede crear el archivo de bloqueo", lock);
+        int error = 0;
+        archivo_ = plataforma::Archivo::LecturaEscritura(lock, 0644, error);
+        if (error != 0) {
+            Fallo("no se puede crear el archivo de bloqueo", lock, error);
         }
-        while (::flock(fd_, LOCK_EX) != 0) {
-            if (errno != EINTR) {
-                const int e = errno;
-                ::close(fd_);
-                errno = e;
-                Fallo("no se puede bloquear", lock);
-            }
+        error = archivo_.Bloquea(false, true);
+        if (error != 0) {
+            Fallo("no se puede bloquear", lock, error);
         }
     }
-    ~Cerrojo() { ::close(fd_); } // closing releases the lock
-    Cerrojo(const Cerrojo&) = delete;
-    Cerrojo& operator=(const Cerrojo&) = delete;
 
 private:
-    int fd_ = -1;
+    plataforma::Archivo archivo_; // closing it releases the lock
 };
 
 void EscribeAtomico(const std::string& ruta, const std::string& texto) {
-    std::string tmp = ruta + ".XXXXXX";
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        Fallo("no se puede crear un archivo temporal", ruta);
+    std::filesystem::path tmp = ruta + ".XXXXXX";
+    int error = 0;
+    plataforma::Archivo archivo = plataforma::Archivo::Unico(tmp, error);
+    if (error != 0) {
+        Fallo("no se puede crear un archivo temporal", ruta, error);
     }
-    ::fchmod(fd, 0600); // per-user settings
-    std::size_t hecho = 0;
-    bool bien = true;
-    while (bien && hecho < texto.size()) {
-        const ssize_t n = ::write(fd, texto.data() + hecho, texto.size() - hecho);
-        if (n < 0 && errno != EINTR) {
-            bien = false;
-        } else if (n > 0) {
-            hecho += static_cast<std::size_t>(n);
-        }
+    archivo.CambiaPermisos(0600); // per-user settings
+    error = archivo.EscribeTodo(texto);
+    if (error == 0) {
+        error = archivo.Vacia();
     }
-    bien = bien && ::fsync(fd) == 0;
-    const int e = errno;
-    bien = ::close(fd) == 0 && bien;
-    if (!bien || std::rename(tmp.c_str(), ruta.c_str()) != 0) {
-        const int e2 = bien ? errno : e;
-        ::unlink(tmp.c_str());
-        errno = e2;
-        Fallo("no se puede escribir", ruta);
+    const int cerrado = archivo.Cierra();
+    if (error == 0) {
+        error = cerrado;
+    }
+    if (error == 0) {
+        error = plataforma::Sustituye(tmp, ruta);
+    }
+    if (error != 0) {
+        plataforma::Borra(tmp);
+        Fallo("no se puede escribir", ruta, error);
     }
 }
 
@@ -291,15 +280,7 @@ std::string RutaAlmacen() {
     if (const char* r = std::getenv("LINTRAP_REGISTRY"); r && *r) {
         return r;
     }
-    fs::path base;
-    if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x) {
-        base = x;
-    } else if (const char* h = std::getenv("HOME"); h && *h) {
-        base = fs::path(h) / ".config";
-    } else {
-        base = ".config";
-    }
-    return (base / "lintrap" / "registro.json").string();
+    return (plataforma::CarpetaConfiguracion() / "lintrap" / "registro.json").string();
 }
 
 Valor RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,

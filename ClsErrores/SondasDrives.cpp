@@ -1,12 +1,12 @@
 #include "ClsErrores/Sondas.h"
 #include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosDrives.h"
+#include "base/plataforma/Estado.h"
+#include "base/plataforma/Sistema.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <sys/stat.h>
-#include <sys/statvfs.h>
 
 namespace infosistema {
 
@@ -37,15 +37,16 @@ void InfoDrives(std::string& informe) {
         const auto mounts = LeeFichero("/proc/self/mounts");
         // One drive per device: a device mounted in several places (bind mounts) is shown at
         // its shortest mount point.
-        std::map<dev_t, std::pair<Montaje, int>> porDispositivo;
+        std::map<std::uint64_t, std::pair<Montaje, int>> porDispositivo;
         for (const Montaje& m : LeeMontajes(mounts.value_or(""))) {
             const auto tipo =
                 TipoMontaje(m, m.dispositivo.starts_with("/dev/") && Extraible(m.dispositivo));
-            struct stat st {};
-            if (!tipo || stat(m.punto.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            plataforma::Estado st;
+            if (!tipo || plataforma::LeeEstado(m.punto, st) != 0 ||
+                st.tipo != plataforma::Tipo::Carpeta) {
                 continue;
             }
-            auto [it, nuevo] = porDispositivo.try_emplace(st.st_dev, m, *tipo);
+            auto [it, nuevo] = porDispositivo.try_emplace(st.dispositivo, m, *tipo);
             if (!nuevo && m.punto.size() < it->second.first.punto.size()) {
                 it->second = {m, *tipo};
             }
@@ -54,11 +55,11 @@ void InfoDrives(std::string& informe) {
             const auto& [m, tipo] = par;
             Drive d{m.punto, tipo, 0};
             if (tipo == DriveFijo) {
-                struct statvfs vfs {};
-                if (statvfs(m.punto.c_str(), &vfs) != 0) {
+                const auto libres = plataforma::EspacioLibre(m.punto);
+                if (!libres) {
                     continue; // its line cannot be built
                 }
-                d.bytesLibres = static_cast<std::uint64_t>(vfs.f_bavail) * vfs.f_frsize;
+                d.bytesLibres = *libres;
             }
             if (m.dispositivo.starts_with("/dev/fd")) {
                 ++disqueteras;

@@ -1,11 +1,9 @@
 #include "ClsErrores/Sondas.h"
 #include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosSistema.h"
+#include "base/plataforma/Sistema.h"
 
-#include <climits>
 #include <filesystem>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace infosistema {
 
@@ -22,10 +20,9 @@ std::string SiExiste(const char* carpeta) {
 // 32-bit ones; a limit set on the process narrows it.
 std::uint64_t EspacioDirecciones() {
     std::uint64_t total = sizeof(void*) == 8 ? (std::uint64_t{1} << 47) : (std::uint64_t{3} << 30);
-    rlimit limite{};
-    if (getrlimit(RLIMIT_AS, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY &&
-        limite.rlim_cur < total) {
-        total = limite.rlim_cur;
+    const auto limite = plataforma::LimiteEspacioDirecciones();
+    if (limite && *limite < total) {
+        total = *limite;
     }
     return total;
 }
@@ -33,13 +30,7 @@ std::uint64_t EspacioDirecciones() {
 } // namespace
 
 std::string NombreOrdenador() {
-    return Sonda([] {
-        char nombre[HOST_NAME_MAX + 1] = {};
-        if (gethostname(nombre, sizeof nombre - 1) != 0) {
-            return std::string();
-        }
-        return std::string(nombre);
-    });
+    return Sonda([] { return plataforma::NombreOrdenador(); });
 }
 
 std::string VersionWindows() {
@@ -61,7 +52,7 @@ std::string DirectorioCommonFiles() {
 
 std::string NumeroCPUs() {
     return Sonda([] {
-        const long n = sysconf(_SC_NPROCESSORS_ONLN);
+        const long n = plataforma::Procesadores();
         return n > 0 ? std::to_string(n) : std::string();
     });
 }

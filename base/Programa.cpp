@@ -1,18 +1,13 @@
 #include "base/Programa.h"
 
+#include "base/plataforma/Proceso.h"
+
 #include <filesystem>
 #include <system_error>
 
 namespace programa {
-namespace {
 
-std::filesystem::path Ejecutable() {
-    std::error_code ec;
-    auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path{} : p;
-}
-
-} // namespace
+using plataforma::Ejecutable;
 
 std::string Carpeta() {
     auto carpeta = Ejecutable().parent_path();

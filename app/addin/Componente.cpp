@@ -3,8 +3,7 @@
 
 #include "app/addin/Connect.h"
 #include "app/addin/Registro.h"
-
-#include <dlfcn.h>
+#include "base/plataforma/Biblioteca.h"
 
 #include <atomic>
 #include <filesystem>
@@ -17,13 +16,14 @@ std::atomic<int> vivos{0}; // connection objects alive
 
 // The folder of this library: the help file and ClsErrores/ lie beside it.
 std::string CarpetaComponente() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&CarpetaComponente), &info) == 0 || !info.dli_fname) {
+    const auto archivo =
+        plataforma::ArchivoQueContiene(reinterpret_cast<const void*>(&CarpetaComponente));
+    if (archivo.empty()) {
         return ".";
     }
     std::error_code ec;
-    auto ruta = std::filesystem::canonical(info.dli_fname, ec);
-    return (ec ? std::filesystem::path(info.dli_fname) : ruta).parent_path().string();
+    auto ruta = std::filesystem::canonical(archivo, ec);
+    return (ec ? archivo : ruta).parent_path().string();
 }
 
 class ConnectContado : public Connect {

@@ -3,6 +3,7 @@
 #include "app/cli/Proyecto.h"
 #include "app/cli/Salida.h"
 #include "base/CodePage.h"
+#include "base/plataforma/Consola.h"
 #include "engine/Procedimientos.h"
 #include "ui/main/CodigoVisor.h"
 #include "ui/viewer/Caracteres.h"
@@ -12,7 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -26,7 +26,8 @@ std::string ColorHtml(viewer::Color c) {
 // Colours for a person at a terminal; none when the output goes elsewhere or NO_COLOR is set.
 bool ConColores() {
     const char* sinColor = std::getenv("NO_COLOR");
-    return isatty(STDOUT_FILENO) == 1 && (sinColor == nullptr || *sinColor == '\0');
+    return plataforma::EsTerminal(plataforma::Flujo::Salida) &&
+           (sinColor == nullptr || *sinColor == '\0');
 }
 
 std::string Escape(const viewer::Formato& f) {

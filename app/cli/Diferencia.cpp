@@ -1,8 +1,8 @@
 #include "app/cli/Diferencia.h"
 
 #include "base/ErrorVB.h"
+#include "base/plataforma/Biblioteca.h"
 
-#include <dlfcn.h>
 #include <git2.h>
 
 namespace cli {
@@ -26,12 +26,13 @@ struct Libgit2 {
 
 const Libgit2& Carga() {
     static const Libgit2 lib = [] {
-        void* h = dlopen(LINTRAP_LIBGIT2, RTLD_NOW | RTLD_LOCAL);
-        if (h == nullptr)
-            NoSeCarga(dlerror());
-        auto busca = [h](auto& funcion, const char* nombre) {
+        std::string error;
+        const auto h = plataforma::Biblioteca::Carga(LINTRAP_LIBGIT2, error);
+        if (!h)
+            NoSeCarga(error);
+        auto busca = [&h](auto& funcion, const char* nombre) {
             funcion =
-                reinterpret_cast<std::remove_reference_t<decltype(funcion)>>(dlsym(h, nombre));
+                reinterpret_cast<std::remove_reference_t<decltype(funcion)>>(h->Busca(nombre));
             if (funcion == nullptr)
                 NoSeCarga(std::string("falta ") + nombre);
         };

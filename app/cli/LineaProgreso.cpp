@@ -1,14 +1,14 @@
 #include "app/cli/LineaProgreso.h"
 
 #include "app/cli/Salida.h"
+#include "base/plataforma/Consola.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace cli {
 
 bool LineaProgreso::EsTerminal() {
-    return isatty(STDERR_FILENO) == 1;
+    return plataforma::EsTerminal(plataforma::Flujo::Errores);
 }
 
 LineaProgreso::LineaProgreso(std::size_t total, bool activa) : total_(total), activa_(activa) {}

@@ -1,49 +1,33 @@
 #include "app/cli/Senales.h"
 
+#include "base/plataforma/Interrupciones.h"
 #include "host/files/ProjectLock.h"
 #include "host/files/Temporaries.h"
 
 #include <chrono>
-#include <pthread.h>
-#include <signal.h>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace cli {
 
+namespace {
+
+// Runs on the interruption's own thread: a commit under way is finished first.
+std::string AlInterrumpir(const plataforma::Interrupcion& senal) {
+    const auto estado = files::Temporaries::Shared().Interrupt();
+    files::ProjectLock::RemoveHeld();
+    const std::string nombre(senal.nombre);
+    return estado == files::Temporaries::Interrupted::SaveFinished
+               ? "lintrap: interrumpido (" + nombre +
+                     ") después de guardar: los archivos guardados están completos\n"
+               : "lintrap: interrumpido (" + nombre +
+                     "); no se ha guardado nada y no queda ningún archivo temporal\n";
+}
+
+} // namespace
+
 void AtiendeInterrupciones() {
-    static const bool hecho = [] {
-        sigset_t senales;
-        sigemptyset(&senales);
-        sigaddset(&senales, SIGINT);
-        sigaddset(&senales, SIGTERM);
-        if (pthread_sigmask(SIG_BLOCK, &senales, nullptr) != 0)
-            return false;
-        try {
-            std::thread([senales] {
-                int senal = 0;
-                while (sigwait(&senales, &senal) != 0) {
-                }
-                const auto estado = files::Temporaries::Shared().Interrupt();
-                files::ProjectLock::RemoveHeld();
-                const std::string nombre = senal == SIGINT ? "SIGINT" : "SIGTERM";
-                const std::string texto =
-                    estado == files::Temporaries::Interrupted::SaveFinished
-                        ? "lintrap: interrumpido (" + nombre +
-                              ") después de guardar: los archivos guardados están completos\n"
-                        : "lintrap: interrumpido (" + nombre +
-                              "); no se ha guardado nada y no queda ningún archivo temporal\n";
-                if (::write(2, texto.data(), texto.size()) < 0) {
-                }
-                ::_exit(128 + senal);
-            }).detach();
-        } catch (...) {
-            pthread_sigmask(SIG_UNBLOCK, &senales, nullptr); // no thread: signals as before
-            return false;
-        }
-        return true;
-    }();
+    static const bool hecho = plataforma::AtiendeInterrupciones(AlInterrumpir);
     (void)hecho;
 }
 

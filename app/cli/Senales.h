@@ -4,8 +4,8 @@
 
 namespace cli {
 
-// Blocks SIGINT and SIGTERM in every thread started from now on and handles them on a thread of
-// their own. Called before any other thread is started.
+// Handles Ctrl-C and SIGTERM on a thread of their own from now on (see
+// base/plataforma/Interrupciones.h). Called before any other thread is started.
 void AtiendeInterrupciones();
 
 // Once an interruption is being handled, the calling thread waits here for the process to end:

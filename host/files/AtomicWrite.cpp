@@ -5,11 +5,10 @@
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Temporaries.h"
 
+#include "base/plataforma/Archivo.h"
+
 #include <cerrno>
-#include <fcntl.h>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace files {
 
@@ -22,51 +21,32 @@ FileWriter* current = &diskWriter;
 
 std::filesystem::path DiskWriter::WriteTemporary(const std::filesystem::path& target,
                                                  std::string_view bytes) {
-    struct stat original {};
-    bool exists = ::stat(target.c_str(), &original) == 0;
+    plataforma::Estado original;
+    bool exists = plataforma::LeeEstado(target, original) == 0;
 
     std::filesystem::path temporary;
-    int fd = -1;
-    for (int tries = 0; fd < 0 && tries < 100; ++tries) {
+    plataforma::Archivo file;
+    int err = EEXIST;
+    for (int tries = 0; err == EEXIST && tries < 100; ++tries) {
         temporary = TemporaryName(target);
-        fd = Temporaries::Shared().Create(temporary, O_WRONLY | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
-        throw SystemError(errno, target, "escribir");
-    }
-
-    int err = 0;
-    std::size_t done = 0;
-    while (err == 0 && done < bytes.size()) {
-        ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno != EINTR) {
-            err = errno;
-        } else if (put == 0) {
-            err = EIO;
-        } else if (put > 0) {
-            done += std::size_t(put);
-        }
-    }
-    if (err == 0 && exists) {
-        // Run as root, the replacement would otherwise belong to root; for anyone else the
-        // call fails on another's file, and the file then becomes theirs as any editor's would.
-        if (::fchown(fd, original.st_uid, original.st_gid) != 0) {
-        }
-        if (::fchmod(fd, original.st_mode & 07777) != 0) {
-            err = errno;
-        }
+        file = Temporaries::Shared().Create(temporary, 0666, err);
     }
     if (err != 0) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
+        throw SystemError(err, target, "escribir");
+    }
+
+    err = file.EscribeTodo(bytes);
+    if (err == 0 && exists) {
+        err = file.ComoElOriginal(original);
+    }
+    if (err != 0) {
+        file.Cierra();
+        plataforma::Borra(temporary);
         Temporaries::Shared().Forget(temporary);
         throw SystemError(err, target, "escribir");
     }
     // On its way to the disk from now on; Flush waits for it once every file is written.
-    FlushQueue::Shared().Begin(fd, temporary.string());
+    FlushQueue::Shared().Begin(std::move(file), temporary.string());
     return temporary;
 }
 
@@ -76,13 +56,13 @@ void DiskWriter::Commit(const std::filesystem::path& temporary,
     // the disk where blocks are discarded as they are freed) happens at the close, outside the
     // folder's lock and on another thread, instead of inside the rename while every other
     // rename in the folder waits.
-    const int replaced = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    const bool moved = ::rename(temporary.c_str(), target.c_str()) == 0;
-    const int err = errno;
-    if (replaced >= 0) {
-        FlushQueue::Shared().Close(replaced);
+    int opened = 0;
+    plataforma::Archivo replaced = plataforma::Archivo::LecturaSinEnlace(target, opened);
+    const int err = plataforma::Sustituye(temporary, target);
+    if (replaced.Abierto()) {
+        FlushQueue::Shared().Close(std::move(replaced));
     }
-    if (!moved) {
+    if (err != 0) {
         throw SystemError(err, target, "escribir"); // the temporary is the caller's to remove
     }
     Temporaries::Shared().Forget(temporary);
@@ -91,14 +71,7 @@ void DiskWriter::Commit(const std::filesystem::path& temporary,
 void DiskWriter::Flush(const std::filesystem::path& path, const std::filesystem::path& target) {
     int err = 0;
     if (!FlushQueue::Shared().Wait(path.string(), err)) {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        err = fd < 0 ? errno : 0;
-        if (fd >= 0 && ::fsync(fd) != 0) {
-            err = errno;
-        }
-        if (fd >= 0) {
-            ::close(fd);
-        }
+        err = plataforma::VaciaRuta(path);
     }
     if (err != 0) {
         throw SystemError(err, target, "escribir");
@@ -110,7 +83,7 @@ void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
         return; // a journal names it: the next run puts it in place
     }
     FlushQueue::Shared().Forget(temporary.string());
-    ::unlink(temporary.c_str());
+    plataforma::Borra(temporary);
     Temporaries::Shared().Forget(temporary);
 }
 

@@ -1,10 +1,9 @@
 #include "host/files/FlushQueue.h"
 
-#include <cerrno>
-#include <pthread.h>
+#include "base/plataforma/Proceso.h"
+
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 namespace files {
 
@@ -23,7 +22,7 @@ FlushQueue& FlushQueue::Shared() {
         shared = new FlushQueue;
         // The parent's threads do not exist in a child, and its lock may have been held at
         // the fork: the child starts afresh (the parent's queue is left as it was).
-        ::pthread_atfork(nullptr, nullptr, [] { shared = new FlushQueue; });
+        plataforma::AlBifurcar([] { shared = new FlushQueue; });
         return true;
     }();
     (void)made;
@@ -37,16 +36,16 @@ FlushQueue::~FlushQueue() {
     done_.wait(guard, [&] { return threads_ == 0; });
 }
 
-void FlushQueue::Begin(int fd, const std::string& path) {
+void FlushQueue::Begin(plataforma::Archivo file, const std::string& path) {
     std::unique_lock guard(lock_);
     entries_[path] = Entry{};
-    Push({fd, path}, guard);
+    Push({std::move(file), path}, guard);
 }
 
-void FlushQueue::Close(int fd) {
+void FlushQueue::Close(plataforma::Archivo file) {
     std::unique_lock guard(lock_);
     ++closing_;
-    Push({fd, {}}, guard);
+    Push({std::move(file), {}}, guard);
 }
 
 void FlushQueue::WaitForCloses() {
@@ -116,16 +115,17 @@ bool FlushQueue::RunOne(std::unique_lock<std::mutex>& guard) {
     jobs_.pop_front();
     guard.unlock();
     if (job.path.empty()) {
-        ::close(job.fd); // a replaced file: nothing to tell anyone
+        job.file.Cierra(); // a replaced file: nothing to tell anyone
         guard.lock();
         if (--closing_ == 0) {
             done_.notify_all();
         }
         return true;
     }
-    int err = ::fsync(job.fd) == 0 ? 0 : errno;
-    if (::close(job.fd) != 0 && err == 0) {
-        err = errno;
+    int err = job.file.Vacia();
+    const int closed = job.file.Cierra();
+    if (closed != 0 && err == 0) {
+        err = closed;
     }
     guard.lock();
     auto found = entries_.find(job.path);

@@ -8,6 +8,8 @@
 // file frees its blocks, which on a disk that discards freed blocks is a wait per file. Done
 // here, those waits overlap one another and the save's remaining renames.
 
+#include "base/plataforma/Archivo.h"
+
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -20,17 +22,17 @@ class FlushQueue {
 public:
     ~FlushQueue();
 
-    // Takes the open descriptor `fd` of `path`: flushes and closes it soon.
-    void Begin(int fd, const std::string& path);
+    // Takes the open file of `path`: flushes and closes it soon.
+    void Begin(plataforma::Archivo file, const std::string& path);
     // Waits for the flush begun for `path` and forgets it. False when none was begun (or it was
     // already waited for); otherwise `err` is its errno, 0 when the file is on the disk.
     bool Wait(const std::string& path, int& err);
     // The file is going away: its flush, begun or not, is no longer awaited.
     void Forget(const std::string& path);
 
-    // Takes the open descriptor `fd` of a replaced file and closes it soon.
-    void Close(int fd);
-    // Waits until every descriptor given to Close is closed.
+    // Takes the open file of a replaced file and closes it soon.
+    void Close(plataforma::Archivo file);
+    // Waits until every file given to Close is closed.
     void WaitForCloses();
 
     // The queue every disk write uses. Never destroyed: the program may end while a thread of it
@@ -44,7 +46,7 @@ private:
         int err = 0;
     };
     struct Job {
-        int fd;
+        plataforma::Archivo file;
         std::string path; // empty for a close
     };
     void Push(Job job, std::unique_lock<std::mutex>& guard);

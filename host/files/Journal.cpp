@@ -7,13 +7,13 @@
 #include "host/files/ProjectPath.h"
 #include "host/files/Temporaries.h"
 
+#include "base/plataforma/Archivo.h"
+#include "base/plataforma/Carpeta.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <map>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace files {
 
@@ -28,14 +28,7 @@ constexpr std::string_view kHeader = "lintrap-journal 2\n";
 constexpr std::string_view kSuffix = ".lintrap-journal";
 
 void FlushFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int err = fd < 0 ? errno : 0;
-    if (fd >= 0 && ::fsync(fd) != 0) {
-        err = errno;
-    }
-    if (fd >= 0) {
-        ::close(fd);
-    }
+    const int err = plataforma::VaciaCarpeta(folder);
     if (err != 0 && err != EINVAL) { // EINVAL: a file system without folder flushes
         throw SystemError(err, folder, "escribir");
     }
@@ -190,8 +183,9 @@ Owned OwnedBy(const fs::path& anchor, const Parsed& parsed) {
     AddNamedFolders(anchor, owned.named);
     // The project file about to be put in place may name a folder the old one did not.
     for (const auto& e : parsed.entries) {
-        struct stat st {};
-        if (e.target == anchor && ::lstat(e.temporary.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        plataforma::Estado st;
+        if (e.target == anchor && plataforma::LeeEstadoEnlace(e.temporary, st) == 0 &&
+            st.tipo == plataforma::Tipo::Archivo) {
             AddNamedFolders(e.temporary, owned.named);
         }
     }
@@ -221,16 +215,16 @@ std::vector<fs::path> Check(const fs::path& journal, const fs::path& anchor, con
             continue;
         }
         const std::string name = copy.filename().string();
-        struct stat st {};
+        plataforma::Estado st;
         if (!name.ends_with(kSuffix) || name.size() == kSuffix.size()) {
             throw JournalRefused(journal, "nombra " + Quoted(copy) + " como copia suya");
         }
-        if (::lstat(copy.c_str(), &st) != 0) {
+        if (plataforma::LeeEstadoEnlace(copy, st) != 0) {
             continue; // removed by a completion that stopped before removing this one
         }
         // A copy beside another project of the same group: the same save, or not ours.
         std::optional<Parsed> twin;
-        if (S_ISREG(st.st_mode)) {
+        if (st.tipo == plataforma::Tipo::Archivo) {
             twin = Read(ReadWhole(copy), copy.parent_path(), places);
         }
         // That project is recorded in the copy; an older journal only says it by its name (a
@@ -257,13 +251,13 @@ std::vector<fs::path> Check(const fs::path& journal, const fs::path& anchor, con
             throw JournalRefused(journal, "nombra " + Quoted(e.target) +
                                               ", fuera de las carpetas del proyecto");
         }
-        struct stat st {};
-        if (::lstat(e.temporary.c_str(), &st) == 0) {
-            if (!S_ISREG(st.st_mode)) {
+        plataforma::Estado st;
+        if (plataforma::LeeEstadoEnlace(e.temporary, st) == 0) {
+            if (st.tipo != plataforma::Tipo::Archivo) {
                 throw JournalRefused(journal,
                                      "nombra " + Quoted(e.temporary) + ", que no es un archivo");
             }
-        } else if (::lstat(e.target.c_str(), &st) != 0) {
+        } else if (plataforma::LeeEstadoEnlace(e.target, st) != 0) {
             throw JournalRefused(journal, "nombra el archivo temporal " + Quoted(e.temporary) +
                                               ", que no existe, para " + Quoted(e.target) +
                                               ", que tampoco");
@@ -274,31 +268,24 @@ std::vector<fs::path> Check(const fs::path& journal, const fs::path& anchor, con
 
 void WriteOne(const std::filesystem::path& journal, const std::string& text) {
     const auto temporary = TemporaryName(journal);
-    const int fd = Temporaries::Shared().Create(temporary, O_WRONLY | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw SystemError(errno, journal, "escribir");
-    }
     int err = 0;
-    std::size_t done = 0;
-    while (err == 0 && done < text.size()) {
-        const ssize_t put = ::write(fd, text.data() + done, text.size() - done);
-        if (put < 0 && errno != EINTR) {
-            err = errno;
-        } else if (put > 0) {
-            done += std::size_t(put);
-        }
+    plataforma::Archivo file = Temporaries::Shared().Create(temporary, 0644, err);
+    if (err != 0) {
+        throw SystemError(err, journal, "escribir");
     }
-    if (err == 0 && ::fsync(fd) != 0) {
-        err = errno;
+    err = file.EscribeTodo(text);
+    if (err == 0) {
+        err = file.Vacia();
     }
-    if (::close(fd) != 0 && err == 0) {
-        err = errno;
+    const int closed = file.Cierra();
+    if (closed != 0 && err == 0) {
+        err = closed;
     }
-    if (err == 0 && ::rename(temporary.c_str(), journal.c_str()) != 0) {
-        err = errno;
+    if (err == 0) {
+        err = plataforma::Sustituye(temporary, journal);
     }
     if (err != 0) {
-        ::unlink(temporary.c_str());
+        plataforma::Borra(temporary);
     }
     Temporaries::Shared().Forget(temporary);
     if (err != 0) {
@@ -326,8 +313,8 @@ void WriteJournal(const std::vector<fs::path>& anchorsIn,
     for (const auto& anchor : anchorsIn) {
         anchors.push_back(places.Of(anchor));
         journals.push_back(JournalName(anchors.back()));
-        struct stat st {};
-        if (::lstat(journals.back().c_str(), &st) == 0) {
+        plataforma::Estado st;
+        if (plataforma::LeeEstadoEnlace(journals.back(), st) == 0) {
             throw ErrorVB(vberr::FileAlreadyExists, journals.back().string(),
                           "Hay un guardado interrumpido pendiente en " + Quoted(journals.back()) +
                               "; abra el proyecto de nuevo para completarlo; no se guarda nada");
@@ -350,20 +337,20 @@ void WriteJournal(const std::vector<fs::path>& anchorsIn,
 
 void RemoveJournal(const std::vector<fs::path>& anchors) noexcept {
     for (const auto& anchor : anchors) {
-        ::unlink(JournalName(anchor).c_str());
+        plataforma::Borra(JournalName(anchor));
     }
 }
 
 std::optional<std::size_t> CompleteJournal(const fs::path& anchorIn) {
-    struct stat st {};
-    if (::lstat(JournalName(anchorIn).c_str(), &st) != 0) {
+    plataforma::Estado st;
+    if (plataforma::LeeEstadoEnlace(JournalName(anchorIn), st) != 0) {
         return std::nullopt;
     }
     Places places;
     const fs::path anchor = places.Of(anchorIn);
     const fs::path journal = JournalName(anchor);
-    if (!S_ISREG(st.st_mode)) {
-        throw JournalRefused(journal, WhatItIs(st.st_mode) + ", no un archivo");
+    if (st.tipo != plataforma::Tipo::Archivo) {
+        throw JournalRefused(journal, WhatItIs(st.tipo) + ", no un archivo");
     }
     const auto parsed = Read(ReadWhole(journal), journal.parent_path(), places);
     if (!parsed) {
@@ -380,11 +367,11 @@ std::optional<std::size_t> CompleteJournal(const fs::path& anchorIn) {
     try {
         for (const auto& e : parsed->entries) {
             folders.insert(e.target.parent_path());
-            if (::lstat(e.temporary.c_str(), &st) != 0) {
+            if (plataforma::LeeEstadoEnlace(e.temporary, st) != 0) {
                 continue; // put in place before the run stopped
             }
-            if (::rename(e.temporary.c_str(), e.target.c_str()) != 0) {
-                throw SystemError(errno, e.target, "escribir");
+            if (const int err = plataforma::Sustituye(e.temporary, e.target); err != 0) {
+                throw SystemError(err, e.target, "escribir");
             }
             ++done;
         }
@@ -396,22 +383,23 @@ std::optional<std::size_t> CompleteJournal(const fs::path& anchorIn) {
         throw;
     }
     for (const auto& copy : copies) {
-        ::unlink(copy.c_str());
+        plataforma::Borra(copy);
     }
-    ::unlink(journal.c_str());
+    plataforma::Borra(journal);
     temporaries.EndCommit(true);
     return done;
 }
 
 bool DiscardJournal(const fs::path& anchor) {
     const fs::path journal = JournalName(anchor);
-    if (::unlink(journal.c_str()) == 0) {
+    const int err = plataforma::Borra(journal);
+    if (err == 0) {
         return true;
     }
-    if (errno == ENOENT) {
+    if (err == ENOENT) {
         return false;
     }
-    throw SystemError(errno, journal, "borrar");
+    throw SystemError(err, journal, "borrar");
 }
 
 std::optional<std::set<fs::path>> JournalTemporaries(const fs::path& journal) {

@@ -1,13 +1,12 @@
 #include "host/files/NameBeside.h"
 
+#include "base/plataforma/Carpeta.h"
 #include "host/files/ProjectFileIo.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace files {
 
@@ -15,8 +14,7 @@ std::filesystem::path NameBeside(const std::filesystem::path& file, std::string_
                                  std::size_t room) {
     const std::string name = file.filename().string();
     const std::filesystem::path folder = file.parent_path();
-    const long longest = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
-    const std::size_t limit = (longest > 0 ? std::size_t(longest) : NAME_MAX) - room;
+    const std::size_t limit = plataforma::NombreMasLargo(folder) - room;
     if (name.size() + ending.size() <= limit) {
         return folder / (name + std::string(ending));
     }

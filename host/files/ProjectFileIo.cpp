@@ -1,33 +1,21 @@
 #include "host/files/ProjectFileIo.h"
 
+#include "base/plataforma/Archivo.h"
+#include "base/plataforma/Carpeta.h"
+#include "base/plataforma/Estado.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <fcntl.h>
 #include <functional>
 #include <new>
-#include <sys/stat.h>
 #include <system_error>
-#include <time.h>
-#include <unistd.h>
 #include <xxhash.h>
 
 namespace files {
 
 namespace {
-
-std::int64_t MtimeNs(const struct stat& st) {
-    return std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
-}
-
-std::int64_t CtimeNs(const struct stat& st) {
-    return std::int64_t(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
-}
-
-bool ReadOnlyMode(const struct stat& st) {
-    return (st.st_mode & 0222) == 0;
-}
 
 // The folder a file would be created in, or its nearest ancestor that exists.
 std::filesystem::path ExistingFolder(std::filesystem::path folder) {
@@ -43,21 +31,11 @@ std::filesystem::path ExistingFolder(std::filesystem::path folder) {
 
 namespace {
 
-// Closes a descriptor on every way out, an exception included.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-};
-
 // Refuses what is not a regular file, saying what it is.
-void CheckRegular(const struct stat& st, const std::filesystem::path& path) {
-    if (!S_ISREG(st.st_mode)) {
+void CheckRegular(const plataforma::Estado& st, const std::filesystem::path& path) {
+    if (st.tipo != plataforma::Tipo::Archivo) {
         throw ErrorVB(vberr::PathFileAccessError, path.string(),
-                      "No se puede leer '" + path.string() + "': " + WhatItIs(st.st_mode) +
+                      "No se puede leer '" + path.string() + "': " + WhatItIs(st.tipo) +
                           ", no un archivo");
     }
 }
@@ -75,23 +53,25 @@ ErrorVB TooLarge(const std::filesystem::path& path, std::uintmax_t size, std::ui
 
 // Reads the file, or its first `limit` bytes; `st` describes the file as it was opened.
 std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, std::uintmax_t largest,
-                     struct stat& st) {
+                     plataforma::Estado& st) {
     // Looked at before it is opened, so that opening has no effect on what is not a file, and
     // once opened (without waiting, should it have become a FIFO meanwhile).
-    if (::stat(path.c_str(), &st) != 0) {
-        throw SystemError(errno, path, "leer");
+    int err = plataforma::LeeEstado(path, st);
+    if (err != 0) {
+        throw SystemError(err, path, "leer");
     }
     CheckRegular(st, path);
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
-    if (file.fd < 0) {
-        throw SystemError(errno, path, "leer");
+    plataforma::Archivo file = plataforma::Archivo::Lectura(path, err);
+    if (err != 0) {
+        throw SystemError(err, path, "leer");
     }
-    if (::fstat(file.fd, &st) != 0) {
-        throw SystemError(errno, path, "leer");
+    err = file.LeeEstado(st);
+    if (err != 0) {
+        throw SystemError(err, path, "leer");
     }
     CheckRegular(st, path);
-    if (std::uintmax_t(st.st_size) > largest) {
-        throw TooLarge(path, std::uintmax_t(st.st_size), largest);
+    if (st.tamano > largest) {
+        throw TooLarge(path, st.tamano, largest);
     }
     // A file that grows while it is read is read only one byte past the largest it may be.
     if (largest < limit) {
@@ -101,7 +81,7 @@ std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, std::
     try {
         // One byte more than the file holds, so that the read that finds its end has room and
         // the string is not grown (and the whole file copied) just to learn there is no more.
-        bytes.resize(std::min(std::size_t(st.st_size) + 1, limit));
+        bytes.resize(std::min(std::size_t(st.tamano) + 1, limit));
         std::size_t done = 0;
         for (;;) {
             if (done == bytes.size()) {
@@ -110,23 +90,21 @@ std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, std::
                 }
                 bytes.resize(std::min(bytes.size() + 4096, limit)); // the file has grown
             }
-            ssize_t got = ::read(file.fd, bytes.data() + done, bytes.size() - done);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                throw SystemError(errno, path, "leer");
+            std::size_t got = 0;
+            err = file.Lee(bytes.data() + done, bytes.size() - done, got);
+            if (err != 0) {
+                throw SystemError(err, path, "leer");
             }
             if (got == 0) {
                 break;
             }
-            done += std::size_t(got);
+            done += got;
         }
         bytes.resize(done);
     } catch (const std::bad_alloc&) {
         throw ErrorVB(vberr::OutOfMemory, path.string(),
                       "No hay memoria suficiente para leer '" + path.string() + "' (" +
-                          Megabytes(std::uintmax_t(st.st_size)) + ")");
+                          Megabytes(st.tamano) + ")");
     }
     if (bytes.size() > largest) {
         throw TooLarge(path, bytes.size(), largest);
@@ -137,7 +115,7 @@ std::string ReadUpTo(const std::filesystem::path& path, std::size_t limit, std::
 } // namespace
 
 std::string ReadWhole(const std::filesystem::path& path, std::uintmax_t largest) {
-    struct stat st {};
+    plataforma::Estado st;
     return ReadUpTo(path, SIZE_MAX, largest, st);
 }
 
@@ -146,27 +124,26 @@ std::string ReadWhole(const std::filesystem::path& path, FileStamp& seen, std::u
     // earlier than it. It runs in ticks, and some file systems keep coarser times (whole
     // seconds, or hundredths): a change time within a margin of it might come again.
     constexpr std::int64_t kMargin = 20'000'000;
-    struct timespec now {};
-    ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    struct stat st {};
+    const std::int64_t now = plataforma::RelojDeArchivosNs();
+    plataforma::Estado st;
     std::string bytes = ReadUpTo(path, SIZE_MAX, largest, st);
     seen = FileStamp::Of({}, bytes);
-    seen.mtimeNs = MtimeNs(st);
-    seen.ctimeNs = CtimeNs(st);
-    seen.device = std::uint64_t(st.st_dev);
-    seen.inode = std::uint64_t(st.st_ino);
-    seen.settled = std::uintmax_t(st.st_size) == bytes.size() &&
+    seen.mtimeNs = st.modificacionNs;
+    seen.ctimeNs = st.cambioNs;
+    seen.device = st.dispositivo;
+    seen.inode = st.nodo;
+    seen.settled = st.tamano == bytes.size() &&
                    seen.ctimeNs % 10'000'000 != 0 && // not a coarse file system's time
-                   seen.ctimeNs + kMargin < std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+                   seen.ctimeNs + kMargin < now;
     return bytes;
 }
 
 std::string ReadHead(const std::filesystem::path& path, std::size_t limit, FileStamp& seen,
                      std::uintmax_t largest) {
-    struct stat st {};
+    plataforma::Estado st;
     std::string bytes = ReadUpTo(path, limit, largest, st);
-    seen.size = std::uintmax_t(st.st_size);
-    seen.mtimeNs = MtimeNs(st);
+    seen.size = st.tamano;
+    seen.mtimeNs = st.modificacionNs;
     return bytes;
 }
 
@@ -187,9 +164,9 @@ FileStamp FileStamp::Of(const std::filesystem::path& path, std::string_view byte
 
 void FileStamp::Refresh(const std::filesystem::path& path) {
     settled = false; // the time taken after the bytes: they alone can tell
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        mtimeNs = MtimeNs(st);
+    plataforma::Estado st;
+    if (plataforma::LeeEstado(path, st) == 0) {
+        mtimeNs = st.modificacionNs;
     }
 }
 
@@ -197,13 +174,13 @@ namespace {
 
 // The hash of the file's bytes, read a block at a time; nothing when it cannot be read.
 std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
+    int opened = 0;
+    plataforma::Archivo file = plataforma::Archivo::Lectura(path, opened);
+    if (opened != 0) {
         return std::nullopt;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    plataforma::Estado st;
+    if (file.LeeEstado(st) != 0 || st.tipo != plataforma::Tipo::Archivo) {
         return std::nullopt;
     }
     XXH3_state_t* state = XXH3_createState();
@@ -211,17 +188,15 @@ std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
     static thread_local std::string block(1 << 18, '\0');
     bool ok = true;
     for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            ok = got == 0;
+        std::size_t got = 0;
+        const int err = file.Lee(block.data(), block.size(), got);
+        if (err != 0 || got == 0) {
+            ok = err == 0;
             break;
         }
-        XXH3_64bits_update(state, block.data(), std::size_t(got));
+        XXH3_64bits_update(state, block.data(), got);
     }
-    ::close(fd);
+    file.Cierra();
     const std::uint64_t hash = XXH3_64bits_digest(state);
     XXH3_freeState(state);
     return ok ? std::optional(hash) : std::nullopt;
@@ -230,31 +205,32 @@ std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
 } // namespace
 
 bool FileStamp::ChangedOnDisk(const std::filesystem::path& path, bool everyByte) const {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) {
+    plataforma::Estado st;
+    if (plataforma::LeeEstado(path, st) != 0) {
         return true;
     }
-    if (std::uintmax_t(st.st_size) != size) {
+    if (st.tamano != size) {
         return true;
     }
-    if (MtimeNs(st) == mtimeNs && !everyByte) {
+    if (st.modificacionNs == mtimeNs && !everyByte) {
         return false;
     }
-    if (settled && MtimeNs(st) == mtimeNs && CtimeNs(st) == ctimeNs &&
-        std::uint64_t(st.st_dev) == device && std::uint64_t(st.st_ino) == inode) {
+    if (settled && st.modificacionNs == mtimeNs && st.cambioNs == ctimeNs &&
+        st.dispositivo == device && st.nodo == inode) {
         return false;
     }
     // Touched but maybe not edited: only the content decides.
     return HashOfFile(path) != hash;
 }
 
-std::string WhatItIs(unsigned mode) {
-    return S_ISDIR(mode)                    ? "es una carpeta"
-           : S_ISFIFO(mode)                 ? "es una tubería (FIFO)"
-           : S_ISCHR(mode) || S_ISBLK(mode) ? "es un dispositivo"
-           : S_ISSOCK(mode)                 ? "es un socket"
-           : S_ISLNK(mode)                  ? "es un enlace simbólico"
-                                            : "es de un tipo especial";
+std::string WhatItIs(plataforma::Tipo tipo) {
+    using plataforma::Tipo;
+    return tipo == Tipo::Carpeta       ? "es una carpeta"
+           : tipo == Tipo::Tuberia     ? "es una tubería (FIFO)"
+           : tipo == Tipo::Dispositivo ? "es un dispositivo"
+           : tipo == Tipo::Socket      ? "es un socket"
+           : tipo == Tipo::Enlace      ? "es un enlace simbólico"
+                                       : "es de un tipo especial";
 }
 
 ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action) {
@@ -310,8 +286,8 @@ ErrorVB LineError(long number, const std::filesystem::path& path, long line,
 
 void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
                    bool overwrite, bool everyByte) {
-    struct stat st {};
-    bool exists = ::stat(target.c_str(), &st) == 0;
+    plataforma::Estado st;
+    bool exists = plataforma::LeeEstado(target, st) == 0;
     if (!overwrite) {
         if (stamp && stamp->ChangedOnDisk(target, everyByte)) {
             throw ErrorVB(vberr::FileAlreadyExists, target.string(),
@@ -325,20 +301,20 @@ void CheckWritable(const std::filesystem::path& target, const std::optional<File
     }
     // The read-only flag of files from Windows is honoured even where the system would let us
     // replace the file (renaming over it, or running as root).
-    if (exists && (ReadOnlyMode(st) || ::access(target.c_str(), W_OK) != 0)) {
+    if (exists && (st.SoloLectura() || !plataforma::PuedeEscribir(target))) {
         throw ErrorVB(vberr::PermissionDenied, target.string(),
                       "No se puede escribir '" + target.string() +
                           "': el archivo es de solo lectura; no se guarda nada");
     }
     auto folder = ExistingFolder(target.parent_path());
-    struct stat dir {};
-    if (::stat(folder.c_str(), &dir) == 0 && !S_ISDIR(dir.st_mode)) {
+    plataforma::Estado dir;
+    if (plataforma::LeeEstado(folder, dir) == 0 && dir.tipo != plataforma::Tipo::Carpeta) {
         throw ErrorVB(vberr::PathFileAccessError, target.string(),
                       "No se puede escribir '" + target.string() + "': '" + folder.string() +
                           "' es un archivo, no una carpeta; no se guarda nada");
     }
-    if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode) || ReadOnlyMode(dir) ||
-        ::access(folder.c_str(), W_OK | X_OK) != 0) {
+    if (plataforma::LeeEstado(folder, dir) != 0 || dir.tipo != plataforma::Tipo::Carpeta ||
+        dir.SoloLectura() || !plataforma::PuedeEscribirEnCarpeta(folder)) {
         throw ErrorVB(vberr::PermissionDenied, target.string(),
                       "No se puede escribir '" + target.string() + "': la carpeta '" +
                           folder.string() + "' es de solo lectura; no se guarda nada");

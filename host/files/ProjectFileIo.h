@@ -3,6 +3,7 @@
 // into the run-time errors the add-in shows.
 
 #include "base/ErrorVB.h"
+#include "base/plataforma/Estado.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -69,12 +70,11 @@ struct FileStamp {
 void CheckWritable(const std::filesystem::path& target, const std::optional<FileStamp>& stamp,
                    bool overwrite, bool everyByte = false);
 
+// What a file that is not a regular one is: "es una carpeta", "es una tubería (FIFO)"…
+std::string WhatItIs(plataforma::Tipo tipo);
+
 // ErrorVB for a failed system call on `path` (errno value `err`): the number the environment
 // would raise and a description naming the file.
-// What a file that is not a regular one is, from its st_mode: "es una carpeta", "es una tubería
-// (FIFO)"…
-std::string WhatItIs(unsigned mode);
-
 ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view action);
 
 // "file, línea N: what" as every load problem reads.

@@ -3,18 +3,15 @@
 #include "host/files/NameBeside.h"
 #include "host/files/ProjectFileIo.h"
 
+#include "base/plataforma/Proceso.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <mutex>
 #include <set>
 #include <string>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace files {
 
@@ -30,23 +27,13 @@ std::set<std::filesystem::path>& Held() {
 }
 
 // The process that holds the lock, as it wrote itself into the file; empty when unknown.
-std::string Holder(int fd) {
+std::string Holder(const plataforma::Archivo& file) {
     char text[32] = {};
-    const ssize_t got = ::pread(fd, text, sizeof text - 1, 0);
-    std::string pid(text, got > 0 ? std::size_t(got) : 0);
+    std::string pid(text, file.LeeDelPrincipio(text, sizeof text - 1));
     while (!pid.empty() && (pid.back() == '\n' || pid.back() == ' ')) {
         pid.pop_back();
     }
     return pid.find_first_not_of("0123456789") == std::string::npos ? pid : std::string();
-}
-
-// The lock is held by whoever locked the file now at `path`: a holder removes the file before
-// letting go, so a lock won on a file that is no longer there is no lock at all.
-bool StillThere(int fd, const std::filesystem::path& path) {
-    struct stat mine {
-    }, there{};
-    return ::fstat(fd, &mine) == 0 && ::stat(path.c_str(), &there) == 0 &&
-           mine.st_dev == there.st_dev && mine.st_ino == there.st_ino;
 }
 
 // A lock file that is something else is the user's, never followed nor removed.
@@ -73,71 +60,65 @@ ProjectLock::ProjectLock(const std::filesystem::path& projectFile, std::chrono::
         if (removed) {
             throw ErrorVB(vberr::InvalidProcedureCall, projectFile.string(), "interrumpido");
         }
-        int fd =
-            ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-        if (fd < 0 && (errno == EACCES || errno == EPERM)) {
-            // another's file
-            fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        }
-        if (fd < 0) {
-            if (errno == EACCES || errno == EPERM || errno == EROFS || errno == ENOENT) {
+        int err = 0;
+        plataforma::Archivo file = plataforma::Archivo::Cerrojo(path_, err);
+        if (err != 0) {
+            if (err == EACCES || err == EPERM || err == EROFS || err == ENOENT) {
                 return; // nobody can save here: there is nothing to guard
             }
-            if (errno == ELOOP || errno == EISDIR) {
+            if (err == ELOOP || err == EISDIR) {
                 throw NotALock(path_, projectFile,
-                               errno == ELOOP ? "es un enlace simbólico (no se sigue)"
-                                              : "es una carpeta");
+                               err == ELOOP ? "es un enlace simbólico (no se sigue)"
+                                            : "es una carpeta");
             }
-            throw SystemError(errno, path_, "escribir");
+            throw SystemError(err, path_, "escribir");
         }
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
-            ::close(fd);
+        plataforma::Estado st;
+        if (file.LeeEstado(st) == 0 && st.tipo != plataforma::Tipo::Archivo) {
             throw NotALock(path_, projectFile, "no es un archivo normal");
         }
-        if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0) {
-            if (StillThere(fd, path_)) {
-                fd_ = fd;
+        err = file.Bloquea(shared, false);
+        if (err == 0) {
+            // The lock is held by whoever locked the file now at `path_`: a holder removes the
+            // file before letting go, so a lock won on a file that is no longer there is no lock
+            // at all.
+            if (file.EsElDe(path_)) {
+                file_ = std::move(file);
                 Held().insert(path_);
                 guard.unlock();
-                const std::string pid = std::to_string(::getpid()) + "\n";
-                if (!shared &&
-                    (::ftruncate(fd, 0) != 0 || ::pwrite(fd, pid.data(), pid.size(), 0) < 0)) {
+                const std::string pid = std::to_string(plataforma::IdProceso()) + "\n";
+                if (!shared && file_.SustituyeContenido(pid) != 0) {
                 }
                 return;
             }
-            ::close(fd); // its holder removed it meanwhile: try the new one
-            continue;
+            continue; // its holder removed it meanwhile: try the new one
         }
-        const int err = errno;
         if (err != EWOULDBLOCK && err != EINTR) {
-            ::close(fd);
             throw SystemError(err, path_, "escribir");
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            const std::string holder = Holder(fd);
-            ::close(fd);
+            const std::string holder = Holder(file);
             throw ProjectInUse(vberr::PermissionDenied, projectFile.string(),
                                "El proyecto '" + projectFile.string() +
                                    "' está en uso por otra ejecución" +
                                    (holder.empty() ? "" : " (proceso " + holder + ")") +
                                    "; no se ha cambiado nada");
         }
-        ::close(fd);
+        file.Cierra();
         guard.unlock();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
 ProjectLock::~ProjectLock() {
-    if (fd_ >= 0) {
+    if (file_.Abierto()) {
         std::lock_guard guard(heldLock);
         Held().erase(path_);
         // Removed only when nobody else holds it: another reader may.
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-            ::unlink(path_.c_str());
+        if (file_.Bloquea(false, false) == 0) {
+            plataforma::Borra(path_);
         }
-        ::close(fd_);
+        file_.Cierra();
     }
 }
 
@@ -145,7 +126,7 @@ void ProjectLock::RemoveHeld() noexcept {
     std::lock_guard guard(heldLock);
     removed = true;
     for (const auto& path : Held()) {
-        ::unlink(path.c_str());
+        plataforma::Borra(path);
     }
 }
 

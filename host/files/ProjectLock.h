@@ -1,9 +1,10 @@
 #pragma once
-// One run at a time on a project: an exclusive flock(2) on a lock file beside the project or
+// One run at a time on a project: an exclusive lock on a lock file beside the project or
 // group file ("P.vbp.lintrap-lock"), held from loading to the end of saving. The command line
 // and the desktop host take the same lock, so neither saves over the other's edits.
 
 #include "base/ErrorVB.h"
+#include "base/plataforma/Archivo.h"
 
 #include <chrono>
 #include <filesystem>
@@ -41,7 +42,7 @@ public:
 
 private:
     std::filesystem::path path_;
-    int fd_ = -1;
+    plataforma::Archivo file_;
 };
 
 } // namespace files

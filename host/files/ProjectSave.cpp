@@ -1,13 +1,13 @@
 // Saving a project: what to write, the checks made before the first write, and the bookkeeping
 // once every file is in place.
 
+#include "base/plataforma/Estado.h"
 #include "host/files/Project.h"
 #include "host/files/ProjectPath.h"
 
 #include <map>
 #include <memory>
 #include <set>
-#include <sys/stat.h>
 #include <system_error>
 
 namespace files {
@@ -19,11 +19,11 @@ void CheckNoLinkOut(const std::filesystem::path& folder, const std::filesystem::
             continue;
         }
         at /= part;
-        struct stat st {};
-        if (::lstat(at.c_str(), &st) != 0) {
+        plataforma::Estado st;
+        if (plataforma::LeeEstadoEnlace(at, st) != 0) {
             return; // not there yet: a folder is made
         }
-        if (!S_ISLNK(st.st_mode)) {
+        if (st.tipo != plataforma::Tipo::Enlace) {
             continue;
         }
         std::error_code ec;

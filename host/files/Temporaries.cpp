@@ -2,13 +2,13 @@
 
 #include "host/files/Journal.h"
 
+#include "base/plataforma/Archivo.h"
+#include "base/plataforma/Proceso.h"
+
 #include <atomic>
 #include <cerrno>
-#include <fcntl.h>
 #include <map>
-#include <signal.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace files {
 
@@ -22,16 +22,13 @@ bool Digits(std::string_view s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-bool Alive(long pid) {
-    return pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-}
-
 } // namespace
 
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    auto name = target.filename().string() + std::string(kMark) + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++) + std::string(kEnd);
+    auto name = target.filename().string() + std::string(kMark) +
+                std::to_string(plataforma::IdProceso()) + "-" + std::to_string(counter++) +
+                std::string(kEnd);
     return target.parent_path() / name;
 }
 
@@ -58,18 +55,19 @@ Temporaries& Temporaries::Shared() {
     return *shared;
 }
 
-int Temporaries::Create(const std::filesystem::path& path, int flags, unsigned mode) {
+plataforma::Archivo Temporaries::Create(const std::filesystem::path& path, unsigned mode,
+                                        int& err) {
     // Made under the lock, so that an interruption never misses a file being created.
     std::lock_guard guard(lock_);
     if (closed_) {
-        errno = EINTR;
-        return -1;
+        err = EINTR;
+        return {};
     }
-    const int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL, mode);
-    if (fd >= 0) {
+    plataforma::Archivo file = plataforma::Archivo::Nuevo(path, mode, err);
+    if (err == 0) {
         files_.insert(path);
     }
-    return fd;
+    return file;
 }
 
 void Temporaries::Forget(const std::filesystem::path& path) {
@@ -108,7 +106,7 @@ Temporaries::Interrupted Temporaries::Interrupt() {
     closed_ = true;
     for (const auto& path : files_) {
         if (!journaled_.count(path)) {
-            ::unlink(path.c_str());
+            plataforma::Borra(path);
         }
     }
     files_.clear();
@@ -152,11 +150,11 @@ std::size_t RemoveStrayTemporaries(const std::vector<std::filesystem::path>& fil
         for (auto it = std::filesystem::directory_iterator(folder, ec);
              !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
             auto of = ReadTemporaryName(it->path());
-            if (!of || !names.count(of->target.filename().string()) || Alive(of->pid) ||
-                kept.count(canonical / it->path().filename())) {
+            if (!of || !names.count(of->target.filename().string()) ||
+                plataforma::ProcesoVivo(of->pid) || kept.count(canonical / it->path().filename())) {
                 continue;
             }
-            if (::unlink(it->path().c_str()) == 0) {
+            if (plataforma::Borra(it->path()) == 0) {
                 ++removed;
             }
         }

@@ -3,6 +3,8 @@
 // are named, the ones this process has on disk (so that an interruption can take them away
 // again), and those a killed process left behind.
 
+#include "base/plataforma/Archivo.h"
+
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -29,9 +31,9 @@ class Temporaries {
 public:
     static Temporaries& Shared();
 
-    // Creates `path` exclusively, as open(2) with O_CREAT | O_EXCL does, and records it. -1 with
-    // errno set on failure (EINTR once the run was interrupted).
-    int Create(const std::filesystem::path& path, int flags, unsigned mode);
+    // Creates `path` exclusively, for writing, and records it. A closed file and `err` set on
+    // failure (EEXIST when the name is taken, EINTR once the run was interrupted).
+    plataforma::Archivo Create(const std::filesystem::path& path, unsigned mode, int& err);
     // The temporary is gone: renamed into place or removed.
     void Forget(const std::filesystem::path& path);
 

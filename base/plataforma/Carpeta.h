@@ -1,0 +1,20 @@
+#pragma once
+// What a folder's file system allows, and flushing the folder itself: after renames in it, its
+// entries must reach the disk too for the renames to survive a crash.
+
+#include <cstddef>
+#include <filesystem>
+
+namespace plataforma {
+
+// Whether this process may create, rename and remove files in the folder.
+bool PuedeEscribirEnCarpeta(const std::filesystem::path& carpeta);
+
+// The longest file name the folder's file system takes.
+std::size_t NombreMasLargo(const std::filesystem::path& carpeta);
+
+// Waits until the folder's entries are on the disk itself. 0, or the errno; EINVAL where its
+// file system keeps no folder to flush.
+int VaciaCarpeta(const std::filesystem::path& carpeta);
+
+} // namespace plataforma
