@@ -1,8 +1,11 @@
 #include "app/cli/Principal.h"
 #include "app/cli/Proyecto.h"
+#include "base/plataforma/Consola.h"
 
 #include <cstdio>
 #include <iostream>
+#include <string>
+#include <vector>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -30,14 +33,21 @@ void TomaMemoriaUnaVez() {
 
 int main(int argc, char** argv) {
     TomaMemoriaUnaVez();
+    plataforma::PreparaConsola();
+    const std::vector<std::string> argumentos = plataforma::ArgumentosUtf8(argc, argv);
+    std::vector<const char*> punteros;
+    for (const std::string& a : argumentos)
+        punteros.push_back(a.c_str());
+    punteros.push_back(nullptr);
+    argv = nullptr; // from here on, only the UTF-8 arguments
 #ifdef LINTRAP_SANEADO
-    return cli::Principal(argc, argv);
+    return cli::Principal(argc, punteros.data());
 #else
     // Every file is written and closed by the time the command returns; what is left is
     // freeing the model, which the system does at once when the process ends. Only the output
     // still buffered needs flushing.
     cli::DejaAlSalir();
-    int codigo = cli::Principal(argc, argv);
+    int codigo = cli::Principal(argc, punteros.data());
     std::cout.flush();
     std::cerr.flush();
     std::fflush(nullptr);

@@ -1,48 +1,13 @@
 #include "base/CodePage.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <locale.h>
+#include "base/plataforma/Texto.h"
+
 #include <map>
 #include <memory>
 #include <mutex>
-#include <wctype.h>
 
 namespace codepage {
 namespace {
-
-std::string Nombre(int cp) {
-    return "CP" + std::to_string(cp);
-}
-
-// One iconv conversion of a whole text; nothing when a character cannot be converted.
-std::optional<std::string> Convierte(std::string_view in, const std::string& desde,
-                                     const std::string& hacia) {
-    iconv_t cd = iconv_open(hacia.c_str(), desde.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        return std::nullopt;
-    }
-    std::unique_ptr<void, int (*)(iconv_t)> cierre(cd, iconv_close);
-    std::string out(in.size() * 4 + 4, '\0');
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    char* dst = out.data();
-    size_t dstLeft = out.size();
-    while (srcLeft > 0) {
-        if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) {
-                size_t used = out.size() - dstLeft;
-                out.resize(out.size() * 2);
-                dst = out.data() + used;
-                dstLeft = out.size() - used;
-                continue;
-            }
-            return std::nullopt;
-        }
-    }
-    out.resize(out.size() - dstLeft);
-    return out;
-}
 
 // Decodes one UTF-8 sequence at text[i]; returns its length, 0 when invalid.
 size_t LargoUtf8(std::string_view text, size_t i) {
@@ -64,7 +29,7 @@ std::array<std::string, 256> TablaUtf8(int cp) {
     std::array<std::string, 256> t;
     for (int b = 0; b < 256; ++b) {
         char c = static_cast<char>(b);
-        auto u = Convierte(std::string_view(&c, 1), Nombre(cp), "UTF-8");
+        auto u = plataforma::ConviertePagina(std::string_view(&c, 1), cp, plataforma::kUtf8);
         t[b] = u && !u->empty() ? *u : std::string("\xEF\xBF\xBD");
     }
     return t;
@@ -90,7 +55,6 @@ const Tablas& TablasDe(int cp) {
     if (!slot) {
         slot = std::make_unique<Tablas>();
         slot->utf8 = TablaUtf8(cp);
-        locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
         std::map<std::string, unsigned char> inversa;
         for (int b = 255; b >= 0; --b) {
             inversa[slot->utf8[b]] = static_cast<unsigned char>(b);
@@ -99,19 +63,16 @@ const Tablas& TablasDe(int cp) {
             unsigned char lower = static_cast<unsigned char>(b);
             if (b >= 'A' && b <= 'Z') {
                 lower = static_cast<unsigned char>(b + 32);
-            } else if (b >= 0x80 && utf8 != nullptr) {
+            } else if (b >= 0x80) {
                 const std::string& u = slot->utf8[b];
                 char32_t c = Decodifica(u);
-                auto l = static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), utf8));
+                auto l = plataforma::MinusculaUnicode(c);
                 auto it = inversa.find(Codifica(l));
                 if (l != c && it != inversa.end()) {
                     lower = it->second;
                 }
             }
             slot->minusculas[b] = lower;
-        }
-        if (utf8 != nullptr) {
-            freelocale(utf8);
         }
     }
     ultimaCp = cp;
@@ -154,12 +115,7 @@ std::string Codifica(char32_t c) {
 }
 
 bool Existe(int cp) {
-    iconv_t cd = iconv_open("UTF-8", Nombre(cp).c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
-        return false;
-    }
-    iconv_close(cd);
-    return true;
+    return plataforma::ConocePagina(cp);
 }
 
 bool EsUtf8Multibyte(std::string_view bytes) {
@@ -200,7 +156,7 @@ std::optional<std::string> DesdeUtf8(std::string_view utf8, int cp) {
         }
         i += n;
     }
-    return Convierte(utf8, "UTF-8", Nombre(cp));
+    return plataforma::ConviertePagina(utf8, plataforma::kUtf8, cp);
 }
 
 const std::array<unsigned char, 256>& TablaMinusculas(int cp) {

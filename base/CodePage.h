@@ -1,7 +1,7 @@
 #pragma once
 // Single-byte code pages at the edges. VB6 files are bytes in the code page of the machine that
 // wrote them (1252 for Western users, 1253 Greek, 1251 Cyrillic, ...); inside Lintrap they stay
-// bytes. Messages, windows and the terminal use UTF-8. Conversion goes through iconv.
+// bytes. Messages, windows and the terminal use UTF-8. The system converts them.
 
 #include <array>
 #include <optional>
@@ -12,7 +12,7 @@ namespace codepage {
 
 inline constexpr int Predeterminada = 1252;
 
-// True when iconv knows the code page as a single-byte one ("CP<n>").
+// True when the system knows the code page.
 bool Existe(int cp);
 
 // Bytes in the code page to UTF-8. A byte the code page leaves undefined (0x81 in 1252) is

@@ -248,7 +248,9 @@ ErrorVB SystemError(int err, const std::filesystem::path& path, std::string_view
         reason = "permiso denegado";
         break;
     case ENOSPC:
+#ifdef EDQUOT // no disk quotas on Windows
     case EDQUOT:
+#endif
         number = vberr::DiskFull;
         reason = "disco lleno";
         break;

@@ -2,20 +2,13 @@
 
 #include "base/CodePage.h"
 
+#include "base/plataforma/Texto.h"
+
 #include <algorithm>
 #include <array>
-#include <locale.h>
-#include <wctype.h>
 
 namespace viewer {
 namespace {
-
-// Unicode's letters and case pairs, as the C library knows them in its UTF-8 locale (nothing
-// process-wide is changed). Without that locale, ASCII only.
-locale_t LocaleUtf8() {
-    static const locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
-    return l;
-}
 
 struct Tablas {
     std::array<bool, 256> palabra{};
@@ -26,15 +19,13 @@ bool EsDePalabraLento(char32_t c) {
     if (c < 0x80)
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
                c == '_';
-    locale_t l = LocaleUtf8();
-    return l != nullptr && iswalnum_l(static_cast<wint_t>(c), l) != 0;
+    return plataforma::EsLetraOCifra(c);
 }
 
 char32_t MinusculaLenta(char32_t c) {
     if (c < 0x80)
         return c >= 'A' && c <= 'Z' ? c + 32 : c;
-    locale_t l = LocaleUtf8();
-    return l != nullptr ? static_cast<char32_t>(towlower_l(static_cast<wint_t>(c), l)) : c;
+    return plataforma::MinusculaUnicode(c);
 }
 
 // The first 256 code points hold every character of Western code: answered from a table.

@@ -1,0 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/cabeceras.cmake)
+if(NOT TARGET CLI11::CLI11)
+    lintrap_cabeceras(CLI11::CLI11 CLI)
+endif()
+set(CLI11_FOUND TRUE)

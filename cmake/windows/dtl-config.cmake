@@ -1,0 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/cabeceras.cmake)
+if(NOT TARGET dtl::dtl)
+    lintrap_cabeceras(dtl::dtl dtl)
+endif()
+set(dtl_FOUND TRUE)

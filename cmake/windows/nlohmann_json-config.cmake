@@ -1,0 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/cabeceras.cmake)
+if(NOT TARGET nlohmann_json::nlohmann_json)
+    lintrap_cabeceras(nlohmann_json::nlohmann_json nlohmann)
+endif()
+set(nlohmann_json_FOUND TRUE)
