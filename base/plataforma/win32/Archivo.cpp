@@ -5,6 +5,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstddef>
+#include <cstring>
+#include <vector>
 
 namespace plataforma {
 
@@ -64,6 +67,37 @@ struct DisposicionEx {
 };
 constexpr ULONG kBorraPosix = 0x1 | 0x2; // FILE_DISPOSITION_FLAG_DELETE | _POSIX_SEMANTICS
 
+constexpr auto kRenombreEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22); // FileRenameInfoEx
+constexpr DWORD kRenombraPosix = 0x1 | 0x2; // FILE_RENAME_FLAG_REPLACE_IF_EXISTS | _POSIX_SEMANTICS
+
+bool RenombraPosix(const std::filesystem::path& desde, const std::filesystem::path& hacia) {
+    std::error_code ec;
+    const std::wstring destino = std::filesystem::absolute(hacia, ec).native();
+    if (ec) {
+        return false;
+    }
+    HANDLE asa = ::CreateFileW(desde.c_str(), DELETE | SYNCHRONIZE, kComparte, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (asa == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    // FILE_RENAME_INFO with its flags in place of ReplaceIfExists, and the name after it.
+    const std::size_t cabecera = offsetof(FILE_RENAME_INFO, FileName);
+    std::vector<unsigned char> datos(cabecera + (destino.size() + 1) * sizeof(wchar_t), 0);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(datos.data());
+    std::memcpy(datos.data(), &kRenombraPosix, sizeof kRenombraPosix);
+    info->RootDirectory = nullptr;
+    info->FileNameLength = DWORD(destino.size() * sizeof(wchar_t));
+    std::memcpy(datos.data() + cabecera, destino.c_str(), destino.size() * sizeof(wchar_t));
+    const bool hecho =
+        ::SetFileInformationByHandle(asa, kRenombreEx, info, DWORD(datos.size())) != 0;
+    if (hecho) {
+        ::FlushFileBuffers(asa); // as MOVEFILE_WRITE_THROUGH: the rename is on the disk
+    }
+    ::CloseHandle(asa);
+    return hecho;
+}
+
 // The lock is taken on one byte far past any content: Windows locks bar reading and writing the
 // bytes they cover, and whoever waits for the lock still reads the holder's number in the file.
 constexpr DWORD kByteDelCerrojoAlto = 0x40000000;
@@ -71,6 +105,11 @@ constexpr DWORD kByteDelCerrojoAlto = 0x40000000;
 } // namespace
 
 int Sustituye(const std::filesystem::path& desde, const std::filesystem::path& hacia) {
+    // Windows 10 replaces a file that someone holds open as rename(2) does; the classic
+    // rename refuses it, so it comes second, for older systems.
+    if (RenombraPosix(desde, hacia)) {
+        return 0;
+    }
     return ::MoveFileExW(desde.c_str(), hacia.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? 0
