@@ -1,19 +1,25 @@
 #include "tests/support/Carpeta.h"
 
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 
 namespace fs = std::filesystem;
 
 namespace soporte {
 
 Carpeta::Carpeta(std::string_view prefijo) {
-    std::string plantilla =
-        (fs::temp_directory_path() / (std::string(prefijo) + "-XXXXXX")).string();
-    if (!::mkdtemp(plantilla.data())) {
-        throw std::runtime_error("mkdtemp failed for " + plantilla);
+    // A new folder with a random name, tried until one is free, as mkdtemp does on POSIX.
+    thread_local std::mt19937_64 azar{std::random_device{}()};
+    for (int intento = 0; intento < 100; ++intento) {
+        const fs::path ruta = fs::temp_directory_path() /
+                              (std::string(prefijo) + "-" + std::to_string(azar() % 1000000000));
+        std::error_code ec;
+        if (fs::create_directory(ruta, ec) && !ec) {
+            ruta_ = ruta;
+            return;
+        }
     }
-    ruta_ = plantilla;
+    throw std::runtime_error("no temporary folder for " + std::string(prefijo));
 }
 
 Carpeta::~Carpeta() {

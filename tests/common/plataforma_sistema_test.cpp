@@ -1,0 +1,127 @@
+// What each system's implementation of the platform layer must give alike: a lock that holds
+// against another process, names with letters beyond ASCII, and the Spanish alphabetical order.
+
+#include "base/plataforma/Archivo.h"
+#include "base/plataforma/Colacion.h"
+#include "base/plataforma/Estado.h"
+#include "base/plataforma/Proceso.h"
+#include "tests/support/Carpeta.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+#define popen _popen
+#define pclose _pclose
+#endif
+
+using namespace plataforma;
+namespace fs = std::filesystem;
+
+TEST(PlataformaSistema, ALockHeldByAnotherProcessExcludesUntilItEnds) {
+    soporte::Carpeta c("lintrap-cerrojo");
+    const fs::path cerrojo = c / "Proyecto.vbp.lock";
+    // The helper reads its input until it closes: the pipe is its life.
+    const fs::path programa = Ejecutable().parent_path() / LINTRAP_CERROJO_AJENO;
+    std::string orden = "\"" + programa.string() + "\" \"" + cerrojo.string() + "\"";
+#ifdef _WIN32
+    orden = "\"" + orden + "\""; // cmd.exe takes off the outer quotes
+#endif
+    FILE* ajeno = popen(orden.c_str(), "w");
+    ASSERT_NE(ajeno, nullptr);
+
+    int error = 0;
+    Archivo propio = Archivo::Cerrojo(cerrojo, error);
+    int intento = 0;
+    for (int i = 0; i < 500; ++i) { // until the helper has it (it starts slowly under wine)
+        propio = Archivo::Cerrojo(cerrojo, error);
+        ASSERT_EQ(error, 0);
+        intento = propio.Bloquea(false, false);
+        if (intento != 0) {
+            break;
+        }
+        propio.Cierra();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_EQ(intento, EWOULDBLOCK);
+    EXPECT_EQ(propio.Bloquea(true, false), EWOULDBLOCK) << "a shared lock too waits";
+
+    EXPECT_EQ(pclose(ajeno), 0);
+    EXPECT_EQ(propio.Bloquea(false, false), 0) << "free once the other process has ended";
+}
+
+TEST(PlataformaSistema, NamesWithAccentsAreTheSameFilesBothWays) {
+    soporte::Carpeta c("lintrap-nombres");
+    const fs::path carpeta = c / "José";
+    fs::create_directory(carpeta);
+    const struct {
+        std::string nombre;
+        std::wstring ancho;
+    } casos[] = {{"módulo.bas", L"m\u00f3dulo.bas"},
+                 {"Año € 2024.cls", L"A\u00f1o \u20ac 2024.cls"},
+                 {"Ελληνικά.frm", L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac.frm"}};
+    for (const auto& caso : casos) {
+        int error = 0;
+        Archivo nuevo = Archivo::Nuevo(carpeta / caso.nombre, 0644, error);
+        ASSERT_EQ(error, 0) << caso.nombre;
+        EXPECT_EQ(nuevo.EscribeTodo(caso.nombre), 0);
+        EXPECT_EQ(nuevo.Cierra(), 0);
+
+        Estado estado;
+        ASSERT_EQ(LeeEstado(carpeta / caso.nombre, estado), 0) << caso.nombre;
+        EXPECT_EQ(estado.tamano, caso.nombre.size());
+#ifdef _WIN32
+        // The system holds the name in UTF-16, each character as itself.
+        EXPECT_TRUE(fs::exists(fs::path(c.Ruta().wstring() + L"\\Jos\u00e9\\" + caso.ancho)))
+            << caso.nombre;
+#endif
+    }
+    std::vector<std::string> vistos;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        vistos.push_back(entrada.path().filename().string());
+    }
+    std::sort(vistos.begin(), vistos.end());
+    std::vector<std::string> esperados;
+    for (const auto& caso : casos) {
+        esperados.push_back(caso.nombre);
+    }
+    std::sort(esperados.begin(), esperados.end());
+    EXPECT_EQ(vistos, esperados);
+
+    EXPECT_EQ(Sustituye(carpeta / "módulo.bas", carpeta / "Año € 2024.cls"), 0);
+    int error = 0;
+    Archivo leido = Archivo::Lectura(carpeta / "Año € 2024.cls", error);
+    ASSERT_EQ(error, 0);
+    char datos[64] = {};
+    std::size_t n = 0;
+    EXPECT_EQ(leido.Lee(datos, sizeof datos, n), 0);
+    EXPECT_EQ(std::string(datos, n), "módulo.bas");
+}
+
+TEST(PlataformaSistema, SpanishOrderPutsÑAfterNAndAccentsBesideTheirLetters) {
+    std::vector<std::string> palabras = {"zapato", "ñu",    "Oso",    "avión", "nube",  "luz",
+                                         "Ángel",  "llama", "árbol",  "cosa",  "Chile", "café",
+                                         "cafe",   "Casa",  "pésame", "peso"};
+    auto clave = [](const std::string& texto) {
+        auto k = ClaveDeOrden(texto, "es");
+        EXPECT_TRUE(k.has_value()) << texto;
+        return k.value_or("");
+    };
+    std::stable_sort(
+        palabras.begin(), palabras.end(),
+        [&](const std::string& a, const std::string& b) { return clave(a) < clave(b); });
+    const std::vector<std::string> esperado = {"Ángel", "árbol",  "avión", "cafe",  "café", "Casa",
+                                               "Chile", "cosa",   "llama", "luz",   "nube", "ñu",
+                                               "Oso",   "pésame", "peso",  "zapato"};
+    EXPECT_EQ(palabras, esperado);
+    EXPECT_EQ(clave("casa"), clave("CASA")) << "case does not count";
+    EXPECT_NE(clave("cafe"), clave("café")) << "accents do";
+}
