@@ -125,3 +125,22 @@ TEST(PlataformaSistema, SpanishOrderPutsÑAfterNAndAccentsBesideTheirLetters) {
     EXPECT_EQ(clave("casa"), clave("CASA")) << "case does not count";
     EXPECT_NE(clave("cafe"), clave("café")) << "accents do";
 }
+
+TEST(PlataformaSistema, ARemovedFileFreesItsNameAtOnceEvenWhileOpen) {
+    // A lock file removed by its holder, still open in a process waiting for it, must leave
+    // the name to the next run at once.
+    soporte::Carpeta c("lintrap-borra");
+    int error = 0;
+    Archivo primero = Archivo::Cerrojo(c / "p.lock", error);
+    ASSERT_EQ(error, 0);
+    Archivo quienEspera = Archivo::Cerrojo(c / "p.lock", error);
+    ASSERT_EQ(error, 0);
+    EXPECT_EQ(Borra(c / "p.lock"), 0);
+    Estado estado;
+    EXPECT_EQ(LeeEstado(c / "p.lock", estado), ENOENT);
+    Archivo siguiente = Archivo::Cerrojo(c / "p.lock", error);
+    EXPECT_EQ(error, 0);
+    EXPECT_EQ(siguiente.Bloquea(false, false), 0);
+    EXPECT_FALSE(quienEspera.EsElDe(c / "p.lock"));
+    EXPECT_TRUE(siguiente.EsElDe(c / "p.lock"));
+}
