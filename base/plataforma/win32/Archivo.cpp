@@ -105,10 +105,20 @@ constexpr DWORD kByteDelCerrojoAlto = 0x40000000;
 } // namespace
 
 int Sustituye(const std::filesystem::path& desde, const std::filesystem::path& hacia) {
-    // Windows 10 replaces a file that someone holds open as rename(2) does; the classic
-    // rename refuses it, so it comes second, for older systems.
+    // Windows 10's rename with POSIX semantics replaces a file that someone holds open, in one
+    // step, as rename(2) does. Elsewhere ReplaceFileW does, keeping the replaced file's
+    // attributes; the classic rename, which refuses an open target, is left for a target
+    // that does not exist yet.
     if (RenombraPosix(desde, hacia)) {
         return 0;
+    }
+    if (::ReplaceFileW(hacia.c_str(), desde.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                       nullptr, nullptr)) {
+        return 0;
+    }
+    const DWORD codigo = ::GetLastError();
+    if (codigo != ERROR_FILE_NOT_FOUND && codigo != ERROR_PATH_NOT_FOUND) {
+        return win32::ErrnoDe(codigo);
     }
     return ::MoveFileExW(desde.c_str(), hacia.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)

@@ -15,6 +15,21 @@ std::wstring Unidades(char32_t c) {
     return {wchar_t(0xD800 + (c >> 10)), wchar_t(0xDC00 + (c & 0x3FF))};
 }
 
+// Windows maps the bytes a code page leaves undefined (0x81 in 1252) to C1 controls or to the
+// private use area instead of refusing them: such a character is no character of the page.
+bool SinDefinir(wchar_t c) {
+    return (c >= 0x80 && c <= 0x9F) || (c >= 0xE000 && c <= 0xF8FF);
+}
+
+bool AlgunoSinDefinir(std::wstring_view w) {
+    for (wchar_t c : w) {
+        if (SinDefinir(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::optional<std::wstring> AUtf16(std::string_view texto, int cp) {
     if (texto.empty()) {
         return std::wstring();
@@ -27,12 +42,18 @@ std::optional<std::wstring> AUtf16(std::string_view texto, int cp) {
     std::wstring w(std::size_t(n), L'\0');
     ::MultiByteToWideChar(UINT(cp), MB_ERR_INVALID_CHARS, texto.data(), int(texto.size()), w.data(),
                           n);
+    if (cp != kUtf8 && AlgunoSinDefinir(w)) {
+        return std::nullopt;
+    }
     return w;
 }
 
 std::optional<std::string> DesdeUtf16(std::wstring_view w, int cp) {
     if (w.empty()) {
         return std::string();
+    }
+    if (cp != kUtf8 && AlgunoSinDefinir(w)) {
+        return std::nullopt;
     }
     // No best fit ("é" as "e"): a character the page cannot hold fails the conversion.
     const bool utf8 = cp == kUtf8;
