@@ -1,12 +1,10 @@
 #include "base/ErrorVB.h"
+#include "base/plataforma/Estado.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Vbe.h"
 #include "tests/fuzz/Casos.h"
 #include "tests/fuzz/Invariantes.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -47,13 +45,12 @@ void Escribe(const fs::path& ruta, std::string_view bytes) {
 std::map<std::string, std::pair<std::string, std::int64_t>> Foto(const fs::path& carpeta) {
     std::map<std::string, std::pair<std::string, std::int64_t>> foto;
     for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
-        struct stat st {};
-        if (::lstat(e.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        plataforma::Estado st;
+        if (plataforma::LeeEstadoEnlace(e.path(), st) != 0 ||
+            st.tipo != plataforma::Tipo::Archivo) {
             continue;
         }
-        foto[e.path().string()] = {files::ReadWhole(e.path()),
-                                   std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 +
-                                       st.st_mtim.tv_nsec};
+        foto[e.path().string()] = {files::ReadWhole(e.path()), st.modificacionNs};
     }
     return foto;
 }

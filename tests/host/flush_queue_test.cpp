@@ -2,6 +2,7 @@
 // discarded temporary is neither awaited nor left behind.
 
 #include "base/ErrorVB.h"
+#include "base/plataforma/Archivo.h"
 #include "host/files/AtomicWrite.h"
 #include "host/files/FlushQueue.h"
 #include "host/files/ProjectFileIo.h"
@@ -10,9 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -23,11 +22,12 @@ struct Folder {
     fs::path path = carpeta.Ruta();
 };
 
-int OpenNew(const fs::path& path) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    EXPECT_GE(fd, 0);
-    EXPECT_EQ(::write(fd, "abc", 3), 3);
-    return fd;
+plataforma::Archivo OpenNew(const fs::path& path) {
+    int err = 0;
+    plataforma::Archivo file = plataforma::Archivo::Nuevo(path, 0644, err);
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(file.EscribeTodo("abc"), 0);
+    return file;
 }
 
 } // namespace

@@ -3,12 +3,13 @@
 #include "host/files/Project.h"
 #include "host/files/Vbe.h"
 
+#include "base/plataforma/Proceso.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -242,7 +243,8 @@ TEST(ProjectLoad, CodeReadWhenUsedMatchesCodeReadAtOnce) {
 // A module file replaced between the load and the first use of its code is not taken for the
 // one the project listed.
 TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
-    fs::path dir = fs::temp_directory_path() / ("lintrap-diferido-" + std::to_string(::getpid()));
+    fs::path dir =
+        fs::temp_directory_path() / ("lintrap-diferido-" + std::to_string(plataforma::IdProceso()));
     fs::remove_all(dir);
     fs::copy(kData / "Linux", dir, fs::copy_options::recursive);
     auto project = files::Project::Load(dir / "Linux.vbp", 1252, files::CodeLoading::WhenUsed);
@@ -259,7 +261,8 @@ TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
 // read whole to be named, and what is wrong further down is found when the code is first used,
 // with the message a load would have given.
 TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
-    fs::path dir = fs::temp_directory_path() / ("lintrap-cabeza-" + std::to_string(::getpid()));
+    fs::path dir =
+        fs::temp_directory_path() / ("lintrap-cabeza-" + std::to_string(plataforma::IdProceso()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::string code;

@@ -3,6 +3,8 @@
 
 #include "host/files/Project.h"
 
+#include "base/plataforma/Proceso.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -21,7 +22,7 @@ class ManyModules : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("lintrap-many-" + std::to_string(::getpid()) + "-" +
+                  ("lintrap-many-" + std::to_string(plataforma::IdProceso()) + "-" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);

@@ -12,8 +12,6 @@
 #include <map>
 #include <random>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -456,7 +454,8 @@ TEST(ProjectSave, StagingARefusedFileWritesNothing) {
     Code(*vbe, "Modulo").InsertLines(1, "' uno");
     Code(*vbe, "Clase").InsertLines(1, "' dos");
     auto& project = dynamic_cast<files::Project&>(*vbe->ActiveVBProject());
-    ::chmod((dir / "Completo" / "sub" / "Clase.cls").c_str(), 0444);
+    fs::permissions(dir / "Completo" / "sub" / "Clase.cls",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     auto before = Snapshot(*dir);
     project.Stage(*project.Find("Modulo"));
     EXPECT_EQ(RaisedBy([&] { project.Stage(*project.Find("Clase")); }).Number, 70);

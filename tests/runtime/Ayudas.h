@@ -4,6 +4,7 @@
 
 #include "ClsErrores/MsgBox.h"
 #include "tests/support/Carpeta.h"
+#include "tests/support/Entorno.h"
 
 #include <cstdlib>
 #include <deque>
@@ -68,9 +69,9 @@ public:
 class AlmacenTemporal {
 public:
     explicit AlmacenTemporal(const Carpeta& c) : ruta(c / "registro.json") {
-        ::setenv("LINTRAP_REGISTRY", ruta.c_str(), 1);
+        soporte::PonVariable("LINTRAP_REGISTRY", ruta);
     }
-    ~AlmacenTemporal() { ::unsetenv("LINTRAP_REGISTRY"); }
+    ~AlmacenTemporal() { soporte::QuitaVariable("LINTRAP_REGISTRY"); }
     std::string ruta;
 };
 

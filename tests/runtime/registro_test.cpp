@@ -130,6 +130,7 @@ TEST_F(Registro, CreationRegistersTheMailClientOnlyWhenNothingIsThere) {
     EXPECT_TRUE(guion.cajas.empty());
 }
 
+#ifndef _WIN32 // two processes made by fork
 TEST_F(Registro, TwoProgramsWritingAtOnceLoseNothing) {
     constexpr int Valores = 60;
     pid_t hijos[2];
@@ -161,5 +162,6 @@ TEST_F(Registro, TwoProgramsWritingAtOnceLoseNothing) {
     // Only the store and its lock remain: no temporary files.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.ruta()), {}), 2);
 }
+#endif
 
 } // namespace
