@@ -98,6 +98,29 @@ bool RenombraPosix(const std::filesystem::path& desde, const std::filesystem::pa
     return hecho;
 }
 
+// Renames the open file to a name of its own in the same folder ("~<name>.<process>-<n>.borrado"),
+// freeing its name; nothing when it cannot be.
+void ApartaNombre(HANDLE asa, const std::filesystem::path& ruta) {
+    static std::atomic<unsigned> contador{0};
+    std::error_code ec;
+    const std::filesystem::path carpeta = std::filesystem::absolute(ruta, ec).parent_path();
+    if (ec) {
+        return;
+    }
+    const std::wstring destino = (carpeta / (L"~" + ruta.filename().native() + L"." +
+                                             std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                                             std::to_wstring(contador++) + L".borrado"))
+                                     .native();
+    const std::size_t cabecera = offsetof(FILE_RENAME_INFO, FileName);
+    std::vector<unsigned char> datos(cabecera + (destino.size() + 1) * sizeof(wchar_t), 0);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(datos.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = DWORD(destino.size() * sizeof(wchar_t));
+    std::memcpy(datos.data() + cabecera, destino.c_str(), destino.size() * sizeof(wchar_t));
+    ::SetFileInformationByHandle(asa, FileRenameInfo, info, DWORD(datos.size()));
+}
+
 // The lock is taken on one byte far past any content: Windows locks bar reading and writing the
 // bytes they cover, and whoever waits for the lock still reads the holder's number in the file.
 constexpr DWORD kByteDelCerrojoAlto = 0x40000000;
@@ -128,17 +151,21 @@ int Sustituye(const std::filesystem::path& desde, const std::filesystem::path& h
 
 int Borra(const std::filesystem::path& ruta) {
     // The name goes at once, as unlink's does, even while others hold the file open: a lock
-    // file removed by its holder must leave the name free for the next one.
+    // file removed by its holder must leave the name free for the next one. Windows 10 does so
+    // with POSIX semantics; elsewhere the file is first renamed out of the way, since a file
+    // merely marked for deletion keeps its name until its last handle closes.
     HANDLE asa = ::CreateFileW(ruta.c_str(), DELETE, kComparte, nullptr, OPEN_EXISTING,
                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (asa == INVALID_HANDLE_VALUE) {
         return win32::UltimoErrno();
     }
     DisposicionEx posix{kBorraPosix};
-    FILE_DISPOSITION_INFO clasica{TRUE};
-    const bool hecho =
-        ::SetFileInformationByHandle(asa, kDisposicionEx, &posix, sizeof posix) ||
-        ::SetFileInformationByHandle(asa, FileDispositionInfo, &clasica, sizeof clasica);
+    bool hecho = ::SetFileInformationByHandle(asa, kDisposicionEx, &posix, sizeof posix);
+    if (!hecho) {
+        ApartaNombre(asa, ruta);
+        FILE_DISPOSITION_INFO clasica{TRUE};
+        hecho = ::SetFileInformationByHandle(asa, FileDispositionInfo, &clasica, sizeof clasica);
+    }
     const int error = hecho ? 0 : win32::UltimoErrno();
     ::CloseHandle(asa);
     return error;
