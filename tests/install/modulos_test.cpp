@@ -1,5 +1,6 @@
 // Adding clsErrores and InfoSistema to a project on disk, with the pending settings.
 
+#include "base/plataforma/Proceso.h"
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
 #include "install/Configuracion.h"
@@ -198,10 +199,9 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
 }
 
 TEST_F(Modulos, TheShippedRuntimeFilesInstallFromBesideTheProgram) {
-    char propio[4096] = {};
-    const auto n = readlink("/proc/self/exe", propio, sizeof propio - 1);
-    ASSERT_GT(n, 0);
-    const std::string carpetaPrograma = std::filesystem::path(propio).parent_path().string();
+    const std::filesystem::path propio = plataforma::Ejecutable();
+    ASSERT_FALSE(propio.empty());
+    const std::string carpetaPrograma = propio.parent_path().string();
     if (!std::filesystem::exists(install::RutaClase(carpetaPrograma))) {
         GTEST_SKIP() << "the shipped runtime files are not in this build yet";
     }

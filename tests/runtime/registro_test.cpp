@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
