@@ -11,7 +11,7 @@ namespace plataforma {
 inline constexpr int kUtf8 = 65001;
 
 // True when the system can convert text in code page `cp` ("CP<n>" of the C library, the code
-// page of Windows).
+// page of Windows), a page of the machines that write VB6 code: not UTF-8 nor UTF-7 themselves.
 bool ConocePagina(int cp);
 
 // `texto` from code page `desde` to code page `hacia` (kUtf8 for UTF-8); nothing when a

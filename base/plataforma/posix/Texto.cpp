@@ -24,6 +24,9 @@ locale_t LocaleUtf8() {
 } // namespace
 
 bool ConocePagina(int cp) {
+    if (cp == kUtf8) {
+        return false;
+    }
     iconv_t cd = iconv_open("UTF-8", Nombre(cp).c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return false;

@@ -73,7 +73,7 @@ std::optional<std::string> DesdeUtf16(std::wstring_view w, int cp) {
 } // namespace
 
 bool ConocePagina(int cp) {
-    return ::IsValidCodePage(UINT(cp)) != 0;
+    return cp != kUtf8 && cp != CP_UTF7 && ::IsValidCodePage(UINT(cp)) != 0;
 }
 
 std::optional<std::string> ConviertePagina(std::string_view texto, int desde, int hacia) {
