@@ -1,5 +1,6 @@
 #include "base/ErrorVB.h"
 #include "base/plataforma/Estado.h"
+#include "base/plataforma/Proceso.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Vbe.h"
@@ -23,8 +24,9 @@ const fs::path& Carpeta() {
         std::error_code ec;
         fs::path base =
             fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        std::string plantilla = (base / "lintrap-fuzz-XXXXXX").string();
-        return fs::path(::mkdtemp(plantilla.data()));
+        const fs::path propia = base / ("lintrap-fuzz-" + std::to_string(plataforma::IdProceso()));
+        fs::create_directories(propia, ec);
+        return propia;
     }();
     return carpeta;
 }

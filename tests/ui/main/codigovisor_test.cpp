@@ -1,5 +1,6 @@
 // What the viewer is handed for a selection, over a real project written to a temporary folder.
 #include "host/files/Project.h"
+#include "tests/support/Carpeta.h"
 #include "ui/main/CodigoVisor.h"
 
 #include <gtest/gtest.h>
@@ -28,15 +29,12 @@ const std::string kCodigo = "Option Explicit\r\n"
 class CodigoVisorTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "lintrap-visor-XXXXXX").string();
-        carpeta_ = mkdtemp(plantilla.data());
         Escribe("Calculos.bas", "Attribute VB_Name = \"Calculos\"\r\n" + kCodigo + "\r\n");
         Escribe("Solo.bas", "Attribute VB_Name = \"Solo\"\r\nOption Explicit\r\nDim x As Long\r\n");
         Escribe("P.vbp", "Type=Exe\r\nModule=Calculos; Calculos.bas\r\nModule=Solo; Solo.bas\r\n"
                          "Name=\"P\"\r\n");
         proyecto_ = files::Project::Load(carpeta_ / "P.vbp");
     }
-    void TearDown() override { fs::remove_all(carpeta_); }
 
     void Escribe(const std::string& nombre, const std::string& bytes) {
         std::ofstream(carpeta_ / nombre, std::ios::binary) << bytes;
@@ -56,7 +54,8 @@ protected:
         return e;
     }
 
-    fs::path carpeta_;
+    soporte::Carpeta carpetaTemporal_{"lintrap-visor"};
+    fs::path carpeta_ = carpetaTemporal_.Ruta();
     std::unique_ptr<files::Project> proyecto_;
 };
 
