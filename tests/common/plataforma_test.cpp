@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
 using namespace plataforma;
 
@@ -29,6 +30,9 @@ TEST(Plataforma, FilesAnswerWithErrnoNumbersAndKnowWhenTheyWereReplaced) {
     EXPECT_EQ(LeeEstado(c / "no", estado), ENOENT);
     EXPECT_EQ(Borra(c / "no"), ENOENT);
     EXPECT_EQ(Sustituye(c / "no", c / "a"), ENOENT);
+    std::filesystem::create_directory(c / "carpeta");
+    EXPECT_EQ(Sustituye(c / "a", c / "carpeta"), EISDIR) << "a folder is not replaced by a file";
+    EXPECT_TRUE(std::filesystem::is_directory(c / "carpeta"));
 
     // Open across a replace: still a file, no longer the one by that name.
     EXPECT_TRUE(a.EsElDe(c / "a"));

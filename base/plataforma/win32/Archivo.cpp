@@ -132,6 +132,11 @@ int Sustituye(const std::filesystem::path& desde, const std::filesystem::path& h
     // step, as rename(2) does. Elsewhere ReplaceFileW does, keeping the replaced file's
     // attributes; the classic rename, which refuses an open target, is left for a target
     // that does not exist yet.
+    // A folder is never replaced by a file, as rename(2) refuses it (ReplaceFileW would not).
+    const DWORD atributos = ::GetFileAttributesW(hacia.c_str());
+    if (atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY)) {
+        return EISDIR;
+    }
     if (RenombraPosix(desde, hacia)) {
         return 0;
     }
