@@ -24,12 +24,23 @@ std::vector<std::string> SplitParts(std::string_view written) {
     return parts;
 }
 
+// `folder` / `name`, when `name` can be a file name here: on Windows names are UTF-16, made
+// from UTF-8, and code-page bytes that are no UTF-8 name no file.
+std::optional<std::filesystem::path> Child(const std::filesystem::path& folder,
+                                           const std::string& name) {
+    try {
+        return folder / name;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 // The entry of `folder` named `part`, exactly or ignoring case.
 std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& folder,
                                                const std::string& part, int codepage) {
     std::error_code ec;
-    auto exact = folder / part;
-    if (std::filesystem::exists(exact, ec)) {
+    auto exact = Child(folder, part);
+    if (exact && std::filesystem::exists(*exact, ec)) {
         return exact;
     }
     // Names on disk are usually UTF-8 while the project file holds code-page bytes.

@@ -85,10 +85,12 @@ char32_t MinusculaUnicode(char32_t c) {
     if (c < 0x80) {
         return c >= 'A' && c <= 'Z' ? c + 32 : c;
     }
+    // Unicode's own case pairs (linguistic casing): the file system's table, the default,
+    // leaves letters such as the dotted capital I of Turkish as they are.
     const std::wstring w = Unidades(c);
     wchar_t minuscula[2] = {};
-    const int n = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, w.c_str(), int(w.size()),
-                                  minuscula, 2, nullptr, nullptr, 0);
+    const int n = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE | LCMAP_LINGUISTIC_CASING,
+                                  w.c_str(), int(w.size()), minuscula, 2, nullptr, nullptr, 0);
     if (n == 1 && (minuscula[0] < 0xD800 || minuscula[0] > 0xDFFF)) {
         return minuscula[0];
     }
