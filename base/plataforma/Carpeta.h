@@ -13,6 +13,11 @@ bool PuedeEscribirEnCarpeta(const std::filesystem::path& carpeta);
 // The longest file name the folder's file system takes.
 std::size_t NombreMasLargo(const std::filesystem::path& carpeta);
 
+// The name of the existing entry `ruta` as its folder lists it: Windows finds a name written
+// in any case, and this is the one on the disk. `ruta`'s own name where the system matches
+// names exactly, or when it cannot be told.
+std::filesystem::path NombreEnCarpeta(const std::filesystem::path& ruta);
+
 // Waits until the folder's entries are on the disk itself. 0, or the errno; EINVAL where its
 // file system keeps no folder to flush.
 int VaciaCarpeta(const std::filesystem::path& carpeta);

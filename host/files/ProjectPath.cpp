@@ -1,6 +1,7 @@
 #include "host/files/ProjectPath.h"
 
 #include "base/CodePage.h"
+#include "base/plataforma/Carpeta.h"
 
 #include <system_error>
 #include <vector>
@@ -39,14 +40,15 @@ std::optional<std::filesystem::path> Child(const std::filesystem::path& folder,
 std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& folder,
                                                const std::string& part, int codepage) {
     std::error_code ec;
+    // Found as written, it is named as its folder lists it (Windows matches any case).
     auto exact = Child(folder, part);
     if (exact && std::filesystem::exists(*exact, ec)) {
-        return exact;
+        return folder / plataforma::NombreEnCarpeta(*exact);
     }
     // Names on disk are usually UTF-8 while the project file holds code-page bytes.
     std::string utf8 = codepage::AUtf8(part, codepage);
     if (utf8 != part && std::filesystem::exists(folder / utf8, ec)) {
-        return folder / utf8;
+        return folder / plataforma::NombreEnCarpeta(folder / utf8);
     }
     std::optional<std::filesystem::path> found;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;

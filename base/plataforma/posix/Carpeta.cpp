@@ -16,6 +16,10 @@ std::size_t NombreMasLargo(const std::filesystem::path& carpeta) {
     return largo > 0 ? std::size_t(largo) : NAME_MAX;
 }
 
+std::filesystem::path NombreEnCarpeta(const std::filesystem::path& ruta) {
+    return ruta.filename();
+}
+
 int VaciaCarpeta(const std::filesystem::path& carpeta) {
     const int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     int error = fd < 0 ? errno : 0;

@@ -31,6 +31,16 @@ std::size_t NombreMasLargo(const std::filesystem::path& carpeta) {
     return 255;
 }
 
+std::filesystem::path NombreEnCarpeta(const std::filesystem::path& ruta) {
+    WIN32_FIND_DATAW datos{};
+    HANDLE busca = ::FindFirstFileW(ruta.c_str(), &datos);
+    if (busca == INVALID_HANDLE_VALUE) {
+        return ruta.filename();
+    }
+    ::FindClose(busca);
+    return std::filesystem::path(datos.cFileName);
+}
+
 int VaciaCarpeta(const std::filesystem::path&) {
     // Windows keeps no folder to flush: renames made with MOVEFILE_WRITE_THROUGH are on the
     // disk when they return.
