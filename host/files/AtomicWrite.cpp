@@ -82,7 +82,13 @@ void DiskWriter::Discard(const std::filesystem::path& temporary) noexcept {
     if (Temporaries::Shared().Journaled(temporary)) {
         return; // a journal names it: the next run puts it in place
     }
-    FlushQueue::Shared().Forget(temporary.string());
+    // Its flush under way is waited for, so that the file is closed before it is removed: on
+    // Windows before version 10 (and under wine) a file removed while open keeps its name
+    // until it is closed, and a failed save must leave no trace.
+    int flushed = 0;
+    if (!FlushQueue::Shared().Wait(temporary.string(), flushed)) {
+        FlushQueue::Shared().Forget(temporary.string());
+    }
     plataforma::Borra(temporary);
     Temporaries::Shared().Forget(temporary);
 }
