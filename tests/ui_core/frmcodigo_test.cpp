@@ -100,7 +100,7 @@ TEST(FrmCodigo, DependenciasAbreLaListaDeLlamadoresSinModo) {
     soporte::VistaGrabadora v;
     ui::FrmCodigo f(v);
     f.mnuDep_Click();
-    EXPECT_EQ(v.ventanas, (soporte::PorControl<bool>{{"Dependencias", true}}));
+    EXPECT_EQ(v.ventanas, (soporte::VistaGrabadora::PorControl<bool>{{"Dependencias", true}}));
 }
 
 } // namespace

@@ -206,7 +206,7 @@ TEST_F(Piel, TheViewerOpensByMenuAndDoubleClickRefreshesOnEachPressAndItsCloseIs
     EXPECT_EQ(w->refrescos, 0);
     EXPECT_EQ(w->Visor(), nullptr);
     Menu("mnuCodigo")->trigger();
-    ui::FrmCodigo* visor = w->Visor();
+    qt::FrmCodigo* visor = w->Visor();
     ASSERT_NE(visor, nullptr);
     EXPECT_TRUE(visor->isVisible());
     EXPECT_EQ(Menu("mnuCodigo")->text(), "Ocultar Codigo");
