@@ -16,92 +16,43 @@ namespace {
 using namespace files::syntax;
 using vbide::ProcKind;
 
-struct TagCase {
-    std::string line;
-    unsigned char above;
-    unsigned char tag;
-};
-
+// Lines grouped by the flags they get below a line with `above`: headers and end lines in any
+// case and spacing, up to three modifiers, line numbers, statements after ':' outside strings
+// and before a comment; words that share a keyword's letters, length or first letter; comments,
+// blank lines and continuations.
 TEST(ModuleSyntaxCases, TagsLinesByTheirFirstWordsAndStatements) {
-    const unsigned char kContinuesQuiet = kContinues | kQuiet;
-    const std::vector<TagCase> cases = {
-        // headers and end lines, in any case, with spaces or tabs
-        {"Sub Main()", 0, kMaybe},
-        {"sub main", 0, kMaybe},
-        {"SUB X", 0, kMaybe},
-        {"  eNd SuB  ", 0, kMaybe},
-        {"End\tFunction", 0, kMaybe},
-        {"End Property", 0, kMaybe},
-        {"Function F() As Long", 0, kMaybe},
-        {"Property Get P()", 0, kMaybe},
-        {"Friend Property Get P()", 0, kMaybe},
-        {"Global Function G()", 0, kMaybe},
-        {"Static Sub S()", 0, kMaybe},
-        {"\tPublic\tFunction\tF()", 0, kMaybe},
-        // a bare "End" and an "End" or modifiers continued on the next line
-        {"End", 0, kMaybe},
-        {"End _", 0, kMaybe | kContinues},
-        {"Public", 0, kMaybe},
-        {"Private _", 0, kMaybe | kContinues},
-        // up to three modifiers
-        {"Public Private Static Sub X()", 0, kMaybe},
-        {"Public Private Static Friend Sub X()", 0, 0},
-        // words that share a keyword's letters, length or first letter
-        {"End If", 0, 0},
-        {"End Select", 0, 0},
-        {"End Type", 0, 0},
-        {"Ends = 1", 0, 0},
-        {"Endx", 0, 0},
-        {"Exit Sub", 0, 0},
-        {"Select Case x", 0, 0},
-        {"Set x = y", 0, 0},
-        {"Subs = 1", 0, 0},
-        {"Su b", 0, 0},
-        {"Sub(1) = 2", 0, 0},
-        {"Functions = 1", 0, 0},
-        {"Propertyx = 1", 0, 0},
-        {"Static x As Long", 0, 0},
-        {"Public x As Long", 0, 0},
-        {"Publicx", 0, 0},
-        {"Erl = 1", 0, 0},
-        {"\xC9nd Sub", 0, 0}, // a capital outside ASCII is no ASCII letter
-        // line numbers
-        {"10 End Sub", 0, kMaybe},
-        {"10 Sub X()", 0, kMaybe},
-        {"10End Sub", 0, 0},
-        {"10", 0, 0},
-        // statements after ':' outside string literals and before a comment
-        {"x = 1: End Sub", 0, kMaybe},
-        {"Salir: End Function", 0, kMaybe},
-        {"End: x = 1", 0, kMaybe},
-        {"10 End Sub: x = 1", 0, kMaybe},
-        {"x = 1: End", 0, kMaybe},
-        {"x = \"a: End Sub\"", 0, 0},
-        {"x = 1 ' : End Sub", 0, 0},
-        {"y = 1: Rem x: End Sub", 0, 0},
-        {"Rem: End Sub", 0, 0},
-        {"If a Then End", 0, 0},
-        // comments and blank lines
-        {"' Sub X()", 0, kQuiet},
-        {"Rem Sub X()", 0, kQuiet},
-        {"REM", 0, kQuiet},
-        {"Rem\tnota", 0, kQuiet},
-        {"Remate = 1", 0, 0},
-        {"", 0, kQuiet},
-        {"   \t ", 0, kQuiet},
-        // continuation
-        {"x = 1 _", 0, kContinues},
-        {"x = 1_", 0, 0},
-        {"_", 0, kContinues},
-        {"' c _", 0, kContinuesQuiet},
-        {"End Sub", kContinues, kContinued},
-        {"x", kContinuesQuiet, kContinued | kQuiet},
-        {"more _", kContinues, kContinues | kContinued},
-        {"x", kMaybe, 0},
+    // Each group's lines are parted by '|'; "\xC9nd" begins with a capital outside ASCII, no
+    // ASCII letter.
+    const struct {
+        unsigned char above, tag;
+        std::string lines;
+    } groups[] = {
+        {0, kMaybe,
+         "Sub Main()|sub main|SUB X|  eNd SuB  |End\tFunction|End Property|Function F() As "
+         "Long|Property Get P()|Friend Property Get P()|Global Function G()|Static Sub "
+         "S()|\tPublic\tFunction\tF()|End|Public|Public Private Static Sub X()|10 End Sub|10 Sub "
+         "X()|x = 1: End Sub|Salir: End Function|End: x = 1|10 End Sub: x = 1|x = 1: End"},
+        {0, kMaybe | kContinues, "End _|Private _"},
+        {0, 0,
+         "Public Private Static Friend Sub X()|End If|End Select|End Type|Ends = 1|Endx|Exit "
+         "Sub|Select Case x|Set x = y|Subs = 1|Su b|Sub(1) = 2|Functions = 1|Propertyx = 1|Static "
+         "x As Long|Public x As Long|Publicx|Erl = 1|\xC9nd Sub|10End Sub|10|x = \"a: End Sub\"|x "
+         "= 1 ' : End Sub|y = 1: Rem x: End Sub|Rem: End Sub|If a Then End|Remate = 1|x = 1_"},
+        {0, kQuiet, "' Sub X()|Rem Sub X()|REM|Rem\tnota||   \t "},
+        {0, kContinues, "x = 1 _|_"},
+        {0, kContinues | kQuiet, "' c _"},
+        {kContinues, kContinued, "End Sub"},
+        {kContinues | kQuiet, kContinued | kQuiet, "x"},
+        {kContinues, kContinues | kContinued, "more _"},
+        {kMaybe, 0, "x"},
     };
-    for (const TagCase& c : cases) {
-        EXPECT_EQ(int(TagOf(c.line, c.above)), int(c.tag))
-            << "\"" << c.line << "\" above " << int(c.above);
+    for (const auto& g : groups) {
+        for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
+            end = g.lines.find('|', at);
+            const std::string line = g.lines.substr(at, end - at);
+            EXPECT_EQ(int(TagOf(line, g.above)), int(g.tag))
+                << "\"" << line << "\" above " << int(g.above);
+        }
     }
 }
 
