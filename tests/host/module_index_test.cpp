@@ -172,60 +172,63 @@ TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
     EXPECT_EQ(cm.CountOfLines(), 0);
 }
 
-// A statement typed among the comments above the first header moves the end of the
-// declarations down without touching a header: its variable becomes a member, and a
-// comment typed over it takes the member away again.
-TEST(ModuleIndex, DeclarationTypedAboveTheFirstHeaderBecomesAMember) {
-    auto f = files::ModuleFile::Parse("Option Explicit\r\nPrivate m_x As Long\r\n\r\n' a\r\n"
-                                      "' b\r\n' c\r\nSub Paso0()\r\nEnd Sub\r\n",
-                                      "Modulo1.bas", 1252);
-    CodeModule& cm = f->Code();
-    ASSERT_EQ(cm.Members().Count(), 2); // m_x and Paso0, read before the edits
-    cm.ReplaceLine(4, "    Dim y As Long");
-    EXPECT_EQ(cm.CountOfDeclarationLines(), 4);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    EXPECT_EQ(cm.Members().Item("y").CodeLocation(), 4);
-    cm.InsertLines(7, "Dim z As Long"); // right above the header, past the comments
-    EXPECT_EQ(cm.CountOfDeclarationLines(), 7);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    EXPECT_EQ(cm.Members().Count(), 4);
-    cm.ReplaceLine(7, "' z ya no");
-    cm.ReplaceLine(4, "' y tampoco");
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    EXPECT_THROW(cm.Members().Item("y"), ErrorVB);
-    EXPECT_EQ(cm.Members().Count(), 2);
-}
-
-// An edit below an end line can still move it: the end line continued onto the next line.
-TEST(ModuleIndex, LineAddedAfterAContinuedEndLineMovesThatEnd) {
-    auto f = files::ModuleFile::Parse("Sub A()\r\n    x = 1\r\nEnd _", "Corto.bas", 1252);
-    CodeModule& cm = f->Code();
-    cm.InsertLines(4, "Sub\r\nSub T()\r\nEnd Sub");
-    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 4);
-    EXPECT_EQ(cm.ProcStartLine("T", ProcKind::Proc), 5);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-}
-
-// A procedure without its end line runs to the module's last line, wherever that goes: lines
-// appended below it are its own, and a header typed after them is one more line of its body.
-TEST(ModuleIndex, ProcedureWithoutEndGrowsWithLinesAppendedBelow) {
-    auto f = files::ModuleFile::Parse("Option Explicit\r\nSub Abierto()\r\n    x = 1\r\n",
-                                      "Abierto.bas", 1252);
-    CodeModule& cm = f->Code();
-    cm.InsertLines(cm.CountOfLines() + 1, "    y = 2\r\n    z = 3");
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    cm.InsertLines(cm.CountOfLines() + 1, "Property Get Valor() As Long");
-    EXPECT_EQ(cm.ProcOfLine(cm.CountOfLines()), "Abierto");
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    cm.InsertLines(cm.CountOfLines() + 1, "End Sub\r\nSub Cerrado()\r\nEnd Sub");
-    EXPECT_EQ(cm.ProcCountLines("Abierto", ProcKind::Proc), 6);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-    // a closed last procedure keeps its end line: the comment appended leads the next one
-    cm.InsertLines(cm.CountOfLines() + 1, "' fin");
-    cm.InsertLines(cm.CountOfLines() + 1, "Sub Otro()");
-    EXPECT_EQ(cm.ProcCountLines("Cerrado", ProcKind::Proc), 2);
-    EXPECT_EQ(cm.ProcStartLine("Otro", ProcKind::Proc), 10);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
+// Edits that move an end without touching a header, each checked against a fresh parse: a
+// statement typed among the comments above the first header becomes a member (and a comment
+// typed over it takes it away); a line added after an end line continued onto it; lines
+// appended below a procedure without its end line are its own, a header typed after them one
+// more body line, while a closed last procedure keeps its end; a numbered end line followed by
+// statements closes its procedure, numbered or not. Edits: 'i' inserts (at 0: appends), 'r'
+// replaces.
+TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
+    struct Edit {
+        char op;
+        long at;
+        const char* text;
+    };
+    const struct {
+        const char* module;
+        std::vector<Edit> edits;
+        const char* proc; // and the lines it has at the end
+        long lines;
+    } cases[] = {
+        {"Option Explicit\r\nPrivate m_x As Long\r\n\r\n' a\r\n' b\r\n' c\r\nSub Paso0()\r\nEnd "
+         "Sub",
+         {{'r', 4, "    Dim y As Long"},
+          {'i', 7, "Dim z As Long"},
+          {'r', 7, "' z ya no"},
+          {'r', 4, "' y tampoco"}},
+         "Paso0",
+         2},
+        {"Sub A()\r\n    x = 1\r\nEnd _", {{'i', 4, "Sub\r\nSub T()\r\nEnd Sub"}}, "A", 4},
+        {"Option Explicit\r\nSub Abierto()\r\n    x = 1\r\n",
+         {{'i', 0, "    y = 2\r\n    z = 3"},
+          {'i', 0, "Property Get Valor() As Long"},
+          {'i', 0, "End Sub\r\nSub Cerrado()\r\nEnd Sub"},
+          {'i', 0, "' fin"},
+          {'i', 0, "Sub Otro()"}},
+         "Cerrado",
+         2},
+        {"Sub A()\r\n    x = 1\r\n20 End Sub: x = 2\r\nSub B()\r\nEnd Sub\r\n",
+         {{'r', 3, "End Sub: x = 2"}, {'r', 3, "30 End Sub: x = 2"}},
+         "A",
+         3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.module);
+        auto f = files::ModuleFile::Parse(c.module, "Modulo1.bas", 1252);
+        CodeModule& cm = f->Code();
+        Describe(cm); // the index read before the edits
+        for (const Edit& e : c.edits) {
+            SCOPED_TRACE(e.text);
+            if (e.op == 'r') {
+                cm.ReplaceLine(e.at, e.text);
+            } else {
+                cm.InsertLines(e.at == 0 ? cm.CountOfLines() + 1 : e.at, e.text);
+            }
+            EXPECT_EQ(Fresh(*f), Describe(cm));
+        }
+        EXPECT_EQ(cm.ProcCountLines(c.proc, ProcKind::Proc), c.lines);
+    }
 }
 
 // The shifted and locally rescanned index against a fresh parse after every edit of long
@@ -309,22 +312,6 @@ TEST_P(RandomEdits, AgreeWithAFreshParse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ModuleIndex, RandomEdits, testing::Values(12345u, 7u, 2024u, 99u));
-
-// A numbered end line followed by more statements still closes its procedure, as it does
-// unnumbered: when it is read and when a number is put on it or taken off.
-TEST(ModuleIndex, NumberedEndLineWithStatementsAfterItClosesItsProcedure) {
-    auto f = files::ModuleFile::Parse("Sub A()\r\n    x = 1\r\n20 End Sub: x = 2\r\n"
-                                      "Sub B()\r\nEnd Sub\r\n",
-                                      "n.bas", 1252);
-    CodeModule& cm = f->Code();
-    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
-    EXPECT_EQ(cm.ProcStartLine("B", ProcKind::Proc), 4);
-    cm.ReplaceLine(3, "End Sub: x = 2");
-    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
-    cm.ReplaceLine(3, "30 End Sub: x = 2");
-    EXPECT_EQ(cm.ProcCountLines("A", ProcKind::Proc), 3);
-    EXPECT_EQ(Fresh(*f), Describe(cm));
-}
 
 TEST(ModuleIndex, AttributesStayWithTheirProcedure) {
     auto f = Load("Clase.cls");
