@@ -198,7 +198,7 @@ TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
           {'r', 7, "' z ya no"},
           {'r', 4, "' y tampoco"}},
          "Paso0",
-         2},
+         7},
         {"Sub A()\r\n    x = 1\r\nEnd _", {{'i', 4, "Sub\r\nSub T()\r\nEnd Sub"}}, "A", 4},
         {"Option Explicit\r\nSub Abierto()\r\n    x = 1\r\n",
          {{'i', 0, "    y = 2\r\n    z = 3"},
