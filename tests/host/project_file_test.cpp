@@ -61,10 +61,7 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta\\Util.bas", 1252), util);
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\COMUN\\subcarpeta\\UTIL.BAS", 1252), util);
     EXPECT_EQ(files::ResolveProjectPath(folder, "../comun/SubCarpeta/util.bas", 1252), util);
-    EXPECT_EQ(files::ResolveProjectPath(folder,
-                                        ".\\Se\xF1"
-                                        "ales.bas",
-                                        1252),
+    EXPECT_EQ(files::ResolveProjectPath(folder, ".\\Se\361ales.bas", 1252),
               fs::canonical(folder / "Señales.bas"));
     // A folder is found, for reading it to say that it is one.
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta", 1252),

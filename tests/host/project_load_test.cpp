@@ -77,8 +77,7 @@ TEST(ProjectLoad, ListsWhatEveryProjectAndGroupHolds) {
     } cases[] = {
         {"Completo/Completo.vbp",
          "Completo (active)\n  Principal 5 5 controls 1\n  Modulo 1 5\n  Clase 2 11\n"
-         "  Comun 1 7\n  Se\xF1"
-         "ales 1 5\n  Control 8 5 controls 1\n  Pagina 7 5 controls 1\n"
+         "  Comun 1 7\n  Se\361ales 1 5\n  Control 8 5 controls 1\n  Pagina 7 5 controls 1\n"
          "  Documento 9 5 controls 1\n  Disenador 11 5 controls 1\n  Notas.txt 10 -\n"
          "  Recursos.res 4 -\n"
          "  ref stdole2 {00020430-0000-0000-C000-000000000046} 2.0 "
@@ -106,12 +105,7 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     auto vbe = files::Vbe::Open(kData / "Completo" / "Completo.vbp");
     auto& components = vbe->ActiveVBProject()->VBComponents();
     // Case folds over the code page's letters too: "SEÑALES" finds "Señales".
-    EXPECT_EQ(components
-                  .Item("SE\xD1"
-                        "ALES")
-                  .Name(),
-              "Se\xF1"
-              "ales");
+    EXPECT_EQ(components.Item("SE\321ALES").Name(), "Se\361ales");
     EXPECT_EQ(components.Item("mODULO").Name(), "Modulo");
     for (long i : {0L, components.Count() + 1}) {
         EXPECT_EQ(RaisedBy([&] { components.Item(i); }).Number, 9);
@@ -120,8 +114,7 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(RaisedBy([&] { components.Item("Recursos.res").CodeModule(); }).Number, 91);
     EXPECT_EQ(RaisedBy([&] { components.Item("Notas.txt").CodeModule(); }).Number, 91);
     auto* project = vbe->Active();
-    EXPECT_EQ(project->Description(), "Todas las clases de componente: a\xF1o, se\xF1"
-                                      "al");
+    EXPECT_EQ(project->Description(), "Todas las clases de componente: a\xF1o, se\361al");
     EXPECT_EQ(project->Title(), "Completo de prueba");
     EXPECT_EQ(project->Version(), "2.7.31");
     EXPECT_EQ(project->Value("CondComp"), "DEPURAR = 1");
