@@ -8,7 +8,7 @@
 
 namespace soporte {
 
-EnMarcha::EnMarcha(const std::vector<std::string>& argumentos) {
+EnMarcha::EnMarcha(const std::vector<std::string>& argumentos, const Entorno& entorno) {
     const auto out = salida_ / "out";
     const auto err = salida_ / "err";
     pid_ = ::fork();
@@ -16,6 +16,12 @@ EnMarcha::EnMarcha(const std::vector<std::string>& argumentos) {
         ::dup2(::open("/dev/null", O_RDONLY), 0);
         ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        for (const auto& e : entorno) {
+            const auto igual = e.find('=');
+            igual == std::string::npos
+                ? ::unsetenv(e.c_str())
+                : ::setenv(e.substr(0, igual).c_str(), e.c_str() + igual + 1, 1);
+        }
         std::vector<char*> argv{const_cast<char*>(LINTRAP_BIN)};
         for (const auto& a : argumentos) {
             argv.push_back(const_cast<char*>(a.c_str()));
@@ -41,8 +47,8 @@ Resultado EnMarcha::Espera() {
     return r;
 }
 
-Resultado Lintrap(const std::vector<std::string>& argumentos) {
-    return EnMarcha(argumentos).Espera();
+Resultado Lintrap(const std::vector<std::string>& argumentos, const Entorno& entorno) {
+    return EnMarcha(argumentos, entorno).Espera();
 }
 
 } // namespace soporte

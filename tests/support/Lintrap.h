@@ -15,10 +15,13 @@ struct Resultado {
     std::string err;
 };
 
+// Changes to lintrap's environment: "NAME=value" sets, a bare "NAME" removes.
+using Entorno = std::vector<std::string>;
+
 // The built lintrap started without waiting for it; Espera() gives its result.
 class EnMarcha {
 public:
-    explicit EnMarcha(const std::vector<std::string>& argumentos);
+    explicit EnMarcha(const std::vector<std::string>& argumentos, const Entorno& entorno = {});
     int Pid() const { return pid_; }
     Resultado Espera();
 
@@ -28,6 +31,6 @@ private:
 };
 
 // Runs lintrap with these arguments and waits for it.
-Resultado Lintrap(const std::vector<std::string>& argumentos);
+Resultado Lintrap(const std::vector<std::string>& argumentos, const Entorno& entorno = {});
 
 } // namespace soporte
