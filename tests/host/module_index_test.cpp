@@ -2,6 +2,7 @@
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -215,33 +216,18 @@ TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
 class RandomEdits : public testing::TestWithParam<unsigned> {};
 
 TEST_P(RandomEdits, AgreeWithAFreshParse) {
-    const char* pool[] = {"    x = x + 1",
-                          "    x = x + 1",
-                          "' comentario",
-                          "",
-                          "10  Exit Sub",
-                          "Salir:",
-                          "    y = 2 _",
-                          "Private Sub P_Q()",
-                          "End Sub",
-                          "Property Get V()",
-                          "    If x Then: End Sub",
-                          "Dim z As Long",
-                          "' sigue _",
-                          "#If A Then",
-                          "End _",
-                          "Public _",
-                          "    Function G()",
-                          "End Function: Sub R(): End Sub",
-                          "Sub S(): x = 1: End Sub",
-                          "End Sub: x = 1"};
+    const auto pool =
+        soporte::Partes("    x = x + 1|    x = x + 1|' comentario||10  Exit Sub|Salir:|    y = 2 "
+                        "_|Private Sub P_Q()|End Sub|Property Get V()|    If x Then: End Sub|Dim z "
+                        "As Long|' sigue _|#If A Then|End _|Public _|    Function G()|End "
+                        "Function: Sub R(): End Sub|Sub S(): x = 1: End Sub|End Sub: x = 1");
     auto f = Load("Trampas.bas");
     CodeModule& cm = f->Code();
     std::mt19937 rng(GetParam());
     for (int step = 0; step < 400; ++step) {
         long n = cm.CountOfLines();
         long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
-        std::string text = pool[rng() % (sizeof(pool) / sizeof(pool[0]))];
+        std::string text = pool[rng() % pool.size()];
         std::string what;
         switch (rng() % 6) {
         case 0:

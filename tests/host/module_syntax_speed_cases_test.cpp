@@ -2,6 +2,7 @@
 // matched by their length and first letter, case folded by a bit, a line taken whole when it
 // has no ':' or "'").
 #include "host/files/ModuleSyntax.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -44,9 +45,7 @@ TEST(ModuleSyntaxCases, TagsLinesByTheirFirstWordsAndStatements) {
         {kMaybe, 0, "x"},
     };
     for (const auto& g : groups) {
-        for (std::size_t at = 0, end = 0; end != std::string::npos; at = end + 1) {
-            end = g.lines.find('|', at);
-            const std::string line = g.lines.substr(at, end - at);
+        for (const std::string& line : soporte::Partes(g.lines)) {
             EXPECT_EQ(int(TagOf(line, g.above)), int(g.tag))
                 << "\"" << line << "\" above " << int(g.above);
         }
