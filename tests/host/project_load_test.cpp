@@ -2,6 +2,9 @@
 
 #include "host/files/Project.h"
 #include "host/files/Vbe.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Errores.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +12,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -18,17 +20,6 @@ using vbide::ComponentType;
 namespace {
 
 const fs::path kData = fs::path(LINTRAP_SOURCE_DIR) / "tests" / "data" / "host" / "projects";
-
-// Runs `open` and returns the error it raised; fails the test when it raised none.
-template <typename F> ErrorVB RaisedBy(F open) {
-    try {
-        open();
-    } catch (const ErrorVB& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error raised";
-    return ErrorVB(0, "", "");
-}
 
 // What the model shows of a project or group: each project (the active one marked), its
 // components in project order with their kinds (vbext_ComponentType numbers) and whether they
@@ -108,11 +99,11 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(components.Item("SE\321ALES").Name(), "Se\361ales");
     EXPECT_EQ(components.Item("mODULO").Name(), "Modulo");
     for (long i : {0L, components.Count() + 1}) {
-        EXPECT_EQ(RaisedBy([&] { components.Item(i); }).Number, 9);
+        EXPECT_EQ(soporte::Lanzado([&] { components.Item(i); }).Number, 9);
     }
-    EXPECT_EQ(RaisedBy([&] { components.Item("NoExiste"); }).Number, 9);
-    EXPECT_EQ(RaisedBy([&] { components.Item("Recursos.res").CodeModule(); }).Number, 91);
-    EXPECT_EQ(RaisedBy([&] { components.Item("Notas.txt").CodeModule(); }).Number, 91);
+    EXPECT_EQ(soporte::Lanzado([&] { components.Item("NoExiste"); }).Number, 9);
+    EXPECT_EQ(soporte::Lanzado([&] { components.Item("Recursos.res").CodeModule(); }).Number, 91);
+    EXPECT_EQ(soporte::Lanzado([&] { components.Item("Notas.txt").CodeModule(); }).Number, 91);
     auto* project = vbe->Active();
     EXPECT_EQ(project->Description(), "Todas las clases de componente: a\xF1o, se\361al");
     EXPECT_EQ(project->Title(), "Completo de prueba");
@@ -120,8 +111,8 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(project->Value("CondComp"), "DEPURAR = 1");
     EXPECT_EQ(project->Value("AutoRefresh"), ""); // another tool's section is not the project's
     EXPECT_EQ(project->References().Item("SCRRUN").Minor(), 10);
-    EXPECT_EQ(RaisedBy([&] { project->References().Item("Excel"); }).Number, 9);
-    EXPECT_EQ(RaisedBy([&] { vbe->VBProjects().Item(2); }).Number, 9);
+    EXPECT_EQ(soporte::Lanzado([&] { project->References().Item("Excel"); }).Number, 9);
+    EXPECT_EQ(soporte::Lanzado([&] { vbe->VBProjects().Item(2); }).Number, 9);
     EXPECT_EQ(vbe->CommandBars(), nullptr);
     EXPECT_EQ(vbe->Events(), nullptr);
     files::Vbe empty;
@@ -143,7 +134,7 @@ TEST(ProjectLoad, BadProjectFilesNameFileAndLine) {
         {"NoHay.vbp", 53, "NoHay.vbp"},
     };
     for (const auto& c : cases) {
-        auto error = RaisedBy([&] { files::Vbe::Open(kData / "malos" / c.file); });
+        auto error = soporte::Lanzado([&] { files::Vbe::Open(kData / "malos" / c.file); });
         EXPECT_EQ(error.Number, c.number) << c.file;
         EXPECT_NE(error.Description.find(c.where), std::string::npos) << error.Description;
     }
@@ -163,7 +154,7 @@ TEST(ProjectLoad, CodeReadWhenUsedMatchesCodeReadAtOnce) {
         try {
             now = files::Project::Load(entry.path());
         } catch (const ErrorVB& e) {
-            auto again = RaisedBy(
+            auto again = soporte::Lanzado(
                 [&] { files::Project::Load(entry.path(), 1252, files::CodeLoading::WhenUsed); });
             EXPECT_EQ(again.Description, e.Description);
             continue;
@@ -203,46 +194,42 @@ TEST(ProjectLoad, CodeReadWhenUsedMatchesCodeReadAtOnce) {
 // A module file replaced between the load and the first use of its code is not taken for the
 // one the project listed.
 TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
-    fs::path dir = fs::temp_directory_path() / ("lintrap-diferido-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
+    soporte::Carpeta carpeta;
+    const fs::path dir = carpeta.Ruta();
     fs::copy(kData / "Linux", dir, fs::copy_options::recursive);
     auto project = files::Project::Load(dir / "Linux.vbp", 1252, files::CodeLoading::WhenUsed);
     files::Component* module = project->Find("Utf8");
     ASSERT_NE(module, nullptr);
     std::ofstream(module->File(), std::ios::app) << "' otra línea\n";
-    auto error = RaisedBy([&] { module->CodeModule(); });
+    auto error = soporte::Lanzado([&] { module->CodeModule(); });
     EXPECT_EQ(error.Number, 58);
     EXPECT_NE(error.Description.find("Utf8.bas"), std::string::npos) << error.Description;
-    fs::remove_all(dir);
 }
 
 // Large files: a module is named from its first lines, a form whose designer runs past them is
 // read whole to be named, and what is wrong further down is found when the code is first used,
 // with the message a load would have given.
 TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
-    fs::path dir = fs::temp_directory_path() / ("lintrap-cabeza-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    soporte::Carpeta carpeta;
+    const fs::path dir = carpeta.Ruta();
     std::string code;
     for (int p = 0; p < 800; ++p) {
         code += "Public Sub P" + std::to_string(p) + "()\r\n    x = " + std::to_string(p) +
                 "\r\nEnd Sub\r\n";
     }
-    std::ofstream(dir / "Grande.bas", std::ios::binary)
-        << "Attribute VB_Name = \"Largo\"\r\n" + code;
+    soporte::Escribe(dir / "Grande.bas", "Attribute VB_Name = \"Largo\"\r\n" + code);
     std::string controls;
     for (int c = 0; c < 600; ++c) {
         controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
                     "\r\n      Caption = \"x\"\r\n   End\r\n";
     }
-    std::ofstream(dir / "Ventana.frm", std::ios::binary)
-        << "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
-               "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code;
+    soporte::Escribe(dir / "Ventana.frm", "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
+                                              "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code);
     std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
     broken[broken.size() / 2] = '\0';
-    std::ofstream(dir / "Roto.bas", std::ios::binary) << broken;
-    std::ofstream(dir / "P.vbp", std::ios::binary)
-        << "Type=Exe\r\nModule=Largo; Grande.bas\r\nForm=Ventana.frm\r\nModule=Roto; Roto.bas\r\n";
+    soporte::Escribe(dir / "Roto.bas", broken);
+    soporte::Escribe(dir / "P.vbp", "Type=Exe\r\nModule=Largo; Grande.bas\r\nForm=Ventana.frm\r\n"
+                                    "Module=Roto; Roto.bas\r\n");
 
     auto now = files::Project::Load(dir / "P.vbp");
     auto later = files::Project::Load(dir / "P.vbp", 1252, files::CodeLoading::WhenUsed);
@@ -261,7 +248,6 @@ TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
     }
     EXPECT_EQ(later->ComponentAt(1).Designer()->VBControls().Count(),
               now->ComponentAt(1).Designer()->VBControls().Count());
-    auto error = RaisedBy([&] { later->ComponentAt(2).CodeModule(); });
+    auto error = soporte::Lanzado([&] { later->ComponentAt(2).CodeModule(); });
     EXPECT_EQ(error.Description, now->LoadProblems()[0].Description);
-    fs::remove_all(dir);
 }

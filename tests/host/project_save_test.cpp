@@ -4,6 +4,7 @@
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
+#include "tests/support/Errores.h"
 
 #include <gtest/gtest.h>
 
@@ -34,16 +35,6 @@ fs::path CopyProjects(const soporte::Carpeta& dir) {
         fs::last_write_time(entry.path(), old);
     }
     return dir.Ruta();
-}
-
-template <typename F> ErrorVB RaisedBy(F run) {
-    try {
-        run();
-    } catch (const ErrorVB& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error raised";
-    return ErrorVB(0, "", "");
 }
 
 vbide::CodeModule& Code(files::Vbe& vbe, const std::string& name) {
@@ -155,22 +146,26 @@ TEST(ProjectSave, ImportRefusesNamesAndFilesTheProjectHas) {
     components.Import((dir / "Importar" / "clsErrores.cls").string());
 
     // The same name again, in any case.
-    auto twice =
-        RaisedBy([&] { components.Import((dir / "Importar" / "clsErrores.cls").string()); });
+    auto twice = soporte::Lanzado(
+        [&] { components.Import((dir / "Importar" / "clsErrores.cls").string()); });
     EXPECT_EQ(twice.Number, 32813);
     soporte::Escribe(dir / "OTRO.bas", "Attribute VB_Name = \"MODULO\"\r\n");
-    EXPECT_EQ(RaisedBy([&] { components.Import((dir / "OTRO.bas").string()); }).Number, 32813);
+    EXPECT_EQ(soporte::Lanzado([&] { components.Import((dir / "OTRO.bas").string()); }).Number,
+              32813);
     // A file name already in the project, or already in its folder.
     fs::create_directories(dir / "otra");
     soporte::Escribe(dir / "otra" / "modulo.bas", "Attribute VB_Name = \"Distinto\"\r\n");
-    EXPECT_EQ(RaisedBy([&] { components.Import((dir / "otra" / "modulo.bas").string()); }).Number,
-              58);
+    EXPECT_EQ(
+        soporte::Lanzado([&] { components.Import((dir / "otra" / "modulo.bas").string()); }).Number,
+        58);
     soporte::Escribe(dir / "Completo" / "Suelto.bas", "Attribute VB_Name = \"Suelto\"\r\n");
     soporte::Escribe(dir / "otra" / "Suelto.bas", "Attribute VB_Name = \"Suelto2\"\r\n");
-    auto clash = RaisedBy([&] { components.Import((dir / "otra" / "Suelto.bas").string()); });
+    auto clash =
+        soporte::Lanzado([&] { components.Import((dir / "otra" / "Suelto.bas").string()); });
     EXPECT_EQ(clash.Number, 58);
     EXPECT_NE(clash.Description.find("Suelto.bas"), std::string::npos);
-    EXPECT_EQ(RaisedBy([&] { components.Import((dir / "NoExiste.bas").string()); }).Number, 53);
+    EXPECT_EQ(soporte::Lanzado([&] { components.Import((dir / "NoExiste.bas").string()); }).Number,
+              53);
     // A file already in the project's folder joins the project where it is.
     auto& suelto = components.Import((dir / "Completo" / "Suelto.bas").string());
     EXPECT_EQ(suelto.Name(), "Suelto");
@@ -211,7 +206,7 @@ TEST(ProjectSave, SaveAsMovesTheProjectAndRefusesToOverwrite) {
     EXPECT_NE(Lee(out / "nuevo" / "Comun.bas").find("' movido"), std::string::npos);
 
     auto again = files::Vbe::Open(dir / "Completo" / "Completo.vbp");
-    auto error = RaisedBy([&] { again->SaveAs(out / "nuevo"); });
+    auto error = soporte::Lanzado([&] { again->SaveAs(out / "nuevo"); });
     EXPECT_EQ(error.Number, 58);
     EXPECT_NE(Lee(out / "nuevo" / "Comun.bas").find("' movido"), std::string::npos);
     again->SaveAs(out / "nuevo", true);
@@ -262,7 +257,7 @@ TEST(ProjectSave, StagedModulesLandWithTheNextSaveOrLeaveNoTrace) {
     ASSERT_NE(modulo, nullptr);
     EXPECT_TRUE(modulo->Released());
     EXPECT_EQ(modulo->Bytes(), Lee(plain / "Completo" / "Modulo.bas"));
-    EXPECT_EQ(RaisedBy([&] { modulo->CodeModule(); }).Number, vberr::ObjectNotSet);
+    EXPECT_EQ(soporte::Lanzado([&] { modulo->CodeModule(); }).Number, vberr::ObjectNotSet);
 
     b->Save();
     EXPECT_EQ(soporte::Contenido(staged.Ruta()), soporte::Contenido(plain.Ruta()));
@@ -293,7 +288,7 @@ TEST(ProjectSave, StagingARefusedFileWritesNothing) {
     ::chmod((dir / "Completo" / "sub" / "Clase.cls").c_str(), 0444);
     auto before = soporte::Contenido(dir.Ruta());
     project.Stage(*project.Find("Modulo"));
-    EXPECT_EQ(RaisedBy([&] { project.Stage(*project.Find("Clase")); }).Number, 70);
+    EXPECT_EQ(soporte::Lanzado([&] { project.Stage(*project.Find("Clase")); }).Number, 70);
     project.DiscardStaged();
     EXPECT_EQ(soporte::Contenido(dir.Ruta()), before);
 }
