@@ -163,7 +163,7 @@ TEST(Guardado, TwoRunsAtOnceNeverBothSucceedLosingEdits) {
 }
 
 // Renames that stop halfway (the third fails): the journal stays, the error says the rest will
-// follow, and the next command completes the save.
+// follow, and the next command completes the save, saying so in one line.
 class FallaAlTercerRenombre : public files::DiskWriter {
 public:
     void Commit(const fs::path& temporary, const fs::path& target) override {
@@ -200,21 +200,6 @@ std::unique_ptr<files::Project> Interrumpido(const fs::path& carpeta, int n) {
     return p;
 }
 
-// The next command completes an interrupted save, says so in one line and leaves nothing.
-TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
-    Carpeta c;
-    auto p = Interrumpido(c / "p", 6);
-    auto r = Lintrap({"list", p->Path().string()});
-    EXPECT_EQ(r.codigo, 0) << r.err;
-    EXPECT_NE(r.err.find("se ha completado el guardado interrumpido"), std::string::npos) << r.err;
-    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    const Estado fin = Contenido(c / "p");
-    EXPECT_EQ(fin.size(), 7u) << "journal or temporaries left";
-    for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
-        EXPECT_EQ(fin.at(p->ComponentAt(i).File().filename().string()), p->ComponentAt(i).Bytes());
-    }
-}
-
 // A journal is carried out only in the folder it was written in and only over the project's
 // own files. A folder copied or moved with a save pending, or a journal made by hand (whole
 // paths, "../", a copy of itself outside), is refused naming the journal and what to do:
@@ -223,7 +208,8 @@ TEST(Guardado, SaveStoppedAmongTheRenamesIsCompletedByTheNextCommand) {
 // paths) over the project's own files completes too.
 TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
     Carpeta c;
-    const fs::path vbp = Interrumpido(c / "p", 4)->Path();
+    const auto guardado = Interrumpido(c / "p", 4);
+    const fs::path vbp = guardado->Path();
     const auto real = [&](const std::string& nombre) {
         return (fs::canonical(c.Ruta()) / nombre).string();
     };
@@ -300,10 +286,18 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
         }
         EXPECT_EQ(soporte::Lee(c / "fuera" / "v.txt"), "ajeno");
         EXPECT_TRUE(fs::exists(c / "fuera" / "x.vbp.lintrap-journal"));
-        if (caso.carpeta == "copia") { // the original is still completed where it was written
-            Restaura(c / "p", interrumpido);
-            EXPECT_EQ(Lintrap({"list", vbp.string()}).codigo, 0);
-            EXPECT_EQ(Contenido(c / "p").size(), 5u);
+        if (caso.carpeta == "copia") { // the original is still completed where it was written,
+            Restaura(c / "p", interrumpido); // saying so in one line and leaving nothing
+            r = Lintrap({"list", vbp.string()});
+            EXPECT_EQ(r.codigo, 0) << r.err;
+            EXPECT_EQ(r.err.rfind("lintrap: se ha completado el guardado interrumpido", 0), 0u);
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+            const Estado fin = Contenido(c / "p");
+            EXPECT_EQ(fin.size(), 5u) << "journal or temporaries left";
+            for (std::size_t i = 0; i < guardado->ComponentCount(); ++i) {
+                const auto& m = guardado->ComponentAt(i);
+                EXPECT_EQ(fin.at(m.File().filename().string()), m.Bytes());
+            }
         } else if (caso.carpeta == "movida") {
             fs::rename(c / "movida", c / "p");
         }
