@@ -145,27 +145,29 @@ TEST(ProjectSave, ImportRefusesNamesAndFilesTheProjectHas) {
     auto& components = vbe->ActiveVBProject()->VBComponents();
     components.Import((dir / "Importar" / "clsErrores.cls").string());
 
-    // The same name again, in any case.
-    auto twice = soporte::Lanzado(
-        [&] { components.Import((dir / "Importar" / "clsErrores.cls").string()); });
-    EXPECT_EQ(twice.Number, 32813);
-    soporte::Escribe(dir / "OTRO.bas", "Attribute VB_Name = \"MODULO\"\r\n");
-    EXPECT_EQ(soporte::Lanzado([&] { components.Import((dir / "OTRO.bas").string()); }).Number,
-              32813);
-    // A file name already in the project, or already in its folder.
+    // The same name again, in any case; a file name the project has, or its folder has.
     fs::create_directories(dir / "otra");
-    soporte::Escribe(dir / "otra" / "modulo.bas", "Attribute VB_Name = \"Distinto\"\r\n");
-    EXPECT_EQ(
-        soporte::Lanzado([&] { components.Import((dir / "otra" / "modulo.bas").string()); }).Number,
-        58);
     soporte::Escribe(dir / "Completo" / "Suelto.bas", "Attribute VB_Name = \"Suelto\"\r\n");
-    soporte::Escribe(dir / "otra" / "Suelto.bas", "Attribute VB_Name = \"Suelto2\"\r\n");
-    auto clash =
-        soporte::Lanzado([&] { components.Import((dir / "otra" / "Suelto.bas").string()); });
-    EXPECT_EQ(clash.Number, 58);
-    EXPECT_NE(clash.Description.find("Suelto.bas"), std::string::npos);
-    EXPECT_EQ(soporte::Lanzado([&] { components.Import((dir / "NoExiste.bas").string()); }).Number,
-              53);
+    const struct {
+        const char* file;
+        const char* name; // the module's name written into it, if any
+        long number;
+    } cases[] = {{"Importar/clsErrores.cls", nullptr, 32813},
+                 {"OTRO.bas", "MODULO", 32813},
+                 {"otra/modulo.bas", "Distinto", 58},
+                 {"otra/Suelto.bas", "Suelto2", 58},
+                 {"NoExiste.bas", nullptr, 53}};
+    for (const auto& c : cases) {
+        if (c.name) {
+            soporte::Escribe(dir / c.file,
+                             "Attribute VB_Name = \"" + std::string(c.name) + "\"\r\n");
+        }
+        auto e = soporte::Lanzado([&] { components.Import((dir / c.file).string()); });
+        EXPECT_EQ(e.Number, c.number) << c.file;
+        EXPECT_NE(e.Description.find(c.number == 58 ? fs::path(c.file).filename().string() : ""),
+                  std::string::npos)
+            << e.Description;
+    }
     // A file already in the project's folder joins the project where it is.
     auto& suelto = components.Import((dir / "Completo" / "Suelto.bas").string());
     EXPECT_EQ(suelto.Name(), "Suelto");
