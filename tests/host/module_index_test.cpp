@@ -2,6 +2,7 @@
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
+#include "tests/support/Archivos.h"
 #include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +20,8 @@ using vbide::ProcKind;
 
 const fs::path kData = fs::path(LINTRAP_SOURCE_DIR) / "tests/data/host/modules";
 
-std::string ReadFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::unique_ptr<files::ModuleFile> Load(const std::string& file) {
-    return files::ModuleFile::Parse(ReadFile(kData / file), (kData / file).string(), 1252);
+    return files::ModuleFile::Parse(soporte::Lee(kData / file), (kData / file).string(), 1252);
 }
 
 // Everything the index answers, as text: owner runs, members, procedure ranges.
@@ -83,7 +77,7 @@ TEST(ModuleIndex, MatchesGoldenListings) {
         if (std::getenv("LINTRAP_UPDATE_GOLDEN")) {
             std::ofstream(golden, std::ios::binary) << got;
         }
-        EXPECT_EQ(ReadFile(golden), got);
+        EXPECT_EQ(soporte::Lee(golden), got);
     }
 }
 
