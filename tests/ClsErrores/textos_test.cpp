@@ -141,7 +141,7 @@ TEST(Textos, Drives) {
     EXPECT_EQ(LineaDrive({"/home", DriveFijo, 499}, "."),
               "   Drive /home...........Fixed      KB Free\r\n");
     EXPECT_EQ(LineaDrive({"N:", DriveRemoto, 5}, "."), "   Drive N:...........Network   \r\n");
-    for (int tipo : {DriveSinRaiz, DriveRAM, 7}) {
+    for (int tipo : {1, 6, 7}) { // no root, RAM disk, unknown
         EXPECT_FALSE(LineaDrive({"E:", tipo, 5}, ".")) << tipo;
     }
     const std::vector<Drive> drives = {{"A:", DriveExtraible, 0},
