@@ -2,9 +2,7 @@
 #include "tests/vb6/Vb6Lexico.h"
 
 #include <cctype>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 namespace vb6check {
 namespace {
@@ -148,15 +146,6 @@ std::string Texto(const std::vector<Problema>& problemas) {
     std::ostringstream s;
     for (const Problema& p : problemas)
         s << "línea " << p.numero << ": " << p.mensaje << '\n';
-    return s.str();
-}
-
-std::string LeeFichero(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f)
-        throw std::runtime_error("no se puede abrir " + ruta);
-    std::ostringstream s;
-    s << f.rdbuf();
     return s.str();
 }
 

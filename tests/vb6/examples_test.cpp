@@ -1,4 +1,5 @@
 // The example project's module files pass the same checks as the shipped runtime.
+#include "tests/support/Archivos.h"
 #include "tests/vb6/Vb6Checker.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ TEST(ExampleSources, EveryModuleFileIsSound) {
         for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
             if (!e.is_regular_file() || !extensiones.count(e.path().extension().string()))
                 continue;
-            vb6check::Modulo m(vb6check::LeeFichero(e.path().string()));
+            vb6check::Modulo m(soporte::Lee(e.path()));
             EXPECT_EQ(vb6check::Texto(m.Comprobar()), "") << e.path();
             ++revisados;
         }
