@@ -1,3 +1,4 @@
+#include "base/CodePage.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
@@ -134,7 +135,7 @@ std::vector<std::string> Modulo::Literales() const {
 }
 
 bool Modulo::Usa(std::string_view identificador) const {
-    std::string buscado = lexico::Minusculas(identificador);
+    std::string buscado = codepage::Minusculas(identificador);
     for (const LineaLogica& l : LineasLogicas())
         for (const std::string& p : lexico::Palabras(lexico::SinCadenas(l.codigo)))
             if (p == buscado)
