@@ -4,12 +4,12 @@
 #include "host/files/Vbe.h"
 #include "tests/fuzz/Casos.h"
 #include "tests/fuzz/Invariantes.h"
+#include "tests/support/Archivos.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <vector>
 
@@ -36,11 +36,6 @@ void Vacia(const fs::path& carpeta) {
     for (const auto& e : fs::directory_iterator(carpeta, ec)) {
         fs::remove_all(e.path(), ec);
     }
-}
-
-void Escribe(const fs::path& ruta, std::string_view bytes) {
-    std::ofstream f(ruta, std::ios::binary);
-    f.write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 // Every file of the folder with its bytes and modification time.
@@ -80,7 +75,7 @@ void CasoProyecto(std::string_view datos) {
     static const char* const kNombres[] = {"P.vbp", "A.bas", "B.frm", "C.cls", "G.vbg"};
     const std::vector<std::string_view> trozos = Trozos(datos);
     for (std::size_t i = 0; i < trozos.size(); ++i) {
-        Escribe(carpeta / kNombres[i], trozos[i]);
+        soporte::Escribe(carpeta / kNombres[i], trozos[i]);
     }
 
     // The project file on its own: kept line by line, written back as it was.

@@ -136,50 +136,41 @@ TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     EXPECT_EQ(cm.ProcStartLine("a", vbide::ProcKind::Proc), 1); // names ignore case
 }
 
+// Find from (line, column) to (line, column), -1 for the module's end: whole words, case,
+// the code page's letters folded ("ñandú" finds "Ñandú") and Like patterns; where it finds the
+// text, or 0 when it does not.
 TEST(ModuleCode, FindHonoursRangeWordCaseAndPatterns) {
     auto f = Module("Dim Nombre As String\r\n"
                     "Sub Pon()\r\n"
                     "    NombreLargo = 1\r\n"
-                    "    nombre = \"\xD1"
-                    "and\xFA 42\"\r\n" // Windows-1252 bytes
+                    "    nombre = \"\321and\xFA 42\"\r\n" // Windows-1252 bytes
                     "End Sub");
-    CodeModule& cm = f->Code();
-    long sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
-    EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), std::vector<long>({1, 5, 1, 11}));
-
-    sl = 2, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("Nombre", sl, sc, el, ec, true, false));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 5, 11})) << "whole word";
-    sl = 2, sc = 1, el = -1, ec = -1;
-    EXPECT_FALSE(cm.Find("nombre", sl, sc, el, ec, false, true) && sl == 3) << "case kept";
-    EXPECT_EQ(sl, 4);
-
-    // the code page folds accented letters: "ñandú" finds "Ñandú"
-    sl = 1, sc = 1, el = -1, ec = -1;
-    EXPECT_TRUE(cm.Find("\xF1"
-                        "and\xFA",
-                        sl, sc, el, ec));
-    EXPECT_EQ(sl, 4);
-
-    // the range ends before column 9 of line 3: "NombreLargo" at 5..15 does not fit
-    sl = 3, sc = 1, el = 3, ec = 9;
-    EXPECT_FALSE(cm.Find("Largo", sl, sc, el, ec));
-    sl = 1, sc = 6, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
-    EXPECT_EQ(sl, 3) << "the start column skips the first match";
-
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("N[aeiou\xE1-\xFA]mbre*=", sl, sc, el, ec, false, false, true));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({3, 5, 18}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("\"?and? ##\"", sl, sc, el, ec, false, false, true));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 14, 24}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("[!a-z ]and\xFA", sl, sc, el, ec, false, true, true));
-    EXPECT_EQ(std::vector<long>({sl, sc}), std::vector<long>({4, 15}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    EXPECT_FALSE(cm.Find("Pon(x)", sl, sc, el, ec));
+    const struct {
+        const char* text;
+        std::vector<long> from; // start line, start column, end line, end column
+        bool word, matchCase, pattern;
+        std::vector<long> found;
+    } cases[] = {
+        {"nombre", {1, 1, -1, -1}, false, false, false, {1, 5, 1, 11}},
+        {"Nombre", {2, 1, -1, -1}, true, false, false, {4, 5, 4, 11}},
+        {"nombre", {2, 1, -1, -1}, false, true, false, {4, 5, 4, 11}},
+        {"\361and\xFA", {1, 1, -1, -1}, false, false, false, {4, 15, 4, 20}},
+        {"Largo", {3, 1, 3, 9}, false, false, false, {0}}, // "NombreLargo" ends past column 9
+        {"nombre", {1, 6, -1, -1}, false, false, false, {3, 5, 3, 11}},
+        {"N[aeiou\xE1-\xFA]mbre*=", {1, 1, -1, -1}, false, false, true, {3, 5, 3, 18}},
+        {"\"?and? ##\"", {1, 1, -1, -1}, false, false, true, {4, 14, 4, 24}},
+        {"[!a-z ]and\xFA", {1, 1, -1, -1}, false, true, true, {4, 15, 4, 20}},
+        {"Pon(x)", {1, 1, -1, -1}, false, false, false, {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        long sl = c.from[0], sc = c.from[1], el = c.from[2], ec = c.from[3];
+        if (f->Code().Find(c.text, sl, sc, el, ec, c.word, c.matchCase, c.pattern)) {
+            EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), c.found);
+        } else {
+            EXPECT_EQ(c.found, std::vector<long>{0});
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 // Lines built to trip the quick paths of line tagging and statement classification (keywords
 // matched by their length and first letter, case folded by a bit, a line taken whole when it
-// has no ':' or "'"), and the procedure names looked up after edits that rename, add and remove
-// procedures in a module with many of them.
-#include "base/ErrorVB.h"
-#include "host/files/ModuleFile.h"
+// has no ':' or "'").
 #include "host/files/ModuleSyntax.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -16,92 +14,41 @@ namespace {
 using namespace files::syntax;
 using vbide::ProcKind;
 
-struct TagCase {
-    std::string line;
-    unsigned char above;
-    unsigned char tag;
-};
-
+// Lines grouped by the flags they get below a line with `above`: headers and end lines in any
+// case and spacing, up to three modifiers, line numbers, statements after ':' outside strings
+// and before a comment; words that share a keyword's letters, length or first letter; comments,
+// blank lines and continuations.
 TEST(ModuleSyntaxCases, TagsLinesByTheirFirstWordsAndStatements) {
-    const unsigned char kContinuesQuiet = kContinues | kQuiet;
-    const std::vector<TagCase> cases = {
-        // headers and end lines, in any case, with spaces or tabs
-        {"Sub Main()", 0, kMaybe},
-        {"sub main", 0, kMaybe},
-        {"SUB X", 0, kMaybe},
-        {"  eNd SuB  ", 0, kMaybe},
-        {"End\tFunction", 0, kMaybe},
-        {"End Property", 0, kMaybe},
-        {"Function F() As Long", 0, kMaybe},
-        {"Property Get P()", 0, kMaybe},
-        {"Friend Property Get P()", 0, kMaybe},
-        {"Global Function G()", 0, kMaybe},
-        {"Static Sub S()", 0, kMaybe},
-        {"\tPublic\tFunction\tF()", 0, kMaybe},
-        // a bare "End" and an "End" or modifiers continued on the next line
-        {"End", 0, kMaybe},
-        {"End _", 0, kMaybe | kContinues},
-        {"Public", 0, kMaybe},
-        {"Private _", 0, kMaybe | kContinues},
-        // up to three modifiers
-        {"Public Private Static Sub X()", 0, kMaybe},
-        {"Public Private Static Friend Sub X()", 0, 0},
-        // words that share a keyword's letters, length or first letter
-        {"End If", 0, 0},
-        {"End Select", 0, 0},
-        {"End Type", 0, 0},
-        {"Ends = 1", 0, 0},
-        {"Endx", 0, 0},
-        {"Exit Sub", 0, 0},
-        {"Select Case x", 0, 0},
-        {"Set x = y", 0, 0},
-        {"Subs = 1", 0, 0},
-        {"Su b", 0, 0},
-        {"Sub(1) = 2", 0, 0},
-        {"Functions = 1", 0, 0},
-        {"Propertyx = 1", 0, 0},
-        {"Static x As Long", 0, 0},
-        {"Public x As Long", 0, 0},
-        {"Publicx", 0, 0},
-        {"Erl = 1", 0, 0},
-        {"\xC9nd Sub", 0, 0}, // a capital outside ASCII is no ASCII letter
-        // line numbers
-        {"10 End Sub", 0, kMaybe},
-        {"10 Sub X()", 0, kMaybe},
-        {"10End Sub", 0, 0},
-        {"10", 0, 0},
-        // statements after ':' outside string literals and before a comment
-        {"x = 1: End Sub", 0, kMaybe},
-        {"Salir: End Function", 0, kMaybe},
-        {"End: x = 1", 0, kMaybe},
-        {"10 End Sub: x = 1", 0, kMaybe},
-        {"x = 1: End", 0, kMaybe},
-        {"x = \"a: End Sub\"", 0, 0},
-        {"x = 1 ' : End Sub", 0, 0},
-        {"y = 1: Rem x: End Sub", 0, 0},
-        {"Rem: End Sub", 0, 0},
-        {"If a Then End", 0, 0},
-        // comments and blank lines
-        {"' Sub X()", 0, kQuiet},
-        {"Rem Sub X()", 0, kQuiet},
-        {"REM", 0, kQuiet},
-        {"Rem\tnota", 0, kQuiet},
-        {"Remate = 1", 0, 0},
-        {"", 0, kQuiet},
-        {"   \t ", 0, kQuiet},
-        // continuation
-        {"x = 1 _", 0, kContinues},
-        {"x = 1_", 0, 0},
-        {"_", 0, kContinues},
-        {"' c _", 0, kContinuesQuiet},
-        {"End Sub", kContinues, kContinued},
-        {"x", kContinuesQuiet, kContinued | kQuiet},
-        {"more _", kContinues, kContinues | kContinued},
-        {"x", kMaybe, 0},
+    // Each group's lines are parted by '|'; "\xC9nd" begins with a capital outside ASCII, no
+    // ASCII letter.
+    const struct {
+        unsigned char above, tag;
+        std::string lines;
+    } groups[] = {
+        {0, kMaybe,
+         "Sub Main()|sub main|SUB X|  eNd SuB  |End\tFunction|End Property|Function F() As "
+         "Long|Property Get P()|Friend Property Get P()|Global Function G()|Static Sub "
+         "S()|\tPublic\tFunction\tF()|End|Public|Public Private Static Sub X()|10 End Sub|10 Sub "
+         "X()|x = 1: End Sub|Salir: End Function|End: x = 1|10 End Sub: x = 1|x = 1: End"},
+        {0, kMaybe | kContinues, "End _|Private _"},
+        {0, 0,
+         "Public Private Static Friend Sub X()|End If|End Select|End Type|Ends = 1|Endx|Exit "
+         "Sub|Select Case x|Set x = y|Subs = 1|Su b|Sub(1) = 2|Functions = 1|Propertyx = 1|Static "
+         "x As Long|Public x As Long|Publicx|Erl = 1|\xC9nd Sub|10End Sub|10|x = \"a: End Sub\"|x "
+         "= 1 ' : End Sub|y = 1: Rem x: End Sub|Rem: End Sub|If a Then End|Remate = 1|x = 1_"},
+        {0, kQuiet, "' Sub X()|Rem Sub X()|REM|Rem\tnota||   \t "},
+        {0, kContinues, "x = 1 _|_"},
+        {0, kContinues | kQuiet, "' c _"},
+        {kContinues, kContinued, "End Sub"},
+        {kContinues | kQuiet, kContinued | kQuiet, "x"},
+        {kContinues, kContinues | kContinued, "more _"},
+        {kMaybe, 0, "x"},
     };
-    for (const TagCase& c : cases) {
-        EXPECT_EQ(int(TagOf(c.line, c.above)), int(c.tag))
-            << "\"" << c.line << "\" above " << int(c.above);
+    for (const auto& g : groups) {
+        for (const std::string& line : soporte::Partes(g.lines)) {
+            EXPECT_EQ(int(TagOf(line, g.above)), int(g.tag))
+                << "\"" << line << "\" above " << int(g.above);
+        }
     }
 }
 
@@ -182,129 +129,6 @@ TEST(ModuleSyntaxCases, SplitsStatementsAtColonsOutsideStringsUpToAComment) {
     EXPECT_EQ(NextWord(rest), "Foo");
     EXPECT_EQ(rest, "");
     EXPECT_EQ(NextWord(rest), "");
-}
-
-// A module of many procedures (plus a property pair, a name given twice and a name with a
-// letter of the code page) and the header line each name is expected at.
-class ProcedureNames : public testing::Test {
-protected:
-    static constexpr int kProcs = 300;
-
-    void SetUp() override {
-        std::string text = "Attribute VB_Name = \"Nombres\"\r\nOption Explicit\r\n";
-        for (int p = 0; p < kProcs; ++p) {
-            text += "Public Sub Proc" + std::to_string(p) + "()\r\n    x = 1\r\nEnd Sub\r\n";
-            expected_.push_back({"Proc" + std::to_string(p), ProcKind::Proc, 2 + 3L * p});
-        }
-        text += "Property Get Valor() As Long\r\nEnd Property\r\n"
-                "Property Let Valor(v As Long)\r\nEnd Property\r\n"
-                "Sub Doble()\r\nEnd Sub\r\nSub DOBLE()\r\nEnd Sub\r\n"
-                "Function A\xD1o() As Long\r\nEnd Function\r\n";
-        const long after = 2 + 3L * kProcs; // (the Attribute line is no code line)
-        expected_.push_back({"Valor", ProcKind::Get, after});
-        expected_.push_back({"Valor", ProcKind::Let, after + 2});
-        expected_.push_back({"Doble", ProcKind::Proc, after + 4});
-        expected_.push_back({"A\xD1o", ProcKind::Proc, after + 8});
-        file_ = files::ModuleFile::Parse(text, "Nombres.bas", 1252);
-    }
-
-    vbide::CodeModule& Code() { return file_->Code(); }
-
-    // Every expected name, in upper and lower case, at its line; `gone` no longer found.
-    void CheckAll(const std::string& gone = "") {
-        for (const Expected& e : expected_) {
-            SCOPED_TRACE(e.name);
-            EXPECT_EQ(Code().ProcBodyLine(e.name, e.kind), e.line);
-            EXPECT_EQ(Code().ProcBodyLine(Upper(e.name), e.kind), e.line);
-        }
-        if (!gone.empty()) {
-            try {
-                Code().ProcBodyLine(gone, ProcKind::Proc);
-                ADD_FAILURE() << gone << " still found";
-            } catch (const ErrorVB& e) {
-                EXPECT_EQ(e.Number, 35);
-            }
-        }
-    }
-
-    // Lines from `from` on moved by `by`.
-    void Move(long from, long by) {
-        for (Expected& e : expected_) {
-            if (e.line >= from) {
-                e.line += by;
-            }
-        }
-    }
-
-    static std::string Upper(std::string s) {
-        for (char& c : s) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 'a' + 'A');
-            } else if (c == '\xF1') {
-                c = '\xD1';
-            }
-        }
-        return s;
-    }
-
-    struct Expected {
-        std::string name;
-        ProcKind kind;
-        long line;
-    };
-    std::vector<Expected> expected_;
-    std::unique_ptr<files::ModuleFile> file_;
-};
-
-TEST_F(ProcedureNames, AreFoundInAnyCaseTheFirstOfTwoFirst) {
-    CheckAll();
-    EXPECT_EQ(Code().ProcBodyLine("a\xF1o", ProcKind::Proc), expected_.back().line);
-    EXPECT_THROW(Code().ProcBodyLine("Valor", ProcKind::Set), ErrorVB);
-    EXPECT_THROW(Code().ProcBodyLine("Valor", ProcKind::Proc), ErrorVB);
-    EXPECT_THROW(Code().ProcBodyLine("Proc300", ProcKind::Proc), ErrorVB);
-}
-
-TEST_F(ProcedureNames, FollowHeadersRenamedInPlace) {
-    // a new name
-    Code().ReplaceLine(expected_[10].line, "Public Sub Renombrado()");
-    expected_[10].name = "Renombrado";
-    CheckAll("Proc10");
-    // a name another procedure has: the first one in the module is found...
-    Code().ReplaceLine(expected_[20].line, "Public Sub Proc5()");
-    EXPECT_EQ(Code().ProcBodyLine("Proc5", ProcKind::Proc), expected_[5].line);
-    // ...until that one is renamed in its turn
-    Code().ReplaceLine(expected_[5].line, "Public Sub Otro()");
-    EXPECT_EQ(Code().ProcBodyLine("Proc5", ProcKind::Proc), expected_[20].line);
-    expected_[20].name = "Proc5";
-    expected_[5].name = "Otro";
-    CheckAll("Proc20");
-    // a Sub made a Property Let of the same name: found by its new kind only
-    Code().ReplaceLine(expected_[30].line, "Property Let Proc30(v As Long)");
-    expected_[30].kind = ProcKind::Let;
-    CheckAll("Proc30");
-}
-
-TEST_F(ProcedureNames, FollowProceduresAddedAndRemoved) {
-    // two procedures above all the others: every entry after them is renumbered
-    Code().InsertLines(2, "Sub Primero()\r\nEnd Sub\r\nSub Segundo()\r\nEnd Sub");
-    Move(2, 4);
-    expected_.push_back({"Primero", ProcKind::Proc, 2});
-    expected_.push_back({"Segundo", ProcKind::Proc, 4});
-    CheckAll();
-    // one removed from the middle
-    const long at = Code().ProcStartLine("Proc100", ProcKind::Proc);
-    EXPECT_EQ(at, expected_[100].line);
-    Code().DeleteLines(at, 3);
-    expected_.erase(expected_.begin() + 100);
-    Move(at, -3);
-    CheckAll("Proc100");
-    // a procedure's end line removed: it runs on and takes in the next one's header as a body
-    // line, so the next one is gone
-    Code().DeleteLines(expected_[0].line + 2, 1);
-    Move(expected_[0].line + 2, -1);
-    const std::string swallowed = expected_[1].name;
-    expected_.erase(expected_.begin() + 1);
-    CheckAll(swallowed);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The flags kept through a line number put on or taken off are the flags a full tagging gives.
 #include "host/files/ModuleSyntax.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -11,30 +12,10 @@ namespace {
 using namespace files::syntax;
 
 TEST(ModuleSyntax, FlagsKeptThroughALineNumberAreTheFlagsOfTheEditedLine) {
-    const std::vector<std::string> texts = {"    x = x + 1",
-                                            "x = 1 _",
-                                            "_",
-                                            " _",
-                                            "",
-                                            "   ",
-                                            "' nota",
-                                            "Rem nota",
-                                            "rem",
-                                            "Remate = 1",
-                                            "End Sub",
-                                            "  End Function",
-                                            "End Sub: x = 1",
-                                            "x = 1: End Sub",
-                                            "Private Sub A()",
-                                            "Public _",
-                                            "End _",
-                                            "20 y = 2",
-                                            "7x = 1",
-                                            "Salir:",
-                                            "#If A Then",
-                                            "\tEnd Property",
-                                            "Sub S(): x = 1: End Sub",
-                                            "Static Function F() As Long"};
+    const auto texts = soporte::Partes(
+        "    x = x + 1|x = 1 _|_| _||   |' nota|Rem nota|rem|Remate = 1|End Sub|  End Function|End "
+        "Sub: x = 1|x = 1: End Sub|Private Sub A()|Public _|End _|20 y = 2|7x = 1|Salir:|#If A "
+        "Then|\tEnd Property|Sub S(): x = 1: End Sub|Static Function F() As Long");
     const std::vector<std::string> numbers = {"10 ", "10", "65530\t", "0  "};
     const unsigned char aboves[] = {0, kContinues, kContinues | kQuiet, kQuiet, kMaybe};
     int kept = 0;

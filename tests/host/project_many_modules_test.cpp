@@ -2,15 +2,13 @@
 // and its load problems follow the project file's order whatever order the files are read in.
 
 #include "host/files/Project.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -19,24 +17,16 @@ namespace {
 
 class ManyModules : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("lintrap-many-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     void Module(const std::string& file, const std::string& name, int lines) {
-        std::ofstream out(folder_ / file, std::ios::binary);
-        out << "Attribute VB_Name = \"" << name << "\"\r\nOption Explicit\r\n";
+        std::string text = "Attribute VB_Name = \"" + name + "\"\r\nOption Explicit\r\n";
         for (int i = 0; i < lines; ++i) {
-            out << "Public Sub P" << i << "()\r\n    Debug.Print " << i << "\r\nEnd Sub\r\n";
+            text += "Public Sub P" + std::to_string(i) + "()\r\n    Debug.Print 1\r\nEnd Sub\r\n";
         }
+        soporte::Escribe(folder_ / file, text);
     }
 
-    fs::path folder_;
+    soporte::Carpeta carpeta_{"lintrap-many"};
+    fs::path folder_ = carpeta_.Ruta();
 };
 
 TEST_F(ManyModules, ComponentsAndProblemsKeepTheProjectFileOrder) {
@@ -60,7 +50,7 @@ TEST_F(ManyModules, ComponentsAndProblemsKeepTheProjectFileOrder) {
         vbp += "Module=" + name + "; " + file + "\r\n";
     }
     vbp += "Name=\"Muchos\"\r\n";
-    std::ofstream(folder_ / "Muchos.vbp", std::ios::binary) << vbp;
+    soporte::Escribe(folder_ / "Muchos.vbp", vbp);
 
     auto project = files::Project::Load(folder_ / "Muchos.vbp");
 
@@ -92,68 +82,19 @@ TEST_F(ManyModules, AnImportedModuleIsListedAfterTheLastLoadedOne) {
         vbp += "Module=" + name + "; " + name + ".bas\r\n";
     }
     vbp += "Name=\"Seis\"\r\n";
-    std::ofstream(folder_ / "Seis.vbp", std::ios::binary) << vbp;
+    soporte::Escribe(folder_ / "Seis.vbp", vbp);
     fs::create_directory(folder_ / "fuera");
-    std::ofstream(folder_ / "fuera" / "Nuevo.bas", std::ios::binary)
-        << "Attribute VB_Name = \"Nuevo\"\r\n";
+    soporte::Escribe(folder_ / "fuera" / "Nuevo.bas", "Attribute VB_Name = \"Nuevo\"\r\n");
 
     auto project = files::Project::Load(folder_ / "Seis.vbp");
     project->Import(folder_ / "fuera" / "Nuevo.bas");
     project->Save();
 
-    std::ifstream in(folder_ / "Seis.vbp", std::ios::binary);
-    std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string saved = soporte::Lee(folder_ / "Seis.vbp");
     EXPECT_NE(saved.find("Module=M5; M5.bas\r\nModule=Nuevo; Nuevo.bas\r\nName="),
               std::string::npos)
         << saved;
     EXPECT_TRUE(fs::exists(folder_ / "Nuevo.bas"));
-}
-
-TEST_F(ManyModules, AfterASaveTheModelKnowsWhatItWrote) {
-    std::string vbp = "Type=Exe\r\n";
-    for (int k = 0; k < 5; ++k) {
-        std::string name = std::string("S").append(std::to_string(k));
-        Module(name + ".bas", name, 3);
-        vbp += "Module=" + name + "; " + name + ".bas\r\n";
-    }
-    std::ofstream(folder_ / "Cinco.vbp", std::ios::binary) << vbp;
-    auto read = [&](const std::string& file) {
-        std::ifstream in(folder_ / file, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    };
-
-    auto project = files::Project::Load(folder_ / "Cinco.vbp");
-    for (std::size_t i = 0; i < project->ComponentCount(); ++i) {
-        project->ComponentAt(i).CodeModule().InsertLines(1, "' primera");
-    }
-    project->Save();
-    EXPECT_FALSE(project->Modified());
-
-    // Touched by another program without a change: still the file the model wrote.
-    const std::string s1 = read("S1.bas");
-    std::ofstream(folder_ / "S1.bas", std::ios::binary) << s1;
-    fs::last_write_time(folder_ / "S1.bas",
-                        fs::file_time_type::clock::now() + std::chrono::hours(1));
-    // Changed by another program, to the same size: its work must not be overwritten.
-    std::string s3 = read("S3.bas");
-    s3[s3.find("primera")] = 'P';
-    std::ofstream(folder_ / "S3.bas", std::ios::binary) << s3;
-    fs::last_write_time(folder_ / "S3.bas",
-                        fs::file_time_type::clock::now() + std::chrono::hours(1));
-
-    project->ComponentAt(1).CodeModule().InsertLines(1, "' segunda");
-    project->Save();
-    EXPECT_NE(read("S1.bas").find("' segunda\r\n' primera\r\n"), std::string::npos);
-
-    project->ComponentAt(3).CodeModule().InsertLines(1, "' segunda");
-    try {
-        project->Save();
-        ADD_FAILURE() << "another program's change was overwritten";
-    } catch (const ErrorVB& error) {
-        EXPECT_EQ(error.Number, vberr::FileAlreadyExists);
-        EXPECT_NE(error.Description.find("S3.bas"), std::string::npos) << error.Description;
-    }
-    EXPECT_EQ(read("S3.bas"), s3);
 }
 
 } // namespace

@@ -135,22 +135,26 @@ TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
     EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
 }
 
-TEST_F(Modulos, ASettingTheClassCannotHoldStopsBeforeAnythingIsAdded) {
+TEST_F(Modulos, ASettingTheClassCannotHoldOrAMissingSourceStopsBeforeAnythingIsAdded) {
     const struct {
         std::string engine::AjustesPendientes::*ajuste;
-        std::string valor, nombrado;
+        std::string valor, nombrado, origen;
     } casos[] = {
-        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError"}, // not 1252
-        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError"},
-        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir"},
-        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError"},
+        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError",
+         ""}, // not 1252
+        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError", ""},
+        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir", ""},
+        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError", ""},
+        {&engine::AjustesPendientes::glbLogOnError, "True", "no-existe", "no-existe"},
     };
     for (const auto& c : casos) {
         Carga();
         dialogos.cajas.clear();
         estado.ajustes = {};
         estado.ajustes.*c.ajuste = c.valor;
-        install::AddModulos(*proyecto, estado, addIn, dialogos);
+        install::AddModulos(*proyecto, estado,
+                            c.origen.empty() ? addIn : (carpeta.ruta / c.origen).string(),
+                            dialogos);
         EXPECT_EQ(proyecto->VBComponents().Count(), 1);
         ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
         EXPECT_NE(glbErr().ErrDescription().find(c.nombrado), std::string::npos)
@@ -158,15 +162,6 @@ TEST_F(Modulos, ASettingTheClassCannotHoldStopsBeforeAnythingIsAdded) {
         EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ AddModulos");
         EXPECT_FALSE(estado.modulosAnadidos);
     }
-}
-
-TEST_F(Modulos, AMissingSourceFileIsReported) {
-    Carga();
-    install::AddModulos(*proyecto, estado, (carpeta.ruta / "no-existe").string(), dialogos);
-    EXPECT_EQ(proyecto->VBComponents().Count(), 1);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_NE(glbErr().ErrNumber(), 0);
-    EXPECT_FALSE(estado.modulosAnadidos);
 }
 
 TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {

@@ -1,6 +1,7 @@
 #pragma once
 // The two VB6 files shipped for developers' projects, read as bytes.
 
+#include "tests/support/Archivos.h"
 #include "tests/vb6/Vb6Checker.h"
 
 #include <string>
@@ -12,12 +13,12 @@ inline std::string RutaRuntime(const std::string& fichero) {
 }
 
 inline const std::string& BytesClase() {
-    static const std::string bytes = LeeFichero(RutaRuntime("clsErrores.cls"));
+    static const std::string bytes = soporte::Lee(RutaRuntime("clsErrores.cls"));
     return bytes;
 }
 
 inline const std::string& BytesModulo() {
-    static const std::string bytes = LeeFichero(RutaRuntime("InfoSistema.bas"));
+    static const std::string bytes = soporte::Lee(RutaRuntime("InfoSistema.bas"));
     return bytes;
 }
 

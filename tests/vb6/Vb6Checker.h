@@ -92,7 +92,4 @@ private:
 // "línea N: mensaje", one per line: readable failure messages in tests.
 std::string Texto(const std::vector<Problema>& problemas);
 
-// Reads a whole file as bytes; throws std::runtime_error naming the path when it cannot.
-std::string LeeFichero(const std::string& ruta);
-
 } // namespace vb6check

@@ -1,3 +1,4 @@
+#include "base/CodePage.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
@@ -10,7 +11,7 @@ constexpr auto Sintaxis = std::regex::ECMAScript | std::regex::icase;
 
 // As the editor writes a keyword: first letter upper case, the rest lower case.
 std::string Capitaliza(std::string palabra) {
-    palabra = lexico::Minusculas(palabra);
+    palabra = codepage::Minusculas(palabra);
     if (!palabra.empty() && palabra[0] >= 'a' && palabra[0] <= 'z')
         palabra[0] = static_cast<char>(palabra[0] - 'a' + 'A');
     return palabra;

@@ -1,9 +1,13 @@
 #include "tests/vb6/Vb6Lexico.h"
 
+#include "base/CodePage.h"
+
 #include <cctype>
 
 namespace vb6check::lexico {
 namespace {
+
+using codepage::Minusculas;
 
 bool EsLetraDePalabra(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
@@ -27,18 +31,6 @@ std::size_t FinFecha(std::string_view codigo, std::size_t i) {
 }
 
 } // namespace
-
-std::string Minusculas(std::string_view texto) {
-    std::string r(texto);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return r;
-}
-
-bool IgualSinCaso(std::string_view a, std::string_view b) {
-    return Minusculas(a) == Minusculas(b);
-}
 
 std::string Recorta(std::string_view texto) {
     auto inicio = texto.find_first_not_of(" \t");
@@ -131,7 +123,7 @@ std::vector<std::string> Palabras(std::string_view codigo) {
 
 bool TerminaEnThen(std::string_view codigo) {
     std::string t = Recorta(codigo);
-    if (t.size() < 4 || !IgualSinCaso(std::string_view(t).substr(t.size() - 4), "then"))
+    if (t.size() < 4 || Minusculas(std::string_view(t).substr(t.size() - 4)) != "then")
         return false;
     return t.size() == 4 || !EsLetraDePalabra(t[t.size() - 5]);
 }

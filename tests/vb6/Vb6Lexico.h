@@ -7,8 +7,6 @@
 
 namespace vb6check::lexico {
 
-std::string Minusculas(std::string_view texto); // ASCII only: keywords are ASCII
-bool IgualSinCaso(std::string_view a, std::string_view b);
 std::string Recorta(std::string_view texto); // spaces and tabs at both ends
 
 // Position of the comment's quote outside any string literal, or npos.

@@ -1,10 +1,9 @@
+#include "base/CodePage.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
 #include <cctype>
-#include <fstream>
 #include <sstream>
-#include <stdexcept>
 
 namespace vb6check {
 namespace {
@@ -136,7 +135,7 @@ std::vector<std::string> Modulo::Literales() const {
 }
 
 bool Modulo::Usa(std::string_view identificador) const {
-    std::string buscado = lexico::Minusculas(identificador);
+    std::string buscado = codepage::Minusculas(identificador);
     for (const LineaLogica& l : LineasLogicas())
         for (const std::string& p : lexico::Palabras(lexico::SinCadenas(l.codigo)))
             if (p == buscado)
@@ -148,15 +147,6 @@ std::string Texto(const std::vector<Problema>& problemas) {
     std::ostringstream s;
     for (const Problema& p : problemas)
         s << "línea " << p.numero << ": " << p.mensaje << '\n';
-    return s.str();
-}
-
-std::string LeeFichero(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f)
-        throw std::runtime_error("no se puede abrir " + ruta);
-    std::ostringstream s;
-    s << f.rdbuf();
     return s.str();
 }
 

@@ -61,12 +61,17 @@ TEST(RuntimeModel, InstallationRewriteTouchesOnlyTheFourSettingLines) {
     ReescribeIniVal(code, ClavesInstalacion, nuevas);
 
     ASSERT_EQ(code.CountOfLines(), total);
-    std::vector<std::string> cambiadas;
     Modulo original(antes + "\r\n");
-    for (long n = 1; n <= total; ++n)
-        if (code.Lines(n, 1) != original.Lineas()[static_cast<std::size_t>(n - 1)].texto)
-            cambiadas.push_back(code.Lines(n, 1));
-    EXPECT_EQ(cambiadas, nuevas);
+    const auto cambiadas = [&] {
+        std::vector<std::string> r;
+        for (long n = 1; n <= total; ++n) {
+            if (code.Lines(n, 1) != original.Lineas()[static_cast<std::size_t>(n - 1)].texto) {
+                r.push_back(code.Lines(n, 1));
+            }
+        }
+        return r;
+    };
+    EXPECT_EQ(cambiadas(), nuevas);
 
     // Still sound VB6, IniVal still last, and the dialog's keys find the rewritten lines
     Modulo reescrito(clase->Serialize());
@@ -77,11 +82,7 @@ TEST(RuntimeModel, InstallationRewriteTouchesOnlyTheFourSettingLines) {
         "m_fSendEmailOnError = True", "c_EMailDir = \"errores@example.org\"",
         "c_MsgOnError = \"\"\"\"", "m_fLogOnError = False"};
     ReescribeIniVal(code, ClavesDialogo, delDialogo);
-    cambiadas.clear();
-    for (long n = 1; n <= total; ++n)
-        if (code.Lines(n, 1) != original.Lineas()[static_cast<std::size_t>(n - 1)].texto)
-            cambiadas.push_back(code.Lines(n, 1));
-    EXPECT_EQ(cambiadas, delDialogo);
+    EXPECT_EQ(cambiadas(), delDialogo);
 }
 
 TEST(RuntimeModel, GlobalDeclarationAddedToTheModuleKeepsItSound) {

@@ -13,6 +13,7 @@ import email.header
 import email.policy
 import json
 import os
+import pathlib
 import shutil
 import signal
 import socket
@@ -101,8 +102,7 @@ def arranca(carpeta):
     # Messages of an earlier run must not be taken for this run's.
     shutil.rmtree(os.path.join(carpeta, "mensajes"), ignore_errors=True)
     for viejo in ("puerto", "pid"):
-        if os.path.exists(os.path.join(carpeta, viejo)):
-            os.remove(os.path.join(carpeta, viejo))
+        pathlib.Path(carpeta, viejo).unlink(missing_ok=True)
     if os.fork() == 0:
         os.setsid()
         if os.fork() != 0:
@@ -128,25 +128,16 @@ def arranca(carpeta):
 
 def para(carpeta):
     # Without its port file a test run outside CTest knows there is no server.
-    for viejo in ("puerto",):
-        if os.path.exists(os.path.join(carpeta, viejo)):
-            os.remove(os.path.join(carpeta, viejo))
+    pathlib.Path(carpeta, "puerto").unlink(missing_ok=True)
     try:
-        with open(os.path.join(carpeta, "pid")) as f:
-            pid = int(f.read())
-    except (OSError, ValueError):
-        return 0
-    try:
+        pid = int(pathlib.Path(carpeta, "pid").read_text())
         os.kill(pid, signal.SIGTERM)
-    except ProcessLookupError:
-        return 0
-    limite = time.time() + 10
-    while time.time() < limite:
-        try:
+        limite = time.time() + 10
+        while time.time() < limite:
             os.kill(pid, 0)
-        except ProcessLookupError:
-            return 0
-        time.sleep(0.05)
+            time.sleep(0.05)
+    except (OSError, ValueError):
+        pass  # no server, or it has stopped
     return 0
 
 

@@ -5,6 +5,7 @@
 #include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
+#include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <unistd.h>
 #include <vector>
 
@@ -21,30 +23,22 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Carpeta {
-public:
-    fs::path operator/(const char* n) const { return m_carpeta.Ruta() / n; }
-
-private:
-    soporte::Carpeta m_carpeta{"informe_sondas"};
-};
-
-void Pon16(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v) {
-    b[pos] = v & 0xFF;
-    b[pos + 1] = (v >> 8) & 0xFF;
+void Pon16(std::string& b, std::size_t pos, std::uint32_t v) {
+    b[pos] = static_cast<char>(v & 0xFF);
+    b[pos + 1] = static_cast<char>((v >> 8) & 0xFF);
 }
-void Pon32(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v) {
+void Pon32(std::string& b, std::size_t pos, std::uint32_t v) {
     Pon16(b, pos, v & 0xFFFF);
     Pon16(b, pos + 2, v >> 16);
 }
 
 // A minimal Portable Executable with one ".rsrc" section holding a version resource whose file
 // version is ms.ls; `pe64` writes the PE32+ optional header.
-std::vector<unsigned char> PEConVersion(std::uint32_t ms, std::uint32_t ls, bool pe64) {
+std::string PEConVersion(std::uint32_t ms, std::uint32_t ls, bool pe64) {
     const std::size_t pe = 0x40, coff = pe + 4, opcional = coff + 20;
     const std::size_t tamOpcional = pe64 ? 240 : 224;
     const std::size_t secciones = opcional + tamOpcional, crudo = 0x200, rva = 0x1000;
-    std::vector<unsigned char> b(crudo + 0x200, 0);
+    std::string b(crudo + 0x200, 0);
     b[0] = 'M';
     b[1] = 'Z';
     Pon32(b, 0x3C, pe);
@@ -92,47 +86,32 @@ std::vector<unsigned char> PEConVersion(std::uint32_t ms, std::uint32_t ls, bool
     return b;
 }
 
-void Escribe(const fs::path& ruta, const std::vector<unsigned char>& b) {
-    std::ofstream f(ruta, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
 } // namespace
 
-TEST(SondasVersionFichero, LeeLaVersionDeFicherosPE) {
-    Carpeta c;
-    Escribe(c / "msado15.dll", PEConVersion(0x00020050, 0x03FE0000, false));
-    Escribe(c / "msjet40.dll", PEConVersion(0x00040000, 0x21AA0000, true));
-    Escribe(c / "alto.dll", PEConVersion(0xFFFF8000, 0x00010002, false));
-    EXPECT_EQ(VersionFichero(c / "msado15.dll"), "2.80.1022.0");
-    EXPECT_EQ(VersionFichero(c / "msjet40.dll"), "4.0.8618.0");
-    EXPECT_EQ(VersionFichero(c / "alto.dll"), "65535.32768.1.2");
-}
-
-TEST(SondasVersionFichero, SinRecursoDeVersionEsTextoVacio) {
-    Carpeta c;
-    auto pe = PEConVersion(0x00020050, 0x03FE0000, false);
-    Escribe(c / "cortado.dll", std::vector<unsigned char>(pe.begin(), pe.begin() + 0x220));
-    auto sinVersion = pe;
-    Pon32(sinVersion, 0x200 + 16, 3); // an icon where the version was
-    Escribe(c / "icono.dll", sinVersion);
-    auto sinFirma = pe;
-    Pon32(sinFirma, 0x200 + 0x58 + 40, 0);
-    Escribe(c / "sinfirma.dll", sinFirma);
-    auto fuera = pe;
+TEST(Sondas, VersionDeFicherosPE) {
+    soporte::Carpeta c;
+    const auto pe = PEConVersion(0x00020050, 0x03FE0000, false);
+    auto sinVersion = pe, sinFirma = pe, fuera = pe;
+    Pon32(sinVersion, 0x200 + 16, 3);       // an icon where the version was
+    Pon32(sinFirma, 0x200 + 0x58 + 40, 0);  // no signature in the fixed information
     Pon32(fuera, 0x200 + 0x48, 0x7FFFFFF0); // data entry pointing past every section
-    Escribe(c / "fuera.dll", fuera);
-    std::ofstream(c / "texto.txt") << "MZ no es un ejecutable\r\n";
-    EXPECT_EQ(VersionFichero(c / "cortado.dll"), "");
-    EXPECT_EQ(VersionFichero(c / "icono.dll"), "");
-    EXPECT_EQ(VersionFichero(c / "sinfirma.dll"), "");
-    EXPECT_EQ(VersionFichero(c / "fuera.dll"), "");
-    EXPECT_EQ(VersionFichero(c / "texto.txt"), "");
+    for (auto [nombre, bytes, version] :
+         {std::tuple{"msado15.dll", pe, "2.80.1022.0"},
+          {"msjet40.dll", PEConVersion(0x00040000, 0x21AA0000, true), "4.0.8618.0"},
+          {"alto.dll", PEConVersion(0xFFFF8000, 0x00010002, false), "65535.32768.1.2"},
+          {"cortado.dll", pe.substr(0, 0x220), ""},
+          {"icono.dll", sinVersion, ""},
+          {"sinfirma.dll", sinFirma, ""},
+          {"fuera.dll", fuera, ""},
+          {"texto.txt", std::string("MZ no es un ejecutable\r\n"), ""}}) {
+        soporte::Escribe(c / nombre, bytes);
+        EXPECT_EQ(VersionFichero(c / nombre), version) << nombre;
+    }
     EXPECT_EQ(VersionFichero(c / "no-existe.dll"), "");
-    EXPECT_EQ(VersionFichero(c.operator/("")), "");
+    EXPECT_EQ(VersionFichero(c.Ruta() / ""), "");
 }
 
-TEST(SondasCpu, ProcesadoresDeCpuinfo) {
+TEST(Sondas, ProcesadoresDeCpuinfo) {
     const auto p3 = LeeCpuinfo("processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\n"
                                "model\t\t: 8\nmodel name\t: Pentium III (Coppermine)\n"
                                "stepping\t: 10\n\nprocessor\t: 1\ncpu family\t: 15\n");
@@ -151,7 +130,7 @@ TEST(SondasCpu, ProcesadoresDeCpuinfo) {
     EXPECT_FALSE(LeeCpuinfo(""));
 }
 
-TEST(SondasMemoria, ValoresEnKB) {
+TEST(Sondas, MemoriaEnKB) {
     const std::string meminfo = "MemTotal:       24683748 kB\nMemFree:         1000 kB\n"
                                 "MemAvailable:   20000000 kB\n";
     EXPECT_EQ(ValorKB(meminfo, "MemTotal"), 24683748ull * 1024);
@@ -164,7 +143,7 @@ TEST(SondasMemoria, ValoresEnKB) {
     }
 }
 
-TEST(SondasDrives, MontajesYTipos) {
+TEST(Sondas, MontajesYTipos) {
     const auto m = LeeMontajes("/dev/sda1 / ext4 rw 0 0\n"
                                "/dev/sdb1 /media/mi\\040disco vfat rw 0 0\n"
                                "proc /proc proc rw 0 0\n"
@@ -173,38 +152,32 @@ TEST(SondasDrives, MontajesYTipos) {
                                "/dev/fd0 /media/floppy vfat rw 0 0\n");
     ASSERT_EQ(m.size(), 6u);
     EXPECT_EQ(m[1].punto, "/media/mi disco");
-    EXPECT_EQ(TipoMontaje(m[0], false), DriveFijo);
-    EXPECT_EQ(TipoMontaje(m[1], true), DriveExtraible);
-    EXPECT_EQ(TipoMontaje(m[2], false), std::nullopt);
-    EXPECT_EQ(TipoMontaje(m[3], false), DriveRemoto);
-    EXPECT_EQ(TipoMontaje(m[4], false), DriveCD);
-    EXPECT_EQ(TipoMontaje(m[5], false), DriveExtraible);
+    const std::optional<int> tipos[] = {DriveFijo,   DriveExtraible, std::nullopt,
+                                        DriveRemoto, DriveCD,        DriveExtraible};
+    for (std::size_t i = 0; i < m.size(); ++i) {
+        EXPECT_EQ(TipoMontaje(m[i], i == 1), tipos[i]) << m[i].punto;
+    }
 }
 
-TEST(SondasDrives, LineasDeEstaMaquina) {
+TEST(Sondas, DrivesDeEstaMaquina) {
     std::string texto = "previo\r\n";
     InfoDrives(texto);
     ASSERT_TRUE(texto.starts_with("previo\r\n   Floppies............"));
     EXPECT_NE(texto.find("\r\n   Disks..............."), std::string::npos);
     EXPECT_TRUE(texto.ends_with("\r\n"));
     // Every drive line has its type word padded to ten characters.
-    std::size_t pos = 0, lineas = 0;
-    while ((pos = texto.find("   Drive ", pos)) != std::string::npos) {
+    const std::regex linea(R"(   Drive .*\.{11}(Fixed     |Floppy    |Network   |CD        ).*)");
+    std::size_t lineas = 0;
+    for (std::size_t pos = 0; (pos = texto.find("   Drive ", pos)) != std::string::npos; ++lineas) {
         const auto fin = texto.find("\r\n", pos);
-        const std::string linea = texto.substr(pos, fin - pos);
-        EXPECT_TRUE(linea.find("...........Fixed     ") != std::string::npos ||
-                    linea.find("...........Floppy    ") != std::string::npos ||
-                    linea.find("...........Network   ") != std::string::npos ||
-                    linea.find("...........CD        ") != std::string::npos)
-            << linea;
+        EXPECT_TRUE(std::regex_match(texto.substr(pos, fin - pos), linea)) << texto.substr(pos);
         pos = fin;
-        ++lineas;
     }
     const auto disks = texto.find("Disks...............") + 20;
     EXPECT_EQ(texto.substr(disks, texto.find("\r\n", disks) - disks), std::to_string(lineas));
 }
 
-TEST(SondasLocale, LocaleCDelUsuario) {
+TEST(Sondas, LocaleCDelUsuario) {
     const char* antes = std::getenv("LC_ALL");
     const std::string guardado = antes ? antes : "";
     setenv("LC_ALL", "C", 1);
@@ -229,7 +202,7 @@ TEST(SondasLocale, LocaleCDelUsuario) {
     }
 }
 
-TEST(SondasSistema, DatosDeEstaMaquina) {
+TEST(Sondas, DatosDeEstaMaquina) {
     char nombre[256] = {};
     gethostname(nombre, sizeof nombre - 1);
     EXPECT_EQ(NombreOrdenador(), nombre);
