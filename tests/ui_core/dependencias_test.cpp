@@ -23,7 +23,8 @@ struct Dependencias : ::testing::Test {
                           "Sub Llama()\n    x = Calcula()\n    A\xF1o = 1\nEnd Sub\n'\n"}},
             "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n");
         estado.modulo = "Modulo1";
-        estado.procedimientos = {{"Calcula", true, engine::Manejo::Sin}, {"Usa", false, engine::Manejo::Sin}};
+        estado.procedimientos = {{"Calcula", true, engine::Manejo::Sin},
+                                 {"Usa", false, engine::Manejo::Sin}};
         estado.actual = 0;
     }
 
