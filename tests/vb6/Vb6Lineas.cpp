@@ -1,8 +1,8 @@
-#include "base/CodePage.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
 #include <cctype>
+#include <regex>
 #include <sstream>
 
 namespace vb6check {
@@ -134,13 +134,17 @@ std::vector<std::string> Modulo::Literales() const {
     return literales;
 }
 
-bool Modulo::Usa(std::string_view identificador) const {
-    std::string buscado = codepage::Minusculas(identificador);
-    for (const LineaLogica& l : LineasLogicas())
-        for (const std::string& p : lexico::Palabras(lexico::SinCadenas(l.codigo)))
-            if (p == buscado)
-                return true;
-    return false;
+std::vector<Procedimiento> Modulo::Procedimientos() const {
+    static const std::regex cabecera(
+        R"re(^(?:(?:public|private|friend|global)\s+)?(?:static\s+)?(?:sub|function|property\s+[gls]et)\s+(\w+))re",
+        std::regex::ECMAScript | std::regex::icase);
+    std::vector<Procedimiento> procedimientos;
+    for (const Sentencia& s : Sentencias()) {
+        std::smatch m;
+        if (std::regex_search(s.texto, m, cabecera))
+            procedimientos.push_back({m[1], s.numero});
+    }
+    return procedimientos;
 }
 
 std::string Texto(const std::vector<Problema>& problemas) {
