@@ -1,3 +1,4 @@
+#include "host/files/ModuleSyntax.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
@@ -94,14 +95,11 @@ std::vector<LineaLogica> Modulo::LineasLogicas() const {
 std::vector<Sentencia> Modulo::Sentencias() const {
     std::vector<Sentencia> sentencias;
     for (const LineaLogica& l : LineasLogicas()) {
-        for (const std::string& parte : lexico::PartirSentencias(l.codigo)) {
-            std::string texto = SinNumeroDeLinea(lexico::Recorta(parte));
-            if (texto.empty())
-                continue;
-            auto palabras = lexico::Palabras(lexico::SinCadenas(texto));
-            if (!palabras.empty() && palabras[0] == "rem")
-                break; // Rem takes the rest of the line, colons included
-            sentencias.push_back({l.numero, texto});
+        // the object model's own split: at ':' outside strings, up to a comment or Rem
+        for (std::string_view parte : files::syntax::Statements(l.codigo)) {
+            std::string texto = SinNumeroDeLinea(std::string(parte));
+            if (!texto.empty())
+                sentencias.push_back({l.numero, texto});
         }
     }
     return sentencias;
