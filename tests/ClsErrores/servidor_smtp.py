@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """SMTP server on loopback for the mail tests (Debian's python3-aiosmtpd).
 
-  servidor_smtp.py DIR          start in the background; DIR/puerto holds its port once ready
+  servidor_smtp.py DIR          start in the background; DIR/puerto holds its port once ready,
+                                DIR/mudo a port that takes connections and never answers, and
+                                DIR/libre one where nobody listens
   servidor_smtp.py DIR --para   stop the server started on DIR
 
 Every message received is saved as DIR/mensajes/N.json (envelope, decoded subject, text body,
@@ -88,8 +90,13 @@ def sirve(carpeta):
     signal.signal(signal.SIGTERM, lambda *_: fin.set())
     controlador = Controller(Manejador(carpeta), hostname="127.0.0.1", port=puerto_libre())
     controlador.start()
-    with open(os.path.join(carpeta, "pid"), "w") as f:
-        f.write(str(os.getpid()))
+    mudo = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    mudo.bind(("127.0.0.1", 0))
+    mudo.listen(4)
+    puertos = (("pid", os.getpid()), ("mudo", mudo.getsockname()[1]), ("libre", puerto_libre()))
+    for nombre, valor in puertos:
+        with open(os.path.join(carpeta, nombre), "w") as f:
+            f.write(str(valor))
     with open(os.path.join(carpeta, "puerto.tmp"), "w") as f:
         f.write(str(controlador.port))
     os.replace(os.path.join(carpeta, "puerto.tmp"), os.path.join(carpeta, "puerto"))
@@ -101,7 +108,7 @@ def arranca(carpeta):
     os.makedirs(carpeta, exist_ok=True)
     # Messages of an earlier run must not be taken for this run's.
     shutil.rmtree(os.path.join(carpeta, "mensajes"), ignore_errors=True)
-    for viejo in ("puerto", "pid"):
+    for viejo in ("puerto", "pid", "mudo", "libre"):
         pathlib.Path(carpeta, viejo).unlink(missing_ok=True)
     if os.fork() == 0:
         os.setsid()

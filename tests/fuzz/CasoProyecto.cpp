@@ -6,11 +6,9 @@
 #include "tests/fuzz/Invariantes.h"
 #include "tests/support/Archivos.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <vector>
 
 namespace fuzz {
@@ -36,21 +34,6 @@ void Vacia(const fs::path& carpeta) {
     for (const auto& e : fs::directory_iterator(carpeta, ec)) {
         fs::remove_all(e.path(), ec);
     }
-}
-
-// Every file of the folder with its bytes and modification time.
-std::map<std::string, std::pair<std::string, std::int64_t>> Foto(const fs::path& carpeta) {
-    std::map<std::string, std::pair<std::string, std::int64_t>> foto;
-    for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
-        struct stat st {};
-        if (::lstat(e.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-            continue;
-        }
-        foto[e.path().string()] = {files::ReadWhole(e.path()),
-                                   std::int64_t(st.st_mtim.tv_sec) * 1'000'000'000 +
-                                       st.st_mtim.tv_nsec};
-    }
-    return foto;
 }
 
 std::vector<std::string_view> Trozos(std::string_view datos) {
@@ -88,13 +71,13 @@ void CasoProyecto(std::string_view datos) {
     }
 
     const fs::path abre = carpeta / (trozos.size() == 5 ? "G.vbg" : "P.vbp");
-    const auto antes = Foto(carpeta);
+    const auto antes = soporte::Foto(carpeta);
     std::unique_ptr<files::Vbe> vbe;
     try {
         vbe = files::Vbe::Open(abre);
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refusal without a description");
-        Exige(Foto(carpeta) == antes, "a refused load changed the folder");
+        Exige(soporte::Foto(carpeta) == antes, "a refused load changed the folder");
         return;
     }
     for (const ErrorVB& e : vbe->LoadProblems()) {
@@ -118,7 +101,7 @@ void CasoProyecto(std::string_view datos) {
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refused save without a description");
     }
-    Exige(Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
+    Exige(soporte::Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
 }
 
 } // namespace fuzz

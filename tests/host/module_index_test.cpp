@@ -3,13 +3,11 @@
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 
 namespace {
@@ -79,45 +77,6 @@ TEST(ModuleIndex, MatchesGoldenListings) {
         }
         EXPECT_EQ(soporte::Lee(golden), got);
     }
-}
-
-// Each edit is checked against a fresh parse of the edited text.
-TEST(ModuleIndex, FollowsEditsThatMoveHeadersAndEndLines) {
-    auto f = Load("Trampas.bas");
-    CodeModule& cm = f->Code();
-    auto check = [&](const char* what) {
-        SCOPED_TRACE(what);
-        EXPECT_EQ(Fresh(*f), Describe(cm));
-    };
-    long suma = cm.ProcBodyLine("Suma", ProcKind::Proc);
-    long sumaEnd = suma + cm.ProcCountLines("Suma", ProcKind::Proc) -
-                   (suma - cm.ProcStartLine("Suma", ProcKind::Proc)) - 1;
-    cm.InsertLines(suma + 1, "    On Error GoTo Error_Handler");
-    check("line inside a procedure");
-    cm.DeleteLines(sumaEnd + 1, 1);
-    check("end line removed: two procedures merge");
-    cm.InsertLines(sumaEnd + 1, "End Function");
-    check("end line back");
-    cm.InsertLines(3, "Public Sub Nueva()\r\nEnd Sub\r\n");
-    check("procedure added in the declarations");
-    cm.ReplaceLine(3, "Public Sub Renombrada(ByVal x _");
-    check("header replaced by a continued one");
-    cm.ReplaceLine(3, "' ya no es cabecera");
-    check("header turned into a comment");
-    cm.AddFromString("Public glbErr As New clsErrores");
-    check("declaration added");
-    EXPECT_EQ(cm.Members().Item("glbErr").Type(), vbide::MemberType::Variable);
-    long main = cm.ProcBodyLine("Main", ProcKind::Proc);
-    cm.DeleteLines(main, cm.CountOfLines() - main + 1);
-    check("last procedure removed");
-    cm.InsertLines(cm.CountOfLines() + 1, "Sub Final()\r\n    x = 1 _\r\n        + 2\r\nEnd Sub");
-    check("procedure appended");
-    long fin = cm.ProcBodyLine("Final", ProcKind::Proc);
-    cm.ReplaceLine(fin + 1, "    x = 1");
-    check("continuation removed");
-    cm.DeleteLines(1, cm.CountOfLines());
-    check("everything removed");
-    EXPECT_EQ(cm.CountOfLines(), 0);
 }
 
 // Edits that move an end without touching a header, each checked against a fresh parse: a
@@ -202,73 +161,6 @@ TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
         EXPECT_EQ(cm.ProcCountLines(c.proc, ProcKind::Proc), c.lines);
     }
 }
-
-// The shifted and locally rescanned index against a fresh parse after every edit of long
-// random sequences, mostly plain lines (the shifting path) with headers, end lines and
-// continuations mixed in: an end line continued onto the next line, a header split after its
-// modifiers, two procedures on one line.
-class RandomEdits : public testing::TestWithParam<unsigned> {};
-
-TEST_P(RandomEdits, AgreeWithAFreshParse) {
-    const auto pool =
-        soporte::Partes("    x = x + 1|    x = x + 1|' comentario||10  Exit Sub|Salir:|    y = 2 "
-                        "_|Private Sub P_Q()|End Sub|Property Get V()|    If x Then: End Sub|Dim z "
-                        "As Long|' sigue _|#If A Then|End _|Public _|    Function G()|End "
-                        "Function: Sub R(): End Sub|Sub S(): x = 1: End Sub|End Sub: x = 1");
-    auto f = Load("Trampas.bas");
-    CodeModule& cm = f->Code();
-    std::mt19937 rng(GetParam());
-    for (int step = 0; step < 400; ++step) {
-        long n = cm.CountOfLines();
-        long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
-        std::string text = pool[rng() % pool.size()];
-        std::string what;
-        switch (rng() % 6) {
-        case 0:
-            if (rng() % 8 == 0) {
-                at = n + 1; // appended below the last line
-            }
-            cm.InsertLines(at, text);
-            what = "insert";
-            break;
-        case 1:
-            if (n > 0) {
-                cm.ReplaceLine(at, text);
-            }
-            what = "replace";
-            break;
-        case 2:
-            if (n > 2) {
-                cm.DeleteLines(at, std::min(1L + static_cast<long>(rng() % 4), n - at + 1));
-            }
-            what = "delete";
-            break;
-        case 3:
-            cm.InsertLines(at, text + "\r\n    w = 0");
-            what = "insert two";
-            break;
-        default:
-            // numbering's edit: a number put before the line, or the one it has taken off
-            if (n > 0) {
-                std::string line = cm.Lines(at, 1);
-                size_t digits = line.find_first_not_of("0123456789");
-                if (digits > 0 && digits != std::string::npos && line[digits] == ' ') {
-                    cm.ReplaceLine(at, line.substr(digits + 1));
-                    what = "unnumber";
-                } else {
-                    cm.ReplaceLine(at, std::to_string(at * 10) + " " + line);
-                    what = "number";
-                }
-            }
-        }
-        // the walk the engine does: ProcOfLine down the module after each edit
-        std::string got = Describe(cm);
-        ASSERT_EQ(Fresh(*f), got) << "step " << step << ": " << what << " at " << at << " \""
-                                  << text << "\"";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(ModuleIndex, RandomEdits, testing::Values(12345u, 7u, 2024u, 99u));
 
 TEST(ModuleIndex, AttributesStayWithTheirProcedure) {
     auto f = Load("Clase.cls");

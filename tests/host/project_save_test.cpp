@@ -77,37 +77,6 @@ TEST(ProjectSave, EveryProjectRoundTripsByteForByte) {
     }
 }
 
-// An unchanged project writes nothing; an edited one writes that module alone, with the file's
-// own line ends.
-TEST(ProjectSave, SavesOnlyTheEditedModuleKeepingItsLineEnds) {
-    soporte::Carpeta dir;
-    CopyProjects(dir);
-    auto before = Foto(dir.Ruta());
-    for (auto project :
-         {"Completo/Completo.vbp", "Grupo/Grupo.vbg", "FaltaModulo/FaltaModulo.vbp"}) {
-        files::Vbe::Open(dir / project)->Save();
-    }
-    EXPECT_EQ(Foto(dir.Ruta()), before);
-    auto vbe = files::Vbe::Open(dir / "Linux" / "Linux.vbp");
-    Code(*vbe, "Utf8").InsertLines(3, "' añadida");
-    vbe->Save();
-
-    auto after = Foto(dir.Ruta());
-    std::string edited = after["Linux/Utf8.bas"].bytes;
-    EXPECT_NE(edited.find("' añadida\n"), std::string::npos);
-    EXPECT_EQ(edited.find('\r'), std::string::npos);
-    after.erase("Linux/Utf8.bas");
-    before.erase("Linux/Utf8.bas");
-    EXPECT_EQ(after, before);
-
-    // Saved and reopened, the edit is there; a second save writes nothing more.
-    auto again = files::Vbe::Open(dir / "Linux" / "Linux.vbp");
-    EXPECT_EQ(Code(*again, "Utf8").Lines(3, 1), "' añadida");
-    auto stamp = fs::last_write_time(dir / "Linux" / "Utf8.bas");
-    vbe->Save();
-    EXPECT_EQ(fs::last_write_time(dir / "Linux" / "Utf8.bas"), stamp);
-}
-
 TEST(ProjectSave, ImportedModulesLandInTheProjectFolder) {
     soporte::Carpeta dir;
     CopyProjects(dir);
@@ -213,17 +182,6 @@ TEST(ProjectSave, SaveAsMovesTheProjectAndRefusesToOverwrite) {
     EXPECT_NE(Lee(out / "nuevo" / "Comun.bas").find("' movido"), std::string::npos);
     again->SaveAs(out / "nuevo", true);
     EXPECT_EQ(Lee(out / "nuevo" / "Comun.bas"), Lee(kData / "Comun" / "Comun.bas"));
-}
-
-TEST(ProjectSave, GroupSavedElsewhereKeepsItsLayout) {
-    soporte::Carpeta out;
-    auto vbe = files::Vbe::Open(kData / "Grupo" / "Grupo.vbg");
-    vbe->SaveAs(out.Ruta());
-    EXPECT_EQ(soporte::Contenido(out.Ruta()), soporte::Contenido(kData / "Grupo"));
-    auto reopened = files::Vbe::Open(out / "Grupo.vbg");
-    EXPECT_EQ(reopened->ActiveVBProject()->Name(), "Segundo");
-    EXPECT_EQ(fs::path(reopened->ActiveVBProject()->References().Item("Primero").FullPath()),
-              fs::canonical(out / "Primero" / "Primero.vbp"));
 }
 
 } // namespace

@@ -13,23 +13,6 @@ bool EsLetraDePalabra(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-// A date literal such as #1/2/2003 10:30# starts at `i`; returns the position of its closing
-// "#", or npos when the "#" is something else (a file number, a directive).
-std::size_t FinFecha(std::string_view codigo, std::size_t i) {
-    if (i + 1 >= codigo.size() || !std::isdigit(static_cast<unsigned char>(codigo[i + 1])))
-        return std::string_view::npos;
-    for (std::size_t j = i + 1; j < codigo.size(); ++j) {
-        char c = codigo[j];
-        if (c == '#')
-            return j;
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '/' || c == ':' || c == '-' ||
-              c == ' ' || c == '.' || c == 'A' || c == 'P' || c == 'M' || c == 'a' || c == 'p' ||
-              c == 'm'))
-            return std::string_view::npos;
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
 
 std::string Recorta(std::string_view texto) {
@@ -63,31 +46,6 @@ std::string SinCadenas(std::string_view codigo) {
         }
     }
     return r;
-}
-
-std::vector<std::string> PartirSentencias(std::string_view codigo) {
-    std::vector<std::string> sentencias;
-    std::string actual;
-    bool enCadena = false;
-    for (std::size_t i = 0; i < codigo.size(); ++i) {
-        char c = codigo[i];
-        if (c == '"') {
-            enCadena = !enCadena;
-        } else if (!enCadena && c == '#') {
-            if (auto fin = FinFecha(codigo, i); fin != std::string_view::npos) {
-                actual.append(codigo.substr(i, fin - i + 1));
-                i = fin;
-                continue;
-            }
-        } else if (!enCadena && c == ':' && (i + 1 >= codigo.size() || codigo[i + 1] != '=')) {
-            sentencias.push_back(actual);
-            actual.clear();
-            continue;
-        }
-        actual += c;
-    }
-    sentencias.push_back(actual);
-    return sentencias;
 }
 
 std::vector<std::string> Palabras(std::string_view codigo) {

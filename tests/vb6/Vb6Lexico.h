@@ -16,9 +16,6 @@ std::size_t InicioComentario(std::string_view codigo);
 // strings no longer count.
 std::string SinCadenas(std::string_view codigo);
 
-// Splits at ":" outside strings and date literals; ":=" (named argument) does not split.
-std::vector<std::string> PartirSentencias(std::string_view codigo);
-
 // The words of code without strings, lower case; "#if", "#else", "#end" keep their "#".
 std::vector<std::string> Palabras(std::string_view codigoSinCadenas);
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -42,14 +41,11 @@ TEST(Vb6Checker, PointsAtEachBrokenBlock) {
         {"Property Get A()\nEnd Sub\n", 2, "cierre de Sub sin apertura"},
     };
     for (const Caso& c : casos) {
-        auto problemas = Modulo(Crlf(c.codigo)).Comprobar();
-        bool hallado = false;
-        for (const auto& p : problemas)
-            hallado = hallado || (p.numero == c.linea && p.mensaje == c.mensaje);
-        EXPECT_TRUE(hallado) << "código:\n"
-                             << c.codigo << "esperado: línea " << c.linea << ": " << c.mensaje
-                             << "\nhallado:\n"
-                             << vb6check::Texto(problemas);
+        const std::string hallado = vb6check::Texto(Modulo(Crlf(c.codigo)).Comprobar());
+        EXPECT_NE(hallado.find("línea " + std::to_string(c.linea) + ": " + c.mensaje + "\n"),
+                  std::string::npos)
+            << c.codigo << "hallado:\n"
+            << hallado;
     }
 }
 
@@ -70,37 +66,6 @@ TEST(Vb6Checker, EditorLimitsAndLineEnds) {
            "línea 2: 25 continuaciones en una línea lógica\n"},
           {"Sub A()\r\nx = 1\nEnd Sub\r\n", "línea 2: el fin de línea no lleva CR\n"}}) {
         EXPECT_EQ(vb6check::Texto(Modulo(codigo).Comprobar()), problema);
-    }
-}
-
-TEST(Vb6Checker, ReadsHeadersDeclarationsRecordsAndLiteralsOfCodeOnly) {
-    Modulo m(Crlf(R"(VERSION 1.0 CLASS
-BEGIN
-  MultiUse = -1  'True
-END
-Attribute VB_Name = "Clase"
-Attribute VB_Exposed = False
-Option Explicit
-Private Static Function Dos() As Long
-Attribute Dos.VB_UserMemId = 0
-    MsgBox "Dijo ""sí"": " & strProc ' "no es literal"
-End Function
-Sub Cuatro()
-End Sub
-)"));
-    ASSERT_EQ(m.Lineas().size(), 6u);
-    EXPECT_EQ(m.Lineas()[0].numero, 7);
-    EXPECT_EQ(m.Lineas()[0].texto, "Option Explicit");
-    EXPECT_EQ(m.Lineas()[2].numero, 10);
-    EXPECT_TRUE(m.Comprobar().empty());
-    const auto p = m.Procedimientos();
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[0].ambito + "|" + p[0].clase + "|" + p[0].nombre, "Private|Function|Dos");
-    EXPECT_EQ(p[1].ambito + "|" + p[1].clase + "|" + p[1].nombre, "|Sub|Cuatro");
-    EXPECT_EQ(m.Literales(), std::vector<std::string>{"Dijo \"sí\": "});
-    EXPECT_TRUE(m.Usa("strproc"));
-    for (const char* fuera : {"MultiUse", "Dijo", "literal"}) { // header, string, comment
-        EXPECT_FALSE(m.Usa(fuera)) << fuera;
     }
 }
 
