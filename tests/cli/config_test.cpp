@@ -72,6 +72,10 @@ TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
         {false, "--msg", "uno\rdos", "un retorno de carro (CR)"},
         {false, "--msg", "uno\r\ndos", "un retorno de carro (CR)"},
         {false, "--email", "a@b.com\tx", "un tabulador (TAB)"},
+        {false, "--msg",
+         "uno\x7F"
+         "dos",
+         "un carácter de borrado (DEL)"},
         {false, "--msg", std::string(2000, 'x'), "demasiado largo"},
         {false, "--email", "yo @ejemplo.invalid", "no es una dirección de correo"},
         {true, "--msg", "uno\ndos", "un salto de línea (LF)"},

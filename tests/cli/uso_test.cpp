@@ -80,7 +80,7 @@ TEST(Uso, ErroresDeUsoSalenConDosYNoTocanNada) {
 }
 
 // A wait beyond a day is waited as a day, not given up at once: the run takes the project when
-// another process lets it go a second later.
+// another process lets it go a second later, and not before.
 TEST(Uso, UnaEsperaEnormeEsperaAQueSeSuelteElProyecto) {
     Carpeta c;
     auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp");
@@ -99,6 +99,8 @@ TEST(Uso, UnaEsperaEnormeEsperaAQueSeSuelteElProyecto) {
         ASSERT_EQ(read(tubo[0], &x, 1), 1);
         auto r = Lintrap({"--wait", espera, "list", vbp.string(), "--names"});
         EXPECT_EQ(r.codigo, 0) << espera << ": " << r.err;
+        // it ran only once the other let the project go
+        EXPECT_EQ(waitpid(otro, nullptr, WNOHANG), otro) << espera;
         waitpid(otro, nullptr, 0);
         close(tubo[0]);
         close(tubo[1]);
