@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -38,6 +39,23 @@ std::string Crlf(std::string_view texto) {
 
 fs::path Datos(const std::string& nombre) {
     return fs::path(LINTRAP_SOURCE_DIR) / "tests" / "data" / nombre;
+}
+
+std::string Esperado(const std::string& nombre, std::string_view obtenido) {
+    if (!fs::exists(Datos(nombre)) && std::getenv("LINTRAP_ESCRIBE_ESPERADOS")) {
+        Escribe(Datos(nombre), obtenido);
+    }
+    return Lee(Datos(nombre));
+}
+
+fs::path Ejemplo() {
+    return fs::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
+}
+
+fs::path Copia(const fs::path& origen, const fs::path& destino) {
+    fs::create_directories(destino);
+    fs::copy(origen, destino, fs::copy_options::recursive);
+    return destino;
 }
 
 std::map<std::string, Archivo> Foto(const fs::path& carpeta) {

@@ -17,6 +17,14 @@ void Escribe(const std::filesystem::path& ruta, std::string_view bytes);
 std::string Crlf(std::string_view texto);
 // A file or folder under tests/data.
 std::filesystem::path Datos(const std::string& nombre);
+// The expected bytes in the file tests/data/`nombre`. With LINTRAP_ESCRIBE_ESPERADOS set, a file
+// not there yet is first written from `obtenido`, to be read line by line before it is committed.
+std::string Esperado(const std::string& nombre, std::string_view obtenido);
+// The example project's folder.
+std::filesystem::path Ejemplo();
+// Copies the folder `origen` into `destino` (made, with its parents) and returns `destino`.
+std::filesystem::path Copia(const std::filesystem::path& origen,
+                            const std::filesystem::path& destino);
 
 struct Archivo {
     std::string bytes;

@@ -1,8 +1,10 @@
 #pragma once
-// The runtime's message boxes answered from a script: each box takes the next answer (OK once
-// the script has run out), and what was shown is kept.
+// Message boxes answered from a script: each box takes the next answer (OK once the script has
+// run out), and what was shown is kept. The runtime's boxes (an error glbErr shows, on this
+// thread) come by themselves; the engine's and the installation's are handed in.
 
 #include "ClsErrores/MsgBox.h"
+#include "engine/Entorno.h"
 
 #include <deque>
 #include <string>
@@ -10,7 +12,7 @@
 
 namespace soporte {
 
-class Guion : public vb::Dialogos {
+class Guion : public vb::Dialogos, public engine::Dialogos {
 public:
     struct Caja {
         std::string prompt;
@@ -27,6 +29,9 @@ public:
         const int r = respuestas.front();
         respuestas.pop_front();
         return r;
+    }
+    int Muestra(engine::Mensaje, const std::string& texto, int botones) override {
+        return MsgBox(texto, botones, std::string(engine::TituloDialogos));
     }
     std::deque<int> respuestas;
     std::vector<Caja> cajas;

@@ -4,7 +4,8 @@
 
 #include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 
 #include <filesystem>
 
@@ -35,7 +36,7 @@ AbreModulos(const std::filesystem::path& carpeta,
     for (const auto& [archivo, texto] : archivos) {
         lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
     }
-    apoyo::Proyecto(carpeta, archivos, lineas);
+    Proyecto(carpeta, archivos, lineas);
     return files::Vbe::Open(carpeta / "Proyecto1.vbp");
 }
 

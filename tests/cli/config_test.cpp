@@ -1,97 +1,12 @@
-// lintrap callers, refs, controls and config: what the viewer's callers list, the references
-// window, the controls inspector and the configuration dialog show or do.
+// lintrap config: the configuration dialog's four settings rewritten in the installed class.
 
-#include "tests/cli/Ejecuta.h"
-#include "tests/cli/ProyectoPrueba.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Lintrap.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
-using namespace prueba;
-
-TEST(Callers, EntradasEnElOrdenDeLaLista) {
-    Carpeta c;
-    const std::string vbp = CopiaEjemplo(c / "Demo").string();
-    auto r = Lintrap({"callers", vbp, "--module", "utilidades", "--proc", "codigopostalvalido"});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(r.out, "frmCliente / cmdAceptar_Click\n");
-
-    auto lista = Lintrap({"callers", vbp, "--module", "frmPrincipal", "--proc", "RellenarLista"});
-    ASSERT_EQ(lista.codigo, 0) << lista.err;
-    EXPECT_EQ(lista.out, "frmPrincipal / Form_Load\nfrmPrincipal / cmdEditar_Click\n"
-                         "frmPrincipal / mnuArchivoNuevo_Click\n");
-
-    // Nobody calls it, or the whole module is shown: an empty list is no failure.
-    auto nadie = Lintrap({"callers", vbp, "--module", "frmPrincipal", "--proc", "cmdSalir_Click"});
-    EXPECT_EQ(nadie.codigo, 0) << nadie.err;
-    EXPECT_EQ(nadie.out, "");
-    auto todos = Lintrap({"callers", vbp, "--module", "frmPrincipal", "--proc", "Todos"});
-    EXPECT_EQ(todos.codigo, 0) << todos.err;
-    EXPECT_EQ(todos.out, "");
-}
-
-TEST(Callers, ModuloOProcedimientoDesconocidos) {
-    Carpeta c;
-    const std::string vbp = CopiaEjemplo(c / "Demo").string();
-    auto modulo = Lintrap({"callers", vbp, "--module", "Nada", "--proc", "X"});
-    EXPECT_EQ(modulo.codigo, 2);
-    EXPECT_NE(modulo.err.find("\"Nada\""), std::string::npos) << modulo.err;
-    auto proc = Lintrap({"callers", vbp, "--module", "Utilidades", "--proc", "Nada"});
-    EXPECT_EQ(proc.codigo, 2);
-    EXPECT_NE(proc.err.find("\"Nada\""), std::string::npos) << proc.err;
-    EXPECT_EQ(Lintrap({"callers", vbp, "--module", "Utilidades"}).codigo, 2);
-}
-
-TEST(Refs, DetalleDeCadaReferenciaYJson) {
-    Carpeta c;
-    const std::string vbp = CopiaEjemplo(c / "Demo").string();
-    auto r = Lintrap({"refs", vbp});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(r.out, "stdole2 2.0\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
-                     "GUID: {00020430-0000-0000-C000-000000000046}\n");
-
-    auto j = Lintrap({"refs", vbp, "--json"});
-    ASSERT_EQ(j.codigo, 0) << j.err;
-    EXPECT_EQ(nlohmann::json::parse(j.out),
-              nlohmann::json::parse(R"([{"name": "stdole2", "major": 2, "minor": 0,
-                  "path": "..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb",
-                  "guid": "{00020430-0000-0000-C000-000000000046}"}])"));
-
-    auto sin = Lintrap({"refs", ProyectoPequeno(c / "Pequeno").string(), "--json"});
-    ASSERT_EQ(sin.codigo, 0) << sin.err;
-    EXPECT_EQ(sin.out, "[]\n");
-}
-
-TEST(Controls, FormulariosControlesEInforme) {
-    Carpeta c;
-    const std::string vbp = CopiaEjemplo(c / "Demo").string();
-    auto f = Lintrap({"controls", vbp});
-    ASSERT_EQ(f.codigo, 0) << f.err;
-    EXPECT_EQ(f.out, "frmPrincipal\nfrmCliente\n");
-
-    auto ctl = Lintrap({"controls", vbp, "--form", "frmcliente"});
-    ASSERT_EQ(ctl.codigo, 0) << ctl.err;
-    EXPECT_EQ(ctl.out, "fraDatos\ntxtNombre\ntxtPoblacion\ntxtCodigoPostal\nchkActivo\n"
-                       "lblNombre\nlblPoblacion\nlblCodigoPostal\ncmdAceptar\ncmdCancelar\n");
-
-    // A member of a control array by its index; the report as the clipboard gets it.
-    auto i = Lintrap({"controls", vbp, "--form", "frmPrincipal", "--control", "optOrden(1)"});
-    ASSERT_EQ(i.codigo, 0) << i.err;
-    EXPECT_TRUE(i.out.starts_with("PROYECTO: Demo\r\n"
-                                  "CONTROL: optOrden (contenido en frmPrincipal)\r\n"
-                                  "TIPO DE CONTROL: OptionButton\r\n" +
-                                  std::string(50, '-') + "\r\nName =  optOrden\r\n"))
-        << i.out;
-    EXPECT_NE(i.out.find("\r\nCaption =  Población\r\n"), std::string::npos) << i.out;
-    EXPECT_TRUE(i.out.ends_with("\r\n\r\n\r\n\r\n\r\nAddIn Lintrap por Quovant\r\n"
-                                "https://lintrap.quovant.example/"))
-        << i.out;
-
-    auto falta = Lintrap({"controls", vbp, "--form", "frmPrincipal", "--control", "Nada"});
-    EXPECT_EQ(falta.codigo, 2);
-    EXPECT_EQ(Lintrap({"controls", vbp, "--form", "Utilidades"}).codigo, 2);
-    EXPECT_EQ(Lintrap({"controls", vbp, "--control", "cmdSalir"}).codigo, 2);
-}
+using namespace soporte;
 
 namespace {
 
@@ -102,7 +17,7 @@ std::string IniVal(const std::filesystem::path& carpeta) {
 }
 
 std::string ConClase(Carpeta& c) {
-    const std::string vbp = CopiaEjemplo(c / "Demo").string();
+    const std::string vbp = (Copia(Ejemplo(), c / "Demo") / "Demo.vbp").string();
     auto r = Lintrap({"insert", vbp, "--mode", "handler", "--module", "Utilidades", "--proc",
                       "Milisegundos", "--msg", "normal"});
     EXPECT_EQ(r.codigo, 0) << r.err;
@@ -157,6 +72,10 @@ TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
         {false, "--msg", "uno\rdos", "un retorno de carro (CR)"},
         {false, "--msg", "uno\r\ndos", "un retorno de carro (CR)"},
         {false, "--email", "a@b.com\tx", "un tabulador (TAB)"},
+        {false, "--msg",
+         "uno\x7F"
+         "dos",
+         "un carácter de borrado (DEL)"},
         {false, "--msg", std::string(2000, 'x'), "demasiado largo"},
         {false, "--email", "yo @ejemplo.invalid", "no es una dirección de correo"},
         {true, "--msg", "uno\ndos", "un salto de línea (LF)"},
@@ -186,8 +105,7 @@ TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
 
 TEST(Config, SinClaseODireccionVacia) {
     Carpeta c;
-    const std::string limpio = CopiaEjemplo(c / "Limpio").string();
-    const std::string antes = Lee(c / "Limpio" / "Utilidades.bas");
+    const std::string limpio = (Copia(Ejemplo(), c / "Limpio") / "Demo.vbp").string();
     auto r = Lintrap({"config", limpio, "--msg", "normal"});
     EXPECT_EQ(r.codigo, 2);
     EXPECT_NE(r.err.find("clsErrores"), std::string::npos) << r.err;
