@@ -3,6 +3,7 @@
 // the script has run out), and what was shown is kept.
 
 #include "ClsErrores/MsgBox.h"
+#include "ClsErrores/clsErrores.h"
 
 #include <deque>
 #include <string>
@@ -31,5 +32,12 @@ public:
     std::deque<int> respuestas;
     std::vector<Caja> cajas;
 };
+
+// An error reported by glbErr shows a box (caught by a script) and writes no log nor mail.
+inline void SilenciaGlbErr() {
+    glbErr().MsgOnError("normal");
+    glbErr().LogOnError(false);
+    glbErr().MandaEmailOnError(false);
+}
 
 } // namespace soporte

@@ -4,13 +4,14 @@
 
 #include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Archivos.h"
 
 #include <filesystem>
 
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace soporte {
 
@@ -19,6 +20,19 @@ inline std::filesystem::path CopiaDemo(const std::filesystem::path& carpeta) {
     const auto origen = std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
     std::filesystem::copy(origen, carpeta / "Demo", std::filesystem::copy_options::recursive);
     return carpeta / "Demo" / "Demo.vbp";
+}
+
+// A project "Proyecto1" in `carpeta`: each file given as (name of the file, its text with LF
+// line ends), listed in the project file by `lineas` (LF line ends too). Returns its path.
+inline std::filesystem::path
+EscribeProyecto(const std::filesystem::path& carpeta,
+                const std::vector<std::pair<std::string, std::string>>& archivos,
+                std::string_view lineas) {
+    for (const auto& [nombre, texto] : archivos)
+        Escribe(carpeta / nombre, Crlf(texto));
+    Escribe(carpeta / "Proyecto1.vbp",
+            Crlf("Type=Exe\n" + std::string(lineas) + "Name=\"Proyecto1\"\n"));
+    return carpeta / "Proyecto1.vbp";
 }
 
 // A standard module file named `nombre` with the code lines `codigo` (LF in the test).
@@ -35,8 +49,7 @@ AbreModulos(const std::filesystem::path& carpeta,
     for (const auto& [archivo, texto] : archivos) {
         lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
     }
-    apoyo::Proyecto(carpeta, archivos, lineas);
-    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
+    return files::Vbe::Open(EscribeProyecto(carpeta, archivos, lineas));
 }
 
 // The host's view of a project in which some modules have been renamed since the window

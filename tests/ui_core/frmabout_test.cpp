@@ -1,6 +1,6 @@
 // The about box driven through a recording view: its caption and title, and its texts.
 
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Guion.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/frmAbout.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 TEST(frmAbout, NamesTheTitleAndTheVersionWithoutLeadingZerosOrBuild) {
-    apoyo::SilenciaGlbErr();
+    soporte::SilenciaGlbErr();
     soporte::VistaGrabadora v;
     ui::frmAbout f(v);
     f.Form_Load();
