@@ -209,6 +209,7 @@ TEST_F(frmAddIn, Check1QuitaLaSeleccionYUnProcedimientoLoDesmarca) {
     auto vbe = soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(5))});
     Ventana w(*vbe);
     w.f.List2_Click(3, {1, 3});
+    w.v.fila["List2"] = 3;        // the user's click, as the list shows it
     w.v.marcado["Check1"] = true; // the user's tick
     w.f.Check1_Click(true);
     EXPECT_TRUE(w.f.Estado().Check1);
