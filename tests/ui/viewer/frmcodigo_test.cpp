@@ -99,7 +99,7 @@ TEST_F(FrmCodigoTest, ShowsTheColouredTextInAFixedFontWithTheCaretAtOne) {
     ComparaConElDocumento(frm);
 }
 
-TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaret) {
+TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaretAndDependenciasOpensModeless) {
     frm.Muestra({"Calcula", "Calcula", Sub(), true, 1252});
     frm.TxtCodigo()->moveCursor(QTextCursor::Down);
     const int caret = frm.TxtCodigo()->textCursor().position();
@@ -115,12 +115,10 @@ TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaret) {
     prueba::CancelaEntrada();
     Pulsa(frm, frm.mnuResaltar());
     ComparaConElDocumento(frm);
-}
 
-TEST_F(FrmCodigoTest, DependenciasOpensTheCallersWindowModelessForTheProcedureShown) {
+    // "Dependencias" opens the callers window modeless; no project open: it says so.
     soporte::SilenciaGlbErr();
-    soporte::Guion cajas; // no project open: the callers list says so
-    frm.Muestra({"Calcula", "Calcula", Sub(), true, 1252});
+    soporte::Guion cajas;
     Pulsa(frm, frm.mnuDep());
     auto* dependencias = frm.findChild<QDialog*>("Dependencias");
     ASSERT_NE(dependencias, nullptr);
