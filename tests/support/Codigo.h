@@ -7,6 +7,7 @@
 #include "host/files/ModuleFile.h"
 #include "host/files/Project.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Guion.h"
 
 #include <filesystem>
 #include <memory>
@@ -35,17 +36,24 @@ inline std::string Codigo(files::ModuleFile& f) {
 }
 
 // A project "Proyecto1" in `carpeta`: each file given as (name of the file, its text with LF
-// line ends), listed in the project file by `lineas` (LF line ends too).
+// line ends), listed in the project file by `lineas` (LF line ends too). Returns its path.
+inline std::filesystem::path
+EscribeProyecto(const std::filesystem::path& carpeta,
+                const std::vector<std::pair<std::string, std::string>>& archivos,
+                std::string_view lineas) {
+    for (const auto& [nombre, texto] : archivos)
+        Escribe(carpeta / nombre, Crlf(texto));
+    Escribe(carpeta / "Proyecto1.vbp",
+            Crlf("Type=Exe\n" + std::string(lineas) + "Name=\"Proyecto1\"\n"));
+    return carpeta / "Proyecto1.vbp";
+}
+
+// The same project, loaded.
 inline std::unique_ptr<files::Project>
 Proyecto(const std::filesystem::path& carpeta,
          const std::vector<std::pair<std::string, std::string>>& archivos,
          std::string_view lineas) {
-    for (const auto& [nombre, texto] : archivos) {
-        Escribe(carpeta / nombre, Crlf(texto));
-    }
-    Escribe(carpeta / "Proyecto1.vbp",
-            Crlf("Type=Exe\n" + std::string(lineas) + "Name=\"Proyecto1\"\n"));
-    return files::Project::Load(carpeta / "Proyecto1.vbp");
+    return files::Project::Load(EscribeProyecto(carpeta, archivos, lineas));
 }
 
 class ProgresoAnotado : public engine::Progreso {
@@ -57,12 +65,5 @@ public:
     bool reloj = false;
     std::vector<double> valores;
 };
-
-// An error reported by glbErr shows a box (caught by a Guion) and writes no log file.
-inline void SilenciaGlbErr() {
-    glbErr().MsgOnError("normal");
-    glbErr().LogOnError(false);
-    glbErr().MandaEmailOnError(false);
-}
 
 } // namespace soporte

@@ -4,6 +4,7 @@
 // thread) come by themselves; the engine's and the installation's are handed in.
 
 #include "ClsErrores/MsgBox.h"
+#include "ClsErrores/clsErrores.h"
 #include "engine/Entorno.h"
 
 #include <deque>
@@ -36,5 +37,12 @@ public:
     std::deque<int> respuestas;
     std::vector<Caja> cajas;
 };
+
+// An error reported by glbErr shows a box (caught by a script) and writes no log nor mail.
+inline void SilenciaGlbErr() {
+    glbErr().MsgOnError("normal");
+    glbErr().LogOnError(false);
+    glbErr().MandaEmailOnError(false);
+}
 
 } // namespace soporte

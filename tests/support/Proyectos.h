@@ -12,6 +12,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace soporte {
 
@@ -36,8 +37,7 @@ AbreModulos(const std::filesystem::path& carpeta,
     for (const auto& [archivo, texto] : archivos) {
         lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
     }
-    Proyecto(carpeta, archivos, lineas);
-    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
+    return files::Vbe::Open(EscribeProyecto(carpeta, archivos, lineas));
 }
 
 // The host's view of a project in which some modules have been renamed since the window

@@ -1,7 +1,6 @@
 // The code viewer driven through a recording view: what each refresh shows, and the two menu
 // commands.
 
-#include "tests/engine/Apoyo.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/viewer/Caracteres.h"
 #include "ui/viewer/FrmCodigo.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/RespondeCaja.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,6 +103,22 @@ QString UltimoMensaje() {
 
 QString UltimoTitulo() {
     return ultimoTitulo;
+}
+
+CuentaCajas::CuentaCajas() : timer_(new QTimer) {
+    QObject::connect(timer_, &QTimer::timeout, [this] {
+        if (auto* caja = QApplication::activeModalWidget()) {
+            ++cuantas_;
+            if (auto* mb = qobject_cast<QMessageBox*>(caja))
+                ultima_ = mb->text();
+            caja->close();
+        }
+    });
+    timer_->start(20);
+}
+
+CuentaCajas::~CuentaCajas() {
+    delete timer_;
 }
 
 } // namespace prueba

@@ -1,7 +1,7 @@
 #pragma once
-// Answers the next modal box (message box, input box) that a test's click opens. Call one of
-// these before the click: a timer looks for the box every few milliseconds and, once it is up,
-// presses its button. A box that never appears fails the test after a few seconds.
+// Answers the real Qt modal boxes (message box, input box) that a test's click opens. Call one
+// of these before the click: a timer looks for the box every few milliseconds and, once it is
+// up, presses its button. A box that never appears fails the test after a few seconds.
 
 #include <QMessageBox>
 #include <QString>
@@ -27,5 +27,19 @@ void CancelaEntrada();
 // The text of the last message box answered by PulsaBoton, and its title.
 QString UltimoMensaje();
 QString UltimoTitulo();
+
+// Closes every modal box that appears (as Escape does) and counts them, while alive.
+class CuentaCajas {
+public:
+    CuentaCajas();
+    ~CuentaCajas();
+    int Cuantas() const { return cuantas_; }
+    QString Ultima() const { return ultima_; } // the last message box's text
+
+private:
+    int cuantas_ = 0;
+    QString ultima_;
+    class QTimer* timer_;
+};
 
 } // namespace prueba
