@@ -1,5 +1,5 @@
 // Qt's own buttons speak the user's language in the host, the add-in's boxes with them.
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/RespondeCaja.h"
 
 #include <QAbstractButton>
 #include <QDialog>
