@@ -216,4 +216,30 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
     return r;
 }
 
+std::vector<long> LineasNumeradas(vbide::CodeModule& m, const std::string& nombre,
+                                  int paginaCodigos) {
+    const Tabla& tabla = codepage::TablaMinusculas(paginaCodigos);
+    const long inicio = m.ProcStartLine(nombre, vbide::ProcKind::Proc);
+    const long fin = inicio + m.ProcCountLines(nombre, vbide::ProcKind::Proc) - 1;
+    const Analisis a = Analiza(m, inicio, fin, tabla, Lectura::Numeros);
+    std::vector<long> r;
+    std::string_view encima; // a number on the header's line may continue the line above it
+    if (inicio > 1) {
+        PasoSinError([&] { encima = m.Line(inicio - 1); });
+    }
+    for (long L = inicio; L <= fin; ++L) {
+        std::string_view linea;
+        PasoSinError([&] { linea = m.Line(L); });
+        const std::string_view t = Recorta(linea);
+        const bool continuada = Continua(Recorta(encima));
+        encima = linea;
+        if (NumeroQueQuita(t).empty() || continuada ||
+            (EsDigito(t.front()) && a.Salta(NumeroAlPrincipio(linea).numero))) {
+            continue;
+        }
+        r.push_back(L);
+    }
+    return r;
+}
+
 } // namespace engine

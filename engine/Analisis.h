@@ -61,4 +61,10 @@ std::optional<Aviso> NombresDelBloque(std::string_view modulo, const std::string
 // lines numbering would leave without a number.
 std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int paginaCodigos);
 
+// The lines of the procedure `nombre` that carry a line number the removal of numbers would
+// take out (a continued line's number is data, a number the code jumps to is the user's label).
+// Numbers belong in a build's copy, not in the sources under version control.
+std::vector<long> LineasNumeradas(vbide::CodeModule& m, const std::string& nombre,
+                                  int paginaCodigos);
+
 } // namespace engine

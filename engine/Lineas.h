@@ -103,6 +103,21 @@ std::string QuitaComents(std::string& s);
 // optional exponent; spaces around it allowed.
 bool EsNumero(std::string_view n);
 
+// The line number that begins the trimmed text `t`, with the one space after it, as removal
+// takes it out (the runtime's reading: "10 ", "-5 ", ".5 "), or nothing. Most lines begin with
+// a letter and end at the first test.
+inline std::string_view NumeroQueQuita(std::string_view t) {
+    if (t.empty() ||
+        !(EsDigito(t.front()) || t.front() == '+' || t.front() == '-' || t.front() == '.')) {
+        return {};
+    }
+    const auto espacio = t.find(' ');
+    if (espacio == std::string_view::npos || !EsNumero(t.substr(0, espacio + 1))) {
+        return {};
+    }
+    return t.substr(0, espacio + 1);
+}
+
 // A procedure header for the error-handler block: "[Private |Public |Friend ][Static ]Sub ",
 // Function or Property, one space after each word.
 inline bool EsCabecera(std::string_view t, const Tabla& tabla) {

@@ -66,18 +66,8 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
-        // A number begins with a digit, a sign or a point: other lines end here, which is
-        // most of them.
-        if (t.empty() ||
-            !(EsDigito(t.front()) || t.front() == '+' || t.front() == '-' || t.front() == '.')) {
-            return;
-        }
-        const auto espacio = t.find(' ');
-        if (espacio == std::string_view::npos) {
-            return;
-        }
-        const std::string_view numero = t.substr(0, espacio + 1);
-        if (!EsNumero(numero)) {
+        const std::string_view numero = NumeroQueQuita(t);
+        if (numero.empty()) {
             return;
         }
         // A continued line keeps its leading number: there it is part of the statement.

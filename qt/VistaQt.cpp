@@ -42,7 +42,7 @@ void VistaQt::Rellena(std::string_view control, const std::vector<std::string>& 
     const QSignalBlocker bloqueo(c);
     QStringList textos;
     for (const std::string& f : filas) {
-        textos << ui::TextoQt(f);
+        textos << TextoQt(f);
     }
     if (auto* lista = qobject_cast<QListWidget*>(c)) {
         lista->clear();
@@ -69,7 +69,7 @@ void VistaQt::Selecciona(std::string_view control, int fila) {
 }
 
 void VistaQt::PonTexto(std::string_view control, std::string_view texto) {
-    const QString t = ui::TextoQt(texto);
+    const QString t = TextoQt(texto);
     if (!control.empty()) {
         if (auto* entrada = ventana_.findChild<QAction*>(Nombre(control))) {
             entrada->setText(t);

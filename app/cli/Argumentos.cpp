@@ -133,6 +133,15 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
     Proyecto(check, o);
     Modulos(check, o, "Revisa sólo este módulo (se puede repetir)");
     Json(check, o);
+    std::string formato;
+    check
+        ->add_option("--format", formato,
+                     "Formato de la salida: text, json, sarif (SARIF 2.1.0, para herramientas de "
+                     "análisis de código) o msbuild (archivo(línea): warning LT0001: mensaje)")
+        ->type_name("F");
+    check->add_flag("--no-numbers", o.sinNumeros,
+                    "Sólo los procedimientos que llevan números de línea (para un gancho de "
+                    "pre-commit que los deja fuera del control de versiones)");
 
     auto* view = app.add_subcommand("view", "El código de un módulo o de un procedimiento con los "
                                             "colores del visor (en un terminal) o en JSON");
@@ -180,6 +189,17 @@ std::optional<Opciones> LeeArgumentos(int argc, const char* const* argv, int& co
             o.comando = Comando::Save;
         } else if (check->parsed()) {
             o.comando = Comando::Check;
+            if (!formato.empty()) {
+                o.formato = Elige<FormatoCheck>({{"text", FormatoCheck::Texto},
+                                                 {"json", FormatoCheck::Json},
+                                                 {"sarif", FormatoCheck::Sarif},
+                                                 {"msbuild", FormatoCheck::Msbuild}},
+                                                formato, "--format");
+                if (o.json && o.formato != FormatoCheck::Json)
+                    Uso("--json y --format " + formato + " no van juntos");
+            } else if (o.json) {
+                o.formato = FormatoCheck::Json;
+            }
         } else if (report->parsed()) {
             o.comando = Comando::Report;
         } else {

@@ -1,6 +1,7 @@
 #include "app/cli/Codigos.h"
 #include "app/cli/Comandos.h"
 #include "app/cli/ErroresCli.h"
+#include "app/cli/InformeCheck.h"
 #include "app/cli/Limites.h"
 #include "app/cli/Paralelo.h"
 #include "app/cli/Proyecto.h"
@@ -9,45 +10,31 @@
 #include "engine/Analisis.h"
 #include "engine/Procedimientos.h"
 
-#include <nlohmann/json.hpp>
-
 namespace cli {
 namespace {
 
-struct Hallazgo {
-    long linea;
-    // noErrorHandling, lineNumber, lineLength; what the rules cannot do safely: oneLine,
-    // endSharesLine, noEndLine, ownLabel, labelCollision, exitInLine
-    std::string tipo;
-    std::string procedimiento;
-    long long valor = 0;
-    std::string texto;
-};
-
-std::string Tipo(engine::Motivo m) {
-    switch (m) {
-    case engine::Motivo::UnaLinea:
-        return "oneLine";
-    case engine::Motivo::FinEnLinea:
-        return "endSharesLine";
-    case engine::Motivo::SinFin:
-        return "noEndLine";
-    case engine::Motivo::EtiquetaPropia:
-        return "ownLabel";
-    case engine::Motivo::NumeroOcupado:
-        return "labelCollision";
-    case engine::Motivo::SalidaEnMedio:
-        return "exitInLine";
-    case engine::Motivo::ModuloNoValido:
-        return "badModuleName";
-    case engine::Motivo::NombreNoValido:
-        return "badProcedureName";
-    case engine::Motivo::LineaLarga:
-        return "pushLineTooLong";
-    case engine::Motivo::MarcaSinFin:
-        return "blockWithoutEnd";
+// The procedures that carry line numbers: a build numbers its own copy, the sources keep none.
+std::vector<Hallazgo> Numerados(files::Project& p, const std::string& nombre, const Salida& s) {
+    std::vector<Hallazgo> r;
+    vbide::CodeModule& m = p.Find(nombre)->CodeModule();
+    if (EsModuloDelComplemento(p, nombre))
+        return r; // the add-in's own code
+    engine::EstadoSeleccion estado;
+    estado.paginaCodigos = p.CodePage();
+    estado.modulo = nombre;
+    engine::SinProgreso sinProgreso;
+    engine::SeleccionaModulo(p, estado, sinProgreso);
+    for (const auto& fila : estado.procedimientos) {
+        const std::vector<long> lineas = engine::LineasNumeradas(m, fila.nombre, p.CodePage());
+        if (lineas.empty())
+            continue;
+        const std::string proc = s.Texto(fila.nombre);
+        r.push_back({lineas.front(), 0, "lineNumbers", proc, static_cast<long long>(lineas.size()),
+                     "el procedimiento " + proc + " lleva números de línea en " +
+                         std::to_string(lineas.size()) +
+                         (lineas.size() == 1 ? " línea" : " líneas")});
     }
-    return {};
+    return r;
 }
 
 std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre, const Salida& s) {
@@ -66,17 +53,18 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
             const std::string proc = s.Texto(fila.nombre);
             for (const engine::Aviso& a : engine::Revisa(m, fila.nombre, p.CodePage()))
                 r.push_back(
-                    {a.linea, Tipo(a.motivo), proc, 0, engine::Texto(a, p.CodePage(), true)});
+                    {a.linea, 0, TipoDe(a.motivo), proc, 0, engine::Texto(a, p.CodePage(), true)});
             if (fila.manejo != engine::Manejo::Sin)
                 continue;
             const long linea = m.ProcBodyLine(fila.nombre, vbide::ProcKind::Proc);
-            r.push_back({linea, "noErrorHandling", proc, 0,
+            r.push_back({linea, 0, "noErrorHandling", proc, 0,
                          "el procedimiento " + proc + " no tiene manejo de errores"});
         }
     }
     for (const Exceso& e : BuscaExcesos(m)) {
         if (e.tipo == Exceso::Numero)
             r.push_back({e.linea,
+                         0,
                          "lineNumber",
                          {},
                          e.valor,
@@ -84,6 +72,7 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
                              std::to_string(kMayorNumeroErl) + ", el mayor que Erl puede dar"});
         else
             r.push_back({e.linea,
+                         0,
                          "lineLength",
                          {},
                          e.valor,
@@ -93,6 +82,14 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
     std::stable_sort(r.begin(), r.end(),
                      [](const Hallazgo& a, const Hallazgo& b) { return a.linea < b.linea; });
     return r;
+}
+
+std::string DesdeAqui(const std::filesystem::path& archivo) {
+    std::error_code ec;
+    const auto relativa = std::filesystem::relative(archivo, std::filesystem::current_path(ec), ec);
+    if (ec || relativa.empty() || *relativa.begin() == "..")
+        return std::filesystem::absolute(archivo, ec).make_preferred().string();
+    return std::filesystem::path(relativa).make_preferred().string();
 }
 
 } // namespace
@@ -120,39 +117,22 @@ int ComandoCheck(const Opciones& o) {
     const unsigned hilos = o.hilos ? o.hilos : HilosPorDefecto();
     EnParalelo(nombres.size(), hilos, [&](std::size_t i) {
         PreparaErrores();
-        porModulo[i] = RevisaModulo(p, nombres[i], s);
-        p.Stage(*p.Find(nombres[i])); // unchanged: nothing is written, the code is freed
+        files::Component& c = *p.Find(nombres[i]);
+        porModulo[i] = o.sinNumeros ? Numerados(p, nombres[i], s) : RevisaModulo(p, nombres[i], s);
+        for (Hallazgo& h : porModulo[i])
+            h.lineaArchivo = c.Module()->FileLine(h.linea);
+        p.Stage(c); // unchanged: nothing is written, the code is freed
     });
 
     std::size_t total = 0;
-    std::string texto;
-    nlohmann::json lista = nlohmann::json::array();
+    std::vector<HallazgosModulo> informe;
     for (std::size_t i = 0; i < nombres.size(); ++i) {
-        const std::string archivo = RutaVisible(p, p.Find(nombres[i])->File());
-        for (const Hallazgo& h : porModulo[i]) {
-            ++total;
-            if (o.json) {
-                nlohmann::json j = {{"module", s.Texto(nombres[i])},
-                                    {"file", archivo},
-                                    {"line", h.linea},
-                                    {"kind", h.tipo},
-                                    {"message", h.texto}};
-                if (!h.procedimiento.empty())
-                    j["procedure"] = h.procedimiento;
-                else
-                    j["value"] = h.valor;
-                lista.push_back(std::move(j));
-            } else {
-                texto += archivo + ", línea " + std::to_string(h.linea) +
-                         " del código: " + h.texto + "\n";
-            }
-        }
+        files::Component* c = p.Find(nombres[i]);
+        total += porModulo[i].size();
+        informe.push_back({s.Texto(nombres[i]), RutaVisible(p, c->File()), DesdeAqui(c->File()),
+                           std::move(porModulo[i])});
     }
-    if (o.json)
-        texto = nlohmann::json{{"findings", lista}}.dump(2, ' ', false,
-                                                         nlohmann::json::error_handler_t::replace) +
-                "\n";
-    Salida::Out(o.json ? texto : Salida::Visible(texto));
+    Salida::Out(InformeCheck(informe, o.formato));
     return total ? Hallazgos : Hecho;
 }
 

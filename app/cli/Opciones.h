@@ -23,6 +23,9 @@ enum class Comando {
     Config
 };
 
+// How check writes what it found.
+enum class FormatoCheck { Texto, Json, Sarif, Msbuild };
+
 struct Opciones {
     Comando comando = Comando::List;
     std::string proyecto;
@@ -57,6 +60,10 @@ struct Opciones {
     bool sinLog = false;
     bool conLog = false;   // config --log: back on
     bool sinEmail = false; // config --no-email: the address is kept, the offer goes
+
+    // check
+    FormatoCheck formato = FormatoCheck::Texto; // --format; --json is --format json
+    bool sinNumeros = false; // --no-numbers: only the procedures that carry line numbers
 
     // report
     bool corto = false;

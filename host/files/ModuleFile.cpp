@@ -120,6 +120,16 @@ size_t CountBreaks(std::string_view s) {
     return breaks;
 }
 
+// The lines in raw text that ends each of them with its line end: CR LF, LF or a lone CR.
+size_t CountLineEnds(std::string_view s) {
+    size_t ends = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        ends += static_cast<size_t>(s[i] == '\n' ||
+                                    (s[i] == '\r' && (i + 1 == s.size() || s[i + 1] != '\n')));
+    }
+    return ends;
+}
+
 // Refuses what is not source text: NUL bytes, or a start full of control bytes (a binary file).
 void CheckText(const std::string& bytes, const std::string& path) {
     size_t nul = bytes.find('\0');
@@ -210,11 +220,22 @@ public:
     void MarkSaved() override { code_.MarkSaved(); }
     vbide::CodeModule& Code() override { return code_; }
     vbide::Designer* Designer() override { return designer_.get(); }
+    long FileLine(long line) override {
+        const LinesBuffer& lines = code_.Buffer();
+        long r = static_cast<long>(headerLines_) + line;
+        for (size_t i = 0; i + 1 < static_cast<size_t>(line) && i < lines.Size(); ++i) {
+            if (const std::string* oculta = lines.HiddenOf(lines.At(i))) {
+                r += static_cast<long>(CountLineEnds(*oculta));
+            }
+        }
+        return r;
+    }
 
     std::string name_;
     ComponentType type_;
     std::string eol_; // the file's own line end
     std::string header_;
+    size_t headerLines_ = 0;
     std::unique_ptr<DesignerTree> designer_;
     CodeModuleMem code_;
 };
@@ -384,6 +405,7 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     size_t i = h.headerLines;
     auto file = std::make_unique<ModuleFileMem>(std::move(h.name), h.type, h.eol, codepage);
     file->header_ = bytes.substr(0, codeBegin);
+    file->headerLines_ = h.headerLines;
     file->designer_ = std::move(h.designer);
 
     // The code: each line points into the file's bytes, kept whole by the buffer.

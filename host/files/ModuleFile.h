@@ -41,6 +41,10 @@ public:
     virtual void MarkSaved() = 0;
     virtual vbide::CodeModule& Code() = 0;
     virtual vbide::Designer* Designer() = 0; // nullptr for .bas/.cls
+    // The line of the file (from 1) that holds the code line `line` as long as the code is
+    // unedited: the header's lines and the hidden attribute lines above it come first. Tools
+    // that point into the file (build logs, code scanning) need it, not the code's own number.
+    virtual long FileLine(long line) = 0;
 };
 
 } // namespace files

@@ -1,27 +1,22 @@
 // lintrap check: what a build should not ship, with exit 1 when anything is found.
 
-#include "tests/cli/Ejecuta.h"
-#include "tests/cli/ProyectoPrueba.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Lintrap.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-using namespace prueba;
+using namespace soporte;
 
 TEST(Check, ProcedimientosSinManejoHastaQueLoTienen) {
     Carpeta c;
-    auto vbp = ProyectoPequeno(c / "p").string();
+    auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
     auto r = Lintrap({"check", vbp});
     EXPECT_EQ(r.codigo, 1) << r.err;
     // Modules in the module list's order ("Cálculo" with the c's, before "Calculos"), each
     // module's findings in line order.
-    EXPECT_EQ(
-        r.out,
-        "Acentos.bas, línea 3 del código: el procedimiento Año no tiene manejo de errores\n"
-        "Calculos.bas, línea 4 del código: el procedimiento Suma no tiene manejo de errores\n"
-        "Calculos.bas, línea 22 del código: el procedimiento alfa no tiene manejo de errores\n"
-        "clsDato.cls, línea 8 del código: el procedimiento Limpia no tiene manejo de errores\n");
-
+    EXPECT_EQ(r.out, Esperado("cli/salidas/check_p", r.out));
     ASSERT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"}).codigo, 0);
     // The runtime modules it added are the add-in's, not the project's to fix.
     auto limpio = Lintrap({"check", vbp});
@@ -31,19 +26,16 @@ TEST(Check, ProcedimientosSinManejoHastaQueLoTienen) {
 
 TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     Carpeta c;
-    std::vector<std::string> lineas{
-        "Attribute VB_Name = \"Largo\"", "Option Explicit",  "", "Public Sub Mucho()",
-        "    On Error Resume Next",      "    Dim x As Long"};
-    for (int i = 0; i < 6600; ++i)
-        lineas.push_back("    x = x + 1");
-    lineas.push_back("    MsgBox \"" + std::string(1005, 'a') + "\"");
+    std::string largo = "Attribute VB_Name = \"Largo\"\nOption Explicit\n\nPublic Sub Mucho()\n"
+                        "    On Error Resume Next\n    Dim x As Long\n";
+    for (int i = 0; i < 6600; ++i) {
+        largo += "    x = x + 1\n";
+    }
     // Numbering leaves a continued line alone: its leading number is data, not a label.
-    lineas.push_back("    x = x + _");
-    lineas.push_back("70000");
-    lineas.push_back("End Sub");
-    Escribe(c / "p" / "Largo.bas", Archivo1252(lineas));
-    Escribe(c / "p" / "L.vbp", Archivo1252({"Type=Exe", "Module=Largo; Largo.bas"}));
-    const std::string vbp = (c / "p" / "L.vbp").string();
+    largo += "    MsgBox \"" + std::string(1005, 'a') + "\"\n    x = x + _\n70000\nEnd Sub\n";
+    Escribe(c / "Largo.bas", Crlf(largo));
+    Escribe(c / "L.vbp", Crlf("Type=Exe\nModule=Largo; Largo.bas\n"));
+    const std::string vbp = (c / "L.vbp").string();
 
     EXPECT_EQ(Lintrap({"check", vbp}).codigo, 0); // nothing yet: the long line has 1018
 
@@ -72,13 +64,12 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
 // Numbers written by hand, around the limit and in every form a label takes.
 TEST(Check, NumerosJuntoAlLimite) {
     Carpeta c;
-    Escribe(
-        c / "p" / "Borde.bas",
-        Archivo1252({"Attribute VB_Name = \"Borde\"", "Public Sub B()", "    On Error Resume Next",
-                     "65529 x = 1", "65530 x = 1", "  065531 x = 1", "99999: x = 1", "100000",
-                     "6553 x = 1", "65540x = 1", "00065529 x = 1", "End Sub"}));
-    Escribe(c / "p" / "B.vbp", Archivo1252({"Type=Exe", "Module=Borde; Borde.bas"}));
-    auto j = Lintrap({"check", (c / "p" / "B.vbp").string(), "--json"});
+    Escribe(c / "Borde.bas",
+            Crlf("Attribute VB_Name = \"Borde\"\nPublic Sub B()\n    On Error Resume Next\n"
+                 "65529 x = 1\n65530 x = 1\n  065531 x = 1\n99999: x = 1\n100000\n6553 x = 1\n"
+                 "65540x = 1\n00065529 x = 1\nEnd Sub\n"));
+    Escribe(c / "B.vbp", Crlf("Type=Exe\nModule=Borde; Borde.bas\n"));
+    auto j = Lintrap({"check", (c / "B.vbp").string(), "--json"});
     EXPECT_EQ(j.codigo, 1) << j.err;
     const auto salida = nlohmann::json::parse(j.out);
     std::vector<std::pair<long, long long>> numeros;
@@ -90,67 +81,19 @@ TEST(Check, NumerosJuntoAlLimite) {
         << j.out;
 }
 
-// A module with what the rules cannot do safely, the project file to list it, and its path.
-static std::string ProyectoConRiesgos(const std::filesystem::path& carpeta) {
-    const std::string inicioOnError =
-        "'========Inicio OnError Quovant_Lintrap (no cambiar esta linea)=========";
-    const std::string finOnError =
-        "'===========Fin OnError Quovant_Lintrap (no cambiar esta linea)=========";
-    Escribe(
-        carpeta / "Riesgos.bas",
-        Archivo1252({"Attribute VB_Name = \"Riesgos\"",
-                     "Option Explicit",
-                     "Public Function Nombre() As String: End Function",
-                     "Public Sub Abre()",
-                     "    GoTo Salir",
-                     "Salir:",
-                     "    Close #1",
-                     "End Sub",
-                     "Public Sub Lee()",
-                     "    On Error GoTo 100",
-                     "    x = 1",
-                     "100 Err.Raise 5",
-                     "End Sub",
-                     "Public Sub Con()",
-                     inicioOnError,
-                     "ON ERROR GOTO lblError",
-                     "glbErr.Push(\"Riesgos \\ Con\")",
-                     finOnError,
-                     "",
-                     "    If x Then Exit Sub",
-                     "'========Inicio ManejoError Quovant_Lintrap (no cambiar esta linea)=========",
-                     "Salir:",
-                     "     glbErr.Pop",
-                     "     EXIT SUB",
-                     "lblError:",
-                     "     glbErr.ManejoError",
-                     "     GOTO SALIR",
-                     "'===========Fin ManejoError Quovant_Lintrap (no cambiar esta linea)=========",
-                     "End Sub"}));
-    Escribe(carpeta / "R.vbp", Archivo1252({"Type=Exe", "Module=Riesgos; Riesgos.bas"}));
-    return (carpeta / "R.vbp").string();
+// A module with what the rules cannot do safely (tests/data/cli/Riesgos), copied.
+static std::string ProyectoConRiesgos(const Carpeta& c) {
+    return (Copia(Datos("cli/Riesgos"), c / "p") / "R.vbp").string();
 }
 
 // Procedures that the commands leave alone, exits that skip glbErr.Pop, and labels a new line
 // number would take, each named on its line.
 TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgo) {
     Carpeta c;
-    const std::string vbp = ProyectoConRiesgos(c / "p");
+    const std::string vbp = ProyectoConRiesgos(c);
     auto r = Lintrap({"check", vbp});
     EXPECT_EQ(r.codigo, 1) << r.err;
-    EXPECT_EQ(r.out,
-              "Riesgos.bas, línea 2 del código: el procedimiento Nombre ocupa una sola "
-              "línea (su final está en la línea de la cabecera): las órdenes no lo cambian\n"
-              "Riesgos.bas, línea 2 del código: el procedimiento Nombre no tiene manejo de "
-              "errores\n"
-              "Riesgos.bas, línea 3 del código: el procedimiento Abre no tiene manejo de "
-              "errores\n"
-              "Riesgos.bas, línea 5 del código: el procedimiento Abre ya tiene su propia "
-              "etiqueta \"Salir:\"; no se le puede añadir el manejo de errores\n"
-              "Riesgos.bas, línea 10 del código: al numerar, la línea se quedaría sin número "
-              "en Lee: el 100 es una etiqueta a la que salta el código\n"
-              "Riesgos.bas, línea 19 del código: en Con esta salida no empieza su línea: "
-              "sale sin pasar por Salir, sin llamar a glbErr.Pop\n");
+    EXPECT_EQ(r.out, Esperado("cli/salidas/check_riesgos", r.out));
     auto j = Lintrap({"check", vbp, "--json"});
     const auto salida = nlohmann::json::parse(j.out);
     std::vector<std::string> tipos;
@@ -163,22 +106,15 @@ TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgo) {
 // The commands say on stderr what they left alone, and why.
 TEST(Check, LasOrdenesDicenLoQueDejan) {
     Carpeta c;
-    const std::string vbp = ProyectoConRiesgos(c / "p");
+    const std::string vbp = ProyectoConRiesgos(c);
     auto r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
     ASSERT_EQ(r.codigo, 0) << r.err;
     // in the module's order, as the blocks go in
-    EXPECT_EQ(r.err, "lintrap: aviso: Riesgos.bas, línea 2 del código: el procedimiento Nombre "
-                     "ocupa una sola línea (su final está en la línea de la cabecera): no se ha "
-                     "cambiado\n"
-                     "lintrap: aviso: Riesgos.bas, línea 5 del código: el procedimiento Abre ya "
-                     "tiene su propia etiqueta \"Salir:\"; no se le ha añadido el manejo de "
-                     "errores\n");
+    EXPECT_EQ(r.err, Esperado("cli/salidas/insert_riesgos", r.err));
     auto n = Lintrap({"insert", vbp, "--all-modules", "--all"});
     ASSERT_EQ(n.codigo, 0) << n.err;
     EXPECT_NE(n.err.find("lintrap: aviso: Riesgos.bas, línea 10 del código: la línea se queda sin "
                          "número en Lee: el 100 es una etiqueta a la que salta el código\n"),
               std::string::npos)
         << n.err;
-    const std::string numerado = Lee(c / "p" / "Riesgos.bas");
-    EXPECT_NE(numerado.find("\r\n    x = 1\r\n100 Err.Raise 5\r\n"), std::string::npos) << numerado;
 }

@@ -1,14 +1,16 @@
 // lintrap report: the system report the error mails carry.
 
-#include "tests/cli/Ejecuta.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Lintrap.h"
 
 #include <gtest/gtest.h>
 
-using namespace prueba;
+using namespace soporte;
 
 TEST(Report, InformeCompletoYBreveConElTituloDelProyecto) {
     Carpeta c;
-    auto vbp = CopiaEjemplo(c / "Demo").string();
+    auto vbp = (Copia(Ejemplo(), c / "Demo") / "Demo.vbp").string();
     auto completo = Lintrap({"report", vbp});
     ASSERT_EQ(completo.codigo, 0) << completo.err;
     EXPECT_NE(completo.out.find("Informe Sistema"), std::string::npos);

@@ -2,25 +2,19 @@
 // run writes; --out and save write a whole copy and leave the sources alone.
 
 #include "base/CodePage.h"
-#include "tests/cli/Ejecuta.h"
-#include "tests/cli/ProyectoPrueba.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Lintrap.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
 
-using namespace prueba;
+using namespace soporte;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::map<std::string, fs::file_time_type> Fechas(const fs::path& carpeta) {
-    std::map<std::string, fs::file_time_type> r;
-    for (auto& e : fs::recursive_directory_iterator(carpeta))
-        r[e.path().string()] = fs::last_write_time(e.path());
-    return r;
-}
 
 // The diff is shown in UTF-8: apply it to a UTF-8 copy, then go back to 1252.
 void Aplica(const fs::path& carpeta, const std::string& diff) {
@@ -40,16 +34,14 @@ TEST(DryRun, NoEscribeNadaYElDiffEsLoQueEscribiriaUnaEjecucionReal) {
     for (const char* modo : {"numbers", "handler"}) {
         SCOPED_TRACE(modo);
         Carpeta c;
-        auto vbp = ProyectoPequeno(c / "p").string();
+        auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
         fs::copy(c / "p", c / "real", fs::copy_options::recursive);
         fs::copy(c / "p", c / "parche", fs::copy_options::recursive);
-        auto antes = Contenido(c / "p");
-        auto fechas = Fechas(c / "p");
+        const auto antes = Foto(c / "p");
 
         auto r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", modo, "--dry-run"});
         ASSERT_EQ(r.codigo, 0) << r.err;
-        EXPECT_EQ(Contenido(c / "p"), antes);
-        EXPECT_EQ(Fechas(c / "p"), fechas);
+        EXPECT_EQ(Foto(c / "p"), antes);
         EXPECT_NE(r.out.find("--- a/Calculos.bas\n+++ b/Calculos.bas\n@@ -"), std::string::npos)
             << r.out;
         EXPECT_NE(r.out.find("Debug.Print \"ñ\""), std::string::npos); // shown in UTF-8
@@ -65,7 +57,7 @@ TEST(DryRun, NoEscribeNadaYElDiffEsLoQueEscribiriaUnaEjecucionReal) {
 
 TEST(DryRun, LosModulosAnadidosSeMuestranComoNuevosYElJsonLlevaElDiff) {
     Carpeta c;
-    auto vbp = ProyectoPequeno(c / "p").string();
+    auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
     auto r = Lintrap({"insert", vbp, "--module", "Calculos", "--proc", "suma", "--mode", "handler",
                       "--dry-run", "--json"});
     ASSERT_EQ(r.codigo, 0) << r.err;
@@ -79,47 +71,42 @@ TEST(DryRun, LosModulosAnadidosSeMuestranComoNuevosYElJsonLlevaElDiff) {
     EXPECT_EQ(j["modules"][0]["changed"], true);
     EXPECT_FALSE(fs::exists(c / "p" / "clsErrores.cls"));
     // The statuses are those after the command, as the window's list shows them.
-    int vistos = 0;
-    for (const auto& p : j["modules"][0]["procedures"])
-        if (p["name"] == "Suma") {
-            EXPECT_EQ(p["status"], "Si");
-            EXPECT_EQ(p["errorHandling"], true);
-            ++vistos;
-        }
-    EXPECT_EQ(vistos, 1);
+    EXPECT_EQ(j["modules"][0]["procedures"][1]["name"], "Suma");
+    EXPECT_EQ(j["modules"][0]["procedures"][1]["status"], "Si");
+    EXPECT_EQ(j["modules"][0]["procedures"][1]["errorHandling"], true);
 }
 
+// The copy holds what an insertion in place would have written; a second build into the same
+// folder needs --force.
 TEST(Out, InsertEnUnaCopiaDejaLosFuentesComoEstaban) {
     Carpeta c;
-    auto vbp = CopiaEjemplo(c / "Demo").string();
-    auto antes = Contenido(c / "Demo");
-    auto r = Lintrap({"insert", vbp, "--all-modules", "--all", "--out", (c / "build").string()});
+    const auto vbp = (Copia(Ejemplo(), c / "Demo") / "Demo.vbp").string();
+    const auto antes = Foto(c / "Demo");
+    const std::vector<std::string> insert = {"insert", vbp,     "--all-modules",
+                                             "--all",  "--out", (c / "build").string()};
+    auto r = Lintrap(insert);
     ASSERT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(Contenido(c / "Demo"), antes);
-    auto copia = Contenido(c / "build");
-    ASSERT_EQ(copia.size(), antes.size());
-    for (std::size_t i = 0; i < copia.size(); ++i)
-        EXPECT_EQ(copia[i].first, antes[i].first);
-    EXPECT_NE(Lee(c / "build" / "Utilidades.bas"), Lee(c / "Demo" / "Utilidades.bas"));
+    EXPECT_EQ(Foto(c / "Demo"), antes);
+    const auto real = (Copia(Ejemplo(), c / "real") / "Demo.vbp").string();
+    ASSERT_EQ(Lintrap({"insert", real, "--all-modules", "--all"}).codigo, 0);
+    EXPECT_EQ(Contenido(c / "build"), Contenido(c / "real"));
 
-    // A second build into the same folder needs --force.
-    auto otra = Lintrap({"insert", vbp, "--all-modules", "--all", "--out", (c / "build").string()});
+    auto otra = Lintrap(insert);
     EXPECT_EQ(otra.codigo, 2);
     EXPECT_NE(otra.err.find("build"), std::string::npos) << otra.err;
-    EXPECT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all", "--out", (c / "build").string(),
-                       "--force"})
-                  .codigo,
-              0);
+    auto forzada = insert;
+    forzada.push_back("--force");
+    EXPECT_EQ(Lintrap(forzada).codigo, 0);
 }
 
 TEST(Save, GuardarComoDevuelveCadaArchivoByteAByte) {
     Carpeta c;
-    auto demo = CopiaEjemplo(c / "Demo").string();
+    auto demo = (Copia(Ejemplo(), c / "Demo") / "Demo.vbp").string();
     auto r = Lintrap({"save", demo, "--out", (c / "copia").string()});
     ASSERT_EQ(r.codigo, 0) << r.err;
     EXPECT_EQ(Contenido(c / "copia"), Contenido(c / "Demo"));
 
-    auto pequeno = ProyectoPequeno(c / "p").string();
+    auto pequeno = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
     ASSERT_EQ(Lintrap({"save", pequeno, "--out", (c / "p2").string()}).codigo, 0);
     EXPECT_EQ(Contenido(c / "p2"), Contenido(c / "p"));
 }

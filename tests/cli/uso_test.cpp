@@ -1,7 +1,8 @@
 // The command line's grammar: help, version, and usage errors with exit code 2.
 
-#include "tests/cli/Ejecuta.h"
-#include "tests/cli/ProyectoPrueba.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Lintrap.h"
 
 #include "host/files/ProjectLock.h"
 
@@ -12,92 +13,77 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace prueba;
+using namespace soporte;
 
+// Help and version; the argument library's own words come out in Spanish, like every other
+// message: its help's headings.
 TEST(Uso, AyudaYVersion) {
-    auto ayuda = Lintrap({"--help"});
-    EXPECT_EQ(ayuda.codigo, 0);
-    for (const char* orden : {"list", "insert", "remove", "save", "check"})
-        EXPECT_NE(ayuda.out.find(orden), std::string::npos) << orden;
-    auto insert = Lintrap({"insert", "--help"});
-    EXPECT_EQ(insert.codigo, 0);
-    EXPECT_NE(insert.out.find("--dry-run"), std::string::npos);
+    for (const std::vector<std::string>& ayuda :
+         {std::vector<std::string>{"--help"}, std::vector<std::string>{"insert", "--help"}}) {
+        auto r = Lintrap(ayuda);
+        EXPECT_EQ(r.codigo, 0);
+        for (const char* texto : {"Uso:", "Opciones:"}) {
+            EXPECT_NE(r.out.find(texto), std::string::npos) << r.out;
+        }
+        for (const char* ingles :
+             {"Usage", "Options", "Subcommands", "Print this help", "REQUIRED"}) {
+            EXPECT_EQ(r.out.find(ingles), std::string::npos) << ingles << " in\n" << r.out;
+        }
+    }
+    for (const char* orden : {"list", "insert", "remove", "save", "check"}) {
+        EXPECT_NE(Lintrap({"--help"}).out.find(orden), std::string::npos) << orden;
+    }
+    EXPECT_NE(Lintrap({"insert", "--help"}).out.find("--dry-run"), std::string::npos);
     auto version = Lintrap({"--version"});
     EXPECT_EQ(version.codigo, 0);
     EXPECT_EQ(version.out, "lintrap " LINTRAP_VERSION "\n");
 }
 
+// A usage error exits with 2, names what is wrong in Spanish, and touches nothing.
 TEST(Uso, ErroresDeUsoSalenConDosYNoTocanNada) {
     Carpeta c;
-    auto vbp = ProyectoPequeno(c / "p").string();
-    auto antes = Contenido(c / "p");
-    const std::vector<std::vector<std::string>> malos = {
-        {},
-        {"borra", vbp},
-        {"insert", vbp, "--all"}, // which modules?
-        {"insert", vbp, "--all", "--all-modules", "--module", "Calculos"},
-        {"insert", vbp, "--all-modules", "--all", "--mode", "colores"},
-        {"insert", vbp, "--all-modules", "--all", "--variant", "nada"},
-        {"insert", vbp, "--all-modules", "--all", "--proc", "Suma"},
-        {"insert", vbp, "--all-modules", "--all", "--dry-run", "--out", "x"},
-        {"list", vbp, "--codepage", "65001"}, // not a single-byte code page
-        {"save", vbp},                        // no --out
-    };
-    for (const auto& args : malos) {
-        auto r = Lintrap(args);
-        std::string todo;
-        for (const auto& a : args)
-            todo += a + " ";
-        EXPECT_EQ(r.codigo, 2) << todo;
-        EXPECT_NE(r.err, "") << todo;
-    }
-    auto modo = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "colores"});
-    for (const char* valido : {"numbers", "handler", "resume-next"})
-        EXPECT_NE(modo.err.find(valido), std::string::npos) << modo.err;
-    EXPECT_EQ(Contenido(c / "p"), antes);
-}
-
-// The argument library's own words come out in Spanish, like every other message: its help's
-// headings, and each of its usage errors naming what is wrong.
-TEST(Uso, LaBibliotecaDeArgumentosHablaEspanol) {
-    Carpeta c;
-    auto vbp = ProyectoPequeno(c / "p").string();
-    for (const std::vector<std::string>& ayuda :
-         {std::vector<std::string>{"--help"}, std::vector<std::string>{"insert", "--help"}}) {
-        auto r = Lintrap(ayuda);
-        EXPECT_EQ(r.codigo, 0);
-        EXPECT_NE(r.out.find("Uso:"), std::string::npos) << r.out;
-        EXPECT_NE(r.out.find("Opciones:"), std::string::npos) << r.out;
-        for (const char* ingles :
-             {"Usage", "Options", "Subcommands", "Print this help", "REQUIRED"})
-            EXPECT_EQ(r.out.find(ingles), std::string::npos) << ingles << " in\n" << r.out;
-    }
+    const auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
+    const auto antes = Foto(c / "p");
     const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
         {{}, "falta la orden"},
+        {{"borra", vbp}, "falta la orden"},
         {{"list"}, "falta PROJECT"},
         {{"list", vbp, "sobra"}, "no se esperaba: sobra"},
         {{"list", vbp, "--codepage"}, "--codepage necesita un valor"},
         {{"list", vbp, "--codepage", "abc"}, "no admite \"abc\""},
+        {{"list", vbp, "--codepage", "65001"}, "65001 no es una página de códigos de un byte"},
         {{"save", vbp}, "falta --out"},
         {{"--wait", "-1", "list", vbp}, "no pueden ser negativos"},
         {{"--wait", "abc", "list", vbp}, "no admite \"abc\""},
         {{"--wait", "nan", "list", vbp}, "--wait nan: no es un número de segundos"},
+        {{"insert", vbp, "--all"}, "indique --module M (una o más veces) o --all-modules"},
+        {{"insert", vbp, "--all", "--all-modules", "--module", "Calculos"}, "o --all-modules"},
+        {{"insert", vbp, "--all-modules", "--all", "--mode", "colores"},
+         "--mode no admite \"colores\": use handler, numbers, resume-next"},
+        {{"insert", vbp, "--all-modules", "--all", "--variant", "nada"},
+         "--variant no admite \"nada\": use exit, raise, resume"},
+        {{"insert", vbp, "--all-modules", "--all", "--proc", "Suma"},
+         "--proc y --all no van juntos"},
+        {{"insert", vbp, "--all-modules", "--all", "--dry-run", "--out", "x"},
+         "--dry-run y --out no van juntos"},
     };
     for (const auto& [args, texto] : casos) {
         auto r = Lintrap(args);
-        EXPECT_EQ(r.codigo, 2);
+        EXPECT_EQ(r.codigo, 2) << texto;
         EXPECT_NE(r.err.find(texto), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("Use --help"), std::string::npos) << r.err;
-        for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"})
+        for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"}) {
             EXPECT_EQ(r.err.find(ingles), std::string::npos) << ingles << " in " << r.err;
+        }
     }
+    EXPECT_EQ(Foto(c / "p"), antes);
 }
 
 // A wait beyond a day is waited as a day, not given up at once: the run takes the project when
-// another process lets it go a second later.
+// another process lets it go a second later, and not before.
 TEST(Uso, UnaEsperaEnormeEsperaAQueSeSuelteElProyecto) {
     Carpeta c;
-    auto vbp = ProyectoPequeno(c / "p");
+    auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp");
     for (const char* espera : {"1e20", "inf"}) {
         int tubo[2];
         ASSERT_EQ(pipe(tubo), 0);
@@ -113,6 +99,8 @@ TEST(Uso, UnaEsperaEnormeEsperaAQueSeSuelteElProyecto) {
         ASSERT_EQ(read(tubo[0], &x, 1), 1);
         auto r = Lintrap({"--wait", espera, "list", vbp.string(), "--names"});
         EXPECT_EQ(r.codigo, 0) << espera << ": " << r.err;
+        // it ran only once the other let the project go
+        EXPECT_EQ(waitpid(otro, nullptr, WNOHANG), otro) << espera;
         waitpid(otro, nullptr, 0);
         close(tubo[0]);
         close(tubo[1]);

@@ -2,7 +2,9 @@
 
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +16,9 @@ const std::string Si = "S\xC3\xAD";
 
 struct Comandos : ::testing::Test {
     void SetUp() override {
-        apoyo::SilenciaGlbErr();
-        proyecto = apoyo::Proyecto(
-            carpeta.ruta,
+        soporte::SilenciaGlbErr();
+        proyecto = soporte::Proyecto(
+            carpeta.Ruta(),
             {{"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nOption Explicit\n\n"
                              "Sub Zeta()\n    x = 1\nEnd Sub\n' de alfa\n' tambien\n"
                              "Function alfa() As Long\n    On Error Resume Next\n"
@@ -50,10 +52,10 @@ struct Comandos : ::testing::Test {
         std::vector<std::string> recargas;
     };
 
-    apoyo::CarpetaTemporal carpeta;
+    soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
-    apoyo::DialogosGuion dialogos;
-    apoyo::ProgresoAnotado progreso;
+    soporte::Guion dialogos;
+    soporte::ProgresoAnotado progreso;
     EstadoSeleccion estado;
     VentanaAnotada ventana;
     Entorno entorno{dialogos, progreso, ventana};
@@ -88,7 +90,7 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
     const std::string antes = Codigo("clsErrores");
     EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::ModuloDelComplemento);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto,
+    EXPECT_EQ(dialogos.cajas[0].prompt,
               "Este módulo CLSERRORES pertenece al Complemento y no se puede modificar");
     EXPECT_EQ(Codigo("clsErrores"), antes);
     EXPECT_FALSE(progreso.visible);
@@ -98,34 +100,30 @@ TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
     const std::string antes = Codigo("Modulo1");
     EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::NingunoSeleccionado);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto, "No hay ningún procedimiento seleccionado.\r\n"
-                                       "Seleccione antes algún procedimiento");
+    EXPECT_EQ(dialogos.cajas[0].prompt, "No hay ningún procedimiento seleccionado.\r\n"
+                                        "Seleccione antes algún procedimiento");
     EXPECT_EQ(Codigo("Modulo1"), antes);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=No", "Zeta=No"}));
 }
 
-TEST_F(Comandos, AllProceduresAskFirstAndANoChangesNothing) {
+// A No changes nothing; after a Yes the progress moves by row.
+TEST_F(Comandos, AllProceduresAskFirst) {
     estado.Check1 = true;
     estado.modo = Modo::Option2;
-    dialogos.respuestas = {vb::vbNo};
+    dialogos.respuestas = {vb::vbNo, vb::vbYes};
     const std::string antes = Codigo("Modulo1");
-    const ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
+    ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(r.parada, Parada::Cancelada);
     EXPECT_FALSE(r.cambiado);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].texto,
+    EXPECT_EQ(dialogos.cajas[0].prompt,
               "¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
-    EXPECT_EQ(dialogos.cajas[0].botones, vb::vbYesNo);
+    EXPECT_EQ(dialogos.cajas[0].buttons, vb::vbYesNo);
     EXPECT_EQ(Codigo("Modulo1"), antes);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=" + Si, "Gamma=No", "Zeta=No"}));
     EXPECT_FALSE(progreso.visible);
-}
 
-TEST_F(Comandos, AllProceduresAfterYesWithProgressByRow) {
-    estado.Check1 = true;
-    estado.modo = Modo::Option2;
-    dialogos.respuestas = {vb::vbYes};
-    const ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
+    r = ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_TRUE(r.cambiado && r.parada == Parada::Ninguna && !r.error);
     EXPECT_EQ(progreso.valores, (std::vector<double>{0, 33, 67}));
     EXPECT_EQ(ventana.refrescos, 1);
@@ -170,8 +168,8 @@ TEST_F(Comandos, ModulesAddedMidCommandLeaveTheModuleInPlace) {
         void AddModulos() override {
             for (int i = 0; i < 40; ++i) {
                 const std::string nombre = "Extra" + std::to_string(i);
-                apoyo::Escribe(carpeta / (nombre + ".bas"),
-                               "Attribute VB_Name = \"" + nombre + "\"\r\nSub S()\r\nEnd Sub\r\n");
+                soporte::Escribe(carpeta / (nombre + ".bas"), "Attribute VB_Name = \"" + nombre +
+                                                                  "\"\r\nSub S()\r\nEnd Sub\r\n");
                 proyecto.VBComponents().Import((carpeta / (nombre + ".bas")).string());
             }
             hecho = true;
@@ -180,8 +178,8 @@ TEST_F(Comandos, ModulesAddedMidCommandLeaveTheModuleInPlace) {
         std::filesystem::path carpeta;
         bool hecho = false;
     };
-    apoyo::CarpetaTemporal fuera;
-    InstalacionQueImporta instalacion(*proyecto, fuera.ruta);
+    soporte::Carpeta fuera;
+    InstalacionQueImporta instalacion(*proyecto, fuera.Ruta());
     estado.Check1 = true;
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbYes};
@@ -230,7 +228,7 @@ TEST_F(Comandos, RemovalOfTheWholeModuleAsksFirst) {
     EXPECT_EQ(Codigo("Modulo1"), antes);
     ComandoQuitar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 2u);
-    EXPECT_EQ(dialogos.cajas[1].texto,
+    EXPECT_EQ(dialogos.cajas[1].prompt,
               "¿Seguro que quiere quitar en todos los procedimientos en este módulo?");
     EXPECT_EQ(Codigo("Modulo1").find("On Error Resume Next"), std::string::npos);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=No", "Gamma=No", "Zeta=No"}));

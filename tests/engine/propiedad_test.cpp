@@ -10,9 +10,11 @@
 #include "engine/Bloques.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
-#include "tests/engine/Apoyo.h"
 #include "tests/fuzz/Generador.h"
 #include "tests/fuzz/Invariantes.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +25,10 @@ using namespace engine;
 namespace {
 
 struct Propiedad : ::testing::Test {
-    void SetUp() override { apoyo::SilenciaGlbErr(); }
+    void SetUp() override { soporte::SilenciaGlbErr(); }
 
     void Prepara(const fuzz::Generado& g) {
-        archivo = apoyo::Modulo(fuzz::Texto(g.lineas, "\n"));
+        archivo = soporte::Modulo(fuzz::Texto(g.lineas, "\n"));
         estado = {};
         estado.procedimientos = ListaProcedimientos(archivo->Code(), 1252, progreso);
     }
@@ -37,7 +39,7 @@ struct Propiedad : ::testing::Test {
             motor.Insertar(archivo->Code(), index);
         }
         const std::string falta = fuzz::FaltaEnProcedimientos(archivo->Code());
-        EXPECT_EQ(falta, "") << apoyo::Codigo(*archivo);
+        EXPECT_EQ(falta, "") << soporte::Codigo(*archivo);
         estado.procedimientos = ListaProcedimientos(archivo->Code(), 1252, progreso);
     }
     void Quita() {
@@ -45,8 +47,8 @@ struct Propiedad : ::testing::Test {
         Motor(estado, progreso, dialogos).QuitaCodigo(archivo->Code());
     }
 
-    apoyo::DialogosGuion dialogos;
-    apoyo::ProgresoAnotado progreso;
+    soporte::Guion dialogos;
+    soporte::ProgresoAnotado progreso;
     EstadoSeleccion estado;
     std::unique_ptr<files::ModuleFile> archivo;
 };
@@ -70,7 +72,7 @@ TEST_F(Propiedad, InsertOnceOrTwiceThenRemoveGivesTheModuleBack) {
                     Inserta();
                 }
                 Quita();
-                EXPECT_EQ(apoyo::Codigo(*archivo), fuzz::Texto(fuzz::Esperado(g, modo), "\n"));
+                EXPECT_EQ(soporte::Codigo(*archivo), fuzz::Texto(fuzz::Esperado(g, modo), "\n"));
             }
         }
         if (HasFailure()) {
@@ -78,35 +80,6 @@ TEST_F(Propiedad, InsertOnceOrTwiceThenRemoveGivesTheModuleBack) {
         }
     }
     EXPECT_TRUE(dialogos.cajas.empty());
-}
-
-} // namespace
-
-namespace {
-
-// The invariants name what breaks them: a label defined twice, a jump to a missing label, an
-// OnError block without its ManejoError block.
-TEST(Invariantes, EachBrokenProcedureIsNamed) {
-    const std::string onError = std::string(InicioOnError) + "\n";
-    const std::pair<std::string, std::string> casos[] = {
-        {"Sub A()\n    GoTo Salir\nSalir:\n    If x Then 10\n10\nEnd Sub\n", ""},
-        {"Sub A()\n10 x = 1\n  010 y = 2\nEnd Sub\n", "label 10 defined twice in A"},
-        {"Sub A()\nFin:\nfin: x = 1\nEnd Sub\n", "label fin defined twice in A"},
-        {"Sub A()\n    On x GoTo 10, 20\n10\nEnd Sub\n", "jump to 20, which is not defined in A"},
-        {"Sub A()\n    On x GoTo a, _\n  10\na: y = 1\nEnd Sub\n",
-         "jump to 10, which is not defined in A"},
-        {"Sub A()\n" + onError + "    x = 1\nEnd Sub\n",
-         "followed by 0 ManejoError blocks before the end in A"},
-    };
-    for (const auto& [codigo, falta] : casos) {
-        auto archivo = apoyo::Modulo(codigo);
-        const std::string dice = fuzz::FaltaEnProcedimientos(archivo->Code());
-        if (falta.empty()) {
-            EXPECT_EQ(dice, "") << codigo;
-        } else {
-            EXPECT_NE(dice.find(falta), std::string::npos) << codigo << "\n" << dice;
-        }
-    }
 }
 
 } // namespace

@@ -78,14 +78,23 @@ std::string LineaEdicion(Lector& in) {
         "10 x = 2",
         "'========Inicio OnError Quovant_Lintrap (no cambiar esta linea)=========",
         "'===========Fin ManejoError Quovant_Lintrap (no cambiar esta linea)=========",
-        "    GOTO Salir",
-    };
+        "    GOTO Salir"};
     std::string texto = kLineas[in.Hasta(sizeof kLineas / sizeof *kLineas)];
     for (unsigned i = in.Hasta(3); i > 0; --i) {
         texto += "\r\n";
         texto += kLineas[in.Hasta(sizeof kLineas / sizeof *kLineas)];
     }
     return texto;
+}
+
+// The main window's insertion over the listed procedures: every one, or the selected ones.
+void Inserta(engine::Motor& motor, vbide::CodeModule& m, const engine::EstadoSeleccion& estado) {
+    for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
+        if (estado.Check1 || estado.procedimientos[std::size_t(i)].seleccionado) {
+            int index = i;
+            motor.Insertar(m, index);
+        }
+    }
 }
 
 void Selecciona(engine::EstadoSeleccion& estado, Lector& in) {
@@ -108,12 +117,7 @@ void Orden(files::ModuleFile& archivo, engine::EstadoSeleccion& estado, Lector& 
     try {
         if (orden == 0) {
             Selecciona(estado, in);
-            for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-                if (estado.Check1 || estado.procedimientos[std::size_t(i)].seleccionado) {
-                    int index = i;
-                    motor.Insertar(m, index);
-                }
-            }
+            Inserta(motor, m, estado);
         } else if (orden == 1) {
             Selecciona(estado, in);
             motor.QuitaCodigo(m);
@@ -169,15 +173,10 @@ void CasoMotor(std::string_view datos) {
             Selecciona(estado, ordenes);
             engine::Motor motor(estado, progreso, sinDialogos);
             vbide::CodeModule& m = archivo->Code();
+            estado.Check1 = true;
             if (k % 2 == 0) {
-                SinRomper(m, "an insertion", [&] {
-                    for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-                        int index = i;
-                        motor.Insertar(m, index);
-                    }
-                });
+                SinRomper(m, "an insertion", [&] { Inserta(motor, m, estado); });
             } else {
-                estado.Check1 = true;
                 SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
             }
             CompruebaIndice(archivo->Code());
@@ -198,22 +197,17 @@ void CasoMotor(std::string_view datos) {
     estado.modo = Modo(in.Hasta(3));
     estado.variante = Variante(in.Hasta(3));
     const int veces = 1 + int(in.Hasta(2));
+    estado.Check1 = true;
     {
         engine::Motor motor(estado, progreso, sinDialogos);
         vbide::CodeModule& m = archivo->Code();
         for (int vez = 0; vez < veces; ++vez) {
             Exige(FaltaEnProcedimientos(m).empty(),
                   "generated code is broken: " + FaltaEnProcedimientos(m) + "\n" + original);
-            SinRomper(m, "an insertion", [&] {
-                for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-                    int index = i;
-                    motor.Insertar(m, index);
-                }
-            });
+            SinRomper(m, "an insertion", [&] { Inserta(motor, m, estado); });
             ComparaConReleido(*archivo, kRuta);
             estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
         }
-        estado.Check1 = true;
         SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
         ComparaConReleido(*archivo, kRuta);
     }

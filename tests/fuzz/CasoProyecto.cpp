@@ -1,15 +1,13 @@
 #include "base/ErrorVB.h"
-#include "base/plataforma/Estado.h"
 #include "base/plataforma/Proceso.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Vbe.h"
 #include "tests/fuzz/Casos.h"
 #include "tests/fuzz/Invariantes.h"
+#include "tests/support/Archivos.h"
 
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <vector>
 
 namespace fuzz {
@@ -38,25 +36,6 @@ void Vacia(const fs::path& carpeta) {
     }
 }
 
-void Escribe(const fs::path& ruta, std::string_view bytes) {
-    std::ofstream f(ruta, std::ios::binary);
-    f.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-// Every file of the folder with its bytes and modification time.
-std::map<std::string, std::pair<std::string, std::int64_t>> Foto(const fs::path& carpeta) {
-    std::map<std::string, std::pair<std::string, std::int64_t>> foto;
-    for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
-        plataforma::Estado st;
-        if (plataforma::LeeEstadoEnlace(e.path(), st) != 0 ||
-            st.tipo != plataforma::Tipo::Archivo) {
-            continue;
-        }
-        foto[e.path().string()] = {files::ReadWhole(e.path()), st.modificacionNs};
-    }
-    return foto;
-}
-
 std::vector<std::string_view> Trozos(std::string_view datos) {
     static constexpr std::string_view kCorte = "--8<--\n";
     std::vector<std::string_view> trozos;
@@ -79,7 +58,7 @@ void CasoProyecto(std::string_view datos) {
     static const char* const kNombres[] = {"P.vbp", "A.bas", "B.frm", "C.cls", "G.vbg"};
     const std::vector<std::string_view> trozos = Trozos(datos);
     for (std::size_t i = 0; i < trozos.size(); ++i) {
-        Escribe(carpeta / kNombres[i], trozos[i]);
+        soporte::Escribe(carpeta / kNombres[i], trozos[i]);
     }
 
     // The project file on its own: kept line by line, written back as it was.
@@ -92,13 +71,13 @@ void CasoProyecto(std::string_view datos) {
     }
 
     const fs::path abre = carpeta / (trozos.size() == 5 ? "G.vbg" : "P.vbp");
-    const auto antes = Foto(carpeta);
+    const auto antes = soporte::Foto(carpeta);
     std::unique_ptr<files::Vbe> vbe;
     try {
         vbe = files::Vbe::Open(abre);
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refusal without a description");
-        Exige(Foto(carpeta) == antes, "a refused load changed the folder");
+        Exige(soporte::Foto(carpeta) == antes, "a refused load changed the folder");
         return;
     }
     for (const ErrorVB& e : vbe->LoadProblems()) {
@@ -122,7 +101,7 @@ void CasoProyecto(std::string_view datos) {
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refused save without a description");
     }
-    Exige(Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
+    Exige(soporte::Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
 }
 
 } // namespace fuzz

@@ -38,12 +38,11 @@ Generado Genera(const std::function<unsigned(unsigned)>& tira) {
             if (tira(2)) {
                 g.lineas.push_back(tira(2) ? "" : "' propiedad " + n);
             }
-            g.lineas.push_back("Public Property Get Valor" + n + "() As Long");
-            g.lineas.push_back(tira(2) ? "    Valor" + n + " = m_x" : "    Exit Property");
-            g.lineas.push_back("End Property");
-            g.lineas.push_back("Public Property Let Valor" + n + "(ByVal v As Long)");
-            g.lineas.push_back("    m_x = v");
-            g.lineas.push_back("End Property");
+            g.lineas.insert(g.lineas.end(),
+                            {"Public Property Get Valor" + n + "() As Long",
+                             tira(2) ? "    Valor" + n + " = m_x" : "    Exit Property",
+                             "End Property", "Public Property Let Valor" + n + "(ByVal v As Long)",
+                             "    m_x = v", "End Property"});
             r.clase = Clase::Propiedad;
             r.hasta = g.lineas.size() - 1;
             g.procedimientos.push_back(r);
@@ -77,22 +76,19 @@ Generado Genera(const std::function<unsigned(unsigned)>& tira) {
         std::string cabecera = std::string(kAmbitos[tira(6)]) + tipo + " " +
                                (funcion ? "SubCalculo" : "Paso") + n + "(";
         const std::string cierre = funcion ? ") As Long" : ")";
+        const std::size_t primera = g.lineas.size();
         if (forma == 0) {
-            g.lineas.push_back(cabecera + "a As Long, _");
-            g.lineas.push_back("    b As Long" + cierre);
-            r.cabeceras.push_back(g.lineas.size() - 1);
+            g.lineas.insert(g.lineas.end(), {cabecera + "a As Long, _", "    b As Long" + cierre});
+            r.cabeceras = {primera + 1};
         } else if (forma == 1) {
             // one header or the other is compiled: both get an OnError block
-            g.lineas.push_back("#If Win64 Then");
-            g.lineas.push_back(cabecera + "ByVal p As LongPtr" + cierre);
-            r.cabeceras.push_back(g.lineas.size() - 1);
-            g.lineas.push_back("#Else");
-            g.lineas.push_back(cabecera + "ByVal p As Long" + cierre);
-            r.cabeceras.push_back(g.lineas.size() - 1);
-            g.lineas.push_back("#End If");
+            g.lineas.insert(g.lineas.end(),
+                            {"#If Win64 Then", cabecera + "ByVal p As LongPtr" + cierre, "#Else",
+                             cabecera + "ByVal p As Long" + cierre, "#End If"});
+            r.cabeceras = {primera + 1, primera + 3};
         } else {
             g.lineas.push_back(cabecera + cierre);
-            r.cabeceras.push_back(g.lineas.size() - 1);
+            r.cabeceras = {primera};
         }
         const std::string salir = "Exit " + tipo;
         const std::string propia = tira(2) ? "Salir" : "lblError";

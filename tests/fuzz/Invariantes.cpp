@@ -135,33 +135,29 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
     Exige(fresco->Serialize() == bytes, "the edited module does not load back byte for byte");
     vbide::CodeModule& a = editado.Code();
     vbide::CodeModule& b = fresco->Code();
-    Exige(a.CountOfLines() == b.CountOfLines(),
-          "line count " + std::to_string(a.CountOfLines()) + " after the edits, " +
-              std::to_string(b.CountOfLines()) + " when read again");
-    Exige(a.CountOfDeclarationLines() == b.CountOfDeclarationLines(),
-          "declaration lines " + std::to_string(a.CountOfDeclarationLines()) +
-              " after the edits, " + std::to_string(b.CountOfDeclarationLines()) +
-              " when read again");
+    // What the edits left and what a fresh read gives must be the same.
+    const auto igual = [](const auto& x, const auto& y, const std::string& que) {
+        Exige(x == y, que + " '" + x + "' after the edits, '" + y + "' when read again");
+    };
+    igual(std::to_string(a.CountOfLines()), std::to_string(b.CountOfLines()), "line count");
+    igual(std::to_string(a.CountOfDeclarationLines()), std::to_string(b.CountOfDeclarationLines()),
+          "declaration lines");
     for (long l = 1; l <= a.CountOfLines(); ++l) {
-        Exige(a.Lines(l, 1) == b.Lines(l, 1), "the text differs when read again" + EnLinea(l));
         ProcKind ka = ProcKind::Proc;
         ProcKind kb = ProcKind::Proc;
-        const std::string pa = a.ProcOfLine(l, &ka);
-        const std::string pb = b.ProcOfLine(l, &kb);
-        Exige(pa == pb && ka == kb,
-              "owner '" + pa + "' after the edits, '" + pb + "' when read again" + EnLinea(l));
+        igual(a.Lines(l, 1), b.Lines(l, 1), "text" + EnLinea(l));
+        igual(a.ProcOfLine(l, &ka) + "|" + std::to_string(int(ka)),
+              b.ProcOfLine(l, &kb) + "|" + std::to_string(int(kb)), "owner" + EnLinea(l));
     }
+    const auto miembro = [](vbide::Member& x) {
+        return x.Name() + " of type " + std::to_string(int(x.Type())) + " at " +
+               std::to_string(x.CodeLocation());
+    };
     vbide::Members& ma = a.Members();
     vbide::Members& mb = b.Members();
-    Exige(ma.Count() == mb.Count(), std::to_string(ma.Count()) + " members after the edits, " +
-                                        std::to_string(mb.Count()) + " when read again");
+    igual(std::to_string(ma.Count()), std::to_string(mb.Count()), "members");
     for (long i = 1; i <= ma.Count(); ++i) {
-        vbide::Member& x = ma.Item(i);
-        vbide::Member& y = mb.Item(i);
-        Exige(x.Name() == y.Name() && x.Type() == y.Type() && x.CodeLocation() == y.CodeLocation(),
-              "member " + std::to_string(i) + " is " + x.Name() + " at " +
-                  std::to_string(x.CodeLocation()) + " after the edits, " + y.Name() + " at " +
-                  std::to_string(y.CodeLocation()) + " when read again");
+        igual(miembro(ma.Item(i)), miembro(mb.Item(i)), "member " + std::to_string(i));
     }
     CompruebaIndice(a);
 }

@@ -17,11 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Folder {
-    soporte::Carpeta carpeta{"lintrap-flush"};
-    fs::path path = carpeta.Ruta();
-};
-
 plataforma::Archivo OpenNew(const fs::path& path) {
     int err = 0;
     plataforma::Archivo file = plataforma::Archivo::Nuevo(path, 0644, err);
@@ -33,11 +28,11 @@ plataforma::Archivo OpenNew(const fs::path& path) {
 } // namespace
 
 TEST(FlushQueue, EachResultIsGivenOnceAndFailuresCarryTheirErrno) {
-    Folder folder;
+    soporte::Carpeta folder;
     files::FlushQueue queue;
     std::vector<fs::path> paths;
     for (int i = 0; i < 40; ++i) {
-        paths.push_back(folder.path / std::to_string(i));
+        paths.push_back(folder.Ruta() / std::to_string(i));
         queue.Begin(OpenNew(paths.back()), paths.back().string());
     }
     // A descriptor that is not open fails its flush; the failure is this file's alone.
@@ -52,18 +47,18 @@ TEST(FlushQueue, EachResultIsGivenOnceAndFailuresCarryTheirErrno) {
     EXPECT_EQ(err, EBADF);
     // Waited for once: a second wait knows of no flush, nor of one never begun.
     EXPECT_FALSE(queue.Wait(paths.front().string(), err));
-    EXPECT_FALSE(queue.Wait((folder.path / "otro").string(), err));
+    EXPECT_FALSE(queue.Wait((folder.Ruta() / "otro").string(), err));
 
-    const auto forgotten = folder.path / "olvidado";
+    const auto forgotten = folder.Ruta() / "olvidado";
     queue.Begin(OpenNew(forgotten), forgotten.string());
     queue.Forget(forgotten.string());
     EXPECT_FALSE(queue.Wait(forgotten.string(), err));
 }
 
 TEST(FlushQueue, DiskWriterFlushesInTheBackgroundAndDiscardLeavesNothing) {
-    Folder folder;
+    soporte::Carpeta folder;
     files::DiskWriter writer;
-    const auto target = folder.path / "M.bas";
+    const auto target = folder.Ruta() / "M.bas";
     const auto temporary = writer.WriteTemporary(target, "Attribute VB_Name = \"M\"\r\n");
     writer.Flush(temporary, target);
     // Flushed already: flushing again syncs the file itself, as for any file not just written.
@@ -76,5 +71,5 @@ TEST(FlushQueue, DiskWriterFlushesInTheBackgroundAndDiscardLeavesNothing) {
     EXPECT_FALSE(fs::exists(discarded));
     EXPECT_THROW(writer.Flush(discarded, target), ErrorVB);
     EXPECT_EQ(files::ReadWhole(target), "Attribute VB_Name = \"M\"\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Ruta()), fs::directory_iterator()), 1);
 }

@@ -1,6 +1,7 @@
 // Reading, editing and searching the code lines of a module.
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
+#include "tests/support/Errores.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,7 @@ std::unique_ptr<files::ModuleFile> Module(const std::string& code) {
 }
 
 long ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ErrorVB& e) {
-        EXPECT_FALSE(e.Description.empty());
-        return e.Number;
-    }
-    return 0;
+    return soporte::Lanzado(f).Number;
 }
 
 TEST(ModuleCode, InsertLinesSplitsAtEveryBreak) {
@@ -41,9 +36,10 @@ TEST(ModuleCode, InsertLinesSplitsAtEveryBreak) {
     EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nuno\r\ndos\r\nz\r\n\r\nb\r\nfin\r\n");
 }
 
-// Edited text lives apart from the loaded bytes and is packed again as edits pile up: a long
-// random run of edits (shorter, longer, huge lines; edits far apart and close together) must
-// read and save exactly what a plain list of lines holds.
+// Edited text lives apart from the loaded bytes in a gap buffer and is packed again as edits
+// pile up: a long random run of edits (empty, shorter, longer, huge lines; edits far apart,
+// close together and alternating between the two ends, so that the gap fills up exactly and
+// moves while empty) must read and save exactly what a plain list of lines holds.
 TEST(ModuleCode, LongEditRunsKeepEveryLine) {
     std::string code;
     std::vector<std::string> want;
@@ -58,11 +54,12 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
         size_t len = rng() % 50 == 0 ? 70000 + rng() % 1000 : rng() % 60;
         std::string t = std::to_string(step) + ":";
         t.resize(len < t.size() ? t.size() : len, static_cast<char>('a' + step % 26));
-        return t;
+        return rng() % 20 == 0 ? std::string() : t;
     };
     for (int step = 0; step < 20000; ++step) {
         long n = static_cast<long>(want.size());
         long at = n == 0 ? 1 : 1 + static_cast<long>(rng() % static_cast<unsigned>(n));
+        at = step % 3 == 0 ? std::min(2L, n) : step % 3 == 1 ? n : at; // the two ends
         switch (rng() % 5) {
         case 0:
         case 1:
@@ -103,24 +100,17 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
     EXPECT_EQ(f->Serialize(), saved);
 }
 
-// What a reader of one line is told past either end is exactly what Lines(line, 1) says.
-std::string DescriptionOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ErrorVB& e) {
-        return std::to_string(e.Number) + " " + e.Source + ": " + e.Description;
-    }
-    return "no error";
-}
-
 TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     auto f = Module("Sub A()\r\nEnd Sub\r\n");
     CodeModule& cm = f->Code();
     EXPECT_EQ(ErrorOf([&] { cm.Lines(2, 2); }), 9);
-    EXPECT_EQ(ErrorOf([&] { cm.Lines(0, 1); }), 9);
+    // what a reader of one line is told past either end is exactly what Lines(line, 1) says
     for (long past : {0L, 3L, -5L}) {
-        EXPECT_EQ(DescriptionOf([&] { cm.Line(past); }), DescriptionOf([&] { cm.Lines(past, 1); }));
-        EXPECT_EQ(ErrorOf([&] { cm.Line(past); }), 9);
+        const ErrorVB line = soporte::Lanzado([&] { cm.Line(past); });
+        const ErrorVB lines = soporte::Lanzado([&] { cm.Lines(past, 1); });
+        EXPECT_EQ(line.Number, 9);
+        EXPECT_EQ(line.Source + ": " + line.Description, lines.Source + ": " + lines.Description);
+        EXPECT_NE(line.Description, "");
     }
     EXPECT_EQ(cm.Line(2), "End Sub");
     EXPECT_EQ(ErrorOf([&] { cm.Lines(1, -1); }), 5);
@@ -136,50 +126,41 @@ TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     EXPECT_EQ(cm.ProcStartLine("a", vbide::ProcKind::Proc), 1); // names ignore case
 }
 
+// Find from (line, column) to (line, column), -1 for the module's end: whole words, case,
+// the code page's letters folded ("ñandú" finds "Ñandú") and Like patterns; where it finds the
+// text, or 0 when it does not.
 TEST(ModuleCode, FindHonoursRangeWordCaseAndPatterns) {
     auto f = Module("Dim Nombre As String\r\n"
                     "Sub Pon()\r\n"
                     "    NombreLargo = 1\r\n"
-                    "    nombre = \"\xD1"
-                    "and\xFA 42\"\r\n" // Windows-1252 bytes
+                    "    nombre = \"\321and\xFA 42\"\r\n" // Windows-1252 bytes
                     "End Sub");
-    CodeModule& cm = f->Code();
-    long sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
-    EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), std::vector<long>({1, 5, 1, 11}));
-
-    sl = 2, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("Nombre", sl, sc, el, ec, true, false));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 5, 11})) << "whole word";
-    sl = 2, sc = 1, el = -1, ec = -1;
-    EXPECT_FALSE(cm.Find("nombre", sl, sc, el, ec, false, true) && sl == 3) << "case kept";
-    EXPECT_EQ(sl, 4);
-
-    // the code page folds accented letters: "ñandú" finds "Ñandú"
-    sl = 1, sc = 1, el = -1, ec = -1;
-    EXPECT_TRUE(cm.Find("\xF1"
-                        "and\xFA",
-                        sl, sc, el, ec));
-    EXPECT_EQ(sl, 4);
-
-    // the range ends before column 9 of line 3: "NombreLargo" at 5..15 does not fit
-    sl = 3, sc = 1, el = 3, ec = 9;
-    EXPECT_FALSE(cm.Find("Largo", sl, sc, el, ec));
-    sl = 1, sc = 6, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("nombre", sl, sc, el, ec));
-    EXPECT_EQ(sl, 3) << "the start column skips the first match";
-
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("N[aeiou\xE1-\xFA]mbre*=", sl, sc, el, ec, false, false, true));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({3, 5, 18}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("\"?and? ##\"", sl, sc, el, ec, false, false, true));
-    EXPECT_EQ(std::vector<long>({sl, sc, ec}), std::vector<long>({4, 14, 24}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    ASSERT_TRUE(cm.Find("[!a-z ]and\xFA", sl, sc, el, ec, false, true, true));
-    EXPECT_EQ(std::vector<long>({sl, sc}), std::vector<long>({4, 15}));
-    sl = 1, sc = 1, el = -1, ec = -1;
-    EXPECT_FALSE(cm.Find("Pon(x)", sl, sc, el, ec));
+    const struct {
+        const char* text;
+        std::vector<long> from; // start line, start column, end line, end column
+        bool word, matchCase, pattern;
+        std::vector<long> found;
+    } cases[] = {
+        {"nombre", {1, 1, -1, -1}, false, false, false, {1, 5, 1, 11}},
+        {"Nombre", {2, 1, -1, -1}, true, false, false, {4, 5, 4, 11}},
+        {"nombre", {2, 1, -1, -1}, false, true, false, {4, 5, 4, 11}},
+        {"\361and\xFA", {1, 1, -1, -1}, false, false, false, {4, 15, 4, 20}},
+        {"Largo", {3, 1, 3, 9}, false, false, false, {0}}, // "NombreLargo" ends past column 9
+        {"nombre", {1, 6, -1, -1}, false, false, false, {3, 5, 3, 11}},
+        {"N[aeiou\xE1-\xFA]mbre*=", {1, 1, -1, -1}, false, false, true, {3, 5, 3, 18}},
+        {"\"?and? ##\"", {1, 1, -1, -1}, false, false, true, {4, 14, 4, 24}},
+        {"[!a-z ]and\xFA", {1, 1, -1, -1}, false, true, true, {4, 15, 4, 20}},
+        {"Pon(x)", {1, 1, -1, -1}, false, false, false, {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        long sl = c.from[0], sc = c.from[1], el = c.from[2], ec = c.from[3];
+        if (f->Code().Find(c.text, sl, sc, el, ec, c.word, c.matchCase, c.pattern)) {
+            EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), c.found);
+        } else {
+            EXPECT_EQ(c.found, std::vector<long>{0});
+        }
+    }
 }
 
 } // namespace

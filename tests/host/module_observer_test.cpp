@@ -74,19 +74,4 @@ TEST(ModuleObserver, SnapshotPutsEveryByteBack) {
     EXPECT_FALSE(cm.Modified());
 }
 
-struct Pane : vbide::CodePane {
-    int shown = 0;
-    void Show() override { ++shown; }
-};
-
-TEST(ModuleObserver, TheHostsCodePaneIsTheOneShown) {
-    auto f = files::ModuleFile::Parse("Attribute VB_Name = \"M\"\r\na\r\n", "M.bas", 1252);
-    auto& cm = Code(*f);
-    cm.CodePane().Show(); // no window: nothing happens
-    Pane pane;
-    cm.FijaCodePane(&pane);
-    cm.CodePane().Show();
-    EXPECT_EQ(pane.shown, 1);
-}
-
 } // namespace

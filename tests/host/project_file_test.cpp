@@ -2,12 +2,12 @@
 
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectPath.h"
+#include "tests/support/Carpeta.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -48,8 +48,8 @@ TEST(ProjectFileLines, KeysOfTheMainSectionOnly) {
 }
 
 TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
-    auto root =
-        fs::temp_directory_path() / ("lintrap-rutas-" + std::to_string(std::random_device{}()));
+    soporte::Carpeta carpeta;
+    const auto root = carpeta.Ruta();
     fs::create_directories(root / "Proyecto");
     fs::create_directories(root / "Comun" / "SubCarpeta");
     std::ofstream(root / "Comun" / "SubCarpeta" / "Util.bas") << "x";
@@ -61,10 +61,7 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta\\Util.bas", 1252), util);
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\COMUN\\subcarpeta\\UTIL.BAS", 1252), util);
     EXPECT_EQ(files::ResolveProjectPath(folder, "../comun/SubCarpeta/util.bas", 1252), util);
-    EXPECT_EQ(files::ResolveProjectPath(folder,
-                                        ".\\Se\xF1"
-                                        "ales.bas",
-                                        1252),
+    EXPECT_EQ(files::ResolveProjectPath(folder, ".\\Se\361ales.bas", 1252),
               fs::canonical(folder / "Señales.bas"));
     // A folder is found, for reading it to say that it is one.
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta", 1252),
@@ -78,7 +75,6 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
     }
     EXPECT_FALSE(files::ResolveProjectPath(folder, "NoEsta.bas", 1252));
     EXPECT_EQ(files::ProjectPathName("..\\Comun/Util.bas"), "Util.bas");
-    fs::remove_all(root);
 }
 
 } // namespace

@@ -3,14 +3,9 @@
 #include "app/ide/Aplicacion.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace prueba {
 
@@ -20,13 +15,6 @@ ConDemo::ConDemo() {
                           std::filesystem::copy_options::recursive);
     QSettings().clear();
     QSettings(QSettings::UserScope, "VB and VBA Program Settings", "Lintrap").clear();
-}
-
-std::string ConDemo::Lee(const std::string& archivo) const {
-    std::ifstream f(carpeta_ / archivo, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
 }
 
 QWidget* Ventana(const QString& nombre) {
@@ -46,23 +34,6 @@ QString DisplayOnConnect() {
 void FijaDisplayOnConnect(const QString& valor) {
     QSettings s(QSettings::UserScope, "VB and VBA Program Settings", "Lintrap");
     s.setValue("Settings/DisplayOnConnect", valor);
-}
-
-CuentaCajas::CuentaCajas() : timer_(new QTimer) {
-    QObject::connect(timer_, &QTimer::timeout, [this] {
-        if (auto* caja = QApplication::activeModalWidget()) {
-            ++cuantas_;
-            if (auto* mb = qobject_cast<QMessageBox*>(caja)) {
-                ultima_ = mb->text();
-            }
-            caja->close();
-        }
-    });
-    timer_->start(20);
-}
-
-CuentaCajas::~CuentaCajas() {
-    delete timer_;
 }
 
 } // namespace prueba

@@ -3,6 +3,7 @@
 // kept apart from the user's, and looking for the add-in's windows.
 
 #include "app/ide/VentanaIde.h"
+#include "tests/support/Archivos.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -18,7 +19,7 @@ public:
     ConDemo();
     std::filesystem::path Carpeta() const { return carpeta_; }
     QString Vbp() const { return QString::fromStdString((carpeta_ / "Demo.vbp").string()); }
-    std::string Lee(const std::string& archivo) const;
+    std::string Lee(const std::string& archivo) const { return soporte::Lee(carpeta_ / archivo); }
 
 private:
     QTemporaryDir dir_;
@@ -31,19 +32,5 @@ QWidget* Ventana(const QString& nombre);
 // "DisplayOnConnect" as the add-in left it; "(ninguno)" when absent.
 QString DisplayOnConnect();
 void FijaDisplayOnConnect(const QString& valor);
-
-// Answers every modal box that appears (with Escape) and counts them, while alive.
-class CuentaCajas {
-public:
-    CuentaCajas();
-    ~CuentaCajas();
-    int Cuantas() const { return cuantas_; }
-    QString Ultima() const { return ultima_; }
-
-private:
-    int cuantas_ = 0;
-    QString ultima_;
-    class QTimer* timer_;
-};
 
 } // namespace prueba

@@ -1,7 +1,7 @@
 // The add-in component loaded by the real host from its path, and its connection: the menu
 // entry, when the main window opens by itself, and what is remembered at disconnection.
 #include "tests/ide/PruebaIde.h"
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/RespondeCaja.h"
 
 #include "base/ErrorVB.h"
 
@@ -28,13 +28,14 @@ QAction* Entrada(ide::VentanaIde& v) {
     return nullptr;
 }
 
-struct Conexion : ::testing::Test {
+// The host over a fresh copy of the example project, with the add-in loaded.
+struct Cargado {
     prueba::ConDemo demo;
     ide::VentanaIde v;
     ide::Componente* lintrap = nullptr;
 
-    void SetUp() override {
-        ASSERT_TRUE(v.Abre(demo.Vbp()));
+    Cargado() {
+        EXPECT_TRUE(v.Abre(demo.Vbp()));
         lintrap = &v.Componentes().Carga(LINTRAP_ADDIN);
     }
     void Conecta(vbide::ConnectMode modo) {
@@ -46,15 +47,10 @@ struct Conexion : ::testing::Test {
         QApplication::processEvents();
     }
 };
+struct Conexion : ::testing::Test, Cargado {};
 
-TEST_F(Conexion, TheComponentCarriesItsRegistrationTexts) {
+TEST_F(Conexion, TheSamePathIsTheSameComponentBesideItsHelpAndRuntime) {
     EXPECT_EQ(lintrap->registro.displayName, "Lintrap Quovant ");
-    EXPECT_EQ(lintrap->registro.description,
-              "Lista los procedimientos en el proyecto, añade numeros de lineas y una gestion de "
-              "errores basada \r\nen la clase ClsErrores (clase creada también por Quovant)\r\n");
-    EXPECT_EQ(lintrap->registro.componentDescription,
-              "AddIn para insertar numeros de lineas y gestion de errores y visualizar "
-              "procedimientos y controles.");
     // the same path again is the same component
     EXPECT_EQ(&v.Componentes().Carga(LINTRAP_ADDIN), lintrap);
     // its folder holds the help file and the runtime sources
@@ -93,35 +89,33 @@ TEST_F(Conexion, AWrongPathFailsWithAClearMessage) {
     EXPECT_EQ(v.Componentes().Lista().size(), 1u);
 }
 
-TEST_F(Conexion, AfterStartupWithTheSettingAbsentAddsTheEntryAndNoWindow) {
-    Conecta(vbide::ext_cm_AfterStartup);
-    EXPECT_NE(Entrada(v), nullptr);
-    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
-    Desconecta();
-    EXPECT_EQ(Entrada(v), nullptr); // the entry goes with the connection
-}
-
-TEST_F(Conexion, AfterStartupWithTheSettingOneOpensTheWindowAtOnce) {
-    prueba::FijaDisplayOnConnect("1");
-    Conecta(vbide::ext_cm_AfterStartup);
-    EXPECT_NE(Entrada(v), nullptr);
-    EXPECT_NE(Ventana("frmAddIn"), nullptr);
-    Desconecta();
-    EXPECT_EQ(Ventana("frmAddIn"), nullptr); // unloaded with the connection
-    EXPECT_EQ(DisplayOnConnect(), "1");
-}
-
-TEST_F(Conexion, AtStartupTheWindowNeverOpensByItself) {
-    prueba::FijaDisplayOnConnect("1");
-    Conecta(vbide::ext_cm_Startup);
-    EXPECT_NE(Entrada(v), nullptr);
-    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
-}
-
-TEST_F(Conexion, ExternalShowsTheWindowWithoutAnEntry) {
-    Conecta(vbide::ext_cm_External);
-    EXPECT_EQ(Entrada(v), nullptr);
-    EXPECT_NE(Ventana("frmAddIn"), nullptr);
+// Each connection mode: whether the menu entry is added and the window opens by itself, and
+// what is remembered at disconnection (the window and the entry go with the connection).
+TEST(Conexiones, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
+    const struct {
+        vbide::ConnectMode modo;
+        const char* ajuste; // DisplayOnConnect before connecting; null: absent
+        bool entrada, ventana;
+        QString recordado;
+    } casos[] = {
+        {vbide::ext_cm_AfterStartup, nullptr, true, false, "0"},
+        {vbide::ext_cm_AfterStartup, "1", true, true, "1"},
+        {vbide::ext_cm_Startup, "1", true, false, "0"}, // never opens by itself at startup
+        {vbide::ext_cm_External, nullptr, false, true, "1"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : ""));
+        Cargado x;
+        if (c.ajuste)
+            prueba::FijaDisplayOnConnect(c.ajuste);
+        x.Conecta(c.modo);
+        EXPECT_EQ(Entrada(x.v) != nullptr, c.entrada);
+        EXPECT_EQ(Ventana("frmAddIn") != nullptr, c.ventana);
+        x.Desconecta();
+        EXPECT_EQ(Entrada(x.v), nullptr);
+        EXPECT_EQ(Ventana("frmAddIn"), nullptr);
+        EXPECT_EQ(DisplayOnConnect(), c.recordado);
+    }
 }
 
 TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
@@ -141,13 +135,6 @@ TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
     QTest::mouseClick(Ventana("frmAddIn")->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     Desconecta();
     EXPECT_EQ(DisplayOnConnect(), "1");
-}
-
-TEST_F(Conexion, DisconnectingWithoutOpeningSavesZero) {
-    prueba::FijaDisplayOnConnect("1");
-    Conecta(vbide::ext_cm_Startup);
-    Desconecta();
-    EXPECT_EQ(DisplayOnConnect(), "0");
 }
 
 TEST(ConexionSinMenu, AHostWithoutAnAddInsMenuGetsNoEntryAndNoError) {

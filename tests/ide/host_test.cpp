@@ -1,8 +1,8 @@
 // The host around the add-in: code panes following the add-in's edits, undo of a whole
-// command, saving only what changed, asking before unsaved changes are lost, and files
-// changed on disk by another program.
+// command, asking before unsaved changes are lost and saving only what changed, files changed
+// on disk by another program, a pending save, and bad input.
 #include "tests/ide/PruebaIde.h"
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/RespondeCaja.h"
 
 #include "host/files/AtomicWrite.h"
 #include "host/files/Journal.h"
@@ -17,15 +17,16 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <cerrno>
 #include <chrono>
 #include <fstream>
 #include <map>
 #include <tuple>
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -42,10 +43,6 @@ std::map<std::string, std::string> Bytes(ide::VentanaIde& v) {
         out[p.ComponentAt(i).Name()] = p.ComponentAt(i).Bytes();
     }
     return out;
-}
-
-QString Texto(ide::PanelCodigo* panel) {
-    return panel->toPlainText();
 }
 
 // The module's lines as the pane should show them.
@@ -96,20 +93,20 @@ TEST_F(Host, TheAddInsEditsShowInTheOpenCodePane) {
     ide::PanelCodigo* panel = v.Panel(*m);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(v.Paneles()->currentWidget(), panel);
-    const QString antes = Texto(panel);
+    const QString antes = panel->toPlainText();
     Lintrap();
     NumeraTodo("Utilidades");
-    EXPECT_NE(Texto(panel), antes);
-    EXPECT_EQ(Texto(panel), Lineas(*m));
+    EXPECT_NE(panel->toPlainText(), antes);
+    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
     EXPECT_TRUE(v.Paneles()->tabText(v.Paneles()->indexOf(panel)).endsWith(" *"));
     // edits through the object model in the middle, at the end and of everything
     m->InsertLines(3, "' uno\r\n' dos");
     m->DeleteLines(m->CountOfLines(), 1);
     m->ReplaceLine(1, "' primera");
-    EXPECT_EQ(Texto(panel), Lineas(*m));
+    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
     m->DeleteLines(1, m->CountOfLines());
     m->InsertLines(1, "' sola");
-    EXPECT_EQ(Texto(panel), "' sola");
+    EXPECT_EQ(panel->toPlainText(), "' sola");
 }
 
 TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
@@ -127,7 +124,7 @@ TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
     QApplication::setActiveWindow(&v); // the keys go to the host, not to the add-in's window
     QTest::keySequence(v.Panel(*m), QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(Bytes(v), numerado);
-    EXPECT_EQ(Texto(v.Panel(*m)), Lineas(*m));
+    EXPECT_EQ(v.Panel(*m)->toPlainText(), Lineas(*m));
     QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(Bytes(v), original);
     QApplication::processEvents();
@@ -148,50 +145,14 @@ TEST_F(Host, TypingIsUndoneAlongsideTheCommands) {
     QTest::keyClicks(panel, "' hola");
     QTest::keyClick(panel, Qt::Key_Return);
     EXPECT_EQ(m->Lines(1, 2), "' hola\r\n" + std::string(m->Line(2)));
-    EXPECT_EQ(Texto(panel), Lineas(*m));
+    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
     ASSERT_GE(v.Pila().count(), 2); // the typed line, then the line break
     for (int i = v.Pila().count(); i > 0; --i) {
         QTest::keySequence(panel, QKeySequence(Qt::CTRL | Qt::Key_Z));
     }
     EXPECT_FALSE(v.Pila().canUndo());
     EXPECT_EQ(Bytes(v), original);
-    EXPECT_EQ(Texto(panel), Lineas(*m));
-}
-
-TEST_F(Host, SaveWritesOnlyTheChangedFiles) {
-    // every file dated an hour back: a file written now shows a new time
-    const auto antes = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta())) {
-        std::filesystem::last_write_time(e.path(), antes);
-    }
-    const std::string vbp = demo.Lee("Demo.vbp"), frm = demo.Lee("frmPrincipal.frm");
-    files::CodeModuleMem* m = v.Modulo("Utilidades");
-    m->InsertLines(1, "' cambiado");
-    QApplication::processEvents();
-    EXPECT_TRUE(v.isWindowModified());
-    ASSERT_TRUE(v.Guarda());
-    EXPECT_FALSE(v.isWindowModified());
-    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta())) {
-        const bool escrito = std::filesystem::last_write_time(e.path()) != antes;
-        EXPECT_EQ(escrito, e.path().filename() == "Utilidades.bas") << e.path();
-    }
-    EXPECT_NE(demo.Lee("Utilidades.bas").find("' cambiado\r\n"), std::string::npos);
-    EXPECT_EQ(demo.Lee("Demo.vbp"), vbp);
-    EXPECT_EQ(demo.Lee("frmPrincipal.frm"), frm);
-}
-
-TEST_F(Host, ClosingWithUnsavedChangesAsksFirst) {
-    v.Modulo("Utilidades")->InsertLines(1, "' sin guardar");
-    QApplication::processEvents();
-    prueba::PulsaBoton(QMessageBox::Cancel);
-    EXPECT_FALSE(v.close());
-    EXPECT_TRUE(v.isVisible());
-    EXPECT_TRUE(prueba::UltimoMensaje().contains("Demo.vbp"))
-        << prueba::UltimoMensaje().toStdString();
-    EXPECT_EQ(demo.Lee("Utilidades.bas").find("' sin guardar"), std::string::npos);
-    prueba::PulsaBoton(QMessageBox::Save);
-    EXPECT_TRUE(v.close());
-    EXPECT_NE(demo.Lee("Utilidades.bas").find("' sin guardar"), std::string::npos);
+    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
 }
 
 TEST_F(Host, ClosingWithoutChangesDoesNotAsk) {
@@ -200,15 +161,38 @@ TEST_F(Host, ClosingWithoutChangesDoesNotAsk) {
     EXPECT_EQ(cajas.Cuantas(), 0);
 }
 
+TEST_F(Host, ClosingWithUnsavedChangesAsksFirstAndSavesOnlyTheChangedFiles) {
+    // every file dated an hour back: a file written now shows a new time
+    const auto antes = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta()))
+        std::filesystem::last_write_time(e.path(), antes);
+    const std::string vbp = demo.Lee("Demo.vbp"), frm = demo.Lee("frmPrincipal.frm");
+    v.Modulo("Utilidades")->InsertLines(1, "' sin guardar");
+    QApplication::processEvents();
+    EXPECT_TRUE(v.isWindowModified());
+    prueba::PulsaBoton(QMessageBox::Cancel);
+    EXPECT_FALSE(v.close());
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("Demo.vbp"))
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_EQ(demo.Lee("Utilidades.bas").find("' sin guardar"), std::string::npos);
+    prueba::PulsaBoton(QMessageBox::Save);
+    EXPECT_TRUE(v.close());
+    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta())) {
+        const bool escrito = std::filesystem::last_write_time(e.path()) != antes;
+        EXPECT_EQ(escrito, e.path().filename() == "Utilidades.bas") << e.path();
+    }
+    EXPECT_NE(demo.Lee("Utilidades.bas").find("' sin guardar\r\n"), std::string::npos);
+    EXPECT_EQ(demo.Lee("Demo.vbp"), vbp);
+    EXPECT_EQ(demo.Lee("frmPrincipal.frm"), frm);
+}
+
 TEST_F(Host, AFileChangedOnDiskIsOfferedForReload) {
     files::CodeModuleMem* m = v.Modulo("Utilidades");
     v.MuestraPanel(*m);
     std::string bytes = demo.Lee("Utilidades.bas");
     bytes += "' de otro programa\r\n";
-    {
-        std::ofstream f(demo.Carpeta() / "Utilidades.bas", std::ios::binary | std::ios::trunc);
-        f << bytes;
-    }
+    soporte::Escribe(demo.Carpeta() / "Utilidades.bas", bytes);
     // kept: the model keeps its lines and is not asked again for that version
     prueba::PulsaBoton(QMessageBox::No);
     v.CompruebaDisco();
@@ -222,17 +206,14 @@ TEST_F(Host, AFileChangedOnDiskIsOfferedForReload) {
               std::string(m->Line(m->CountOfLines())));
     // changed again, and reloaded: the open pane shows the new lines
     bytes += "' y otra vez\r\n";
-    {
-        std::ofstream f(demo.Carpeta() / "Utilidades.bas", std::ios::binary | std::ios::trunc);
-        f << bytes;
-    }
+    soporte::Escribe(demo.Carpeta() / "Utilidades.bas", bytes);
     prueba::PulsaBoton(QMessageBox::Yes);
     v.CompruebaDisco();
     files::CodeModuleMem* nuevo = v.Modulo("Utilidades");
     ASSERT_NE(nuevo, nullptr);
     EXPECT_EQ(nuevo->Line(nuevo->CountOfLines()), "' y otra vez");
     ASSERT_NE(v.Panel(*nuevo), nullptr);
-    EXPECT_TRUE(Texto(v.Panel(*nuevo)).endsWith("' y otra vez"));
+    EXPECT_TRUE(v.Panel(*nuevo)->toPlainText().endsWith("' y otra vez"));
 }
 
 // A save of the demo stopped after its first rename: the journal and the other temporaries stay.

@@ -1,12 +1,13 @@
 // Adding clsErrores and InfoSistema to a project on disk, with the pending settings.
 
-#include "base/plataforma/Proceso.h"
 #include "engine/Comandos.h"
 #include "engine/Procedimientos.h"
 #include "install/Configuracion.h"
 #include "install/LineasAjuste.h"
 #include "install/Modulos.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@ const std::string Mensaje =
     "Se ha añadido una clase para manejo de errores (clsErrores.cls) y un módulo (InfoSistema.bas)";
 
 struct Modulos : ::testing::Test {
-    void SetUp() override { apoyo::SilenciaGlbErr(); }
+    void SetUp() override { soporte::SilenciaGlbErr(); }
 
     void Carga(const std::vector<std::pair<std::string, std::string>>& extra = {},
                std::string lineas = "") {
@@ -27,7 +28,7 @@ struct Modulos : ::testing::Test {
                             "Sub Uno()\n    x = 1\nEnd Sub\nSub Dos()\n    y = 2\nEnd Sub\n"}};
         archivos.insert(archivos.end(), extra.begin(), extra.end());
         proyecto =
-            apoyo::Proyecto(carpeta.ruta, archivos, "Module=Modulo1; Modulo1.bas\n" + lineas);
+            soporte::Proyecto(carpeta.Ruta(), archivos, "Module=Modulo1; Modulo1.bas\n" + lineas);
         estado.modulo = "Modulo1";
         SeleccionaModulo(*proyecto, estado, progreso);
     }
@@ -51,27 +52,27 @@ struct Modulos : ::testing::Test {
         return m.Lines(desde, m.CountOfLines() - desde + 1);
     }
 
-    apoyo::CarpetaTemporal carpeta;
+    soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
-    apoyo::DialogosGuion dialogos;
-    apoyo::ProgresoAnotado progreso;
+    soporte::Guion dialogos;
+    soporte::ProgresoAnotado progreso;
     EstadoSeleccion estado;
-    const std::string addIn = apoyo::Datos("install").string();
+    const std::string addIn = soporte::Datos("install").string();
 };
 
 TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
     Carga();
-    const std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    const std::string clase = soporte::Lee(install::RutaClase(addIn));
     InsertaManejo(addIn);
 
     ASSERT_EQ(dialogos.cajas.size(), 2u); // the question, then the news
-    EXPECT_EQ(dialogos.cajas[1].texto, Mensaje);
-    EXPECT_EQ(dialogos.cajas[1].botones, vb::vbOKOnly);
-    EXPECT_EQ(dialogos.cajas[1].titulo, "Lintrap");
+    EXPECT_EQ(dialogos.cajas[1].prompt, Mensaje);
+    EXPECT_EQ(dialogos.cajas[1].buttons, vb::vbOKOnly);
+    EXPECT_EQ(dialogos.cajas[1].title, "Lintrap");
     EXPECT_TRUE(install::YaExisteCls(*proyecto));
-    EXPECT_EQ(IniVal(), apoyo::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
-                                    "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
-                                    "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
+    EXPECT_EQ(IniVal(), soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                                      "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
+                                      "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
     auto& info = proyecto->VBComponents().Item("InfoSistema").CodeModule();
     EXPECT_NE(info.Lines(1, info.CountOfDeclarationLines()).find("Public glbErr As New clsErrores"),
               std::string::npos);
@@ -85,32 +86,33 @@ TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
 
     // Saved into the project's own folder; the shipped file stays as it was.
     proyecto->Save();
-    const std::string vbp = apoyo::Lee(carpeta.ruta / "Proyecto1.vbp");
+    const std::string vbp = soporte::Lee(carpeta.Ruta() / "Proyecto1.vbp");
     EXPECT_NE(vbp.find("Class=clsErrores; clsErrores.cls\r\n"), std::string::npos) << vbp;
     EXPECT_NE(vbp.find("Module=InfoSistema; InfoSistema.bas\r\n"), std::string::npos) << vbp;
-    EXPECT_NE(apoyo::Lee(carpeta.ruta / "clsErrores.cls").find("m_fLogOnError =  True\r\n"),
+    EXPECT_NE(soporte::Lee(carpeta.Ruta() / "clsErrores.cls").find("m_fLogOnError =  True\r\n"),
               std::string::npos);
-    EXPECT_EQ(apoyo::Lee(install::RutaClase(addIn)), clase);
+    EXPECT_EQ(soporte::Lee(install::RutaClase(addIn)), clase);
 }
 
 TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
-    const std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    const std::string clase = soporte::Lee(install::RutaClase(addIn));
     std::string otra = clase;
     otra.replace(otra.find("\"clsErrores\""), 12, "\"ClsErrores\"");
     Carga();
-    apoyo::Escribe(carpeta.ruta / "Otra.cls", otra);
-    proyecto = apoyo::Proyecto(carpeta.ruta, {},
-                               "Module=Modulo1; Modulo1.bas\nClass=ClsErrores; Otra.cls\n");
+    soporte::Escribe(carpeta.Ruta() / "Otra.cls", otra);
+    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
+                                 "Module=Modulo1; Modulo1.bas\nClass=ClsErrores; Otra.cls\n");
     EXPECT_FALSE(install::YaExisteCls(*proyecto));
 
-    proyecto = apoyo::Proyecto(
-        carpeta.ruta, {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"}},
+    proyecto = soporte::Proyecto(
+        carpeta.Ruta(),
+        {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"}},
         "Module=Modulo1; Modulo1.bas\nModule=clsErrores; Std.bas\n");
     EXPECT_FALSE(install::YaExisteCls(*proyecto));
 
-    apoyo::Escribe(carpeta.ruta / "Propia.cls", clase);
-    proyecto = apoyo::Proyecto(carpeta.ruta, {},
-                               "Module=Modulo1; Modulo1.bas\nClass=clsErrores; Propia.cls\n");
+    soporte::Escribe(carpeta.Ruta() / "Propia.cls", clase);
+    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
+                                 "Module=Modulo1; Modulo1.bas\nClass=clsErrores; Propia.cls\n");
     EXPECT_TRUE(install::YaExisteCls(*proyecto));
     estado.modulo = "Modulo1";
     SeleccionaModulo(*proyecto, estado, progreso);
@@ -127,29 +129,33 @@ TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
     estado.ajustes.glbMsgOnError = "\"\""; // an empty custom message, as its dialog stores it
     install::AddModulos(*proyecto, estado, addIn, dialogos);
     EXPECT_EQ(IniVal(),
-              apoyo::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
-                          "m_fSendEmailOnError = True\nc_EMailDir = \"yo@ejemplo.invalid\"\n"
-                          "c_MsgOnError = \"\"\"\"\"\"\nm_fLogOnError =  True\nEnd Sub"));
+              soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                            "m_fSendEmailOnError = True\nc_EMailDir = \"yo@ejemplo.invalid\"\n"
+                            "c_MsgOnError = \"\"\"\"\"\"\nm_fLogOnError =  True\nEnd Sub"));
     EXPECT_TRUE(estado.modulosAnadidos);
     EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
 }
 
-TEST_F(Modulos, ASettingTheClassCannotHoldStopsBeforeAnythingIsAdded) {
+TEST_F(Modulos, ASettingTheClassCannotHoldOrAMissingSourceStopsBeforeAnythingIsAdded) {
     const struct {
         std::string engine::AjustesPendientes::*ajuste;
-        std::string valor, nombrado;
+        std::string valor, nombrado, origen;
     } casos[] = {
-        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError"}, // not 1252
-        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError"},
-        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir"},
-        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError"},
+        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError",
+         ""}, // not 1252
+        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError", ""},
+        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir", ""},
+        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError", ""},
+        {&engine::AjustesPendientes::glbLogOnError, "True", "no-existe", "no-existe"},
     };
     for (const auto& c : casos) {
         Carga();
         dialogos.cajas.clear();
         estado.ajustes = {};
         estado.ajustes.*c.ajuste = c.valor;
-        install::AddModulos(*proyecto, estado, addIn, dialogos);
+        install::AddModulos(*proyecto, estado,
+                            c.origen.empty() ? addIn : (carpeta.Ruta() / c.origen).string(),
+                            dialogos);
         EXPECT_EQ(proyecto->VBComponents().Count(), 1);
         ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
         EXPECT_NE(glbErr().ErrDescription().find(c.nombrado), std::string::npos)
@@ -159,20 +165,11 @@ TEST_F(Modulos, ASettingTheClassCannotHoldStopsBeforeAnythingIsAdded) {
     }
 }
 
-TEST_F(Modulos, AMissingSourceFileIsReported) {
-    Carga();
-    install::AddModulos(*proyecto, estado, (carpeta.ruta / "no-existe").string(), dialogos);
-    EXPECT_EQ(proyecto->VBComponents().Count(), 1);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_NE(glbErr().ErrNumber(), 0);
-    EXPECT_FALSE(estado.modulosAnadidos);
-}
-
 TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
     // IniVal past line 32767: the line counter must not wrap. A procedure of the user's after
     // IniVal assigns the same settings: its lines are its own, neither installing nor the
     // dialog rewrites them.
-    std::string clase = apoyo::Lee(install::RutaClase(addIn));
+    std::string clase = soporte::Lee(install::RutaClase(addIn));
     std::string relleno;
     for (int i = 0; i < 33000; ++i) {
         relleno += "' relleno\r\n";
@@ -181,9 +178,9 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
     const std::string propio = "Public Sub Destino(ByVal d As String)\r\n    c_EMailDir = d\r\n"
                                "    m_fLogOnError = False\r\n    c_MsgOnError = \"x\"\r\nEnd Sub";
     clase += "\r\n" + propio + "\r\n";
-    const auto otroAddIn = carpeta.ruta / "addin";
+    const auto otroAddIn = carpeta.Ruta() / "addin";
     std::filesystem::create_directories(otroAddIn / "ClsErrores");
-    apoyo::Escribe(otroAddIn / "ClsErrores" / "clsErrores.cls", clase);
+    soporte::Escribe(otroAddIn / "ClsErrores" / "clsErrores.cls", clase);
     std::filesystem::copy_file(install::RutaInfoSistema(addIn),
                                otroAddIn / "ClsErrores" / "InfoSistema.bas");
     Carga();
@@ -196,20 +193,6 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
     ASSERT_TRUE(install::ReescribeAjustes(*proyecto, estado.ajustes, 1252));
     EXPECT_NE(IniVal().find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos);
     EXPECT_TRUE(Codigo("clsErrores").ends_with(propio));
-}
-
-TEST_F(Modulos, TheShippedRuntimeFilesInstallFromBesideTheProgram) {
-    const std::filesystem::path propio = plataforma::Ejecutable();
-    ASSERT_FALSE(propio.empty());
-    const std::string carpetaPrograma = propio.parent_path().string();
-    if (!std::filesystem::exists(install::RutaClase(carpetaPrograma))) {
-        GTEST_SKIP() << "the shipped runtime files are not in this build yet";
-    }
-    Carga();
-    install::AddModulos(*proyecto, estado, carpetaPrograma, dialogos);
-    ASSERT_TRUE(estado.modulosAnadidos) << glbErr().ErrDescription();
-    EXPECT_NE(IniVal().find("\r\nm_fSendEmailOnError = False\r\nc_EMailDir = \"\"\r\n"),
-              std::string::npos);
 }
 
 } // namespace

@@ -6,11 +6,11 @@ namespace soporte {
 
 // The C library's own environment, which getenv reads: setenv on POSIX, _putenv_s on Windows
 // (where an empty value removes the variable).
-void PonVariable(const std::string& nombre, const std::string& valor) {
+bool PonVariable(const std::string& nombre, const std::string& valor) {
 #ifdef _WIN32
-    _putenv_s(nombre.c_str(), valor.c_str());
+    return _putenv_s(nombre.c_str(), valor.c_str()) == 0;
 #else
-    setenv(nombre.c_str(), valor.c_str(), 1);
+    return setenv(nombre.c_str(), valor.c_str(), 1) == 0;
 #endif
 }
 

@@ -5,7 +5,8 @@
 
 namespace soporte {
 
-void PonVariable(const std::string& nombre, const std::string& valor);
+// True when the variable is set.
+bool PonVariable(const std::string& nombre, const std::string& valor);
 void QuitaVariable(const std::string& nombre);
 
 } // namespace soporte

@@ -4,13 +4,15 @@
 
 #include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 
 #include <filesystem>
 
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace soporte {
 
@@ -35,8 +37,7 @@ AbreModulos(const std::filesystem::path& carpeta,
     for (const auto& [archivo, texto] : archivos) {
         lineas += "Module=" + archivo.substr(0, archivo.size() - 4) + "; " + archivo + "\n";
     }
-    apoyo::Proyecto(carpeta, archivos, lineas);
-    return files::Vbe::Open(carpeta / "Proyecto1.vbp");
+    return files::Vbe::Open(EscribeProyecto(carpeta, archivos, lineas));
 }
 
 // The host's view of a project in which some modules have been renamed since the window

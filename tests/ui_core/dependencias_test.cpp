@@ -1,7 +1,9 @@
 // The callers list driven through a recording view over a project on disk: what it lists under
 // the hourglass, its button, and a failing model reported with the partial list kept.
 
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Guion.h"
+#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/viewer/Dependencias.h"
 
@@ -13,21 +15,21 @@ using Lista = std::vector<std::string>;
 
 struct Dependencias : ::testing::Test {
     void SetUp() override {
-        apoyo::SilenciaGlbErr();
-        proyecto = apoyo::Proyecto(
-            carpeta.ruta,
-            {{"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nFunction Calcula()\n"
-                             "    Calcula = Calcula + 1\nEnd Function\nSub Usa()\n"
-                             "    Calcula\nEnd Sub\n'\n"},
-             {"Otro.bas", "Attribute VB_Name = \"Otro\"\nPublic Const K = \"Calcula\"\n"
-                          "Sub Llama()\n    x = Calcula()\n    A\xF1o = 1\nEnd Sub\n'\n"}},
-            "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n");
+        soporte::SilenciaGlbErr();
+        proyecto = files::Project::Load(soporte::EscribeProyecto(
+            carpeta.Ruta(),
+            {soporte::Bas("Modulo1", "Function Calcula()\n    Calcula = Calcula + 1\n"
+                                     "End Function\nSub Usa()\n    Calcula\nEnd Sub\n'\n"),
+             soporte::Bas("Otro", "Public Const K = \"Calcula\"\nSub Llama()\n"
+                                  "    x = Calcula()\n    A\xF1o = 1\nEnd Sub\n'\n")},
+            "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n"));
         estado.modulo = "Modulo1";
-        estado.procedimientos = {{"Calcula", true, "No"}, {"Usa", false, "No"}};
+        estado.procedimientos = {{"Calcula", true, engine::Manejo::Sin},
+                                 {"Usa", false, engine::Manejo::Sin}};
         estado.actual = 0;
     }
 
-    apoyo::CarpetaTemporal carpeta;
+    soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
     engine::EstadoSeleccion estado;
 };
@@ -60,19 +62,18 @@ TEST_F(Dependencias, ListaLosLlamadoresBajoElRelojYCierraConOK) {
 }
 
 TEST_F(Dependencias, UnFalloDelModeloSeAvisaYQuedaLaListaParcial) {
-    proyecto =
-        files::Project::Load(carpeta.ruta / "Proyecto1.vbp", 1252, files::CodeLoading::WhenUsed);
-    apoyo::Escribe(carpeta.ruta / "Otro.bas", apoyo::Crlf("Attribute VB_Name = \"Otro\"\n'\n"));
+    proyecto = files::Project::Load(carpeta / "Proyecto1.vbp", 1252, files::CodeLoading::WhenUsed);
+    soporte::Escribe(carpeta / "Otro.bas", soporte::Crlf("Attribute VB_Name = \"Otro\"\n'\n"));
     for (files::Project* p : {proyecto.get(), static_cast<files::Project*>(nullptr)}) {
-        apoyo::DialogosGuion cajas;
+        soporte::Guion cajas;
         soporte::VistaGrabadora v;
         ui::Dependencias d(v, p, "Calcula", estado);
         d.Form_Load();
         EXPECT_EQ(v.filas["List1"], p ? Lista{"Modulo1 / Usa"} : Lista{});
         ASSERT_EQ(cajas.cajas.size(), 1u);
-        EXPECT_NE(cajas.cajas[0].texto.find(p ? "Otro.bas" : "No hay ningún proyecto activo"),
+        EXPECT_NE(cajas.cajas[0].prompt.find(p ? "Otro.bas" : "No hay ningún proyecto activo"),
                   std::string::npos)
-            << cajas.cajas[0].texto;
+            << cajas.cajas[0].prompt;
         EXPECT_FALSE(v.reloj);
     }
 }

@@ -3,7 +3,8 @@
 // and remove commands with their questions, the menus and the code viewer.
 
 #include "ClsErrores/MsgBox.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/main/Reglas.h"
@@ -16,30 +17,25 @@
 namespace {
 
 using Filas = std::vector<std::string>;
-
-// The example project copied into `carpeta`.
-std::unique_ptr<files::Vbe> Demo(const std::filesystem::path& carpeta) {
-    return files::Vbe::Open(soporte::CopiaDemo(carpeta));
-}
-
-// A project "Proyecto1" of standard modules, each given as (name, code with LF line ends).
-std::unique_ptr<files::Vbe> Modulos(const std::filesystem::path& carpeta,
-                                    const std::vector<std::pair<std::string, std::string>>& mods) {
-    std::vector<std::pair<std::string, std::string>> archivos;
-    for (const auto& [nombre, codigo] : mods) {
-        archivos.push_back(soporte::Bas(nombre, codigo));
-    }
-    return soporte::AbreModulos(carpeta, archivos);
-}
+using soporte::Bas;
 
 // `n` procedures P00, P01..., every third with an error handler.
 std::string Muchos(int n) {
     std::string codigo;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         codigo += "Public Sub P" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "()\n" +
                   (i % 3 == 0 ? "    On Error Resume Next\n" : "") + "    Debug.Print " +
                   std::to_string(i) + "\nEnd Sub\n";
-    }
+    return codigo;
+}
+
+// Ten procedures, the fourth with an error handler.
+std::string Diez() {
+    std::string codigo = "Option Explicit\n";
+    for (int i = 0; i < 10; ++i)
+        codigo += "\nPublic Sub Paso" + std::to_string(i) + "()\n" +
+                  (i == 3 ? "    On Error GoTo Fallo\nFallo:\n" : "") + "    Debug.Print " +
+                  std::to_string(i) + "\nEnd Sub\n";
     return codigo;
 }
 
@@ -66,12 +62,13 @@ struct Ventana {
 
 class frmAddIn : public ::testing::Test {
 protected:
-    void SetUp() override { apoyo::SilenciaGlbErr(); }
-    apoyo::CarpetaTemporal tmp;
+    void SetUp() override { soporte::SilenciaGlbErr(); }
+    std::unique_ptr<files::Vbe> Demo() { return files::Vbe::Open(soporte::CopiaDemo(tmp.Ruta())); }
+    soporte::Carpeta tmp;
 };
 
 TEST_F(frmAddIn, ElProyectoDeEjemploSeListaOrdenadoConElEstadoDeCadaProcedimiento) {
-    auto vbe = Demo(tmp.ruta);
+    auto vbe = Demo();
     Ventana w(*vbe);
     EXPECT_EQ(w.v.texto["Label5"], "Demo");
     EXPECT_EQ(w.v.filas["List1"],
@@ -79,7 +76,6 @@ TEST_F(frmAddIn, ElProyectoDeEjemploSeListaOrdenadoConElEstadoDeCadaProcedimient
     // The first module is selected at load; its properties are not procedures.
     EXPECT_EQ(w.v.fila["List1"], 0);
     EXPECT_EQ(w.v.filas["List2"], Filas{"Descripcion"});
-    EXPECT_EQ(w.v.filas["List3"], Filas{"No"});
     EXPECT_FALSE(w.v.visible["PicManejo"]);
     EXPECT_TRUE(w.v.marcado["Option1"]);
     EXPECT_TRUE(w.v.marcado["OptExit"]);
@@ -109,11 +105,11 @@ TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
     };
     const Caso casos[] = {
         {"propiedades fuera, comentarios con el siguiente",
-         {{"Mezcla.bas", "Attribute VB_Name = \"Mezcla\"\nOption Explicit\n\nPublic Sub Zeta()\n"
-                         "    On Error GoTo Fallo\n    Exit Sub\nFallo:\nEnd Sub\n"
-                         "' lo que sigue es alfa\n' y nada más\nPublic Function alfa() As Long\n"
-                         "    alfa = 1\nEnd Function\n\nPublic Property Get Beta() As Long\n"
-                         "    On Error Resume Next\nEnd Property\n"}},
+         {Bas("Mezcla", "Option Explicit\n\nPublic Sub Zeta()\n    On Error GoTo Fallo\n"
+                        "    Exit Sub\nFallo:\nEnd Sub\n' lo que sigue es alfa\n' y nada más\n"
+                        "Public Function alfa() As Long\n    alfa = 1\nEnd Function\n\n"
+                        "Public Property Get Beta() As Long\n    On Error Resume Next\n"
+                        "End Property\n")},
          "Module=Mezcla; Mezcla.bas\n",
          {"Mezcla"},
          {"alfa", "Zeta"},
@@ -121,10 +117,8 @@ TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
          "Lineas: 16",
          "Mezcla"},
         {"solo declaraciones",
-         {{"Constantes.bas",
-           "Attribute VB_Name = \"Constantes\"\nOption Explicit\nPublic Const A = 1\n"
-           "Public B As Long\n"},
-          {"Otro.bas", "Attribute VB_Name = \"Otro\"\nPublic Sub Uno()\nEnd Sub\n"}},
+         {Bas("Constantes", "Option Explicit\nPublic Const A = 1\nPublic B As Long\n"),
+          Bas("Otro", "Public Sub Uno()\nEnd Sub\n")},
          "Module=Constantes; Constantes.bas\nModule=Otro; Otro.bas\n",
          {"Constantes", "Otro"},
          {},
@@ -135,7 +129,7 @@ TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
         {"página de códigos",
          {{"Anio.bas", "Attribute VB_Name = \"A\xF1o\"\nPublic Sub C\xE1lculo()\n"
                        "    On Error Resume Next\nEnd Sub\n"},
-          {"Otro.bas", "Attribute VB_Name = \"Otro\"\n"}},
+          Bas("Otro", "")},
          "Module=A\xF1o; Anio.bas\nModule=Otro; Otro.bas\n",
          {"Año", "Otro"},
          {"Cálculo"},
@@ -146,9 +140,8 @@ TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        apoyo::CarpetaTemporal carpeta;
-        apoyo::Proyecto(carpeta.ruta, c.archivos, c.lineas);
-        auto vbe = files::Vbe::Open(carpeta.ruta / "Proyecto1.vbp");
+        soporte::Carpeta carpeta;
+        auto vbe = files::Vbe::Open(soporte::EscribeProyecto(carpeta.Ruta(), c.archivos, c.lineas));
         Ventana w(*vbe);
         EXPECT_EQ(w.v.texto["Label5"], "Proyecto1");
         EXPECT_EQ(w.v.filas["List1"], c.List1);
@@ -166,11 +159,10 @@ TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
 }
 
 TEST_F(frmAddIn, UnModuloRenombradoEnElEntornoDejaVaciasAmbasListas) {
-    soporte::VbeRenombrable vbe(Modulos(tmp.ruta, {{"Uno", "Public Sub A()\nEnd Sub\n"},
-                                                   {"Dos", "Public Sub B()\nEnd Sub\n"
-                                                           "Public Sub C()\nEnd Sub\n"}}));
+    soporte::VbeRenombrable vbe(soporte::AbreModulos(
+        tmp.Ruta(), {Bas("Uno", "Public Sub A()\nEnd Sub\n"),
+                     Bas("Dos", "Public Sub B()\nEnd Sub\nPublic Sub C()\nEnd Sub\n")}));
     Ventana w(vbe);
-    EXPECT_EQ(w.v.filas["List1"], (Filas{"Dos", "Uno"}));
     EXPECT_EQ(w.v.filas["List2"].size(), 2u);
     vbe.proyecto.componentes.renombrados.insert("Uno");
     w.f.List1_Click(1);
@@ -181,7 +173,7 @@ TEST_F(frmAddIn, UnModuloRenombradoEnElEntornoDejaVaciasAmbasListas) {
 }
 
 TEST_F(frmAddIn, LaColumnaDeEstadosSigueALaListaDeProcedimientos) {
-    auto vbe = Modulos(tmp.ruta, {{"Largo", Muchos(40)}});
+    auto vbe = soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(40))});
     Ventana w(*vbe);
     ASSERT_EQ(w.v.filas["List2"].size(), 40u);
     // Scrolling either list scrolls the other.
@@ -214,9 +206,10 @@ TEST_F(frmAddIn, LaColumnaDeEstadosSigueALaListaDeProcedimientos) {
 }
 
 TEST_F(frmAddIn, Check1QuitaLaSeleccionYUnProcedimientoLoDesmarca) {
-    auto vbe = Modulos(tmp.ruta, {{"Largo", Muchos(5)}});
+    auto vbe = soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(5))});
     Ventana w(*vbe);
     w.f.List2_Click(3, {1, 3});
+    w.v.fila["List2"] = 3;        // the user's click, as the list shows it
     w.v.marcado["Check1"] = true; // the user's tick
     w.f.Check1_Click(true);
     EXPECT_TRUE(w.f.Estado().Check1);
@@ -232,20 +225,21 @@ TEST_F(frmAddIn, Check1QuitaLaSeleccionYUnProcedimientoLoDesmarca) {
 }
 
 TEST_F(frmAddIn, LasOpcionesEligenModoYVarianteYOption2MuestraLasVariantes) {
-    auto vbe = Demo(tmp.ruta);
+    auto vbe = Demo();
     Ventana w(*vbe);
+    using engine::Modo, engine::Variante;
     const struct {
         void (ui::frmAddIn::*clic)();
-        engine::Modo modo;
-        engine::Variante variante;
+        Modo modo;
+        Variante variante;
         bool variantes;
     } pasos[] = {
-        {&ui::frmAddIn::Option2_Click, engine::Modo::Option2, engine::Variante::OptExit, true},
-        {&ui::frmAddIn::OptRaise_Click, engine::Modo::Option2, engine::Variante::OptRaise, true},
-        {&ui::frmAddIn::OptResume_Click, engine::Modo::Option2, engine::Variante::OptResume, true},
-        {&ui::frmAddIn::Option3_Click, engine::Modo::Option3, engine::Variante::OptResume, false},
-        {&ui::frmAddIn::OptExit_Click, engine::Modo::Option3, engine::Variante::OptExit, false},
-        {&ui::frmAddIn::Option1_Click, engine::Modo::Option1, engine::Variante::OptExit, false},
+        {&ui::frmAddIn::Option2_Click, Modo::Option2, Variante::OptExit, true},
+        {&ui::frmAddIn::OptRaise_Click, Modo::Option2, Variante::OptRaise, true},
+        {&ui::frmAddIn::OptResume_Click, Modo::Option2, Variante::OptResume, true},
+        {&ui::frmAddIn::Option3_Click, Modo::Option3, Variante::OptResume, false},
+        {&ui::frmAddIn::OptExit_Click, Modo::Option3, Variante::OptExit, false},
+        {&ui::frmAddIn::Option1_Click, Modo::Option1, Variante::OptExit, false},
     };
     for (const auto& p : pasos) {
         (w.f.*p.clic)();
@@ -255,40 +249,31 @@ TEST_F(frmAddIn, LasOpcionesEligenModoYVarianteYOption2MuestraLasVariantes) {
     }
 }
 
-TEST_F(frmAddIn, SinNadaSeleccionadoSeAvisaNadaCambiaYSeReconstruyenLosEstados) {
-    auto vbe = Demo(tmp.ruta);
+TEST_F(frmAddIn, SinNadaSeleccionadoONoALaPreguntaNadaCambiaYConSiSeNumeraYDesnumera) {
+    auto vbe = Demo();
     Ventana w(*vbe);
     w.Modulo("Utilidades");
     const std::string antes = w.Codigo("Utilidades");
     w.f.Command1_Click();
-    EXPECT_EQ(w.v.mensajes, Filas{"Lintrap: No hay ningún procedimiento seleccionado.\r\n"
-                                  "Seleccione antes algún procedimiento"});
+    // No to the all-procedures question changes nothing either.
+    w.f.Check1_Click(true);
+    w.v.respuestas = {vb::vbNo, vb::vbNo};
+    w.f.Command1_Click();
+    w.f.Command2_Click();
+    EXPECT_EQ(w.v.mensajes, (Filas{"Lintrap: No hay ningún procedimiento seleccionado.\r\n"
+                                   "Seleccione antes algún procedimiento",
+                                   "Lintrap: ¿Seguro que quiere insertar en todos los "
+                                   "procedimientos en este módulo?",
+                                   "Lintrap: ¿Seguro que quiere quitar en todos los "
+                                   "procedimientos en este módulo?"}));
     EXPECT_EQ(w.Codigo("Utilidades"), antes);
+    // The statuses are rebuilt from the code.
     EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Si", "No", "No"}));
     EXPECT_FALSE(w.v.visible["ProgressBar1"]);
     EXPECT_FALSE(w.v.reloj);
 
-    // No to the all-procedures question changes nothing.
-    w.f.Check1_Click(true);
-    w.v.mensajes.clear();
-    w.v.respuestas = {vb::vbNo, vb::vbNo};
-    w.f.Command1_Click();
-    w.f.Command2_Click();
-    EXPECT_EQ(w.v.mensajes,
-              (Filas{"Lintrap: ¿Seguro que quiere insertar en todos los procedimientos en este "
-                     "módulo?",
-                     "Lintrap: ¿Seguro que quiere quitar en todos los procedimientos en este "
-                     "módulo?"}));
-    EXPECT_EQ(w.Codigo("Utilidades"), antes);
-    EXPECT_FALSE(w.v.reloj);
-}
-
-TEST_F(frmAddIn, LosCuatroProcedimientosSeNumeranConProgresoYSeDesnumeran) {
-    auto vbe = Demo(tmp.ruta);
-    Ventana w(*vbe);
-    w.Modulo("Utilidades");
+    // Yes: the four procedures are numbered with progress, then unnumbered.
     w.v.valores.clear();
-    w.f.Check1_Click(true);
     w.v.respuestas = {vb::vbYes};
     w.f.Command1_Click();
     EXPECT_TRUE(w.v.relojEnMensaje);
@@ -308,7 +293,7 @@ TEST_F(frmAddIn, LosCuatroProcedimientosSeNumeranConProgresoYSeDesnumeran) {
 }
 
 TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesIniciales) {
-    auto vbe = Demo(tmp.ruta);
+    auto vbe = Demo();
     Ventana w(*vbe);
     w.Modulo("Utilidades");
     w.f.Option2_Click();
@@ -324,10 +309,8 @@ TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesInicia
     EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Sí", "No", "Sí"}));
     EXPECT_NE(w.Codigo("Utilidades").find("glbErr.Push"), std::string::npos);
     // The reload put the options back.
-    EXPECT_TRUE(w.v.marcado["Option1"]);
-    EXPECT_TRUE(w.v.marcado["OptExit"]);
-    EXPECT_FALSE(w.v.visible["PicManejo"]);
     EXPECT_EQ(w.f.Estado().modo, engine::Modo::Option1);
+    EXPECT_FALSE(w.v.visible["PicManejo"]);
 
     // The runtime class is the add-in's own.
     w.Modulo("clsErrores");
@@ -341,8 +324,8 @@ TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesInicia
 }
 
 TEST_F(frmAddIn, LosMenusAbrenSusVentanasYRecarganConLosAjustesIniciales) {
-    auto vbe = Demo(tmp.ruta);
-    Ventana w(*vbe);
+    auto vbe = Demo();
+    Ventana w(*vbe, tmp.Ruta().string());
     w.f.mnuConfig_Click();
     w.f.mnuAbout_Click();
     w.f.mnuRef_Click();
@@ -360,6 +343,15 @@ TEST_F(frmAddIn, LosMenusAbrenSusVentanasYRecarganConLosAjustesIniciales) {
     EXPECT_NE(w.v.mensajes.back().find("No se encuentra la configuración"), std::string::npos)
         << w.v.mensajes.back();
 
+    // Help is shown only when its file can be read.
+    w.v.mensajes.clear();
+    w.f.mnuAyuda2_Click();
+    EXPECT_EQ(w.v.ayuda, "");
+    EXPECT_TRUE(w.v.mensajes.empty());
+    soporte::Escribe(ui::RutaAyuda(tmp.Ruta().string()), "<p>Insertar</p>");
+    w.f.mnuAyuda2_Click();
+    EXPECT_EQ(w.v.ayuda, ui::RutaAyuda(tmp.Ruta().string()));
+
     // "Actualizar" (F5) reloads with the options and the pending settings reset.
     w.Modulo("Utilidades");
     w.f.Option2_Click();
@@ -374,30 +366,9 @@ TEST_F(frmAddIn, LosMenusAbrenSusVentanasYRecarganConLosAjustesIniciales) {
     EXPECT_EQ(w.f.Estado().ajustes.glbLogOnError, "True");
 }
 
-TEST_F(frmAddIn, LaAyudaSeMuestraSoloSiSuArchivoSePuedeLeer) {
-    auto vbe = Demo(tmp.ruta);
-    Ventana w(*vbe, tmp.ruta.string());
-    w.f.mnuAyuda2_Click();
-    EXPECT_EQ(w.v.ayuda, "");
-    EXPECT_TRUE(w.v.mensajes.empty());
-    apoyo::Escribe(ui::RutaAyuda(tmp.ruta.string()), "<p>Insertar</p>");
-    w.f.mnuAyuda2_Click();
-    EXPECT_EQ(w.v.ayuda, ui::RutaAyuda(tmp.ruta.string()));
-}
-
-// Ten procedures, the fourth with an error handler.
-std::string Diez() {
-    std::string codigo = "Option Explicit\n";
-    for (int i = 0; i < 10; ++i) {
-        codigo += "\nPublic Sub Paso" + std::to_string(i) + "()\n" +
-                  (i == 3 ? "    On Error GoTo Fallo\nFallo:\n" : "") + "    Debug.Print " +
-                  std::to_string(i) + "\nEnd Sub\n";
-    }
-    return codigo;
-}
-
-TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorYLoRecuerda) {
-    auto vbe = Modulos(tmp.ruta, {{"Diez", Diez()}, {"Otro", "Public Sub Uno()\nEnd Sub\n"}});
+TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorQueSeRefrescaEnCadaCambio) {
+    auto vbe = soporte::AbreModulos(
+        tmp.Ruta(), {Bas("Diez", Diez()), Bas("Otro", "Public Sub Uno()\nEnd Sub\n")});
     Ventana w(*vbe);
     // With the viewer not loaded, selections do no viewer work.
     w.f.List1_Click(1);
@@ -449,6 +420,19 @@ TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorYLoRecuerda) {
     EXPECT_TRUE(w.v.ventanas["FrmCodigo"]);
     EXPECT_EQ(w.v.texto["mnuCodigo"], "Ocultar Codigo");
 
+    // Three of the ten procedures changed: the viewer refreshed three times, the ten statuses
+    // rebuilt, the current procedure shown numbered.
+    w.f.List1_Click(0);
+    w.f.List2_Click(8, {1, 3, 8});
+    const auto antes = w.v.codigos.size();
+    w.f.Command1_Click();
+    EXPECT_EQ(w.v.codigos.size(), antes + 3);
+    EXPECT_EQ(w.v.filas["List3"],
+              (Filas{"No", "No", "No", "Si", "No", "No", "No", "No", "No", "No"}));
+    EXPECT_EQ(w.v.codigos.back().caption, "Paso8");
+    EXPECT_TRUE(std::regex_search(w.v.codigos.back().texto.value_or(""),
+                                  std::regex("\n[0-9]+ +Debug.Print 8")));
+
     // Unloading the main window unloads the viewer: nothing more is shown in it.
     w.f.Form_Unload();
     const auto refrescos = w.v.codigos.size();
@@ -456,20 +440,18 @@ TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorYLoRecuerda) {
     EXPECT_EQ(w.v.codigos.size(), refrescos);
 }
 
-TEST_F(frmAddIn, TresDeDiezProcedimientosRefrescanElVisorTresVecesYSeReconstruyenLosDiez) {
-    auto vbe = Modulos(tmp.ruta, {{"Diez", Diez()}});
-    Ventana w(*vbe);
-    w.f.mnuCodigo_Click();
-    w.f.List2_Click(8, {1, 3, 8});
-    const auto antes = w.v.codigos.size();
-    w.f.Command1_Click();
-    EXPECT_EQ(w.v.codigos.size(), antes + 3);
-    EXPECT_EQ(w.v.filas["List3"],
-              (Filas{"No", "No", "No", "Si", "No", "No", "No", "No", "No", "No"}));
-    // The viewer shows the current procedure, numbered.
-    EXPECT_EQ(w.v.codigos.back().caption, "Paso8");
-    EXPECT_TRUE(std::regex_search(w.v.codigos.back().texto.value_or(""),
-                                  std::regex("\n[0-9]+ +Debug.Print 8")));
+// What the main window decides without a view: when a double click opens the viewer, and where
+// the help file stands.
+TEST(Reglas, DobleClicYRutaDeLaAyuda) {
+    EXPECT_TRUE(ui::DobleClicAbreVisor(false, 3, 0));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 3, -1));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 0, 0));
+    EXPECT_FALSE(ui::DobleClicAbreVisor(true, 3, 0));
+    for (const auto& [carpeta, ruta] : {std::pair{"/opt/lintrap", "/opt/lintrap/Lintrap.html"},
+                                        {"/opt/lintrap/", "/opt/lintrap/Lintrap.html"},
+                                        {"C:\\Lintrap\\", "C:\\Lintrap\\Lintrap.html"},
+                                        {"", "/Lintrap.html"}})
+        EXPECT_EQ(ui::RutaAyuda(carpeta), ruta) << carpeta;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The code viewer driven through a recording view: what each refresh shows, and the two menu
 // commands.
 
-#include "tests/engine/Apoyo.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/viewer/Caracteres.h"
 #include "ui/viewer/FrmCodigo.h"
@@ -100,7 +99,7 @@ TEST(FrmCodigo, DependenciasAbreLaListaDeLlamadoresSinModo) {
     soporte::VistaGrabadora v;
     ui::FrmCodigo f(v);
     f.mnuDep_Click();
-    EXPECT_EQ(v.ventanas, (soporte::PorControl<bool>{{"Dependencias", true}}));
+    EXPECT_EQ(v.ventanas, (soporte::VistaGrabadora::PorControl<bool>{{"Dependencias", true}}));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // openings, clicks and acceptances over the pending settings and over a project holding the
 // class.
 
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Guion.h"
+#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/config/frmConfiguracion.h"
 
@@ -13,7 +15,7 @@ namespace {
 using Vista = soporte::VistaGrabadora;
 
 struct Configuracion : ::testing::Test {
-    void SetUp() override { apoyo::SilenciaGlbErr(); }
+    void SetUp() override { soporte::SilenciaGlbErr(); }
 
     void Abre(vbide::VBProject* p = nullptr) {
         f = std::make_unique<ui::frmConfiguracion>(v, ajustes, p, 1252);
@@ -34,10 +36,14 @@ struct Configuracion : ::testing::Test {
     }
     // A project holding the shipped test class, whose IniVal lines hold other values.
     void ConClase() {
-        const std::string cls = apoyo::Lee(apoyo::Datos("install/ClsErrores/clsErrores.cls"));
-        apoyo::Escribe(carpeta.ruta / "clsErrores.cls", cls);
-        proyecto = apoyo::Proyecto(carpeta.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}},
-                                   "Module=M; M.bas\nClass=clsErrores; clsErrores.cls\n");
+        std::filesystem::copy_file(soporte::Datos("install/ClsErrores/clsErrores.cls"),
+                                   carpeta / "clsErrores.cls");
+        Carga("Class=clsErrores; clsErrores.cls\n");
+    }
+    // A project of one empty module and what `lineas` adds to it.
+    void Carga(const std::string& lineas) {
+        proyecto = files::Project::Load(soporte::EscribeProyecto(
+            carpeta.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n" + lineas));
     }
     std::string IniVal() {
         auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
@@ -46,7 +52,7 @@ struct Configuracion : ::testing::Test {
     }
 
     engine::AjustesPendientes ajustes;
-    apoyo::CarpetaTemporal carpeta;
+    soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
     Vista v, vm;
     std::unique_ptr<ui::frmConfiguracion> f;
@@ -80,27 +86,26 @@ TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
     }
 }
 
-TEST_F(Configuracion, PersonalizarAceptadoVacioGuardaDosComillas) {
-    Abre();
-    Personaliza("");
-    EXPECT_EQ(v.abiertas, std::vector<std::string>{"MsgPersonal"});
-    EXPECT_EQ(vm.texto["Text1"], "\"\"");
-    EXPECT_EQ(vm.cerrada, true);
-    EXPECT_EQ(ajustes.glbMsgPersonal, "\"\"");
-    f->OKButton_Click();
-    EXPECT_EQ(v.cerrada, true);
-    EXPECT_EQ(ajustes.glbMsgOnError, "\"\"");
-}
-
-TEST_F(Configuracion, PersonalizarCanceladoSinMensajeNoMuestraNinguno) {
+// Cancelled, the custom message dialog stores nothing, and chosen again it opens again;
+// accepted with nothing typed, it stores two double quotes.
+TEST_F(Configuracion, PersonalizarCanceladoNoGuardaYAceptadoVacioGuardaDosComillas) {
     Abre();
     Personaliza(std::nullopt);
-    Personaliza(std::nullopt); // chosen again: it opens again
-    EXPECT_EQ(v.abiertas.size(), 2u);
+    Personaliza(std::nullopt);
+    EXPECT_EQ(v.abiertas, (std::vector<std::string>{"MsgPersonal", "MsgPersonal"}));
     EXPECT_EQ(vm.cerrada, false);
     EXPECT_EQ(ajustes.glbMsgPersonal, "");
     f->OKButton_Click();
     EXPECT_EQ(ajustes.glbMsgOnError, "");
+    Abre();
+    Personaliza("");
+    EXPECT_EQ(vm.texto["Text1"], "\"\"");
+    EXPECT_EQ(vm.cerrada, true);
+    EXPECT_EQ(ajustes.glbMsgPersonal, "\"\"");
+    v.cerrada.reset();
+    f->OKButton_Click();
+    EXPECT_EQ(v.cerrada, true);
+    EXPECT_EQ(ajustes.glbMsgOnError, "\"\"");
 }
 
 TEST_F(Configuracion, DireccionAlMarcarYDesmarcarYColoresDelFoco) {
@@ -242,8 +247,7 @@ TEST_F(Configuracion, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
 }
 
 TEST_F(Configuracion, SinLaClaseLosAjustesQuedanPendientes) {
-    proyecto = apoyo::Proyecto(carpeta.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}},
-                               "Module=M; M.bas\n");
+    Carga("");
     Abre(proyecto.get());
     f->Combo1_Click(install::MensajeNormal);
     f->OKButton_Click();

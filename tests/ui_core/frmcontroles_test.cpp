@@ -3,7 +3,8 @@
 // were, over the example project and small projects.
 
 #include "host/files/Vbe.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/frmControles.h"
 
@@ -29,7 +30,7 @@ struct Inspector : ::testing::Test {
     std::unique_ptr<ui::frmControles> f;
 };
 
-TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaLista) {
+TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaListaYCadaClicSigueLaCadena) {
     AbreDemo();
     EXPECT_EQ(v.filas["List3"], Filas{"Demo"});
     EXPECT_EQ(v.fila["List3"], 0);
@@ -45,10 +46,8 @@ TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaLista) {
     EXPECT_EQ(v.texto["Label3"], "Propiedades de \r\ncmdSalir");
     EXPECT_EQ(v.filas["List2"][2], "Caption =  &Salir");
     EXPECT_TRUE(v.mensajes.empty());
-}
 
-TEST_F(Inspector, ClicsPorLaCadenaConMarcoAnidado) {
-    AbreDemo();
+    // Clicks along the chain, through a nested frame.
     f->List1_Click(6); // the third optOrden: its item data tells it from the others
     EXPECT_EQ(v.texto["Label4"], "optOrden\r\n (Tipo de Control : OptionButton)");
     EXPECT_EQ(v.filas["List2"][1], "Caption =  Código postal");
@@ -96,7 +95,7 @@ TEST_F(Inspector, CopiarPoneElInformeEnElPortapapeles) {
 }
 
 TEST_F(Inspector, TodasLasClasesDeDisenador) {
-    Abre(apoyo::Datos("host/projects/Completo/Completo.vbp"));
+    Abre(soporte::Datos("host/projects/Completo/Completo.vbp"));
     EXPECT_EQ(v.filas["List0"],
               (Filas{"Principal", "Control", "Pagina", "Documento", "Disenador"}));
     for (int i = 0; i < 5; ++i) {
@@ -106,16 +105,14 @@ TEST_F(Inspector, TodasLasClasesDeDisenador) {
 }
 
 TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
-    apoyo::CarpetaTemporal carpeta;
-    apoyo::Proyecto(carpeta.ruta,
-                    {{"Lleno.frm", "VERSION 5.00\nBegin VB.Form Lleno\n   Begin VB.Label Etiqueta\n"
-                                   "      Caption = \"Hola\"\n   End\nEnd\n"
-                                   "Attribute VB_Name = \"Lleno\"\n"},
-                     {"Vacio.frm", "VERSION 5.00\nBegin VB.Form Vacio\nEnd\n"
-                                   "Attribute VB_Name = \"Vacio\"\n"},
-                     {"M.bas", "Attribute VB_Name = \"M\"\n"}},
-                    "Form=Lleno.frm\nForm=Vacio.frm\nModule=M; M.bas\n");
-    Abre(carpeta.ruta / "Proyecto1.vbp");
+    soporte::Carpeta carpeta, otra;
+    Abre(soporte::EscribeProyecto(
+        carpeta.Ruta(),
+        {{"Lleno.frm", "VERSION 5.00\nBegin VB.Form Lleno\n   Begin VB.Label Etiqueta\n"
+                       "      Caption = \"Hola\"\n   End\nEnd\nAttribute VB_Name = \"Lleno\"\n"},
+         {"Vacio.frm", "VERSION 5.00\nBegin VB.Form Vacio\nEnd\nAttribute VB_Name = \"Vacio\"\n"},
+         soporte::Bas("M", "")},
+        "Form=Lleno.frm\nForm=Vacio.frm\nModule=M; M.bas\n"));
     EXPECT_EQ(v.filas["List0"], (Filas{"Lleno", "Vacio"}));
     f->List0_Click(1);
     // No controls: the properties and labels keep what they showed, nothing to copy.
@@ -125,28 +122,26 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     f->Command1_Click();
     EXPECT_EQ(v.portapapeles, "");
 
-    apoyo::CarpetaTemporal otra;
-    apoyo::Proyecto(otra.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}}, "Module=M; M.bas\n");
-    Abre(otra.ruta / "Proyecto1.vbp");
+    Abre(soporte::EscribeProyecto(otra.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n"));
     EXPECT_TRUE(v.filas["List0"].empty());
     EXPECT_FALSE(v.texto.contains("Label4"));
     EXPECT_FALSE(v.texto.contains("Label3"));
 }
 
 TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
-    apoyo::CarpetaTemporal carpeta;
+    soporte::Carpeta carpeta;
     for (const std::string nombre : {"Uno", "Dos"}) {
-        std::filesystem::create_directory(carpeta.ruta / nombre);
-        apoyo::Escribe(carpeta.ruta / nombre / "F.frm",
-                       apoyo::Crlf("VERSION 5.00\nBegin VB.Form F" + nombre +
-                                   "\nBegin VB.Label L\nEnd\nEnd\nAttribute VB_Name = \"F" +
-                                   nombre + "\"\n"));
-        apoyo::Escribe(carpeta.ruta / nombre / (nombre + ".vbp"),
-                       apoyo::Crlf("Type=Exe\nForm=F.frm\nName=\"" + nombre + "\"\n"));
+        std::filesystem::create_directory(carpeta / nombre);
+        soporte::Escribe(carpeta / nombre / "F.frm",
+                         soporte::Crlf("VERSION 5.00\nBegin VB.Form F" + nombre +
+                                       "\nBegin VB.Label L\nEnd\nEnd\nAttribute VB_Name = \"F" +
+                                       nombre + "\"\n"));
+        soporte::Escribe(carpeta / nombre / (nombre + ".vbp"),
+                         soporte::Crlf("Type=Exe\nForm=F.frm\nName=\"" + nombre + "\"\n"));
     }
-    apoyo::Escribe(carpeta.ruta / "G.vbg", apoyo::Crlf("VBGROUP 5.0\nProject=Uno\\Uno.vbp\n"
-                                                       "StartupProject=Dos\\Dos.vbp\n"));
-    Abre(carpeta.ruta / "G.vbg");
+    soporte::Escribe(carpeta / "G.vbg", soporte::Crlf("VBGROUP 5.0\nProject=Uno\\Uno.vbp\n"
+                                                      "StartupProject=Dos\\Dos.vbp\n"));
+    Abre(carpeta / "G.vbg");
     EXPECT_EQ(v.filas["List3"], (Filas{"Uno", "Dos"}));
     EXPECT_EQ(v.filas["List0"], Filas{"FUno"});
     f->Command1_Click();

@@ -1,7 +1,9 @@
 // The references viewer driven through a recording view, over real project files.
 
 #include "host/files/Vbe.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Guion.h"
+#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/Referencias.h"
 #include "ui/inspectors/frmRefs.h"
@@ -11,8 +13,8 @@
 namespace {
 
 TEST(frmRefs, CargaYDetalleDeCadaReferencia) {
-    apoyo::SilenciaGlbErr();
-    auto vbe = files::Vbe::Open(apoyo::Datos("host/projects/Completo/Completo.vbp"));
+    soporte::SilenciaGlbErr();
+    auto vbe = files::Vbe::Open(soporte::Datos("host/projects/Completo/Completo.vbp"));
     soporte::VistaGrabadora v;
     ui::frmRefs f(v, *vbe, 1252);
     f.Form_Load();
@@ -44,10 +46,9 @@ TEST(frmRefs, CargaYDetalleDeCadaReferencia) {
 }
 
 TEST(frmRefs, ProyectoSinReferenciasNiDescripcion) {
-    apoyo::SilenciaGlbErr();
-    apoyo::CarpetaTemporal carpeta;
-    apoyo::Proyecto(carpeta.ruta, {{"M.bas", "Attribute VB_Name = \"M\"\n"}}, "Module=M; M.bas\n");
-    auto vbe = files::Vbe::Open(carpeta.ruta / "Proyecto1.vbp");
+    soporte::SilenciaGlbErr();
+    soporte::Carpeta carpeta;
+    auto vbe = soporte::AbreModulos(carpeta.Ruta(), {soporte::Bas("M", "")});
     soporte::VistaGrabadora v;
     ui::frmRefs f(v, *vbe, 1252);
     f.Form_Load();

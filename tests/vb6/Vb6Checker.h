@@ -1,6 +1,6 @@
 #pragma once
 // What can be checked of VB6 source without the VB6 compiler: line ends and lengths, balanced
-// blocks, procedures, declarations, records and string literals. Works on the file's own bytes
+// blocks, procedure headers and string literals. Works on the file's own bytes
 // (one byte, one character), so it serves any code page.
 
 #include <cstddef>
@@ -33,28 +33,8 @@ struct Sentencia {
 };
 
 struct Procedimiento {
-    std::string ambito; // "Public", "Private", "Friend", "Static" or "" (VB6 takes Public)
-    std::string clase;  // "Sub", "Function", "Property Get", "Property Let", "Property Set"
     std::string nombre;
-    long numero;
-};
-
-struct Declaracion { // a Declare statement
-    std::string nombre;
-    std::string biblioteca;
-    std::string alias; // empty when the entry point has the declared name
-    long numero;
-};
-
-struct Campo {
-    std::string nombre;
-    std::string tipo; // as written after "As", e.g. "Long" or "String * 128"
-};
-
-struct Tipo {
-    std::string nombre;
-    std::vector<Campo> campos;
-    long numero;
+    long numero; // its header's line
 };
 
 struct Problema {
@@ -77,12 +57,8 @@ public:
     std::vector<Problema> Comprobar() const;
 
     std::vector<Procedimiento> Procedimientos() const;
-    std::vector<Declaracion> Declaraciones() const;
-    std::vector<Tipo> Tipos() const;
     // String literals of the code (not of comments), with doubled quotes undone.
     std::vector<std::string> Literales() const;
-    // The identifier appears as a word of the code (not in strings or comments), any case.
-    bool Usa(std::string_view identificador) const;
 
 private:
     std::vector<Linea> lineas_;
@@ -91,8 +67,5 @@ private:
 
 // "línea N: mensaje", one per line: readable failure messages in tests.
 std::string Texto(const std::vector<Problema>& problemas);
-
-// Reads a whole file as bytes; throws std::runtime_error naming the path when it cannot.
-std::string LeeFichero(const std::string& ruta);
 
 } // namespace vb6check

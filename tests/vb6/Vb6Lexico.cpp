@@ -1,44 +1,19 @@
 #include "tests/vb6/Vb6Lexico.h"
 
+#include "base/CodePage.h"
+
 #include <cctype>
 
 namespace vb6check::lexico {
 namespace {
 
+using codepage::Minusculas;
+
 bool EsLetraDePalabra(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-// A date literal such as #1/2/2003 10:30# starts at `i`; returns the position of its closing
-// "#", or npos when the "#" is something else (a file number, a directive).
-std::size_t FinFecha(std::string_view codigo, std::size_t i) {
-    if (i + 1 >= codigo.size() || !std::isdigit(static_cast<unsigned char>(codigo[i + 1])))
-        return std::string_view::npos;
-    for (std::size_t j = i + 1; j < codigo.size(); ++j) {
-        char c = codigo[j];
-        if (c == '#')
-            return j;
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '/' || c == ':' || c == '-' ||
-              c == ' ' || c == '.' || c == 'A' || c == 'P' || c == 'M' || c == 'a' || c == 'p' ||
-              c == 'm'))
-            return std::string_view::npos;
-    }
-    return std::string_view::npos;
-}
-
 } // namespace
-
-std::string Minusculas(std::string_view texto) {
-    std::string r(texto);
-    for (char& c : r)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return r;
-}
-
-bool IgualSinCaso(std::string_view a, std::string_view b) {
-    return Minusculas(a) == Minusculas(b);
-}
 
 std::string Recorta(std::string_view texto) {
     auto inicio = texto.find_first_not_of(" \t");
@@ -71,31 +46,6 @@ std::string SinCadenas(std::string_view codigo) {
         }
     }
     return r;
-}
-
-std::vector<std::string> PartirSentencias(std::string_view codigo) {
-    std::vector<std::string> sentencias;
-    std::string actual;
-    bool enCadena = false;
-    for (std::size_t i = 0; i < codigo.size(); ++i) {
-        char c = codigo[i];
-        if (c == '"') {
-            enCadena = !enCadena;
-        } else if (!enCadena && c == '#') {
-            if (auto fin = FinFecha(codigo, i); fin != std::string_view::npos) {
-                actual.append(codigo.substr(i, fin - i + 1));
-                i = fin;
-                continue;
-            }
-        } else if (!enCadena && c == ':' && (i + 1 >= codigo.size() || codigo[i + 1] != '=')) {
-            sentencias.push_back(actual);
-            actual.clear();
-            continue;
-        }
-        actual += c;
-    }
-    sentencias.push_back(actual);
-    return sentencias;
 }
 
 std::vector<std::string> Palabras(std::string_view codigo) {
@@ -131,7 +81,7 @@ std::vector<std::string> Palabras(std::string_view codigo) {
 
 bool TerminaEnThen(std::string_view codigo) {
     std::string t = Recorta(codigo);
-    if (t.size() < 4 || !IgualSinCaso(std::string_view(t).substr(t.size() - 4), "then"))
+    if (t.size() < 4 || Minusculas(std::string_view(t).substr(t.size() - 4)) != "then")
         return false;
     return t.size() == 4 || !EsLetraDePalabra(t[t.size() - 5]);
 }

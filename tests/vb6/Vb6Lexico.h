@@ -7,8 +7,6 @@
 
 namespace vb6check::lexico {
 
-std::string Minusculas(std::string_view texto); // ASCII only: keywords are ASCII
-bool IgualSinCaso(std::string_view a, std::string_view b);
 std::string Recorta(std::string_view texto); // spaces and tabs at both ends
 
 // Position of the comment's quote outside any string literal, or npos.
@@ -17,9 +15,6 @@ std::size_t InicioComentario(std::string_view codigo);
 // The code with the contents of every string literal removed ("" stays): keywords inside
 // strings no longer count.
 std::string SinCadenas(std::string_view codigo);
-
-// Splits at ":" outside strings and date literals; ":=" (named argument) does not split.
-std::vector<std::string> PartirSentencias(std::string_view codigo);
 
 // The words of code without strings, lower case; "#if", "#else", "#end" keep their "#".
 std::vector<std::string> Palabras(std::string_view codigoSinCadenas);

@@ -1,10 +1,10 @@
+#include "host/files/ModuleSyntax.h"
 #include "tests/vb6/Vb6Checker.h"
 #include "tests/vb6/Vb6Lexico.h"
 
 #include <cctype>
-#include <fstream>
+#include <regex>
 #include <sstream>
-#include <stdexcept>
 
 namespace vb6check {
 namespace {
@@ -95,14 +95,11 @@ std::vector<LineaLogica> Modulo::LineasLogicas() const {
 std::vector<Sentencia> Modulo::Sentencias() const {
     std::vector<Sentencia> sentencias;
     for (const LineaLogica& l : LineasLogicas()) {
-        for (const std::string& parte : lexico::PartirSentencias(l.codigo)) {
-            std::string texto = SinNumeroDeLinea(lexico::Recorta(parte));
-            if (texto.empty())
-                continue;
-            auto palabras = lexico::Palabras(lexico::SinCadenas(texto));
-            if (!palabras.empty() && palabras[0] == "rem")
-                break; // Rem takes the rest of the line, colons included
-            sentencias.push_back({l.numero, texto});
+        // the object model's own split: at ':' outside strings, up to a comment or Rem
+        for (std::string_view parte : files::syntax::Statements(l.codigo)) {
+            std::string texto = SinNumeroDeLinea(std::string(parte));
+            if (!texto.empty())
+                sentencias.push_back({l.numero, texto});
         }
     }
     return sentencias;
@@ -135,28 +132,23 @@ std::vector<std::string> Modulo::Literales() const {
     return literales;
 }
 
-bool Modulo::Usa(std::string_view identificador) const {
-    std::string buscado = lexico::Minusculas(identificador);
-    for (const LineaLogica& l : LineasLogicas())
-        for (const std::string& p : lexico::Palabras(lexico::SinCadenas(l.codigo)))
-            if (p == buscado)
-                return true;
-    return false;
+std::vector<Procedimiento> Modulo::Procedimientos() const {
+    static const std::regex cabecera(
+        R"re(^(?:(?:public|private|friend|global)\s+)?(?:static\s+)?(?:sub|function|property\s+[gls]et)\s+(\w+))re",
+        std::regex::ECMAScript | std::regex::icase);
+    std::vector<Procedimiento> procedimientos;
+    for (const Sentencia& s : Sentencias()) {
+        std::smatch m;
+        if (std::regex_search(s.texto, m, cabecera))
+            procedimientos.push_back({m[1], s.numero});
+    }
+    return procedimientos;
 }
 
 std::string Texto(const std::vector<Problema>& problemas) {
     std::ostringstream s;
     for (const Problema& p : problemas)
         s << "línea " << p.numero << ": " << p.mensaje << '\n';
-    return s.str();
-}
-
-std::string LeeFichero(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    if (!f)
-        throw std::runtime_error("no se puede abrir " + ruta);
-    std::ostringstream s;
-    s << f.rdbuf();
     return s.str();
 }
 

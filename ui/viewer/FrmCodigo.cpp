@@ -55,7 +55,8 @@ void FrmCodigo::mnuResaltar_Click() {
 }
 
 void FrmCodigo::mnuDep_Click() {
-    Procedimiento("FrmCodigo \\ mnuDep_Click", [&] { vista_.MuestraVentana("Dependencias", true); });
+    Procedimiento("FrmCodigo \\ mnuDep_Click",
+                  [&] { vista_.MuestraVentana("Dependencias", true); });
 }
 
 } // namespace ui

@@ -3,8 +3,8 @@
 // tested through a recording view).
 
 #include "qt/config/frmConfiguracion.h"
-#include "tests/engine/Apoyo.h"
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/Guion.h"
+#include "tests/support/RespondeCaja.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,7 +19,7 @@ namespace {
 
 struct Dialogo : ::testing::Test {
     void SetUp() override {
-        apoyo::SilenciaGlbErr();
+        soporte::SilenciaGlbErr();
         f = std::make_unique<qt::frmConfiguracion>(ajustes, nullptr, 1252);
         f->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
@@ -42,19 +42,25 @@ struct Dialogo : ::testing::Test {
 
 TEST_F(Dialogo, ControlesYAperturaTrasCargarLaVentanaPrincipal) {
     EXPECT_EQ(f->windowTitle(), "Configuracion - Quovant");
-    EXPECT_EQ(f->findChild<QLabel*>("Label3")->text(),
-              "Configure el comportamiento del manipulador de errores");
-    EXPECT_EQ(f->findChild<QLabel*>("Label1")->text(), "MsgBox OnError :");
-    EXPECT_EQ(f->findChild<QLabel*>("Label1")->toolTip(),
-              "¿Mostrar un MsgBox cada vez que ocurra un error?");
-    EXPECT_EQ(Label2->text(), "Dirección de correo de destino :");
+    // Each control: its caption (a label's or a button's) and its tool tip, when it has one.
+    const std::tuple<const char*, const char*, const char*> controles[] = {
+        {"Label3", "Configure el comportamiento del manipulador de errores", ""},
+        {"Label1", "MsgBox OnError :", "¿Mostrar un MsgBox cada vez que ocurra un error?"},
+        {"Label2", "Dirección de correo de destino :", ""},
+        {"Check3", "LogOnError", "¿Registtrar en un archivo log cada error ocurrido?"},
+        {"Check1", "Mandar EMail OnError", "¿Mandar un email cada vez que ocurra un error?"},
+        {"CancelButton", "Cancelar", ""},
+        {"OKButton", "Aceptar", ""},
+    };
+    for (const auto& [nombre, texto, ayuda] : controles) {
+        QWidget* c = f->findChild<QWidget*>(nombre);
+        ASSERT_NE(c, nullptr) << nombre;
+        EXPECT_EQ(c->property("text").toString(), QString::fromUtf8(texto)) << nombre;
+        if (*ayuda) {
+            EXPECT_EQ(c->toolTip(), QString::fromUtf8(ayuda)) << nombre;
+        }
+    }
     EXPECT_EQ(Text1->toolTip(), "Dirección del email donde quiere recibir el error ocurrido");
-    EXPECT_EQ(Check3->text(), "LogOnError");
-    EXPECT_EQ(Check3->toolTip(), "¿Registtrar en un archivo log cada error ocurrido?");
-    EXPECT_EQ(Check1->text(), "Mandar EMail OnError");
-    EXPECT_EQ(Check1->toolTip(), "¿Mandar un email cada vez que ocurra un error?");
-    EXPECT_EQ(f->findChild<QPushButton*>("CancelButton")->text(), "Cancelar");
-    EXPECT_EQ(OKButton->text(), "Aceptar");
     ASSERT_NE(f->findChild<QWidget*>("Shape1"), nullptr);
     ASSERT_EQ(Combo1->count(), 3);
     EXPECT_EQ(Combo1->itemText(2), "personalizar");

@@ -30,9 +30,10 @@ TEST(VentanaControles, ControlesClicsYPortapapeles) {
     auto* Label4 = f.findChild<QLabel*>("Label4");
     auto* Command1 = f.findChild<QPushButton*>("Command1");
     EXPECT_EQ(f.windowTitle(), "Informe Controles");
-    EXPECT_EQ(f.findChild<QLabel*>("Label5")->text(), "Proyectos");
-    EXPECT_EQ(f.findChild<QLabel*>("Label2")->text(), "Controles:");
-    EXPECT_EQ(f.findChild<QLabel*>("Label1")->text(), "Formularios o diseñadores:");
+    for (const auto& [nombre, texto] : {std::pair{"Label5", "Proyectos"},
+                                        {"Label2", "Controles:"},
+                                        {"Label1", "Formularios o diseñadores:"}})
+        EXPECT_EQ(f.findChild<QLabel*>(nombre)->text(), QString::fromUtf8(texto)) << nombre;
     EXPECT_EQ(f.findChild<QPushButton*>("CancelButton")->text(), "OK");
     EXPECT_EQ(Command1->text(), "Copiar al portapapeles");
     EXPECT_EQ(Command1->toolTip(),

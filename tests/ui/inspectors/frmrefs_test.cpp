@@ -2,7 +2,8 @@
 
 #include "host/files/Vbe.h"
 #include "qt/inspectors/frmRefs.h"
-#include "tests/engine/Apoyo.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Guion.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,8 +14,8 @@
 namespace {
 
 TEST(VentanaReferencias, CargaYDetalleAlPulsar) {
-    apoyo::SilenciaGlbErr();
-    auto vbe = files::Vbe::Open(apoyo::Datos("host/projects/Completo/Completo.vbp"));
+    soporte::SilenciaGlbErr();
+    auto vbe = files::Vbe::Open(soporte::Datos("host/projects/Completo/Completo.vbp"));
     qt::frmRefs f(*vbe, 1252);
     f.show();
     EXPECT_EQ(f.windowTitle(), "Completo (Referencias)");

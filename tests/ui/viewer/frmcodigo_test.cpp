@@ -1,16 +1,22 @@
-// The code viewer's Qt skin on the offscreen platform: the colours its document shows, the
-// font and caret, menu clicks reaching their handlers (the input box answered by a timer), the
-// callers window it opens, and its closing and resizing.
+// The code viewer's and the callers list's Qt skins on the offscreen platform: the colours the
+// viewer's document shows, the font and caret, menu clicks reaching their handlers (the input
+// box answered by a timer), the callers window it opens, and their closing and resizing.
 #include "host/files/Vbe.h"
+#include "qt/viewer/Dependencias.h"
 #include "qt/viewer/FrmCodigo.h"
-#include "tests/engine/Apoyo.h"
-#include "tests/ui/RespondeCaja.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Guion.h"
+#include "tests/support/Proyectos.h"
+#include "tests/support/RespondeCaja.h"
 #include "ui/viewer/Documento.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -93,7 +99,7 @@ TEST_F(FrmCodigoTest, ShowsTheColouredTextInAFixedFontWithTheCaretAtOne) {
     ComparaConElDocumento(frm);
 }
 
-TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaret) {
+TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaretAndDependenciasOpensModeless) {
     frm.Muestra({"Calcula", "Calcula", Sub(), true, 1252});
     frm.TxtCodigo()->moveCursor(QTextCursor::Down);
     const int caret = frm.TxtCodigo()->textCursor().position();
@@ -109,12 +115,10 @@ TEST_F(FrmCodigoTest, ResaltarAsksAndPaintsKeepingTheCaret) {
     prueba::CancelaEntrada();
     Pulsa(frm, frm.mnuResaltar());
     ComparaConElDocumento(frm);
-}
 
-TEST_F(FrmCodigoTest, DependenciasOpensTheCallersWindowModelessForTheProcedureShown) {
-    apoyo::SilenciaGlbErr();
-    apoyo::DialogosGuion cajas; // no project open: the callers list says so
-    frm.Muestra({"Calcula", "Calcula", Sub(), true, 1252});
+    // "Dependencias" opens the callers window modeless; no project open: it says so.
+    soporte::SilenciaGlbErr();
+    soporte::Guion cajas;
     Pulsa(frm, frm.mnuDep());
     auto* dependencias = frm.findChild<QDialog*>("Dependencias");
     ASSERT_NE(dependencias, nullptr);
@@ -122,7 +126,7 @@ TEST_F(FrmCodigoTest, DependenciasOpensTheCallersWindowModelessForTheProcedureSh
     EXPECT_FALSE(dependencias->isModal());
     EXPECT_EQ(dependencias->findChild<QLabel*>("Label1")->text(), "Calcula");
     ASSERT_EQ(cajas.cajas.size(), 1u);
-    EXPECT_NE(cajas.cajas[0].texto.find("No hay ningún proyecto activo"), std::string::npos);
+    EXPECT_NE(cajas.cajas[0].prompt.find("No hay ningún proyecto activo"), std::string::npos);
 }
 
 TEST_F(FrmCodigoTest, ClosingIsHeardAndTheTextFillsTheWindow) {
@@ -135,6 +139,41 @@ TEST_F(FrmCodigoTest, ClosingIsHeardAndTheTextFillsTheWindow) {
     frm.close();
     EXPECT_EQ(cerrando.count(), 1);
     EXPECT_FALSE(frm.isVisible());
+}
+
+TEST(VentanaDependencias, MuestraLaListaCierraConOKYSigueLaAlturaDeLaVentana) {
+    soporte::SilenciaGlbErr();
+    soporte::Carpeta carpeta;
+    auto proyecto = files::Project::Load(soporte::EscribeProyecto(
+        carpeta.Ruta(),
+        {soporte::Bas("Modulo1", "Sub A\xF1o()\nEnd Sub\nSub Usa()\n    A\xF1o\nEnd Sub\n'\n")},
+        "Module=Modulo1; Modulo1.bas\n"));
+    engine::EstadoSeleccion estado;
+    qt::Dependencias d(proyecto.get(), "A\xF1o", estado);
+    EXPECT_EQ(d.windowTitle(), "Dependencias");
+    EXPECT_EQ(d.findChild<QLabel*>("Label1")->text(), "Año");
+    ASSERT_NE(d.findChild<QLabel*>("Label2"), nullptr);
+    auto* lista = d.findChild<QListWidget*>("List1");
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->item(0)->text(), "Modulo1 / Año");
+    EXPECT_EQ(lista->item(1)->text(), "Modulo1 / Usa");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    d.show();
+    d.resize(360, 500);
+    QApplication::processEvents();
+    auto* ok = d.findChild<QPushButton*>("Command1");
+    EXPECT_EQ(lista->height(), 500 - 36);
+    EXPECT_EQ(ok->y(), 500 - 38);
+    // Too small for the list: both stay where they were.
+    d.resize(360, 20);
+    QApplication::processEvents();
+    EXPECT_EQ(lista->height(), 500 - 36);
+
+    EXPECT_EQ(ok->text(), "OK");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(d.isHidden());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 } // namespace

@@ -1,0 +1,134 @@
+// The log file: record layout and bytes, its reset, and folders it cannot be written in.
+
+#include "Ayudas.h"
+
+#include "ClsErrores/LogRegistro.h"
+#include "base/ErrorVB.h"
+
+namespace {
+
+class Log : public Runtime {
+protected:
+    void SetUp() override {
+        e.LogOnError(true);
+        e.MsgOnError("");
+    }
+    // The log with each date after `etiqueta` replaced by "<fecha>", once checked that it is a
+    // date, a space and a time.
+    std::string SinFechas(const std::string& etiqueta = "Fecha = ") {
+        std::string texto = soporte::Lee(log);
+        for (std::size_t p = 0; (p = texto.find(etiqueta, p)) != std::string::npos;) {
+            p += etiqueta.size();
+            const std::size_t fin = texto.find("\r\n", p);
+            EXPECT_NE(texto.substr(p, fin - p).find(' '), std::string::npos);
+            texto.replace(p, fin - p, "<fecha>");
+        }
+        return texto;
+    }
+};
+
+TEST_F(Log, RecordsOfNestedProceduresAreAppended) {
+    e.MsgOnError("normal");
+    e.MandaEmailOnError(true);
+    guion.respuestas = {vb::vbOK, vb::vbCancel};
+    e.Push("A");
+    e.Push("B");
+    Falla(53, "No se ha encontrado el archivo", 120);
+    e.Pop();
+    e.Pop();
+    e.MandaEmailOnError(false);
+    e.MsgOnError("");
+    Falla(9, "Subíndice");
+    EXPECT_EQ(SinFechas(), "====================\r\nFecha = <fecha>\r\nErrorNumber = 53\r\n"
+                           "ErrorDescription = No se ha encontrado el archivo\r\n"
+                           "ErrorSource = Demo\r\nErrorLine = 120\r\nProcedimiento = B\r\n"
+                           "PilaLlamadas = 01  A\r\n02    B\r\n\r\n"
+                           "Email = True\r\nMsgBox = normal\r\n"
+                           "====================\r\nFecha = <fecha>\r\nErrorNumber = 9\r\n"
+                           "ErrorDescription = Sub\xEDndice\r\nErrorSource = Demo\r\n"
+                           "ErrorLine = 0\r\nProcedimiento = \r\nPilaLlamadas = \r\n"
+                           "Email = False\r\nMsgBox = \r\n");
+}
+
+TEST_F(Log, ListingSkipsEmptySlotsAndWidensPastTwoDigits) {
+    e.MaxProcStackItems(120);
+    for (int n = 1; n <= 106; ++n) {
+        e.Push(n == 1 || n == 12 || n == 105 ? "P" + std::to_string(n) : "");
+    }
+    Falla(1, "d"); // at depth 106, whose slot is empty
+    EXPECT_NE(soporte::Lee(log).find("Procedimiento = \r\nPilaLlamadas = 01  P1\r\n12" +
+                                     std::string(24, ' ') + "P12\r\n105" + std::string(210, ' ') +
+                                     "P105\r\n\r\nEmail"),
+              std::string::npos);
+}
+
+TEST_F(Log, FieldsInTheCodePageCutAndKeptReadable) {
+    e.MsgOnError("Atención: ¿Δ?\r\ndos");
+    e.Push("M \\ P\nQ");
+    // 1252: ñ F1, ú FA, € 80; Greek and Japanese have no place there; controls neither.
+    Falla(1, "Año ñandú € Ω 日本\r\n====================\rb\nc\x01" + std::string(1, '\0') + "d");
+    const std::string t = soporte::Lee(log);
+    EXPECT_NE(t.find("ErrorDescription = A\xF1o \xF1"
+                     "and\xFA \x80 ? ??\r\n  ====================\r\n  b\r\n  c??d\r\n"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("Procedimiento = M \\ P\r\n  Q\r\n"), std::string::npos);
+    EXPECT_NE(t.find("PilaLlamadas = 01  M \\ P\r\n  Q\r\n\r\n"), std::string::npos);
+    EXPECT_TRUE(t.ends_with("MsgBox = Atenci\xF3n: \xBF??\r\n  dos\r\n"));
+    EXPECT_EQ(t.find("\n===================="), std::string::npos); // one separator only
+
+    std::filesystem::remove(log);
+    e.PaginaCodigos(1253);
+    const std::string larga = std::string(254, 'a') + "Ωxyz";
+    Falla(1, larga);
+    EXPECT_NE(soporte::Lee(log).find("ErrorDescription = " + std::string(254, 'a') + "\xD9\r\n"),
+              std::string::npos);
+    EXPECT_EQ(e.ErrDescription(), larga); // only the record is cut to 255 characters
+}
+
+TEST_F(Log, ClearLogReplacesTheFileAndLaterRecordsFollow) {
+    Falla(1, "antes");
+    ASSERT_TRUE(e.ClearLog());
+    EXPECT_EQ(SinFechas("Log Borrado el "), "Log Borrado el <fecha>\r\n");
+    Falla(2, "después");
+    EXPECT_TRUE(SinFechas("Log Borrado el ")
+                    .starts_with("Log Borrado el <fecha>\r\n====================\r\nFecha = "));
+    // No temporary file beside the log and the registry store with its lock.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(carpeta.Ruta()), {}), 3);
+}
+
+TEST_F(Log, UnwritableLocationLosesTheRecordSilently) {
+    e.MsgOnError("normal");
+    const std::string archivo = carpeta / "archivo";
+    soporte::Escribe(archivo, "no es una carpeta");
+    const std::string sinCarpeta = carpeta / "no-existe/Errores.log";
+    for (const std::string& destino :
+         {sinCarpeta, archivo + "/Errores.log", carpeta.Ruta().string()}) {
+        guion.cajas.clear();
+        e.Destination(destino);
+        Falla(70, "Permiso denegado", 3);
+        EXPECT_EQ(guion.cajas.size(), 1u); // the error message only, nothing about the log
+        EXPECT_EQ(vb::Err().Number, 70);
+        EXPECT_THROW(e.ClearLog(), ErrorVB) << destino;
+    }
+    EXPECT_FALSE(std::filesystem::exists(carpeta / "no-existe"));
+    EXPECT_EQ(soporte::Lee(archivo), "no es una carpeta");
+    e.Destination(sinCarpeta);
+    try {
+        e.ClearLog();
+    } catch (const ErrorVB& x) {
+        EXPECT_EQ(x.Number, 76);
+        EXPECT_NE(x.Description.find(sinCarpeta), std::string::npos);
+    }
+}
+
+TEST(RutaLog, FolderEndingInSeparatorIsNotDoubled) {
+    for (auto [carpeta, ruta] : {std::pair{"/", "/Errores.log"},
+                                 {"/opt/app/", "/opt/app/Errores.log"},
+                                 {"/opt/app", "/opt/app/Errores.log"},
+                                 {"C:\\", "C:/Errores.log"}}) {
+        EXPECT_EQ(logerrores::RutaLog(carpeta), ruta);
+    }
+}
+
+} // namespace
