@@ -99,9 +99,9 @@ TEST_F(Log, ClearLogReplacesTheFileAndLaterRecordsFollow) {
 
 TEST_F(Log, UnwritableLocationLosesTheRecordSilently) {
     e.MsgOnError("normal");
-    const std::string archivo = carpeta / "archivo";
+    const std::string archivo = (carpeta / "archivo").string();
     soporte::Escribe(archivo, "no es una carpeta");
-    const std::string sinCarpeta = carpeta / "no-existe/Errores.log";
+    const std::string sinCarpeta = (carpeta / "no-existe/Errores.log").string();
     for (const std::string& destino :
          {sinCarpeta, archivo + "/Errores.log", carpeta.Ruta().string()}) {
         guion.cajas.clear();
