@@ -21,14 +21,19 @@ namespace {
 
 const fs::path kData = fs::path(LINTRAP_SOURCE_DIR) / "tests" / "data" / "host" / "projects";
 
+// A load problem without the folder of the file it is in, named in either system's form; only
+// the place before ": " is cut, as a Windows path quoted in the message is the project's own.
+std::string SinCarpeta(const std::string& problema) {
+    return problema.substr(problema.find_last_of("/\\", problema.find(": ")) + 1);
+}
+
 // What the model shows of a project or group: each project (the active one marked), its
 // components in project order with their kinds (vbext_ComponentType numbers) and whether they
 // have code, its references, and the number and place of each load problem.
 std::string Listing(files::Vbe& vbe) {
     std::ostringstream out;
     for (const ErrorVB& e : vbe.LoadProblems()) {
-        const auto at = e.Description.rfind('/');
-        out << "problem " << e.Number << " " << e.Description.substr(at + 1) << "\n";
+        out << "problem " << e.Number << " " << SinCarpeta(e.Description) << "\n";
     }
     for (long p = 1; p <= vbe.VBProjects().Count(); ++p) {
         vbide::VBProject& project = vbe.VBProjects().Item(p);
@@ -47,8 +52,12 @@ std::string Listing(files::Vbe& vbe) {
         for (long r = 1; r <= project.References().Count(); ++r) {
             auto& ref = project.References().Item(r);
             std::string path = ref.FullPath();
-            if (path.find(kData.string()) == 0) {
-                path = path.substr(kData.string().size());
+            // The data folder as the system names it in full (Z:\work\... under wine).
+            for (const fs::path& data : {kData, fs::canonical(kData)}) {
+                if (path.find(data.string()) == 0) {
+                    path = fs::path(path.substr(data.string().size())).generic_string();
+                    break;
+                }
             }
             out << "  ref " << ref.Name() << " " << ref.Guid() << " " << ref.Major() << "."
                 << ref.Minor() << " " << path << "\n";
@@ -286,8 +295,7 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
     EXPECT_EQ(project->ComponentAt(0).CodeModule().CountOfLines(), 20000 * 3);
     std::string problems;
     for (const ErrorVB& e : project->LoadProblems()) {
-        problems += std::to_string(e.Number) + " " +
-                    e.Description.substr(e.Description.rfind('/') + 1) + "\n";
+        problems += std::to_string(e.Number) + " " + SinCarpeta(e.Description) + "\n";
     }
     EXPECT_EQ(problems, "53 Muchos.vbp, línea 7: no se encuentra el archivo 'Mod5.bas'\n"
                         "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
