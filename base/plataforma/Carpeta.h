@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 namespace plataforma {
 
@@ -17,6 +19,12 @@ std::size_t NombreMasLargo(const std::filesystem::path& carpeta);
 // in any case, and this is the one on the disk. `ruta`'s own name where the system matches
 // names exactly, or when it cannot be told.
 std::filesystem::path NombreEnCarpeta(const std::filesystem::path& ruta);
+
+// Where a Windows path that names its own root starts: `raiz` is a drive ("C:"), a share
+// ("\\servidor\recurso") or empty for the root of `carpeta`'s drive ("\Comun\util.bas").
+// Nothing where the system has no drives nor shares: such a path leads nowhere here.
+std::optional<std::filesystem::path> RaizWindows(std::string_view raiz,
+                                                 const std::filesystem::path& carpeta);
 
 // Waits until the folder's entries are on the disk itself. 0, or the errno; EINVAL where its
 // file system keeps no folder to flush.

@@ -66,23 +66,59 @@ std::optional<std::filesystem::path> FindEntry(const std::filesystem::path& fold
     return found;
 }
 
+// A path that names its own root: a drive ("C:\Comun"), a share ("\\servidor\recurso\x") or
+// the root of the current drive ("\Comun"): that root as written and the rest of the path.
+struct RaizEscrita {
+    enum Tipo { Unidad, Red, RaizActual } tipo;
+    std::string raiz;
+    std::string_view resto;
+};
+
+bool Separador(std::string_view written, std::size_t i) {
+    return written.size() > i && (written[i] == '\\' || written[i] == '/');
+}
+
+std::optional<RaizEscrita> RaizDe(std::string_view written) {
+    if (written.size() >= 2 && written[1] == ':') {
+        return RaizEscrita{RaizEscrita::Unidad, std::string(written.substr(0, 2)),
+                           written.substr(2)};
+    }
+    if (Separador(written, 0) && Separador(written, 1)) {
+        // The server and the share: the two parts after the leading pair.
+        auto finDeParte = [&](std::size_t i) {
+            while (i < written.size() && !Separador(written, i)) {
+                ++i;
+            }
+            return i;
+        };
+        std::size_t servidor = finDeParte(2);
+        std::size_t recurso = servidor < written.size() ? finDeParte(servidor + 1) : servidor;
+        return RaizEscrita{RaizEscrita::Red, std::string(written.substr(0, recurso)),
+                           written.substr(recurso)};
+    }
+    if (Separador(written, 0)) {
+        return RaizEscrita{RaizEscrita::RaizActual, "", written.substr(1)};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string Unreachable(std::string_view written) {
-    auto separator = [&](std::size_t i) {
-        return written.size() > i && (written[i] == '\\' || written[i] == '/');
-    };
-    if (written.size() >= 2 && written[1] == ':') {
-        return "es una ruta de una unidad de Windows, que no existe en este sistema";
+    auto raiz = RaizDe(written);
+    if (!raiz || plataforma::RaizWindows(raiz->raiz, {})) {
+        return {};
     }
-    if (separator(0) && separator(1)) {
+    switch (raiz->tipo) {
+    case RaizEscrita::Unidad:
+        return "es una ruta de una unidad de Windows, que no existe en este sistema";
+    case RaizEscrita::Red:
         return "es una ruta de red de Windows (\\\\servidor\\recurso), que no se alcanza desde "
                "este sistema";
+    case RaizEscrita::RaizActual:
+        break;
     }
-    if (separator(0)) {
-        return "parte de la raíz de una unidad de Windows, que no existe en este sistema";
-    }
-    return {};
+    return "parte de la raíz de una unidad de Windows, que no existe en este sistema";
 }
 
 std::optional<std::filesystem::path> ResolveProjectPath(const std::filesystem::path& folder,
@@ -91,7 +127,16 @@ std::optional<std::filesystem::path> ResolveProjectPath(const std::filesystem::p
         return std::nullopt;
     }
     std::filesystem::path at = folder;
-    for (const auto& part : SplitParts(written)) {
+    auto raiz = RaizDe(written);
+    if (raiz) {
+        // Where Windows paths lead (Unreachable said so): the drive or share as written.
+        auto start = plataforma::RaizWindows(codepage::AUtf8(raiz->raiz, codepage), folder);
+        if (!start) {
+            return std::nullopt;
+        }
+        at = *start;
+    }
+    for (const auto& part : SplitParts(raiz ? raiz->resto : written)) {
         if (part.empty() || part == ".") {
             continue;
         }

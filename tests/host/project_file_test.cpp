@@ -66,6 +66,13 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
     // A folder is found, for reading it to say that it is one.
     EXPECT_EQ(files::ResolveProjectPath(folder, "..\\Comun\\SubCarpeta", 1252),
               root / "Comun" / "SubCarpeta");
+#ifdef _WIN32
+    // A drive and the root of the folder's drive lead where they say.
+    const std::string absoluta = util.string();
+    EXPECT_EQ(files::ResolveProjectPath(folder, absoluta, 1252), util);
+    EXPECT_EQ(files::ResolveProjectPath(folder, absoluta.substr(2), 1252), util);
+    EXPECT_TRUE(files::Unreachable("\\\\servidor\\recurso\\Util.bas").empty());
+#else
     // A drive, another machine, a drive's root: never looked for under the folder, where
     // "\Comun\..." would find root/Comun.
     for (const char* lejos : {"C:\\Comun\\Util.bas", "\\\\Comun\\SubCarpeta\\Util.bas",
@@ -73,6 +80,7 @@ TEST(ProjectPaths, WindowsPathsResolveIgnoringCase) {
         EXPECT_FALSE(files::ResolveProjectPath(root, lejos, 1252)) << lejos;
         EXPECT_FALSE(files::Unreachable(lejos).empty()) << lejos;
     }
+#endif
     EXPECT_FALSE(files::ResolveProjectPath(folder, "NoEsta.bas", 1252));
     EXPECT_EQ(files::ProjectPathName("..\\Comun/Util.bas"), "Util.bas");
 }

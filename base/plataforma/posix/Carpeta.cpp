@@ -32,4 +32,8 @@ int VaciaCarpeta(const std::filesystem::path& carpeta) {
     return error;
 }
 
+std::optional<std::filesystem::path> RaizWindows(std::string_view, const std::filesystem::path&) {
+    return std::nullopt;
+}
+
 } // namespace plataforma

@@ -47,4 +47,13 @@ int VaciaCarpeta(const std::filesystem::path&) {
     return EINVAL;
 }
 
+std::optional<std::filesystem::path> RaizWindows(std::string_view raiz,
+                                                 const std::filesystem::path& carpeta) {
+    if (raiz.empty()) {
+        return carpeta.root_path();
+    }
+    // "C:" alone would be that drive's current folder: its root is "C:\".
+    return std::filesystem::path(std::u8string(raiz.begin(), raiz.end())) / L"\\";
+}
+
 } // namespace plataforma
