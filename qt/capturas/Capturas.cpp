@@ -6,6 +6,7 @@
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
+#include "qt/capturas/Guarda.h"
 #include "qt/main/frmAddIn.h"
 
 #include <QAction>
@@ -15,22 +16,6 @@
 #include <QRadioButton>
 
 #include <cstdio>
-
-namespace {
-
-bool Guarda(QWidget& ventana, const QDir& carpeta, const char* archivo) {
-    // Let the layouts settle and everything paint once before the grab.
-    QApplication::processEvents();
-    const QString ruta = carpeta.filePath(archivo);
-    if (!ventana.grab().save(ruta)) {
-        std::fprintf(stderr, "No se pudo escribir %s\n", qPrintable(ruta));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(ruta));
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -59,7 +44,7 @@ int main(int argc, char** argv) {
         List2->item(2)->setSelected(true);
         List2->setCurrentRow(2, QItemSelectionModel::NoUpdate);
     }
-    if (!Guarda(w, carpeta, "frmAddIn.png")) {
+    if (!capturas::Guarda(w, carpeta, "frmAddIn.png")) {
         return 1;
     }
 
@@ -76,5 +61,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     visor->resize(620, 360);
-    return Guarda(*visor, carpeta, "FrmCodigo.png") ? 0 : 1;
+    return capturas::Guarda(*visor, carpeta, "FrmCodigo.png") ? 0 : 1;
 }

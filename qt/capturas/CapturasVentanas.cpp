@@ -3,14 +3,16 @@
 //   lintrap_capturas_ventanas EXAMPLE.vbp OUTPUT_FOLDER
 // Dependencias.png: the callers of frmPrincipal's RellenarLista. frmRefs.png: the references
 // with the first one clicked. frmControles.png: frmCliente's txtCodigoPostal. frmConfiguracion.png:
-// e-mail ticked with an address typed. MsgPersonal.png: a custom message typed. Nothing is
-// written into the project.
+// e-mail ticked with an address typed. MsgPersonal.png: a custom message typed. frmAbout.png: the
+// about box. Nothing is written into the project.
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
+#include "qt/capturas/Guarda.h"
 #include "qt/config/frmConfiguracion.h"
 #include "qt/inspectors/frmControles.h"
 #include "qt/inspectors/frmRefs.h"
+#include "qt/main/frmAbout.h"
 #include "qt/viewer/Dependencias.h"
 
 #include <QApplication>
@@ -23,19 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-bool Guarda(QWidget& ventana, const QDir& carpeta, const char* archivo) {
-    ventana.show();
-    // Let everything paint once before the grab.
-    QApplication::processEvents();
-    const QString ruta = carpeta.filePath(archivo);
-    if (!ventana.grab().save(ruta)) {
-        std::fprintf(stderr, "No se pudo escribir %s\n", qPrintable(ruta));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(ruta));
-    return true;
-}
 
 void Elige(QListWidget* lista, const QString& texto) {
     const auto items = lista->findItems(texto, Qt::MatchExactly);
@@ -68,27 +57,30 @@ int main(int argc, char** argv) {
     estado.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
     estado.actual = 0;
     qt::Dependencias dependencias(&proyecto, "RellenarLista", estado);
-    bien &= Guarda(dependencias, carpeta, "Dependencias.png");
+    bien &= capturas::Guarda(dependencias, carpeta, "Dependencias.png");
 
     qt::frmRefs refs(*vbe, cp);
     refs.findChild<QListWidget*>("List1")->setCurrentRow(0);
-    bien &= Guarda(refs, carpeta, "frmRefs.png");
+    bien &= capturas::Guarda(refs, carpeta, "frmRefs.png");
 
     qt::frmControles controles(*vbe, cp);
     Elige(controles.findChild<QListWidget*>("List0"), "frmCliente");
     Elige(controles.findChild<QListWidget*>("List1"), "txtCodigoPostal");
-    bien &= Guarda(controles, carpeta, "frmControles.png");
+    bien &= capturas::Guarda(controles, carpeta, "frmControles.png");
 
     engine::AjustesPendientes ajustes;
     ajustes.glbEmailDir = "errores@quovant.example";
     qt::frmConfiguracion configuracion(ajustes, &proyecto, cp);
     configuracion.findChild<QCheckBox*>("Check1")->click();
     configuracion.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
-    bien &= Guarda(configuracion, carpeta, "frmConfiguracion.png");
+    bien &= capturas::Guarda(configuracion, carpeta, "frmConfiguracion.png");
 
     install::Configuracion logica(ajustes);
     qt::MsgPersonal personal(logica);
     personal.findChild<QLineEdit*>("Text1")->setText("Se ha producido un error inesperado");
-    bien &= Guarda(personal, carpeta, "MsgPersonal.png");
+    bien &= capturas::Guarda(personal, carpeta, "MsgPersonal.png");
+
+    qt::frmAbout acercaDe;
+    bien &= capturas::Guarda(acercaDe, carpeta, "frmAbout.png");
     return bien ? 0 : 1;
 }

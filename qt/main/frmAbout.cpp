@@ -15,15 +15,22 @@ QPlainTextEdit* Texto(const char* nombre, const QString& texto, QWidget* padre) 
     auto* t = new QPlainTextEdit(texto, padre);
     t->setObjectName(nombre);
     t->setReadOnly(true);
-    t->setFont(QFont("Tahoma", 9));
+    // Tahoma where the system has it (Windows); DejaVu Sans, its wider relative, elsewhere.
+    QFont tahoma;
+    tahoma.setFamilies({"Tahoma", "DejaVu Sans"});
+    tahoma.setPointSize(9);
+    t->setFont(tahoma);
     return t;
 }
 
 QLabel* Rotulo(const char* nombre, const QString& texto, QWidget* padre) {
     auto* l = new QLabel(texto, padre);
     l->setObjectName(nombre);
-    QFont impact("Impact", 14);
-    impact.setStyleHint(QFont::SansSerif);
+    // Impact where the system has it; elsewhere a narrow bold face of the same look.
+    QFont impact;
+    impact.setFamilies({"Impact", "Liberation Sans Narrow"});
+    impact.setPointSize(14);
+    impact.setBold(true);
     l->setFont(impact);
     return l;
 }
@@ -48,7 +55,8 @@ frmAbout::frmAbout(QWidget* parent)
         QString::fromStdString(ui::ResumenAcercaDe()).replace(QLatin1String("\r\n"), "\n"), this);
     auto* txtCredits =
         Texto("txtCredits",
-              "Lintrap: complemento para quienes mantienen código de Visual Basic 6.\n"
+              // "Visual Basic 6." is kept on one line: no lone "6." when the line wraps.
+              "Lintrap: complemento para quienes mantienen código de Visual\u00A0Basic\u00A06.\n"
               "Quovant, 2026. Escrito en C++ con Qt 6.",
               this);
     txtCredits->setFixedHeight(56);
