@@ -1,7 +1,7 @@
 // The main window's Qt skin on real project files: each control with its name and caption, the
 // user's clicks, scrolls and keys reaching their handlers, the primitives showing what they are
 // told, and the windows it opens and unloads. The rules themselves are tested without widgets
-// (tests/ui_core/frmaddin_test.cpp).
+// (tests/ui/frmaddin_test.cpp).
 #include "qt/main/frmAddIn.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
