@@ -10,9 +10,7 @@
 namespace prueba {
 
 ConDemo::ConDemo() {
-    carpeta_ = std::filesystem::path(dir_.path().toStdString()) / "Demo";
-    std::filesystem::copy(std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo", carpeta_,
-                          std::filesystem::copy_options::recursive);
+    carpeta_ = soporte::Copia(soporte::Ejemplo(), dir_.path().toStdString() + "/Demo");
     QSettings().clear();
     QSettings(QSettings::UserScope, "VB and VBA Program Settings", "Lintrap").clear();
 }

@@ -34,7 +34,7 @@ struct Cargado {
     ide::VentanaIde v;
     ide::Componente* lintrap = nullptr;
 
-    Cargado() {
+    explicit Cargado(ide::OpcionesIde opciones = {}) : v(opciones) {
         EXPECT_TRUE(v.Abre(demo.Vbp()));
         lintrap = &v.Componentes().Carga(LINTRAP_ADDIN);
     }
@@ -90,27 +90,33 @@ TEST_F(Conexion, AWrongPathFailsWithAClearMessage) {
 }
 
 // Each connection mode: whether the menu entry is added and the window opens by itself, and
-// what is remembered at disconnection (the window and the entry go with the connection).
+// what is remembered at disconnection (the window and the entry go with the connection). A host
+// without an "Add-Ins" menu gets no entry, and no error either.
 TEST(Conexiones, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
     const struct {
         vbide::ConnectMode modo;
         const char* ajuste; // DisplayOnConnect before connecting; null: absent
         bool entrada, ventana;
         QString recordado;
+        bool menu = true;
     } casos[] = {
         {vbide::ext_cm_AfterStartup, nullptr, true, false, "0"},
         {vbide::ext_cm_AfterStartup, "1", true, true, "1"},
         {vbide::ext_cm_Startup, "1", true, false, "0"}, // never opens by itself at startup
         {vbide::ext_cm_External, nullptr, false, true, "1"},
+        {vbide::ext_cm_AfterStartup, nullptr, false, false, "0", false},
     };
     for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : ""));
-        Cargado x;
+        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
+                     (c.menu ? "" : " sin menú"));
+        Cargado x(ide::OpcionesIde{c.menu});
         if (c.ajuste)
             prueba::FijaDisplayOnConnect(c.ajuste);
+        prueba::CuentaCajas cajas;
         x.Conecta(c.modo);
         EXPECT_EQ(Entrada(x.v) != nullptr, c.entrada);
         EXPECT_EQ(Ventana("frmAddIn") != nullptr, c.ventana);
+        EXPECT_EQ(cajas.Cuantas(), 0) << cajas.Ultima().toStdString();
         x.Desconecta();
         EXPECT_EQ(Entrada(x.v), nullptr);
         EXPECT_EQ(Ventana("frmAddIn"), nullptr);
@@ -135,23 +141,6 @@ TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
     QTest::mouseClick(Ventana("frmAddIn")->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     Desconecta();
     EXPECT_EQ(DisplayOnConnect(), "1");
-}
-
-TEST(ConexionSinMenu, AHostWithoutAnAddInsMenuGetsNoEntryAndNoError) {
-    prueba::ConDemo demo;
-    ide::OpcionesIde opciones;
-    opciones.menuComplementos = false;
-    ide::VentanaIde v(opciones);
-    ASSERT_TRUE(v.Abre(demo.Vbp()));
-    prueba::CuentaCajas cajas;
-    auto& c = v.Componentes().Carga(LINTRAP_ADDIN);
-    v.Componentes().Conecta(c, vbide::ext_cm_AfterStartup);
-    QTest::qWait(100);
-    EXPECT_EQ(v.MenuComplementos(), nullptr);
-    EXPECT_EQ(cajas.Cuantas(), 0) << cajas.Ultima().toStdString();
-    EXPECT_EQ(Ventana("frmAddIn"), nullptr);
-    v.Componentes().Desconecta(c, vbide::ext_dm_UserClosed);
-    EXPECT_EQ(DisplayOnConnect(), "0");
 }
 
 } // namespace

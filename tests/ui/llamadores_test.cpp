@@ -1,4 +1,5 @@
-// The callers list over projects on disk: which lines count, which entries are left out.
+// The callers list over projects on disk: which lines count, which entries are left out. (A
+// failing model, the list kept so far: tests/ui/dependencias_test.cpp.)
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -23,8 +24,7 @@ const std::string Modulo1 = "Option Explicit\n"
                             "End Sub\n";
 
 // Modulo1 and the given files, listed in this order after it.
-std::unique_ptr<files::Project> Carga(const std::filesystem::path& carpeta, const Archivos& otros,
-                                      files::CodeLoading carga = files::CodeLoading::Now) {
+std::unique_ptr<files::Project> Carga(const std::filesystem::path& carpeta, const Archivos& otros) {
     Archivos archivos = {Bas("Modulo1", Modulo1)};
     std::string lineas = "Module=Modulo1; Modulo1.bas\n";
     for (const auto& [archivo, texto] : otros) {
@@ -36,7 +36,7 @@ std::unique_ptr<files::Project> Carga(const std::filesystem::path& carpeta, cons
                   : ext == "frm" ? "Form=" + archivo + "\n"
                                  : "UserControl=" + archivo + "\n";
     }
-    return files::Project::Load(soporte::EscribeProyecto(carpeta, archivos, lineas), 1252, carga);
+    return files::Project::Load(soporte::EscribeProyecto(carpeta, archivos, lineas));
 }
 
 std::string Enorme() {
@@ -122,20 +122,6 @@ TEST(Llamadores, QueLineasCuentanYQueEntradasQuedanFuera) {
         viewer::BuscaLlamadores(*proyecto, {c.busca, c.modulo, c.proc, 1252}, lista);
         EXPECT_EQ(lista, c.lista);
     }
-}
-
-TEST(Llamadores, UnErrorDelModeloDejaLaListaParcial) {
-    soporte::SilenciaGlbErr();
-    soporte::Carpeta carpeta;
-    auto proyecto = Carga(carpeta.Ruta(), {Bas("Cambiado", "Sub Z()\n    Calcula\nEnd Sub\n'\n")},
-                          files::CodeLoading::WhenUsed);
-    // The file changes on disk after the project was read: its code cannot be used.
-    soporte::Escribe(carpeta / "Cambiado.bas",
-                     soporte::Crlf(Bas("Cambiado", "Sub Z()\n    Calcula 2\nEnd Sub\n'\n").second));
-    Lista lista;
-    EXPECT_THROW(viewer::BuscaLlamadores(*proyecto, {"Calcula", "Modulo1", "Calcula", 1252}, lista),
-                 ErrorVB);
-    EXPECT_EQ(lista, (Lista{"Modulo1 / Usa"}));
 }
 
 } // namespace

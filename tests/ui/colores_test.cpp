@@ -108,18 +108,7 @@ TEST(Colores, LosTramosSonLasRachasMaximasDeUnFormatoQueNoEsNegro) {
     EXPECT_EQ(cubierto, static_cast<long>(c.Texto().size()));
 }
 
-TEST(Colores, ContarBuscarYLosCaracteresQueMuestraElVisor) {
-    EXPECT_EQ(viewer::CuentaVeces(U"aaa", U"aa"), 2);
-    EXPECT_EQ(viewer::CuentaVeces(U"x = \"a\" & \"b", U"\""), 3);
-    EXPECT_EQ(viewer::CuentaVeces(U"abc", U""), 0);
-    const std::u32string t = U"xDIMx Dim";
-    viewer::TextoBuscable b(t);
-    EXPECT_EQ(b.Find(U"dim", 0, viewer::rtfSinOpciones), 1);
-    EXPECT_EQ(b.Find(U"dim", 0, viewer::rtfWholeWord), 6);
-    EXPECT_EQ(b.Find(U"dim", 7, viewer::rtfWholeWord), -1);
-    EXPECT_EQ(b.Find(U"", 0, viewer::rtfSinOpciones), -1);
-    EXPECT_EQ(b.Find(U"x", 100, viewer::rtfSinOpciones), -1);
-
+TEST(Colores, LosCaracteresQueMuestraElVisor) {
     // One character per byte of the code page: 0xE9 is a letter in 1252, 0xB7 is not.
     EXPECT_EQ(viewer::Caracteres("Dim\xE9 Dim\xB7", 1252), U"Dim\u00E9 Dim\u00B7");
     viewer::ColoresCodigo c(viewer::Caracteres("Dim\xE9 Dim\xB7", 1252));
