@@ -1,5 +1,4 @@
-// Members looked up by name in large modules, references kept across edits, and the bytes
-// written back after edits at the module's edges.
+// Members looked up by name in large modules, and references kept across edits.
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 
@@ -68,23 +67,6 @@ TEST(ModuleMembers, ReferencesFollowEditsAndGoWithTheirMember) {
     EXPECT_EQ(propiedad.Type(), MemberType::Property);
     EXPECT_EQ(propiedad.CodeLocation(), 4);
     EXPECT_EQ(cm.Members().Count(), 3);
-}
-
-TEST(ModuleMembers, EditedLinesAreWrittenWithTheFileOwnBreaks) {
-    // LF only, no final break, an attribute line hidden after the last header
-    auto f = Parse("Attribute VB_Name = \"Lf\"\nFunction Item()\nAttribute Item.VB_UserMemId = 0\n"
-                   "  x = 1\nEnd Function",
-                   "Lf.bas");
-    vbide::CodeModule& cm = f->Code();
-    EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"Lf\"\nFunction Item()\n"
-                              "Attribute Item.VB_UserMemId = 0\n  x = 1\nEnd Function");
-    cm.ReplaceLine(2, "10 x = 1234567890");
-    cm.ReplaceLine(2, "1 x");
-    cm.InsertLines(4, "' fin"); // an added line ends with the file's break
-    EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"Lf\"\nFunction Item()\n"
-                              "Attribute Item.VB_UserMemId = 0\n1 x\nEnd Function\n' fin\n");
-    cm.DeleteLines(1, 4);
-    EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"Lf\"\n");
 }
 
 } // namespace
