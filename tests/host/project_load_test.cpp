@@ -207,51 +207,23 @@ TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
     EXPECT_NE(error.Description.find("Utf8.bas"), std::string::npos) << error.Description;
 }
 
-// Large files: a module is named from its first lines, a form whose designer runs past them is
-// read whole to be named, and what is wrong further down is found when the code is first used,
-// with the message a load would have given.
-TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
+// A project of many modules read in parallel, some missing, not files or named twice: the model
+// and its load problems follow the project file's order whatever order the files are read in
+// (the first module, much larger, is read last). Read when used, a large module is named from its
+// first lines, a form whose designer runs past them is read whole to be named, and what is wrong
+// further down a module is found when its code is first used, with the message a load gives.
+TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrderAndLargeOnesAreReadWhenUsed) {
     soporte::Carpeta carpeta;
-    const fs::path dir = carpeta.Ruta();
-    std::string code;
+    std::string vbp = "Type=Exe\r\n"; // module k is listed on line k + 2
+    std::vector<std::string> expected;
+    std::string code; // 800 procedures, some 30 KB
     for (int p = 0; p < 800; ++p) {
         code += "Public Sub P" + std::to_string(p) + "()\r\n    x = " + std::to_string(p) +
                 "\r\nEnd Sub\r\n";
     }
-    soporte::Escribe(dir / "Grande.bas", "Attribute VB_Name = \"Largo\"\r\n" + code);
-    std::string controls;
-    for (int c = 0; c < 600; ++c) {
-        controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
-                    "\r\n      Caption = \"x\"\r\n   End\r\n";
-    }
-    soporte::Escribe(dir / "Ventana.frm", "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
-                                              "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code);
-    std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
-    broken[broken.size() / 2] = '\0';
-    soporte::Escribe(dir / "Roto.bas", broken);
-    soporte::Escribe(dir / "P.vbp", "Type=Exe\r\nModule=Largo; Grande.bas\r\nForm=Ventana.frm\r\n"
-                                    "Module=Roto; Roto.bas\r\n");
-
-    auto later = files::Project::Load(dir / "P.vbp", 1252, files::CodeLoading::WhenUsed);
-    EXPECT_TRUE(later->LoadProblems().empty());
-    ASSERT_EQ(later->ComponentCount(), 3u);
-    EXPECT_EQ(later->ComponentAt(0).Name(), "Largo");
-    EXPECT_EQ(later->ComponentAt(1).Name(), "Ventana");
-    EXPECT_EQ(later->ComponentAt(1).Type(), ComponentType::VBForm);
-    EXPECT_EQ(later->ComponentAt(2).Name(), "Roto");
-    EXPECT_EQ(soporte::Lanzado([&] { later->ComponentAt(2).CodeModule(); }).Number, 321);
-    CompareWhenUsedWithAtOnce(dir / "P.vbp");
-}
-
-// A project of many modules read in parallel, some missing, not files or named twice: the model
-// and its load problems follow the project file's order whatever order the files are read in
-// (the first module, much larger, is read last).
-TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
-    soporte::Carpeta carpeta;
-    std::string vbp = "Type=Exe\r\n"; // module k is listed on line k + 2
-    std::vector<std::string> expected;
     for (int k = 0; k < 40; ++k) {
-        const std::string name = "Mod" + std::to_string(k), file = name + ".bas";
+        const std::string name = "Mod" + std::to_string(k);
+        const std::string file = k == 0 ? "Grande.bas" : name + ".bas";
         std::string text = "Attribute VB_Name = \"" + (k == 30 ? "Mod0" : name) + "\"\r\n";
         for (int i = 0; i < (k == 0 ? 20000 : 3); ++i) {
             text += "Public Sub P" + std::to_string(i) + "()\r\n    Debug.Print 1\r\nEnd Sub\r\n";
@@ -264,8 +236,21 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
         }
         vbp += "Module=" + name + "; " + file + "\r\n";
     }
-    soporte::Escribe(carpeta / "Muchos.vbp", vbp + "Name=\"Muchos\"\r\n");
+    std::string controls;
+    for (int c = 0; c < 600; ++c) {
+        controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
+                    "\r\n      Caption = \"x\"\r\n   End\r\n";
+    }
+    soporte::Escribe(carpeta / "Ventana.frm",
+                     "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
+                         "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code);
+    std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
+    broken[broken.size() / 2] = '\0';
+    soporte::Escribe(carpeta / "Roto.bas", broken);
+    soporte::Escribe(carpeta / "Muchos.vbp",
+                     vbp + "Form=Ventana.frm\r\nModule=Roto; Roto.bas\r\nName=\"Muchos\"\r\n");
     std::erase(expected, "");
+    expected.push_back("Ventana");
 
     auto project = files::Project::Load(carpeta / "Muchos.vbp");
     std::vector<std::string> names;
@@ -282,5 +267,12 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
                         "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
                         "75 Mod23.bas': es una carpeta, no un archivo\n"
                         "32813 Muchos.vbp, línea 32: ya hay un componente llamado 'Mod0'; se omite "
-                        "este\n");
+                        "este\n"
+                        "321 Roto.bas, línea ???\n");
+
+    auto later = files::Project::Load(carpeta / "Muchos.vbp", 1252, files::CodeLoading::WhenUsed);
+    EXPECT_EQ(later->LoadProblems().size(), 4u); // Roto's fault lies past its head
+    ASSERT_NE(later->Find("Roto"), nullptr);
+    EXPECT_EQ(soporte::Lanzado([&] { later->Find("Roto")->CodeModule(); }).Number, 321);
+    CompareWhenUsedWithAtOnce(carpeta / "Muchos.vbp");
 }
