@@ -103,11 +103,6 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(project->References().Item("SCRRUN").Minor(), 10);
     EXPECT_EQ(soporte::Lanzado([&] { project->References().Item("Excel"); }).Number, 9);
     EXPECT_EQ(soporte::Lanzado([&] { vbe->VBProjects().Item(2); }).Number, 9);
-    EXPECT_EQ(vbe->CommandBars(), nullptr);
-    EXPECT_EQ(vbe->Events(), nullptr);
-    files::Vbe empty;
-    EXPECT_EQ(empty.ActiveVBProject(), nullptr);
-    EXPECT_EQ(empty.VBProjects().Count(), 0);
 }
 
 TEST(ProjectLoad, BadProjectFilesNameFileAndLine) {
