@@ -48,6 +48,9 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
     Carpeta c;
     const auto demo = Copia(Ejemplo(), c / "Demo") / "Demo.vbp";
     const auto p = Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp";
+    const auto roto = Copia(Datos("cli/Prueba"), c / "roto") / "Prueba.vbp";
+    Escribe(c / "roto" / "Calculos.bas",
+            Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
     const auto antes = Foto(c.Ruta());
     const auto casos = Casos();
     ASSERT_GT(casos.size(), 50u);
@@ -57,6 +60,7 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
         for (std::string a : caso.args) {
             for (const auto& [clave, ruta] :
                  {std::pair{std::string("{demo}"), demo}, std::pair{std::string("{p}"), p},
+                  std::pair{std::string("{roto}"), roto},
                   std::pair{std::string("{c}"), c.Ruta()}}) {
                 if (a.starts_with(clave)) {
                     a = ruta.string() + a.substr(clave.size());
