@@ -82,8 +82,6 @@ TEST(InsertRemove, ManejoDeErroresInstalaElRuntimeYSeQuitaDespues) {
     EXPECT_NE(clase.find("\r\nm_fSendEmailOnError = True\r\nc_EMailDir = \"yo@ejemplo.es\"\r\n"
                          "c_MsgOnError = \"Fall\xF3: \"\"x\"\"\"\r\nm_fLogOnError =  False\r\n"),
               std::string::npos);
-    EXPECT_NE(Lee(c / "p" / "InfoSistema.bas").find("Public glbErr As New clsErrores"),
-              std::string::npos);
     const std::string con = Lee(c / "p" / "Calculos.bas");
     EXPECT_NE(con.find("     Err.Raise Err.Number, Err.Source, Err.Description\r\n"),
               std::string::npos);
