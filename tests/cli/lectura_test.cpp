@@ -29,7 +29,7 @@ std::vector<Caso> Casos() {
         if (l.starts_with("#")) {
             continue;
         } else if (l.starts_with("$")) {
-            casos.push_back({l.substr(1)});
+            casos.emplace_back().linea = l.substr(1);
             std::istringstream args(l.substr(1));
             for (std::string a; args >> a;)
                 casos.back().args.push_back(a);

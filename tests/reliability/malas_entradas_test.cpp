@@ -151,7 +151,7 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
     const auto dato = [](const std::string& nombre, const std::string& como = "") -> Prepara {
         return [=](const fs::path& c) {
             fs::copy(soporte::Datos(nombre),
-                     c / (como.empty() ? fs::path(nombre).filename() : como));
+                     c / (como.empty() ? fs::path(nombre).filename() : fs::path(como)));
         };
     };
     const auto escrito = [](const std::string& nombre, const std::string& bytes) -> Prepara {
