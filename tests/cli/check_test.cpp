@@ -81,16 +81,12 @@ TEST(Check, NumerosJuntoAlLimite) {
         << j.out;
 }
 
-// A module with what the rules cannot do safely (tests/data/cli/Riesgos), copied.
-static std::string ProyectoConRiesgos(const Carpeta& c) {
-    return (Copia(Datos("cli/Riesgos"), c / "p") / "R.vbp").string();
-}
-
-// Procedures that the commands leave alone, exits that skip glbErr.Pop, and labels a new line
-// number would take, each named on its line.
-TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgo) {
+// A module with what the rules cannot do safely (tests/data/cli/Riesgos): check names the
+// procedures that the commands leave alone, exits that skip glbErr.Pop, and labels a new line
+// number would take, each on its line; the commands say on stderr what they left alone, and why.
+TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgoYLasOrdenesDicenLoQueDejan) {
     Carpeta c;
-    const std::string vbp = ProyectoConRiesgos(c);
+    const std::string vbp = (Copia(Datos("cli/Riesgos"), c / "p") / "R.vbp").string();
     auto r = Lintrap({"check", vbp});
     EXPECT_EQ(r.codigo, 1) << r.err;
     EXPECT_EQ(r.out, Esperado("cli/salidas/check_riesgos", r.out));
@@ -101,13 +97,8 @@ TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgo) {
         tipos.push_back(h["kind"]);
     EXPECT_EQ(tipos, (std::vector<std::string>{"oneLine", "noErrorHandling", "noErrorHandling",
                                                "ownLabel", "labelCollision", "exitInLine"}));
-}
 
-// The commands say on stderr what they left alone, and why.
-TEST(Check, LasOrdenesDicenLoQueDejan) {
-    Carpeta c;
-    const std::string vbp = ProyectoConRiesgos(c);
-    auto r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
+    r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
     ASSERT_EQ(r.codigo, 0) << r.err;
     // in the module's order, as the blocks go in
     EXPECT_EQ(r.err, Esperado("cli/salidas/insert_riesgos", r.err));

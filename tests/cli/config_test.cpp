@@ -57,7 +57,8 @@ TEST(Config, ReescribeLasCuatroLineasYSoloLoQueSeLeDice) {
 }
 
 // A value that would leave its string literal or its line, or an address the mail path
-// refuses: exit 2 naming the option and the reason, and every file as it was.
+// refuses: exit 2 naming the option and the reason, and every file as it was. (Every kind of
+// value refused is in the configuration dialog's tests; here, each option and command.)
 TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
     Carpeta c;
     const std::string vbp = ConClase(c);
@@ -69,14 +70,10 @@ TEST(Config, ValoresQueLaClaseNoPuedeGuardarSeRechazan) {
         std::string opcion, valor, motivo;
     } casos[] = {
         {false, "--email", "a@b.com\"\nShell Environ$(Chr$(72))\n", "un salto de línea (LF)"},
-        {false, "--msg", "uno\rdos", "un retorno de carro (CR)"},
-        {false, "--msg", "uno\r\ndos", "un retorno de carro (CR)"},
-        {false, "--email", "a@b.com\tx", "un tabulador (TAB)"},
         {false, "--msg",
          "uno\x7F"
          "dos",
          "un carácter de borrado (DEL)"},
-        {false, "--msg", std::string(2000, 'x'), "demasiado largo"},
         {false, "--email", "yo @ejemplo.invalid", "no es una dirección de correo"},
         {true, "--msg", "uno\ndos", "un salto de línea (LF)"},
         {true, "--email", "yo@ejemplo.invalid>", "no es una dirección de correo"},

@@ -1,9 +1,6 @@
-// The commands that only read a project, as a table: each row its arguments over a copy of the
-// example project ({demo}) or of a small one ({p}: a module Calculos, a class clsDato with a
-// property, and a module named "Cálculo" in Acentos.bas), its exit code, its standard output
-// (the text, or "@name": the file tests/data/cli/salidas/name) and a part of its standard error
-// ({c}: the folder of both copies).
-// Nothing is written: the copies stay as they were.
+// The commands that change nothing, as a table: tests/data/cli/ordenes.txt gives each case's
+// arguments, exit code, standard output and parts of its standard error. Every message is in
+// Spanish, a run that succeeds says nothing on standard error, and nothing is written.
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -11,113 +8,79 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace soporte;
 
 namespace {
 
 struct Caso {
+    std::string linea; // as the table writes it
     std::vector<std::string> args;
-    int codigo;
+    int codigo = -1;
     std::string out;
-    std::string err = "";
+    std::vector<std::string> err;
 };
 
-const Caso kCasos[] = {
-    // the module list: name, kind, lines and file, sorted as a Spanish user reads
-    {{"list", "{demo}"}, 0, "@list_demo"},
-    {{"list", "{demo}", "--names"}, 0, "clsCliente\nfrmCliente\nfrmPrincipal\nUtilidades\n"},
-    {{"list", "{p}", "--names"}, 0, "Cálculo\nCalculos\nclsDato\n"},
-    // the same byte read as Greek is another letter: the code page decides what is shown
-    {{"list", "{p}", "--names", "--codepage", "1253"}, 0, "Calculos\nclsDato\nCαlculo\n"},
-    {{"list", "{p}", "--json"}, 0, "@list_p.json"},
-    // a module's methods, without properties, with their status; a name typed in UTF-8 finds the
-    // module whose name is stored in 1252
-    {{"list", "{p}", "--module", "Calculos"}, 0, "alfa\tNo\nSuma\tNo\nZeta\tSí\n"},
-    {{"list", "{p}", "--module", "CLSDATO"}, 0, "Limpia\tNo\n"},
-    {{"list", "{p}", "--module", "cálculo"}, 0, "Año\tNo\n"},
-    {{"list", "{p}", "--module", "Calculos", "--json"}, 0, "@list_calculos.json"},
-    {{"list", "{p}", "--module", "NoExiste"}, 2, "", "\"NoExiste\""},
-    {{"list", "{c}/Otro.vbp"}, 2, "", "Otro.vbp"},
-    // the viewer's text and colours: offsets count characters ("ñ" is one), runs are maximal
-    {{"view", "{p}", "--module", "calculos", "--proc", "SUMA", "--json"}, 0, "@view_suma.json"},
-    {{"view", "{p}", "--module", "Calculos", "--json"}, 0, "@view_calculos.json"},
-    {{"view", "{p}", "--module", "Calculos", "--proc", "alfa"},
-     0,
-     "\nPublic Sub alfa()\n    Dim x As Long\n    x = 1\nEnd Sub\n"},
-    // the module's name is read as Greek too: it is not "cálculo" there
-    {{"view", "{p}", "--module", "cálculo", "--codepage", "1253", "--json"}, 2, "", "cálculo"},
-    {{"view", "{p}", "--module", "Cαlculo", "--codepage", "1253", "--json"},
-     0,
-     "@view_griego.json"},
-    {{"view", "{p}", "--module", "NoHay"}, 2, "", "no hay ningún módulo \"NoHay\""},
-    {{"view", "{p}", "--module", "clsDato", "--proc", "Valor"},
-     2,
-     "",
-     "no tiene ningún procedimiento \"Valor\""},
-    {{"view", "{p}"}, 2, "", "--module"},
-    // the viewer's callers, in the list's order; nobody, or the whole module: an empty list
-    {{"callers", "{demo}", "--module", "utilidades", "--proc", "codigopostalvalido"},
-     0,
-     "frmCliente / cmdAceptar_Click\n"},
-    {{"callers", "{demo}", "--module", "frmPrincipal", "--proc", "RellenarLista"},
-     0,
-     "frmPrincipal / Form_Load\nfrmPrincipal / cmdEditar_Click\n"
-     "frmPrincipal / mnuArchivoNuevo_Click\n"},
-    {{"callers", "{demo}", "--module", "frmPrincipal", "--proc", "cmdSalir_Click"}, 0, ""},
-    {{"callers", "{demo}", "--module", "frmPrincipal", "--proc", "Todos"}, 0, ""},
-    {{"callers", "{demo}", "--module", "Nada", "--proc", "X"}, 2, "", "\"Nada\""},
-    {{"callers", "{demo}", "--module", "Utilidades", "--proc", "Nada"}, 2, "", "\"Nada\""},
-    {{"callers", "{demo}", "--module", "Utilidades"}, 2, "", "--proc"},
-    // the references window
-    {{"refs", "{demo}"},
-     0,
-     "stdole2 2.0\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
-     "GUID: {00020430-0000-0000-C000-000000000046}\n"},
-    {{"refs", "{demo}", "--json"}, 0, "@refs_demo.json"},
-    {{"refs", "{p}", "--json"}, 0, "[]\n"},
-    // the controls inspector: forms, their controls, a member of a control array and its report
-    // as the clipboard gets it
-    {{"controls", "{demo}"}, 0, "frmPrincipal\nfrmCliente\n"},
-    {{"controls", "{demo}", "--form", "frmcliente"},
-     0,
-     "fraDatos\ntxtNombre\ntxtPoblacion\ntxtCodigoPostal\nchkActivo\nlblNombre\nlblPoblacion\n"
-     "lblCodigoPostal\ncmdAceptar\ncmdCancelar\n"},
-    {{"controls", "{demo}", "--form", "frmPrincipal", "--control", "optOrden(1)"},
-     0,
-     "@controls_optorden"},
-    {{"controls", "{demo}", "--form", "frmPrincipal", "--control", "Nada"}, 2, "", "Nada"},
-    {{"controls", "{demo}", "--form", "Utilidades"}, 2, "", "Utilidades"},
-    {{"controls", "{demo}", "--control", "cmdSalir"}, 2, "", "--form"},
-};
+std::vector<Caso> Casos() {
+    std::vector<Caso> casos;
+    std::istringstream tabla(Lee(Datos("cli/ordenes.txt")));
+    for (std::string l; std::getline(tabla, l);) {
+        if (l.starts_with("#")) {
+            continue;
+        } else if (l.starts_with("$")) {
+            casos.emplace_back().linea = l.substr(1);
+            std::istringstream args(l.substr(1));
+            for (std::string a; args >> a;)
+                casos.back().args.push_back(a);
+        } else if (l.starts_with("= ")) {
+            casos.back().codigo = std::stoi(l.substr(2));
+        } else if (l.starts_with("! ")) {
+            casos.back().err.push_back(l.substr(2));
+        } else {
+            casos.back().out += l + "\n";
+        }
+    }
+    return casos;
+}
 
-TEST(Lectura, EachCommandShowsWhatItsWindowShows) {
+TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
     Carpeta c;
-    const auto demo = Copia(Ejemplo(), c / "Demo");
-    const auto p = Copia(Datos("cli/Prueba"), c / "p");
+    const auto demo = Copia(Ejemplo(), c / "Demo") / "Demo.vbp";
+    const auto p = Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp";
+    const auto roto = Copia(Datos("cli/Prueba"), c / "roto") / "Prueba.vbp";
+    Escribe(c / "roto" / "Calculos.bas",
+            Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
     const auto antes = Foto(c.Ruta());
-    for (const Caso& caso : kCasos) {
+    const auto casos = Casos();
+    ASSERT_GT(casos.size(), 50u);
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE("lintrap" + caso.linea);
         std::vector<std::string> args;
-        std::string linea;
         for (std::string a : caso.args) {
-            for (const auto& [clave, ruta] : {std::pair{std::string("{demo}"), demo / "Demo.vbp"},
-                                              std::pair{std::string("{p}"), p / "Prueba.vbp"},
-                                              std::pair{std::string("{c}"), c.Ruta()}}) {
+            for (const auto& [clave, ruta] :
+                 {std::pair{std::string("{demo}"), demo}, std::pair{std::string("{p}"), p},
+                  std::pair{std::string("{roto}"), roto},
+                  std::pair{std::string("{c}"), c.Ruta()}}) {
                 if (a.starts_with(clave)) {
                     a = ruta.string() + a.substr(clave.size());
                 }
             }
             args.push_back(a);
-            linea += " " + caso.args[args.size() - 1];
         }
-        SCOPED_TRACE("lintrap" + linea);
         const Resultado r = Lintrap(args);
         EXPECT_EQ(r.codigo, caso.codigo) << r.err;
-        EXPECT_EQ(r.out, caso.out.starts_with('@')
-                             ? Esperado("cli/salidas/" + caso.out.substr(1), r.out)
-                             : caso.out);
-        EXPECT_NE(r.err.find(caso.err), std::string::npos) << r.err;
+        const std::string golden =
+            caso.out.starts_with('@') ? caso.out.substr(1, caso.out.size() - 2) : std::string();
+        EXPECT_EQ(r.out, golden.empty() ? caso.out : Esperado("cli/salidas/" + golden, r.out));
+        for (const std::string& parte : caso.err) {
+            EXPECT_NE(r.err.find(parte), std::string::npos) << r.err;
+        }
         if (caso.codigo == 0) {
             EXPECT_EQ(r.err, "");
+        }
+        for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"}) {
+            EXPECT_EQ(r.err.find(ingles), std::string::npos) << ingles << " in " << r.err;
         }
     }
     EXPECT_EQ(Foto(c.Ruta()), antes);

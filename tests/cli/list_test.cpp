@@ -1,4 +1,4 @@
-// What the reading commands refuse, and what they never let reach a terminal raw.
+// What the reading commands never let reach a terminal raw.
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -7,30 +7,6 @@
 #include <gtest/gtest.h>
 
 using namespace soporte;
-
-// A module whose code cannot be read is refused, naming its file and why, by every command that
-// shows it, never listed as a module without procedures. Past the first 16 KB the code is read
-// only when used: the NUL bytes lie there.
-TEST(ListErrores, UnModuloIlegibleSeRechazaNombrandoSuArchivo) {
-    Carpeta c;
-    const auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-    Escribe(c / "p" / "Calculos.bas",
-            Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"list", vbp, "--module", "Calculos"},
-                                               {"list", vbp, "--module", "Calculos", "--json"},
-                                               {"list", vbp, "--module", "Calculos", "--names"},
-                                               {"list", vbp, "--json"},
-                                               {"view", vbp, "--module", "Calculos"},
-                                               {"view", vbp, "--module", "Calculos", "--json"}}) {
-        auto r = Lintrap(args);
-        SCOPED_TRACE(args[0] + " " + args.back());
-        EXPECT_EQ(r.codigo, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_NE(r.err.find("Calculos.bas, línea 3: contiene un byte nulo"), std::string::npos)
-            << r.err;
-    }
-}
 
 // Names, comments and strings reach a terminal with their control characters escaped (an OSC 52
 // clipboard write, a screen clear), piped or not; JSON escapes them as JSON does.

@@ -1,5 +1,5 @@
-// What insert and remove leave on disk: --dry-run writes nothing and shows exactly what a real
-// run writes; --out and save write a whole copy and leave the sources alone.
+// What insert leaves on disk: --dry-run writes nothing and shows exactly what a real run writes;
+// --out writes a whole copy and leaves the sources alone (save --out: the reliability tests).
 
 #include "base/CodePage.h"
 #include "tests/support/Archivos.h"
@@ -97,16 +97,4 @@ TEST(Out, InsertEnUnaCopiaDejaLosFuentesComoEstaban) {
     auto forzada = insert;
     forzada.push_back("--force");
     EXPECT_EQ(Lintrap(forzada).codigo, 0);
-}
-
-TEST(Save, GuardarComoDevuelveCadaArchivoByteAByte) {
-    Carpeta c;
-    auto demo = (Copia(Ejemplo(), c / "Demo") / "Demo.vbp").string();
-    auto r = Lintrap({"save", demo, "--out", (c / "copia").string()});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(Contenido(c / "copia"), Contenido(c / "Demo"));
-
-    auto pequeno = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-    ASSERT_EQ(Lintrap({"save", pequeno, "--out", (c / "p2").string()}).codigo, 0);
-    EXPECT_EQ(Contenido(c / "p2"), Contenido(c / "p"));
 }

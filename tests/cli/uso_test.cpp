@@ -1,4 +1,5 @@
-// The command line's grammar: help, version, and usage errors with exit code 2.
+// The command line's grammar: help, version, and the wait for a project in use. Its usage
+// errors are rows of the command table (lectura_test.cpp).
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -37,46 +38,6 @@ TEST(Uso, AyudaYVersion) {
     auto version = Lintrap({"--version"});
     EXPECT_EQ(version.codigo, 0);
     EXPECT_EQ(version.out, "lintrap " LINTRAP_VERSION "\n");
-}
-
-// A usage error exits with 2, names what is wrong in Spanish, and touches nothing.
-TEST(Uso, ErroresDeUsoSalenConDosYNoTocanNada) {
-    Carpeta c;
-    const auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-    const auto antes = Foto(c / "p");
-    const std::vector<std::pair<std::vector<std::string>, std::string>> casos = {
-        {{}, "falta la orden"},
-        {{"borra", vbp}, "falta la orden"},
-        {{"list"}, "falta PROJECT"},
-        {{"list", vbp, "sobra"}, "no se esperaba: sobra"},
-        {{"list", vbp, "--codepage"}, "--codepage necesita un valor"},
-        {{"list", vbp, "--codepage", "abc"}, "no admite \"abc\""},
-        {{"list", vbp, "--codepage", "65001"}, "65001 no es una página de códigos de un byte"},
-        {{"save", vbp}, "falta --out"},
-        {{"--wait", "-1", "list", vbp}, "no pueden ser negativos"},
-        {{"--wait", "abc", "list", vbp}, "no admite \"abc\""},
-        {{"--wait", "nan", "list", vbp}, "--wait nan: no es un número de segundos"},
-        {{"insert", vbp, "--all"}, "indique --module M (una o más veces) o --all-modules"},
-        {{"insert", vbp, "--all", "--all-modules", "--module", "Calculos"}, "o --all-modules"},
-        {{"insert", vbp, "--all-modules", "--all", "--mode", "colores"},
-         "--mode no admite \"colores\": use handler, numbers, resume-next"},
-        {{"insert", vbp, "--all-modules", "--all", "--variant", "nada"},
-         "--variant no admite \"nada\": use exit, raise, resume"},
-        {{"insert", vbp, "--all-modules", "--all", "--proc", "Suma"},
-         "--proc y --all no van juntos"},
-        {{"insert", vbp, "--all-modules", "--all", "--dry-run", "--out", "x"},
-         "--dry-run y --out no van juntos"},
-    };
-    for (const auto& [args, texto] : casos) {
-        auto r = Lintrap(args);
-        EXPECT_EQ(r.codigo, 2) << texto;
-        EXPECT_NE(r.err.find(texto), std::string::npos) << r.err;
-        EXPECT_NE(r.err.find("Use --help"), std::string::npos) << r.err;
-        for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"}) {
-            EXPECT_EQ(r.err.find(ingles), std::string::npos) << ingles << " in " << r.err;
-        }
-    }
-    EXPECT_EQ(Foto(c / "p"), antes);
 }
 
 // A wait beyond a day is waited as a day, not given up at once: the run takes the project when

@@ -69,35 +69,16 @@ std::string Listing(files::Vbe& vbe) {
 // Module paths are Windows paths, found ignoring case and with either separator; reference
 // versions are hexadecimal ("1.a" is 1.10); a reference to another project is resolved to that
 // project's file; a group makes its startup project active; a missing module or project is
-// reported with the line that lists it and the rest loads.
+// reported with the line that lists it and the rest loads. The listings are under
+// tests/data/host/projects/esperados.
 TEST(ProjectLoad, ListsWhatEveryProjectAndGroupHolds) {
-    const struct {
-        const char* file;
-        const char* listing;
-    } cases[] = {
-        {"Completo/Completo.vbp",
-         "Completo (active)\n  Principal 5 5 controls 1\n  Modulo 1 5\n  Clase 2 11\n"
-         "  Comun 1 7\n  Se\361ales 1 5\n  Control 8 5 controls 1\n  Pagina 7 5 controls 1\n"
-         "  Documento 9 5 controls 1\n  Disenador 11 5 controls 1\n  Notas.txt 10 -\n"
-         "  Recursos.res 4 -\n"
-         "  ref stdole2 {00020430-0000-0000-C000-000000000046} 2.0 "
-         "..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
-         "  ref scrrun {420B2830-E718-11CF-893D-00A0C9054228} 1.10 "
-         "C:\\Windows\\SysWOW64\\scrrun.dll\n"
-         "  ref Primero  0.0 /Grupo/Primero/Primero.vbp\n"
-         "  ref MSCOMCTL {831FDD16-0C5C-11D2-A9FC-0000F8754DA1} 2.0 MSCOMCTL.OCX\n"},
-        {"Grupo/Grupo.vbg", "Primero\n  Calculo 2 11\nSegundo (active)\n  Arranque 1 5\n"
-                            "  ref Primero  0.0 /Grupo/Primero/Primero.vbp\n"},
-        {"FaltaModulo/FaltaModulo.vbp",
-         "problem 53 FaltaModulo.vbp, línea 3: no se encuentra el archivo 'Ausente.bas'\n"
-         "FaltaModulo (active)\n  Presente 1 5\n  Clase 2 11\n"},
-        {"malos/Perdido.vbg",
-         "problem 53 Perdido.vbg, línea 3: no se encuentra el proyecto 'NoExiste\\NoExiste.vbp'\n"
-         "Primero (active)\n  Calculo 2 11\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        EXPECT_EQ(Listing(*files::Vbe::Open(kData / c.file)), c.listing);
+    for (const char* file : {"Completo/Completo.vbp", "Grupo/Grupo.vbg",
+                             "FaltaModulo/FaltaModulo.vbp", "malos/Perdido.vbg"}) {
+        SCOPED_TRACE(file);
+        const std::string listing = Listing(*files::Vbe::Open(kData / file));
+        EXPECT_EQ(listing, soporte::Esperado("host/projects/esperados/" +
+                                                 fs::path(file).filename().string() + ".listado",
+                                             listing));
     }
 }
 
@@ -122,11 +103,6 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(project->References().Item("SCRRUN").Minor(), 10);
     EXPECT_EQ(soporte::Lanzado([&] { project->References().Item("Excel"); }).Number, 9);
     EXPECT_EQ(soporte::Lanzado([&] { vbe->VBProjects().Item(2); }).Number, 9);
-    EXPECT_EQ(vbe->CommandBars(), nullptr);
-    EXPECT_EQ(vbe->Events(), nullptr);
-    files::Vbe empty;
-    EXPECT_EQ(empty.ActiveVBProject(), nullptr);
-    EXPECT_EQ(empty.VBProjects().Count(), 0);
 }
 
 TEST(ProjectLoad, BadProjectFilesNameFileAndLine) {
@@ -226,51 +202,23 @@ TEST(ProjectLoad, CodeChangedOnDiskBeforeFirstUseIsRefused) {
     EXPECT_NE(error.Description.find("Utf8.bas"), std::string::npos) << error.Description;
 }
 
-// Large files: a module is named from its first lines, a form whose designer runs past them is
-// read whole to be named, and what is wrong further down is found when the code is first used,
-// with the message a load would have given.
-TEST(ProjectLoad, LargeModulesAreNamedFromTheirHeadAndCheckedWhenUsed) {
+// A project of many modules read in parallel, some missing, not files or named twice: the model
+// and its load problems follow the project file's order whatever order the files are read in
+// (the first module, much larger, is read last). Read when used, a large module is named from its
+// first lines, a form whose designer runs past them is read whole to be named, and what is wrong
+// further down a module is found when its code is first used, with the message a load gives.
+TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrderAndLargeOnesAreReadWhenUsed) {
     soporte::Carpeta carpeta;
-    const fs::path dir = carpeta.Ruta();
-    std::string code;
+    std::string vbp = "Type=Exe\r\n"; // module k is listed on line k + 2
+    std::vector<std::string> expected;
+    std::string code; // 800 procedures, some 30 KB
     for (int p = 0; p < 800; ++p) {
         code += "Public Sub P" + std::to_string(p) + "()\r\n    x = " + std::to_string(p) +
                 "\r\nEnd Sub\r\n";
     }
-    soporte::Escribe(dir / "Grande.bas", "Attribute VB_Name = \"Largo\"\r\n" + code);
-    std::string controls;
-    for (int c = 0; c < 600; ++c) {
-        controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
-                    "\r\n      Caption = \"x\"\r\n   End\r\n";
-    }
-    soporte::Escribe(dir / "Ventana.frm", "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
-                                              "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code);
-    std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
-    broken[broken.size() / 2] = '\0';
-    soporte::Escribe(dir / "Roto.bas", broken);
-    soporte::Escribe(dir / "P.vbp", "Type=Exe\r\nModule=Largo; Grande.bas\r\nForm=Ventana.frm\r\n"
-                                    "Module=Roto; Roto.bas\r\n");
-
-    auto later = files::Project::Load(dir / "P.vbp", 1252, files::CodeLoading::WhenUsed);
-    EXPECT_TRUE(later->LoadProblems().empty());
-    ASSERT_EQ(later->ComponentCount(), 3u);
-    EXPECT_EQ(later->ComponentAt(0).Name(), "Largo");
-    EXPECT_EQ(later->ComponentAt(1).Name(), "Ventana");
-    EXPECT_EQ(later->ComponentAt(1).Type(), ComponentType::VBForm);
-    EXPECT_EQ(later->ComponentAt(2).Name(), "Roto");
-    EXPECT_EQ(soporte::Lanzado([&] { later->ComponentAt(2).CodeModule(); }).Number, 321);
-    CompareWhenUsedWithAtOnce(dir / "P.vbp");
-}
-
-// A project of many modules read in parallel, some missing, not files or named twice: the model
-// and its load problems follow the project file's order whatever order the files are read in
-// (the first module, much larger, is read last).
-TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
-    soporte::Carpeta carpeta;
-    std::string vbp = "Type=Exe\r\n"; // module k is listed on line k + 2
-    std::vector<std::string> expected;
     for (int k = 0; k < 40; ++k) {
-        const std::string name = "Mod" + std::to_string(k), file = name + ".bas";
+        const std::string name = "Mod" + std::to_string(k);
+        const std::string file = k == 0 ? "Grande.bas" : name + ".bas";
         std::string text = "Attribute VB_Name = \"" + (k == 30 ? "Mod0" : name) + "\"\r\n";
         for (int i = 0; i < (k == 0 ? 20000 : 3); ++i) {
             text += "Public Sub P" + std::to_string(i) + "()\r\n    Debug.Print 1\r\nEnd Sub\r\n";
@@ -283,8 +231,21 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
         }
         vbp += "Module=" + name + "; " + file + "\r\n";
     }
-    soporte::Escribe(carpeta / "Muchos.vbp", vbp + "Name=\"Muchos\"\r\n");
+    std::string controls;
+    for (int c = 0; c < 600; ++c) {
+        controls += "   Begin VB.Label Etiqueta" + std::to_string(c) +
+                    "\r\n      Caption = \"x\"\r\n   End\r\n";
+    }
+    soporte::Escribe(carpeta / "Ventana.frm",
+                     "VERSION 5.00\r\nBegin VB.Form Ventana\r\n" + controls +
+                         "End\r\nAttribute VB_Name = \"Ventana\"\r\n" + code);
+    std::string broken = "Attribute VB_Name = \"Roto\"\r\n" + code;
+    broken[broken.size() / 2] = '\0';
+    soporte::Escribe(carpeta / "Roto.bas", broken);
+    soporte::Escribe(carpeta / "Muchos.vbp",
+                     vbp + "Form=Ventana.frm\r\nModule=Roto; Roto.bas\r\nName=\"Muchos\"\r\n");
     std::erase(expected, "");
+    expected.push_back("Ventana");
 
     auto project = files::Project::Load(carpeta / "Muchos.vbp");
     std::vector<std::string> names;
@@ -297,9 +258,17 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrder) {
     for (const ErrorVB& e : project->LoadProblems()) {
         problems += std::to_string(e.Number) + " " + SinCarpeta(e.Description) + "\n";
     }
-    EXPECT_EQ(problems, "53 Muchos.vbp, línea 7: no se encuentra el archivo 'Mod5.bas'\n"
-                        "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
-                        "75 Mod23.bas': es una carpeta, no un archivo\n"
-                        "32813 Muchos.vbp, línea 32: ya hay un componente llamado 'Mod0'; se omite "
-                        "este\n");
+    EXPECT_EQ(problems,
+              "53 Muchos.vbp, línea 7: no se encuentra el archivo 'Mod5.bas'\n"
+              "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
+              "75 Mod23.bas': es una carpeta, no un archivo\n"
+              "32813 Muchos.vbp, línea 32: ya hay un componente llamado 'Mod0'; se omite "
+              "este\n"
+              "321 Roto.bas, línea 1208: contiene un byte nulo: no es un archivo de código VB6\n");
+
+    auto later = files::Project::Load(carpeta / "Muchos.vbp", 1252, files::CodeLoading::WhenUsed);
+    EXPECT_EQ(later->LoadProblems().size(), 4u); // Roto's fault lies past its head
+    ASSERT_NE(later->Find("Roto"), nullptr);
+    EXPECT_EQ(soporte::Lanzado([&] { later->Find("Roto")->CodeModule(); }).Number, 321);
+    CompareWhenUsedWithAtOnce(carpeta / "Muchos.vbp");
 }

@@ -30,85 +30,51 @@ using soporte::Foto;
 const std::string kPresente = Crlf("Attribute VB_Name = \"Presente\"\nOption Explicit\n\n"
                                    "Public Sub Hola()\n    Debug.Print \"hola\"\nEnd Sub\n");
 
-// A project with a good module and the bad file `nombre` listed under `clave`.
-fs::path ProyectoCon(const Carpeta& c, const std::string& nombre, const std::string& bytes,
-                     const std::string& clave) {
-    soporte::Escribe(c / "Presente.bas", kPresente);
-    soporte::Escribe(c / nombre, bytes);
-    std::string linea = clave == "Form" ? "Form=" + nombre : clave + "=Malo; " + nombre;
-    soporte::Escribe(c / "Proyecto.vbp",
+// The project P.vbp in `carpeta`: a good module and `linea`.
+fs::path ProyectoCon(const fs::path& carpeta, const std::string& linea) {
+    soporte::Escribe(carpeta / "Presente.bas", kPresente);
+    soporte::Escribe(carpeta / "P.vbp",
                      Crlf("Type=Exe\nModule=Presente; Presente.bas\n" + linea + "\nName=\"P\"\n"));
-    return c / "Proyecto.vbp";
+    return carpeta / "P.vbp";
 }
 
-struct Caso {
-    std::string archivo; // under tests/data/bad/modulos
-    std::string clave;   // how the project lists it
-    std::string donde;   // what the message must say about the place
-};
-
-// Loading reports the bad file and loads the rest; saving an edit of the good module writes
-// only that module; lintrap refuses list and insert with exit code 2 and changes nothing.
-void CompruebaRechazo(const std::string& nombre, const std::string& bytes, const std::string& clave,
-                      const std::string& donde) {
-    SCOPED_TRACE(nombre);
+// Loading reports the bad file and loads the rest, changing nothing; saving an edit of the good
+// module leaves the bad file and its project line as they were. A group listing itself opens
+// the rest, and saving it changes nothing.
+TEST(MalasEntradas, TheRestLoadsAndSavesWithoutTheBadFile) {
     Carpeta c;
-    const fs::path vbp = ProyectoCon(c, nombre, bytes, clave);
+    fs::copy_file(soporte::Datos("bad/modulos/truncado.frm"), c / "truncado.frm");
+    const fs::path vbp = ProyectoCon(c.Ruta(), "Form=truncado.frm");
     const auto antes = Foto(c.Ruta());
-
     auto proyecto = files::Project::Load(vbp);
     ASSERT_EQ(proyecto->LoadProblems().size(), 1u);
-    const ErrorVB& e = proyecto->LoadProblems()[0];
-    EXPECT_NE(e.Description.find(nombre), std::string::npos) << e.Description;
-    EXPECT_NE(e.Description.find(donde), std::string::npos) << e.Description;
+    const std::string problema = proyecto->LoadProblems()[0].Description;
+    EXPECT_NE(problema.find("truncado.frm, línea 4"), std::string::npos) << problema;
     ASSERT_EQ(proyecto->ComponentCount(), 1u);
     EXPECT_EQ(Foto(c.Ruta()), antes) << "loading changed the folder";
-
     proyecto->ComponentAt(0).CodeModule().InsertLines(3, "' nota");
     proyecto->Save();
     auto despues = Foto(c.Ruta());
-    EXPECT_EQ(despues[nombre], antes.at(nombre)) << "the bad file was touched by a save";
-    EXPECT_EQ(despues["Proyecto.vbp"], antes.at("Proyecto.vbp")) << "its project line was lost";
-    soporte::Escribe(c / "Presente.bas", kPresente); // back as before for lintrap
-    const auto inicio = Foto(c.Ruta());
+    EXPECT_EQ(despues["truncado.frm"], antes.at("truncado.frm")) << "the bad file was touched";
+    EXPECT_EQ(despues["P.vbp"], antes.at("P.vbp")) << "its project line was lost";
 
-    for (const std::vector<std::string>& orden :
-         {std::vector<std::string>{"list", vbp.string()},
-          std::vector<std::string>{"insert", vbp.string(), "--all-modules", "--all"}}) {
-        auto r = soporte::Lintrap(orden);
-        EXPECT_EQ(r.codigo, 2) << orden[0] << ": " << r.err;
-        EXPECT_NE(r.err.find(nombre), std::string::npos) << orden[0] << ": " << r.err;
-        EXPECT_EQ(Foto(c.Ruta()), inicio) << orden[0] << " changed the folder";
-    }
+    fs::copy(soporte::Datos("bad/grupo_propio"), c / "grupo");
+    const auto grupoAntes = Foto(c / "grupo");
+    auto grupo = files::Group::Load(c / "grupo" / "Grupo.vbg");
+    EXPECT_EQ(grupo->Active().Name(), "Uno");
+    ASSERT_EQ(grupo->LoadProblems().size(), 1u);
+    EXPECT_NE(grupo->LoadProblems()[0].Description.find("Grupo.vbg, línea 3"), std::string::npos);
+    grupo->Save();
+    EXPECT_EQ(Foto(c / "grupo"), grupoAntes);
 }
 
-TEST(MalasEntradas, EveryMalformedModuleIsRefusedNamingItsFileAndNothingChanges) {
-    const std::vector<Caso> casos = {
-        {"truncado.frm", "Form", "línea 4"},   // the button's block is cut off
-        {"sin_cerrar.frm", "Form", "línea 2"}, // the form's own Begin never gets its End
-        {"vacio.frm", "Form", "línea 1"},
-        {"prosa.frm", "Form", "línea"},    // text, but no designer at all
-        {"nulo.bas", "Module", "línea 3"}, // a NUL byte inside a string
-        {"imagen.bas", "Module", "línea"}, // a picture renamed
-        {"binario.cls", "Class", "línea"}, // random bytes
-    };
-    for (const Caso& caso : casos) {
-        CompruebaRechazo(caso.archivo, soporte::Lee(soporte::Datos("bad/modulos") / caso.archivo),
-                         caso.clave, caso.donde);
-    }
-}
-
-TEST(MalasEntradas, GeneratedExtremesAreRefusedCleanlyOrLoadExactly) {
-    // Ten thousand containers, each inside the one before, and never closed: no recursion
-    // may run out of stack, and the message names the innermost Begin left open.
-    std::string anidado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+// Ten thousand containers, each inside the one before: no recursion may run out of stack. Left
+// open, the tree is refused (below); closed, every container is a control, in file order.
+TEST(MalasEntradas, ADeepDesignerTreeLoadsWithoutRecursion) {
+    std::string cerrado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
     for (int i = 0; i < 10000; ++i) {
-        anidado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+        cerrado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
     }
-    CompruebaRechazo("anidado.frm", anidado, "Form", "línea 10002");
-
-    // Closed, the same tree loads: every container is a control, in file order.
-    std::string cerrado = anidado;
     for (int i = 0; i <= 10000; ++i) {
         cerrado += "End\r\n";
     }
@@ -119,14 +85,6 @@ TEST(MalasEntradas, GeneratedExtremesAreRefusedCleanlyOrLoadExactly) {
     EXPECT_EQ(forma->Designer()->VBControls().Item(10000).Properties().Item(1).Value(),
               "Marco9999");
     EXPECT_EQ(forma->Serialize(), cerrado);
-
-    // A NUL byte far down a long file still names its line.
-    std::string largo = "Attribute VB_Name = \"Largo\"\r\n";
-    for (int i = 0; i < 5000; ++i) {
-        largo += "' linea\r\n";
-    }
-    largo += std::string("x = 1\0\r\n", 8);
-    CompruebaRechazo("largo.bas", largo, "Module", "línea 5002");
 }
 
 // A module at the limits of the environment itself (65,535 lines, 1,023 characters a line) is
@@ -158,35 +116,6 @@ TEST(MalasEntradas, ModulesAtTheEnvironmentsLimitsRoundTripAndTakeLineNumbers) {
     EXPECT_EQ(numerado->Code().CountOfLines(), 65534);
 }
 
-// A group listing itself opens the rest, and saving it changes nothing. lintrap refuses it, a
-// compressed file renamed .vbp, a folder where the project file should be and a project listing
-// a missing module, naming each, and touches nothing.
-TEST(MalasEntradas, BadProjectAndGroupFilesAreRefusedAndTheRestStillOpens) {
-    Carpeta c;
-    fs::copy_file(soporte::Datos("bad/modulos/comprimido.vbp"), c / "Comprimido.vbp");
-    fs::create_directory(c / "Carpeta.vbp");
-    fs::copy(soporte::Datos("bad/falta_modulo"), c / "falta");
-    fs::copy(soporte::Datos("bad/grupo_propio"), c / "grupo");
-    const auto antes = Foto(c.Ruta());
-    auto grupo = files::Group::Load(c / "grupo" / "Grupo.vbg");
-    EXPECT_EQ(grupo->Active().Name(), "Uno");
-    ASSERT_EQ(grupo->LoadProblems().size(), 1u);
-    EXPECT_NE(grupo->LoadProblems()[0].Description.find("Grupo.vbg, línea 3"), std::string::npos);
-    grupo->Save();
-    for (const std::string ruta :
-         {"Comprimido.vbp", "Carpeta.vbp", "falta/FaltaModulo.vbp", "grupo/Grupo.vbg"}) {
-        const std::string proyecto = (c / ruta).string();
-        for (const std::vector<std::string>& orden :
-             {std::vector<std::string>{"list", proyecto},
-              std::vector<std::string>{"insert", proyecto, "--all-modules", "--all"}}) {
-            auto r = soporte::Lintrap(orden);
-            EXPECT_EQ(r.codigo, 2) << proyecto << " " << orden[0];
-            EXPECT_NE(r.err.find(fs::path(ruta).filename().string()), std::string::npos) << r.err;
-        }
-    }
-    EXPECT_EQ(Foto(c.Ruta()), antes);
-}
-
 // lintrap, killed if it has not ended within 10 s: a run that hangs fails its test.
 soporte::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
     soporte::EnMarcha marcha(argumentos);
@@ -202,58 +131,99 @@ soporte::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
     return r;
 }
 
-// Proves: what is not a regular file, or is past the size limit, is refused at once, by name and
-// for what it is, wherever a file is expected: a FIFO (which would wait for a writer forever) or a
-// link to /dev/zero (which never ends) as the project, the group, a module or the journal; a folder
-// or a FIFO listed as a module; a lock file that is a link or a folder (not the --wait hint:
-// waiting does not help); and paths to another machine or to a drive's root, which are never looked
-// for inside the project's folder (the decoys placed there are not read). Nothing changes on disk.
-TEST(MalasEntradas, WhatIsNotAFileIsRefusedAtOnceByName) {
+// Proves: what lintrap cannot read is refused at once by list and insert, by name and for what
+// it is, and nothing changes on disk. Malformed modules, named with their line where there is
+// one: a block cut off, a form whose Begin never gets its End, text or random bytes, a NUL byte
+// (far down a long file too), the deep tree left open. As the project: a compressed file, a
+// folder, a group listing itself. What is not a regular file, or is past the size limit,
+// wherever a file is expected: a FIFO (which would wait for a writer forever) or a link to
+// /dev/zero (which never ends) as the project, the group, a module or the journal; a folder or
+// a FIFO listed as a module; a lock file that is a link or a folder (not the --wait hint:
+// waiting does not help). Paths to another machine or to a drive's root are never looked for
+// inside the project's folder (the decoys placed there are not read).
+TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
+    using Prepara = std::function<void(const fs::path&)>;
     const auto fifo = [](const fs::path& ruta) { ASSERT_EQ(::mkfifo(ruta.c_str(), 0644), 0); };
     const auto senuelo = [](const fs::path& carpeta) {
         fs::create_directories(carpeta);
         soporte::Escribe(carpeta / "x.bas", Crlf("Attribute VB_Name = \"Senuelo\"\n"));
     };
+    const auto dato = [](const std::string& nombre, const std::string& como = "") -> Prepara {
+        return [=](const fs::path& c) {
+            fs::copy(soporte::Datos(nombre),
+                     c / (como.empty() ? fs::path(nombre).filename() : fs::path(como)));
+        };
+    };
+    const auto escrito = [](const std::string& nombre, const std::string& bytes) -> Prepara {
+        return [=](const fs::path& c) { soporte::Escribe(c / nombre, bytes); };
+    };
+    std::string anidado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        anidado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+    }
+    std::string largo = "Attribute VB_Name = \"Largo\"\r\n";
+    for (int i = 0; i < 5000; ++i) {
+        largo += "' linea\r\n";
+    }
+    largo += std::string("x = 1\0\r\n", 8);
     struct Caso {
         std::string orden;  // what lintrap is given, in the project's folder
         std::string linea;  // a line added to the project
         std::string nombre; // what the message names
         std::string motivo; // and why
-        std::function<void(const fs::path&)> prepara;
+        Prepara prepara;
     };
     const std::vector<Caso> casos = {
-        {"T.vbp", "", "T.vbp", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbp"); }},
-        {"T.vbg", "", "T.vbg", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbg"); }},
-        {"Z.vbp", "", "Z.vbp", "es un dispositivo",
+        {"P.vbp", "Form=truncado.frm", "truncado.frm, línea 4", "",
+         dato("bad/modulos/truncado.frm")},
+        {"P.vbp", "Form=sin_cerrar.frm", "sin_cerrar.frm, línea 2", "",
+         dato("bad/modulos/sin_cerrar.frm")},
+        {"P.vbp", "Form=vacio.frm", "vacio.frm, línea 1", "", dato("bad/modulos/vacio.frm")},
+        {"P.vbp", "Form=prosa.frm", "prosa.frm, línea", "", dato("bad/modulos/prosa.frm")},
+        {"P.vbp", "Module=Malo; nulo.bas", "nulo.bas, línea 3", "", dato("bad/modulos/nulo.bas")},
+        {"P.vbp", "Module=Malo; imagen.bas", "imagen.bas, línea", "",
+         dato("bad/modulos/imagen.bas")},
+        {"P.vbp", "Class=Malo; binario.cls", "binario.cls, línea", "",
+         dato("bad/modulos/binario.cls")},
+        {"P.vbp", "Form=anidado.frm", "anidado.frm, línea 10002", "",
+         escrito("anidado.frm", anidado)},
+        {"P.vbp", "Module=Largo; largo.bas", "largo.bas, línea 5002", "",
+         escrito("largo.bas", largo)},
+        {"Comprimido.vbp", "", "Comprimido.vbp", "",
+         dato("bad/modulos/comprimido.vbp", "Comprimido.vbp")},
+        {"Carpeta.vbp", "", "Carpeta.vbp", "",
+         [](auto& c) { fs::create_directory(c / "Carpeta.vbp"); }},
+        {"grupo/Grupo.vbg", "", "Grupo.vbg", "", dato("bad/grupo_propio", "grupo")},
+        {"T.vbp", "", "T.vbp'", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbp"); }},
+        {"T.vbg", "", "T.vbg'", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbg"); }},
+        {"Z.vbp", "", "Z.vbp'", "es un dispositivo",
          [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.vbp"); }},
-        {"P.vbp", "Module=T; T.bas", "T.bas", "tubería (FIFO)",
+        {"P.vbp", "Module=T; T.bas", "T.bas'", "tubería (FIFO)",
          [&](auto& c) { fifo(c / "T.bas"); }},
-        {"P.vbp", "Module=Z; Z.bas", "Z.bas", "es un dispositivo",
+        {"P.vbp", "Module=Z; Z.bas", "Z.bas'", "es un dispositivo",
          [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.bas"); }},
-        {"P.vbp", "Module=D; D.bas", "D.bas", "es una carpeta",
+        {"P.vbp", "Module=D; D.bas", "D.bas'", "es una carpeta",
          [](auto& c) { fs::create_directory(c / "D.bas"); }},
-        {"P.vbp", "Module=E; E.bas", "E.bas", "tiene 65 MB, más de los 64 MB",
+        {"P.vbp", "Module=E; E.bas", "E.bas'", "tiene 65 MB, más de los 64 MB",
          [](auto& c) {
              soporte::Escribe(c / "E.bas", "Attribute VB_Name = \"E\"\r\n");
              fs::resize_file(c / "E.bas", std::uintmax_t(65) << 20);
          }},
-        {"P.vbp", "", "P.vbp.lintrap-journal", "tubería (FIFO)",
+        {"P.vbp", "", "P.vbp.lintrap-journal'", "tubería (FIFO)",
          [&](auto& c) { fifo(c / "P.vbp.lintrap-journal"); }},
-        {"P.vbp", "", "P.vbp.lintrap-lock", "es un enlace simbólico",
+        {"P.vbp", "", "P.vbp.lintrap-lock'", "es un enlace simbólico",
          [](auto& c) { fs::create_symlink(c / "otro", c / "P.vbp.lintrap-lock"); }},
-        {"P.vbp", "", "P.vbp.lintrap-lock", "es una carpeta",
+        {"P.vbp", "", "P.vbp.lintrap-lock'", "es una carpeta",
          [](auto& c) { fs::create_directory(c / "P.vbp.lintrap-lock"); }},
-        {"P.vbp", "Module=S; \\\\servidor\\recurso\\x.bas", "\\\\servidor\\recurso\\x.bas",
+        {"P.vbp", "Module=S; \\\\servidor\\recurso\\x.bas", "\\\\servidor\\recurso\\x.bas'",
          "ruta de red de Windows", [&](auto& c) { senuelo(c / "servidor" / "recurso"); }},
-        {"P.vbp", "Module=S; \\raiz\\x.bas", "\\raiz\\x.bas", "raíz de una unidad",
+        {"P.vbp", "Module=S; \\raiz\\x.bas", "\\raiz\\x.bas'", "raíz de una unidad",
          [&](auto& c) { senuelo(c / "raiz"); }},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre + " " + caso.motivo);
         Carpeta c;
-        soporte::Escribe(c / "Presente.bas", kPresente);
-        soporte::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=Presente; Presente.bas\n" +
-                                           caso.linea + "\nName=\"P\"\n"));
+        ProyectoCon(c.Ruta(), caso.linea);
         caso.prepara(c.Ruta());
         const auto antes = Foto(c.Ruta());
         const std::string proyecto = (c / caso.orden).string();
@@ -262,7 +232,7 @@ TEST(MalasEntradas, WhatIsNotAFileIsRefusedAtOnceByName) {
               std::vector<std::string>{"insert", proyecto, "--all-modules", "--all"}}) {
             auto r = LintrapConPlazo(orden);
             EXPECT_EQ(r.codigo, 2) << orden[0] << ": " << r.err;
-            EXPECT_NE(r.err.find(caso.nombre + "'"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(caso.nombre), std::string::npos) << r.err;
             EXPECT_NE(r.err.find(caso.motivo), std::string::npos) << r.err;
             EXPECT_EQ(r.err.find("--wait"), std::string::npos) << r.err;
         }
@@ -354,12 +324,8 @@ TEST(MalasEntradas, NoWritableHomeIsNeeded) {
     soporte::Escribe(c / "archivo", "x");
     const fs::path casa = ::geteuid() == 0 ? c / "archivo" / "casa" : c / "casa";
     fs::create_directories(c / "p");
-    soporte::Escribe(c / "p" / "Presente.bas", kPresente);
-    soporte::Escribe(c / "p" / "P.vbp",
-                     Crlf("Type=Exe\nModule=Presente; Presente.bas\nName=\"P\"\n"));
     fs::permissions(c / "casa", fs::perms::owner_read | fs::perms::owner_exec);
-
-    const std::string vbp = (c / "p" / "P.vbp").string();
+    const std::string vbp = ProyectoCon(c / "p", "").string();
     const soporte::Entorno entorno = {"HOME=" + casa.string(), "XDG_CONFIG_HOME",
                                       "LINTRAP_REGISTRY"};
     auto r = soporte::Lintrap(

@@ -53,29 +53,17 @@ public:
     std::deque<std::string> entradas;
 
     void Rellena(std::string_view c, const std::vector<std::string>& f) override {
-        Anota("Rellena", c);
-        filas[std::string(c)] = f;
+        Pon(filas, "Rellena", c, f);
         fila[std::string(c)] = -1;
     }
-    void Selecciona(std::string_view c, int f) override {
-        Anota("Selecciona", c);
-        fila[std::string(c)] = f;
-    }
+    void Selecciona(std::string_view c, int f) override { Pon(fila, "Selecciona", c, f); }
     void PonTexto(std::string_view c, std::string_view t) override {
-        Anota("PonTexto", c);
-        texto[std::string(c)] = t;
+        Pon(texto, "PonTexto", c, std::string(t));
     }
-    void Marca(std::string_view c, bool m) override {
-        Anota("Marca", c);
-        marcado[std::string(c)] = m;
-    }
-    void Muestra(std::string_view c, bool v) override {
-        Anota("Muestra", c);
-        visible[std::string(c)] = v;
-    }
+    void Marca(std::string_view c, bool m) override { Pon(marcado, "Marca", c, m); }
+    void Muestra(std::string_view c, bool v) override { Pon(visible, "Muestra", c, v); }
     void PonFondo(std::string_view c, ui::Color color) override {
-        Anota("PonFondo", c);
-        fondo[std::string(c)] = color;
+        Pon(fondo, "PonFondo", c, color);
     }
     int Mensaje(const std::string& t, int, const std::string& titulo) override {
         mensajes.push_back(titulo + ": " + t);
@@ -124,6 +112,12 @@ public:
 private:
     void Anota(std::string_view primitiva, std::string_view control) {
         llamadas.push_back(std::string(primitiva) + " " + std::string(control));
+    }
+    // Records the call and keeps what the control shows now.
+    template <class T>
+    void Pon(PorControl<T>& estado, std::string_view primitiva, std::string_view c, T valor) {
+        Anota(primitiva, c);
+        estado[std::string(c)] = std::move(valor);
     }
 };
 
