@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -85,33 +84,6 @@ TEST(RuntimeSources, InterfaceAndTextsAsTheGoldenListings) {
             }
             EXPECT_EQ(codepage::AUtf8(listado, 1252), soporte::Lee(golden)) << golden;
         }
-    }
-}
-
-// The add-in finds the setting lines by searching from IniVal's header to the module's end,
-// with the installation's keys and its configuration dialog's: each key must find exactly its
-// own line there, in the order of the settings.
-TEST(RuntimeSources, IniValHoldsTheFourSettingLinesTheAddInRewrites) {
-    const Modulo m(Runtime("clsErrores.cls"));
-    ASSERT_EQ(m.Procedimientos().back().nombre, "IniVal");
-    const long inicio = m.Procedimientos().back().numero;
-    for (const auto& claves :
-         {std::vector<std::string>{
-              "m_fSendEmailOnError = ", "c_EMailDir = ", "c_MsgOnError =", "m_fLogOnError ="},
-          {"m_fSendEmailOnError = ", "c_EMailDir = ", "c_MsgOnError = ", "m_fLogOnError = "}}) {
-        std::vector<long> halladas;
-        for (const std::string& clave : claves) {
-            std::vector<long> lineas;
-            for (const Linea& l : m.Lineas()) {
-                if (l.numero >= inicio && codepage::Minusculas(l.texto).find(
-                                              codepage::Minusculas(clave)) != std::string::npos) {
-                    lineas.push_back(l.numero);
-                }
-            }
-            ASSERT_EQ(lineas.size(), 1u) << clave;
-            halladas.push_back(lineas[0]);
-        }
-        EXPECT_TRUE(std::is_sorted(halladas.begin(), halladas.end()));
     }
 }
 
