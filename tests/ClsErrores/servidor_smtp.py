@@ -19,6 +19,7 @@ import pathlib
 import shutil
 import signal
 import socket
+import subprocess
 import sys
 import threading
 import time
@@ -48,7 +49,6 @@ class Manejador:
         datos = {
             "mail_from": envelope.mail_from,
             "rcpt_tos": envelope.rcpt_tos,
-            "to": mensaje.get("To", ""),
             "subject": asunto,
             "headers": [k for k in mensaje.keys()],
             "body": None,
@@ -110,20 +110,10 @@ def arranca(carpeta):
     shutil.rmtree(os.path.join(carpeta, "mensajes"), ignore_errors=True)
     for viejo in ("puerto", "pid", "mudo", "libre"):
         pathlib.Path(carpeta, viejo).unlink(missing_ok=True)
-    if os.fork() == 0:
-        os.setsid()
-        if os.fork() != 0:
-            os._exit(0)
-        # Detached from the caller's pipes, so that CTest does not wait for the server.
-        registro = os.open(os.path.join(carpeta, "servidor.log"), os.O_WRONLY | os.O_CREAT | os.O_TRUNC)
-        nulo = os.open(os.devnull, os.O_RDONLY)
-        os.dup2(nulo, 0)
-        os.dup2(registro, 1)
-        os.dup2(registro, 2)
-        try:
-            sirve(carpeta)
-        finally:
-            os._exit(0)
+    # A session of its own, detached from the caller's pipes, so that CTest does not wait for it.
+    with open(os.path.join(carpeta, "servidor.log"), "wb") as registro:
+        subprocess.Popen([sys.executable, __file__, carpeta, "--sirve"], start_new_session=True,
+                         stdin=subprocess.DEVNULL, stdout=registro, stderr=registro)
     limite = time.time() + 20
     while time.time() < limite:
         if os.path.exists(os.path.join(carpeta, "puerto")):
@@ -151,6 +141,8 @@ def para(carpeta):
 if __name__ == "__main__":
     if len(sys.argv) == 3 and sys.argv[2] == "--para":
         sys.exit(para(sys.argv[1]))
+    if len(sys.argv) == 3 and sys.argv[2] == "--sirve":
+        sys.exit(sirve(sys.argv[1]))
     if len(sys.argv) == 2:
         sys.exit(arranca(sys.argv[1]))
     print(__doc__, file=sys.stderr)

@@ -2,7 +2,6 @@
 // the golden module over every mode and variant, the patterns of real code that trip the line
 // rules, and the edge cases. Then what the commands say and do around the rules.
 
-#include "engine/Bloques.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
 #include "tests/engine/Regla.h"
@@ -19,10 +18,6 @@ using enum engine::Variante;
 
 namespace {
 
-const std::string ME = std::string(InicioManejoError) +
-                       "\nSalir:\n     glbErr.Pop\n     EXIT SUB\nlblError:\n"
-                       "     glbErr.ManejoError\n     GOTO SALIR\n" +
-                       std::string(FinManejoError) + "\n";
 const std::string Rota = " tiene una marca de comienzo de bloque sin su marca de fin antes de su "
                          "final: no se ha cambiado";
 const std::string SinManejo = ": no se le ha añadido el manejo de errores";
@@ -170,41 +165,31 @@ std::vector<Regla> Tabla() {
           "@casos/marca_sola_y_bloque.quitado", {}, OptExit, "", {"2 el procedimiento A" + Rota}),
 
         // a numbered On Error does not stop the handler
-        R("NumberedOnError", "Sub B()\n10 On Error Resume Next\nEnd Sub\n", Inserta, Option2,
-          "Sub B()\n" + std::string(InicioOnError) +
-              "\nON ERROR GOTO lblError\nglbErr.Push(\"Modulo1 \\ B\")\n" +
-              std::string(FinOnError) + "\n\n10 On Error Resume Next\n" + ME + "End Sub\n"),
+        R("NumberedOnError", "@casos/numerado_on_error", Inserta, Option2,
+          "@casos/numerado_on_error.manejo"),
         // a header the rules do not know (two blanks after Public) gets no OnError block while
         // its end gets the ManejoError block; a second insertion must not add a second one
-        R("SecondInsertionPassesByOurBlock", "Public  Sub Doble()\n    x = 1\nEnd Sub\n", Inserta,
-          Option2, "Public  Sub Doble()\n    x = 1\n" + ME + "End Sub\n"),
+        R("SecondInsertionPassesByOurBlock", "@casos/cabecera_desconocida", Inserta, Option2,
+          "@casos/cabecera_desconocida.manejo"),
         // numbering again: the old number and its one space give way to the new number, the
         // indentation stays (one in front of the old number too, which goes after the new one);
         // a line that is only a number is a label and stays
-        R("Renumbered", "Sub A()\n    x = 1\n    70 y = 2\n  80\nEnd Sub\n", Inserta, Option1,
-          "Sub A()\n20     x = 1\n30     y = 2\n  80\nEnd Sub\n", {"A"}, OptExit,
-          "Sub A()\n    x = 1\n    y = 2\n  80\nEnd Sub\n"),
-        R("RenumberedAfterALineAbove",
-          "' arriba\nSub A()\n20     x = 1\n30     y = 2\n  80\nEnd Sub\n", Inserta, Option1,
-          "' arriba\nSub A()\n30     x = 1\n40     y = 2\n  80\nEnd Sub\n", {"A"}, OptExit,
-          "' arriba\nSub A()\n    x = 1\n    y = 2\n  80\nEnd Sub\n"),
+        R("Renumbered", "@casos/renumerado", Inserta, Option1, "@casos/renumerado.numeros", {"A"},
+          OptExit, "@casos/renumerado.quitado"),
+        R("RenumberedAfterALineAbove", "@casos/renumerado_bajo_linea", Inserta, Option1,
+          "@casos/renumerado_bajo_linea.numeros", {"A"}, OptExit,
+          "@casos/renumerado_bajo_linea.quitado"),
         // a run of blank lines collapses and a leading blank line goes
-        R("BlankRuns", "\n\nSub A()\n    x = 1\n\n\n\n    y = 2\nEnd Sub\n", Inserta, Option1,
-          "Sub A()\n20     x = 1\n\n40     y = 2\nEnd Sub\n"),
+        R("BlankRuns", "@casos/blancos", Inserta, Option1, "@casos/blancos.numeros"),
         // a lone 0 is a label of its own, and On Error GoTo 0 jumps to none
-        R("ZeroIsNoJump", "Sub A()\n    On Error GoTo 0\n0 x = 1\nEnd Sub\n", Inserta, Option1,
-          "Sub A()\n    On Error GoTo 0\n30 x = 1\nEnd Sub\n", {}, OptExit,
-          "Sub A()\n    On Error GoTo 0\nx = 1\nEnd Sub\n"),
+        R("ZeroIsNoJump", "@casos/cero", Inserta, Option1, "@casos/cero.numeros", {}, OptExit,
+          "@casos/cero.quitado"),
         // Resume n jumps to n
-        R("ResumeJumps",
-          "Sub A()\n    On Error GoTo 0\n    x = 1\n20 y = 2\n    Resume 20\nEnd Sub\n", Inserta,
-          Option1,
-          "Sub A()\n    On Error GoTo 0\n30     x = 1\n20 y = 2\n50     Resume 20\nEnd Sub\n"),
-        R("ContinuedLinesKeepTheirNumber",
-          "Sub A()\n10 x = _\n    5 + y\n30 y = 30 + 1\n40\nEnd Sub\n", Quita, Option1,
-          "Sub A()\nx = _\n    5 + y\ny = 30 + 1\n40\nEnd Sub\n", {"A"}),
-        R("OnlyDeclarations", "Option Explicit\nDim x As Long\n10 y\n", Quita, Option1,
-          "Option Explicit\nDim x As Long\n10 y\n"),
+        R("ResumeJumps", "@casos/resume_salta", Inserta, Option1, "@casos/resume_salta.numeros"),
+        R("ContinuedLinesKeepTheirNumber", "@casos/continuadas", Quita, Option1,
+          "@casos/continuadas.quitado", {"A"}),
+        R("OnlyDeclarations", "@casos/solo_declaraciones", Quita, Option1,
+          "@casos/solo_declaraciones"),
     };
     r.insert(r.end(), resto.begin(), resto.end());
     return r;

@@ -3,6 +3,7 @@
 #include "engine/ExisteOnError.h"
 #include "engine/Procedimientos.h"
 #include "tests/support/Codigo.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -77,33 +78,23 @@ TEST(Procedimientos, ARowPerChangeOfOwnerAndProgressPerLine) {
 // ones, and the ñ a letter of its own between n and o ("Añade" before "Azul").
 TEST(Procedimientos, SortedInSpanishAlphabeticalOrder) {
     std::string codigo;
-    for (const char* n : {"Zeta", "\xC9mile", "eta",
-                          "\xE9"
-                          "clair",
-                          "BETA", "Be",
-                          "\xD1"
-                          "and\xFA",
-                          "Nube", "Azul",
-                          "A\xF1"
-                          "ade",
-                          "Oso", "beta"}) {
-        codigo += "Sub " + std::string(n) + "()\nEnd Sub\n";
+    for (const auto& n :
+         soporte::Partes("Zeta|Émile|eta|éclair|BETA|Be|Ñandú|Nube|Azul|Añade|Oso|beta")) {
+        codigo += "Sub " + codepage::DesdeUtf8(n, 1252).value() + "()\nEnd Sub\n";
     }
     std::vector<std::string> nombres;
     for (const auto& fila : Filas(codigo)) {
         nombres.push_back(fila.substr(0, fila.find('=')));
     }
-    EXPECT_EQ(nombres, (std::vector<std::string>{"Añade", "Azul", "Be", "BETA", "beta", "éclair",
-                                                 "Émile", "eta", "Nube", "Ñandú", "Oso", "Zeta"}));
+    EXPECT_EQ(nombres,
+              soporte::Partes("Añade|Azul|Be|BETA|beta|éclair|Émile|eta|Nube|Ñandú|Oso|Zeta"));
     // the module list takes the same order
-    const std::vector<std::string_view> modulos = {"Zeta",
-                                                   "\xD1"
-                                                   "and\xFA",
-                                                   "Nube",
-                                                   "A\xF1"
-                                                   "ade",
-                                                   "Azul"};
-    EXPECT_EQ(OrdenAlfabetico(modulos, 1252), (std::vector<std::size_t>{3, 4, 2, 1, 0}));
+    std::vector<std::string> modulos;
+    for (const auto& n : soporte::Partes("Zeta|Ñandú|Nube|Añade|Azul")) {
+        modulos.push_back(codepage::DesdeUtf8(n, 1252).value());
+    }
+    EXPECT_EQ(OrdenAlfabetico(std::vector<std::string_view>(modulos.begin(), modulos.end()), 1252),
+              (std::vector<std::size_t>{3, 4, 2, 1, 0}));
 }
 
 } // namespace

@@ -55,16 +55,6 @@ TEST(Reglas, BeginsWithIgnoresCaseAndNeedsTheTrailingBlank) {
     EXPECT_FALSE(EsComentario("Rem x"));
 }
 
-TEST(Reglas, StaticProceduresAreHeadersInBothLists) {
-    for (const char* t : {"Static Sub A()", "Public Static Function B() As Long",
-                          "Private Static Sub C()", "Friend Static Property Get D()"}) {
-        EXPECT_TRUE(EsCabecera(t, T())) << t;
-        EXPECT_TRUE(SinNumero(t, T())) << t;
-    }
-    EXPECT_TRUE(SinNumero("End Function", T()));
-    EXPECT_FALSE(SinNumero("Static n As Long", T()));
-}
-
 // The keyword lists fold a line by its code page, letter by letter, as a plain comparison does:
 // in Turkish (1254) the dotted capital I is the capital of an ASCII i, so "PRİVATE SUB" is a
 // header there, and not in Western European (1252), where that byte is another letter.
@@ -82,15 +72,6 @@ TEST(Reglas, KeywordListsFoldByTheCodePage) {
     EXPECT_FALSE(EsCabecera("Private Sub", T()));
     EXPECT_TRUE(EsCabecera("Friend Static Property Get " + std::string(200, 'x'), T()));
     EXPECT_FALSE(EsCabecera("Friend Static Propertx Get", T()));
-}
-
-TEST(Reglas, NumbersAsTheRuntimeReadsThem) {
-    for (const char* n : {"570 ", "-5 ", "1.5 ", "2e3 ", "+0 ", ".5 "}) {
-        EXPECT_TRUE(EsNumero(n)) << n;
-    }
-    for (const char* n : {"Exit ", "5a ", "e3 ", "- ", "1e ", "'5 ", ""}) {
-        EXPECT_FALSE(EsNumero(n)) << n;
-    }
 }
 
 TEST(Reglas, OnlyTheResumeNextStatementIsTakenOut) {

@@ -20,12 +20,13 @@ using engine::Variante;
 const std::string kRuta = "Modulo1.bas";
 const std::string kCabecera = "Attribute VB_Name = \"Modulo1\"\r\n";
 
-// Message boxes of the engine (no procedure selected, an error reported by glbErr) are seen
+// Message boxes of the engine (no procedure selected, an error reported by glbErr) are counted
 // and answered OK; nobody is there to read them.
 class SinDialogos : public engine::Dialogos, public vb::Dialogos {
 public:
-    int Muestra(engine::Mensaje, const std::string&, int) override { return vb::vbOK; }
-    int MsgBox(const std::string&, int, const std::string&) override { return vb::vbOK; }
+    int Muestra(engine::Mensaje, const std::string&, int) override { return ++cajas, vb::vbOK; }
+    int MsgBox(const std::string&, int, const std::string&) override { return ++cajas, vb::vbOK; }
+    int cajas = 0;
 };
 SinDialogos sinDialogos;
 
@@ -198,6 +199,7 @@ void CasoMotor(std::string_view datos) {
     estado.variante = Variante(in.Hasta(3));
     const int veces = 1 + int(in.Hasta(2));
     estado.Check1 = true;
+    sinDialogos.cajas = 0;
     {
         engine::Motor motor(estado, progreso, sinDialogos);
         vbide::CodeModule& m = archivo->Code();
@@ -211,6 +213,7 @@ void CasoMotor(std::string_view datos) {
         SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
         ComparaConReleido(*archivo, kRuta);
     }
+    Exige(sinDialogos.cajas == 0, "inserting then removing showed a box:\n" + original);
     Exige(Codigo(archivo->Code()) == Texto(Esperado(g, estado.modo), "\r\n"),
           "insert " + std::to_string(veces) + " times then remove in mode " +
               std::to_string(int(estado.modo)) + " variant " +

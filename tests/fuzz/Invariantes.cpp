@@ -5,6 +5,7 @@
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -48,6 +49,26 @@ std::vector<Tramo> Tramos(vbide::CodeModule& m) {
         }
     }
     return tramos;
+}
+
+// What the index of `m` says: its counts, each line's owner and text, each member.
+std::vector<std::string> Foto(vbide::CodeModule& m) {
+    std::vector<std::string> r = {"line count " + std::to_string(m.CountOfLines()),
+                                  "declaration lines " +
+                                      std::to_string(m.CountOfDeclarationLines())};
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
+        ProcKind kind = ProcKind::Proc;
+        const std::string dueno = m.ProcOfLine(l, &kind);
+        r.push_back("owner " + dueno + "|" + std::to_string(int(kind)) + EnLinea(l) + ": " +
+                    m.Lines(l, 1));
+    }
+    vbide::Members& miembros = m.Members();
+    for (long i = 1; i <= miembros.Count(); ++i) {
+        vbide::Member& x = miembros.Item(i);
+        r.push_back("member " + x.Name() + " of type " + std::to_string(int(x.Type())) + " at " +
+                    std::to_string(x.CodeLocation()));
+    }
+    return r;
 }
 
 } // namespace
@@ -133,33 +154,12 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
         throw Hallazgo("the edited module no longer loads: " + e.Description);
     }
     Exige(fresco->Serialize() == bytes, "the edited module does not load back byte for byte");
-    vbide::CodeModule& a = editado.Code();
-    vbide::CodeModule& b = fresco->Code();
     // What the edits left and what a fresh read gives must be the same.
-    const auto igual = [](const auto& x, const auto& y, const std::string& que) {
-        Exige(x == y, que + " '" + x + "' after the edits, '" + y + "' when read again");
-    };
-    igual(std::to_string(a.CountOfLines()), std::to_string(b.CountOfLines()), "line count");
-    igual(std::to_string(a.CountOfDeclarationLines()), std::to_string(b.CountOfDeclarationLines()),
-          "declaration lines");
-    for (long l = 1; l <= a.CountOfLines(); ++l) {
-        ProcKind ka = ProcKind::Proc;
-        ProcKind kb = ProcKind::Proc;
-        igual(a.Lines(l, 1), b.Lines(l, 1), "text" + EnLinea(l));
-        igual(a.ProcOfLine(l, &ka) + "|" + std::to_string(int(ka)),
-              b.ProcOfLine(l, &kb) + "|" + std::to_string(int(kb)), "owner" + EnLinea(l));
-    }
-    const auto miembro = [](vbide::Member& x) {
-        return x.Name() + " of type " + std::to_string(int(x.Type())) + " at " +
-               std::to_string(x.CodeLocation());
-    };
-    vbide::Members& ma = a.Members();
-    vbide::Members& mb = b.Members();
-    igual(std::to_string(ma.Count()), std::to_string(mb.Count()), "members");
-    for (long i = 1; i <= ma.Count(); ++i) {
-        igual(miembro(ma.Item(i)), miembro(mb.Item(i)), "member " + std::to_string(i));
-    }
-    CompruebaIndice(a);
+    const std::vector<std::string> a = Foto(editado.Code()), b = Foto(fresco->Code());
+    const auto [x, y] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    Exige(x == a.end() && y == b.end(), "'" + (x == a.end() ? "" : *x) + "' after the edits, '" +
+                                            (y == b.end() ? "" : *y) + "' when read again");
+    CompruebaIndice(editado.Code());
 }
 
 std::string FaltaEnProcedimientos(vbide::CodeModule& m) {

@@ -1,0 +1,7 @@
+Attribute VB_Name = "Modulo1"
+Sub A()
+    On Error GoTo 0
+30     x = 1
+20 y = 2
+50     Resume 20
+End Sub

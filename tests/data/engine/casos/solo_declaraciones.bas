@@ -1,0 +1,4 @@
+Attribute VB_Name = "Modulo1"
+Option Explicit
+Dim x As Long
+10 y
