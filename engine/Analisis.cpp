@@ -54,15 +54,18 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
     long abiertoOnError = 0;
     long abiertoManejo = 0;
     UneLineas lineas;
-    // Nothing edits the module while it is read: its lines stay valid as views.
-    std::string_view encima = desde > 1 ? Linea(m, desde - 1) : std::string_view();
+    // Nothing edits the module while it is read: its lines stay valid as views. Each line is
+    // trimmed once, and its trimmed text serves the line below too.
+    std::string_view encima = desde > 1 ? Recorta(Linea(m, desde - 1)) : std::string_view();
     for (long l = desde; l <= hasta; ++l) {
         const std::string_view linea = Linea(m, l);
         const std::string_view t = Recorta(linea);
-        const bool continuada = Continua(Recorta(encima));
-        encima = linea;
-        // a marker is a comment line, a line number in front of it aside
-        const std::string_view marca = SinNumeroDeLinea(t);
+        const bool continuada = Continua(encima);
+        encima = t;
+        // a marker is a comment line, a line number in front of it aside: it begins with an
+        // apostrophe or a digit
+        const std::string_view marca =
+            !t.empty() && (t.front() == '\'' || EsDigito(t.front())) ? SinNumeroDeLinea(t) : "";
         if (EsComentario(marca)) {
             if (Contiene(marca, ClaveInicioManejoError, tabla)) {
                 a.conManejo = true;
@@ -79,11 +82,13 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             continue;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
-        const bool dosPuntos = linea.find(':') != std::string_view::npos;
         if (!continuada && EsCabecera(t, tabla)) {
             enCabecera = true;
             a.cabecera = a.cabecera ? a.cabecera : l;
         }
+        // a colon matters only on a header's lines and, for the block, on a statement's first
+        const bool dosPuntos =
+            (enCabecera || (!continuada && conBloque)) && linea.find(':') != std::string_view::npos;
         if (enCabecera) {
             if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.unaLinea == 0) {
                 a.unaLinea = l;
@@ -96,8 +101,9 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
                 a.finEnLinea = l;
             }
         }
-        if (!continuada) {
-            const Etiqueta e = EtiquetaDe(linea);
+        // numbering reads only the numbered labels: a line that begins with no digit has none
+        if (!continuada && (conBloque || EsDigito(t.front()))) {
+            const Etiqueta e = EtiquetaDe(t);
             if (e.numero) {
                 if (conSaltos && (TerminaEn(t, ':') || SoloNumero(t))) {
                     numeradas.emplace_back(e.texto);
@@ -110,7 +116,8 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             }
         }
         // a jump list may go on over the lines below: it is read whole on its last line
-        const std::string_view entera = conSaltos ? lineas.Anade(linea, continuada) : "";
+        // (its trimmed text: the blanks around a line hold no label)
+        const std::string_view entera = conSaltos ? lineas.Anade(t, continuada) : "";
         if (!entera.empty()) {
             Destinos(entera, tabla, saltos, true);
             for (const Etiqueta& s : saltos) {

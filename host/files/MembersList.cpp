@@ -98,6 +98,7 @@ void MembersList::Add(std::string_view name, std::string_view key, MemberType ty
     m->name_ = name;
     m->line_ = line;
     m->proc_ = proc;
+    m->at_ = order_.size();
     order_.push_back(m);
 }
 
@@ -200,11 +201,22 @@ vbide::Member& MembersList::Item(long index) {
 
 vbide::Member& MembersList::Item(const std::string& name) {
     Refresh();
-    auto found = table_.find(codepage::Minusculas(name, codepage_));
+    const std::string key = codepage::Minusculas(name, codepage_);
+    // Callers mostly go down the module asking for one member after another: the one after the
+    // last answer is tried before the table, whose lookups in a large module miss the cache.
+    // Every member listed is its name's current one.
+    for (size_t k : {lastItem_ + 1, lastItem_}) {
+        if (k < order_.size() && order_[k]->key_ == key) {
+            lastItem_ = k;
+            return *order_[k];
+        }
+    }
+    auto found = table_.find(key);
     if (found == table_.end() || found->second->gone_) {
         throw ErrorVB(vberr::SubscriptOutOfRange, "Members",
                       "El módulo no tiene ningún miembro llamado \"" + name + "\"");
     }
+    lastItem_ = found->second->at_;
     return *found->second;
 }
 

@@ -34,6 +34,7 @@ private:
     vbide::MemberType type_ = vbide::MemberType::Method;
     long line_ = 0;                 // declarations: the statement's line
     size_t proc_ = ProcIndex::npos; // procedures: index entry
+    size_t at_ = 0;                 // its place in the list
     bool gone_ = false;
 };
 
@@ -68,6 +69,7 @@ private:
     // The current member of each folded name, keyed by that member's own folded name.
     mutable std::unordered_map<std::string_view, MemberEntry*> table_;
     mutable std::vector<MemberEntry*> order_;
+    mutable size_t lastItem_ = 0; // where in order_ the last member found by name stands
 };
 
 } // namespace files
