@@ -71,7 +71,7 @@ const Caso kCasos[] = {
     // the references window
     {{"refs", "{demo}"},
      0,
-     "stdole2 2.0\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
+     "stdole 2.0\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
      "GUID: {00020430-0000-0000-C000-000000000046}\n"},
     {{"refs", "{demo}", "--json"}, 0, "@refs_demo.json"},
     {{"refs", "{p}", "--json"}, 0, "[]\n"},

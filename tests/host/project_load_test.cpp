@@ -80,12 +80,12 @@ TEST(ProjectLoad, ListsWhatEveryProjectAndGroupHolds) {
          "  Comun 1 7\n  Se\361ales 1 5\n  Control 8 5 controls 1\n  Pagina 7 5 controls 1\n"
          "  Documento 9 5 controls 1\n  Disenador 11 5 controls 1\n  Notas.txt 10 -\n"
          "  Recursos.res 4 -\n"
-         "  ref stdole2 {00020430-0000-0000-C000-000000000046} 2.0 "
+         "  ref stdole {00020430-0000-0000-C000-000000000046} 2.0 "
          "..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\n"
-         "  ref scrrun {420B2830-E718-11CF-893D-00A0C9054228} 1.10 "
+         "  ref Scripting {420B2830-E718-11CF-893D-00A0C9054228} 1.10 "
          "C:\\Windows\\SysWOW64\\scrrun.dll\n"
          "  ref Primero  0.0 /Grupo/Primero/Primero.vbp\n"
-         "  ref MSCOMCTL {831FDD16-0C5C-11D2-A9FC-0000F8754DA1} 2.0 MSCOMCTL.OCX\n"},
+         "  ref MSComctlLib {831FDD16-0C5C-11D2-A9FC-0000F8754DA1} 2.0 MSCOMCTL.OCX\n"},
         {"Grupo/Grupo.vbg", "Primero\n  Calculo 2 11\nSegundo (active)\n  Arranque 1 5\n"
                             "  ref Primero  0.0 /Grupo/Primero/Primero.vbp\n"},
         {"FaltaModulo/FaltaModulo.vbp",
