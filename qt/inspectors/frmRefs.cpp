@@ -26,7 +26,6 @@ frmRefs::frmRefs(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     // show them (the layout's minimum grows with the text), and it can be resized at will.
     auto* Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
-    Label2->setMinimumWidth(332);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* Label1 = new QLabel("Referencias", this);
@@ -39,6 +38,7 @@ frmRefs::frmRefs(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     rejilla->addWidget(Label2, 2, 1);
     rejilla->addWidget(OKButton, 3, 1, Qt::AlignRight | Qt::AlignBottom);
     rejilla->setColumnStretch(1, 1);
+    rejilla->setColumnMinimumWidth(1, 332);
     rejilla->setRowStretch(2, 1);
     resize(568, 244);
 
