@@ -33,9 +33,10 @@ struct Clase {
 #define ARCHIVOS                                                                                   \
     "Appearance=1|BackColor=&H80000005&|ForeColor=&H80000008&|OLEDropMode=0|Font|" COMUNES         \
     "|" AYUDA "|" FOCO
+// A scroll bar takes the focus but has no tooltip.
 #define BARRA                                                                                      \
-    "LargeChange=1|Max=32767|Min=0|RightToLeft=False|SmallChange=1|Value=0|" COMUNES "|" AYUDA     \
-    "|" FOCO
+    "CausesValidation=True|LargeChange=1|Max=32767|Min=0|RightToLeft=False|SmallChange=1|"         \
+    "TabIndex=0|TabStop=True|Value=0|" COMUNES "|" AYUDA
 
 constexpr Clase kClases[] = {
     {"CommandButton", "Cancel=False|Default=False|" BOTON},
