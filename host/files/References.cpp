@@ -3,6 +3,7 @@
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "host/files/ProjectPath.h"
+#include "host/files/TypeLibNames.h"
 
 #include <charconv>
 
@@ -87,6 +88,10 @@ std::optional<Reference> Reference::Parse(std::string_view key, std::string_view
         ref.description_ = std::string(value.substr(at));
     }
     ref.fullPath_ = FullPathOf(file, folder, codepage);
+    if (auto known = TypeLibName(ref.guid_)) {
+        ref.name_ = *known;
+        return ref;
+    }
     ref.name_ = !file.empty()               ? Stem(file)
                 : !ref.description_.empty() ? ref.description_
                                             : ref.guid_;

@@ -2,10 +2,10 @@
 // The project's references: "Reference=" lines (type libraries and other projects) and
 // "Object=" lines (controls), in project-file order.
 //
-// The environment names a reference after its type library, which cannot be read here. The name
-// is therefore the stem of the library's file ("stdole2" for ...\stdole2.tlb, "MSCOMCTL" for
-// MSCOMCTL.OCX, "Otro" for a reference to Otro.vbp); when the line has no file, the description,
-// and failing that the GUID.
+// The environment names a reference after its type library, which cannot be read here. A library
+// known by its GUID gets its own name ("stdole" for stdole2.tlb, "MSComctlLib" for MSCOMCTL.OCX);
+// any other the stem of its file ("Otro" for a reference to Otro.vbp), and when the line has no
+// file, the description, and failing that the GUID.
 
 #include "host/vbide/Project.h"
 

@@ -41,7 +41,9 @@ frmControles::frmControles(vbide::VBE& vbe, int paginaCodigos, QWidget* parent)
     CancelButton->setObjectName("CancelButton");
     CancelButton->setGeometry(608, 392, 88, 28);
     Etiqueta(this, "Label5", "Proyectos", 12, 8, 180, 18);
-    Etiqueta(this, "Label4", "Label4", 204, 268, 180, 48)->setWordWrap(true);
+    // The control's name and " (Tipo de Control : ...)": two whole lines, never wrapped inside
+    // the phrase, so the label takes the free width under both lists.
+    Etiqueta(this, "Label4", "Label4", 12, 268, 372, 48);
     Etiqueta(this, "Label3", "Propiedades:", 396, 6, 300, 36);
     Etiqueta(this, "Label2", "Controles:", 204, 8, 180, 18);
     Etiqueta(this, "Label1", QString::fromUtf8("Formularios o diseñadores:"), 12, 132, 180, 18);

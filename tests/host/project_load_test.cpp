@@ -100,7 +100,7 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     EXPECT_EQ(project->Version(), "2.7.31");
     EXPECT_EQ(project->Value("CondComp"), "DEPURAR = 1");
     EXPECT_EQ(project->Value("AutoRefresh"), ""); // another tool's section is not the project's
-    EXPECT_EQ(project->References().Item("SCRRUN").Minor(), 10);
+    EXPECT_EQ(project->References().Item("SCRIPTING").Minor(), 10);
     EXPECT_EQ(soporte::Lanzado([&] { project->References().Item("Excel"); }).Number, 9);
     EXPECT_EQ(soporte::Lanzado([&] { vbe->VBProjects().Item(2); }).Number, 9);
 }

@@ -7,13 +7,27 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
+#include "ui/inspectors/Predeterminadas.h"
 #include "ui/inspectors/frmControles.h"
+
+#include <algorithm>
+#include <set>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using Filas = std::vector<std::string>;
+
+// The line of List2 for the property `nombre`, empty when none.
+std::string Linea(const Filas& lista, const std::string& nombre) {
+    for (const auto& l : lista) {
+        if (l.starts_with(nombre + " =  ")) {
+            return l;
+        }
+    }
+    return {};
+}
 
 struct Inspector : ::testing::Test {
     void Abre(const std::filesystem::path& vbp) {
@@ -45,14 +59,14 @@ TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaListaYCadaClicSigueLaCadena) {
     EXPECT_EQ(v.fila["List1"], 0);
     EXPECT_EQ(v.texto["Label4"], "cmdSalir\r\n (Tipo de Control : CommandButton)");
     EXPECT_EQ(v.texto["Label3"], "Propiedades de \r\ncmdSalir");
-    EXPECT_EQ(v.filas["List2"][2], "Caption =  &Salir");
+    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  &Salir");
     EXPECT_TRUE(v.mensajes.empty());
 
     // Clicks along the chain, through a nested frame.
     f->List1_Click(6); // the third optOrden: its item data tells it from the others
     EXPECT_EQ(v.texto["Label4"], "optOrden\r\n (Tipo de Control : OptionButton)");
-    EXPECT_EQ(v.filas["List2"][1], "Caption =  Código postal");
-    EXPECT_EQ(v.filas["List2"][3], "Index =  2");
+    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  Código postal");
+    EXPECT_EQ(Linea(v.filas["List2"], "Index"), "Index =  2");
     f->List0_Click(1);
     EXPECT_EQ(v.filas["List1"].size(), 10u);
     EXPECT_EQ(v.texto["Label4"], "fraDatos\r\n (Tipo de Control : Frame)");
@@ -104,7 +118,8 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     // No controls: the properties and labels keep what they showed, nothing to copy.
     EXPECT_TRUE(v.filas["List1"].empty());
     EXPECT_EQ(v.texto["Label4"], "Etiqueta\r\n (Tipo de Control : Label)");
-    EXPECT_EQ(v.filas["List2"], (Filas{"Name =  Etiqueta", "Caption =  Hola"}));
+    EXPECT_EQ(v.filas["List2"].front(), "Name =  Etiqueta");
+    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  Hola");
     f->Command1_Click();
     EXPECT_EQ(v.portapapeles, "");
 
@@ -112,6 +127,73 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     EXPECT_TRUE(v.filas["List0"].empty());
     EXPECT_FALSE(v.texto.contains("Label4"));
     EXPECT_FALSE(v.texto.contains("Label3"));
+}
+
+// VB6's own controls list every property, those the file leaves out with their default and
+// Booleans as True/False, "Name" first and the rest by name; any other control what its file says.
+TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
+    soporte::Carpeta carpeta;
+    Abre(soporte::EscribeProyecto(
+        carpeta.Ruta(),
+        {{"F.frm",
+          "VERSION 5.00\nObject = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; "
+          "\"MSCOMCTL.OCX\"\nBegin VB.Form F\n"
+          "   Begin VB.CommandButton cmd\n      Caption = \"Aceptar\"\n"
+          "      Default = -1  'True\n      Height = 375\n      TabIndex = 1\n   End\n"
+          "   Begin VB.OptionButton opt\n      Value = -1  'True\n      Enabled = 0  'False\n"
+          "   End\n"
+          "   Begin MSComctlLib.ProgressBar Barra\n      Height = 255\n      Max = 50\n"
+          "      Enabled = 0  'False\n   End\nEnd\nAttribute VB_Name = \"F\"\n"}},
+        "Form=F.frm\n"));
+    const struct {
+        int control;
+        Filas lineas; // each in List2, in this order
+        const char* ausente;
+    } casos[] = {
+        {0,
+         {"Name =  cmd", "Cancel =  False", "Caption =  Aceptar", "Default =  True",
+          "Enabled =  True", "Font.Name =  MS Sans Serif", "Font.Size =  8.25", "Height =  375",
+          "Left =  0", "TabIndex =  1", "TabStop =  True", "Visible =  True"},
+         "ForeColor"},
+        {1,
+         {"Name =  opt", "Enabled =  False", "ForeColor =  &H80000012&", "Value =  True"},
+         "Cancel"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.control);
+        f->List1_Click(c.control);
+        const Filas& lista = v.filas["List2"];
+        EXPECT_GE(lista.size(), 30u);
+        EXPECT_EQ(lista.front(), c.lineas.front());
+        auto desde = lista.begin();
+        for (const auto& l : c.lineas) {
+            auto hallada = std::find(desde, lista.end(), l);
+            EXPECT_NE(hallada, lista.end()) << l;
+            desde = hallada == lista.end() ? desde : hallada;
+        }
+        EXPECT_EQ(Linea(lista, c.ausente), "");
+    }
+    f->List1_Click(2);
+    EXPECT_EQ(v.filas["List2"],
+              (Filas{"Name =  Barra", "Height =  255", "Max =  50", "Enabled =  0"}));
+}
+
+// Each of VB6's controls is known, and none lists a property twice.
+TEST(Predeterminadas, CadaClaseUnaVezCadaPropiedad) {
+    for (const char* clase :
+         {"CommandButton", "VB.TextBox", "Label",      "Frame",        "CheckBox",
+          "OptionButton",  "ComboBox",   "ListBox",    "PictureBox",   "Image",
+          "Timer",         "HScrollBar", "VScrollBar", "DriveListBox", "DirListBox",
+          "FileListBox",   "Shape",      "Line",       "Data",         "OLE"}) {
+        SCOPED_TRACE(clase);
+        const auto todas = inspectors::CompletaPropiedades(clase, {{"Name", "X"}});
+        std::set<std::string> nombres;
+        for (const auto& p : todas) {
+            EXPECT_TRUE(nombres.insert(p.first).second) << p.first;
+        }
+        EXPECT_GE(todas.size(), 5u);
+        EXPECT_EQ(todas.front().first, "Name");
+    }
 }
 
 TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {

@@ -22,26 +22,27 @@ TEST(frmRefs, CargaYDetalleDeCadaReferencia) {
     EXPECT_EQ(v.texto["Label3"],
               "Descripción del proyecto:\r\nTodas las clases de componente: año, señal");
     EXPECT_EQ(v.filas["List1"],
-              (std::vector<std::string>{"stdole2", "scrrun", "Primero", "MSCOMCTL"}));
+              (std::vector<std::string>{"stdole", "Scripting", "Primero", "MSComctlLib"}));
     // Nothing selected until the user clicks.
     EXPECT_EQ(v.fila["List1"], -1);
     EXPECT_FALSE(v.texto.contains("Label2"));
 
+    // A library known by its GUID has its own name; another project, its file's stem.
     // Versions in plain decimal: 1.a (hexadecimal in the file) as "1.10", and "2.0".
     f.List1_Click(1);
-    EXPECT_EQ(v.texto["Label2"], "scrrun 1.10\r\nC:\\Windows\\SysWOW64\\scrrun.dll\r\n"
+    EXPECT_EQ(v.texto["Label2"], "Scripting 1.10\r\nC:\\Windows\\SysWOW64\\scrrun.dll\r\n"
                                  "GUID: {420B2830-E718-11CF-893D-00A0C9054228}");
     f.List1_Click(0);
-    EXPECT_EQ(v.texto["Label2"], "stdole2 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\n"
+    EXPECT_EQ(v.texto["Label2"], "stdole 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\n"
                                  "GUID: {00020430-0000-0000-C000-000000000046}");
     f.List1_Click(-1);
-    EXPECT_TRUE(v.texto["Label2"].starts_with("stdole2 2.0\r\n"));
+    EXPECT_TRUE(v.texto["Label2"].starts_with("stdole 2.0\r\n"));
     f.OKButton_Click();
     EXPECT_EQ(v.cerrada, true);
 
     // The command line looks references up by a name typed by the user.
     auto& p = *vbe->ActiveVBProject();
-    EXPECT_EQ(inspectors::ReferenciaPorNombre(p, "SCRRUN", 1252).Name(), "scrrun");
+    EXPECT_EQ(inspectors::ReferenciaPorNombre(p, "SCRIPTING", 1252).Name(), "Scripting");
     EXPECT_THROW(inspectors::ReferenciaPorNombre(p, "Ninguna", 1252), ErrorVB);
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
+#include "ui/inspectors/Predeterminadas.h"
 
 namespace inspectors {
 namespace {
@@ -109,13 +110,18 @@ VistaControl Controles::SeleccionaControl(long posicion, const std::string& text
         }
         auto& propiedades = control->Properties();
         const long total = propiedades.Count();
+        Propiedades leidas;
         for (long i = 1; i <= total; ++i) {
             auto& p = propiedades.Item(i);
             std::string valor;
             if (!Paso([&] { valor = Texto(p.Value()); })) {
                 valor = NoDisponible;
             }
-            v.propiedades.push_back(LineaPropiedad(Texto(p.Name()), valor));
+            leidas.emplace_back(Texto(p.Name()), std::move(valor));
+        }
+        for (const auto& [nombre, valor] :
+             CompletaPropiedades(Texto(control->ClassName()), std::move(leidas))) {
+            v.propiedades.push_back(LineaPropiedad(nombre, valor));
         }
     });
     v.label3 = "Propiedades de \r\n" + texto;

@@ -286,6 +286,16 @@ TEST_F(Piel, LosMenusAbrenAyudaAcercaDeYVentanasYSalirLasDescargaTodas) {
         abiertas << d;
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // A second click raises the open window; after "Aceptar" a click opens one afresh.
+    Menu("mnuRef")->trigger();
+    EXPECT_EQ(w->findChildren<QDialog*>("frmRefs").size(), 1);
+    QPointer<QDialog> refs = Control<QDialog>(*w, "frmRefs");
+    QTest::mouseClick(Control(*refs, "OKButton"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(refs.isNull());
+    Menu("mnuRef")->trigger();
+    ASSERT_EQ(w->findChildren<QDialog*>("frmRefs").size(), 1);
+    EXPECT_TRUE(Control<QDialog>(*w, "frmRefs")->isVisible());
     // Closed, a window goes.
     abiertas.back()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
