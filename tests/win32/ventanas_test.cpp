@@ -1,0 +1,123 @@
+// The Win32 skins as real windows over the example project: each control's class, text and
+// visibility read back with Win32 calls, then one notification sent as the system sends it
+// (a button's BM_CLICK, a list's LBN_SELCHANGE) and its effect on the window.
+
+#include "host/files/Vbe.h"
+#include "tests/support/Archivos.h"
+#include "tests/support/Guion.h"
+#include "win32/main/frmAbout.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+std::string Utf8(const std::wstring& t) {
+    std::string s(size_t(::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), nullptr, 0,
+                                               nullptr, nullptr)),
+                  '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), s.data(), int(s.size()), nullptr,
+                          nullptr);
+    return s;
+}
+
+// What the system says of a control.
+struct Leido {
+    std::string clase, texto;
+    bool visible;
+    bool operator==(const Leido&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& o, const Leido& l) {
+    return o << l.clase << " \"" << l.texto << "\" " << (l.visible ? "visible" : "oculto");
+}
+
+Leido Lee(HWND control) {
+    if (!control) {
+        return {"(no existe)", "", false};
+    }
+    wchar_t clase[64] = {};
+    ::GetClassNameW(control, clase, 64);
+    std::wstring texto(size_t(::GetWindowTextLengthW(control)) + 1, L'\0');
+    texto.resize(size_t(::GetWindowTextW(control, texto.data(), int(texto.size()))));
+    // The control's own flag: the window may not be shown.
+    const bool visible = ::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE;
+    return {Utf8(clase), Utf8(texto), visible};
+}
+
+// The rows of a list box or a combo box.
+std::vector<std::string> Filas(HWND c) {
+    wchar_t clase[64] = {};
+    ::GetClassNameW(c, clase, 64);
+    const bool lista = ::lstrcmpiW(clase, L"ListBox") == 0;
+    std::vector<std::string> filas;
+    const int n = int(::SendMessageW(c, lista ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::wstring t(size_t(::SendMessageW(c, lista ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)),
+                       L'\0');
+        ::SendMessageW(c, lista ? LB_GETTEXT : CB_GETLBTEXT, i, LPARAM(t.data()));
+        filas.push_back(Utf8(t));
+    }
+    return filas;
+}
+
+// A click as the user makes it: a button pressed, or a list row chosen, which the list box
+// announces to its parent with LBN_SELCHANGE.
+void Pulsa(HWND ventana, HWND control, int fila = -1) {
+    if (fila < 0) {
+        ::SendMessageW(control, BM_CLICK, 0, 0);
+        return;
+    }
+    ::SendMessageW(control, LB_SETCURSEL, WPARAM(fila), 0);
+    ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
+                   LPARAM(control));
+}
+
+struct Caso {
+    const char* ventana;
+    std::function<std::unique_ptr<win32::VistaWin32>(files::Vbe&)> abre;
+    std::map<std::string, Leido> controles; // "" is the window
+    std::map<std::string, std::vector<std::string>> listas;
+    const char* pulsado; // the control clicked ...
+    int fila;            // ... at this row of a list, -1 for a button
+    // What shows after the click: controls read again ("" the window).
+    std::map<std::string, Leido> despues;
+};
+
+TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
+    soporte::SilenciaGlbErr();
+    const std::string version = "Lintrap " LINTRAP_VERSION;
+    const Caso casos[] = {
+        {"frmAbout",
+         [](files::Vbe&) { return std::make_unique<win32::frmAbout>(); },
+         {{"", {"LintrapVentana", "Ayuda Lintrap", true}},
+          {"cmdOK", {"Button", "Aceptar", true}},
+          {"picIcon", {"Static", "", true}},
+          {"lblTitle", {"Static", version, true}},
+          {"Label2", {"Static", "Autor", true}}},
+         {},
+         "cmdOK",
+         -1,
+         {{"", {"LintrapVentana", "Ayuda Lintrap", false}}}},
+    };
+    auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.ventana);
+        auto v = c.abre(*vbe);
+        v->Enseña();
+        for (const auto& [nombre, leido] : c.controles) {
+            EXPECT_EQ(Lee(v->Control(nombre)), leido) << nombre;
+        }
+        for (const auto& [nombre, filas] : c.listas) {
+            EXPECT_EQ(Filas(v->Control(nombre)), filas) << nombre;
+        }
+        Pulsa(v->Ventana(), v->Control(c.pulsado), c.fila);
+        for (const auto& [nombre, leido] : c.despues) {
+            EXPECT_EQ(Lee(v->Control(nombre)), leido) << nombre;
+        }
+    }
+}
+
+} // namespace
