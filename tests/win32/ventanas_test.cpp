@@ -5,6 +5,7 @@
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Guion.h"
+#include "win32/config/frmConfiguracion.h"
 #include "win32/main/frmAbout.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,7 @@ struct Caso {
 TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
     soporte::SilenciaGlbErr();
     const std::string version = "Lintrap " LINTRAP_VERSION;
+    engine::AjustesPendientes ajustes; // mail off, no message, log on
     const Caso casos[] = {
         {"frmAbout",
          [](files::Vbe&) { return std::make_unique<win32::frmAbout>(); },
@@ -101,6 +103,25 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
          "cmdOK",
          -1,
          {{"", {"LintrapVentana", "Ayuda Lintrap", false}}}},
+        {"frmConfiguracion",
+         [&](files::Vbe&) {
+             return std::make_unique<win32::frmConfiguracion>(ajustes, nullptr, 1252);
+         },
+         {{"", {"LintrapVentana", "Configuracion - Quovant", true}},
+          {"Combo1", {"ComboBox", "no", true}},
+          {"Check1", {"Button", "Mandar EMail OnError", true}},
+          {"Check3", {"Button", "LogOnError", true}},
+          {"Label1", {"Static", "MsgBox OnError :", true}},
+          {"Label2", {"Static", "Dirección de correo de destino :", false}},
+          {"Label3", {"Static", "Configure el comportamiento del manipulador de errores", true}},
+          {"Text1", {"Edit", "", false}},
+          {"OKButton", {"Button", "Aceptar", true}},
+          {"CancelButton", {"Button", "Cancelar", true}}},
+         {{"Combo1", {"no", "normal", "personalizar"}}},
+         "Check1",
+         -1,
+         {{"Text1", {"Edit", "", true}},
+          {"Label2", {"Static", "Dirección de correo de destino :", true}}}},
     };
     auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
     for (const Caso& c : casos) {
