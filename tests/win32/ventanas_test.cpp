@@ -6,6 +6,7 @@
 #include "tests/support/Archivos.h"
 #include "tests/support/Guion.h"
 #include "win32/config/frmConfiguracion.h"
+#include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,22 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
          -1,
          {{"Text1", {"Edit", "", true}},
           {"Label2", {"Static", "Dirección de correo de destino :", true}}}},
+        {"frmRefs",
+         [](files::Vbe& vbe) { return std::make_unique<win32::frmRefs>(vbe, 1252); },
+         {{"", {"LintrapVentana", "Demo (Referencias)", true}},
+          {"Label1", {"Static", "Referencias", true}},
+          {"Label3",
+           {"Static", "Descripción del proyecto:\r\nProyecto de demostración de Lintrap", true}},
+          {"Label2", {"Static", "", true}},
+          {"OKButton", {"Button", "Aceptar", true}}},
+         {{"List1", {"stdole2"}}},
+         "List1",
+         0,
+         {{"Label2",
+           {"Static",
+            "stdole2 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\nGUID: "
+            "{00020430-0000-0000-C000-000000000046}",
+            true}}}},
     };
     auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
     for (const Caso& c : casos) {
