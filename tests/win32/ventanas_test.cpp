@@ -6,6 +6,7 @@
 #include "tests/support/Archivos.h"
 #include "tests/support/Guion.h"
 #include "win32/config/frmConfiguracion.h"
+#include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 
@@ -86,6 +87,7 @@ struct Caso {
     int fila;            // ... at this row of a list, -1 for a button
     // What shows after the click: controls read again ("" the window).
     std::map<std::string, Leido> despues;
+    std::map<std::string, std::vector<std::string>> listasDespues = {};
 };
 
 TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
@@ -139,6 +141,23 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
             "stdole2 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\nGUID: "
             "{00020430-0000-0000-C000-000000000046}",
             true}}}},
+        {"frmControles",
+         [](files::Vbe& vbe) { return std::make_unique<win32::frmControles>(vbe, 1252); },
+         {{"", {"LintrapVentana", "Informe Controles", true}},
+          {"Label5", {"Static", "Proyectos", true}},
+          {"Label1", {"Static", "Formularios o diseñadores:", true}},
+          {"Label2", {"Static", "Controles:", true}},
+          {"Label4", {"Static", "cmdSalir\r\n (Tipo de Control : CommandButton)", true}},
+          {"Label3", {"Static", "Propiedades de \r\ncmdSalir", true}},
+          {"Command1", {"Button", "Copiar al portapapeles", true}},
+          {"CancelButton", {"Button", "OK", true}}},
+         {{"List3", {"Demo"}}, {"List0", {"frmPrincipal", "frmCliente"}}},
+         "List0",
+         1,
+         {{"Label3", {"Static", "Propiedades de \r\nfraDatos", true}}},
+         {{"List1",
+           {"fraDatos", "txtNombre", "txtPoblacion", "txtCodigoPostal", "chkActivo", "lblNombre",
+            "lblPoblacion", "lblCodigoPostal", "cmdAceptar", "cmdCancelar"}}}},
     };
     auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
     for (const Caso& c : casos) {
@@ -155,7 +174,36 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
         for (const auto& [nombre, leido] : c.despues) {
             EXPECT_EQ(Lee(v->Control(nombre)), leido) << nombre;
         }
+        for (const auto& [nombre, filas] : c.listasDespues) {
+            EXPECT_EQ(Filas(v->Control(nombre)), filas) << nombre;
+        }
     }
+}
+
+// The report goes to the system's clipboard as Unicode text.
+TEST(VentanasWin32, ElInformeDelControlQuedaEnElPortapapeles) {
+    soporte::SilenciaGlbErr();
+    auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
+    win32::frmControles f(*vbe, 1252);
+    f.Enseña();
+    Pulsa(f.Ventana(), f.Control("List0"), 1);
+    Pulsa(f.Ventana(), f.Control("List1"), 3);
+    Pulsa(f.Ventana(), f.Control("Command1"));
+
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    HANDLE datos = ::GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copiado = datos ? static_cast<const wchar_t*>(::GlobalLock(datos)) : L"";
+    if (datos) {
+        ::GlobalUnlock(datos);
+    }
+    ::CloseClipboard();
+    const std::string informe = Utf8(copiado);
+    const std::string cabecera = "PROYECTO: Demo\r\nCONTROL: txtCodigoPostal (contenido en "
+                                 "frmCliente)\r\nTIPO DE CONTROL: TextBox\r\n" +
+                                 std::string(50, '-') + "\r\n";
+    EXPECT_EQ(informe.substr(0, cabecera.size()), cabecera);
+    EXPECT_NE(informe.find("\r\n\r\n\r\n\r\n\r\nAddIn Lintrap por Quovant\r\n"), std::string::npos)
+        << informe;
 }
 
 } // namespace
