@@ -43,8 +43,9 @@ frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VB
     PonAyuda("Check3", "¿Registtrar en un archivo log cada error ocurrido?");
     Crea("OKButton", L"BUTTON", "Aceptar", BS_DEFPUSHBUTTON | WS_TABSTOP, {232, 180, 88, 26});
     Crea("CancelButton", L"BUTTON", "Cancelar", WS_TABSTOP, {324, 180, 88, 26});
-    // Last, so that it lies under the controls it frames.
-    Crea("Shape1", L"STATIC", "", SS_ETCHEDFRAME, {8, 36, 404, 132});
+    // Last, so that it lies under the controls it frames; a group box without a caption is
+    // the system's plain frame.
+    Crea("Shape1", L"BUTTON", "", BS_GROUPBOX, {8, 30, 404, 138});
     PonPorDefecto("OKButton");
 
     comportamiento_.Form_Load();
