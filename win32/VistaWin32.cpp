@@ -401,6 +401,18 @@ LRESULT VistaWin32::Atiende(UINT mensaje, WPARAM w, LPARAM l) {
         }
         break;
     }
+    case WM_PAINT:
+        if (!marcos_.empty()) {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(ventana_, &ps);
+            for (RECT r : marcos_) {
+                // VB's Shape: a solid line of the window text's colour.
+                ::FrameRect(dc, &r, ::GetSysColorBrush(COLOR_WINDOWTEXT));
+            }
+            ::EndPaint(ventana_, &ps);
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         CierreVentana();
         return 0;

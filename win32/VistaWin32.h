@@ -62,6 +62,10 @@ protected:
     // place; `estilo` adds to WS_CHILD | WS_VISIBLE. Returns it for what only the skin sets.
     HWND Crea(const char* nombre, const wchar_t* clase, std::string_view texto, DWORD estilo,
               Sitio sitio, DWORD extendido = 0);
+    // A windowless frame drawn on the window, as VB's Shape is.
+    void Marco(Sitio sitio) {
+        marcos_.push_back({sitio.x, sitio.y, sitio.x + sitio.ancho, sitio.y + sitio.alto});
+    }
     // The button that Enter presses.
     void PonPorDefecto(std::string_view boton) { porDefecto_ = Control(boton); }
     // A bold copy of the window's font for `control`.
@@ -91,8 +95,9 @@ private:
     std::vector<std::string> nombres_; // by control id - PrimerId
     std::map<HWND, std::pair<COLORREF, HBRUSH>> fondos_;
     std::vector<HFONT> fuentes_; // ours, deleted with the window
-    int callado_ = 0;            // >0 while a primitive changes a control
-    bool abierta_ = false;       // while Modal waits
+    std::vector<RECT> marcos_;
+    int callado_ = 0;      // >0 while a primitive changes a control
+    bool abierta_ = false; // while Modal waits
     bool aceptada_ = false;
     HCURSOR cursorAnterior_ = nullptr;
     bool reloj_ = false;

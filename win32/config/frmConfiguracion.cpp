@@ -23,7 +23,7 @@ frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VB
     PonAyuda("Label1", AyudaMensaje);
     // A drop-down list's height is that of its open list.
     Crea("Combo1", L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-         {228, 50, 172, 120});
+         {228, 50, 172, 100});
     PonAyuda("Combo1", AyudaMensaje);
     std::vector<std::string> items;
     for (std::string_view item : install::ItemsMensaje) {
@@ -43,9 +43,7 @@ frmConfiguracion::frmConfiguracion(engine::AjustesPendientes& ajustes, vbide::VB
     PonAyuda("Check3", "¿Registtrar en un archivo log cada error ocurrido?");
     Crea("OKButton", L"BUTTON", "Aceptar", BS_DEFPUSHBUTTON | WS_TABSTOP, {232, 180, 88, 26});
     Crea("CancelButton", L"BUTTON", "Cancelar", WS_TABSTOP, {324, 180, 88, 26});
-    // Last, so that it lies under the controls it frames; a group box without a caption is
-    // the system's plain frame.
-    Crea("Shape1", L"BUTTON", "", BS_GROUPBOX, {8, 30, 404, 138});
+    Marco({8, 36, 404, 132}); // Shape1
     PonPorDefecto("OKButton");
 
     comportamiento_.Form_Load();
