@@ -9,6 +9,7 @@
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
+#include "win32/viewer/Dependencias.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,11 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
     soporte::SilenciaGlbErr();
     const std::string version = "Lintrap " LINTRAP_VERSION;
     engine::AjustesPendientes ajustes; // mail off, no message, log on
+    engine::EstadoSeleccion seleccion; // frmPrincipal's RellenarLista selected
+    seleccion.paginaCodigos = 1252;
+    seleccion.modulo = "frmPrincipal";
+    seleccion.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
+    seleccion.actual = 0;
     const Caso casos[] = {
         {"frmAbout",
          [](files::Vbe&) { return std::make_unique<win32::frmAbout>(); },
@@ -158,6 +164,20 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
          {{"List1",
            {"fraDatos", "txtNombre", "txtPoblacion", "txtCodigoPostal", "chkActivo", "lblNombre",
             "lblPoblacion", "lblCodigoPostal", "cmdAceptar", "cmdCancelar"}}}},
+        {"Dependencias",
+         [&](files::Vbe& vbe) {
+             return std::make_unique<win32::Dependencias>(vbe.ActiveVBProject(), "RellenarLista",
+                                                          seleccion);
+         },
+         {{"", {"LintrapVentana", "Dependencias", true}},
+          {"Label1", {"Static", "RellenarLista", true}},
+          {"Command1", {"Button", "OK", true}}},
+         {{"List1",
+           {"frmPrincipal / Form_Load", "frmPrincipal / cmdEditar_Click",
+            "frmPrincipal / mnuArchivoNuevo_Click"}}},
+         "Command1",
+         -1,
+         {{"", {"LintrapVentana", "Dependencias", false}}}},
     };
     auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
     for (const Caso& c : casos) {

@@ -10,6 +10,7 @@
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
+#include "win32/viewer/Dependencias.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,12 @@ int main(int argc, char** argv) {
     engine::AjustesPendientes ajustes;
     ajustes.glbEmailDir = "errores@quovant.example";
 
+    engine::EstadoSeleccion seleccion; // frmPrincipal's RellenarLista selected
+    seleccion.paginaCodigos = cp;
+    seleccion.modulo = "frmPrincipal";
+    seleccion.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
+    seleccion.actual = 0;
+
     std::unique_ptr<win32::VistaWin32> v;
     if (ventana == "frmAbout") {
         v = std::make_unique<win32::frmAbout>();
@@ -65,6 +72,9 @@ int main(int argc, char** argv) {
         v = std::make_unique<win32::frmRefs>(*vbe, cp);
     } else if (ventana == "frmControles") {
         v = std::make_unique<win32::frmControles>(*vbe, cp);
+    } else if (ventana == "Dependencias") {
+        v = std::make_unique<win32::Dependencias>(vbe->ActiveVBProject(), "RellenarLista",
+                                                  seleccion);
     } else {
         std::fprintf(stderr, "Ventana desconocida: %s\n", argv[1]);
         return 2;
