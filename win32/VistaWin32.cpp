@@ -135,8 +135,8 @@ void VistaWin32::Negrita(std::string_view control) {
     ::SendMessageW(Control(control), WM_SETFONT, WPARAM(Fuente(lf)), FALSE);
 }
 
-void VistaWin32::PonFuente(std::string_view control, const wchar_t* cara, int puntos, bool negrita,
-                           BYTE juego) {
+void VistaWin32::PonFuente(std::string_view control, const wchar_t* cara, int puntos,
+                           bool negrita) {
     LOGFONTW lf{};
     HDC dc = ::GetDC(ventana_);
     lf.lfHeight = -::MulDiv(puntos, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
