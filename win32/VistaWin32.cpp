@@ -2,10 +2,13 @@
 
 #include "base/ErrorVB.h"
 #include "base/plataforma/win32/Win32.h"
+#include "ui/viewer/Documento.h"
 #include "win32/CajaTexto.h"
 
 #include <commctrl.h>
+#include <richedit.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace win32 {
@@ -89,10 +92,13 @@ VistaWin32::~VistaWin32() {
     }
 }
 
-void VistaWin32::CreaVentana(const char* titulo, int ancho, int alto, HWND dueno) {
+void VistaWin32::CreaVentana(const char* titulo, int ancho, int alto, HWND dueno,
+                             bool redimensionable) {
     RegistraClase(&VistaWin32::Procedimiento);
-    const DWORD estilo = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD extendido = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    const DWORD estilo = redimensionable ? WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN
+                                         : WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    const DWORD extendido =
+        redimensionable ? WS_EX_CONTROLPARENT : WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT r{0, 0, ancho, alto};
     ::AdjustWindowRectEx(&r, estilo, FALSE, extendido);
     dueno_ = dueno;
@@ -122,6 +128,36 @@ HWND VistaWin32::Crea(const char* nombre, const wchar_t* clase, std::string_view
     controles_.emplace(nombre, c);
     ::SendMessageW(c, WM_SETFONT, WPARAM(fuentes_.front()), FALSE);
     return c;
+}
+
+HWND VistaWin32::CreaTextoRico(const char* nombre, Sitio sitio) {
+    // Loaded once for the process and kept: its window class must outlive every box.
+    static const HMODULE rico = ::LoadLibraryW(L"msftedit.dll");
+    if (!rico) {
+        throw ErrorVB(vberr::FileNotFound, "win32::VistaWin32",
+                      "No se pudo cargar msftedit.dll: " +
+                          plataforma::win32::TextoDeError(::GetLastError()));
+    }
+    HWND c = Crea(nombre, MSFTEDIT_CLASS, "",
+                  ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL |
+                      WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                  sitio, WS_EX_CLIENTEDGE);
+    // No line wrapping: a line of code stays one line.
+    ::SendMessageW(c, EM_SETTARGETDEVICE, 0, 1);
+    ::SendMessageW(c, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+    return c;
+}
+
+void VistaWin32::CreaEntrada(const char* nombre, std::string_view texto) {
+    if (!menu_) {
+        menu_ = ::CreateMenu();
+        ::SetMenu(ventana_, menu_);
+    }
+    const int id = PrimerId + int(nombres_.size());
+    nombres_.emplace_back(nombre);
+    entradas_.push_back({nombre, Utf16(texto), true});
+    ::AppendMenuW(menu_, MF_STRING, UINT_PTR(id), entradas_.back().texto.c_str());
+    ::DrawMenuBar(ventana_);
 }
 
 HFONT VistaWin32::Fuente(const LOGFONTW& lf) {
@@ -236,6 +272,27 @@ void VistaWin32::Marca(std::string_view control, bool marcado) {
 }
 
 void VistaWin32::Muestra(std::string_view control, bool visible) {
+    // A menu command leaves the bar and comes back at its place among those shown.
+    int lugar = 0;
+    for (Entrada& e : entradas_) {
+        if (e.nombre == control) {
+            if (e.visible != visible) {
+                const UINT id =
+                    UINT(PrimerId + (std::find(nombres_.begin(), nombres_.end(), e.nombre) -
+                                     nombres_.begin()));
+                if (visible) {
+                    ::InsertMenuW(menu_, UINT(lugar), MF_BYPOSITION | MF_STRING, id,
+                                  e.texto.c_str());
+                } else {
+                    ::RemoveMenu(menu_, id, MF_BYCOMMAND);
+                }
+                e.visible = visible;
+                ::DrawMenuBar(ventana_);
+            }
+            return;
+        }
+        lugar += e.visible;
+    }
     if (HWND c = Control(control)) {
         ::ShowWindow(c, visible ? SW_SHOW : SW_HIDE);
     }
@@ -323,6 +380,52 @@ void VistaWin32::RelojArena(bool activo) {
 std::string VistaWin32::PideTexto(const std::string& texto, const std::string& titulo) {
     CajaTexto caja(texto, titulo, ventana_);
     return caja.Modal() ? caja.Respuesta() : std::string();
+}
+
+void VistaWin32::PonTextoColoreado(std::string_view control, std::u32string_view texto,
+                                   const std::vector<viewer::Tramo>& tramos, long cursor) {
+    HWND c = Control(control);
+    if (!c) {
+        return;
+    }
+    // The box ends each paragraph with one CR, a position of its own, as the document's
+    // separator is; its positions are UTF-16 units, as the document's.
+    std::u16string documento = viewer::TextoDocumento(texto);
+    std::replace(documento.begin(), documento.end(), u'\n', u'\r');
+    CHARRANGE antes{};
+    ::SendMessageW(c, EM_EXGETSEL, 0, LPARAM(&antes));
+    POINT desplazado{};
+    ::SendMessageW(c, EM_GETSCROLLPOS, 0, LPARAM(&desplazado));
+
+    ++callado_;
+    ::SendMessageW(c, WM_SETREDRAW, FALSE, 0);
+    ::SetWindowTextW(c, reinterpret_cast<const wchar_t*>(documento.c_str()));
+    const auto pinta = [c](long desde, long hasta, COLORREF color, bool negrita) {
+        CHARRANGE r{desde, hasta};
+        ::SendMessageW(c, EM_EXSETSEL, 0, LPARAM(&r));
+        CHARFORMAT2W f{};
+        f.cbSize = sizeof f;
+        f.dwMask = CFM_COLOR | CFM_BOLD;
+        f.crTextColor = color;
+        f.dwEffects = negrita ? CFE_BOLD : 0;
+        ::SendMessageW(c, EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&f));
+    };
+    pinta(0, -1, RGB(0, 0, 0), false);
+    for (const viewer::Tramo& t : viewer::TramosDocumento(texto, tramos)) {
+        const viewer::Color color = t.formato.color;
+        pinta(t.inicio, t.inicio + t.largo,
+              RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF), t.formato.negrita);
+    }
+    // Nothing left selected; the caret where asked, or where it was as far as the text reaches.
+    const long largo = long(documento.size());
+    const long caret =
+        cursor >= 0 ? viewer::PosicionDocumento(texto, cursor) : std::min<long>(antes.cpMin, largo);
+    CHARRANGE r{caret, caret};
+    ::SendMessageW(c, EM_EXSETSEL, 0, LPARAM(&r));
+    ::SendMessageW(c, EM_SETSCROLLPOS, 0, LPARAM(&desplazado));
+    ::SendMessageW(c, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(c, nullptr, TRUE);
+    --callado_;
 }
 
 void VistaWin32::Enseña() {
@@ -415,6 +518,9 @@ LRESULT VistaWin32::Atiende(UINT mensaje, WPARAM w, LPARAM l) {
         break;
     case WM_CLOSE:
         CierreVentana();
+        return 0;
+    case WM_SIZE:
+        Redimensiona(LOWORD(l), HIWORD(l));
         return 0;
     case WM_SETCURSOR:
         if (reloj_) {

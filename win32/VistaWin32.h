@@ -40,6 +40,8 @@ public:
     void PonValor(std::string_view control, int valor) override;
     void RelojArena(bool activo) override;
     std::string PideTexto(const std::string& texto, const std::string& titulo) override;
+    void PonTextoColoreado(std::string_view control, std::u32string_view texto,
+                           const std::vector<viewer::Tramo>& tramos, long cursor) override;
 
     // Shows the window modally over its owner and returns when it closes: true when it was
     // closed by its accepting button.
@@ -56,8 +58,15 @@ protected:
     VistaWin32() = default;
 
     // Creates the top-level window with a client area of `ancho` x `alto` pixels, owned by
-    // `dueno` (null for none).
-    void CreaVentana(const char* titulo, int ancho, int alto, HWND dueno);
+    // `dueno` (null for none); a `redimensionable` one has the sizing border and the maximize
+    // box, and hears of its new size through Redimensiona.
+    void CreaVentana(const char* titulo, int ancho, int alto, HWND dueno,
+                     bool redimensionable = false);
+    // A rich-text box (RichEdit 4.1) named `nombre`: read-only, no wrapping.
+    HWND CreaTextoRico(const char* nombre, Sitio sitio);
+    // A command `nombre` of the window's menu bar, after those added before it. Muestra shows
+    // or takes it off the bar; its click arrives as Evento(nombre, 0).
+    void CreaEntrada(const char* nombre, std::string_view texto);
     // Creates the child control `nombre` of the system class `clase` at the given client
     // place; `estilo` adds to WS_CHILD | WS_VISIBLE. Returns it for what only the skin sets.
     HWND Crea(const char* nombre, const wchar_t* clase, std::string_view texto, DWORD estilo,
@@ -78,6 +87,8 @@ protected:
     virtual void Evento(const std::string& control, int codigo) = 0;
     // The close box (and Escape); by default the window closes unaccepted.
     virtual void CierreVentana() { Cierra(false); }
+    // The client area's new size, of a resizable window.
+    virtual void Redimensiona(int /*ancho*/, int /*alto*/) {}
 
     // The UTF-8 text of a control.
     std::string Texto(std::string_view control) const;
@@ -96,8 +107,15 @@ private:
     std::map<HWND, std::pair<COLORREF, HBRUSH>> fondos_;
     std::vector<HFONT> fuentes_; // ours, deleted with the window
     std::vector<RECT> marcos_;
-    int callado_ = 0;      // >0 while a primitive changes a control
-    bool abierta_ = false; // while Modal waits
+    struct Entrada {
+        std::string nombre;
+        std::wstring texto;
+        bool visible = true;
+    };
+    HMENU menu_ = nullptr;
+    std::vector<Entrada> entradas_; // the menu bar's commands in order
+    int callado_ = 0;               // >0 while a primitive changes a control
+    bool abierta_ = false;          // while Modal waits
     bool aceptada_ = false;
     HCURSOR cursorAnterior_ = nullptr;
     bool reloj_ = false;

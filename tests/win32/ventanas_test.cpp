@@ -5,11 +5,15 @@
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Guion.h"
+#include "ui/main/CodigoVisor.h"
 #include "win32/config/frmConfiguracion.h"
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 #include "win32/viewer/Dependencias.h"
+#include "win32/viewer/FrmCodigo.h"
+
+#include <richedit.h>
 
 #include <gtest/gtest.h>
 
@@ -224,6 +228,55 @@ TEST(VentanasWin32, ElInformeDelControlQuedaEnElPortapapeles) {
     EXPECT_EQ(informe.substr(0, cabecera.size()), cabecera);
     EXPECT_NE(informe.find("\r\n\r\n\r\n\r\n\r\nAddIn Lintrap por Quovant\r\n"), std::string::npos)
         << informe;
+}
+
+// The code view: the procedure's text coloured run by run in the rich-text box, and its menu
+// command "Dependencias" opening the callers list.
+TEST(VentanasWin32, ElVisorColoreaElCodigoYAbreLosLlamadores) {
+    soporte::SilenciaGlbErr();
+    auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
+    engine::EstadoSeleccion seleccion;
+    seleccion.paginaCodigos = 1252;
+    seleccion.modulo = "frmPrincipal";
+    seleccion.procedimientos = {{"RellenarLista", true, engine::Manejo::Sin}};
+    seleccion.actual = 0;
+    win32::FrmCodigo f(*vbe, seleccion);
+    f.Enseña();
+    f.Muestra(ui::CodigoVisor(*vbe->ActiveVBProject(), seleccion));
+    EXPECT_EQ(Lee(f.Ventana()), (Leido{"LintrapVentana", "RellenarLista", true}));
+    HWND texto = f.Control("TxtCodigo");
+    EXPECT_EQ(Lee(texto).clase, "RichEdit50W");
+
+    // The first whole word `palabra` found by the box, with its colour and weight.
+    const auto formato = [texto](const wchar_t* palabra) {
+        FINDTEXTEXW busca{{0, -1}, palabra, {-1, -1}};
+        ::SendMessageW(texto, EM_FINDTEXTEXW, FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD,
+                       LPARAM(&busca));
+        ::SendMessageW(texto, EM_EXSETSEL, 0, LPARAM(&busca.chrgText));
+        CHARFORMAT2W f{};
+        f.cbSize = sizeof f;
+        ::SendMessageW(texto, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&f));
+        return std::pair{f.crTextColor, (f.dwEffects & CFE_BOLD) != 0};
+    };
+    const struct {
+        const wchar_t* palabra;
+        COLORREF color;
+        bool negrita;
+    } palabras[] = {
+        {L"Private", RGB(0, 0, 0xFA), false},
+        {L"RellenarLista", RGB(0, 0, 0), false},
+        {L"Error", RGB(0xA0, 0, 0xA0), true},
+        {L"lstClientes", RGB(0, 0, 0), false},
+    };
+    for (const auto& p : palabras) {
+        EXPECT_EQ(formato(p.palabra), std::pair(p.color, p.negrita)) << Utf8(p.palabra);
+    }
+
+    HMENU menu = ::GetMenu(f.Ventana());
+    ASSERT_EQ(::GetMenuItemCount(menu), 2);
+    ::SendMessageW(f.Ventana(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(menu, 0), 0), 0);
+    ASSERT_NE(f.Llamadores(), nullptr);
+    EXPECT_EQ(Filas(f.Llamadores()->Control("List1")).size(), 3u);
 }
 
 } // namespace
