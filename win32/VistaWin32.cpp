@@ -171,14 +171,15 @@ void VistaWin32::Negrita(std::string_view control) {
     ::SendMessageW(Control(control), WM_SETFONT, WPARAM(Fuente(lf)), FALSE);
 }
 
-void VistaWin32::PonFuente(std::string_view control, const wchar_t* cara, int puntos,
-                           bool negrita) {
+void VistaWin32::PonFuente(std::string_view control, const wchar_t* cara, int puntos, bool negrita,
+                           bool fija) {
     LOGFONTW lf{};
     HDC dc = ::GetDC(ventana_);
     lf.lfHeight = -::MulDiv(puntos, ::GetDeviceCaps(dc, LOGPIXELSY), 72);
     ::ReleaseDC(ventana_, dc);
     lf.lfWeight = negrita ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfPitchAndFamily = fija ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH | FF_DONTCARE;
     ::lstrcpynW(lf.lfFaceName, cara, LF_FACESIZE);
     ::SendMessageW(Control(control), WM_SETFONT, WPARAM(Fuente(lf)), FALSE);
 }

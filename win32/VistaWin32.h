@@ -80,7 +80,9 @@ protected:
     // A bold copy of the window's font for `control`.
     void Negrita(std::string_view control);
     // A font of its own for `control`: the face and its size in points.
-    void PonFuente(std::string_view control, const wchar_t* cara, int puntos, bool negrita = false);
+    // `fija`: of fixed pitch, so that a system without that face gives one like it.
+    void PonFuente(std::string_view control, const wchar_t* cara, int puntos, bool negrita = false,
+                   bool fija = false);
     void PonAyuda(std::string_view control, std::string_view texto);
 
     // A notification of control `control` (BN_CLICKED, LBN_SELCHANGE, EN_CHANGE ...).

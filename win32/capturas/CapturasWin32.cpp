@@ -6,11 +6,13 @@
 
 #include "ClsErrores/clsErrores.h"
 #include "host/files/Vbe.h"
+#include "ui/main/CodigoVisor.h"
 #include "win32/config/frmConfiguracion.h"
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 #include "win32/viewer/Dependencias.h"
+#include "win32/viewer/FrmCodigo.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -75,6 +77,8 @@ int main(int argc, char** argv) {
     } else if (ventana == "Dependencias") {
         v = std::make_unique<win32::Dependencias>(vbe->ActiveVBProject(), "RellenarLista",
                                                   seleccion);
+    } else if (ventana == "FrmCodigo") {
+        v = std::make_unique<win32::FrmCodigo>(*vbe, seleccion);
     } else {
         std::fprintf(stderr, "Ventana desconocida: %s\n", argv[1]);
         return 2;
@@ -87,6 +91,9 @@ int main(int argc, char** argv) {
         ::SetFocus(v->Control("Text1"));
     } else if (ventana == "MsgPersonal") {
         ::SetWindowTextW(v->Control("Text1"), L"Se ha producido un error inesperado");
+    } else if (ventana == "FrmCodigo") {
+        static_cast<win32::FrmCodigo&>(*v).Muestra(
+            ui::CodigoVisor(*vbe->ActiveVBProject(), seleccion));
     } else if (ventana == "frmRefs") {
         Elige(*v, "List1", L"stdole2");
     } else if (ventana == "frmControles") {

@@ -8,7 +8,7 @@ FrmCodigo::FrmCodigo(vbide::VBE& vbe, const engine::EstadoSeleccion& seleccion, 
     CreaEntrada("mnuDep", "Dependencias");
     CreaEntrada("mnuResaltar", "Resaltar");
     CreaTextoRico("TxtCodigo", {0, 0, 640, 480});
-    PonFuente("TxtCodigo", L"Courier New", 10);
+    PonFuente("TxtCodigo", L"Courier New", 10, false, true);
 }
 
 void FrmCodigo::MuestraVentana(std::string_view ventana, bool visible) {
