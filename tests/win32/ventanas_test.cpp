@@ -272,8 +272,25 @@ TEST(VentanasWin32, ElVisorColoreaElCodigoYAbreLosLlamadores) {
         EXPECT_EQ(formato(p.palabra), std::pair(p.color, p.negrita)) << Utf8(p.palabra);
     }
 
+    // "Resaltar" asks for the term in the input box, answered here as soon as it shows: the
+    // term typed and "Aceptar" pressed. Every occurrence turns red and bold.
     HMENU menu = ::GetMenu(f.Ventana());
     ASSERT_EQ(::GetMenuItemCount(menu), 2);
+    ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND caja = ::FindWindowW(L"LintrapVentana", L"Lintrap");
+        if (!caja) {
+            return;
+        }
+        ::KillTimer(nullptr, id);
+        const auto hijo = [caja](const wchar_t* clase, const wchar_t* texto) {
+            return ::FindWindowExW(caja, nullptr, clase, texto);
+        };
+        ::SetWindowTextW(hijo(L"Edit", nullptr), L"lstClientes");
+        ::SendMessageW(hijo(L"Button", L"Aceptar"), BM_CLICK, 0, 0);
+    });
+    ::SendMessageW(f.Ventana(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(menu, 1), 0), 0);
+    EXPECT_EQ(formato(L"lstClientes"), std::pair(RGB(255, 0, 0), true));
+
     ::SendMessageW(f.Ventana(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(menu, 0), 0), 0);
     ASSERT_NE(f.Llamadores(), nullptr);
     EXPECT_EQ(Filas(f.Llamadores()->Control("List1")).size(), 3u);
