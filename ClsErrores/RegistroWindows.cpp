@@ -101,7 +101,8 @@ bool Escribe(std::uint32_t root, const std::string& keyPath, const std::string& 
         return pon(REG_SZ, w.c_str(), (w.size() + 1) * sizeof(wchar_t)); // with its NUL
     }
     if (const auto* b = std::get_if<std::vector<unsigned char>>(&valor)) {
-        return pon(REG_BINARY, b->data(), b->size());
+        static const unsigned char nada = 0; // no bytes still need an address to come from
+        return pon(REG_BINARY, b->empty() ? &nada : b->data(), b->size());
     }
     if (const auto* n = std::get_if<std::int32_t>(&valor)) {
         return pon(REG_DWORD, n, sizeof *n);
