@@ -1,7 +1,9 @@
 #pragma once
-// Sending one mail over SMTP (libcurl): a text body in UTF-8 and at most one attached file.
+// Sending one mail: a text body in UTF-8 and at most one attached file. On Windows the user's
+// mail program sends it (simple MAPI, CorreoWindows.cpp) with its own settings; elsewhere it
+// goes over SMTP (libcurl, Correo.cpp).
 //
-// The server and the account come from the registry store, key HKEY_CURRENT_USER
+// The SMTP server and the account come from the registry store, key HKEY_CURRENT_USER
 // "Software\Lintrap\Correo", values "Servidor" (an smtp:// or smtps:// URL), "Remitente",
 // "Usuario" and "Clave"; the environment variables LINTRAP_SMTP_URL, LINTRAP_SMTP_FROM,
 // LINTRAP_SMTP_USER and LINTRAP_SMTP_PASSWORD take precedence, and LINTRAP_SMTP_TIMEOUT (seconds)
@@ -28,8 +30,8 @@ struct Mensaje {
     std::string nombreAdjunto; // the file name the receiver sees
 };
 
-// 0 when the server accepted the message; otherwise non-zero, and `detalle` (when given) says
-// what failed.
+// 0 when the message was handed over (accepted by the server, or by the mail program);
+// otherwise non-zero, and `detalle` (when given) says what failed.
 int Envia(const Mensaje& mensaje, const Ajustes& ajustes, std::string* detalle = nullptr);
 
 } // namespace correo

@@ -1,7 +1,7 @@
 #pragma once
 // The e-mail error reports of clsErrores: the short report of the error just handled, and the
-// full system report with the log file attached. Both go out over SMTP (Correo.h) without any
-// compose window; a report that could not be sent is told to the user once.
+// full system report with the log file attached. Both go out through the system's mail (Correo.h)
+// without any compose window; a report that could not be sent is told to the user once.
 
 class clsErrores;
 

@@ -1,6 +1,7 @@
 #include "ClsErrores/Registro.h"
 
 #include "ClsErrores/MsgBox.h"
+#include "ClsErrores/RegistroDato.h"
 #include "base/ErrorVB.h"
 #include "base/plataforma/Archivo.h"
 #include "base/plataforma/CarpetasUsuario.h"
@@ -117,70 +118,39 @@ std::optional<json> Lee(const std::string& ruta) {
     return j;
 }
 
+// The file is $LINTRAP_REGISTRY when set, else the per-user configuration folder's one.
+std::string RutaAlmacen() {
+    if (const char* r = std::getenv("LINTRAP_REGISTRY"); r && *r) {
+        return r;
+    }
+    return (plataforma::CarpetaConfiguracion() / "lintrap" / "registro.json").string();
+}
+
 [[noreturn]] void Fallo(const std::string& que, const std::string& ruta, int error) {
     throw ErrorVB(vberr::PathFileAccessError, "RegistrySetKeyValue",
                   que + " (" + ruta + "): " + std::strerror(error));
 }
 
-// Converts the value to the stored form of `type`; a value of another kind throws error 13.
+// The stored form of the value written as `type`; null for a type that writes nothing.
 json Dato(const Valor& value, long type) {
-    const auto desajuste = [] {
-        return ErrorVB(vberr::TypeMismatch, "RegistrySetKeyValue", "No coinciden los tipos");
-    };
-    switch (type) {
-    case REG_SZ: {
-        std::string texto;
-        if (const auto* s = std::get_if<std::string>(&value)) {
-            // A text is stored up to its terminating NUL.
-            texto = s->substr(0, s->find('\0'));
-        } else if (const auto* n = std::get_if<std::int32_t>(&value)) {
-            texto = std::to_string(*n);
-        } else if (!std::holds_alternative<std::monostate>(value)) {
-            throw desajuste();
-        }
+    const Valor v = ValorParaTipo(value, type);
+    if (const auto* texto = std::get_if<std::string>(&v)) {
         // The store is UTF-8 text; other bytes would not survive it.
         try {
-            (void)json(texto).dump();
+            (void)json(*texto).dump();
         } catch (const json::type_error&) {
             throw ErrorVB(vberr::InvalidProcedureCall, "RegistrySetKeyValue",
                           "El texto no es UTF-8 válido");
         }
-        return {{"tipo", REG_SZ}, {"valor", texto}};
+        return {{"tipo", REG_SZ}, {"valor", *texto}};
     }
-    case REG_BINARY: {
-        if (const auto* b = std::get_if<std::vector<unsigned char>>(&value)) {
-            return {{"tipo", REG_BINARY}, {"valor", Hex(*b)}};
-        }
-        if (const auto* s = std::get_if<std::string>(&value)) {
-            return {{"tipo", REG_BINARY}, {"valor", Hex({s->begin(), s->end()})}};
-        }
-        throw desajuste();
+    if (const auto* b = std::get_if<std::vector<unsigned char>>(&v)) {
+        return {{"tipo", REG_BINARY}, {"valor", Hex(*b)}};
     }
-    case REG_DWORD: {
-        std::int32_t n = 0;
-        if (const auto* i = std::get_if<std::int32_t>(&value)) {
-            n = *i;
-        } else if (const auto* s = std::get_if<std::string>(&value)) {
-            std::size_t a = s->find_first_not_of(' ');
-            std::size_t b = s->find_last_not_of(' ');
-            if (a == std::string::npos) {
-                throw desajuste();
-            }
-            auto [p, ec] = std::from_chars(s->data() + a, s->data() + b + 1, n);
-            if (ec == std::errc::result_out_of_range) {
-                throw ErrorVB(vberr::Overflow, "RegistrySetKeyValue", "Desbordamiento");
-            }
-            if (ec != std::errc{} || p != s->data() + b + 1) {
-                throw desajuste();
-            }
-        } else if (!std::holds_alternative<std::monostate>(value)) {
-            throw desajuste();
-        }
-        return {{"tipo", REG_DWORD}, {"valor", n}};
+    if (const auto* n = std::get_if<std::int32_t>(&v)) {
+        return {{"tipo", REG_DWORD}, {"valor", *n}};
     }
-    default:
-        return nullptr;
-    }
+    return nullptr;
 }
 
 class Cerrojo {
@@ -275,13 +245,6 @@ void Informa(const ErrorVB& e, const char* titulo) {
 }
 
 } // namespace
-
-std::string RutaAlmacen() {
-    if (const char* r = std::getenv("LINTRAP_REGISTRY"); r && *r) {
-        return r;
-    }
-    return (plataforma::CarpetaConfiguracion() / "lintrap" / "registro.json").string();
-}
 
 Valor RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
                           const std::string& valueName) {

@@ -1,9 +1,9 @@
 #pragma once
-// Reading and writing one value of the registry. On this platform the registry is a per-user
-// file (JSON, human-readable) with the registry's value model: a value is empty, a text, bytes
-// or a 32-bit integer, stored with the type codes 1 (REG_SZ), 3 (REG_BINARY) and 4 (REG_DWORD).
-//
-// The file is $LINTRAP_REGISTRY when set, else $XDG_CONFIG_HOME/lintrap/registro.json, else
+// Reading and writing one value of the registry: a value is empty, a text, bytes or a 32-bit
+// integer, stored with the type codes 1 (REG_SZ), 3 (REG_BINARY) and 4 (REG_DWORD). On Windows
+// this is the system's registry (RegistroWindows.cpp). Elsewhere it is a per-user file (JSON,
+// human-readable) with the same value model (Registro.cpp):
+// the file is $LINTRAP_REGISTRY when set, else $XDG_CONFIG_HOME/lintrap/registro.json, else
 // ~/.config/lintrap/registro.json. Writes take a lock on a side file, read the file again
 // inside the lock, change it and replace it atomically, so that two programs writing at once
 // lose nothing.
@@ -37,8 +37,5 @@ void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
 // starts): a store that cannot be written (no writable home) is passed by quietly, false.
 bool RegistryTrySetKeyValue(std::uint32_t root, const std::string& keyPath,
                             const std::string& valueName, const Valor& value, long type) noexcept;
-
-// Path of the store file in use.
-std::string RutaAlmacen();
 
 } // namespace registro

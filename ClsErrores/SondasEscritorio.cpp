@@ -14,36 +14,42 @@ std::string SiNo(std::optional<bool> v) {
 } // namespace
 
 FuenteEscritorio* EscritorioActual() {
-    return g_escritorio;
+    return g_escritorio ? g_escritorio : EscritorioDelSistema();
 }
 void FijaEscritorio(FuenteEscritorio* fuente) {
     g_escritorio = fuente;
 }
 
 std::string HayRaton() {
-    return g_escritorio ? SiNo(g_escritorio->HayRaton()) : std::string();
+    auto* e = EscritorioActual();
+    return e ? SiNo(e->HayRaton()) : std::string();
 }
 std::string HayRueda() {
-    return g_escritorio ? SiNo(g_escritorio->HayRueda()) : std::string();
+    auto* e = EscritorioActual();
+    return e ? SiNo(e->HayRueda()) : std::string();
 }
 
 std::string BotonesRaton() {
-    const auto n = g_escritorio ? g_escritorio->BotonesRaton() : std::nullopt;
+    auto* e = EscritorioActual();
+    const auto n = e ? e->BotonesRaton() : std::nullopt;
     return n ? std::to_string(*n) : std::string();
 }
 
 std::string NumeroMonitores() {
-    const auto n = g_escritorio ? g_escritorio->Monitores() : std::nullopt;
+    auto* e = EscritorioActual();
+    const auto n = e ? e->Monitores() : std::nullopt;
     return n ? TextoMonitores(*n) : std::string();
 }
 
 std::string NumeroColores() {
-    const auto bits = g_escritorio ? g_escritorio->BitsColor() : std::nullopt;
+    auto* e = EscritorioActual();
+    const auto bits = e ? e->BitsColor() : std::nullopt;
     return bits ? TextoColores(*bits) : std::string();
 }
 
 std::string ResolucionPantalla() {
-    const auto r = g_escritorio ? g_escritorio->Resolucion() : std::nullopt;
+    auto* e = EscritorioActual();
+    const auto r = e ? e->Resolucion() : std::nullopt;
     return r ? std::to_string(r->first) + " x " + std::to_string(r->second) : std::string();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Facts that only the window system knows: screen, colours, mouse and the default printer.
-// The Qt windows install a source when they are up; the command line has none, and then these
-// facts are the empty text.
+// Windows tells them to any program; on Linux the Qt windows install a source when they are
+// up, the command line has none, and then these facts are the empty text.
 
 #include <cstdint>
 #include <optional>
@@ -42,8 +42,12 @@ public:
     virtual void Ocupado(bool) {}
 };
 
-// The source in use, or nullptr when no windows are up. Not owned.
+// The source in use: the one installed, else the system's own; nullptr when there is neither.
+// Not owned.
 FuenteEscritorio* EscritorioActual();
+// The window system's own facts where the system has them at hand (Windows); nullptr elsewhere,
+// where only windows that are up know them.
+FuenteEscritorio* EscritorioDelSistema();
 void FijaEscritorio(FuenteEscritorio* fuente);
 
 } // namespace infosistema

@@ -1,4 +1,5 @@
 #include "ClsErrores/Sondas.h"
+#include "ClsErrores/SondasEscritorio.h"
 #include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosSistema.h"
 #include "base/plataforma/Sistema.h"
@@ -28,6 +29,11 @@ std::uint64_t EspacioDirecciones() {
 }
 
 } // namespace
+
+// Only the windows that are up know the screen and the mouse here.
+FuenteEscritorio* EscritorioDelSistema() {
+    return nullptr;
+}
 
 std::string NombreOrdenador() {
     return Sonda([] { return plataforma::NombreOrdenador(); });
