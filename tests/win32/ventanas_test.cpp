@@ -143,12 +143,12 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
            {"Static", "Descripción del proyecto:\r\nProyecto de demostración de Lintrap", true}},
           {"Label2", {"Static", "", true}},
           {"OKButton", {"Button", "Aceptar", true}}},
-         {{"List1", {"stdole2"}}},
+         {{"List1", {"stdole"}}},
          "List1",
          0,
          {{"Label2",
            {"Static",
-            "stdole2 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\nGUID: "
+            "stdole 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\nGUID: "
             "{00020430-0000-0000-C000-000000000046}",
             true}}}},
         {"frmControles",
