@@ -150,8 +150,9 @@ Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas) {
     Propiedades todas;
     Anade(c->propiedades, todas);
     for (auto& [nombre, valor] : todas) {
+        const std::string buscada = Pliega(nombre);
         const auto escrita = std::find_if(escritas.begin(), escritas.end(), [&](const auto& e) {
-            return Pliega(e.first) == Pliega(nombre);
+            return Pliega(e.first) == buscada;
         });
         if (escrita != escritas.end()) {
             valor = EsBooleana(valor) ? ComoBooleana(escrita->second) : escrita->second;
