@@ -13,18 +13,24 @@
 namespace cli {
 namespace {
 
+// The module's procedures as the main window lists them, each with its error handling.
+std::vector<engine::EntradaProcedimiento> Procedimientos(files::Project& p,
+                                                         const std::string& nombre) {
+    engine::EstadoSeleccion estado;
+    estado.paginaCodigos = p.CodePage();
+    estado.modulo = nombre;
+    engine::SinProgreso sinProgreso;
+    engine::SeleccionaModulo(p, estado, sinProgreso);
+    return std::move(estado.procedimientos);
+}
+
 // The procedures that carry line numbers: a build numbers its own copy, the sources keep none.
 std::vector<Hallazgo> Numerados(files::Project& p, const std::string& nombre, const Salida& s) {
     std::vector<Hallazgo> r;
     vbide::CodeModule& m = p.Find(nombre)->CodeModule();
     if (EsModuloDelComplemento(p, nombre))
         return r; // the add-in's own code
-    engine::EstadoSeleccion estado;
-    estado.paginaCodigos = p.CodePage();
-    estado.modulo = nombre;
-    engine::SinProgreso sinProgreso;
-    engine::SeleccionaModulo(p, estado, sinProgreso);
-    for (const auto& fila : estado.procedimientos) {
+    for (const auto& fila : Procedimientos(p, nombre)) {
         const std::vector<long> lineas = engine::LineasNumeradas(m, fila.nombre, p.CodePage());
         if (lineas.empty())
             continue;
@@ -44,12 +50,7 @@ std::vector<Hallazgo> RevisaModulo(files::Project& p, const std::string& nombre,
 
     // The runtime modules are the add-in's own code, which the user does not give handlers.
     if (!EsModuloDelComplemento(p, nombre)) {
-        engine::EstadoSeleccion estado;
-        estado.paginaCodigos = p.CodePage();
-        estado.modulo = nombre;
-        engine::SinProgreso sinProgreso;
-        engine::SeleccionaModulo(p, estado, sinProgreso);
-        for (const auto& fila : estado.procedimientos) {
+        for (const auto& fila : Procedimientos(p, nombre)) {
             const std::string proc = s.Texto(fila.nombre);
             for (const engine::Aviso& a : engine::Revisa(m, fila.nombre, p.CodePage()))
                 r.push_back(
