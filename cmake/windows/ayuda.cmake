@@ -12,7 +12,7 @@ function(lintrap_ayuda_chm destino)
     add_custom_command(OUTPUT ${carpeta}/Lintrap.chm
         COMMAND ${CMAKE_COMMAND} -E make_directory ${carpeta}
         COMMAND ${CMAKE_COMMAND} -E copy ${fuentes} ${carpeta}
-        COMMAND ${LINTRAP_CHMCMD} Lintrap.hhp > chmcmd.log
+        COMMAND ${LINTRAP_CHMCMD} Lintrap.hhp
         WORKING_DIRECTORY ${carpeta}
         DEPENDS ${fuentes}
         VERBATIM)
