@@ -541,6 +541,12 @@ TEST(VentanasWin32, LaVentanaPrincipalSeMuestraSeManejaConTecladoYSeDescarga) {
     ::GetWindowRect(List2, &r2);
     ::GetWindowRect(List3, &r3);
     EXPECT_EQ(std::tuple(r2.right, r2.top, r2.bottom), std::tuple(r3.left, r3.top, r3.bottom));
+    // The menu bar takes nothing from the controls' place.
+    RECT cliente, salir;
+    ::GetClientRect(v, &cliente);
+    ::GetWindowRect(w->Control("CancelButton"), &salir);
+    ::MapWindowPoints(nullptr, v, reinterpret_cast<POINT*>(&salir), 2);
+    EXPECT_LT(salir.bottom, cliente.bottom);
 
     // Scrolled by the user, each list takes the other along; a press chooses a row in both,
     // also a press on the row already chosen, and the viewer shows each.
