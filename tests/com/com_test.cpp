@@ -6,6 +6,7 @@
 #include "base/CodePage.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
+#include "host/com/Despacho.h"
 #include "host/com/VBECom.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Codigo.h"
@@ -262,6 +263,40 @@ TEST_P(Error, KeepsItsNumberAndText) {
 INSTANTIATE_TEST_SUITE_P(Com, Error, ::testing::ValuesIn(kFallos),
                          [](const auto& i) { return std::string(i.param.nombre); });
 
+// What a failing call of the environment becomes: its own number from either field of the
+// exception, VB's number for a failure of late binding, else the HRESULT itself.
+TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
+    const struct {
+        HRESULT hr;
+        WORD wCode;
+        SCODE scode;
+        long numero;
+    } casos[] = {
+        {DISP_E_EXCEPTION, 0, SCODE(0x800A0009), 9},
+        {DISP_E_EXCEPTION, 35, 0, 35},
+        {DISP_E_EXCEPTION, 0, E_FAIL, long(E_FAIL)},
+        {DISP_E_BADINDEX, 0, 0, 9},
+        {DISP_E_MEMBERNOTFOUND, 0, 0, 438},
+        {DISP_E_TYPEMISMATCH, 0, 0, 13},
+        {E_FAIL, 0, 0, long(E_FAIL)},
+    };
+    for (const auto& c : casos) {
+        EXCEPINFO info{};
+        info.wCode = c.wCode;
+        info.scode = c.scode;
+        info.bstrDescription = c.hr == DISP_E_EXCEPTION ? ::SysAllocString(L"Índice") : nullptr;
+        const ErrorVB e = hostcom::ErrorDeLlamada(c.hr, info, "CodeModule.Lines");
+        EXPECT_EQ(e.Number, c.numero) << std::hex << c.hr;
+        EXPECT_EQ(e.Description,
+                  c.hr == DISP_E_EXCEPTION
+                      ? "Índice"
+                      : "El entorno de desarrollo no ha atendido CodeModule.Lines (0x" +
+                            (std::ostringstream() << std::uppercase << std::hex << c.hr).str() +
+                            ")");
+        EXPECT_EQ(e.Source, "CodeModule.Lines");
+    }
+}
+
 // Edits with text outside ASCII reach the file as the code page's bytes, names are found in any
 // case, and the menu entry is added, clicked, deleted and let go.
 TEST(Com, EditsMenuAndRelease) {
@@ -281,6 +316,22 @@ TEST(Com, EditsMenuAndRelease) {
                 c->ReplaceLine(2, Cp("' ¿Qué año?"));
                 c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
                 c->AddFromString("Private x As Long");
+            }
+            m.CodePane().Show();
+            soporte::Escribe(carpeta / "Otro.bas", "Attribute VB_Name = \"Otro\"\r\n");
+            auto& otro = comps.Import((carpeta / "Otro.bas").string());
+            EXPECT_EQ(&comps.Item("otro"), &otro);
+            EXPECT_EQ(comps.Count(), 2);
+            // a name the code page cannot hold is refused, not replaced
+            try {
+                hostcom::AbreVBE(entorno.VBE(), 1253)
+                    ->ActiveVBProject()
+                    ->VBComponents()
+                    .Item(1)
+                    .Name();
+                ADD_FAILURE() << "no error";
+            } catch (const ErrorVB& e) {
+                EXPECT_EQ(e.Number, vberr::InvalidProcedureCall);
             }
             const std::string codigo = entorno.Codigo(Cp("Señal"));
             EXPECT_EQ(codigo, directo->Active()->Find(Cp("Señal"))->Bytes());
