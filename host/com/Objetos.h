@@ -113,7 +113,8 @@ private:
     Ref o_;
     std::unique_ptr<MiembrosCom> miembros_;
     PanelCom panel_{*this};
-    // The lines handed out by Line(), each kept until the next edit.
+    // The lines handed out by Line(), each kept until the next edit or until it reads
+    // otherwise.
     mutable std::unordered_map<long, std::string> lineas_;
 };
 
