@@ -355,6 +355,13 @@ TEST(Com, EditsMenuAndRelease) {
             EXPECT_EQ(entorno.Sumideros(), 1);
         }
         EXPECT_EQ(entorno.Sumideros(), 0);
+        // nothing open, and no menu to add to
+        falso::Entorno vacio;
+        vacio.QuitaBarraAddIns();
+        auto vbe = hostcom::AbreVBE(vacio.VBE(), 1252);
+        EXPECT_EQ(vbe->ActiveVBProject(), nullptr);
+        EXPECT_EQ(vbe->VBProjects().Count(), 0);
+        EXPECT_EQ(vbe->CommandBars()->Item("Add-Ins"), nullptr);
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
