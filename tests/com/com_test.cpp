@@ -353,8 +353,10 @@ TEST(Com, EditsMenuAndRelease) {
             EXPECT_EQ(entorno.Menu()[0].caption, Cp("Quovant Lintrap ñ"));
             EXPECT_TRUE(entorno.Menu()[0].borrado);
             EXPECT_EQ(entorno.Sumideros(), 1);
+            EXPECT_EQ(hostcom::SumiderosVivos(), 1);
         }
         EXPECT_EQ(entorno.Sumideros(), 0);
+        EXPECT_EQ(hostcom::SumiderosVivos(), 0);
         // nothing open, and no menu to add to
         falso::Entorno vacio;
         vacio.QuitaBarraAddIns();
