@@ -1,7 +1,7 @@
 // The menu entry and its click: a control added to a command bar, and a sink advised to the
 // connection point of the environment's event source for that control.
 
-#include "host/com/Objetos.h"
+#include "host/com/MenusCom.h"
 #include "host/com/VBECom.h"
 
 #include <ocidl.h>
