@@ -2,6 +2,8 @@
 
 #include "host/com/Objetos.h"
 
+#include "base/plataforma/win32/Win32.h"
+
 namespace hostcom {
 
 vbide::VBComponents& ProyectoCom::VBComponents() {
@@ -21,7 +23,8 @@ vbide::VBComponent& ComponentesCom::Item(const std::string& name) {
 }
 
 vbide::VBComponent& ComponentesCom::Import(const std::string& path) {
-    const Valor p = d_.Cadena(path);
+    // a path is UTF-8 on our side, as every file name
+    const Valor p = Valor::Bstr(plataforma::win32::Utf16(path));
     Ref r = d_.Objeto(o_.get(), "VBComponents", "Import", {&p});
     if (!r) {
         throw ErrorVB(vberr::ObjectNotSet, "VBComponents.Import",

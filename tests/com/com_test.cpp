@@ -315,8 +315,9 @@ TEST(Com, EditsMenuAndRelease) {
                 c->AddFromString("Private x As Long");
             }
             m.CodePane().Show();
-            soporte::Escribe(carpeta / "Otro.bas", "Attribute VB_Name = \"Otro\"\r\n");
-            auto& otro = comps.Import((carpeta / "Otro.bas").string());
+            const std::string ruta = carpeta.Ruta().string() + "/Importación.bas"; // UTF-8
+            soporte::Escribe(ruta, "Attribute VB_Name = \"Otro\"\r\n");
+            auto& otro = comps.Import(ruta);
             EXPECT_EQ(&comps.Item("otro"), &otro);
             EXPECT_EQ(comps.Count(), 2);
             // a name the code page cannot hold is refused, not replaced

@@ -105,6 +105,13 @@ std::string Llamada::Texto(std::size_t i) const {
     return s;
 }
 
+std::string Llamada::Ruta(std::size_t i) const {
+    VARIANT v = Convertido(i, VT_BSTR);
+    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), CP_UTF8);
+    ::VariantClear(&v);
+    return s;
+}
+
 long Llamada::Numero(std::size_t i, std::optional<long> omision) const {
     if (Falta(i) && omision) {
         return *omision;

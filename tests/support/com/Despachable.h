@@ -30,6 +30,8 @@ public:
     std::size_t Cuantos() const { return args_.size(); }
     bool EsTexto(std::size_t i) const;
     std::string Texto(std::size_t i) const;
+    // A path: UTF-8, as every file name.
+    std::string Ruta(std::size_t i) const;
     // A missing optional argument gives `omision`; a missing required one raises error 449.
     long Numero(std::size_t i, std::optional<long> omision = {}) const;
     bool Logico(std::size_t i, bool omision) const;

@@ -148,7 +148,7 @@ public:
         Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
         Miembro(L"Item", [this, &x](Llamada& c) { Item<ComponenteF>(c, x); });
         Miembro(L"Import",
-                [this, &x](Llamada& c) { c.Devuelve(De<ComponenteF>(x.Import(c.Texto(0)))); });
+                [this, &x](Llamada& c) { c.Devuelve(De<ComponenteF>(x.Import(c.Ruta(0)))); });
     }
 };
 
