@@ -1,0 +1,92 @@
+#pragma once
+// The stand-in environment's COM objects: IDispatch by a table of names (no type library),
+// DISPIDs in the order the names were given; text is the model's code page on this side; an
+// ErrorVB thrown by a member goes back as DISP_E_EXCEPTION with scode 0x800A0000 + its number.
+
+#include "base/ErrorVB.h"
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace falso {
+
+// The stand-in objects alive now, of every kind.
+long ObjetosVivos();
+// For the stand-in's objects that are not Despachable.
+void CuentaVivo(long delta);
+
+// One call's arguments in call order (the value of a property put apart) and its result.
+class Llamada {
+public:
+    Llamada(int cp, WORD flags, DISPPARAMS* p, VARIANT* resultado);
+    bool EsPut() const { return puesto_ != nullptr; }
+    std::size_t Cuantos() const { return args_.size(); }
+    bool EsTexto(std::size_t i) const;
+    std::string Texto(std::size_t i) const;
+    // A missing optional argument gives `omision`; a missing required one raises error 449.
+    long Numero(std::size_t i, std::optional<long> omision = {}) const;
+    bool Logico(std::size_t i, bool omision) const;
+    IDispatch* Objeto(std::size_t i) const;
+    // Writes back an argument passed by reference.
+    void Escribe(std::size_t i, long valor);
+    std::string Puesto() const;
+
+    void Devuelve(const std::string& bytes);
+    void Devuelve(long n);
+    void DevuelveLogico(bool b);
+    void Devuelve(IDispatch* o); // nothing: Nothing
+
+private:
+    VARIANT Convertido(std::size_t i, VARTYPE vt) const;
+    bool Falta(std::size_t i) const;
+    int cp_;
+    std::vector<VARIANT*> args_;
+    VARIANT* puesto_ = nullptr;
+    VARIANT* resultado_;
+};
+
+// Text between the code page and UTF-16, by the system's own tables.
+std::wstring Ancho(const std::string& bytes, int cp);
+std::string Estrecho(const wchar_t* w, std::size_t n, int cp);
+
+class Despachable : public IDispatch {
+public:
+    using Metodo = std::function<void(Llamada&)>;
+    explicit Despachable(int cp);
+    Despachable(const Despachable&) = delete;
+    Despachable& operator=(const Despachable&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* nombres, UINT n, LCID,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p,
+                                     VARIANT* resultado, EXCEPINFO* info, UINT*) override;
+
+protected:
+    virtual ~Despachable();
+    void Miembro(const wchar_t* nombre, Metodo m);
+    // Another interface of the object, or null.
+    virtual void* Interfaz(REFIID) { return nullptr; }
+    // The child object kept for `clave` (made by `crea` the first time), as VB hands out the
+    // same object for the same thing.
+    IDispatch* Hijo(const void* clave, const std::function<Despachable*()>& crea);
+    int cp_;
+
+private:
+    LONG refs_ = 1;
+    std::vector<std::pair<std::wstring, Metodo>> miembros_;
+    std::map<const void*, IDispatch*> hijos_;
+};
+
+} // namespace falso

@@ -1,0 +1,57 @@
+#include "tests/support/com/EntornoCom.h"
+
+#include "tests/support/com/Mundo.h"
+
+namespace falso {
+
+Entorno::Entorno(const std::filesystem::path& ruta, int cp) : mundo_(std::make_shared<Mundo>()) {
+    mundo_->vbe = files::Vbe::Open(ruta, cp);
+    mundo_->cp = cp;
+    vbe_ = NuevoVbe(mundo_);
+}
+
+Entorno::~Entorno() {
+    vbe_->Release();
+}
+
+files::Vbe& Entorno::Modelo() {
+    return *mundo_->vbe;
+}
+
+std::string Entorno::Codigo(const std::string& componente) {
+    for (long p = 1; p <= mundo_->vbe->VBProjects().Count(); ++p) {
+        auto& proyecto = static_cast<files::Project&>(mundo_->vbe->VBProjects().Item(p));
+        if (files::Component* c = proyecto.Find(componente)) {
+            return c->Bytes();
+        }
+    }
+    throw ErrorVB(vberr::SubscriptOutOfRange, "Entorno", "No existe " + componente);
+}
+
+std::vector<Entorno::ControlMenu> Entorno::Menu() const {
+    std::vector<ControlMenu> r;
+    for (const auto& c : mundo_->controles) {
+        r.push_back({Estrecho(c.caption.data(), c.caption.size(), mundo_->cp), c.borrado});
+    }
+    return r;
+}
+
+int Entorno::Clic(std::size_t indice) {
+    int n = 0;
+    // a click may advise or unadvise: the sources as they are now
+    const std::set<Fuente*> fuentes = mundo_->fuentes;
+    for (Fuente* f : fuentes) {
+        n += Dispara(*f, indice);
+    }
+    return n;
+}
+
+int Entorno::Sumideros() const {
+    int n = 0;
+    for (const Fuente* f : mundo_->fuentes) {
+        n += Advertidos(*f);
+    }
+    return n;
+}
+
+} // namespace falso
