@@ -18,6 +18,10 @@ using plataforma::win32::Utf16;
 using plataforma::win32::Utf8;
 
 const wchar_t* const ClaseVentana = L"LintrapVentana";
+// Set on a window while Modal's loop, which gives it its keys, runs.
+const wchar_t* const PropiedadModal = L"Lintrap.Modal";
+// Posted by Difiere; only our class's windows receive it.
+constexpr UINT MensajeDiferido = WM_APP + 1;
 // Ids 1 and 2 are IDOK and IDCANCEL, which Enter and Escape send: the controls' start above.
 constexpr int PrimerId = 100;
 
@@ -69,6 +73,10 @@ std::wstring ClaseDe(HWND control) {
 bool EsLista(HWND c) {
     return ::lstrcmpiW(ClaseDe(c).c_str(), WC_LISTBOXW) == 0;
 }
+bool EsOpcion(HWND c) {
+    return (::GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON &&
+           ::lstrcmpiW(ClaseDe(c).c_str(), WC_BUTTONW) == 0;
+}
 bool EsCombo(HWND c) {
     return ::lstrcmpiW(ClaseDe(c).c_str(), WC_COMBOBOXW) == 0;
 }
@@ -79,6 +87,7 @@ VistaWin32::~VistaWin32() {
     RelojArena(false);
     if (ventana_) {
         ::SetWindowLongPtrW(ventana_, GWLP_USERDATA, 0);
+        ::RemovePropW(ventana_, PropiedadModal);
         ::DestroyWindow(ventana_);
     }
     if (ayuda_) {
@@ -148,16 +157,43 @@ HWND VistaWin32::CreaTextoRico(const char* nombre, Sitio sitio) {
     return c;
 }
 
-void VistaWin32::CreaEntrada(const char* nombre, std::string_view texto) {
+void VistaWin32::CreaEntrada(const char* nombre, std::string_view texto, const char* menu,
+                             std::string_view atajo) {
+    const Entrada* de = menu ? BuscaEntrada(menu) : nullptr;
+    HMENU dentro = de ? de->submenu : Barra();
+    const UINT id = UINT(PrimerId + int(nombres_.size()));
+    nombres_.emplace_back(nombre);
+    std::wstring t = Utf16(texto);
+    if (!atajo.empty()) {
+        t += L'\t' + Utf16(atajo);
+    }
+    entradas_.push_back({nombre, std::move(t), dentro, nullptr, id});
+    ::AppendMenuW(entradas_.back().dentro, MF_STRING, id, entradas_.back().texto.c_str());
+    ::DrawMenuBar(ventana_);
+}
+
+void VistaWin32::CreaMenu(const char* nombre, std::string_view texto) {
+    HMENU submenu = ::CreatePopupMenu();
+    entradas_.push_back({nombre, Utf16(texto), Barra(), submenu, 0});
+    ::AppendMenuW(menu_, MF_POPUP, UINT_PTR(submenu), entradas_.back().texto.c_str());
+    ::DrawMenuBar(ventana_);
+}
+
+HMENU VistaWin32::Barra() {
     if (!menu_) {
         menu_ = ::CreateMenu();
         ::SetMenu(ventana_, menu_);
     }
-    const int id = PrimerId + int(nombres_.size());
-    nombres_.emplace_back(nombre);
-    entradas_.push_back({nombre, Utf16(texto), true});
-    ::AppendMenuW(menu_, MF_STRING, UINT_PTR(id), entradas_.back().texto.c_str());
-    ::DrawMenuBar(ventana_);
+    return menu_;
+}
+
+VistaWin32::Entrada* VistaWin32::BuscaEntrada(std::string_view nombre) {
+    for (Entrada& e : entradas_) {
+        if (e.nombre == nombre) {
+            return &e;
+        }
+    }
+    return nullptr;
 }
 
 HFONT VistaWin32::Fuente(const LOGFONTW& lf) {
@@ -207,6 +243,20 @@ HWND VistaWin32::Control(std::string_view nombre) const {
     }
     auto i = controles_.find(nombre);
     return i == controles_.end() ? nullptr : i->second;
+}
+
+bool VistaWin32::SinBucle(HWND ventana) {
+    return ventana && ::lstrcmpW(ClaseDe(ventana).c_str(), ClaseVentana) == 0 &&
+           !::GetPropW(ventana, PropiedadModal);
+}
+
+UINT VistaWin32::MensajeTecla() {
+    static const UINT mensaje = ::RegisterWindowMessageW(L"Lintrap.Tecla");
+    return mensaje;
+}
+
+void VistaWin32::Difiere() {
+    ::PostMessageW(ventana_, MensajeDiferido, 0, 0);
 }
 
 std::string VistaWin32::Texto(std::string_view control) const {
@@ -259,7 +309,19 @@ void VistaWin32::Selecciona(std::string_view control, int fila) {
 }
 
 void VistaWin32::PonTexto(std::string_view control, std::string_view texto) {
-    if (HWND c = Control(control)) {
+    if (Entrada* e = BuscaEntrada(control)) {
+        // The key shown beside the entry stays.
+        const size_t tab = e->texto.find(L'\t');
+        e->texto = Utf16(texto) + (tab == std::wstring::npos ? L"" : e->texto.substr(tab));
+        if (e->visible) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_STRING;
+            info.dwTypeData = e->texto.data();
+            ::SetMenuItemInfoW(e->dentro, e->id, FALSE, &info);
+            ::DrawMenuBar(ventana_);
+        }
+    } else if (HWND c = Control(control)) {
         ++callado_;
         ::SetWindowTextW(c, Utf16(texto).c_str());
         --callado_;
@@ -267,34 +329,50 @@ void VistaWin32::PonTexto(std::string_view control, std::string_view texto) {
 }
 
 void VistaWin32::Marca(std::string_view control, bool marcado) {
-    if (HWND c = Control(control)) {
-        ::SendMessageW(c, BM_SETCHECK, marcado ? BST_CHECKED : BST_UNCHECKED, 0);
+    HWND c = Control(control);
+    if (!c) {
+        return;
+    }
+    ::SendMessageW(c, BM_SETCHECK, marcado ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (marcado && EsOpcion(c)) {
+        // As a click does, the other option buttons of its group are cleared: the group runs
+        // from the control with WS_GROUP before it to the next one with WS_GROUP.
+        HWND o = c;
+        while (!(::GetWindowLongW(o, GWL_STYLE) & WS_GROUP) && ::GetWindow(o, GW_HWNDPREV)) {
+            o = ::GetWindow(o, GW_HWNDPREV);
+        }
+        for (HWND inicio = o; o && (o == inicio || !(::GetWindowLongW(o, GWL_STYLE) & WS_GROUP));
+             o = ::GetWindow(o, GW_HWNDNEXT)) {
+            if (o != c && EsOpcion(o)) {
+                ::SendMessageW(o, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
+        }
     }
 }
 
 void VistaWin32::Muestra(std::string_view control, bool visible) {
-    // A menu command leaves the bar and comes back at its place among those shown.
+    // A menu entry leaves its menu and comes back at its place among those shown.
     int lugar = 0;
-    for (Entrada& e : entradas_) {
-        if (e.nombre == control) {
-            if (e.visible != visible) {
-                const UINT id =
-                    UINT(PrimerId + (std::find(nombres_.begin(), nombres_.end(), e.nombre) -
-                                     nombres_.begin()));
-                if (visible) {
-                    ::InsertMenuW(menu_, UINT(lugar), MF_BYPOSITION | MF_STRING, id,
-                                  e.texto.c_str());
-                } else {
-                    ::RemoveMenu(menu_, id, MF_BYCOMMAND);
-                }
-                e.visible = visible;
-                ::DrawMenuBar(ventana_);
-            }
-            return;
+    Entrada* e = BuscaEntrada(control);
+    for (const Entrada& antes : entradas_) {
+        if (e == nullptr || &antes == e) {
+            break;
         }
-        lugar += e.visible;
+        lugar += antes.visible && antes.dentro == e->dentro;
     }
-    if (HWND c = Control(control)) {
+    if (e != nullptr) {
+        if (e->visible != visible) {
+            if (visible) {
+                ::InsertMenuW(e->dentro, UINT(lugar),
+                              MF_BYPOSITION | (e->submenu ? MF_POPUP : MF_STRING),
+                              e->submenu ? UINT_PTR(e->submenu) : e->id, e->texto.c_str());
+            } else {
+                ::RemoveMenu(e->dentro, UINT(lugar), MF_BYPOSITION);
+            }
+            e->visible = visible;
+            ::DrawMenuBar(ventana_);
+        }
+    } else if (HWND c = Control(control)) {
         ::ShowWindow(c, visible ? SW_SHOW : SW_HIDE);
     }
 }
@@ -440,6 +518,7 @@ bool VistaWin32::Modal() {
     if (dueno_) {
         ::EnableWindow(dueno_, FALSE);
     }
+    ::SetPropW(ventana_, PropiedadModal, HANDLE(1));
     Enseña();
     MSG m;
     while (abierta_) {
@@ -458,6 +537,7 @@ bool VistaWin32::Modal() {
             ::DispatchMessageW(&m);
         }
     }
+    ::RemovePropW(ventana_, PropiedadModal);
     return aceptada_;
 }
 
@@ -529,7 +609,14 @@ LRESULT VistaWin32::Atiende(UINT mensaje, WPARAM w, LPARAM l) {
             return TRUE;
         }
         break;
+    case MensajeDiferido:
+        // The object may be gone when this returns.
+        Diferido();
+        return 0;
     default:
+        if (mensaje == MensajeTecla()) {
+            return Tecla(int(w));
+        }
         break;
     }
     return ::DefWindowProcW(ventana_, mensaje, w, l);

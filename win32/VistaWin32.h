@@ -54,6 +54,13 @@ public:
     // window itself).
     HWND Control(std::string_view nombre) const;
 
+    // A window of the add-in shown modeless: no loop of ours reads its messages, so the
+    // keyboard hook (Teclado) gives it its keys.
+    static bool SinBucle(HWND ventana);
+    // What the keyboard hook sends such a window for each key pressed: its answer is non-zero
+    // when the window used the key (Tecla).
+    static UINT MensajeTecla();
+
 protected:
     VistaWin32() = default;
 
@@ -64,9 +71,13 @@ protected:
                      bool redimensionable = false);
     // A rich-text box (RichEdit 4.1) named `nombre`: read-only, no wrapping.
     HWND CreaTextoRico(const char* nombre, Sitio sitio);
-    // A command `nombre` of the window's menu bar, after those added before it. Muestra shows
-    // or takes it off the bar; its click arrives as Evento(nombre, 0).
-    void CreaEntrada(const char* nombre, std::string_view texto);
+    // A command `nombre` of the window's menu bar, or of the menu `menu` (made with CreaMenu),
+    // after those added before it; `atajo` is the key shown beside it. Muestra shows or takes
+    // it off its menu, PonTexto changes its caption; its click arrives as Evento(nombre, 0).
+    void CreaEntrada(const char* nombre, std::string_view texto, const char* menu = nullptr,
+                     std::string_view atajo = {});
+    // A menu `nombre` of the window's menu bar, that opens the entries added to it.
+    void CreaMenu(const char* nombre, std::string_view texto);
     // Creates the child control `nombre` of the system class `clase` at the given client
     // place; `estilo` adds to WS_CHILD | WS_VISIBLE. Returns it for what only the skin sets.
     HWND Crea(const char* nombre, const wchar_t* clase, std::string_view texto, DWORD estilo,
@@ -91,6 +102,12 @@ protected:
     virtual void CierreVentana() { Cierra(false); }
     // The client area's new size, of a resizable window.
     virtual void Redimensiona(int /*ancho*/, int /*alto*/) {}
+    // A key (VK_F1 ...) pressed in a modeless window: true when the window used it.
+    virtual bool Tecla(int /*tecla*/) { return false; }
+    // Asks for Diferido to run from the message loop, once the handler running now has
+    // returned; Diferido may destroy the window's object.
+    void Difiere();
+    virtual void Diferido() {}
 
     // The UTF-8 text of a control.
     std::string Texto(std::string_view control) const;
@@ -112,10 +129,15 @@ private:
     struct Entrada {
         std::string nombre;
         std::wstring texto;
+        HMENU dentro;  // the menu bar or a menu
+        HMENU submenu; // for a menu, null for a command
+        UINT id;
         bool visible = true;
     };
     HMENU menu_ = nullptr;
-    std::vector<Entrada> entradas_; // the menu bar's commands in order
+    HMENU Barra();
+    Entrada* BuscaEntrada(std::string_view nombre);
+    std::vector<Entrada> entradas_; // the menus' entries in order
     int callado_ = 0;               // >0 while a primitive changes a control
     bool abierta_ = false;          // while Modal waits
     bool aceptada_ = false;

@@ -29,6 +29,13 @@ void FrmCodigo::Evento(const std::string& control, int /*codigo*/) {
     }
 }
 
+void FrmCodigo::CierreVentana() {
+    Cierra(false);
+    if (alCerrar_) {
+        alCerrar_();
+    }
+}
+
 void FrmCodigo::Redimensiona(int ancho, int alto) {
     ::MoveWindow(Control("TxtCodigo"), 0, 0, ancho, alto, TRUE);
 }
