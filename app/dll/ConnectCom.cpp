@@ -147,7 +147,9 @@ HRESULT ConnectCom::OnConnection(IDispatch* Application, LONG ConnectMode, IDisp
         Desconecta(0); // a second connection without a disconnection starts afresh
         try {
             vbe_ = hostcom::AbreVBE(Application, int(::GetACP()));
-            conexion_.propietario = static_cast<HWND>(hostcom::VentanaPrincipal(Application));
+            // A handle that is no window (the environment's gone, or not a real one) owns nothing.
+            const auto principal = static_cast<HWND>(hostcom::VentanaPrincipal(Application));
+            conexion_.propietario = ::IsWindow(principal) ? principal : nullptr;
         } catch (const ErrorVB& e) {
             conexion_.Avisa(e.Description);
             return S_OK;

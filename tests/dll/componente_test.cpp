@@ -3,6 +3,9 @@
 // object is released.
 
 #include "app/dll/IDTExtensibility2.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Proyectos.h"
+#include "tests/support/com/EntornoCom.h"
 
 #include <windows.h>
 
@@ -146,6 +149,121 @@ TEST(Componente, PorMaquinaSeCreaPorSuProgIdYSeDescargaAlSoltarlo) {
     ASSERT_EQ(dll.Llama("DllInstall", FALSE, L"machine"), S_OK);
     EXPECT_FALSE(Existe(HKEY_LOCAL_MACHINE, kClsid));
     EXPECT_NE(::CLSIDFromProgID(L"Lintrap.Connect", &clsid), S_OK);
+    ::CoUninitialize();
+}
+
+const std::wstring kAjustes = L"Software\\VB and VBA Program Settings\\Lintrap\\Settings";
+
+void Procesa() {
+    MSG m;
+    while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&m);
+        ::DispatchMessageW(&m);
+    }
+}
+
+HWND Ventana() {
+    Procesa();
+    HWND v = ::FindWindowW(nullptr, L"AddIn Lintrap - Quovant");
+    return v && ::IsWindowVisible(v) ? v : nullptr;
+}
+
+// The connection interface called as the environment may: by its vtable or by name.
+HRESULT Llama(dll::IDTExtensibility2* c, bool porNombre, const wchar_t* metodo, IDispatch* app,
+              LONG modo) {
+    const bool conecta = metodo[2] == L'C';
+    if (!porNombre) {
+        return conecta ? c->OnConnection(app, modo, nullptr, nullptr)
+                       : c->OnDisconnection(modo, nullptr);
+    }
+    DISPID id = 0;
+    LPOLESTR nombre = const_cast<LPOLESTR>(metodo);
+    if (HRESULT hr = c->GetIDsOfNames(IID_NULL, &nombre, 1, 0, &id); FAILED(hr)) {
+        return hr;
+    }
+    VARIANT args[4]; // in reverse order: custom(), [AddInInst,] mode[, Application]
+    for (VARIANT& a : args) {
+        ::VariantInit(&a);
+    }
+    args[0].vt = VT_ERROR;
+    args[0].scode = DISP_E_PARAMNOTFOUND;
+    UINT n = 2;
+    args[1].vt = VT_I4;
+    args[1].lVal = modo;
+    if (conecta) {
+        n = 4;
+        args[1].vt = VT_DISPATCH; // AddInInst: Nothing
+        args[1].pdispVal = nullptr;
+        args[2].vt = VT_I2; // converted as VB would
+        args[2].iVal = SHORT(modo);
+        args[3].vt = VT_DISPATCH;
+        args[3].pdispVal = app;
+    }
+    DISPPARAMS p{args, nullptr, n, 0};
+    return c->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
+}
+
+// Each connection mode through each face of the interface, against the stand-in environment
+// over the example project: the menu entry, whether the main window opens by itself, the entry's
+// click, its "Salir", and what is remembered at disconnection, which takes the entry, the
+// window and every reference to the environment away.
+TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
+    Dll dll;
+    ASSERT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    ASSERT_EQ(dll.Llama("DllInstall", TRUE, L"machine"), S_OK);
+    const struct {
+        LONG modo;
+        const wchar_t* ajuste; // DisplayOnConnect before connecting; null: absent
+        bool porNombre, entrada, ventana, clic, salir;
+        const wchar_t* recordado;
+    } casos[] = {
+        {0, nullptr, false, true, false, false, false, L"0"},
+        {0, L"1", true, true, true, false, false, L"1"},
+        {1, L"1", false, true, false, false, false, L"0"}, // never by itself at startup
+        {1, nullptr, true, true, false, true, true, L"1"}, // opened, closed with Salir
+        {2, nullptr, true, false, true, false, false, L"1"},
+        {3, L"1", false, true, false, true, false, L"1"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
+                     (c.porNombre ? " por nombre" : " por la tabla"));
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kAjustes.c_str());
+        if (c.ajuste) {
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, kAjustes.c_str(), L"DisplayOnConnect", REG_SZ,
+                              c.ajuste, 4);
+        }
+        soporte::Carpeta carpeta;
+        falso::Entorno entorno(soporte::CopiaDemo(carpeta.Ruta()));
+        dll::IDTExtensibility2* connect = nullptr;
+        ASSERT_EQ(::CoCreateInstance(dll::CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
+                                     dll::IID_IDTExtensibility2,
+                                     reinterpret_cast<void**>(&connect)),
+                  S_OK);
+        ASSERT_EQ(Llama(connect, c.porNombre, L"OnConnection", entorno.VBE(), c.modo), S_OK);
+        const auto menu = entorno.Menu();
+        ASSERT_EQ(menu.size(), c.entrada ? 1u : 0u);
+        if (c.entrada) {
+            EXPECT_EQ(menu[0].caption, "Quovant Lintrap");
+        }
+        EXPECT_EQ(Ventana() != nullptr, c.ventana);
+        if (c.clic) {
+            EXPECT_EQ(entorno.Clic(0), 1);
+            ASSERT_NE(Ventana(), nullptr);
+        }
+        if (c.salir) {
+            ::SendMessageW(::FindWindowExW(Ventana(), nullptr, L"Button", L"Salir"), BM_CLICK, 0,
+                           0);
+            EXPECT_EQ(Ventana(), nullptr);
+        }
+        ASSERT_EQ(Llama(connect, c.porNombre, L"OnDisconnection", nullptr, 1), S_OK);
+        EXPECT_EQ(::FindWindowW(nullptr, L"AddIn Lintrap - Quovant"), nullptr);
+        EXPECT_EQ(entorno.Menu().size() == 1 && entorno.Menu()[0].borrado, c.entrada);
+        EXPECT_EQ(entorno.Sumideros(), 0);
+        EXPECT_EQ(Lee(HKEY_CURRENT_USER, kAjustes, L"DisplayOnConnect"), Dato(c.recordado));
+        connect->Release();
+        EXPECT_EQ(dll.Llama("DllCanUnloadNow"), S_OK);
+    }
+    dll.Llama("DllInstall", FALSE, L"machine");
     ::CoUninitialize();
 }
 
