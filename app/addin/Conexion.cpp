@@ -2,6 +2,7 @@
 
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
+#include "host/vbide/AddIn.h"
 
 #include <utility>
 
@@ -10,7 +11,7 @@ namespace addin {
 void Conexion::AddinInstance_OnConnection(vbide::VBE& Application, int ConnectMode) {
     try {
         VBInstance = &Application;
-        if (ConnectMode == 2) { // external
+        if (ConnectMode == vbide::ext_cm_External) {
             Show();
         } else {
             MenuEntry = AddToAddInCommandBar(kMenuCaption);
@@ -18,7 +19,8 @@ void Conexion::AddinInstance_OnConnection(vbide::VBE& Application, int ConnectMo
             if (MenuEntry && MenuHandler) {
                 MenuHandler->CommandBarEvents(*MenuEntry, [this] { MenuHandler_Click(); });
             }
-            if (ConnectMode == 0 && LeeAjuste("DisplayOnConnect", "0") == "1") { // after startup
+            if (ConnectMode == vbide::ext_cm_AfterStartup &&
+                LeeAjuste("DisplayOnConnect", "0") == "1") {
                 Show();
             }
         }
