@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace {
@@ -171,7 +172,7 @@ HWND Ventana() {
 // The connection interface called as the environment may: by its vtable or by name.
 HRESULT Llama(dll::IDTExtensibility2* c, bool porNombre, const wchar_t* metodo, IDispatch* app,
               LONG modo) {
-    const bool conecta = metodo[2] == L'C';
+    const bool conecta = std::wstring_view(metodo) == L"OnConnection";
     if (!porNombre) {
         return conecta ? c->OnConnection(app, modo, nullptr, nullptr)
                        : c->OnDisconnection(modo, nullptr);
@@ -194,7 +195,7 @@ HRESULT Llama(dll::IDTExtensibility2* c, bool porNombre, const wchar_t* metodo, 
         n = 4;
         args[1].vt = VT_DISPATCH; // AddInInst: Nothing
         args[1].pdispVal = nullptr;
-        args[2].vt = VT_I2; // converted as VB would
+        args[2].vt = VT_I2; // of another type: the server converts it
         args[2].iVal = SHORT(modo);
         args[3].vt = VT_DISPATCH;
         args[3].pdispVal = app;
