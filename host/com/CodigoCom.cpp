@@ -18,11 +18,14 @@ std::string CodigoCom::Lines(long start, long count) const {
 }
 
 std::string_view CodigoCom::Line(long line) const {
-    auto i = lineas_.find(line);
-    if (i == lineas_.end()) {
-        i = lineas_.emplace(line, Lines(line, 1)).first;
+    // read afresh every time (the user may have typed since); a view already handed out for
+    // the line stays valid while the line's text is the same
+    std::string texto = Lines(line, 1);
+    std::string& guardada = lineas_[line];
+    if (guardada != texto) {
+        guardada = std::move(texto);
     }
-    return i->second;
+    return guardada;
 }
 
 long CodigoCom::CountOfLines() const {

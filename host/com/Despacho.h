@@ -113,7 +113,7 @@ private:
     std::map<std::string, DISPID, std::less<>> ids_;
 };
 
-// The ErrorVB for a failed Invoke of `tipo`.`nombre`.
+// The ErrorVB for a failed Invoke of `que` ("Type.Member"); frees the strings of `info`.
 ErrorVB ErrorDeLlamada(HRESULT hr, const EXCEPINFO& info, const std::string& que);
 
 } // namespace hostcom

@@ -1,18 +1,25 @@
 // The menu entry and its click: a control added to a command bar, and a sink advised to the
 // connection point of the environment's event source for that control.
 
-#include "host/com/Objetos.h"
+#include "host/com/MenusCom.h"
+#include "host/com/VBECom.h"
 
 #include <ocidl.h>
 
+#include <atomic>
+
 namespace hostcom {
 namespace {
+
+std::atomic<long> sumideros{0};
 
 // Answers the point's own event interface as well as IDispatch (a point may refuse a sink that
 // does not); Click is DISPID 1, whatever its arguments.
 class Sumidero final : public IDispatch {
 public:
-    Sumidero(const IID& iid, std::function<void()> clic) : iid_(iid), clic_(std::move(clic)) {}
+    Sumidero(const IID& iid, std::function<void()> clic) : iid_(iid), clic_(std::move(clic)) {
+        ++sumideros;
+    }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
         if (!ppv) {
@@ -57,13 +64,17 @@ public:
     }
 
 private:
-    ~Sumidero() = default;
+    ~Sumidero() { --sumideros; }
     LONG refs_ = 1;
     IID iid_;
     std::function<void()> clic_;
 };
 
 } // namespace
+
+long SumiderosVivos() {
+    return sumideros;
+}
 
 vbide::CommandBar* BarrasCom::Item(const std::string& name) {
     // the environment raises an error for a bar it does not have

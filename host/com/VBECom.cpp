@@ -2,7 +2,7 @@
 
 #include "host/com/VBECom.h"
 
-#include "host/com/Objetos.h"
+#include "host/com/MenusCom.h"
 
 namespace hostcom {
 namespace {

@@ -20,4 +20,8 @@ std::unique_ptr<vbide::VBE> AbreVBE(IDispatch* application, int paginaCodigos);
 // environment has one, else the process's foreground top-level window; null when neither.
 void* VentanaPrincipal(IDispatch* application);
 
+// The click sinks of this library still held by someone (the environment, until each is
+// unadvised): the component must not unload while there are any.
+long SumiderosVivos();
+
 } // namespace hostcom

@@ -12,6 +12,19 @@ BSTR Bstr(const std::string& bytes, int cp) {
     const std::wstring w = Ancho(bytes, cp);
     return ::SysAllocStringLen(w.data(), UINT(w.size()));
 }
+HRESULT Excepcion(const ErrorVB& e, VARIANT* resultado, EXCEPINFO* info) {
+    if (resultado) {
+        ::VariantClear(resultado);
+    }
+    if (info) {
+        *info = EXCEPINFO{};
+        info->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, e.Number & 0xFFFF);
+        info->bstrSource = Bstr(e.Source, CP_UTF8);
+        info->bstrDescription = Bstr(e.Description, CP_UTF8);
+    }
+    return DISP_E_EXCEPTION;
+}
+
 } // namespace
 
 long ObjetosVivos() {
@@ -252,16 +265,10 @@ HRESULT Despachable::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p, 
         miembros_[std::size_t(id - 1)].second(llamada);
         return S_OK;
     } catch (const ErrorVB& e) {
-        if (resultado) {
-            ::VariantClear(resultado);
-        }
-        if (info) {
-            *info = EXCEPINFO{};
-            info->scode = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, e.Number & 0xFFFF);
-            info->bstrSource = Bstr(e.Source, CP_UTF8);
-            info->bstrDescription = Bstr(e.Description, CP_UTF8);
-        }
-        return DISP_E_EXCEPTION;
+        return Excepcion(e, resultado, info);
+    } catch (const std::exception& e) {
+        // nothing of C++ crosses back to the caller
+        return Excepcion(ErrorVB(vberr::InternalError, "Falso", e.what()), resultado, info);
     }
 }
 

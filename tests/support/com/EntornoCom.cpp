@@ -10,6 +10,11 @@ Entorno::Entorno(const std::filesystem::path& ruta, int cp) : mundo_(std::make_s
     vbe_ = NuevoVbe(mundo_);
 }
 
+Entorno::Entorno() : mundo_(std::make_shared<Mundo>()) {
+    mundo_->vbe = std::make_unique<files::Vbe>();
+    vbe_ = NuevoVbe(mundo_);
+}
+
 Entorno::~Entorno() {
     vbe_->Release();
 }
@@ -44,6 +49,10 @@ int Entorno::Clic(std::size_t indice) {
         n += Dispara(*f, indice);
     }
     return n;
+}
+
+void Entorno::QuitaBarraAddIns() {
+    mundo_->sinBarraAddIns = true;
 }
 
 int Entorno::Sumideros() const {

@@ -36,6 +36,8 @@ public:
 
     // Opens the project or group at `ruta` with host/files in code page `cp`.
     explicit Entorno(const std::filesystem::path& ruta, int cp = 1252);
+    // Nothing open: ActiveVBProject is Nothing, VBProjects is empty.
+    Entorno();
     ~Entorno(); // lets go of the VBE object
     Entorno(const Entorno&) = delete;
     Entorno& operator=(const Entorno&) = delete;
@@ -58,6 +60,8 @@ public:
     int Clic(std::size_t indice);
     // Sinks advised now, over every event source.
     int Sumideros() const;
+    // From now on CommandBars has no "Add-Ins" bar, as a host without that menu.
+    void QuitaBarraAddIns();
 
 private:
     std::shared_ptr<Mundo> mundo_;

@@ -75,7 +75,7 @@ class BarrasF : public Despachable {
 public:
     explicit BarrasF(M m) : Despachable(m->cp) {
         Miembro(L"Item", [this, m](Llamada& c) {
-            if (c.Texto(0) != "Add-Ins") {
+            if (c.Texto(0) != "Add-Ins" || m->sinBarraAddIns) {
                 throw ErrorVB(vberr::InvalidProcedureCall, "CommandBars",
                               "Invalid procedure call or argument");
             }

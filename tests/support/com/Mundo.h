@@ -23,6 +23,7 @@ struct Mundo {
     };
     std::vector<Control> controles;
     std::set<Fuente*> fuentes; // the event sources alive
+    bool sinBarraAddIns = false;
 };
 
 // The VBE object over the world's model.

@@ -1,0 +1,371 @@
+// The environment over IDispatch (host/com) against the stand-in environment: what the add-in
+// reads and writes through it is what it reads and writes over the same files directly; the
+// engine's commands give the golden modules; errors keep their numbers; text outside ASCII
+// crosses UTF-16 and back; the menu entry's click arrives; and nothing is left alive.
+
+#include "base/CodePage.h"
+#include "engine/Motor.h"
+#include "engine/Procedimientos.h"
+#include "host/com/Despacho.h"
+#include "host/com/VBECom.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Proyectos.h"
+#include "tests/support/com/EntornoCom.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using enum engine::Modo;
+using enum engine::Variante;
+
+// Everything the add-in reads of an environment, as text.
+std::string Describe(vbide::VBE& vbe) {
+    std::ostringstream s;
+    auto& proyectos = vbe.VBProjects();
+    for (long p = 1; p <= proyectos.Count(); ++p) {
+        auto& pr = proyectos.Item(p);
+        s << "P " << pr.Name() << '|' << pr.Description() << '\n';
+        auto& refs = pr.References();
+        for (long i = 1; i <= refs.Count(); ++i) {
+            auto& r = refs.Item(i);
+            s << "R " << r.Name() << '|' << r.Guid() << '|' << r.Major() << '.' << r.Minor() << '|'
+              << r.FullPath() << (&refs.Item(r.Name()) == &r) << '\n';
+        }
+        auto& comps = pr.VBComponents();
+        for (long i = 1; i <= comps.Count(); ++i) {
+            auto& c = comps.Item(i);
+            s << "C " << c.Name() << ' ' << int(c.Type()) << (&comps.Item(c.Name()) == &c) << '\n';
+            try {
+                auto& m = c.CodeModule();
+                s << m.Name() << ' ' << m.CountOfLines() << ' ' << m.CountOfDeclarationLines();
+                for (long l = 1; l <= m.CountOfLines(); ++l) {
+                    vbide::ProcKind k{};
+                    const std::string proc = m.ProcOfLine(l, &k);
+                    s << '\n' << l << ' ' << m.Line(l) << " @" << proc << ' ' << int(k);
+                }
+                s << '\n' << m.Lines(1, m.CountOfLines()).size() << '\n';
+                auto& miembros = m.Members();
+                for (long i = 1; i <= miembros.Count(); ++i) {
+                    auto& x = miembros.Item(i);
+                    s << "M " << x.Name() << ' ' << int(x.Type()) << ' ' << x.CodeLocation();
+                    if (x.Type() == vbide::MemberType::Method ||
+                        x.Type() == vbide::MemberType::Property) {
+                        vbide::ProcKind k{};
+                        m.ProcOfLine(x.CodeLocation(), &k);
+                        s << ' ' << m.ProcStartLine(x.Name(), k) << ' '
+                          << m.ProcCountLines(x.Name(), k) << ' ' << m.ProcBodyLine(x.Name(), k);
+                    }
+                    s << (&miembros.Item(x.Name()) == &x) << '\n';
+                }
+                long a = 1, b = 1, e = -1, f = -1;
+                s << "F " << m.Find("end", a, b, e, f) << a << ' ' << b << ' ' << e << ' ' << f
+                  << '\n';
+            } catch (const ErrorVB& e) {
+                s << "! " << e.Number << '\n';
+            }
+            if (auto* d = c.Designer()) {
+                auto& controles = d->VBControls();
+                for (long k = 1; k <= controles.Count(); ++k) {
+                    auto& props = controles.Item(k).Properties();
+                    s << "K " << controles.Item(k).ClassName();
+                    for (long i = 1; i <= props.Count(); ++i) {
+                        s << ' ' << props.Item(i).Name() << '=';
+                        try {
+                            s << props.Item(i).Value();
+                        } catch (const ErrorVB& e) {
+                            s << '!' << e.Number;
+                        }
+                    }
+                    s << '\n';
+                }
+            }
+        }
+    }
+    if (auto* activo = vbe.ActiveVBProject()) {
+        s << "A " << activo->Name() << '\n';
+    }
+    return s.str();
+}
+
+// Text of the test (UTF-8) as the project's bytes.
+std::string Cp(const std::string& utf8) {
+    return *codepage::DesdeUtf8(utf8);
+}
+
+// A project with names and code outside ASCII.
+fs::path Acentos(const fs::path& carpeta) {
+    return soporte::EscribeProyecto(
+        carpeta,
+        {{"Senal.bas", Cp("Attribute VB_Name = \"Señal\"\nOption Explicit\n' Canción: ñandú\n"
+                          "Public Sub Añade(ByVal año As Long)\n    Debug.Print \"é\"\n"
+                          "End Sub\n")}},
+        Cp("Module=Señal; Senal.bas\n"));
+}
+
+// A copy of a project of the examples or of tests/data, or one written there.
+struct Proyecto {
+    const char* nombre;
+    std::function<fs::path(const fs::path&)> haz;
+};
+const Proyecto kProyectos[] = {
+    {"Demo", [](const fs::path& c) { return soporte::CopiaDemo(c); }},
+    {"Completo",
+     [](const fs::path& c) {
+         return soporte::Copia(soporte::Datos("host/projects/Completo"), c / "Completo") /
+                "Completo.vbp";
+     }},
+    {"Group",
+     [](const fs::path& c) {
+         return soporte::Copia(soporte::Datos("host/projects/Grupo"), c / "Grupo") / "Grupo.vbg";
+     }},
+    {"Accents", Acentos},
+};
+
+void PrintTo(const Proyecto& p, std::ostream* os) {
+    *os << p.nombre;
+}
+
+struct Lectura : ::testing::TestWithParam<Proyecto> {};
+
+TEST_P(Lectura, SameAsTheFiles) {
+    {
+        soporte::Carpeta carpeta;
+        const fs::path ruta = GetParam().haz(carpeta.Ruta());
+        const std::string directo = Describe(*files::Vbe::Open(ruta));
+        falso::Entorno entorno(ruta);
+        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
+        EXPECT_EQ(Describe(*vbe), directo);
+        EXPECT_GT(directo.size(), 200u);
+    }
+    EXPECT_EQ(falso::ObjetosVivos(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Com, Lectura, ::testing::ValuesIn(kProyectos),
+                         [](const auto& i) { return std::string(i.param.nombre); });
+
+// A command of the engine over a golden module, and the module expected after it.
+struct Orden {
+    const char* nombre;
+    const char* entrada;
+    bool quita;
+    engine::Modo modo;
+    engine::Variante variante;
+    const char* esperado;
+};
+const Orden kOrdenes[] = {
+    {"Numbers", "entrada", false, Option1, OptExit, "numeros_insertado"},
+    {"HandlerExit", "entrada", false, Option2, OptExit, "manejo_exit_insertado"},
+    {"HandlerResume", "entrada", false, Option2, OptResume, "manejo_resume_insertado"},
+    {"HandlerRaise", "entrada", false, Option2, OptRaise, "manejo_raise_insertado"},
+    {"ResumeNext", "entrada", false, Option3, OptExit, "resumenext_insertado"},
+    {"NumbersRemoved", "numeros_insertado", true, Option1, OptExit, "numeros_quitado_modulo"},
+    {"HandlerRemoved", "manejo_exit_insertado", true, Option2, OptExit, "manejo_quitado"},
+};
+
+void PrintTo(const Orden& o, std::ostream* os) {
+    *os << o.nombre;
+}
+
+struct Comando : ::testing::TestWithParam<Orden> {};
+
+TEST_P(Comando, GivesTheGoldenModule) {
+    const Orden& o = GetParam();
+    soporte::SilenciaGlbErr();
+    {
+        soporte::Carpeta carpeta;
+        fs::copy_file(soporte::Datos(std::string("engine/") + o.entrada + ".bas"),
+                      carpeta / "Modulo1.bas");
+        falso::Entorno entorno(
+            soporte::EscribeProyecto(carpeta.Ruta(), {}, "Module=Modulo1; Modulo1.bas\n"));
+        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
+        auto& m = vbe->ActiveVBProject()->VBComponents().Item("Modulo1").CodeModule();
+        soporte::Guion dialogos;
+        soporte::ProgresoAnotado progreso;
+        engine::EstadoSeleccion estado;
+        estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
+        estado.modo = o.modo;
+        estado.variante = o.variante;
+        estado.Check1 = true;
+        engine::Motor motor(estado, progreso, dialogos);
+        if (o.quita) {
+            motor.QuitaCodigo(m);
+        } else {
+            for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
+                motor.Insertar(m, i);
+            }
+        }
+        EXPECT_EQ(entorno.Codigo("Modulo1"),
+                  soporte::Lee(soporte::Datos(std::string("engine/") + o.esperado + ".bas")));
+        EXPECT_TRUE(dialogos.cajas.empty());
+    }
+    EXPECT_EQ(falso::ObjetosVivos(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Com, Comando, ::testing::ValuesIn(kOrdenes),
+                         [](const auto& i) { return std::string(i.param.nombre); });
+
+vbide::CodeModule& Utilidades(vbide::VBE& v) {
+    return v.ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule();
+}
+
+// A call that fails, with the number expected of it both ways.
+struct Fallo {
+    const char* nombre;
+    long numero;
+    std::function<void(vbide::VBE&)> haz;
+};
+const Fallo kFallos[] = {
+    {"UnknownComponent", 9,
+     [](vbide::VBE& v) { v.ActiveVBProject()->VBComponents().Item("NoExiste"); }},
+    {"ComponentIndex", 9, [](vbide::VBE& v) { v.ActiveVBProject()->VBComponents().Item(99); }},
+    {"PastTheEnd", 9,
+     [](vbide::VBE& v) { Utilidades(v).Lines(Utilidades(v).CountOfLines() + 1, 1); }},
+    {"UnknownProcedure", 35,
+     [](vbide::VBE& v) { Utilidades(v).ProcStartLine("NoExiste", vbide::ProcKind::Proc); }},
+    {"UnknownMember", 9, [](vbide::VBE& v) { Utilidades(v).Members().Item("NoExiste"); }},
+    {"UnknownReference", 9,
+     [](vbide::VBE& v) { v.ActiveVBProject()->References().Item("NoExiste"); }},
+    {"ProjectIndex", 9, [](vbide::VBE& v) { v.VBProjects().Item(2); }},
+};
+
+void PrintTo(const Fallo& f, std::ostream* os) {
+    *os << f.nombre;
+}
+
+struct Error : ::testing::TestWithParam<Fallo> {};
+
+TEST_P(Error, KeepsItsNumberAndText) {
+    {
+        soporte::Carpeta carpeta;
+        const fs::path ruta = soporte::CopiaDemo(carpeta.Ruta());
+        const auto falla = [&](vbide::VBE& v) {
+            try {
+                GetParam().haz(v);
+            } catch (const ErrorVB& e) {
+                return std::to_string(e.Number) + " " + e.Description;
+            }
+            return std::string("no error");
+        };
+        const std::string directo = falla(*files::Vbe::Open(ruta));
+        EXPECT_EQ(directo.substr(0, directo.find(' ')), std::to_string(GetParam().numero));
+        falso::Entorno entorno(ruta);
+        EXPECT_EQ(falla(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
+    }
+    EXPECT_EQ(falso::ObjetosVivos(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Com, Error, ::testing::ValuesIn(kFallos),
+                         [](const auto& i) { return std::string(i.param.nombre); });
+
+// What a failing call of the environment becomes: its own number from either field of the
+// exception, VB's number for a failure of late binding, else the HRESULT itself.
+TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
+    const struct {
+        HRESULT hr;
+        WORD wCode;
+        SCODE scode;
+        long numero;
+    } casos[] = {
+        {DISP_E_EXCEPTION, 0, SCODE(0x800A0009), 9},
+        {DISP_E_EXCEPTION, 35, 0, 35},
+        {DISP_E_EXCEPTION, 0, E_FAIL, long(E_FAIL)},
+        {DISP_E_BADINDEX, 0, 0, 9},
+        {DISP_E_MEMBERNOTFOUND, 0, 0, 438},
+        {DISP_E_TYPEMISMATCH, 0, 0, 13},
+        {E_FAIL, 0, 0, long(E_FAIL)},
+    };
+    for (const auto& c : casos) {
+        EXCEPINFO info{};
+        info.wCode = c.wCode;
+        info.scode = c.scode;
+        info.bstrDescription = c.hr == DISP_E_EXCEPTION ? ::SysAllocString(L"Índice") : nullptr;
+        const ErrorVB e = hostcom::ErrorDeLlamada(c.hr, info, "CodeModule.Lines");
+        EXPECT_EQ(e.Number, c.numero) << std::hex << c.hr;
+        // the environment's text, or one naming the call
+        EXPECT_NE(e.Description.find(c.hr == DISP_E_EXCEPTION ? "Índice" : "CodeModule.Lines"),
+                  std::string::npos);
+        EXPECT_EQ(e.Source, "CodeModule.Lines");
+    }
+}
+
+// Edits with text outside ASCII reach the file as the code page's bytes, names are found in any
+// case, and the menu entry is added, clicked, deleted and let go.
+TEST(Com, EditsMenuAndRelease) {
+    {
+        soporte::Carpeta carpeta;
+        falso::Entorno entorno(Acentos(carpeta.Ruta()));
+        {
+            auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
+            auto& comps = vbe->ActiveVBProject()->VBComponents();
+            auto& m = comps.Item(Cp("SEÑAL")).CodeModule();
+            EXPECT_EQ(&comps.Item(Cp("señal")).CodeModule(), &m);
+            // the same edits over the files directly
+            soporte::Carpeta otra;
+            auto directo = files::Vbe::Open(Acentos(otra.Ruta()));
+            for (vbide::CodeModule* c :
+                 {&m, &directo->ActiveVBProject()->VBComponents().Item(Cp("Señal")).CodeModule()}) {
+                c->ReplaceLine(2, Cp("' ¿Qué año?"));
+                c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
+                c->AddFromString("Private x As Long");
+            }
+            m.CodePane().Show();
+            soporte::Escribe(carpeta / "Otro.bas", "Attribute VB_Name = \"Otro\"\r\n");
+            auto& otro = comps.Import((carpeta / "Otro.bas").string());
+            EXPECT_EQ(&comps.Item("otro"), &otro);
+            EXPECT_EQ(comps.Count(), 2);
+            // a name the code page cannot hold is refused, not replaced
+            try {
+                hostcom::AbreVBE(entorno.VBE(), 1253)
+                    ->ActiveVBProject()
+                    ->VBComponents()
+                    .Item(1)
+                    .Name();
+                ADD_FAILURE() << "no error";
+            } catch (const ErrorVB& e) {
+                EXPECT_EQ(e.Number, vberr::InvalidProcedureCall);
+            }
+            const std::string codigo = entorno.Codigo(Cp("Señal"));
+            EXPECT_EQ(codigo, directo->Active()->Find(Cp("Señal"))->Bytes());
+            EXPECT_NE(codigo.find("' \xBFQu\xE9 a\xF1o?\r\n"), std::string::npos);
+
+            EXPECT_EQ(hostcom::VentanaPrincipal(entorno.VBE()),
+                      reinterpret_cast<void*>(falso::Entorno::kVentana));
+            ASSERT_NE(vbe->CommandBars(), nullptr);
+            EXPECT_EQ(vbe->CommandBars()->Item("Otra"), nullptr);
+            auto* barra = vbe->CommandBars()->Item("Add-Ins");
+            ASSERT_NE(barra, nullptr);
+            auto& control = barra->AddControl(1);
+            control.SetCaption(Cp("Quovant Lintrap ñ"));
+            EXPECT_EQ(control.Caption(), Cp("Quovant Lintrap ñ"));
+            int clics = 0;
+            vbe->Events()->CommandBarEvents(control, [&] { ++clics; });
+            EXPECT_EQ(entorno.Clic(0), 1);
+            EXPECT_EQ(entorno.Clic(0), 1);
+            EXPECT_EQ(clics, 2);
+            control.Delete();
+            ASSERT_EQ(entorno.Menu().size(), 1u);
+            EXPECT_EQ(entorno.Menu()[0].caption, Cp("Quovant Lintrap ñ"));
+            EXPECT_TRUE(entorno.Menu()[0].borrado);
+            EXPECT_EQ(entorno.Sumideros(), 1);
+            EXPECT_EQ(hostcom::SumiderosVivos(), 1);
+        }
+        EXPECT_EQ(entorno.Sumideros(), 0);
+        EXPECT_EQ(hostcom::SumiderosVivos(), 0);
+        // nothing open, and no menu to add to
+        falso::Entorno vacio;
+        vacio.QuitaBarraAddIns();
+        auto vbe = hostcom::AbreVBE(vacio.VBE(), 1252);
+        EXPECT_EQ(vbe->ActiveVBProject(), nullptr);
+        EXPECT_EQ(vbe->VBProjects().Count(), 0);
+        EXPECT_EQ(vbe->CommandBars()->Item("Add-Ins"), nullptr);
+    }
+    EXPECT_EQ(falso::ObjetosVivos(), 0);
+}
+
+} // namespace
