@@ -115,9 +115,13 @@ void VistaWin32::CreaVentana(const char* titulo, int ancho, int alto, HWND dueno
                                  CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
                                  dueno, nullptr, Modulo(), this);
     if (!ventana_) {
+        // Without a reason from the system (wine without a display gives none), say so
+        // rather than "Success".
+        const DWORD codigo = ::GetLastError();
         throw ErrorVB(vberr::InternalError, "win32::VistaWin32",
-                      std::string("No se pudo crear la ventana \"") + titulo +
-                          "\": " + plataforma::win32::TextoDeError(::GetLastError()));
+                      std::string("No se pudo crear la ventana \"") + titulo + "\": " +
+                          (codigo ? plataforma::win32::TextoDeError(codigo)
+                                  : std::string("el sistema no dio el motivo")));
     }
     ::SendMessageW(ventana_, WM_SETFONT, WPARAM(Fuente(FuenteMensajes())), FALSE);
 }
@@ -181,8 +185,15 @@ void VistaWin32::CreaMenu(const char* nombre, std::string_view texto) {
 
 HMENU VistaWin32::Barra() {
     if (!menu_) {
+        // The window grows by the bar: its client area keeps the size its controls were placed in.
+        RECT r;
+        ::GetClientRect(ventana_, &r);
         menu_ = ::CreateMenu();
         ::SetMenu(ventana_, menu_);
+        ::AdjustWindowRectEx(&r, DWORD(::GetWindowLongW(ventana_, GWL_STYLE)), TRUE,
+                             DWORD(::GetWindowLongW(ventana_, GWL_EXSTYLE)));
+        ::SetWindowPos(ventana_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return menu_;
 }

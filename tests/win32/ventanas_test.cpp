@@ -1,15 +1,21 @@
 // The Win32 skins as real windows over the example project: each control's class, text and
 // visibility read back with Win32 calls, then one notification sent as the system sends it
-// (a button's BM_CLICK, a list's LBN_SELCHANGE) and its effect on the window.
+// (a button's BM_CLICK, a list's LBN_SELCHANGE) and its effect on the window. The main window
+// over projects in temporary folders: its commands against the engine's golden modules, its
+// lists, menus, keys and the windows it owns.
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
+#include "tests/support/Proyectos.h"
 #include "ui/main/CodigoVisor.h"
+#include "ui/main/Reglas.h"
 #include "win32/config/frmConfiguracion.h"
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
+#include "win32/main/frmAddIn.h"
 #include "win32/viewer/Dependencias.h"
 #include "win32/viewer/FrmCodigo.h"
 
@@ -17,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -82,6 +89,84 @@ void Pulsa(HWND ventana, HWND control, int fila = -1) {
     ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
                    LPARAM(control));
 }
+
+// A press on a row of a list box with the mouse (`teclas`: MK_CONTROL ...), as the system
+// delivers it to the list.
+void ClicFila(HWND lista, int fila, WPARAM teclas = 0) {
+    RECT r;
+    ::SendMessageW(lista, LB_GETITEMRECT, WPARAM(fila), LPARAM(&r));
+    const LPARAM punto = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ::SendMessageW(lista, WM_LBUTTONDOWN, MK_LBUTTON | teclas, punto);
+    ::SendMessageW(lista, WM_LBUTTONUP, teclas, punto);
+}
+
+// The host's message loop: no IsDialogMessage, no accelerators.
+void Procesa() {
+    MSG m;
+    while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&m);
+        ::DispatchMessageW(&m);
+    }
+}
+
+// A key pressed on the focused control, through the host's loop.
+void PulsaTecla(int tecla) {
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, WPARAM(tecla), 1);
+    Procesa();
+}
+
+// The captions of a menu's entries ("-" for a separator).
+std::vector<std::string> Entradas(HMENU menu) {
+    std::vector<std::string> r;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t t[128] = {};
+        ::GetMenuStringW(menu, UINT(i), t, 128, MF_BYPOSITION);
+        r.push_back(Utf8(t));
+    }
+    return r;
+}
+
+// The system's message boxes answered while it lives, each with the next answer (IDOK once
+// they have run out) as soon as it is up; their texts are kept.
+class RespondeCajas {
+public:
+    explicit RespondeCajas(std::deque<int> respuestas = {}) {
+        respuestas_ = std::move(respuestas);
+        textos_.clear();
+        id_ = ::SetTimer(nullptr, 0, 50, &RespondeCajas::Mira);
+    }
+    ~RespondeCajas() { ::KillTimer(nullptr, id_); }
+    const std::vector<std::string>& Textos() const { return textos_; }
+
+private:
+    static void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
+        ::EnumThreadWindows(
+            ::GetCurrentThreadId(),
+            [](HWND caja, LPARAM) -> BOOL {
+                wchar_t clase[16] = {}, texto[512] = {}, titulo[64] = {};
+                ::GetClassNameW(caja, clase, 16);
+                if (::lstrcmpW(clase, L"#32770") != 0 || !::IsWindowVisible(caja)) {
+                    return TRUE;
+                }
+                ::GetWindowTextW(caja, titulo, 64);
+                ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
+                textos_.push_back(Utf8(titulo) + ": " + Utf8(texto));
+                int r = IDOK;
+                if (!respuestas_.empty()) {
+                    r = respuestas_.front();
+                    respuestas_.pop_front();
+                }
+                // A box without that button takes OK.
+                HWND boton = ::GetDlgItem(caja, r);
+                ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
+                return FALSE;
+            },
+            0);
+    }
+    static inline std::deque<int> respuestas_;
+    static inline std::vector<std::string> textos_;
+    UINT_PTR id_;
+};
 
 struct Caso {
     const char* ventana;
@@ -294,6 +379,228 @@ TEST(VentanasWin32, ElVisorColoreaElCodigoYAbreLosLlamadores) {
     ::SendMessageW(f.Ventana(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(menu, 0), 0), 0);
     ASSERT_NE(f.Llamadores(), nullptr);
     EXPECT_EQ(Filas(f.Llamadores()->Control("List1")).size(), 3u);
+}
+
+// The main window, counting what its viewer is given and where it is asked to show help.
+class Principal : public win32::frmAddIn {
+public:
+    using win32::frmAddIn::frmAddIn;
+    void MuestraCodigo(const ui::VistaCodigo& codigo) override {
+        ++refrescos;
+        win32::frmAddIn::MuestraCodigo(codigo);
+    }
+    void MuestraAyuda(const std::string& ruta) override { ayudas.push_back(ruta); }
+    int refrescos = 0;
+    std::vector<std::string> ayudas;
+};
+
+// The module `nombre` as the host holds it, as its file would be written.
+std::string Modulo(files::Vbe& vbe, const std::string& nombre) {
+    auto& m = vbe.ActiveVBProject()->VBComponents().Item(nombre).CodeModule();
+    std::string r = "Attribute VB_Name = \"" + nombre + "\"\r\n";
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
+        r += m.Lines(l, 1) + "\r\n";
+    }
+    return r;
+}
+
+// Insertar, then Quitar, over the engine's golden module, driven as the user drives the window:
+// the module chosen in List1, the mode and variant clicked, the procedures selected in List2
+// or "Todos los procedimientos" ticked and its question answered. The module after each
+// command is the engine's golden result; the status column follows the code.
+TEST(VentanasWin32, InsertarYQuitarDejanElModuloComoElMotor) {
+    soporte::SilenciaGlbErr();
+    const struct {
+        const char* modo;
+        const char* variante; // clicked too, or null
+        bool todos;           // Check1 instead of every row selected
+        const char* insertado;
+        const char* quitado;
+        std::vector<std::string> estados; // List3 after Insertar
+        std::vector<std::string> modulos; // List1 after Insertar
+    } casos[] = {
+        {"Option1",
+         nullptr,
+         true,
+         "numeros_insertado",
+         "numeros_quitado_modulo",
+         {"No", "No", "No", "No"},
+         {"Modulo1"}},
+        {"Option2",
+         "OptRaise",
+         false,
+         "manejo_raise_insertado",
+         "manejo_quitado",
+         {"Sí", "Sí", "Sí", "Sí"},
+         {"clsErrores", "InfoSistema", "Modulo1"}},
+        {"Option3",
+         nullptr,
+         true,
+         "resumenext_insertado",
+         "entrada",
+         {"Si", "Si", "Si", "Si"},
+         {"Modulo1"}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.insertado);
+        soporte::Carpeta tmp;
+        const std::string entrada = soporte::Lee(soporte::Datos("engine/entrada.bas"));
+        soporte::Escribe(tmp / "Modulo1.bas", entrada);
+        soporte::Escribe(tmp / "P.vbp", "Type=Exe\r\nModule=Modulo1; Modulo1.bas\r\n"
+                                        "Name=\"Proyecto1\"\r\n");
+        auto vbe = files::Vbe::Open(tmp / "P.vbp");
+        win32::frmAddIn w(*vbe, LINTRAP_SOURCE_DIR, nullptr, {}, 1252);
+        w.Muestra();
+        HWND List1 = w.Control("List1"), List2 = w.Control("List2");
+        // Each command: the module chosen, the options clicked, the procedures chosen.
+        const auto orden = [&](const char* boton) {
+            Pulsa(w.Ventana(), List1,
+                  int(::SendMessageW(List1, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"Modulo1"))));
+            Pulsa(w.Ventana(), w.Control(c.modo));
+            if (c.variante) {
+                Pulsa(w.Ventana(), w.Control(c.variante));
+            }
+            RespondeCajas cajas({IDYES});
+            if (c.todos) {
+                if (!::SendMessageW(w.Control("Check1"), BM_GETCHECK, 0, 0)) {
+                    Pulsa(w.Ventana(), w.Control("Check1"));
+                }
+            } else {
+                ::SendMessageW(List2, LB_SETSEL, TRUE, -1);
+                ::SendMessageW(w.Ventana(), WM_COMMAND,
+                               MAKEWPARAM(::GetDlgCtrlID(List2), LBN_SELCHANGE), LPARAM(List2));
+            }
+            Pulsa(w.Ventana(), w.Control(boton));
+            return cajas.Textos();
+        };
+        // All procedures are asked for; the first error-handling block adds the runtime.
+        const auto cajas = orden("Command1");
+        EXPECT_EQ(cajas, std::vector<std::string>{
+                             c.todos ? "Lintrap: ¿Seguro que quiere insertar en todos los "
+                                       "procedimientos en este módulo?"
+                                     : "Lintrap: Se ha añadido una clase para manejo de errores "
+                                       "(clsErrores.cls) y un módulo (InfoSistema.bas)"});
+        EXPECT_EQ(Modulo(*vbe, "Modulo1"),
+                  soporte::Lee(soporte::Datos(std::string("engine/") + c.insertado + ".bas")));
+        EXPECT_EQ(Filas(List1), c.modulos);
+        EXPECT_EQ(Filas(List2),
+                  (std::vector<std::string>{"Contador", "SubTotal", "Suma", "Vacio"}));
+        EXPECT_EQ(Filas(w.Control("List3")), c.estados);
+        EXPECT_FALSE(Lee(w.Control("ProgressBar1")).visible);
+
+        orden("Command2");
+        EXPECT_EQ(Modulo(*vbe, "Modulo1"),
+                  soporte::Lee(soporte::Datos(std::string("engine/") + c.quitado + ".bas")));
+    }
+}
+
+// The window as the host shows it: owned by the host's window, centred, brought back from
+// minimised; its menus; List2 and List3 scrolling and choosing together; the keys the host's
+// loop knows nothing of; the viewer it owns; and Escape unloading it all.
+TEST(VentanasWin32, LaVentanaPrincipalSeMuestraSeManejaConTecladoYSeDescarga) {
+    soporte::SilenciaGlbErr();
+    soporte::Carpeta tmp;
+    std::string codigo;
+    for (int i = 10; i < 50; ++i) {
+        codigo += "Public Sub P" + std::to_string(i) + "()\n" +
+                  (i % 3 == 0 ? "    On Error Resume Next\n" : "") + "End Sub\n";
+    }
+    auto vbe = soporte::AbreModulos(
+        tmp.Ruta(), {soporte::Bas("Largo", codigo), soporte::Bas("Otro", "Sub Uno()\nEnd Sub\n")});
+    const auto addin = tmp.Ruta(); // the add-in's folder, with its help
+    soporte::Escribe(addin / "Lintrap.html", "<p>Insertar</p>");
+    HWND host = ::CreateWindowExW(0, L"STATIC", L"Host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                  nullptr, nullptr, nullptr, nullptr);
+    int descargas = 0;
+    auto w = std::make_unique<Principal>(
+        *vbe, addin.string(), host, [&] { ++descargas; }, 1252);
+    HWND v = w->Ventana();
+    EXPECT_EQ(::GetWindow(v, GW_OWNER), host);
+    EXPECT_FALSE(::IsWindowVisible(v));
+    w->Muestra();
+    EXPECT_EQ(Lee(v), (Leido{"LintrapVentana", "AddIn Lintrap - Quovant", true}));
+    EXPECT_EQ(::GetWindowLongW(v, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+              0);
+    ::ShowWindow(v, SW_MINIMIZE);
+    ASSERT_TRUE(::IsIconic(v));
+    w->Muestra();
+    EXPECT_FALSE(::IsIconic(v));
+    EXPECT_EQ(::GetActiveWindow(), v);
+
+    HMENU menu = ::GetMenu(v);
+    EXPECT_EQ(Entradas(menu),
+              (std::vector<std::string>{"&Configuración", "&Utilidades", "&Ayuda"}));
+    EXPECT_EQ(Entradas(::GetSubMenu(menu, 1)),
+              (std::vector<std::string>{"&Ver Codigo", "&Referencias", "&Controles"}));
+    EXPECT_EQ(Entradas(::GetSubMenu(menu, 2)),
+              (std::vector<std::string>{"&Ayuda\tF1", "A&cerca de"}));
+    EXPECT_EQ(Lee(w->Control("Label5")).texto, "Proyecto1");
+    EXPECT_EQ(Lee(w->Control("Label4")).texto, "Lineas: 93");
+    HWND List2 = w->Control("List2"), List3 = w->Control("List3");
+    RECT r2, r3;
+    ::GetWindowRect(List2, &r2);
+    ::GetWindowRect(List3, &r3);
+    EXPECT_EQ(std::tuple(r2.right, r2.top, r2.bottom), std::tuple(r3.left, r3.top, r3.bottom));
+    // The menu bar takes nothing from the controls' place.
+    RECT cliente, salir;
+    ::GetClientRect(v, &cliente);
+    ::GetWindowRect(w->Control("CancelButton"), &salir);
+    ::MapWindowPoints(nullptr, v, reinterpret_cast<POINT*>(&salir), 2);
+    EXPECT_LT(salir.bottom, cliente.bottom);
+
+    // Scrolled by the user, each list takes the other along; a press chooses a row in both,
+    // also a press on the row already chosen, and the viewer shows each.
+    for (int i = 0; i < 3; ++i) {
+        ::SendMessageW(List2, WM_VSCROLL, SB_LINEDOWN, 0);
+    }
+    EXPECT_EQ(::SendMessageW(List3, LB_GETTOPINDEX, 0, 0), 3);
+    ::SendMessageW(List3, WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(::SendMessageW(List2, LB_GETTOPINDEX, 0, 0), 2);
+    const auto utilidades = ::GetSubMenu(menu, 1);
+    ::SendMessageW(v, WM_COMMAND, ::GetMenuItemID(utilidades, 0), 0);
+    ASSERT_NE(w->Visor(), nullptr);
+    EXPECT_EQ(::GetWindow(w->Visor()->Ventana(), GW_OWNER), v);
+    EXPECT_EQ(Entradas(utilidades).front(), "Ocultar Codigo");
+    const int antes = w->refrescos;
+    ClicFila(List3, 7);
+    EXPECT_EQ(::SendMessageW(List2, LB_GETCARETINDEX, 0, 0), 7);
+    ClicFila(List2, 5);
+    ClicFila(List2, 5);
+    EXPECT_EQ(::SendMessageW(List3, LB_GETCARETINDEX, 0, 0), 5);
+    EXPECT_EQ(w->refrescos, antes + 3);
+    EXPECT_EQ(Lee(w->Visor()->Ventana()).texto, "P15");
+    ClicFila(List2, 9, MK_CONTROL);
+    EXPECT_EQ(w->Comportamiento().Estado().SelCount(), 2);
+    // Closed by the user, the viewer is hidden and the menu says so.
+    ::SendMessageW(w->Visor()->Ventana(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Entradas(utilidades).front(), "&Ver Codigo");
+
+    // Tab and the window's keys through the hook, in the host's loop.
+    w->Muestra();
+    ::SetFocus(w->Control("Command1"));
+    PulsaTecla(VK_TAB);
+    EXPECT_EQ(::GetFocus(), w->Control("Command2"));
+    PulsaTecla(VK_F1);
+    EXPECT_EQ(w->ayudas, std::vector<std::string>{ui::RutaAyuda(addin.string())});
+    Pulsa(v, w->Control("Option2"));
+    PulsaTecla(VK_F5); // reloads: Option1 again
+    EXPECT_TRUE(::SendMessageW(w->Control("Option1"), BM_GETCHECK, 0, 0));
+    EXPECT_FALSE(Lee(w->Control("OptExit")).visible);
+
+    // Escape unloads it and the windows it opened; its keeper hears it from the loop.
+    ::SendMessageW(v, WM_COMMAND, ::GetMenuItemID(utilidades, 1), 0);
+    HWND refs = ::FindWindowW(L"LintrapVentana", L"Proyecto1 (Referencias)");
+    ASSERT_NE(refs, nullptr);
+    EXPECT_EQ(::GetWindow(refs, GW_OWNER), v);
+    w->Muestra();
+    ::SetFocus(w->Control("List1"));
+    PulsaTecla(VK_ESCAPE);
+    EXPECT_FALSE(::IsWindowVisible(v));
+    EXPECT_FALSE(::IsWindow(refs));
+    EXPECT_EQ(w->Visor(), nullptr);
+    EXPECT_EQ(descargas, 1);
+    w.reset();
+    ::DestroyWindow(host);
 }
 
 } // namespace

@@ -11,21 +11,28 @@
 #include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
+#include "win32/main/frmAddIn.h"
 #include "win32/viewer/Dependencias.h"
 #include "win32/viewer/FrmCodigo.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 
 namespace {
 
-// A list row chosen as the user chooses it: the list box announces it to its window.
-void Elige(win32::VistaWin32& v, const char* lista, const wchar_t* texto) {
+// List rows chosen as the user chooses them (several in a list of many choices): the list box
+// announces it to its window.
+void Elige(win32::VistaWin32& v, const char* lista, std::initializer_list<const wchar_t*> textos) {
     HWND l = v.Control(lista);
-    const LRESULT fila = ::SendMessageW(l, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(texto));
-    ::SendMessageW(l, LB_SETCURSEL, WPARAM(fila), 0);
+    const bool varias = ::GetWindowLongW(l, GWL_STYLE) & LBS_EXTENDEDSEL;
+    for (const wchar_t* texto : textos) {
+        const LRESULT fila = ::SendMessageW(l, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(texto));
+        ::SendMessageW(l, varias ? LB_SETSEL : LB_SETCURSEL, varias ? TRUE : WPARAM(fila),
+                       varias ? fila : 0);
+    }
     ::SendMessageW(v.Ventana(), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(l), LBN_SELCHANGE),
                    LPARAM(l));
 }
@@ -79,6 +86,8 @@ int main(int argc, char** argv) {
                                                   seleccion);
     } else if (ventana == "FrmCodigo") {
         v = std::make_unique<win32::FrmCodigo>(*vbe, seleccion);
+    } else if (ventana == "frmAddIn") {
+        v = std::make_unique<win32::frmAddIn>(*vbe, ".", nullptr, nullptr, cp);
     } else {
         std::fprintf(stderr, "Ventana desconocida: %s\n", argv[1]);
         return 2;
@@ -95,10 +104,14 @@ int main(int argc, char** argv) {
         static_cast<win32::FrmCodigo&>(*v).Muestra(
             ui::CodigoVisor(*vbe->ActiveVBProject(), seleccion));
     } else if (ventana == "frmRefs") {
-        Elige(*v, "List1", L"stdole2");
+        Elige(*v, "List1", {L"stdole"});
     } else if (ventana == "frmControles") {
-        Elige(*v, "List0", L"frmCliente");
-        Elige(*v, "List1", L"txtCodigoPostal");
+        Elige(*v, "List0", {L"frmCliente"});
+        Elige(*v, "List1", {L"txtCodigoPostal"});
+    } else if (ventana == "frmAddIn") {
+        Elige(*v, "List1", {L"Utilidades"});
+        Elige(*v, "List2", {L"LeerArchivo", L"Milisegundos"});
+        ::SendMessageW(v->Control("Option2"), BM_CLICK, 0, 0);
     }
     Procesa(1500);
     RECT r;

@@ -196,7 +196,10 @@ void frmAddIn::Evento(const std::string& control, int codigo) {
 }
 
 void frmAddIn::Clic(HWND lista) {
-    const int actual = int(::SendMessageW(lista, LB_GETCARETINDEX, 0, 0));
+    // An empty list box still has a caret row, 0.
+    const int actual = ::SendMessageW(lista, LB_GETCOUNT, 0, 0) > 0
+                           ? int(::SendMessageW(lista, LB_GETCARETINDEX, 0, 0))
+                           : -1;
     if (lista == List3) {
         comportamiento_.List3_Click(actual);
         return;
@@ -227,6 +230,12 @@ LRESULT frmAddIn::AtiendeLista(HWND lista, UINT mensaje, WPARAM w, LPARAM l) {
     const LRESULT r =
         ::CallWindowProcW(lista == List2 ? original2_ : original3_, lista, mensaje, w, l);
     switch (mensaje) {
+    case WM_KILLFOCUS:
+        // A box that took the focus during a press took its release too.
+        if (pulsada_ == lista) {
+            pulsada_ = nullptr;
+        }
+        break;
     case WM_LBUTTONUP:
         // One click per press, also on the row already current, which changes nothing.
         if (pulsada_ == lista) {
