@@ -7,6 +7,7 @@
 #include "app/dll/Servidor.h"
 #include "base/plataforma/Biblioteca.h"
 #include "base/plataforma/win32/Win32.h"
+#include "host/com/VBECom.h"
 
 #include <atomic>
 #include <new>
@@ -111,7 +112,8 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv) {
 }
 
 STDAPI DllCanUnloadNow() {
-    return dll::SinUso() ? S_OK : S_FALSE;
+    // A click sink still advised would call into the DLL after it is gone.
+    return dll::SinUso() && hostcom::SumiderosVivos() == 0 ? S_OK : S_FALSE;
 }
 
 STDAPI DllRegisterServer() {

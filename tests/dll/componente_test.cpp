@@ -226,6 +226,7 @@ TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
         const wchar_t* ajuste; // DisplayOnConnect before connecting; null: absent
         bool porNombre, entrada, ventana, clic, salir;
         const wchar_t* recordado;
+        bool menu = true; // the environment has an "Add-Ins" bar
     } casos[] = {
         {0, nullptr, false, true, false, false, false, L"0"},
         {0, L"1", true, true, true, false, false, L"1"},
@@ -233,10 +234,11 @@ TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
         {1, nullptr, true, true, false, true, true, L"1"}, // opened, closed with Salir
         {2, nullptr, true, false, true, false, false, L"1"},
         {3, L"1", false, true, false, true, false, L"1"},
+        {0, nullptr, true, false, false, false, false, L"0", false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
-                     (c.porNombre ? " por nombre" : " por la tabla"));
+                     (c.porNombre ? " por nombre" : " por la tabla") + (c.menu ? "" : " sin menú"));
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kAjustes.c_str());
         if (c.ajuste) {
             ::RegSetKeyValueW(HKEY_CURRENT_USER, kAjustes.c_str(), L"DisplayOnConnect", REG_SZ,
@@ -244,6 +246,9 @@ TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
         }
         soporte::Carpeta carpeta;
         falso::Entorno entorno(soporte::CopiaDemo(carpeta.Ruta()));
+        if (!c.menu) {
+            entorno.QuitaBarraAddIns();
+        }
         dll::IDTExtensibility2* connect = nullptr;
         ASSERT_EQ(::CoCreateInstance(dll::CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
                                      dll::IID_IDTExtensibility2,
