@@ -427,11 +427,11 @@ TEST(Reglas, DobleClicYRutaDeLaAyuda) {
     EXPECT_FALSE(ui::DobleClicAbreVisor(false, 3, -1));
     EXPECT_FALSE(ui::DobleClicAbreVisor(false, 0, 0));
     EXPECT_FALSE(ui::DobleClicAbreVisor(true, 3, 0));
-    for (const auto& [carpeta, ruta] : {std::pair{"/opt/lintrap", "/opt/lintrap/Lintrap.html"},
-                                        {"/opt/lintrap/", "/opt/lintrap/Lintrap.html"},
-                                        {"C:\\Lintrap\\", "C:\\Lintrap\\Lintrap.html"},
-                                        {"", "/Lintrap.html"}})
-        EXPECT_EQ(ui::RutaAyuda(carpeta), ruta) << carpeta;
+    for (const auto& [carpeta, ruta] : {std::pair{"/opt/lintrap", "/opt/lintrap/"},
+                                        {"/opt/lintrap/", "/opt/lintrap/"},
+                                        {"C:\\Lintrap\\", "C:\\Lintrap\\"},
+                                        {"", "/"}})
+        EXPECT_EQ(ui::RutaAyuda(carpeta), ruta + std::string(ui::ArchivoAyuda)) << carpeta;
 }
 
 } // namespace

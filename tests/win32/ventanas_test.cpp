@@ -508,7 +508,7 @@ TEST(VentanasWin32, LaVentanaPrincipalSeMuestraSeManejaConTecladoYSeDescarga) {
     auto vbe = soporte::AbreModulos(
         tmp.Ruta(), {soporte::Bas("Largo", codigo), soporte::Bas("Otro", "Sub Uno()\nEnd Sub\n")});
     const auto addin = tmp.Ruta(); // the add-in's folder, with its help
-    soporte::Escribe(addin / "Lintrap.html", "<p>Insertar</p>");
+    soporte::Escribe(addin / "Lintrap.chm", "ITSF");
     HWND host = ::CreateWindowExW(0, L"STATIC", L"Host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                                   nullptr, nullptr, nullptr, nullptr);
     int descargas = 0;

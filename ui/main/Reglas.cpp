@@ -10,7 +10,7 @@ std::string RutaAyuda(std::string carpeta) {
     if (carpeta.empty() || (carpeta.back() != '/' && carpeta.back() != '\\')) {
         carpeta += '/';
     }
-    return carpeta + "Lintrap.html";
+    return carpeta + std::string(ArchivoAyuda);
 }
 
 std::string CaptionAcercaDe(std::string_view titulo) {

@@ -13,8 +13,16 @@ inline constexpr std::string_view OcultarCodigo = "Ocultar Codigo"; // the viewe
 // A double click on a list opens the viewer when it is hidden and the list has a current row.
 bool DobleClicAbreVisor(bool visorMostrado, int filas, int actual);
 
+// The help file: compiled for the HTML Help viewer where Windows has one, the page itself
+// elsewhere (the host shows it).
+#ifdef _WIN32
+inline constexpr std::string_view ArchivoAyuda = "Lintrap.chm";
+#else
+inline constexpr std::string_view ArchivoAyuda = "Lintrap.html";
+#endif
+
 // The help file beside the add-in's component: `carpeta` with a separator added when it lacks
-// one (either separator counts), then "Lintrap.html".
+// one (either separator counts), then ArchivoAyuda.
 std::string RutaAyuda(std::string carpeta);
 
 // "Ayuda " and the application's title.

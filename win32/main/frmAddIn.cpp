@@ -7,10 +7,8 @@
 #include "win32/main/frmAbout.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 namespace win32 {
@@ -358,21 +356,14 @@ void frmAddIn::MuestraCodigo(const ui::VistaCodigo& codigo) {
 }
 
 void frmAddIn::MuestraAyuda(const std::string& ruta) {
-    const std::wstring pagina = plataforma::win32::Utf16(ruta);
-    const std::filesystem::path chm = std::filesystem::path(pagina).replace_extension(L".chm");
-    std::error_code error;
-    if (std::filesystem::exists(chm, error)) {
-        std::string motivo;
-        static const auto hh = plataforma::Biblioteca::Carga("hhctrl.ocx", motivo);
-        using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
-        if (auto abre = hh ? reinterpret_cast<HtmlHelp>(hh->Busca("HtmlHelpW")) : nullptr) {
-            // HH_DISPLAY_TOC
-            if (abre(Ventana(), chm.c_str(), 1, 1)) {
-                return;
-            }
-        }
+    const std::wstring chm = plataforma::win32::Utf16(ruta);
+    std::string motivo;
+    static const auto hh = plataforma::Biblioteca::Carga("hhctrl.ocx", motivo);
+    using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    if (auto abre = hh ? reinterpret_cast<HtmlHelp>(hh->Busca("HtmlHelpW")) : nullptr) {
+        // HH_DISPLAY_TOC; a help file that cannot be shown is not reported
+        abre(Ventana(), chm.c_str(), 1, 1);
     }
-    ::ShellExecuteW(Ventana(), L"open", pagina.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 } // namespace win32
