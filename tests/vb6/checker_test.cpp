@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,39 +14,21 @@ using vb6check::Modulo;
 
 using soporte::Crlf;
 
+// Each case of tests/data/vb6/bloques_rotos.txt is found at its line, saying what is wrong.
 TEST(Vb6Checker, PointsAtEachBrokenBlock) {
-    struct Caso {
-        const char* codigo;
-        long linea;
-        const char* mensaje;
-    };
-    const std::vector<Caso> casos = {
-        {"Sub A()\nDim x\n", 1, "Sub sin cerrar"},
-        {"Sub A()\nEnd Function\nEnd Sub\n", 2, "cierre de Function sin apertura"},
-        {"Sub A()\nIf x Then\nx = 1\nEnd Sub\n", 4, "fin de Sub con If de la línea 2 abierto"},
-        {"Sub A()\nNext\nEnd Sub\n", 2, "cierre de For sin apertura"},
-        {"Sub A()\nDo\nEnd Sub\n", 3, "fin de Sub con Do de la línea 2 abierto"},
-        {"Sub A()\nSelect Case x\nEnd Sub\n", 3, "fin de Sub con Select de la línea 2 abierto"},
-        {"Sub A()\nWith x\nEnd Sub\n", 3, "fin de Sub con With de la línea 2 abierto"},
-        {"Sub A()\nFor i = 1 To 2\nFor j = 1 To 2\nNext j, i, k\nEnd Sub\n", 4,
-         "cierre de For sin apertura"},
-        {"Sub A()\nWhile x\nEnd Sub\n", 3, "fin de Sub con While de la línea 2 abierto"},
-        {"Private Type T\nA As Long\n", 1, "Type sin cerrar"},
-        {"Enum E\nA = 1\n", 1, "Enum sin cerrar"},
-        {"#If Win32 Then\nDim x\n", 1, "#If sin cerrar"},
-        {"Sub A()\nCase 1\nEnd Sub\n", 2, "case fuera de un bloque Select"},
-        {"Sub A()\nElse\nEnd Sub\n", 2, "else fuera de un bloque If"},
-        {"Sub A()\nSub B()\nEnd Sub\nEnd Sub\n", 2, "Sub dentro de Sub abierto en la línea 1"},
-        {"Dim x\nIf x Then\nEnd If\n", 2, "If fuera de un procedimiento"},
-        {"Sub A()\nEnd If\nEnd Sub\n", 2, "cierre de If sin apertura"},
-        {"Property Get A()\nEnd Sub\n", 2, "cierre de Sub sin apertura"},
-    };
-    for (const Caso& c : casos) {
-        const std::string hallado = vb6check::Texto(Modulo(Crlf(c.codigo)).Comprobar());
-        EXPECT_NE(hallado.find("línea " + std::to_string(c.linea) + ": " + c.mensaje + "\n"),
-                  std::string::npos)
-            << c.codigo << "hallado:\n"
-            << hallado;
+    std::istringstream casos(soporte::Lee(soporte::Datos("vb6/bloques_rotos.txt")));
+    std::vector<std::pair<std::string, std::string>> leidos; // what is said, the code
+    for (std::string l; std::getline(casos, l);) {
+        if (l.starts_with("= ")) {
+            leidos.emplace_back(l.substr(2) + "\n", "");
+        } else if (!leidos.empty()) { // above the first case, comments
+            leidos.back().second += l + "\n";
+        }
+    }
+    EXPECT_EQ(leidos.size(), 18u);
+    for (const auto& [dicho, codigo] : leidos) {
+        const std::string hallado = vb6check::Texto(Modulo(Crlf(codigo)).Comprobar());
+        EXPECT_NE(hallado.find(dicho), std::string::npos) << codigo << "hallado:\n" << hallado;
     }
 }
 
