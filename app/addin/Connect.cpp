@@ -3,6 +3,7 @@
 #include "ClsErrores/App.h"
 #include "ClsErrores/Convencion.h"
 #include "base/ErrorVB.h"
+#include "qt/Lugar.h"
 #include "qt/main/frmAddIn.h"
 
 #include <QMessageBox>
@@ -92,7 +93,9 @@ vbide::CommandBarControl* Connect::AddToAddInCommandBar(const std::string& sCapt
 void Connect::Show() {
     PasoSinError([&] {
         if (!frm_) {
-            frm_ = new qt::frmAddIn(*VBInstance, carpeta_);
+            // Owned by the environment's window: a click on it does not bury this one.
+            frm_ = new qt::frmAddIn(*VBInstance, carpeta_, codepage::Predeterminada,
+                                    qt::VentanaDelEntorno());
             // Closing the window unloads it: the next Show loads it afresh.
             QObject::connect(frm_.data(), &qt::frmAddIn::descargado, frm_.data(),
                              &QObject::deleteLater);
@@ -101,7 +104,7 @@ void Connect::Show() {
     FormDisplayed = true;
     PasoSinError([&] {
         if (frm_) {
-            frm_->show();
+            frm_->showNormal(); // minimised, it comes back
             frm_->raise();
             frm_->activateWindow();
         }
