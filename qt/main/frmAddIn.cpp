@@ -139,16 +139,17 @@ void frmAddIn::CreaControles() {
     variantes->addWidget(OptExit);
     variantes->addWidget(OptResume);
     variantes->addWidget(OptRaise);
-    // Hidden, the variants take no room: the frame grows into the module list when Option2 is
-    // chosen, rather than keeping a blank band for them. Hidden until then, the window's size
-    // is the one without them.
-    PicManejo->hide();
     auto* opciones = new QGridLayout(Frame1);
     opciones->addWidget(Option1, 0, 0);
     opciones->addWidget(Option2, 1, 0);
     opciones->addWidget(PicManejo, 1, 1);
     opciones->addWidget(Option3, 2, 0);
     opciones->setColumnStretch(1, 1);
+    // Hidden, the variants take no room in height: the frame grows into the module list when
+    // Option2 is chosen, rather than keeping a blank band for them. Their width is kept, so
+    // that no option's text is cut when they show.
+    Frame1->setMinimumWidth(Frame1->sizeHint().width());
+    PicManejo->hide();
 
     auto* Check1 = new QCheckBox("Todos los procedimientos", centro);
     Check1->setObjectName("Check1");
