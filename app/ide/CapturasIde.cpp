@@ -52,6 +52,16 @@ void Dispara(QWidget* ventana, const char* accion) {
     }
 }
 
+// On a display, the window manager places and frames the windows shown meanwhile.
+void Asienta() {
+    if (QGuiApplication::platformName() == "xcb") {
+        for (int i = 0; i < 20; ++i) {
+            QApplication::processEvents();
+            QThread::msleep(25);
+        }
+    }
+}
+
 bool Guarda(const QPixmap& imagen, const char* salida) {
     if (!imagen.save(salida)) {
         std::fprintf(stderr, "no se puede escribir %s\n", salida);
@@ -65,10 +75,7 @@ bool Guarda(const QPixmap& imagen, const char* salida) {
 // host's right side.
 bool Compone(QWidget& host, const std::vector<QWidget*>& encima, const char* salida) {
     if (QGuiApplication::platformName() == "xcb") {
-        for (int i = 0; i < 20; ++i) { // the window manager places and frames them meanwhile
-            QApplication::processEvents();
-            QThread::msleep(25);
-        }
+        Asienta();
         return Guarda(host.screen()->grabWindow(0), salida);
     }
     const QPixmap fondo = host.grab();
@@ -105,6 +112,7 @@ int main(int argc, char** argv) {
     ide::VentanaIde v;
     v.resize(980, 620);
     v.show();
+    Asienta(); // the add-in opens over the host where the user sees it
     if (!v.Abre(argv[1])) {
         return 1;
     }
@@ -133,7 +141,9 @@ int main(int argc, char** argv) {
             Espera();
             QWidget* visor = Ventana("FrmCodigo");
             if (visor != nullptr && pedida == "visor") {
-                visor->resize(640, 380);
+                if (QGuiApplication::platformName() != "xcb") {
+                    visor->resize(640, 380); // on a screen, it keeps the size it opened with
+                }
                 encima.push_back(visor);
             } else if (visor != nullptr) {
                 Dispara(visor, "mnuDep");
