@@ -2,6 +2,7 @@
 
 #include "ClsErrores/App.h"
 #include "base/ErrorVB.h"
+#include "qt/Lugar.h"
 #include "qt/main/frmAddIn.h"
 
 #include <QMessageBox>
@@ -53,7 +54,9 @@ void Connect::Avisa(const std::string& texto) {
 
 void Connect::CargaVentana() {
     if (!frm_) {
-        frm_ = new qt::frmAddIn(*VBInstance, carpeta_);
+        // Owned by the environment's window: a click on it does not bury this one.
+        frm_ = new qt::frmAddIn(*VBInstance, carpeta_, codepage::Predeterminada,
+                                qt::VentanaDelEntorno());
         // Closing the window unloads it: the next Show loads it afresh.
         QObject::connect(frm_.data(), &qt::frmAddIn::descargado, frm_.data(),
                          &QObject::deleteLater);
@@ -62,7 +65,7 @@ void Connect::CargaVentana() {
 
 void Connect::MuestraVentana() {
     if (frm_) {
-        frm_->show();
+        frm_->showNormal(); // minimised, it comes back
         frm_->raise();
         frm_->activateWindow();
     }

@@ -2,8 +2,8 @@
 //   lintrap_capturas_ide PROJECT ADDIN OUT.png [WINDOW...]
 // WINDOW: visor (the code viewer on frmPrincipal's RellenarLista), dependencias (its callers,
 // from the viewer), refs, controles (frmCliente's txtCodigoPostal) or config (modal, drawn
-// while it is up). The host is drawn whole; each add-in window over its right side, each a
-// little lower than the one before, as on a desk.
+// while it is up). Offscreen, the host is drawn whole and each add-in window over its right
+// side, each a little lower than the one before; on an X display, the screen is taken.
 #include "app/ide/Aplicacion.h"
 #include "app/ide/VentanaIde.h"
 
@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -50,8 +52,32 @@ void Dispara(QWidget* ventana, const char* accion) {
     }
 }
 
-// The host with the windows over it.
+// On a display, the window manager places and frames the windows shown meanwhile.
+void Asienta() {
+    if (QGuiApplication::platformName() == "xcb") {
+        for (int i = 0; i < 20; ++i) {
+            QApplication::processEvents();
+            QThread::msleep(25);
+        }
+    }
+}
+
+bool Guarda(const QPixmap& imagen, const char* salida) {
+    if (!imagen.save(salida)) {
+        std::fprintf(stderr, "no se puede escribir %s\n", salida);
+        return false;
+    }
+    return true;
+}
+
+// The host with the windows over it. On a display with a window manager, the screen as the user
+// sees it: each window where it opened, in its frame; offscreen, the windows drawn over the
+// host's right side.
 bool Compone(QWidget& host, const std::vector<QWidget*>& encima, const char* salida) {
+    if (QGuiApplication::platformName() == "xcb") {
+        Asienta();
+        return Guarda(host.screen()->grabWindow(0), salida);
+    }
     const QPixmap fondo = host.grab();
     const int x0 = fondo.width() - 300, y0 = 70, paso = 50;
     int ancho = fondo.width(), alto = fondo.height();
@@ -72,11 +98,7 @@ bool Compone(QWidget& host, const std::vector<QWidget*>& encima, const char* sal
         p.drawPixmap(x, y, fotos[i]);
     }
     p.end();
-    if (!lienzo.save(salida)) {
-        std::fprintf(stderr, "no se puede escribir %s\n", salida);
-        return false;
-    }
-    return true;
+    return Guarda(lienzo, salida);
 }
 
 } // namespace
@@ -90,6 +112,7 @@ int main(int argc, char** argv) {
     ide::VentanaIde v;
     v.resize(980, 620);
     v.show();
+    Asienta(); // the add-in opens over the host where the user sees it
     if (!v.Abre(argv[1])) {
         return 1;
     }
@@ -118,7 +141,9 @@ int main(int argc, char** argv) {
             Espera();
             QWidget* visor = Ventana("FrmCodigo");
             if (visor != nullptr && pedida == "visor") {
-                visor->resize(640, 380);
+                if (QGuiApplication::platformName() != "xcb") {
+                    visor->resize(640, 380); // on a screen, it keeps the size it opened with
+                }
                 encima.push_back(visor);
             } else if (visor != nullptr) {
                 Dispara(visor, "mnuDep");

@@ -1,5 +1,7 @@
 #include "app/ide/PanelCodigo.h"
 
+#include "app/ide/ColoresPanel.h"
+
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 
@@ -10,6 +12,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <utility>
 
 namespace ide {
 
@@ -46,6 +49,8 @@ PanelCodigo::PanelCodigo(files::CodeModuleMem& modulo, int codepage, QWidget* pa
         }
     });
     connect(document(), &QTextDocument::contentsChange, this, &PanelCodigo::AlEscribir);
+    // After the connection above: a typed edit reaches the model before it is coloured.
+    new ColoresPanel(document());
     Recarga();
 }
 
@@ -60,7 +65,15 @@ QString PanelCodigo::Texto(long primera, long cuantas) const {
     return t;
 }
 
+void PanelCodigo::RecargaLuego() {
+    if (!std::exchange(recargando_, true)) {
+        QMetaObject::invokeMethod(
+            this, [this] { Recarga(); }, Qt::QueuedConnection);
+    }
+}
+
 void PanelCodigo::Recarga() {
+    recargando_ = false;
     aplicando_ = true;
     const int barra = verticalScrollBar()->value();
     setPlainText(Texto(1, modulo_.CountOfLines()));
@@ -117,7 +130,9 @@ std::string PanelCodigo::Bytes(const QString& linea, bool& bien) const {
 }
 
 void PanelCodigo::AlEscribir(int pos, int, int puestos) {
-    if (aplicando_) {
+    // The colouring reports the lines it coloured as changed: when they were refused, that is
+    // not typing again.
+    if (aplicando_ || recargando_) {
         return;
     }
     QTextDocument* doc = document();
@@ -142,9 +157,7 @@ void PanelCodigo::AlEscribir(int pos, int, int puestos) {
         e.antes.emplace_back(modulo_.Line(i));
     }
     if (!bien) {
-        // Put the lines back as the model holds them.
-        QMetaObject::invokeMethod(
-            this, [this] { Recarga(); }, Qt::QueuedConnection);
+        RecargaLuego(); // the lines back as the model holds them
         emit rechazado(QString("El texto escrito tiene caracteres que la página de códigos %1 "
                                "del proyecto no puede guardar; no se ha escrito")
                            .arg(codepage_));
@@ -183,8 +196,7 @@ void PanelCodigo::AlEscribir(int pos, int, int puestos) {
         }
     } catch (const ErrorVB& err) {
         escribiendo_ = false;
-        QMetaObject::invokeMethod(
-            this, [this] { Recarga(); }, Qt::QueuedConnection);
+        RecargaLuego();
         emit rechazado(QString::fromStdString(err.Description));
         return;
     }

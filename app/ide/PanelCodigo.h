@@ -1,7 +1,7 @@
 #pragma once
-// A module's code window: the module's lines with their numbers in the margin. The model holds
-// the code; the pane shows it, follows every edit made to it through the object model, and
-// turns what the user types into edits of the model.
+// A module's code window: the module's lines, coloured as the add-in's viewer colours them, with
+// their numbers in the margin. The model holds the code; the pane shows it, follows every edit
+// made to it through the object model, and turns what the user types into edits of the model.
 
 #include "host/files/CodeModuleMem.h"
 
@@ -48,6 +48,8 @@ protected:
 
 private:
     void AlEscribir(int pos, int quitados, int puestos);
+    // Shows the model's lines again once the event loop runs (what was typed is refused).
+    void RecargaLuego();
     QString Texto(long primera, long cuantas) const;
     std::string Bytes(const QString& linea, bool& bien) const;
 
@@ -56,6 +58,7 @@ private:
     QWidget* margen_;
     bool aplicando_ = false;   // the pane is being set from the model
     bool escribiendo_ = false; // the model is being set from the pane
+    bool recargando_ = false;  // a reload is due: what the pane shows now is not the model's
 };
 
 } // namespace ide

@@ -2,10 +2,25 @@
 
 #include "app/ide/Aplicacion.h"
 #include "base/CodePage.h"
+#include "host/files/Project.h"
 
 #include <QTimer>
 
+#include <functional>
+#include <string_view>
+
 namespace ide {
+
+namespace {
+
+// The module's code as it goes into its file, hashed.
+std::size_t Huella(const files::CodeModuleMem& m) {
+    std::string bytes;
+    m.AppendTo(bytes);
+    return std::hash<std::string_view>{}(bytes);
+}
+
+} // namespace
 
 Seguimiento::Seguimiento(QUndoStack& pila,
                          std::function<PanelCodigo*(files::CodeModuleMem&)> panelDe)
@@ -16,6 +31,9 @@ Seguimiento::Seguimiento(QUndoStack& pila,
 }
 
 void Seguimiento::AntesDeCambiar(files::CodeModuleMem& modulo) {
+    if (!modulo.Modified()) {
+        guardado_[&modulo] = Huella(modulo); // once per change away from the saved lines
+    }
     if (aplicando_) {
         return;
     }
@@ -23,6 +41,11 @@ void Seguimiento::AntesDeCambiar(files::CodeModuleMem& modulo) {
     if (panel && panel->Escribiendo()) {
         return;
     }
+    AbrePaso();
+    antes_.try_emplace(&modulo, modulo.Toma());
+}
+
+void Seguimiento::AbrePaso() {
     if (!abierto_) {
         abierto_ = true;
         // Outside any event (a call from a test or a script) the step ends once the event
@@ -32,7 +55,15 @@ void Seguimiento::AntesDeCambiar(files::CodeModuleMem& modulo) {
             QTimer::singleShot(0, this, &Seguimiento::CierraPaso);
         }
     }
-    antes_.try_emplace(&modulo, modulo.Toma());
+}
+
+void Seguimiento::ComparaConGuardado() {
+    for (auto& [modulo, huella] : guardado_) {
+        if (modulo->Modified() && Huella(*modulo) == huella) {
+            modulo->MarkSaved();
+            emit modificado(modulo);
+        }
+    }
 }
 
 void Seguimiento::Cambiado(files::CodeModuleMem& modulo, long primera, long quitadas,
@@ -43,7 +74,11 @@ void Seguimiento::Cambiado(files::CodeModuleMem& modulo, long primera, long quit
     emit modificado(&modulo);
 }
 
-void Seguimiento::ComponenteAnadido(files::Project&, files::Component&) {
+void Seguimiento::ComponenteAnadido(files::Project& p, files::Component& c) {
+    if (!aplicando_) {
+        AbrePaso();
+        anadidos_ << QString::fromStdString(codepage::AUtf8(c.Name(), p.CodePage()));
+    }
     emit componentesCambiados();
 }
 
@@ -59,8 +94,9 @@ void Seguimiento::CierraPaso() {
         nombres << QString::fromStdString(codepage::AUtf8(modulo->Name()));
     }
     antes_.clear();
-    if (!modulos.empty()) {
-        pila_.push(new PasoComplemento(*this, std::move(modulos),
+    QStringList anadidos = std::exchange(anadidos_, {});
+    if (!modulos.empty() || !anadidos.isEmpty()) {
+        pila_.push(new PasoComplemento(*this, std::move(modulos), std::move(anadidos),
                                        "Comando del complemento en " + nombres.join(", ")));
     }
 }
@@ -78,17 +114,21 @@ void Seguimiento::Aplica(const std::function<void()>& cambio) {
         ~Fin() { b = false; }
     } fin{aplicando_};
     cambio();
+    ComparaConGuardado();
 }
 
 void Seguimiento::Olvida() {
     abierto_ = false;
     antes_.clear();
+    anadidos_.clear();
+    guardado_.clear();
     pila_.clear();
 }
 
 PasoComplemento::PasoComplemento(Seguimiento& seg, std::vector<Modulo> modulos,
-                                 const QString& texto)
-    : QUndoCommand(texto), seg_(seg), modulos_(std::move(modulos)) {}
+                                 QStringList anadidos, const QString& texto)
+    : QUndoCommand(texto), seg_(seg), modulos_(std::move(modulos)), anadidos_(std::move(anadidos)) {
+}
 
 void PasoComplemento::undo() {
     seg_.Aplica([&] {
@@ -96,6 +136,15 @@ void PasoComplemento::undo() {
             m.modulo->Restaura(m.antes);
         }
     });
+    if (!anadidos_.isEmpty()) {
+        // The object model has no way to take a component out of a project; the user is told
+        // rather than left to find the modules saved with it.
+        emit seg_.aviso("Se ha deshecho el código del comando. Lo que añadió al proyecto (" +
+                        anadidos_.join(", ") +
+                        ") sigue en él y se guardará con el proyecto, porque este entorno no "
+                        "quita componentes de un proyecto; para no guardarlo, cierre el proyecto "
+                        "sin guardar.");
+    }
 }
 
 void PasoComplemento::redo() {

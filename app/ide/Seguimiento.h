@@ -1,7 +1,8 @@
 #pragma once
 // Follows every edit of the open projects' modules: the code panes show it, the modified
 // marks follow it, and the host's undo stack gets one step for each add-in command (all the
-// modules one user action changed) and one for each stretch of typing.
+// modules one user action changed) and one for each stretch of typing. A module whose lines
+// come back to the saved ones (an undo, or typing undone by hand) is no longer modified.
 
 #include "app/ide/PanelCodigo.h"
 #include "host/files/Observador.h"
@@ -34,15 +35,26 @@ public:
     void Aplica(const std::function<void()>& cambio);
     // The modules are gone (project closed or reloaded): so are the steps.
     void Olvida();
+    // Every changed module whose bytes are the saved ones again is marked saved: a save leaves
+    // its file alone.
+    void ComparaConGuardado();
 
 signals:
     void modificado(files::CodeModuleMem* modulo);
     void componentesCambiados();
+    // Something the user should know about an undo or redo just applied.
+    void aviso(const QString& texto);
 
 private:
+    void AbrePaso();
+
     QUndoStack& pila_;
     std::function<PanelCodigo*(files::CodeModuleMem&)> panelDe_;
     std::map<files::CodeModuleMem*, files::CodeModuleMem::Instantanea> antes_;
+    // The components the open step imported (the runtime's modules), by name.
+    QStringList anadidos_;
+    // A hash of each module's bytes as last saved, taken when it first changes after that.
+    std::map<files::CodeModuleMem*, std::size_t> guardado_;
     bool abierto_ = false;
     bool aplicando_ = false;
 };
@@ -54,13 +66,15 @@ public:
         files::CodeModuleMem* modulo;
         files::CodeModuleMem::Instantanea antes, despues;
     };
-    PasoComplemento(Seguimiento& seg, std::vector<Modulo> modulos, const QString& texto);
+    PasoComplemento(Seguimiento& seg, std::vector<Modulo> modulos, QStringList anadidos,
+                    const QString& texto);
     void undo() override;
     void redo() override;
 
 private:
     Seguimiento& seg_;
     std::vector<Modulo> modulos_;
+    QStringList anadidos_;
     bool hecho_ = true; // made by the command itself: the first redo has nothing to do
 };
 

@@ -87,6 +87,11 @@ VentanaIde::VentanaIde(OpcionesIde opciones, QWidget* parent)
         Vigila();
     });
     connect(&pila_, &QUndoStack::indexChanged, this, [this] { MarcasLuego(); });
+    // Told once the undo is over, not from inside it.
+    connect(
+        &seguimiento_, &Seguimiento::aviso, this,
+        [this](const QString& texto) { QMessageBox::information(this, kTitulo, texto); },
+        Qt::QueuedConnection);
     comprobacion_.setSingleShot(true);
     comprobacion_.setInterval(300);
     connect(&comprobacion_, &QTimer::timeout, this, &VentanaIde::CompruebaDisco);
@@ -333,8 +338,16 @@ PanelCodigo* VentanaIde::MuestraPanel(files::CodeModuleMem& modulo) {
         ActualizaMarcas();
     }
     paneles_->setCurrentWidget(panel);
-    raise();
-    activateWindow();
+    // A window of this one's (an add-in's) that is active stays above it, with the focus: the
+    // pane changes behind it.
+    QWidget* activa = QApplication::activeWindow();
+    while (activa && activa != this) {
+        activa = activa->parentWidget() ? activa->parentWidget()->window() : nullptr;
+    }
+    if (activa == nullptr) {
+        raise();
+        activateWindow();
+    }
     return panel;
 }
 
@@ -355,6 +368,7 @@ bool VentanaIde::Guarda() {
         return true;
     }
     seguimiento_.CierraPaso();
+    seguimiento_.ComparaConGuardado();
     try {
         // The command line takes the same lock: neither saves over the other's run. The
         // save itself goes through the journal, all files or none.
@@ -388,6 +402,7 @@ bool VentanaIde::Guarda() {
 }
 
 bool VentanaIde::PreguntaGuardar() {
+    seguimiento_.ComparaConGuardado(); // typing taken back by hand is no change to ask about
     if (!HayCambios()) {
         return true;
     }

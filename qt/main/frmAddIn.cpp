@@ -1,5 +1,6 @@
 #include "qt/main/frmAddIn.h"
 
+#include "qt/Lugar.h"
 #include "qt/config/frmConfiguracion.h"
 #include "qt/inspectors/frmControles.h"
 #include "qt/inspectors/frmRefs.h"
@@ -74,10 +75,13 @@ frmAddIn::frmAddIn(vbide::VBE& vbe, std::string carpetaAddIn, int paginaCodigos,
     setWindowTitle("AddIn Lintrap - Quovant");
     CreaControles();
     CreaMenus();
-    // The border is fixed: the window keeps the size its controls ask for, centred.
+    // The border is fixed: the window keeps the size its controls ask for, centred on the
+    // environment's window (on the screen without one).
     adjustSize();
     setFixedSize(sizeHint());
-    if (const QScreen* pantalla = screen()) {
+    if (parent) {
+        CentraEn(*this, *parent);
+    } else if (const QScreen* pantalla = screen()) {
         move(pantalla->availableGeometry().center() - rect().center());
     }
     comportamiento_.Form_Load();
@@ -135,16 +139,17 @@ void frmAddIn::CreaControles() {
     variantes->addWidget(OptExit);
     variantes->addWidget(OptResume);
     variantes->addWidget(OptRaise);
-    // Hidden, the variants keep their place: the frame does not jump when Option2 is chosen.
-    QSizePolicy sitio = PicManejo->sizePolicy();
-    sitio.setRetainSizeWhenHidden(true);
-    PicManejo->setSizePolicy(sitio);
     auto* opciones = new QGridLayout(Frame1);
     opciones->addWidget(Option1, 0, 0);
     opciones->addWidget(Option2, 1, 0);
     opciones->addWidget(PicManejo, 1, 1);
     opciones->addWidget(Option3, 2, 0);
     opciones->setColumnStretch(1, 1);
+    // Hidden, the variants take no room in height: the frame grows into the module list when
+    // Option2 is chosen, rather than keeping a blank band for them. Their width is kept, so
+    // that no option's text is cut when they show.
+    Frame1->setMinimumWidth(Frame1->sizeHint().width());
+    PicManejo->hide();
 
     auto* Check1 = new QCheckBox("Todos los procedimientos", centro);
     Check1->setObjectName("Check1");
@@ -177,9 +182,8 @@ void frmAddIn::CreaControles() {
     auto* ProgressBar1 = new QProgressBar(centro);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setRange(0, 100);
-    QSizePolicy barra = ProgressBar1->sizePolicy();
-    barra.setRetainSizeWhenHidden(true);
-    ProgressBar1->setSizePolicy(barra);
+    // As the environment's bar: no percentage written on it. Hidden, it takes no room.
+    ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
     raiz->addWidget(ProgressBar1);
 
@@ -316,9 +320,11 @@ void frmAddIn::Abre(std::string_view ventana) {
     if (ventana == "frmConfiguracion") {
         frmConfiguracion dialogo(c.Estado().ajustes, c.VBInstance.ActiveVBProject(),
                                  c.Estado().paginaCodigos, this);
+        CentraEn(dialogo, *this);
         dialogo.exec();
     } else if (ventana == "frmAbout") {
         frmAbout acerca(this);
+        CentraEn(acerca, *this);
         acerca.exec();
     }
 }
@@ -338,6 +344,7 @@ void frmAddIn::MuestraVentana(std::string_view ventana, bool visible) {
         if (visor_.isNull() && visible) {
             visor_ = new FrmCodigo(c.VBInstance, c.Estado(), this);
             connect(visor_.data(), &FrmCodigo::Cerrando, this, [&c] { c.FrmCodigo_Unload(); });
+            AlLadoDe(*visor_, *this); // the code to read beside the lists, not over them
         }
         if (visor_ && visible) {
             MuestraSinModo(visor_);
@@ -358,6 +365,7 @@ void frmAddIn::MuestraVentana(std::string_view ventana, bool visible) {
             return;
         }
         abierta->setAttribute(Qt::WA_DeleteOnClose);
+        CentraEn(*abierta, *this);
     }
     if (abierta != nullptr) {
         if (visible) {
@@ -382,6 +390,7 @@ void frmAddIn::MuestraAyuda(const std::string& ruta) {
         ayuda_->setWindowTitle("Ayuda de Lintrap");
         ayuda_->setOpenExternalLinks(true);
         ayuda_->resize(640, 520);
+        CentraEn(*ayuda_, *this);
     }
     ayuda_->setSource(QUrl::fromLocalFile(QString::fromStdString(ruta)));
     ayuda_->show();

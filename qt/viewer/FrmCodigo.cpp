@@ -1,6 +1,7 @@
 #include "qt/viewer/FrmCodigo.h"
 
 #include "qt/CajaMensaje.h"
+#include "qt/Lugar.h"
 #include "qt/TextoQt.h"
 #include "qt/viewer/Dependencias.h"
 #include "ui/viewer/Documento.h"
@@ -181,6 +182,7 @@ void FrmCodigo::MuestraVentana(std::string_view ventana, bool visible) {
     // Modeless: it lives until it is closed, or until this window goes.
     auto* d = new Dependencias(vbe_.ActiveVBProject(), comportamiento_.Tag(), seleccion_, this);
     d->setAttribute(Qt::WA_DeleteOnClose);
+    CentraEn(*d, *this);
     d->show();
     d->raise();
     d->activateWindow();

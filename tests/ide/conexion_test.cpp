@@ -125,11 +125,18 @@ TEST(Conexiones, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
 }
 
 TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
+    v.show();
     Conecta(vbide::ext_cm_AfterStartup);
     ASSERT_NE(Entrada(v), nullptr);
     Entrada(v)->trigger();
     QWidget* frm = Ventana("frmAddIn");
     ASSERT_NE(frm, nullptr);
+    EXPECT_EQ(frm->parentWidget(), &v); // the host's window owns it, not a hidden one
+    // minimised, the entry brings it back
+    frm->showMinimized();
+    Entrada(v)->trigger();
+    EXPECT_FALSE(frm->isMinimized());
+    EXPECT_EQ(Ventana("frmAddIn"), frm);
     auto* salir = frm->findChild<QPushButton*>("CancelButton");
     ASSERT_NE(salir, nullptr);
     QTest::mouseClick(salir, Qt::LeftButton);

@@ -51,6 +51,26 @@ QString Lineas(files::CodeModuleMem& m) {
         .replace("\r\n", "\n");
 }
 
+// Every file of the folder dated an hour back, so that a file written now shows a new time;
+// returns that time.
+std::filesystem::file_time_type Atrasa(const std::filesystem::path& carpeta) {
+    const auto antes = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& e : std::filesystem::directory_iterator(carpeta))
+        std::filesystem::last_write_time(e.path(), antes);
+    return antes;
+}
+
+// The colour and weight the pane shows at `columna` (0-based) of `linea` (1-based).
+std::pair<QColor, bool> Color(ide::PanelCodigo& panel, int linea, int columna) {
+    const QTextBlock b = panel.document()->findBlockByNumber(linea - 1);
+    for (const QTextLayout::FormatRange& r : b.layout()->formats()) {
+        if (r.start <= columna && columna < r.start + r.length) {
+            return {r.format.foreground().color(), r.format.fontWeight() == QFont::Bold};
+        }
+    }
+    return {QColor(Qt::black), false};
+}
+
 struct Host : ::testing::Test {
     prueba::ConDemo demo;
     ide::VentanaIde v;
@@ -109,6 +129,33 @@ TEST_F(Host, TheAddInsEditsShowInTheOpenCodePane) {
     EXPECT_EQ(panel->toPlainText(), "' sola");
 }
 
+// Proves: the add-in's window opens centred on the host's, which owns it, and a module click in
+// it shows the module's pane behind it without raising or activating the host over it.
+TEST_F(Host, TheAddInsWindowIsTheHostsAndStaysOverItOnAModuleClick) {
+    Lintrap();
+    EXPECT_EQ(frm->parentWidget(), &v);
+    EXPECT_LE((frm->frameGeometry().center() - v.frameGeometry().center()).manhattanLength(), 2);
+    struct Activaciones : QObject {
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            n += e->type() == QEvent::WindowActivate;
+            return false;
+        }
+    } activaciones;
+    QApplication::setActiveWindow(frm);
+    QApplication::processEvents();
+    v.installEventFilter(&activaciones);
+    auto* List1 = frm->findChild<QListWidget*>("List1");
+    const auto items = List1->findItems("clsCliente", Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    QTest::mouseClick(List1->viewport(), Qt::LeftButton, {},
+                      List1->visualItemRect(items[0]).center());
+    QApplication::processEvents();
+    EXPECT_EQ(v.Paneles()->currentWidget(), v.Panel(*v.Modulo("clsCliente")));
+    EXPECT_EQ(activaciones.n, 0);
+    EXPECT_EQ(QApplication::activeWindow(), frm);
+}
+
 TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
     const auto original = Bytes(v);
     Lintrap();
@@ -155,6 +202,91 @@ TEST_F(Host, TypingIsUndoneAlongsideTheCommands) {
     EXPECT_EQ(panel->toPlainText(), Lineas(*m));
 }
 
+// Proves: typing taken back, by undo or by hand, is no change: undone, nothing is marked
+// modified; either way a save writes no file (the same bytes, the same time). A command's
+// undo says that the modules it added to the project stay.
+TEST_F(Host, TypingTakenBackIsNoChangeAndSavingWritesNothing) {
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    ide::PanelCodigo* panel = v.MuestraPanel(*m);
+    for (const bool deshaciendo : {true, false}) {
+        const auto antes = Atrasa(demo.Carpeta());
+        std::map<std::string, std::string> bytes;
+        for (const char* f : {"Demo.vbp", "Utilidades.bas", "clsCliente.cls"})
+            bytes[f] = demo.Lee(f);
+        panel->setFocus();
+        panel->moveCursor(QTextCursor::Start);
+        QTest::keyClick(panel, Qt::Key_X);
+        QApplication::processEvents();
+        ASSERT_TRUE(v.isWindowModified());
+        if (deshaciendo)
+            QTest::keySequence(panel, QKeySequence(Qt::CTRL | Qt::Key_Z));
+        else
+            QTest::keyClick(panel, Qt::Key_Backspace);
+        QApplication::processEvents();
+        EXPECT_EQ(v.isWindowModified(), !deshaciendo) << deshaciendo;
+        EXPECT_EQ(m->Modified(), !deshaciendo);
+        ASSERT_TRUE(v.Guarda());
+        QApplication::processEvents();
+        EXPECT_FALSE(v.isWindowModified());
+        for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta()))
+            EXPECT_EQ(std::filesystem::last_write_time(e.path()), antes) << e.path();
+        for (const auto& [f, b] : bytes)
+            EXPECT_EQ(demo.Lee(f), b) << f;
+    }
+
+    QTemporaryDir otra;
+    const std::string extra = otra.filePath("Extra.bas").toStdString();
+    soporte::Escribe(extra, "Attribute VB_Name = \"Extra\"\r\nOption Explicit\r\n");
+    // one command, in one event, as the add-in's run from a click
+    QMetaObject::invokeMethod(
+        &v,
+        [&] {
+            v.Vbe().Modelo()->Active()->VBComponents().Import(extra);
+            m->InsertLines(1, "' con Extra");
+        },
+        Qt::QueuedConnection);
+    QApplication::processEvents();
+    ASSERT_EQ(v.Pila().text(v.Pila().index() - 1), "Comando del complemento en Utilidades");
+    prueba::PulsaBoton(QMessageBox::Ok);
+    QTest::keySequence(&v, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    for (int i = 0; i < 100 && !prueba::UltimoMensaje().contains("(Extra) sigue en él"); ++i)
+        QTest::qWait(20); // the box comes once the undo is over
+    EXPECT_TRUE(prueba::UltimoMensaje().contains("(Extra) sigue en él"))
+        << prueba::UltimoMensaje().toStdString();
+    EXPECT_FALSE(m->Modified());
+}
+
+// Proves: the code panes are coloured as the viewer colours (keywords, error terms, comments),
+// and stay so through typing and the add-ins' edits.
+TEST_F(Host, CodePanesAreColouredAndStaySo) {
+    files::CodeModuleMem* m = v.Modulo("Utilidades");
+    ide::PanelCodigo* panel = v.MuestraPanel(*m);
+    m->InsertLines(1, "Sub A(): On Error Resume Next ' nota");
+    panel->setFocus();
+    panel->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(panel, "' escrito");
+    QTest::keyClick(panel, Qt::Key_Return);
+    const QColor negro(Qt::black), azul(0x0000FA), morado(0xA000A0), verde(0x007800);
+    struct Caso {
+        int linea, columna;
+        QColor color;
+        bool negrita;
+    };
+    for (const auto& [linea, columna, color, negrita] : {
+             Caso{1, 3, verde, false},  // typed comment
+             Caso{2, 0, azul, false},   // Sub
+             Caso{2, 4, negro, false},  // A
+             Caso{2, 9, morado, true},  // On Error
+             Caso{2, 32, verde, false}, // ' nota
+             Caso{3, 0, azul, false},   // Option
+             Caso{5, 5, verde, false},  // loaded comment
+         }) {
+        EXPECT_EQ(Color(*panel, linea, columna), std::pair(color, negrita))
+            << linea << ":" << columna << " "
+            << panel->document()->findBlockByNumber(linea - 1).text().toStdString();
+    }
+}
+
 TEST_F(Host, ClosingWithoutChangesDoesNotAsk) {
     prueba::CuentaCajas cajas;
     EXPECT_TRUE(v.close());
@@ -162,10 +294,7 @@ TEST_F(Host, ClosingWithoutChangesDoesNotAsk) {
 }
 
 TEST_F(Host, ClosingWithUnsavedChangesAsksFirstAndSavesOnlyTheChangedFiles) {
-    // every file dated an hour back: a file written now shows a new time
-    const auto antes = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-    for (const auto& e : std::filesystem::directory_iterator(demo.Carpeta()))
-        std::filesystem::last_write_time(e.path(), antes);
+    const auto antes = Atrasa(demo.Carpeta());
     const std::string vbp = demo.Lee("Demo.vbp"), frm = demo.Lee("frmPrincipal.frm");
     v.Modulo("Utilidades")->InsertLines(1, "' sin guardar");
     QApplication::processEvents();

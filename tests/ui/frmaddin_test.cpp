@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
 
 namespace {
@@ -260,7 +261,7 @@ TEST_F(frmAddIn, SinNadaSeleccionadoONoALaPreguntaNadaCambiaYConSiSeNumeraYDesnu
     const auto& valores = w.v.valores["ProgressBar1"];
     ASSERT_GE(valores.size(), 4u);
     EXPECT_EQ(std::vector<int>(valores.end() - 4, valores.end()),
-              (std::vector<int>{0, 25, 50, 75}));
+              (std::vector<int>{25, 50, 75, 0})); // empty again once done
     EXPECT_TRUE(std::regex_search(w.Codigo("Utilidades"),
                                   std::regex("\r\n[0-9]+ +Set NuevoCliente = c\r\n")));
     EXPECT_FALSE(w.v.reloj);
@@ -270,6 +271,47 @@ TEST_F(frmAddIn, SinNadaSeleccionadoONoALaPreguntaNadaCambiaYConSiSeNumeraYDesnu
     w.f.Command2_Click();
     EXPECT_EQ(w.v.filas["List3"], (Filas{"No", "Si", "No", "No"}));
     EXPECT_FALSE(std::regex_search(w.Codigo("Utilidades"), std::regex("\r\n[0-9]")));
+}
+
+// Proves: the progress bar never shows a value left from earlier: it is empty whenever it is
+// shown or hidden, and out of the way (hidden, empty) while a box is up, until the work moves it.
+TEST(BarraDeProgreso, NuncaMuestraUnValorViejo) {
+    struct Vista : soporte::VistaGrabadora {
+        std::pair<bool, int> Barra() {
+            const auto& v = valores["B"];
+            return {visible["B"], v.empty() ? 0 : v.back()};
+        }
+        int Mensaje(const std::string& t, int b, const std::string& titulo) override {
+            enMensaje = Barra();
+            return VistaGrabadora::Mensaje(t, b, titulo);
+        }
+        std::pair<bool, int> enMensaje{true, -1};
+    } v;
+    ui::ProgresoVista p(v, "B");
+    ui::DialogosVista d(v, &p);
+    const std::function<void()> mensaje = [&] { d.MsgBox("aviso", 0, ""); };
+    struct Paso {
+        std::function<void()> haz;
+        std::pair<bool, int> barra;
+    };
+    const Paso pasos[] = {
+        {[&] { p.Muestra(true); }, {true, 0}},
+        {[&] { p.Valor(40); }, {true, 40}},
+        {mensaje, {false, 0}},
+        {[&] { p.Valor(60); }, {true, 60}},
+        {[&] { p.Muestra(false); }, {false, 0}},
+        {[&] { p.Muestra(true); }, {true, 0}},
+        {[&] { p.Valor(80); }, {true, 80}},
+        {[&] { p.Muestra(false); }, {false, 0}},
+        {mensaje, {false, 0}},
+        {[&] { p.Valor(10); }, {false, 10}},
+    };
+    int i = 0;
+    for (const auto& [haz, barra] : pasos) {
+        haz();
+        EXPECT_EQ(v.Barra(), barra) << "paso " << i++;
+    }
+    EXPECT_EQ(v.enMensaje, std::pair(false, 0));
 }
 
 TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesIniciales) {

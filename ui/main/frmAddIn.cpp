@@ -12,8 +12,8 @@
 namespace ui {
 
 frmAddIn::frmAddIn(Vista& vista, vbide::VBE& vbe, std::string carpetaAddIn, int paginaCodigos)
-    : VBInstance(vbe), vista_(vista), carpeta_(std::move(carpetaAddIn)), dialogos_(vista),
-      progreso_(vista, "ProgressBar1") {
+    : VBInstance(vbe), vista_(vista), carpeta_(std::move(carpetaAddIn)),
+      dialogos_(vista, &progreso_), progreso_(vista, "ProgressBar1") {
     estado_.paginaCodigos = paginaCodigos;
     vb::FijaDialogos(&dialogos_);
 }

@@ -18,11 +18,15 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QWindow>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -158,13 +162,19 @@ TEST_F(Piel, ClicsDesplazamientosYTeclasLleganASusManejadores) {
     EXPECT_TRUE(Check1->isChecked());
     EXPECT_TRUE(List2->selectedItems().isEmpty());
 
-    // The variants appear to the right of Option2, from top to bottom, the frame unmoved.
+    // Hidden, the variants leave no gap between the options; shown, they appear to the right of
+    // Option2, from top to bottom, the frame growing up into the list, the window unmoved.
     auto* PicManejo = Control(*w, "PicManejo");
     EXPECT_FALSE(PicManejo->isVisible());
-    const QRect marco = Control(*w, "Frame1")->geometry();
-    Marca(Control(*w, "Option2"));
+    QWidget *Option2 = Control(*w, "Option2"), *Option3 = Control(*w, "Option3");
+    EXPECT_LE(Option3->y() - Option2->geometry().bottom(), 12);
+    const QRect marco = Control(*w, "Frame1")->geometry(), ventana = w->geometry();
+    Marca(Option2);
+    QApplication::processEvents();
     EXPECT_TRUE(PicManejo->isVisible());
-    EXPECT_EQ(Control(*w, "Frame1")->geometry(), marco);
+    EXPECT_EQ(Control(*w, "Frame1")->geometry().bottom(), marco.bottom());
+    EXPECT_GT(Control(*w, "Frame1")->height(), marco.height());
+    EXPECT_EQ(w->geometry(), ventana);
     EXPECT_GT(PicManejo->x(), Control(*w, "Option2")->x());
     EXPECT_LT(Control(*w, "OptExit")->y(), Control(*w, "OptResume")->y());
     EXPECT_LT(Control(*w, "OptResume")->y(), Control(*w, "OptRaise")->y());
@@ -183,10 +193,15 @@ TEST_F(Piel, ElVisorSeAbrePorMenuYDobleClicSeRefrescaEnCadaPulsacionYSuCierreSeO
     ClicFila(List2, 3);
     EXPECT_EQ(w->refrescos, 0);
     EXPECT_EQ(w->Visor(), nullptr);
+    w->move(w->screen()->availableGeometry().topLeft()); // room beside it on a small screen
     Menu("mnuCodigo")->trigger();
     qt::FrmCodigo* visor = w->Visor();
     ASSERT_NE(visor, nullptr);
     EXPECT_TRUE(visor->isVisible());
+    // owned by the main window, so kept above it; level with it, at its side
+    EXPECT_EQ(visor->windowHandle()->transientParent(), w->windowHandle());
+    EXPECT_EQ(visor->frameGeometry().top(), w->frameGeometry().top());
+    EXPECT_FALSE(w->frameGeometry().contains(visor->frameGeometry().center()));
     EXPECT_EQ(Menu("mnuCodigo")->text(), "Ocultar Codigo");
     EXPECT_EQ(visor->windowTitle(), "P13");
     EXPECT_TRUE(visor->TxtCodigo()->toPlainText().trimmed().startsWith("Public Sub P13()"));
@@ -216,14 +231,19 @@ TEST_F(Piel, UnaOrdenMuestraSuPreguntaProgresoYRelojDeArena) {
     Abre();
     ClicFila(List1, 3); // Utilidades
     std::vector<int> valores;
-    bool relojDuranteLaPregunta = false;
+    bool relojDuranteLaPregunta = false, barraDuranteLaPregunta = true;
     auto* barra = Control<QProgressBar>(*w, "ProgressBar1");
+    // No text on the bar; hidden, no blank band under the buttons.
+    EXPECT_FALSE(barra->isTextVisible());
+    QApplication::processEvents(); // the layout follows the bar hidden after the scan
+    EXPECT_LE(w->centralWidget()->height() - Control(*w, "CancelButton")->geometry().bottom(), 16);
     QObject::connect(barra, &QProgressBar::valueChanged, [&](int v) { valores.push_back(v); });
     Marca(Control(*w, "Check1"));
     QString pregunta;
     prueba::CuandoAparezca([&](QWidget* caja) {
         relojDuranteLaPregunta = QApplication::overrideCursor() != nullptr &&
                                  QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        barraDuranteLaPregunta = barra->isVisible() || barra->value() > 0;
         pregunta = caja->windowTitle() + ": " + qobject_cast<QMessageBox*>(caja)->text();
         qobject_cast<QMessageBox*>(caja)->button(QMessageBox::Yes)->click();
     });
@@ -231,9 +251,10 @@ TEST_F(Piel, UnaOrdenMuestraSuPreguntaProgresoYRelojDeArena) {
     EXPECT_EQ(pregunta,
               "Lintrap: ¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
     EXPECT_TRUE(relojDuranteLaPregunta);
+    EXPECT_FALSE(barraDuranteLaPregunta) << "no stale bar behind a box";
     ASSERT_GE(valores.size(), 4u);
     EXPECT_EQ(std::vector<int>(valores.end() - 4, valores.end()),
-              (std::vector<int>{0, 25, 50, 75}));
+              (std::vector<int>{25, 50, 75, 0}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(barra->isVisible());
 }
@@ -256,16 +277,22 @@ TEST_F(Piel, LosMenusAbrenAyudaAcercaDeYVentanasYSalirLasDescargaTodas) {
     EXPECT_TRUE(ayudas.front()->isVisible());
 
     // The about box and the configuration are modal; the configuration's acceptance reaches the
-    // pending settings.
+    // pending settings. Every dialog opens centred on the main window.
     QString caption;
+    std::map<QString, QPoint> centros;
+    const auto Centro = [&](QWidget* caja) {
+        centros[caja->objectName()] = caja->frameGeometry().center() - w->frameGeometry().center();
+    };
     prueba::CuandoAparezca([&](QWidget* caja) {
         caption = caja->objectName();
+        Centro(caja);
         QTest::mouseClick(Control(*caja, "cmdOK"), Qt::LeftButton);
     });
     Menu("mnuAbout")->trigger();
     EXPECT_EQ(caption, "frmAbout");
     prueba::CuandoAparezca([&](QWidget* caja) {
         caption = caja->objectName();
+        Centro(caja);
         Control<QAbstractButton>(*caja, "Check1")->click();
         Control<QLineEdit>(*caja, "Text1")->setText("errores@example.com");
         Control<QPushButton>(*caja, "OKButton")->click();
@@ -284,7 +311,11 @@ TEST_F(Piel, LosMenusAbrenAyudaAcercaDeYVentanasYSalirLasDescargaTodas) {
         auto* d = Control<QDialog>(*w, nombre);
         EXPECT_TRUE(d->isVisible() && !d->isModal()) << nombre;
         abiertas << d;
+        Centro(d);
     }
+    for (const auto& [nombre, desvio] : centros)
+        EXPECT_LE(desvio.manhattanLength(), 2) << nombre.toStdString();
+    EXPECT_EQ(centros.size(), 4u);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // A second click raises the open window; after "Aceptar" a click opens one afresh.
     Menu("mnuRef")->trigger();
