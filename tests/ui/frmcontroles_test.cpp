@@ -11,6 +11,7 @@
 #include "ui/inspectors/frmControles.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -178,13 +179,13 @@ TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
               (Filas{"Name =  Barra", "Height =  255", "Max =  50", "Enabled =  0"}));
 }
 
-// Each of VB6's controls is known, and none lists a property twice.
+// Each of VB6's controls and forms is known, and none lists a property twice.
 TEST(Predeterminadas, CadaClaseUnaVezCadaPropiedad) {
     for (const char* clase :
-         {"CommandButton", "VB.TextBox", "Label",      "Frame",        "CheckBox",
-          "OptionButton",  "ComboBox",   "ListBox",    "PictureBox",   "Image",
-          "Timer",         "HScrollBar", "VScrollBar", "DriveListBox", "DirListBox",
-          "FileListBox",   "Shape",      "Line",       "Data",         "OLE"}) {
+         {"CommandButton", "VB.TextBox",   "Label",      "Frame",       "CheckBox", "OptionButton",
+          "ComboBox",      "ListBox",      "PictureBox", "Image",       "Timer",    "HScrollBar",
+          "VScrollBar",    "DriveListBox", "DirListBox", "FileListBox", "Shape",    "Line",
+          "Data",          "OLE",          "Form",       "VB.MDIForm"}) {
         SCOPED_TRACE(clase);
         const auto todas = inspectors::CompletaPropiedades(clase, {{"Name", "X"}});
         std::set<std::string> nombres;
@@ -193,6 +194,54 @@ TEST(Predeterminadas, CadaClaseUnaVezCadaPropiedad) {
         }
         EXPECT_GE(todas.size(), 5u);
         EXPECT_EQ(todas.front().first, "Name");
+    }
+}
+
+// A form's defaults; a control's font is its own, else its form's, else the environment's.
+TEST(Predeterminadas, FormulariosYFuenteDelFormulario) {
+    const inspectors::Propiedades tahoma = {
+        {"Font.Name", "Tahoma"}, {"Font.Size", "9.75"}, {"Font.Italic", "-1"}};
+    const struct {
+        const char* clase;
+        inspectors::Propiedades escritas, formulario;
+        std::map<std::string, std::string> esperadas; // "" for a property not listed
+    } casos[] = {
+        {"Form",
+         {{"MaxButton", "0"}},
+         {},
+         {{"BorderStyle", "2"},
+          {"MaxButton", "False"},
+          {"StartUpPosition", "0"},
+          {"Font.Name", "MS Sans Serif"},
+          {"Font.Italic", "False"}}},
+        {"MDIForm",
+         {{"AutoShowChildren", "0"}},
+         tahoma,
+         {{"AutoShowChildren", "False"}, {"BackColor", "&H8000000C&"}, {"Font.Name", ""}}},
+        {"Label",
+         {},
+         tahoma,
+         {{"Font.Name", "Tahoma"},
+          {"Font.Size", "9.75"},
+          {"Font.Italic", "True"},
+          {"Font.Weight", "400"}}},
+        {"CommandButton",
+         {{"Font.Size", "12"}},
+         tahoma,
+         {{"Font.Name", "Tahoma"}, {"Font.Size", "12"}}},
+        {"TextBox", {}, {{"Caption", "F"}}, {{"Font.Name", "MS Sans Serif"}, {"Caption", ""}}},
+        {"Shape", {}, tahoma, {{"Font.Name", ""}}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.clase);
+        std::map<std::string, std::string> todas;
+        for (const auto& [nombre, valor] :
+             inspectors::CompletaPropiedades(c.clase, c.escritas, c.formulario)) {
+            todas[nombre] = valor;
+        }
+        for (const auto& [nombre, valor] : c.esperadas) {
+            EXPECT_EQ(todas.contains(nombre) ? todas[nombre] : "", valor) << nombre;
+        }
     }
 }
 

@@ -34,11 +34,26 @@ struct Clase {
     "Appearance=1|BackColor=&H80000005&|ForeColor=&H80000008&|OLEDropMode=0|Font|" COMUNES         \
     "|" AYUDA "|" FOCO
 // A scroll bar takes the focus but has no tooltip.
+// What a Form and an MDIForm share.
+#define VENTANA                                                                                    \
+    "Appearance=1|Caption=|Enabled=True|HelpContextID=0|Icon=(Icon)|LinkMode=0|LinkTopic=|"        \
+    "MouseIcon=(None)|MousePointer=0|Moveable=True|OLEDropMode=0|Picture=(None)|"                  \
+    "RightToLeft=False|StartUpPosition=0|Tag=|Visible=True|WhatsThisHelp=False|WindowState=0"
 #define BARRA                                                                                      \
     "CausesValidation=True|LargeChange=1|Max=32767|Min=0|RightToLeft=False|SmallChange=1|"         \
     "TabIndex=0|TabStop=True|Value=0|" COMUNES "|" AYUDA
 
 constexpr Clase kClases[] = {
+    // A form's size and place are its client area's, which the file always writes.
+    {"Form",
+     "AutoRedraw=False|BackColor=&H8000000F&|BorderStyle=2|ClipControls=True|ControlBox=True|"
+     "DrawMode=13|DrawStyle=0|DrawWidth=1|FillColor=&H00000000&|FillStyle=1|FontTransparent=True|"
+     "ForeColor=&H80000012&|HasDC=True|KeyPreview=False|MaxButton=True|MDIChild=False|"
+     "MinButton=True|NegotiateMenus=True|Palette=(None)|PaletteMode=0|ScaleLeft=0|ScaleMode=1|"
+     "ScaleTop=0|ShowInTaskbar=True|WhatsThisButton=False|Font|" VENTANA},
+    // An MDIForm has no font: only aligned controls lie on it.
+    {"MDIForm", "AutoShowChildren=True|BackColor=&H8000000C&|NegotiateToolbars=True|"
+                "ScrollBars=True|" VENTANA},
     {"CommandButton", "Cancel=False|Default=False|" BOTON},
     // A CommandButton has no ForeColor: its text takes the system's colour.
     {"CheckBox", "Alignment=0|ForeColor=&H80000012&|Value=0|" BOTON "|" DATOS},
@@ -96,9 +111,11 @@ constexpr Clase kClases[] = {
 #undef BOTON
 #undef LISTA
 #undef ARCHIVOS
+#undef VENTANA
 #undef BARRA
 
-// The font a control takes from its form when the file writes none: the environment's own.
+// The environment's font: a form's when its file writes none, and a control's when neither its
+// file nor its form's does.
 constexpr std::string_view kFuente = "Font.Name=MS Sans Serif|Font.Size=8.25|Font.Charset=0|"
                                      "Font.Weight=400|Font.Underline=False|Font.Italic=False|"
                                      "Font.Strikethrough=False";
@@ -136,9 +153,23 @@ void Anade(std::string_view lista, Propiedades& destino) {
     }
 }
 
+// The entry of `escritas` named `nombre` in any case, or null.
+template <class P> auto* Busca(P& escritas, const std::string& nombre) {
+    const std::string buscada = Pliega(nombre);
+    const auto e = std::find_if(escritas.begin(), escritas.end(),
+                                [&](const auto& p) { return Pliega(p.first) == buscada; });
+    return e == escritas.end() ? nullptr : &*e;
+}
+
+// The value a file writes for a property whose default is `predeterminado`.
+std::string Leida(const std::string& predeterminado, const std::string& escrita) {
+    return EsBooleana(predeterminado) ? ComoBooleana(escrita) : escrita;
+}
+
 } // namespace
 
-Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas) {
+Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas,
+                                const Propiedades& formulario) {
     if (clase.starts_with("VB.")) {
         clase.remove_prefix(3);
     }
@@ -150,12 +181,13 @@ Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas) {
     Propiedades todas;
     Anade(c->propiedades, todas);
     for (auto& [nombre, valor] : todas) {
-        const std::string buscada = Pliega(nombre);
-        const auto escrita = std::find_if(escritas.begin(), escritas.end(), [&](const auto& e) {
-            return Pliega(e.first) == buscada;
-        });
-        if (escrita != escritas.end()) {
-            valor = EsBooleana(valor) ? ComoBooleana(escrita->second) : escrita->second;
+        // A control placed on a form takes the form's font.
+        if (const auto* f =
+                Pliega(nombre).starts_with("font.") ? Busca(formulario, nombre) : nullptr) {
+            valor = Leida(valor, f->second);
+        }
+        if (auto* escrita = Busca(escritas, nombre)) {
+            valor = Leida(valor, escrita->second);
             escrita->first.clear(); // taken
         }
     }

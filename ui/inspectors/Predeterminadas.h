@@ -15,7 +15,10 @@ using Propiedades = std::vector<std::pair<std::string, std::string>>; // name, v
 // Every property of a control of class `clase` ("CommandButton" or "VB.CommandButton"): those
 // `escritas` as given, the rest with their default; Booleans read as "True"/"False" (a file
 // writes -1 and 0); "Name" first, then the rest by name, as the Properties window orders them.
-// A class that is not one of VB6's own keeps `escritas` unchanged.
-Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas);
+// A font property ("Font.Name") that `escritas` leave out is the one `formulario`, the properties
+// the control's form writes, gives. A class that is not one of VB6's own keeps `escritas`
+// unchanged.
+Propiedades CompletaPropiedades(std::string_view clase, Propiedades escritas,
+                                const Propiedades& formulario = {});
 
 } // namespace inspectors
