@@ -147,10 +147,11 @@ size_t DesignerTree::Parse(const std::vector<std::string_view>& lines, size_t fi
             if (stack.empty()) {
                 return i;
             }
-        } else if (size_t eq = t.find('='); eq != std::string_view::npos && top.control) {
+        } else if (size_t eq = t.find('='); eq != std::string_view::npos) {
             const uint32_t group = top.groups.empty() ? PropertyGroups::kNone : top.groups.back();
-            top.control->Props().Add(std::string(TrimBlanks(t.substr(0, eq))),
-                                     ShownValue(t.substr(eq + 1)), &groups_, group);
+            (top.control ? top.control->Props() : root_)
+                .Add(std::string(TrimBlanks(t.substr(0, eq))), ShownValue(t.substr(eq + 1)),
+                     &groups_, group);
         }
     }
     const Open& open = stack.back();

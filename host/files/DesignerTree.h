@@ -9,6 +9,7 @@
 // off. References into the binary file stay as written ("Form1.frx":0000). A "BeginProperty
 // Font" ... "EndProperty" group gives one property per line, named with the group's name in
 // front: "Font.Name", "Font.Size"; nested groups chain their names ("Panels.Panel1.Text").
+// The root's own property lines, read the same way, are the designer's Properties.
 
 #include "host/vbide/Designer.h"
 
@@ -93,6 +94,7 @@ private:
 class DesignerTree : public vbide::Designer {
 public:
     vbide::VBControls& VBControls() override { return controls_; }
+    vbide::Properties* Properties() override { return &root_; }
 
     // Reads the tree whose "Begin" line is lines[first] (0-based; `lineBase` + index gives the
     // file's 1-based line for messages). Returns the index of its closing "End". A tree that
@@ -109,6 +111,7 @@ public:
 
 private:
     DesignerControls controls_;
+    DesignerProperties root_;
     PropertyGroups groups_;
     std::string rootClass_;
 };

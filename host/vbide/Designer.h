@@ -40,6 +40,9 @@ class Designer {
 public:
     virtual ~Designer() = default;
     virtual vbide::VBControls& VBControls() = 0;
+    // The form's or designer's own properties as its file writes them ("Caption", "Font.Name");
+    // nothing where they cannot be read.
+    virtual vbide::Properties* Properties() { return nullptr; }
 };
 
 } // namespace vbide

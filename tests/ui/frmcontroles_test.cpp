@@ -130,15 +130,18 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     EXPECT_FALSE(v.texto.contains("Label3"));
 }
 
-// VB6's own controls list every property, those the file leaves out with their default and
-// Booleans as True/False, "Name" first and the rest by name; any other control what its file says.
+// VB6's own controls list every property, those the file leaves out with their default (the
+// font their form's) and Booleans as True/False, "Name" first and the rest by name; any other
+// control what its file says.
 TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
     soporte::Carpeta carpeta;
     Abre(soporte::EscribeProyecto(
         carpeta.Ruta(),
         {{"F.frm",
           "VERSION 5.00\nObject = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; "
-          "\"MSCOMCTL.OCX\"\nBegin VB.Form F\n"
+          "\"MSCOMCTL.OCX\"\nBegin VB.Form F\n   Caption = \"F\"\n"
+          "   BeginProperty Font\n      Name = \"Tahoma\"\n      Italic = -1  'True\n"
+          "   EndProperty\n"
           "   Begin VB.CommandButton cmd\n      Caption = \"Aceptar\"\n"
           "      Default = -1  'True\n      Height = 375\n      TabIndex = 1\n   End\n"
           "   Begin VB.OptionButton opt\n      Value = -1  'True\n      Enabled = 0  'False\n"
@@ -153,8 +156,8 @@ TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
     } casos[] = {
         {0,
          {"Name =  cmd", "Cancel =  False", "Caption =  Aceptar", "Default =  True",
-          "Enabled =  True", "Font.Name =  MS Sans Serif", "Font.Size =  8.25", "Height =  375",
-          "Left =  0", "TabIndex =  1", "TabStop =  True", "Visible =  True"},
+          "Enabled =  True", "Font.Italic =  True", "Font.Name =  Tahoma", "Font.Size =  8.25",
+          "Height =  375", "Left =  0", "TabIndex =  1", "TabStop =  True", "Visible =  True"},
          "ForeColor"},
         {1,
          {"Name =  opt", "Enabled =  False", "ForeColor =  &H80000012&", "Value =  True"},

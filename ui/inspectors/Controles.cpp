@@ -119,8 +119,18 @@ VistaControl Controles::SeleccionaControl(long posicion, const std::string& text
             }
             leidas.emplace_back(Texto(p.Name()), std::move(valor));
         }
+        // The form's own properties give the font its controls take; unreadable, none.
+        Propiedades formulario;
+        Paso([&] {
+            if (vbide::Properties* propias = actual_->Properties()) {
+                for (long i = 1; i <= propias->Count(); ++i) {
+                    auto& p = propias->Item(i);
+                    formulario.emplace_back(Texto(p.Name()), Texto(p.Value()));
+                }
+            }
+        });
         for (const auto& [nombre, valor] :
-             CompletaPropiedades(Texto(control->ClassName()), std::move(leidas))) {
+             CompletaPropiedades(Texto(control->ClassName()), std::move(leidas), formulario)) {
             v.propiedades.push_back(LineaPropiedad(nombre, valor));
         }
     });
