@@ -11,8 +11,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -34,10 +38,28 @@ struct Line {
 };
 // A million-line module is a million of these: they stay small and plain (moved as bytes).
 static_assert(sizeof(Line) == 16);
+static_assert(std::is_trivially_copyable_v<Line>);
 
 class LinesBuffer {
 public:
-    size_t Size() const { return buf_.size() - (gapEnd_ - gapStart_); }
+    LinesBuffer() = default;
+    // A copy (an editor's snapshot) holds the lines alone, without the gap's spare room.
+    LinesBuffer(const LinesBuffer& o)
+        : file_(o.file_), edits_(o.edits_), size_(o.size_), dead_(o.dead_), hidden_(o.hidden_),
+          freeHidden_(o.freeHidden_) {
+        Records(o.Size());
+        Copy(o.buf_, 0, o.gapStart_, 0);
+        Copy(o.buf_, o.gapEnd_, o.cap_, o.gapStart_);
+        gapStart_ = gapEnd_ = cap_;
+    }
+    LinesBuffer(LinesBuffer&& o) noexcept { Swap(o); }
+    LinesBuffer& operator=(LinesBuffer o) noexcept {
+        Swap(o);
+        return *this;
+    }
+    ~LinesBuffer() { std::free(buf_); }
+
+    size_t Size() const { return cap_ - (gapEnd_ - gapStart_); }
 
     Line& At(size_t i) { return buf_[Slot(i)]; }
     const Line& At(size_t i) const { return buf_[Slot(i)]; }
@@ -76,11 +98,21 @@ public:
         file_ = std::move(bytes);
     }
     const std::string& FileBytes() const { return file_; }
-    // Loading: all the lines at once, in order, replacing any there were.
-    void Load(std::vector<Line>&& lines) {
-        buf_ = std::move(lines);
-        gapStart_ = gapEnd_ = buf_.size();
+    // Loading: room for `count` lines, replacing any there were, then each line in order.
+    // Written in place: a large module's records are never built elsewhere and copied.
+    void StartLoad(size_t count) {
+        gapStart_ = gapEnd_ = 0;
+        Records(count);
+        gapEnd_ = cap_;
     }
+    void LoadNext(const Line& l) {
+        if (gapStart_ == gapEnd_) {
+            Grow(1);
+        }
+        buf_[gapStart_++] = l;
+    }
+    // The line loaded last (there is one).
+    Line& LastLoaded() { return buf_[gapStart_ - 1]; }
     // A line for Insert(), its text copied into the edited blocks.
     Line Make(std::string_view text, unsigned char eol, unsigned char tag) {
         Line l;
@@ -96,7 +128,7 @@ public:
         if (gapEnd_ - gapStart_ < lines.size()) {
             Grow(lines.size());
         }
-        std::copy(lines.begin(), lines.end(), buf_.begin() + static_cast<long>(gapStart_));
+        std::copy(lines.begin(), lines.end(), buf_ + gapStart_);
         gapStart_ += lines.size();
     }
 
@@ -204,7 +236,7 @@ private:
             gapStart_ = gapEnd_ = at;
             return;
         }
-        auto slot = [&](size_t i) { return buf_.begin() + static_cast<long>(i); };
+        auto slot = [&](size_t i) { return buf_ + i; };
         if (gapStart_ > at) {
             std::copy_backward(slot(at), slot(gapStart_), slot(gapEnd_));
             gapEnd_ -= gapStart_ - at;
@@ -216,19 +248,53 @@ private:
         }
     }
 
-    // Makes the gap at least `need` records long. The storage grows by half, not double: the
-    // records are much of a module's memory, and each module keeps its spare room.
+    // Makes the gap at least `need` records long. The block at least doubles, so that a module
+    // that keeps growing copies each record a few times in all; the gap is left unwritten, and a
+    // large block is moved by the system's page tables rather than copied.
     void Grow(size_t need) {
-        size_t size = Size();
-        size_t cap = std::max(size + need + 16, buf_.size() + buf_.size() / 2);
-        size_t tail = buf_.size() - gapEnd_;
-        std::vector<Line> next;
-        next.reserve(cap);
-        next.insert(next.end(), buf_.begin(), buf_.begin() + static_cast<long>(gapStart_));
-        next.resize(cap - tail);
-        next.insert(next.end(), buf_.begin() + static_cast<long>(gapEnd_), buf_.end());
+        const size_t tail = cap_ - gapEnd_;
+        const size_t cap = std::max(Size() + need, std::max<size_t>(cap_ * 2, 64));
+        Records(cap);
+        std::memmove(buf_ + cap - tail, buf_ + gapEnd_, tail * sizeof(Line));
         gapEnd_ = cap - tail;
-        buf_ = std::move(next);
+        cap_ = cap;
+    }
+
+    // Resizes the block to `count` records; what it held stays (as far as it fits), the rest
+    // is left unwritten.
+    void Records(size_t count) {
+        if (count == 0) {
+            std::free(buf_);
+            buf_ = nullptr;
+            cap_ = 0;
+            return;
+        }
+        void* next = std::realloc(buf_, count * sizeof(Line));
+        if (next == nullptr) {
+            throw std::bad_alloc();
+        }
+        buf_ = static_cast<Line*>(next);
+        cap_ = count;
+    }
+
+    // Records [from, to) of `source` to `at` and on.
+    void Copy(const Line* source, size_t from, size_t to, size_t at) {
+        if (to > from) {
+            std::memcpy(buf_ + at, source + from, (to - from) * sizeof(Line));
+        }
+    }
+
+    void Swap(LinesBuffer& o) noexcept {
+        std::swap(file_, o.file_);
+        std::swap(edits_, o.edits_);
+        std::swap(size_, o.size_);
+        std::swap(dead_, o.dead_);
+        std::swap(hidden_, o.hidden_);
+        std::swap(freeHidden_, o.freeHidden_);
+        std::swap(buf_, o.buf_);
+        std::swap(cap_, o.cap_);
+        std::swap(gapStart_, o.gapStart_);
+        std::swap(gapEnd_, o.gapEnd_);
     }
 
     std::string file_;                 // the module file's bytes as loaded
@@ -237,7 +303,8 @@ private:
     size_t dead_ = 0;                  // of which no line points to
     std::vector<std::string> hidden_;  // hidden attribute lines, by Line::hidden - 1
     std::vector<uint32_t> freeHidden_; // places in hidden_ no line uses
-    std::vector<Line> buf_;
+    Line* buf_ = nullptr; // cap_ records: the lines before the gap, the gap, the lines after it
+    size_t cap_ = 0;
     size_t gapStart_ = 0;
     size_t gapEnd_ = 0;
 };

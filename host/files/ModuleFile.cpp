@@ -415,16 +415,15 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
     }
     lines.Adopt(std::move(bytes));
     const std::string& data = lines.FileBytes();
-    // The records are filled in a plain vector sized once, then handed to the buffer whole.
-    std::vector<Line> code;
-    code.reserve(CountBreaks(std::string_view(data).substr(codeBegin)) + loneCrs + 1);
+    // The records are written in place, their room sized once.
+    lines.StartLoad(CountBreaks(std::string_view(data).substr(codeBegin)) + loneCrs + 1);
     unsigned char above = 0;
     for (size_t begin = codeBegin; begin < data.size(); ++i) {
         RawLine r = Split(data, begin, loneCrs > 0);
         begin = r.Next();
         std::string_view text(data.data() + r.begin, r.len);
-        if (!code.empty() && IsAttributeLine(text)) {
-            lines.Hidden(code.back()).append(data, r.begin, r.Next() - r.begin);
+        if (lines.Size() != 0 && IsAttributeLine(text)) {
+            lines.Hidden(lines.LastLoaded()).append(data, r.begin, r.Next() - r.begin);
             continue;
         }
         Line l;
@@ -433,9 +432,8 @@ std::unique_ptr<ModuleFile> ModuleFile::Parse(std::string bytes, const std::stri
         l.eol = r.eol;
         l.tag = TagOf(text, above);
         above = l.tag;
-        code.push_back(l);
+        lines.LoadNext(l);
     }
-    lines.Load(std::move(code));
     file->code_.Loaded();
     return file;
 }
