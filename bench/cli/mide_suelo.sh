@@ -28,9 +28,12 @@ hyperfine --warmup 1 --runs "$runs" --export-json "$work/t.json" --prepare "$fre
     "$lintrap insert $work/w/Bench.vbp --all-modules --all --mode handler > /dev/null 2>&1"
 
 echo
-# The processor time beside the wall time: on a busy machine it tells the work from the waits.
+# The processor time beside the wall time, with its own ratio: on a busy machine the waits for
+# the disk vary from run to run far more than the work does.
 echo "uptime: $(uptime)"
-jq -r '.results[0].mean as $s | .results[] |
-    "\(.command)\t\(.mean * 1000 | round) ms ± \(.stddev * 1000 | round)\t\(.mean / $s * 100 | round / 100)×" +
-    "\tCPU \(.user * 1000 | round) ms usuario + \(.system * 1000 | round) ms sistema"' \
+jq -r '.results[0] as $s | .results[] |
+    "\(.command)\t\(.mean * 1000 | round) ms ± \(.stddev * 1000 | round)" +
+    "\t\(.mean / $s.mean * 100 | round / 100)× (mediana \(.median / $s.median * 100 | round / 100)×)" +
+    "\tCPU \(.user * 1000 | round) ms usuario + \(.system * 1000 | round) ms sistema" +
+    "\t\((.user + .system) / ($s.user + $s.system) * 100 | round / 100)× en CPU"' \
     "$work/t.json" | column -t -s $'\t'
