@@ -4,7 +4,10 @@
 # two threads), each run on a fresh copy, all in one hyperfine run, and prints each command's
 # ratio to the floor (goal: at most 1.5).
 #
-#   bench/cli/mide_suelo.sh [BUILD_DIR] [RUNS]     (default: build 7; needs hyperfine, g++, jq)
+# Given a second build (another commit's), its commands run in the same hyperfine run too.
+#
+#   bench/cli/mide_suelo.sh [BUILD_DIR] [RUNS] [OTHER_BUILD_DIR]
+#   (default: build 7; needs hyperfine, g++, jq)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -21,11 +24,16 @@ echo "proyecto: $(cat "$work"/base/*.bas | wc -l) líneas, $(ls "$work"/base/*.b
 # Each run on a fresh copy with the disk idle: what the copy left to flush must not land on the
 # command being timed.
 fresh="rm -rf $work/w && cp -r $work/base $work/w && sync"
-hyperfine --warmup 1 --runs "$runs" --export-json "$work/t.json" --prepare "$fresh" \
-    -n "suelo" "$work/suelo $work/w" \
-    -n "insert numbers" "$lintrap insert $work/w/Bench.vbp --all-modules --all --mode numbers" \
-    -n "insert handler" \
-    "$lintrap insert $work/w/Bench.vbp --all-modules --all --mode handler > /dev/null 2>&1"
+comandos=(-n "suelo" "$work/suelo $work/w")
+mide() { # NAME LINTRAP
+    comandos+=(-n "$1 numbers" "$2 insert $work/w/Bench.vbp --all-modules --all --mode numbers"
+        -n "$1 handler" "$2 insert $work/w/Bench.vbp --all-modules --all --mode handler >/dev/null 2>&1")
+}
+mide insert "$lintrap"
+if [ -n "${3:-}" ]; then
+    mide otro "$(realpath "$3/app/lintrap")"
+fi
+hyperfine --warmup 1 --runs "$runs" --export-json "$work/t.json" --prepare "$fresh" "${comandos[@]}"
 
 echo
 # The processor time beside the wall time, with its own ratio: on a busy machine the waits for
