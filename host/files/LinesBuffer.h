@@ -249,13 +249,20 @@ private:
     }
 
     // Makes the gap at least `need` records long. The block at least doubles, so that a module
-    // that keeps growing copies each record a few times in all; the gap is left unwritten, and a
-    // large block is moved by the system's page tables rather than copied.
+    // that keeps growing copies each record a few times in all. The lines before the gap and
+    // those after it are copied once each, straight to their places in the new block; the gap
+    // is left unwritten.
     void Grow(size_t need) {
         const size_t tail = cap_ - gapEnd_;
         const size_t cap = std::max(Size() + need, std::max<size_t>(cap_ * 2, 64));
-        Records(cap);
-        std::memmove(buf_ + cap - tail, buf_ + gapEnd_, tail * sizeof(Line));
+        Line* next = static_cast<Line*>(std::malloc(cap * sizeof(Line)));
+        if (next == nullptr) {
+            throw std::bad_alloc();
+        }
+        std::memcpy(next, buf_, gapStart_ * sizeof(Line));
+        std::memcpy(next + cap - tail, buf_ + gapEnd_, tail * sizeof(Line));
+        std::free(buf_);
+        buf_ = next;
         gapEnd_ = cap - tail;
         cap_ = cap;
     }
