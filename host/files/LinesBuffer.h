@@ -259,10 +259,10 @@ private:
         if (next == nullptr) {
             throw std::bad_alloc();
         }
-        std::memcpy(next, buf_, gapStart_ * sizeof(Line));
-        std::memcpy(next + cap - tail, buf_ + gapEnd_, tail * sizeof(Line));
-        std::free(buf_);
-        buf_ = next;
+        std::swap(buf_, next);
+        Copy(next, 0, gapStart_, 0);
+        Copy(next, gapEnd_, gapEnd_ + tail, cap - tail);
+        std::free(next);
         gapEnd_ = cap - tail;
         cap_ = cap;
     }
