@@ -17,14 +17,10 @@ using prueba::DisplayOnConnect;
 using prueba::Ventana;
 
 QAction* Entrada(ide::VentanaIde& v) {
-    if (!v.MenuComplementos()) {
-        return nullptr;
-    }
-    for (QAction* a : v.MenuComplementos()->actions()) {
-        if (a->text() == "Quovant Lintrap") {
+    const QMenu* m = v.MenuComplementos();
+    for (QAction* a : m ? m->actions() : QList<QAction*>())
+        if (a->text() == "Quovant Lintrap")
             return a;
-        }
-    }
     return nullptr;
 }
 
@@ -137,9 +133,7 @@ TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
     Entrada(v)->trigger();
     EXPECT_FALSE(frm->isMinimized());
     EXPECT_EQ(Ventana("frmAddIn"), frm);
-    auto* salir = frm->findChild<QPushButton*>("CancelButton");
-    ASSERT_NE(salir, nullptr);
-    QTest::mouseClick(salir, Qt::LeftButton);
+    QTest::mouseClick(frm->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(Ventana("frmAddIn"), nullptr);
     // the entry opens it again, loaded afresh

@@ -3,17 +3,15 @@
 // on disk by another program, a pending save, and bad input.
 #include "tests/ide/PruebaIde.h"
 #include "tests/support/RespondeCaja.h"
+#include "tests/support/Widgets.h"
 
 #include "host/files/AtomicWrite.h"
 #include "host/files/Journal.h"
 #include "host/files/Project.h"
 
 #include <QCheckBox>
-#include <QListWidget>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
@@ -90,18 +88,13 @@ struct Host : ::testing::Test {
     }
     // "Insertar" line numbers into every procedure of `modulo`, as the user does it.
     void NumeraTodo(const QString& modulo) {
-        auto* List1 = frm->findChild<QListWidget*>("List1");
-        auto items = List1->findItems(modulo, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(List1->viewport(), Qt::LeftButton, {},
-                          List1->visualItemRect(items[0]).center());
-        auto* Check1 = frm->findChild<QCheckBox*>("Check1");
-        if (!Check1->isChecked()) {
-            QTest::mouseClick(Check1, Qt::LeftButton, {}, QPoint(4, Check1->height() / 2));
-        }
-        ASSERT_TRUE(Check1->isChecked());
+        auto* List1 = prueba::Control<QListWidget>(*frm, "List1");
+        prueba::ClicFila(List1, prueba::Fila(List1, modulo));
+        auto* Check1 = prueba::Control<QCheckBox>(*frm, "Check1");
+        if (!Check1->isChecked())
+            prueba::Marca(Check1);
         prueba::PulsaBoton(QMessageBox::Yes); // every procedure of the module?
-        QTest::mouseClick(frm->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(prueba::Control(*frm, "Command1"), Qt::LeftButton);
         QApplication::processEvents();
     }
 };
@@ -145,11 +138,8 @@ TEST_F(Host, TheAddInsWindowIsTheHostsAndStaysOverItOnAModuleClick) {
     QApplication::setActiveWindow(frm);
     QApplication::processEvents();
     v.installEventFilter(&activaciones);
-    auto* List1 = frm->findChild<QListWidget*>("List1");
-    const auto items = List1->findItems("clsCliente", Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1);
-    QTest::mouseClick(List1->viewport(), Qt::LeftButton, {},
-                      List1->visualItemRect(items[0]).center());
+    auto* List1 = prueba::Control<QListWidget>(*frm, "List1");
+    prueba::ClicFila(List1, prueba::Fila(List1, "clsCliente"));
     QApplication::processEvents();
     EXPECT_EQ(v.Paneles()->currentWidget(), v.Panel(*v.Modulo("clsCliente")));
     EXPECT_EQ(activaciones.n, 0);
@@ -181,25 +171,6 @@ TEST_F(Host, UndoOfAWholeCommandGivesBackEveryModuleByteForByte) {
     EXPECT_EQ(Bytes(v), dos);
     QApplication::processEvents();
     EXPECT_TRUE(v.isWindowModified());
-}
-
-TEST_F(Host, TypingIsUndoneAlongsideTheCommands) {
-    const auto original = Bytes(v);
-    files::CodeModuleMem* m = v.Modulo("Utilidades");
-    ide::PanelCodigo* panel = v.MuestraPanel(*m);
-    panel->setFocus();
-    panel->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(panel, "' hola");
-    QTest::keyClick(panel, Qt::Key_Return);
-    EXPECT_EQ(m->Lines(1, 2), "' hola\r\n" + std::string(m->Line(2)));
-    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
-    ASSERT_GE(v.Pila().count(), 2); // the typed line, then the line break
-    for (int i = v.Pila().count(); i > 0; --i) {
-        QTest::keySequence(panel, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    }
-    EXPECT_FALSE(v.Pila().canUndo());
-    EXPECT_EQ(Bytes(v), original);
-    EXPECT_EQ(panel->toPlainText(), Lineas(*m));
 }
 
 // Proves: typing taken back, by undo or by hand, is no change: undone, nothing is marked

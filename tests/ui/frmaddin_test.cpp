@@ -462,13 +462,8 @@ TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorQueSeRefrescaEnCadaCambio) 
     EXPECT_EQ(w.v.codigos.size(), refrescos);
 }
 
-// What the main window decides without a view: when a double click opens the viewer, and where
-// the help file stands.
-TEST(Reglas, DobleClicYRutaDeLaAyuda) {
-    EXPECT_TRUE(ui::DobleClicAbreVisor(false, 3, 0));
-    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 3, -1));
-    EXPECT_FALSE(ui::DobleClicAbreVisor(false, 0, 0));
-    EXPECT_FALSE(ui::DobleClicAbreVisor(true, 3, 0));
+// Where the help file stands, whatever the folder's last separator.
+TEST(Reglas, RutaDeLaAyuda) {
     for (const auto& [carpeta, ruta] : {std::pair{"/opt/lintrap", "/opt/lintrap/"},
                                         {"/opt/lintrap/", "/opt/lintrap/"},
                                         {"C:\\Lintrap\\", "C:\\Lintrap\\"},

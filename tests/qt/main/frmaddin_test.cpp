@@ -6,6 +6,7 @@
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/RespondeCaja.h"
+#include "tests/support/Widgets.h"
 #include "ui/main/Reglas.h"
 
 #include <QApplication>
@@ -13,14 +14,12 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QWindow>
@@ -30,31 +29,7 @@
 
 namespace {
 
-template <class W = QWidget> W* Control(QWidget& ventana, const char* nombre) {
-    W* w = ventana.findChild<W*>(nombre);
-    EXPECT_NE(w, nullptr) << nombre;
-    return w;
-}
-
-// A click in the middle of a list's row, as the user makes it.
-void ClicFila(QListWidget* l, int fila, Qt::KeyboardModifiers teclas = Qt::NoModifier) {
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, teclas,
-                      l->visualItemRect(l->item(fila)).center());
-}
-
-// A double click as the platform delivers it: press and release, then the double click and
-// its release (QTest sends a widget the double-click event alone).
-void DobleClicFila(QListWidget* l, int fila) {
-    const QPoint p = l->visualItemRect(l->item(fila)).center();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
-    QTest::mouseRelease(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
-}
-
-// A click on a check box or an option button where its indicator is.
-void Marca(QWidget* b) {
-    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
-}
+using prueba::ClicFila, prueba::Control, prueba::DobleClicFila, prueba::Marca;
 
 // The window, counting what its viewer is given.
 class Contada : public qt::frmAddIn {

@@ -1,0 +1,45 @@
+#pragma once
+// What the widget tests do as the user does it: find a control by its name, click a list's row,
+// double-click it as the platform delivers it, tick a box where its indicator is.
+
+#include <QListWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace prueba {
+
+// The child of that name (an action, a menu or a widget); a missing one fails the test.
+template <class W = QWidget> W* Control(const QObject& ventana, const char* nombre) {
+    W* w = ventana.findChild<W*>(nombre);
+    EXPECT_NE(w, nullptr) << nombre;
+    return w;
+}
+
+// A click in the middle of a list's row.
+inline void ClicFila(QListWidget* l, int fila, Qt::KeyboardModifiers teclas = Qt::NoModifier) {
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, teclas,
+                      l->visualItemRect(l->item(fila)).center());
+}
+
+// The row showing `texto`; a missing one fails the test.
+inline int Fila(QListWidget* l, const QString& texto) {
+    const auto items = l->findItems(texto, Qt::MatchExactly);
+    EXPECT_EQ(items.size(), 1) << texto.toStdString();
+    return items.isEmpty() ? -1 : l->row(items.front());
+}
+
+// Press and release, then the double click and its release (QTest sends a widget the
+// double-click event alone).
+inline void DobleClicFila(QListWidget* l, int fila) {
+    const QPoint p = l->visualItemRect(l->item(fila)).center();
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+    QTest::mouseRelease(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+}
+
+// A click on a check box or an option button where its indicator is.
+inline void Marca(QWidget* b) {
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
+}
+
+} // namespace prueba
