@@ -55,6 +55,10 @@ void Entorno::QuitaBarraAddIns() {
     mundo_->sinBarraAddIns = true;
 }
 
+void Entorno::PonVentana(long ventana) {
+    mundo_->ventana = ventana;
+}
+
 int Entorno::Sumideros() const {
     int n = 0;
     for (const Fuente* f : mundo_->fuentes) {

@@ -195,7 +195,7 @@ public:
 class VentanaF : public Obj {
 public:
     explicit VentanaF(M m) : Obj(std::move(m)) {
-        Miembro(L"hWnd", [](Llamada& c) { c.Devuelve(long(0x10DE)); });
+        Miembro(L"hWnd", [this](Llamada& c) { c.Devuelve(m_->ventana); });
     }
 };
 

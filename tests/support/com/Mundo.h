@@ -4,6 +4,7 @@
 
 #include "host/files/Vbe.h"
 #include "tests/support/com/Despachable.h"
+#include "tests/support/com/EntornoCom.h"
 
 #include <memory>
 #include <set>
@@ -24,6 +25,7 @@ struct Mundo {
     std::vector<Control> controles;
     std::set<Fuente*> fuentes; // the event sources alive
     bool sinBarraAddIns = false;
+    long ventana = Entorno::kVentana; // MainWindow.hWnd
 };
 
 // The VBE object over the world's model.
