@@ -31,10 +31,6 @@ long ObjetosVivos() {
     return vivos;
 }
 
-void CuentaVivo(long delta) {
-    vivos += delta;
-}
-
 std::wstring Ancho(const std::string& bytes, int cp) {
     if (bytes.empty()) {
         return {};

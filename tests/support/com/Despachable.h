@@ -19,8 +19,6 @@ namespace falso {
 
 // The stand-in objects alive now, of every kind.
 long ObjetosVivos();
-// For the stand-in's objects that are not Despachable.
-void CuentaVivo(long delta);
 
 // One call's arguments in call order (the value of a property put apart) and its result.
 class Llamada {
@@ -75,14 +73,16 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p,
                                      VARIANT* resultado, EXCEPINFO* info, UINT*) override;
 
-protected:
-    virtual ~Despachable();
+    // A member: DISPIDs go in the order the members were given.
     void Miembro(const wchar_t* nombre, Metodo m);
-    // Another interface of the object, or null.
-    virtual void* Interfaz(REFIID) { return nullptr; }
     // The child object kept for `clave` (made by `crea` the first time), as VB hands out the
     // same object for the same thing.
     IDispatch* Hijo(const void* clave, const std::function<Despachable*()>& crea);
+
+protected:
+    virtual ~Despachable();
+    // Another interface of the object, or null.
+    virtual void* Interfaz(REFIID) { return nullptr; }
     int cp_;
 
 private:
