@@ -79,7 +79,7 @@ void Registra(Despachable& o, const M& m, vbide::CodeModule& x) {
         for (std::size_t i = 0; i < 4; ++i) {
             c.Escribe(i + 1, p[i]);
         }
-        c.DevuelveLogico(hallado);
+        c.Devuelve(hallado);
     });
     o.Miembro(L"Members", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Members())); });
     o.Miembro(L"CodePane", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.CodePane())); });
@@ -94,7 +94,8 @@ void Registra(Despachable& o, const M& m, vbide::VBComponent& x) {
 
 void Registra(Despachable& o, const M& m, vbide::VBComponents& x) {
     Coleccion(o, m, x);
-    o.Miembro(L"Import", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Import(c.Ruta(0)))); });
+    o.Miembro(L"Import",
+              [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Import(c.Texto(0, CP_UTF8)))); });
 }
 
 void Registra(Despachable& o, const M&, vbide::Reference& x) {
