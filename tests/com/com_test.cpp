@@ -123,27 +123,19 @@ const Proyecto kProyectos[] = {
     {"Accents", Acentos},
 };
 
-void PrintTo(const Proyecto& p, std::ostream* os) {
-    *os << p.nombre;
-}
-
-struct Lectura : ::testing::TestWithParam<Proyecto> {};
-
-TEST_P(Lectura, SameAsTheFiles) {
-    {
+// Everything the add-in reads of a project, through the environment, is what the files say.
+TEST(Com, ReadsAsTheFiles) {
+    for (const Proyecto& p : kProyectos) {
+        SCOPED_TRACE(p.nombre);
         soporte::Carpeta carpeta;
-        const fs::path ruta = GetParam().haz(carpeta.Ruta());
+        const fs::path ruta = p.haz(carpeta.Ruta());
         const std::string directo = Describe(*files::Vbe::Open(ruta));
         falso::Entorno entorno(ruta);
-        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
-        EXPECT_EQ(Describe(*vbe), directo);
+        EXPECT_EQ(Describe(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
         EXPECT_GT(directo.size(), 200u);
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Com, Lectura, ::testing::ValuesIn(kProyectos),
-                         [](const auto& i) { return std::string(i.param.nombre); });
 
 vbide::CodeModule& Utilidades(vbide::VBE& v) {
     return v.ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule();
@@ -169,34 +161,30 @@ const Fallo kFallos[] = {
     {"ProjectIndex", 9, [](vbide::VBE& v) { v.VBProjects().Item(2); }},
 };
 
-void PrintTo(const Fallo& f, std::ostream* os) {
-    *os << f.nombre;
-}
-
-struct Error : ::testing::TestWithParam<Fallo> {};
-
-TEST_P(Error, KeepsItsNumberAndText) {
+// A call that fails gives the same number and text through the environment as over the files.
+TEST(Com, ErrorsKeepTheirNumberAndText) {
     {
         soporte::Carpeta carpeta;
         const fs::path ruta = soporte::CopiaDemo(carpeta.Ruta());
-        const auto falla = [&](vbide::VBE& v) {
-            try {
-                GetParam().haz(v);
-            } catch (const ErrorVB& e) {
-                return std::to_string(e.Number) + " " + e.Description;
-            }
-            return std::string("no error");
-        };
-        const std::string directo = falla(*files::Vbe::Open(ruta));
-        EXPECT_EQ(directo.substr(0, directo.find(' ')), std::to_string(GetParam().numero));
+        auto directo = files::Vbe::Open(ruta);
         falso::Entorno entorno(ruta);
-        EXPECT_EQ(falla(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
+        auto com = hostcom::AbreVBE(entorno.VBE(), 1252);
+        for (const Fallo& f : kFallos) {
+            const auto falla = [&](vbide::VBE& v) {
+                try {
+                    f.haz(v);
+                } catch (const ErrorVB& e) {
+                    return std::to_string(e.Number) + " " + e.Description;
+                }
+                return std::string("no error");
+            };
+            const std::string esperado = falla(*directo);
+            EXPECT_EQ(esperado.substr(0, esperado.find(' ')), std::to_string(f.numero)) << f.nombre;
+            EXPECT_EQ(falla(*com), esperado) << f.nombre;
+        }
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Com, Error, ::testing::ValuesIn(kFallos),
-                         [](const auto& i) { return std::string(i.param.nombre); });
 
 // What a failing call of the environment becomes: its own number from either field of the
 // exception, VB's number for a failure of late binding, else the HRESULT itself.

@@ -44,8 +44,6 @@ public:
 
     // The VBE object, borrowed: whoever keeps it adds a reference.
     IDispatch* VBE() const { return vbe_; }
-    // The model behind it, to compare with and to read the code from.
-    files::Vbe& Modelo();
     // The bytes a component's file would have if saved now (header and code).
     std::string Codigo(const std::string& componente);
 

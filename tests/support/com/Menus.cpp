@@ -215,12 +215,21 @@ Despachable* NuevosEventos(std::shared_ptr<Mundo> m) {
     return eventos;
 }
 
-int Dispara(Fuente& fuente, std::size_t indice) {
-    return fuente.indice == indice ? fuente.Dispara() : 0;
+// A click may advise or unadvise: the sources as they are before it.
+int Entorno::Clic(std::size_t indice) {
+    int n = 0;
+    for (Fuente* f : std::set<Fuente*>(mundo_->fuentes)) {
+        n += f->indice == indice ? f->Dispara() : 0;
+    }
+    return n;
 }
 
-int Advertidos(const Fuente& fuente) {
-    return int(fuente.Advertidos());
+int Entorno::Sumideros() const {
+    int n = 0;
+    for (const Fuente* f : mundo_->fuentes) {
+        n += int(f->Advertidos());
+    }
+    return n;
 }
 
 } // namespace falso

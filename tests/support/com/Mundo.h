@@ -35,9 +35,4 @@ Despachable* NuevoVbe(std::shared_ptr<Mundo> mundo);
 Despachable* NuevasBarras(std::shared_ptr<Mundo> mundo);
 Despachable* NuevosEventos(std::shared_ptr<Mundo> mundo);
 
-// An event source of the `indice`-th menu control: a connection point whose clicks Dispara
-// sends to every sink advised.
-int Dispara(Fuente& fuente, std::size_t indice);
-int Advertidos(const Fuente& fuente);
-
 } // namespace falso
