@@ -1,11 +1,9 @@
 // The environment over IDispatch (host/com) against the stand-in environment: what the add-in
-// reads and writes through it is what it reads and writes over the same files directly; the
-// engine's commands give the golden modules; errors keep their numbers; text outside ASCII
-// crosses UTF-16 and back; the menu entry's click arrives; and nothing is left alive.
+// reads and writes through it is what it reads and writes over the same files directly; errors
+// keep their numbers; text outside ASCII crosses UTF-16 and back; and nothing is left alive.
+// The engine's commands and the menu entry through it are driven end to end in tests/dll.
 
 #include "base/CodePage.h"
-#include "engine/Motor.h"
-#include "engine/Procedimientos.h"
 #include "host/com/Despacho.h"
 #include "host/com/VBECom.h"
 #include "tests/support/Carpeta.h"
@@ -21,8 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using enum engine::Modo;
-using enum engine::Variante;
 
 // Everything the add-in reads of an environment, as text.
 std::string Describe(vbide::VBE& vbe) {
@@ -127,88 +123,19 @@ const Proyecto kProyectos[] = {
     {"Accents", Acentos},
 };
 
-void PrintTo(const Proyecto& p, std::ostream* os) {
-    *os << p.nombre;
-}
-
-struct Lectura : ::testing::TestWithParam<Proyecto> {};
-
-TEST_P(Lectura, SameAsTheFiles) {
-    {
+// Everything the add-in reads of a project, through the environment, is what the files say.
+TEST(Com, ReadsAsTheFiles) {
+    for (const Proyecto& p : kProyectos) {
+        SCOPED_TRACE(p.nombre);
         soporte::Carpeta carpeta;
-        const fs::path ruta = GetParam().haz(carpeta.Ruta());
+        const fs::path ruta = p.haz(carpeta.Ruta());
         const std::string directo = Describe(*files::Vbe::Open(ruta));
         falso::Entorno entorno(ruta);
-        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
-        EXPECT_EQ(Describe(*vbe), directo);
+        EXPECT_EQ(Describe(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
         EXPECT_GT(directo.size(), 200u);
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Com, Lectura, ::testing::ValuesIn(kProyectos),
-                         [](const auto& i) { return std::string(i.param.nombre); });
-
-// A command of the engine over a golden module, and the module expected after it.
-struct Orden {
-    const char* nombre;
-    const char* entrada;
-    bool quita;
-    engine::Modo modo;
-    engine::Variante variante;
-    const char* esperado;
-};
-const Orden kOrdenes[] = {
-    {"Numbers", "entrada", false, Option1, OptExit, "numeros_insertado"},
-    {"HandlerExit", "entrada", false, Option2, OptExit, "manejo_exit_insertado"},
-    {"HandlerResume", "entrada", false, Option2, OptResume, "manejo_resume_insertado"},
-    {"HandlerRaise", "entrada", false, Option2, OptRaise, "manejo_raise_insertado"},
-    {"ResumeNext", "entrada", false, Option3, OptExit, "resumenext_insertado"},
-    {"NumbersRemoved", "numeros_insertado", true, Option1, OptExit, "numeros_quitado_modulo"},
-    {"HandlerRemoved", "manejo_exit_insertado", true, Option2, OptExit, "manejo_quitado"},
-};
-
-void PrintTo(const Orden& o, std::ostream* os) {
-    *os << o.nombre;
-}
-
-struct Comando : ::testing::TestWithParam<Orden> {};
-
-TEST_P(Comando, GivesTheGoldenModule) {
-    const Orden& o = GetParam();
-    soporte::SilenciaGlbErr();
-    {
-        soporte::Carpeta carpeta;
-        fs::copy_file(soporte::Datos(std::string("engine/") + o.entrada + ".bas"),
-                      carpeta / "Modulo1.bas");
-        falso::Entorno entorno(
-            soporte::EscribeProyecto(carpeta.Ruta(), {}, "Module=Modulo1; Modulo1.bas\n"));
-        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
-        auto& m = vbe->ActiveVBProject()->VBComponents().Item("Modulo1").CodeModule();
-        soporte::Guion dialogos;
-        soporte::ProgresoAnotado progreso;
-        engine::EstadoSeleccion estado;
-        estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
-        estado.modo = o.modo;
-        estado.variante = o.variante;
-        estado.Check1 = true;
-        engine::Motor motor(estado, progreso, dialogos);
-        if (o.quita) {
-            motor.QuitaCodigo(m);
-        } else {
-            for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-                motor.Insertar(m, i);
-            }
-        }
-        EXPECT_EQ(entorno.Codigo("Modulo1"),
-                  soporte::Lee(soporte::Datos(std::string("engine/") + o.esperado + ".bas")));
-        EXPECT_TRUE(dialogos.cajas.empty());
-    }
-    EXPECT_EQ(falso::ObjetosVivos(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Com, Comando, ::testing::ValuesIn(kOrdenes),
-                         [](const auto& i) { return std::string(i.param.nombre); });
 
 vbide::CodeModule& Utilidades(vbide::VBE& v) {
     return v.ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule();
@@ -234,34 +161,30 @@ const Fallo kFallos[] = {
     {"ProjectIndex", 9, [](vbide::VBE& v) { v.VBProjects().Item(2); }},
 };
 
-void PrintTo(const Fallo& f, std::ostream* os) {
-    *os << f.nombre;
-}
-
-struct Error : ::testing::TestWithParam<Fallo> {};
-
-TEST_P(Error, KeepsItsNumberAndText) {
+// A call that fails gives the same number and text through the environment as over the files.
+TEST(Com, ErrorsKeepTheirNumberAndText) {
     {
         soporte::Carpeta carpeta;
         const fs::path ruta = soporte::CopiaDemo(carpeta.Ruta());
-        const auto falla = [&](vbide::VBE& v) {
-            try {
-                GetParam().haz(v);
-            } catch (const ErrorVB& e) {
-                return std::to_string(e.Number) + " " + e.Description;
-            }
-            return std::string("no error");
-        };
-        const std::string directo = falla(*files::Vbe::Open(ruta));
-        EXPECT_EQ(directo.substr(0, directo.find(' ')), std::to_string(GetParam().numero));
+        auto directo = files::Vbe::Open(ruta);
         falso::Entorno entorno(ruta);
-        EXPECT_EQ(falla(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
+        auto com = hostcom::AbreVBE(entorno.VBE(), 1252);
+        for (const Fallo& f : kFallos) {
+            const auto falla = [&](vbide::VBE& v) {
+                try {
+                    f.haz(v);
+                } catch (const ErrorVB& e) {
+                    return std::to_string(e.Number) + " " + e.Description;
+                }
+                return std::string("no error");
+            };
+            const std::string esperado = falla(*directo);
+            EXPECT_EQ(esperado.substr(0, esperado.find(' ')), std::to_string(f.numero)) << f.nombre;
+            EXPECT_EQ(falla(*com), esperado) << f.nombre;
+        }
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(Com, Error, ::testing::ValuesIn(kFallos),
-                         [](const auto& i) { return std::string(i.param.nombre); });
 
 // What a failing call of the environment becomes: its own number from either field of the
 // exception, VB's number for a failure of late binding, else the HRESULT itself.
@@ -295,76 +218,47 @@ TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
 }
 
 // Edits with text outside ASCII reach the file as the code page's bytes, names are found in any
-// case, and the menu entry is added, clicked, deleted and let go.
-TEST(Com, EditsMenuAndRelease) {
+// case; with nothing open there is no project and no menu to add to.
+TEST(Com, EditsAndNothingOpen) {
     {
         soporte::Carpeta carpeta;
         falso::Entorno entorno(Acentos(carpeta.Ruta()));
-        {
-            auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
-            auto& comps = vbe->ActiveVBProject()->VBComponents();
-            auto& m = comps.Item(Cp("SEÑAL")).CodeModule();
-            EXPECT_EQ(&comps.Item(Cp("señal")).CodeModule(), &m);
-            // the same edits over the files directly
-            soporte::Carpeta otra;
-            auto directo = files::Vbe::Open(Acentos(otra.Ruta()));
-            for (vbide::CodeModule* c :
-                 {&m, &directo->ActiveVBProject()->VBComponents().Item(Cp("Señal")).CodeModule()}) {
-                c->ReplaceLine(2, Cp("' ¿Qué año?"));
-                c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
-                c->AddFromString("Private x As Long");
-            }
-            m.CodePane().Show();
-            const std::string ruta = carpeta.Ruta().string() + "/Importación.bas"; // UTF-8
-            soporte::Escribe(ruta, "Attribute VB_Name = \"Otro\"\r\n");
-            auto& otro = comps.Import(ruta);
-            EXPECT_EQ(&comps.Item("otro"), &otro);
-            EXPECT_EQ(comps.Count(), 2);
-            // a name the code page cannot hold is refused, not replaced
-            try {
-                hostcom::AbreVBE(entorno.VBE(), 1253)
-                    ->ActiveVBProject()
-                    ->VBComponents()
-                    .Item(1)
-                    .Name();
-                ADD_FAILURE() << "no error";
-            } catch (const ErrorVB& e) {
-                EXPECT_EQ(e.Number, vberr::InvalidProcedureCall);
-            }
-            const std::string codigo = entorno.Codigo(Cp("Señal"));
-            EXPECT_EQ(codigo, directo->Active()->Find(Cp("Señal"))->Bytes());
-            EXPECT_NE(codigo.find("' \xBFQu\xE9 a\xF1o?\r\n"), std::string::npos);
-
-            EXPECT_EQ(hostcom::VentanaPrincipal(entorno.VBE()),
-                      reinterpret_cast<void*>(falso::Entorno::kVentana));
-            ASSERT_NE(vbe->CommandBars(), nullptr);
-            EXPECT_EQ(vbe->CommandBars()->Item("Otra"), nullptr);
-            auto* barra = vbe->CommandBars()->Item("Add-Ins");
-            ASSERT_NE(barra, nullptr);
-            auto& control = barra->AddControl(1);
-            control.SetCaption(Cp("Quovant Lintrap ñ"));
-            EXPECT_EQ(control.Caption(), Cp("Quovant Lintrap ñ"));
-            int clics = 0;
-            vbe->Events()->CommandBarEvents(control, [&] { ++clics; });
-            EXPECT_EQ(entorno.Clic(0), 1);
-            EXPECT_EQ(entorno.Clic(0), 1);
-            EXPECT_EQ(clics, 2);
-            control.Delete();
-            ASSERT_EQ(entorno.Menu().size(), 1u);
-            EXPECT_EQ(entorno.Menu()[0].caption, Cp("Quovant Lintrap ñ"));
-            EXPECT_TRUE(entorno.Menu()[0].borrado);
-            EXPECT_EQ(entorno.Sumideros(), 1);
-            EXPECT_EQ(hostcom::SumiderosVivos(), 1);
+        auto vbe = hostcom::AbreVBE(entorno.VBE(), 1252);
+        auto& comps = vbe->ActiveVBProject()->VBComponents();
+        auto& m = comps.Item(Cp("SEÑAL")).CodeModule();
+        EXPECT_EQ(&comps.Item(Cp("señal")).CodeModule(), &m);
+        // the same edits over the files directly
+        soporte::Carpeta otra;
+        auto directo = files::Vbe::Open(Acentos(otra.Ruta()));
+        for (vbide::CodeModule* c :
+             {&m, &directo->ActiveVBProject()->VBComponents().Item(Cp("Señal")).CodeModule()}) {
+            c->ReplaceLine(2, Cp("' ¿Qué año?"));
+            c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
+            c->AddFromString("Private x As Long");
         }
-        EXPECT_EQ(entorno.Sumideros(), 0);
-        EXPECT_EQ(hostcom::SumiderosVivos(), 0);
+        m.CodePane().Show();
+        const std::string ruta = carpeta.Ruta().string() + "/Importación.bas"; // UTF-8
+        soporte::Escribe(ruta, "Attribute VB_Name = \"Otro\"\r\n");
+        auto& otro = comps.Import(ruta);
+        EXPECT_EQ(&comps.Item("otro"), &otro);
+        EXPECT_EQ(comps.Count(), 2);
+        // a name the code page cannot hold is refused, not replaced
+        try {
+            hostcom::AbreVBE(entorno.VBE(), 1253)->ActiveVBProject()->VBComponents().Item(1).Name();
+            ADD_FAILURE() << "no error";
+        } catch (const ErrorVB& e) {
+            EXPECT_EQ(e.Number, vberr::InvalidProcedureCall);
+        }
+        const std::string codigo = entorno.Codigo(Cp("Señal"));
+        EXPECT_EQ(codigo, directo->Active()->Find(Cp("Señal"))->Bytes());
+        EXPECT_NE(codigo.find("' \xBFQu\xE9 a\xF1o?\r\n"), std::string::npos);
         // nothing open, and no menu to add to
         falso::Entorno vacio;
         vacio.QuitaBarraAddIns();
-        auto vbe = hostcom::AbreVBE(vacio.VBE(), 1252);
-        EXPECT_EQ(vbe->ActiveVBProject(), nullptr);
-        EXPECT_EQ(vbe->VBProjects().Count(), 0);
-        EXPECT_EQ(vbe->CommandBars()->Item("Add-Ins"), nullptr);
+        auto nada = hostcom::AbreVBE(vacio.VBE(), 1252);
+        EXPECT_EQ(nada->ActiveVBProject(), nullptr);
+        EXPECT_EQ(nada->VBProjects().Count(), 0);
+        EXPECT_EQ(nada->CommandBars()->Item("Add-Ins"), nullptr);
     }
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }

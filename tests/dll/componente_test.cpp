@@ -1,13 +1,17 @@
 // Lintrap.dll as the environment meets it: loaded from its file, registered per user and per
 // machine, made by its ProgID, its connection interface found by name; unloadable once every
-// object is released.
+// object is released; connected to the stand-in environment and driven through its windows.
 
 #include "app/dll/IDTExtensibility2.h"
+#include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/com/EntornoCom.h"
+#include "tests/support/com/Ventanas.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +21,7 @@
 
 namespace {
 
+namespace fs = std::filesystem;
 using Dato = std::variant<std::monostate, std::wstring, DWORD>;
 
 Dato Lee(HKEY raiz, const std::wstring& clave, const wchar_t* nombre) {
@@ -155,20 +160,12 @@ TEST(Componente, PorMaquinaSeCreaPorSuProgIdYSeDescargaAlSoltarlo) {
 
 const std::wstring kAjustes = L"Software\\VB and VBA Program Settings\\Lintrap\\Settings";
 
-void Procesa() {
-    MSG m;
-    while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&m);
-        ::DispatchMessageW(&m);
-    }
-}
-
 // The add-in's main window while shown, else null. A change towards `esperada` is waited for
 // a little: wine may still be starting its desktop when the first window opens.
 HWND Ventana(bool esperada) {
     HWND v = nullptr;
     for (int i = 0; i < 60; ++i, ::Sleep(50)) {
-        Procesa();
+        soporte::Procesa();
         v = ::FindWindowW(nullptr, L"AddIn Lintrap - Quovant");
         v = v && ::IsWindowVisible(v) ? v : nullptr;
         if ((v != nullptr) == esperada) {
@@ -176,6 +173,15 @@ HWND Ventana(bool esperada) {
         }
     }
     return v;
+}
+
+// The `n`-th child of `ventana` of that class (and caption), in the order they were made.
+HWND Hijo(HWND ventana, const wchar_t* clase, const wchar_t* texto = nullptr, int n = 0) {
+    HWND h = ::FindWindowExW(ventana, nullptr, clase, texto);
+    while (h && n-- > 0) {
+        h = ::FindWindowExW(ventana, h, clase, texto);
+    }
+    return h;
 }
 
 // The connection interface called as the environment may: by its vtable or by name.
@@ -213,42 +219,82 @@ HRESULT Llama(dll::IDTExtensibility2* c, bool porNombre, const wchar_t* metodo, 
     return c->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr);
 }
 
-// Each connection mode through each face of the interface, against the stand-in environment
-// over the example project: the menu entry, whether the main window opens by itself, the entry's
-// click, its "Salir", and what is remembered at disconnection, which takes the entry, the
-// window and every reference to the environment away.
-TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
+// The example project with the engine's input module added as Modulo1.
+fs::path Proyecto(const fs::path& carpeta) {
+    const fs::path vbp = soporte::CopiaDemo(carpeta);
+    soporte::Escribe(vbp.parent_path() / "Modulo1.bas",
+                     soporte::Lee(soporte::Datos("engine/entrada.bas")));
+    soporte::Escribe(vbp, soporte::Lee(vbp) + "Module=Modulo1; Modulo1.bas\r\n");
+    return vbp;
+}
+
+// A command driven in the main window as the user drives it: Modulo1 chosen, the mode and
+// variant clicked, every procedure selected (or "Todos los procedimientos" ticked and its
+// question answered), Insertar, then Quitar; the module after each as the engine's golden one.
+struct Orden {
+    const wchar_t* modo;
+    const wchar_t* variante; // of the error-handling block, clicked too; null for the others
+    bool todos;
+    const char* insertado;
+    const char* quitado;
+    const char* estado; // of every procedure after Insertar
+};
+
+// The component as the environment runs it: each connection mode through each face of the
+// interface against the stand-in environment over the example project; the menu entry, whether
+// the main window opens by itself, the entry's click; the main window owned by the environment's
+// (or, lacking one, by its front window), driven through its commands and its controls report;
+// its "Salir"; and at disconnection the entry, the window and every reference to the environment
+// gone, and whether the window was shown remembered.
+TEST(Componente, ConectadoAlEntornoSusOrdenesDejanElCodigoComoElMotor) {
     Dll dll;
     ASSERT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
     ASSERT_EQ(dll.Llama("DllInstall", TRUE, L"machine"), S_OK);
+    const std::vector<std::string> procedimientos = {"Contador", "SubTotal", "Suma", "Vacio"};
+    const std::vector<std::string> modulos = {"clsCliente", "frmCliente", "frmPrincipal", "Modulo1",
+                                              "Utilidades"};
+    const Orden ordenes[] = {
+        {L"Números de línea", nullptr, true, "numeros_insertado", "numeros_quitado_modulo", "No"},
+        {L"clsErrores", L"Err.Raise", false, "manejo_raise_insertado", "manejo_quitado", "Sí"},
+        {L"Resume Next (solamente)", nullptr, true, "resumenext_insertado", "entrada", "Si"},
+    };
     const struct {
         LONG modo;
         const wchar_t* ajuste; // DisplayOnConnect before connecting; null: absent
-        bool porNombre, entrada, ventana, clic, salir;
+        bool porNombre, entrada, ventana, clic;
+        const Orden* orden; // driven in the window, or null
+        bool salir;
         const wchar_t* recordado;
-        bool menu = true; // the environment has an "Add-Ins" bar
+        bool menu = true;      // the environment has an "Add-Ins" bar
+        bool principal = true; // and a main window
     } casos[] = {
-        {0, nullptr, false, true, false, false, false, L"0"},
-        {0, L"1", true, true, true, false, false, L"1"},
-        {1, L"1", false, true, false, false, false, L"0"}, // never by itself at startup
-        {1, nullptr, true, true, false, true, true, L"1"}, // opened, closed with Salir
-        {2, nullptr, true, false, true, false, false, L"1"},
-        {3, L"1", false, true, false, true, false, L"1"},
-        {0, nullptr, true, false, false, false, false, L"0", false},
+        {0, nullptr, false, true, false, false, nullptr, false, L"0"},
+        {0, L"1", true, true, true, false, &ordenes[0], false, L"1"},
+        {1, L"1", false, true, false, false, nullptr, false, L"0"}, // never by itself at startup
+        {1, nullptr, true, true, false, true, &ordenes[2], true, L"1"},
+        {2, nullptr, true, false, true, false, nullptr, false, L"1", true, false},
+        {3, L"1", false, true, false, true, &ordenes[1], false, L"1"},
+        {0, nullptr, true, false, false, false, nullptr, false, L"0", false},
     };
+    HWND entornoVentana = ::CreateWindowExW(0, L"STATIC", L"Entorno", WS_OVERLAPPEDWINDOW, 0, 0,
+                                            200, 100, nullptr, nullptr, nullptr, nullptr);
     for (const auto& c : casos) {
         SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
-                     (c.porNombre ? " por nombre" : " por la tabla") + (c.menu ? "" : " sin menú"));
+                     (c.porNombre ? " por nombre" : " por la tabla") + (c.menu ? "" : " sin menú") +
+                     (c.principal ? "" : " sin ventana principal"));
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kAjustes.c_str());
         if (c.ajuste) {
             ::RegSetKeyValueW(HKEY_CURRENT_USER, kAjustes.c_str(), L"DisplayOnConnect", REG_SZ,
                               c.ajuste, 4);
         }
         soporte::Carpeta carpeta;
-        falso::Entorno entorno(soporte::CopiaDemo(carpeta.Ruta()));
+        falso::Entorno entorno(Proyecto(carpeta.Ruta()));
         if (!c.menu) {
             entorno.QuitaBarraAddIns();
         }
+        entorno.PonVentana(c.principal ? long(LONG_PTR(entornoVentana)) : 0);
+        ::ShowWindow(entornoVentana, SW_SHOW);
+        ::SetForegroundWindow(entornoVentana);
         dll::IDTExtensibility2* connect = nullptr;
         ASSERT_EQ(::CoCreateInstance(dll::CLSID_Connect, nullptr, CLSCTX_INPROC_SERVER,
                                      dll::IID_IDTExtensibility2,
@@ -263,21 +309,94 @@ TEST(Componente, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
         EXPECT_EQ(Ventana(c.ventana) != nullptr, c.ventana);
         if (c.clic) {
             EXPECT_EQ(entorno.Clic(0), 1);
-            ASSERT_NE(Ventana(true), nullptr);
+        }
+        if (HWND v = c.ventana || c.clic ? Ventana(true) : nullptr) {
+            EXPECT_EQ(::GetWindow(v, GW_OWNER), entornoVentana);
+        }
+        if (c.orden) {
+            const Orden& o = *c.orden;
+            HWND v = Ventana(true);
+            ASSERT_NE(v, nullptr);
+            HWND lista = Hijo(v, L"ListBox"), procs = Hijo(v, L"ListBox", nullptr, 1);
+            const auto ordena = [&](const wchar_t* boton) {
+                soporte::Pulsa(
+                    v, lista,
+                    int(::SendMessageW(lista, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"Modulo1"))));
+                soporte::Pulsa(v, Hijo(v, L"Button", o.modo));
+                if (o.variante) {
+                    soporte::Pulsa(v, Hijo(v, L"Button", o.variante));
+                }
+                soporte::RespondeCajas cajas({IDYES});
+                HWND todos = Hijo(v, L"Button", L"Todos los procedimientos");
+                if (o.todos) {
+                    if (!::SendMessageW(todos, BM_GETCHECK, 0, 0)) {
+                        soporte::Pulsa(v, todos);
+                    }
+                } else {
+                    ::SendMessageW(procs, LB_SETSEL, TRUE, -1);
+                    ::SendMessageW(v, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(procs), LBN_SELCHANGE),
+                                   LPARAM(procs));
+                }
+                soporte::Pulsa(v, Hijo(v, L"Button", boton));
+                return cajas.Textos();
+            };
+            // All procedures are asked for; the first error-handling block adds the runtime.
+            EXPECT_EQ(ordena(L"Insertar"),
+                      std::vector<std::string>{
+                          o.todos ? "Lintrap: ¿Seguro que quiere insertar en todos los "
+                                    "procedimientos en este módulo?"
+                                  : "Lintrap: Se ha añadido una clase para manejo de errores "
+                                    "(clsErrores.cls) y un módulo (InfoSistema.bas)"});
+            EXPECT_EQ(entorno.Codigo("Modulo1"),
+                      soporte::Lee(soporte::Datos(std::string("engine/") + o.insertado + ".bas")));
+            // The runtime's modules join the list with the first error-handling block.
+            auto esperados = modulos;
+            if (o.variante) {
+                esperados.insert(esperados.begin() + 1, "clsErrores");
+                esperados.insert(esperados.begin() + 4, "InfoSistema");
+            }
+            EXPECT_EQ(soporte::Filas(lista), esperados);
+            EXPECT_EQ(soporte::Filas(procs), procedimientos);
+            EXPECT_EQ(soporte::Filas(Hijo(v, L"ListBox", nullptr, 2)),
+                      std::vector<std::string>(4, o.estado));
+            EXPECT_FALSE(soporte::Lee(Hijo(v, PROGRESS_CLASSW)).visible);
+            ordena(L"Quitar");
+            EXPECT_EQ(entorno.Codigo("Modulo1"),
+                      soporte::Lee(soporte::Datos(std::string("engine/") + o.quitado + ".bas")));
+
+            // A control's report, from the controls window, to the clipboard as Unicode text.
+            HMENU utilidades = ::GetSubMenu(::GetMenu(v), 1);
+            ::SendMessageW(v, WM_COMMAND, ::GetMenuItemID(utilidades, 2), 0);
+            HWND informe = ::FindWindowW(L"LintrapVentana", L"Informe Controles");
+            ASSERT_NE(informe, nullptr);
+            EXPECT_EQ(::GetWindow(informe, GW_OWNER), v);
+            soporte::Pulsa(informe, Hijo(informe, L"ListBox", nullptr, 1), 1); // frmCliente
+            soporte::Pulsa(informe, Hijo(informe, L"ListBox", nullptr, 3), 3); // txtCodigoPostal
+            soporte::Pulsa(informe, Hijo(informe, L"Button", L"Copiar al portapapeles"));
+            const std::string copiado = soporte::Portapapeles();
+            const std::string cabecera = "PROYECTO: Demo\r\nCONTROL: txtCodigoPostal (contenido en "
+                                         "frmCliente)\r\nTIPO DE CONTROL: TextBox\r\n" +
+                                         std::string(50, '-') + "\r\n";
+            EXPECT_EQ(copiado.substr(0, cabecera.size()), cabecera);
+            EXPECT_NE(copiado.find("\r\n\r\n\r\n\r\n\r\nAddIn Lintrap por Quovant\r\n"),
+                      std::string::npos)
+                << copiado;
         }
         if (c.salir) {
-            ::SendMessageW(::FindWindowExW(Ventana(true), nullptr, L"Button", L"Salir"), BM_CLICK,
-                           0, 0);
+            soporte::Pulsa(Ventana(true), Hijo(Ventana(true), L"Button", L"Salir"));
             EXPECT_EQ(Ventana(false), nullptr);
+            EXPECT_EQ(::FindWindowW(L"LintrapVentana", L"Informe Controles"), nullptr);
         }
         ASSERT_EQ(Llama(connect, c.porNombre, L"OnDisconnection", nullptr, 1), S_OK);
         EXPECT_EQ(::FindWindowW(nullptr, L"AddIn Lintrap - Quovant"), nullptr);
+        EXPECT_EQ(::FindWindowW(L"LintrapVentana", L"Informe Controles"), nullptr);
         EXPECT_EQ(entorno.Menu().size() == 1 && entorno.Menu()[0].borrado, c.entrada);
         EXPECT_EQ(entorno.Sumideros(), 0);
         EXPECT_EQ(Lee(HKEY_CURRENT_USER, kAjustes, L"DisplayOnConnect"), Dato(c.recordado));
         connect->Release();
         EXPECT_EQ(dll.Llama("DllCanUnloadNow"), S_OK);
     }
+    ::DestroyWindow(entornoVentana);
     dll.Llama("DllInstall", FALSE, L"machine");
     ::CoUninitialize();
 }

@@ -1,18 +1,18 @@
 // The Win32 skins as real windows over the example project: each control's class, text and
 // visibility read back with Win32 calls, then one notification sent as the system sends it
 // (a button's BM_CLICK, a list's LBN_SELCHANGE) and its effect on the window. The main window
-// over projects in temporary folders: its commands against the engine's golden modules, its
-// lists, menus, keys and the windows it owns.
+// over a project in a temporary folder: its lists, menus, keys and the windows it owns. Its
+// commands and the controls window are driven through the component, in tests/dll.
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/com/Ventanas.h"
 #include "ui/main/CodigoVisor.h"
 #include "ui/main/Reglas.h"
 #include "win32/config/frmConfiguracion.h"
-#include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 #include "win32/main/frmAddIn.h"
@@ -23,72 +23,17 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 
 namespace {
 
-std::string Utf8(const std::wstring& t) {
-    std::string s(size_t(::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), nullptr, 0,
-                                               nullptr, nullptr)),
-                  '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), s.data(), int(s.size()), nullptr,
-                          nullptr);
-    return s;
-}
-
-// What the system says of a control.
-struct Leido {
-    std::string clase, texto;
-    bool visible;
-    bool operator==(const Leido&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& o, const Leido& l) {
-    return o << l.clase << " \"" << l.texto << "\" " << (l.visible ? "visible" : "oculto");
-}
-
-Leido Lee(HWND control) {
-    if (!control) {
-        return {"(no existe)", "", false};
-    }
-    wchar_t clase[64] = {};
-    ::GetClassNameW(control, clase, 64);
-    std::wstring texto(size_t(::GetWindowTextLengthW(control)) + 1, L'\0');
-    texto.resize(size_t(::GetWindowTextW(control, texto.data(), int(texto.size()))));
-    // The control's own flag: the window may not be shown.
-    const bool visible = ::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE;
-    return {Utf8(clase), Utf8(texto), visible};
-}
-
-// The rows of a list box or a combo box.
-std::vector<std::string> Filas(HWND c) {
-    wchar_t clase[64] = {};
-    ::GetClassNameW(c, clase, 64);
-    const bool lista = ::lstrcmpiW(clase, L"ListBox") == 0;
-    std::vector<std::string> filas;
-    const int n = int(::SendMessageW(c, lista ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        std::wstring t(size_t(::SendMessageW(c, lista ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)),
-                       L'\0');
-        ::SendMessageW(c, lista ? LB_GETTEXT : CB_GETLBTEXT, i, LPARAM(t.data()));
-        filas.push_back(Utf8(t));
-    }
-    return filas;
-}
-
-// A click as the user makes it: a button pressed, or a list row chosen, which the list box
-// announces to its parent with LBN_SELCHANGE.
-void Pulsa(HWND ventana, HWND control, int fila = -1) {
-    if (fila < 0) {
-        ::SendMessageW(control, BM_CLICK, 0, 0);
-        return;
-    }
-    ::SendMessageW(control, LB_SETCURSEL, WPARAM(fila), 0);
-    ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
-                   LPARAM(control));
-}
+using soporte::Filas;
+using soporte::Lee;
+using soporte::Leido;
+using soporte::Procesa;
+using soporte::Pulsa;
+using soporte::Utf8;
 
 // A press on a row of a list box with the mouse (`teclas`: MK_CONTROL ...), as the system
 // delivers it to the list.
@@ -98,15 +43,6 @@ void ClicFila(HWND lista, int fila, WPARAM teclas = 0) {
     const LPARAM punto = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     ::SendMessageW(lista, WM_LBUTTONDOWN, MK_LBUTTON | teclas, punto);
     ::SendMessageW(lista, WM_LBUTTONUP, teclas, punto);
-}
-
-// The host's message loop: no IsDialogMessage, no accelerators.
-void Procesa() {
-    MSG m;
-    while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&m);
-        ::DispatchMessageW(&m);
-    }
 }
 
 // A key pressed on the focused control, through the host's loop.
@@ -126,48 +62,6 @@ std::vector<std::string> Entradas(HMENU menu) {
     return r;
 }
 
-// The system's message boxes answered while it lives, each with the next answer (IDOK once
-// they have run out) as soon as it is up; their texts are kept.
-class RespondeCajas {
-public:
-    explicit RespondeCajas(std::deque<int> respuestas = {}) {
-        respuestas_ = std::move(respuestas);
-        textos_.clear();
-        id_ = ::SetTimer(nullptr, 0, 50, &RespondeCajas::Mira);
-    }
-    ~RespondeCajas() { ::KillTimer(nullptr, id_); }
-    const std::vector<std::string>& Textos() const { return textos_; }
-
-private:
-    static void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND caja, LPARAM) -> BOOL {
-                wchar_t clase[16] = {}, texto[512] = {}, titulo[64] = {};
-                ::GetClassNameW(caja, clase, 16);
-                if (::lstrcmpW(clase, L"#32770") != 0 || !::IsWindowVisible(caja)) {
-                    return TRUE;
-                }
-                ::GetWindowTextW(caja, titulo, 64);
-                ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
-                textos_.push_back(Utf8(titulo) + ": " + Utf8(texto));
-                int r = IDOK;
-                if (!respuestas_.empty()) {
-                    r = respuestas_.front();
-                    respuestas_.pop_front();
-                }
-                // A box without that button takes OK.
-                HWND boton = ::GetDlgItem(caja, r);
-                ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
-                return FALSE;
-            },
-            0);
-    }
-    static inline std::deque<int> respuestas_;
-    static inline std::vector<std::string> textos_;
-    UINT_PTR id_;
-};
-
 struct Caso {
     const char* ventana;
     std::function<std::unique_ptr<win32::VistaWin32>(files::Vbe&)> abre;
@@ -177,7 +71,6 @@ struct Caso {
     int fila;            // ... at this row of a list, -1 for a button
     // What shows after the click: controls read again ("" the window).
     std::map<std::string, Leido> despues;
-    std::map<std::string, std::vector<std::string>> listasDespues = {};
 };
 
 TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
@@ -236,23 +129,6 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
             "stdole 2.0\r\n..\\..\\..\\..\\Windows\\SysWOW64\\stdole2.tlb\r\nGUID: "
             "{00020430-0000-0000-C000-000000000046}",
             true}}}},
-        {"frmControles",
-         [](files::Vbe& vbe) { return std::make_unique<win32::frmControles>(vbe, 1252); },
-         {{"", {"LintrapVentana", "Informe Controles", true}},
-          {"Label5", {"Static", "Proyectos", true}},
-          {"Label1", {"Static", "Formularios o diseñadores:", true}},
-          {"Label2", {"Static", "Controles:", true}},
-          {"Label4", {"Static", "cmdSalir\r\n (Tipo de Control : CommandButton)", true}},
-          {"Label3", {"Static", "Propiedades de \r\ncmdSalir", true}},
-          {"Command1", {"Button", "Copiar al portapapeles", true}},
-          {"CancelButton", {"Button", "OK", true}}},
-         {{"List3", {"Demo"}}, {"List0", {"frmPrincipal", "frmCliente"}}},
-         "List0",
-         1,
-         {{"Label3", {"Static", "Propiedades de \r\nfraDatos", true}}},
-         {{"List1",
-           {"fraDatos", "txtNombre", "txtPoblacion", "txtCodigoPostal", "chkActivo", "lblNombre",
-            "lblPoblacion", "lblCodigoPostal", "cmdAceptar", "cmdCancelar"}}}},
         {"Dependencias",
          [&](files::Vbe& vbe) {
              return std::make_unique<win32::Dependencias>(vbe.ActiveVBProject(), "RellenarLista",
@@ -283,36 +159,7 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYAtiendeUnClic) {
         for (const auto& [nombre, leido] : c.despues) {
             EXPECT_EQ(Lee(v->Control(nombre)), leido) << nombre;
         }
-        for (const auto& [nombre, filas] : c.listasDespues) {
-            EXPECT_EQ(Filas(v->Control(nombre)), filas) << nombre;
-        }
     }
-}
-
-// The report goes to the system's clipboard as Unicode text.
-TEST(VentanasWin32, ElInformeDelControlQuedaEnElPortapapeles) {
-    soporte::SilenciaGlbErr();
-    auto vbe = files::Vbe::Open(soporte::Ejemplo() / "Demo.vbp");
-    win32::frmControles f(*vbe, 1252);
-    f.Enseña();
-    Pulsa(f.Ventana(), f.Control("List0"), 1);
-    Pulsa(f.Ventana(), f.Control("List1"), 3);
-    Pulsa(f.Ventana(), f.Control("Command1"));
-
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    HANDLE datos = ::GetClipboardData(CF_UNICODETEXT);
-    const std::wstring copiado = datos ? static_cast<const wchar_t*>(::GlobalLock(datos)) : L"";
-    if (datos) {
-        ::GlobalUnlock(datos);
-    }
-    ::CloseClipboard();
-    const std::string informe = Utf8(copiado);
-    const std::string cabecera = "PROYECTO: Demo\r\nCONTROL: txtCodigoPostal (contenido en "
-                                 "frmCliente)\r\nTIPO DE CONTROL: TextBox\r\n" +
-                                 std::string(50, '-') + "\r\n";
-    EXPECT_EQ(informe.substr(0, cabecera.size()), cabecera);
-    EXPECT_NE(informe.find("\r\n\r\n\r\n\r\n\r\nAddIn Lintrap por Quovant\r\n"), std::string::npos)
-        << informe;
 }
 
 // The code view: the procedure's text coloured run by run in the rich-text box, and its menu
@@ -393,106 +240,6 @@ public:
     int refrescos = 0;
     std::vector<std::string> ayudas;
 };
-
-// The module `nombre` as the host holds it, as its file would be written.
-std::string Modulo(files::Vbe& vbe, const std::string& nombre) {
-    auto& m = vbe.ActiveVBProject()->VBComponents().Item(nombre).CodeModule();
-    std::string r = "Attribute VB_Name = \"" + nombre + "\"\r\n";
-    for (long l = 1; l <= m.CountOfLines(); ++l) {
-        r += m.Lines(l, 1) + "\r\n";
-    }
-    return r;
-}
-
-// Insertar, then Quitar, over the engine's golden module, driven as the user drives the window:
-// the module chosen in List1, the mode and variant clicked, the procedures selected in List2
-// or "Todos los procedimientos" ticked and its question answered. The module after each
-// command is the engine's golden result; the status column follows the code.
-TEST(VentanasWin32, InsertarYQuitarDejanElModuloComoElMotor) {
-    soporte::SilenciaGlbErr();
-    const struct {
-        const char* modo;
-        const char* variante; // clicked too, or null
-        bool todos;           // Check1 instead of every row selected
-        const char* insertado;
-        const char* quitado;
-        std::vector<std::string> estados; // List3 after Insertar
-        std::vector<std::string> modulos; // List1 after Insertar
-    } casos[] = {
-        {"Option1",
-         nullptr,
-         true,
-         "numeros_insertado",
-         "numeros_quitado_modulo",
-         {"No", "No", "No", "No"},
-         {"Modulo1"}},
-        {"Option2",
-         "OptRaise",
-         false,
-         "manejo_raise_insertado",
-         "manejo_quitado",
-         {"Sí", "Sí", "Sí", "Sí"},
-         {"clsErrores", "InfoSistema", "Modulo1"}},
-        {"Option3",
-         nullptr,
-         true,
-         "resumenext_insertado",
-         "entrada",
-         {"Si", "Si", "Si", "Si"},
-         {"Modulo1"}},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.insertado);
-        soporte::Carpeta tmp;
-        const std::string entrada = soporte::Lee(soporte::Datos("engine/entrada.bas"));
-        soporte::Escribe(tmp / "Modulo1.bas", entrada);
-        soporte::Escribe(tmp / "P.vbp", "Type=Exe\r\nModule=Modulo1; Modulo1.bas\r\n"
-                                        "Name=\"Proyecto1\"\r\n");
-        auto vbe = files::Vbe::Open(tmp / "P.vbp");
-        win32::frmAddIn w(*vbe, LINTRAP_SOURCE_DIR, nullptr, {}, 1252);
-        w.Muestra();
-        HWND List1 = w.Control("List1"), List2 = w.Control("List2");
-        // Each command: the module chosen, the options clicked, the procedures chosen.
-        const auto orden = [&](const char* boton) {
-            Pulsa(w.Ventana(), List1,
-                  int(::SendMessageW(List1, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(L"Modulo1"))));
-            Pulsa(w.Ventana(), w.Control(c.modo));
-            if (c.variante) {
-                Pulsa(w.Ventana(), w.Control(c.variante));
-            }
-            RespondeCajas cajas({IDYES});
-            if (c.todos) {
-                if (!::SendMessageW(w.Control("Check1"), BM_GETCHECK, 0, 0)) {
-                    Pulsa(w.Ventana(), w.Control("Check1"));
-                }
-            } else {
-                ::SendMessageW(List2, LB_SETSEL, TRUE, -1);
-                ::SendMessageW(w.Ventana(), WM_COMMAND,
-                               MAKEWPARAM(::GetDlgCtrlID(List2), LBN_SELCHANGE), LPARAM(List2));
-            }
-            Pulsa(w.Ventana(), w.Control(boton));
-            return cajas.Textos();
-        };
-        // All procedures are asked for; the first error-handling block adds the runtime.
-        const auto cajas = orden("Command1");
-        EXPECT_EQ(cajas, std::vector<std::string>{
-                             c.todos ? "Lintrap: ¿Seguro que quiere insertar en todos los "
-                                       "procedimientos en este módulo?"
-                                     : "Lintrap: Se ha añadido una clase para manejo de errores "
-                                       "(clsErrores.cls) y un módulo (InfoSistema.bas)"});
-        EXPECT_EQ(Modulo(*vbe, "Modulo1"),
-                  soporte::Lee(soporte::Datos(std::string("engine/") + c.insertado + ".bas")));
-        EXPECT_EQ(Filas(List1), c.modulos);
-        EXPECT_EQ(Filas(List2),
-                  (std::vector<std::string>{"Contador", "SubTotal", "Suma", "Vacio"}));
-        EXPECT_EQ(Filas(w.Control("List3")), c.estados);
-        EXPECT_FALSE(Lee(w.Control("ProgressBar1")).visible);
-
-        orden("Command2");
-        EXPECT_EQ(Modulo(*vbe, "Modulo1"),
-                  soporte::Lee(soporte::Datos(std::string("engine/") + c.quitado + ".bas")));
-    }
-}
 
 // The window as the host shows it: owned by the host's window, centred, brought back from
 // minimised; its menus; List2 and List3 scrolling and choosing together; the keys the host's

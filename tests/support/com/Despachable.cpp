@@ -31,10 +31,6 @@ long ObjetosVivos() {
     return vivos;
 }
 
-void CuentaVivo(long delta) {
-    vivos += delta;
-}
-
 std::wstring Ancho(const std::string& bytes, int cp) {
     if (bytes.empty()) {
         return {};
@@ -77,20 +73,16 @@ bool Llamada::Falta(std::size_t i) const {
            (args_[i]->vt == VT_ERROR && args_[i]->scode == DISP_E_PARAMNOTFOUND);
 }
 
-VARIANT Llamada::Convertido(std::size_t i, VARTYPE vt) const {
-    if (Falta(i)) {
-        throw ErrorVB(SinArgumento, "Falso", "falta el argumento " + std::to_string(i + 1));
-    }
-    VARIANT v;
+VARIANT Llamada::Convertido(VARIANT* valor, std::size_t i, VARTYPE vt) const {
+    VARIANT v, copia;
     ::VariantInit(&v);
-    VARIANT valor;
-    ::VariantInit(&valor);
-    if (FAILED(::VariantCopyInd(&valor, args_[i])) ||
-        FAILED(::VariantChangeType(&v, &valor, 0, vt))) {
-        ::VariantClear(&valor);
+    ::VariantInit(&copia);
+    const bool hecho = SUCCEEDED(::VariantCopyInd(&copia, valor)) &&
+                       SUCCEEDED(::VariantChangeType(&v, &copia, 0, vt));
+    ::VariantClear(&copia);
+    if (!hecho) {
         throw ErrorVB(vberr::TypeMismatch, "Falso", "argumento " + std::to_string(i + 1));
     }
-    ::VariantClear(&valor);
     return v;
 }
 
@@ -98,16 +90,19 @@ bool Llamada::EsTexto(std::size_t i) const {
     return !Falta(i) && (args_[i]->vt & VT_TYPEMASK) == VT_BSTR;
 }
 
-std::string Llamada::Texto(std::size_t i) const {
-    VARIANT v = Convertido(i, VT_BSTR);
-    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), cp_);
+std::string Llamada::Texto(std::size_t i, int cp) const {
+    if (Falta(i)) {
+        throw ErrorVB(SinArgumento, "Falso", "falta el argumento " + std::to_string(i + 1));
+    }
+    VARIANT v = Convertido(args_[i], i, VT_BSTR);
+    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), cp < 0 ? cp_ : cp);
     ::VariantClear(&v);
     return s;
 }
 
-std::string Llamada::Ruta(std::size_t i) const {
-    VARIANT v = Convertido(i, VT_BSTR);
-    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), CP_UTF8);
+std::string Llamada::Puesto() const {
+    VARIANT v = Convertido(puesto_, 0, VT_BSTR);
+    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), cp_);
     ::VariantClear(&v);
     return s;
 }
@@ -116,11 +111,14 @@ long Llamada::Numero(std::size_t i, std::optional<long> omision) const {
     if (Falta(i) && omision) {
         return *omision;
     }
-    return Convertido(i, VT_I4).lVal;
+    if (Falta(i)) {
+        throw ErrorVB(SinArgumento, "Falso", "falta el argumento " + std::to_string(i + 1));
+    }
+    return Convertido(args_[i], i, VT_I4).lVal;
 }
 
 bool Llamada::Logico(std::size_t i, bool omision) const {
-    return Falta(i) ? omision : Convertido(i, VT_BOOL).boolVal != VARIANT_FALSE;
+    return Falta(i) ? omision : Convertido(args_[i], i, VT_BOOL).boolVal != VARIANT_FALSE;
 }
 
 IDispatch* Llamada::Objeto(std::size_t i) const {
@@ -136,48 +134,6 @@ void Llamada::Escribe(std::size_t i, long valor) {
                       "el argumento " + std::to_string(i + 1) + " no va por referencia");
     }
     *args_[i]->plVal = valor;
-}
-
-std::string Llamada::Puesto() const {
-    VARIANT v;
-    ::VariantInit(&v);
-    if (FAILED(::VariantChangeType(&v, puesto_, 0, VT_BSTR))) {
-        throw ErrorVB(vberr::TypeMismatch, "Falso", "valor");
-    }
-    std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), cp_);
-    ::VariantClear(&v);
-    return s;
-}
-
-void Llamada::Devuelve(const std::string& bytes) {
-    if (resultado_) {
-        resultado_->vt = VT_BSTR;
-        resultado_->bstrVal = Bstr(bytes, cp_);
-    }
-}
-
-void Llamada::Devuelve(long n) {
-    if (resultado_) {
-        resultado_->vt = VT_I4;
-        resultado_->lVal = n;
-    }
-}
-
-void Llamada::DevuelveLogico(bool b) {
-    if (resultado_) {
-        resultado_->vt = VT_BOOL;
-        resultado_->boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
-    }
-}
-
-void Llamada::Devuelve(IDispatch* o) {
-    if (resultado_) {
-        resultado_->vt = VT_DISPATCH;
-        resultado_->pdispVal = o;
-        if (o) {
-            o->AddRef();
-        }
-    }
 }
 
 Despachable::Despachable(int cp) : cp_(cp) {

@@ -13,25 +13,22 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace falso {
 
 // The stand-in objects alive now, of every kind.
 long ObjetosVivos();
-// For the stand-in's objects that are not Despachable.
-void CuentaVivo(long delta);
 
 // One call's arguments in call order (the value of a property put apart) and its result.
 class Llamada {
 public:
     Llamada(int cp, WORD flags, DISPPARAMS* p, VARIANT* resultado);
     bool EsPut() const { return puesto_ != nullptr; }
-    std::size_t Cuantos() const { return args_.size(); }
     bool EsTexto(std::size_t i) const;
-    std::string Texto(std::size_t i) const;
-    // A path: UTF-8, as every file name.
-    std::string Ruta(std::size_t i) const;
+    // Text in the code page; a path (`cp` CP_UTF8) is UTF-8, as every file name.
+    std::string Texto(std::size_t i, int cp = -1) const;
     // A missing optional argument gives `omision`; a missing required one raises error 449.
     long Numero(std::size_t i, std::optional<long> omision = {}) const;
     bool Logico(std::size_t i, bool omision) const;
@@ -39,14 +36,11 @@ public:
     // Writes back an argument passed by reference.
     void Escribe(std::size_t i, long valor);
     std::string Puesto() const;
-
-    void Devuelve(const std::string& bytes);
-    void Devuelve(long n);
-    void DevuelveLogico(bool b);
-    void Devuelve(IDispatch* o); // nothing: Nothing
+    // The result: text, a number, a Boolean or an object (null: Nothing).
+    template <class T> void Devuelve(const T& valor);
 
 private:
-    VARIANT Convertido(std::size_t i, VARTYPE vt) const;
+    VARIANT Convertido(VARIANT* v, std::size_t i, VARTYPE vt) const;
     bool Falta(std::size_t i) const;
     int cp_;
     std::vector<VARIANT*> args_;
@@ -57,6 +51,29 @@ private:
 // Text between the code page and UTF-16, by the system's own tables.
 std::wstring Ancho(const std::string& bytes, int cp);
 std::string Estrecho(const wchar_t* w, std::size_t n, int cp);
+
+template <class T> void Llamada::Devuelve(const T& valor) {
+    if (!resultado_) {
+        return;
+    }
+    if constexpr (std::is_same_v<T, bool>) {
+        resultado_->vt = VT_BOOL;
+        resultado_->boolVal = valor ? VARIANT_TRUE : VARIANT_FALSE;
+    } else if constexpr (std::is_integral_v<T>) {
+        resultado_->vt = VT_I4;
+        resultado_->lVal = long(valor);
+    } else if constexpr (std::is_convertible_v<T, IDispatch*>) {
+        resultado_->vt = VT_DISPATCH;
+        resultado_->pdispVal = valor;
+        if (valor) {
+            valor->AddRef();
+        }
+    } else {
+        const std::wstring w = Ancho(valor, cp_);
+        resultado_->vt = VT_BSTR;
+        resultado_->bstrVal = ::SysAllocStringLen(w.data(), UINT(w.size()));
+    }
+}
 
 class Despachable : public IDispatch {
 public:
@@ -75,14 +92,16 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* p,
                                      VARIANT* resultado, EXCEPINFO* info, UINT*) override;
 
-protected:
-    virtual ~Despachable();
+    // A member: DISPIDs go in the order the members were given.
     void Miembro(const wchar_t* nombre, Metodo m);
-    // Another interface of the object, or null.
-    virtual void* Interfaz(REFIID) { return nullptr; }
     // The child object kept for `clave` (made by `crea` the first time), as VB hands out the
     // same object for the same thing.
     IDispatch* Hijo(const void* clave, const std::function<Despachable*()>& crea);
+
+protected:
+    virtual ~Despachable();
+    // Another interface of the object, or null.
+    virtual void* Interfaz(REFIID) { return nullptr; }
     int cp_;
 
 private:

@@ -19,10 +19,6 @@ Entorno::~Entorno() {
     vbe_->Release();
 }
 
-files::Vbe& Entorno::Modelo() {
-    return *mundo_->vbe;
-}
-
 std::string Entorno::Codigo(const std::string& componente) {
     for (long p = 1; p <= mundo_->vbe->VBProjects().Count(); ++p) {
         auto& proyecto = static_cast<files::Project&>(mundo_->vbe->VBProjects().Item(p));
@@ -41,26 +37,12 @@ std::vector<Entorno::ControlMenu> Entorno::Menu() const {
     return r;
 }
 
-int Entorno::Clic(std::size_t indice) {
-    int n = 0;
-    // a click may advise or unadvise: the sources as they are now
-    const std::set<Fuente*> fuentes = mundo_->fuentes;
-    for (Fuente* f : fuentes) {
-        n += Dispara(*f, indice);
-    }
-    return n;
-}
-
 void Entorno::QuitaBarraAddIns() {
     mundo_->sinBarraAddIns = true;
 }
 
-int Entorno::Sumideros() const {
-    int n = 0;
-    for (const Fuente* f : mundo_->fuentes) {
-        n += Advertidos(*f);
-    }
-    return n;
+void Entorno::PonVentana(long ventana) {
+    mundo_->ventana = ventana;
 }
 
 } // namespace falso

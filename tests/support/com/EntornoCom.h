@@ -31,7 +31,7 @@ long ObjetosVivos();
 
 class Entorno {
 public:
-    // The handle that MainWindow.hWnd gives.
+    // The handle that MainWindow.hWnd gives unless PonVentana changes it.
     static constexpr long kVentana = 0x10DE;
 
     // Opens the project or group at `ruta` with host/files in code page `cp`.
@@ -44,8 +44,6 @@ public:
 
     // The VBE object, borrowed: whoever keeps it adds a reference.
     IDispatch* VBE() const { return vbe_; }
-    // The model behind it, to compare with and to read the code from.
-    files::Vbe& Modelo();
     // The bytes a component's file would have if saved now (header and code).
     std::string Codigo(const std::string& componente);
 
@@ -62,6 +60,8 @@ public:
     int Sumideros() const;
     // From now on CommandBars has no "Add-Ins" bar, as a host without that menu.
     void QuitaBarraAddIns();
+    // From now on MainWindow.hWnd gives `ventana` (0: none, as a host without a main window).
+    void PonVentana(long ventana);
 
 private:
     std::shared_ptr<Mundo> mundo_;

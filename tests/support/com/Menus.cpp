@@ -20,103 +20,76 @@ const IID IID_ControlFalso = {
 
 class ControlMenuF : public Despachable {
 public:
-    ControlMenuF(M m, std::size_t i) : Despachable(m->cp), m_(std::move(m)), i_(i) {
-        Miembro(L"Caption", [this](Llamada& c) {
+    ControlMenuF(const M& m, std::size_t i) : Despachable(m->cp), i(i) {
+        Miembro(L"Caption", [m, i](Llamada& c) {
+            std::wstring& caption = m->controles[i].caption;
             if (c.EsPut()) {
-                m_->controles[i_].caption = Ancho(c.Puesto(), m_->cp);
+                caption = Ancho(c.Puesto(), m->cp);
             } else {
-                c.Devuelve(Estrecho(m_->controles[i_].caption.data(),
-                                    m_->controles[i_].caption.size(), m_->cp));
+                c.Devuelve(Estrecho(caption.data(), caption.size(), m->cp));
             }
         });
-        Miembro(L"Delete", [this](Llamada&) { m_->controles[i_].borrado = true; });
+        Miembro(L"Delete", [m, i](Llamada&) { m->controles[i].borrado = true; });
     }
-    std::size_t Indice() const { return i_; }
+    const std::size_t i;
 
 protected:
     void* Interfaz(REFIID riid) override { return riid == IID_ControlFalso ? this : nullptr; }
-
-private:
-    M m_;
-    std::size_t i_;
-};
-
-class ControlesMenuF : public Despachable {
-public:
-    explicit ControlesMenuF(M m) : Despachable(m->cp), m_(std::move(m)) {
-        Miembro(L"Add", [this](Llamada& c) {
-            if (c.Numero(0, 1) != 1) {
-                throw ErrorVB(vberr::InvalidProcedureCall, "CommandBarControls",
-                              "sólo se añaden botones");
-            }
-            m_->controles.push_back({});
-            auto* nuevo = new ControlMenuF(m_, m_->controles.size() - 1);
-            c.Devuelve(nuevo);
-            nuevo->Release();
-        });
-        Miembro(L"Count", [this](Llamada& c) { c.Devuelve(long(m_->controles.size())); });
-    }
-
-private:
-    M m_;
-};
-
-class BarraF : public Despachable {
-public:
-    explicit BarraF(M m) : Despachable(m->cp) {
-        Miembro(L"Controls", [this, m](Llamada& c) {
-            c.Devuelve(Hijo(this, [m] { return new ControlesMenuF(m); }));
-        });
-        Miembro(L"Name", [](Llamada& c) { c.Devuelve(std::string("Add-Ins")); });
-    }
-};
-
-class BarrasF : public Despachable {
-public:
-    explicit BarrasF(M m) : Despachable(m->cp) {
-        Miembro(L"Item", [this, m](Llamada& c) {
-            if (c.Texto(0) != "Add-Ins" || m->sinBarraAddIns) {
-                throw ErrorVB(vberr::InvalidProcedureCall, "CommandBars",
-                              "Invalid procedure call or argument");
-            }
-            c.Devuelve(Hijo(this, [m] { return new BarraF(m); }));
-        });
-    }
 };
 
 } // namespace
 
-class Fuente final : public Despachable, public IConnectionPointContainer, public IConnectionPoint {
+// One source per CommandBarEvents call: its container, its one connection point and the
+// enumeration of that point are the object itself.
+class Fuente final : public Despachable,
+                     public IConnectionPointContainer,
+                     public IConnectionPoint,
+                     public IEnumConnectionPoints {
 public:
-    Fuente(M m, std::size_t indice) : Despachable(m->cp), indice_(indice), m_(std::move(m)) {
+    Fuente(M m, std::size_t indice) : Despachable(m->cp), indice(indice), m_(std::move(m)) {
         m_->fuentes.insert(this);
     }
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
         return Despachable::QueryInterface(riid, ppv);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return Despachable::AddRef(); }
     ULONG STDMETHODCALLTYPE Release() override { return Despachable::Release(); }
 
-    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** e) override;
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** e) override {
+        enumerado_ = false;
+        return Da(static_cast<IEnumConnectionPoints*>(this), e);
+    }
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** p) override {
-        if (riid != IID_EventosMenu) {
-            *p = nullptr;
-            return CONNECT_E_NOCONNECTION;
+        *p = nullptr;
+        return riid == IID_EventosMenu ? Da(static_cast<IConnectionPoint*>(this), p)
+                                       : CONNECT_E_NOCONNECTION;
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG n, IConnectionPoint** p, ULONG* dados) override {
+        const ULONG k = n > 0 && !enumerado_ ? 1 : 0;
+        if (k) {
+            Da(static_cast<IConnectionPoint*>(this), p);
+            enumerado_ = true;
         }
-        *p = this;
-        AddRef();
+        if (dados) {
+            *dados = k;
+        }
+        return k == n ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG n) override {
+        enumerado_ = enumerado_ || n > 0;
         return S_OK;
     }
-
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        enumerado_ = false;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
         *iid = IID_EventosMenu;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override {
-        *c = this;
-        AddRef();
-        return S_OK;
+        return Da(static_cast<IConnectionPointContainer*>(this), c);
     }
     // Refuses a sink that does not answer for the event interface.
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
@@ -139,8 +112,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections**) override { return E_NOTIMPL; }
 
+    // Click(control, handled, CancelDefault) to every sink advised now.
     int Dispara() {
-        auto* control = new ControlMenuF(m_, indice_);
+        auto* control = new ControlMenuF(m_, indice);
         int n = 0;
         for (auto [cookie, sink] : std::map(sumideros_)) {
             VARIANT_BOOL handled = VARIANT_FALSE, cancel = VARIANT_FALSE;
@@ -152,15 +126,13 @@ public:
             args[0].vt = VT_BYREF | VT_BOOL;
             args[0].pboolVal = &cancel;
             DISPPARAMS p{args, nullptr, 3, 0};
-            if (SUCCEEDED(
-                    sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr))) {
-                ++n;
-            }
+            n += SUCCEEDED(
+                sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &p, nullptr, nullptr, nullptr));
         }
         control->Release();
         return n;
     }
-    std::size_t indice_;
+    const std::size_t indice;
     std::size_t Advertidos() const { return sumideros_.size(); }
 
 protected:
@@ -171,7 +143,8 @@ protected:
         if (riid == IID_IConnectionPoint) {
             return static_cast<IConnectionPoint*>(this);
         }
-        return nullptr;
+        return riid == IID_IEnumConnectionPoints ? static_cast<IEnumConnectionPoints*>(this)
+                                                 : nullptr;
     }
     ~Fuente() override {
         for (auto& [cookie, sink] : sumideros_) {
@@ -181,111 +154,82 @@ protected:
     }
 
 private:
+    template <class I> HRESULT Da(I* interfaz, I** destino) {
+        AddRef();
+        *destino = interfaz;
+        return S_OK;
+    }
     M m_;
     DWORD ultimo_ = 0;
+    bool enumerado_ = false;
     std::map<DWORD, IDispatch*> sumideros_;
 };
 
-namespace {
-
-// The one connection point of a source.
-class Enumera final : public IEnumConnectionPoints {
-public:
-    explicit Enumera(Fuente* f) : f_(f) {
-        f_->AddRef();
-        CuentaVivo(+1);
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override {
-        if (riid == IID_IUnknown || riid == IID_IEnumConnectionPoints) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
+Despachable* NuevasBarras(std::shared_ptr<Mundo> m) {
+    auto* barras = new Despachable(m->cp);
+    barras->Miembro(L"Item", [barras, m](Llamada& c) {
+        if (c.Texto(0) != "Add-Ins" || m->sinBarraAddIns) {
+            throw ErrorVB(vberr::InvalidProcedureCall, "CommandBars",
+                          "Invalid procedure call or argument");
         }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(::InterlockedIncrement(&refs_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG n = ::InterlockedDecrement(&refs_);
-        if (n == 0) {
-            delete this;
-        }
-        return ULONG(n);
-    }
-    HRESULT STDMETHODCALLTYPE Next(ULONG n, IConnectionPoint** p, ULONG* dados) override {
-        ULONG k = 0;
-        if (n > 0 && !hecho_) {
-            p[0] = f_;
-            f_->AddRef();
-            hecho_ = true;
-            k = 1;
-        }
-        if (dados) {
-            *dados = k;
-        }
-        return k == n ? S_OK : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG n) override {
-        hecho_ = hecho_ || n > 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        hecho_ = false;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** e) override {
-        *e = new Enumera(f_);
-        return S_OK;
-    }
-
-private:
-    ~Enumera() {
-        f_->Release();
-        CuentaVivo(-1);
-    }
-    LONG refs_ = 1;
-    Fuente* f_;
-    bool hecho_ = false;
-};
-
-class EventosF : public Despachable {
-public:
-    explicit EventosF(M m) : Despachable(m->cp) {
-        Miembro(L"CommandBarEvents", [m](Llamada& c) {
-            void* propio = nullptr;
-            IDispatch* control = c.Objeto(0);
-            if (!control || FAILED(control->QueryInterface(IID_ControlFalso, &propio))) {
-                throw ErrorVB(vberr::TypeMismatch, "Events", "Type mismatch");
-            }
-            auto* f = new Fuente(m, static_cast<ControlMenuF*>(propio)->Indice());
-            static_cast<ControlMenuF*>(propio)->Release();
-            c.Devuelve(static_cast<Despachable*>(f));
-            f->Release();
-        });
-    }
-};
-
-} // namespace
-
-HRESULT Fuente::EnumConnectionPoints(IEnumConnectionPoints** e) {
-    *e = new Enumera(this);
-    return S_OK;
+        c.Devuelve(barras->Hijo(barras, [m] {
+            auto* barra = new Despachable(m->cp);
+            barra->Miembro(L"Name", [](Llamada& n) { n.Devuelve(std::string("Add-Ins")); });
+            barra->Miembro(L"Controls", [barra, m](Llamada& n) {
+                n.Devuelve(barra->Hijo(barra, [m] {
+                    auto* controles = new Despachable(m->cp);
+                    controles->Miembro(L"Add", [m](Llamada& a) {
+                        if (a.Numero(0, 1) != 1) {
+                            throw ErrorVB(vberr::InvalidProcedureCall, "CommandBarControls",
+                                          "sólo se añaden botones");
+                        }
+                        m->controles.push_back({});
+                        auto* nuevo = new ControlMenuF(m, m->controles.size() - 1);
+                        a.Devuelve(nuevo);
+                        nuevo->Release();
+                    });
+                    controles->Miembro(L"Count",
+                                       [m](Llamada& a) { a.Devuelve(long(m->controles.size())); });
+                    return controles;
+                }));
+            });
+            return barra;
+        }));
+    });
+    return barras;
 }
 
-Despachable* NuevasBarras(std::shared_ptr<Mundo> mundo) {
-    return new BarrasF(std::move(mundo));
+Despachable* NuevosEventos(std::shared_ptr<Mundo> m) {
+    auto* eventos = new Despachable(m->cp);
+    eventos->Miembro(L"CommandBarEvents", [m](Llamada& c) {
+        void* propio = nullptr;
+        IDispatch* control = c.Objeto(0);
+        if (!control || FAILED(control->QueryInterface(IID_ControlFalso, &propio))) {
+            throw ErrorVB(vberr::TypeMismatch, "Events", "Type mismatch");
+        }
+        auto* f = new Fuente(m, static_cast<ControlMenuF*>(propio)->i);
+        static_cast<ControlMenuF*>(propio)->Release();
+        c.Devuelve(static_cast<Despachable*>(f));
+        f->Release();
+    });
+    return eventos;
 }
 
-Despachable* NuevosEventos(std::shared_ptr<Mundo> mundo) {
-    return new EventosF(std::move(mundo));
+// A click may advise or unadvise: the sources as they are before it.
+int Entorno::Clic(std::size_t indice) {
+    int n = 0;
+    for (Fuente* f : std::set<Fuente*>(mundo_->fuentes)) {
+        n += f->indice == indice ? f->Dispara() : 0;
+    }
+    return n;
 }
 
-int Dispara(Fuente& fuente, std::size_t indice) {
-    return fuente.indice_ == indice ? fuente.Dispara() : 0;
-}
-
-int Advertidos(const Fuente& fuente) {
-    return int(fuente.Advertidos());
+int Entorno::Sumideros() const {
+    int n = 0;
+    for (const Fuente* f : mundo_->fuentes) {
+        n += int(f->Advertidos());
+    }
+    return n;
 }
 
 } // namespace falso

@@ -7,223 +7,152 @@ namespace falso {
 namespace {
 
 using M = std::shared_ptr<Mundo>;
+using vbide::ProcKind;
 
-class Obj : public Despachable {
-public:
-    explicit Obj(M m) : Despachable(m->cp), m_(std::move(m)) {}
+// The child of `padre` standing for the model object `x` (null: Nothing).
+template <class X> IDispatch* De(Despachable& padre, const M& m, X* x);
 
-protected:
-    // The child for a model object, made by T(world, object) the first time.
-    template <class T, class X> IDispatch* De(X& x) {
-        return Hijo(&x, [&] { return new T(m_, x); });
-    }
-    // Item(name or 1..Count) of a collection of the model.
-    template <class T, class C> void Item(Llamada& c, C& coleccion) {
-        c.Devuelve(c.EsTexto(0) ? De<T>(coleccion.Item(c.Texto(0)))
-                                : De<T>(coleccion.Item(c.Numero(0))));
-    }
-    M m_;
-};
-
-class PropiedadF : public Obj {
-public:
-    PropiedadF(M m, vbide::Property& p) : Obj(std::move(m)) {
-        Miembro(L"Name", [&p](Llamada& c) { c.Devuelve(p.Name()); });
-        Miembro(L"Value", [&p](Llamada& c) { c.Devuelve(p.Value()); });
-    }
-};
-
-class PropiedadesF : public Obj {
-public:
-    PropiedadesF(M m, vbide::Properties& p) : Obj(std::move(m)) {
-        Miembro(L"Count", [&p](Llamada& c) { c.Devuelve(p.Count()); });
-        Miembro(L"Item", [this, &p](Llamada& c) { Item<PropiedadF>(c, p); });
-    }
-};
-
-class ControlF : public Obj {
-public:
-    ControlF(M m, vbide::VBControl& x) : Obj(std::move(m)) {
-        Miembro(L"ClassName", [&x](Llamada& c) { c.Devuelve("VB." + x.ClassName()); });
-        Miembro(L"Properties",
-                [this, &x](Llamada& c) { c.Devuelve(De<PropiedadesF>(x.Properties())); });
-    }
-};
-
-class ControlesF : public Obj {
-public:
-    ControlesF(M m, vbide::VBControls& x) : Obj(std::move(m)) {
-        Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
-        Miembro(L"Item", [this, &x](Llamada& c) { c.Devuelve(De<ControlF>(x.Item(c.Numero(0)))); });
-    }
-};
-
-class DisenadorF : public Obj {
-public:
-    DisenadorF(M m, vbide::Designer& x) : Obj(std::move(m)) {
-        Miembro(L"VBControls",
-                [this, &x](Llamada& c) { c.Devuelve(De<ControlesF>(x.VBControls())); });
-    }
-};
-
-class MiembroF : public Obj {
-public:
-    MiembroF(M m, vbide::Member& x) : Obj(std::move(m)) {
-        Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
-        Miembro(L"Type", [&x](Llamada& c) { c.Devuelve(long(x.Type())); });
-        Miembro(L"CodeLocation", [&x](Llamada& c) { c.Devuelve(x.CodeLocation()); });
-    }
-};
-
-class MiembrosF : public Obj {
-public:
-    MiembrosF(M m, vbide::Members& x) : Obj(std::move(m)) {
-        Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
-        Miembro(L"Item", [this, &x](Llamada& c) { Item<MiembroF>(c, x); });
-    }
-};
-
-class PanelF : public Obj {
-public:
-    PanelF(M m, vbide::CodePane& x) : Obj(std::move(m)) {
-        Miembro(L"Show", [&x](Llamada&) { x.Show(); });
-    }
-};
-
-class CodigoF : public Obj {
-public:
-    CodigoF(M m, vbide::CodeModule& x) : Obj(std::move(m)) {
-        using K = vbide::ProcKind;
-        Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
-        Miembro(L"Lines", [&x](Llamada& c) { c.Devuelve(x.Lines(c.Numero(0), c.Numero(1))); });
-        Miembro(L"CountOfLines", [&x](Llamada& c) { c.Devuelve(x.CountOfLines()); });
-        Miembro(L"CountOfDeclarationLines",
-                [&x](Llamada& c) { c.Devuelve(x.CountOfDeclarationLines()); });
-        Miembro(L"InsertLines", [&x](Llamada& c) { x.InsertLines(c.Numero(0), c.Texto(1)); });
-        Miembro(L"DeleteLines", [&x](Llamada& c) { x.DeleteLines(c.Numero(0), c.Numero(1, 1)); });
-        Miembro(L"ReplaceLine", [&x](Llamada& c) { x.ReplaceLine(c.Numero(0), c.Texto(1)); });
-        Miembro(L"AddFromString", [&x](Llamada& c) { x.AddFromString(c.Texto(0)); });
-        Miembro(L"ProcStartLine",
-                [&x](Llamada& c) { c.Devuelve(x.ProcStartLine(c.Texto(0), K(c.Numero(1)))); });
-        Miembro(L"ProcCountLines",
-                [&x](Llamada& c) { c.Devuelve(x.ProcCountLines(c.Texto(0), K(c.Numero(1)))); });
-        Miembro(L"ProcBodyLine",
-                [&x](Llamada& c) { c.Devuelve(x.ProcBodyLine(c.Texto(0), K(c.Numero(1)))); });
-        // the kind goes back through the second argument, passed by reference
-        Miembro(L"ProcOfLine", [&x](Llamada& c) {
-            K k = K::Proc;
-            c.Devuelve(x.ProcOfLine(c.Numero(0), &k));
-            c.Escribe(1, long(k));
-        });
-        Miembro(L"Find", [&x](Llamada& c) {
-            long p[4] = {c.Numero(1), c.Numero(2), c.Numero(3), c.Numero(4)};
-            const bool hallado = x.Find(c.Texto(0), p[0], p[1], p[2], p[3], c.Logico(5, false),
-                                        c.Logico(6, false), c.Logico(7, false));
-            for (std::size_t i = 0; i < 4; ++i) {
-                c.Escribe(i + 1, p[i]);
+// Count and Item(1..Count, or a name where the collection has names).
+template <class C> void Coleccion(Despachable& o, const M& m, C& x) {
+    o.Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
+    o.Miembro(L"Item", [&o, m, &x](Llamada& c) {
+        if constexpr (requires { x.Item(std::string()); }) {
+            if (c.EsTexto(0)) {
+                return c.Devuelve(De(o, m, &x.Item(c.Texto(0))));
             }
-            c.DevuelveLogico(hallado);
-        });
-        Miembro(L"Members", [this, &x](Llamada& c) { c.Devuelve(De<MiembrosF>(x.Members())); });
-        Miembro(L"CodePane", [this, &x](Llamada& c) { c.Devuelve(De<PanelF>(x.CodePane())); });
-    }
-};
+        }
+        c.Devuelve(De(o, m, &x.Item(c.Numero(0))));
+    });
+}
 
-class ComponenteF : public Obj {
-public:
-    ComponenteF(M m, vbide::VBComponent& x) : Obj(std::move(m)) {
-        Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
-        Miembro(L"Type", [&x](Llamada& c) { c.Devuelve(long(x.Type())); });
-        Miembro(L"CodeModule", [this, &x](Llamada& c) { c.Devuelve(De<CodigoF>(x.CodeModule())); });
-        Miembro(L"Designer", [this, &x](Llamada& c) {
-            vbide::Designer* d = x.Designer();
-            c.Devuelve(d ? De<DisenadorF>(*d) : nullptr);
-        });
-    }
-};
+void Registra(Despachable& o, const M&, vbide::Property& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Value", [&x](Llamada& c) { c.Devuelve(x.Value()); });
+}
 
-class ComponentesF : public Obj {
-public:
-    ComponentesF(M m, vbide::VBComponents& x) : Obj(std::move(m)) {
-        Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
-        Miembro(L"Item", [this, &x](Llamada& c) { Item<ComponenteF>(c, x); });
-        Miembro(L"Import",
-                [this, &x](Llamada& c) { c.Devuelve(De<ComponenteF>(x.Import(c.Ruta(0)))); });
-    }
-};
+void Registra(Despachable& o, const M& m, vbide::VBControl& x) {
+    o.Miembro(L"ClassName", [&x](Llamada& c) { c.Devuelve("VB." + x.ClassName()); });
+    o.Miembro(L"Properties", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Properties())); });
+}
 
-class ReferenciaF : public Obj {
-public:
-    ReferenciaF(M m, vbide::Reference& x) : Obj(std::move(m)) {
-        Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
-        Miembro(L"Guid", [&x](Llamada& c) { c.Devuelve(x.Guid()); });
-        Miembro(L"Major", [&x](Llamada& c) { c.Devuelve(x.Major()); });
-        Miembro(L"Minor", [&x](Llamada& c) { c.Devuelve(x.Minor()); });
-        Miembro(L"FullPath", [&x](Llamada& c) { c.Devuelve(x.FullPath()); });
-    }
-};
+void Registra(Despachable& o, const M& m, vbide::Designer& x) {
+    o.Miembro(L"VBControls", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.VBControls())); });
+}
 
-class ReferenciasF : public Obj {
-public:
-    ReferenciasF(M m, vbide::References& x) : Obj(std::move(m)) {
-        Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
-        Miembro(L"Item", [this, &x](Llamada& c) { Item<ReferenciaF>(c, x); });
-    }
-};
+void Registra(Despachable& o, const M&, vbide::Member& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Type", [&x](Llamada& c) { c.Devuelve(long(x.Type())); });
+    o.Miembro(L"CodeLocation", [&x](Llamada& c) { c.Devuelve(x.CodeLocation()); });
+}
 
-class ProyectoF : public Obj {
-public:
-    ProyectoF(M m, vbide::VBProject& x) : Obj(std::move(m)) {
-        Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
-        Miembro(L"Description", [&x](Llamada& c) { c.Devuelve(x.Description()); });
-        Miembro(L"VBComponents",
-                [this, &x](Llamada& c) { c.Devuelve(De<ComponentesF>(x.VBComponents())); });
-        Miembro(L"References",
-                [this, &x](Llamada& c) { c.Devuelve(De<ReferenciasF>(x.References())); });
-    }
-};
+void Registra(Despachable& o, const M&, vbide::CodePane& x) {
+    o.Miembro(L"Show", [&x](Llamada&) { x.Show(); });
+}
 
-class ProyectosF : public Obj {
-public:
-    ProyectosF(M m, vbide::VBProjects& x) : Obj(std::move(m)) {
-        Miembro(L"Count", [&x](Llamada& c) { c.Devuelve(x.Count()); });
-        Miembro(L"Item",
-                [this, &x](Llamada& c) { c.Devuelve(De<ProyectoF>(x.Item(c.Numero(0)))); });
-    }
-};
+void Registra(Despachable& o, const M& m, vbide::CodeModule& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Lines", [&x](Llamada& c) { c.Devuelve(x.Lines(c.Numero(0), c.Numero(1))); });
+    o.Miembro(L"CountOfLines", [&x](Llamada& c) { c.Devuelve(x.CountOfLines()); });
+    o.Miembro(L"CountOfDeclarationLines",
+              [&x](Llamada& c) { c.Devuelve(x.CountOfDeclarationLines()); });
+    o.Miembro(L"InsertLines", [&x](Llamada& c) { x.InsertLines(c.Numero(0), c.Texto(1)); });
+    o.Miembro(L"DeleteLines", [&x](Llamada& c) { x.DeleteLines(c.Numero(0), c.Numero(1, 1)); });
+    o.Miembro(L"ReplaceLine", [&x](Llamada& c) { x.ReplaceLine(c.Numero(0), c.Texto(1)); });
+    o.Miembro(L"AddFromString", [&x](Llamada& c) { x.AddFromString(c.Texto(0)); });
+    o.Miembro(L"ProcStartLine",
+              [&x](Llamada& c) { c.Devuelve(x.ProcStartLine(c.Texto(0), ProcKind(c.Numero(1)))); });
+    o.Miembro(L"ProcCountLines", [&x](Llamada& c) {
+        c.Devuelve(x.ProcCountLines(c.Texto(0), ProcKind(c.Numero(1))));
+    });
+    o.Miembro(L"ProcBodyLine",
+              [&x](Llamada& c) { c.Devuelve(x.ProcBodyLine(c.Texto(0), ProcKind(c.Numero(1)))); });
+    // the kind goes back through the second argument, passed by reference
+    o.Miembro(L"ProcOfLine", [&x](Llamada& c) {
+        ProcKind k = ProcKind::Proc;
+        c.Devuelve(x.ProcOfLine(c.Numero(0), &k));
+        c.Escribe(1, long(k));
+    });
+    o.Miembro(L"Find", [&x](Llamada& c) {
+        long p[4] = {c.Numero(1), c.Numero(2), c.Numero(3), c.Numero(4)};
+        const bool hallado = x.Find(c.Texto(0), p[0], p[1], p[2], p[3], c.Logico(5, false),
+                                    c.Logico(6, false), c.Logico(7, false));
+        for (std::size_t i = 0; i < 4; ++i) {
+            c.Escribe(i + 1, p[i]);
+        }
+        c.Devuelve(hallado);
+    });
+    o.Miembro(L"Members", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Members())); });
+    o.Miembro(L"CodePane", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.CodePane())); });
+}
 
-class VentanaF : public Obj {
-public:
-    explicit VentanaF(M m) : Obj(std::move(m)) {
-        Miembro(L"hWnd", [](Llamada& c) { c.Devuelve(long(0x10DE)); });
-    }
-};
+void Registra(Despachable& o, const M& m, vbide::VBComponent& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Type", [&x](Llamada& c) { c.Devuelve(long(x.Type())); });
+    o.Miembro(L"CodeModule", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.CodeModule())); });
+    o.Miembro(L"Designer", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, x.Designer())); });
+}
 
-class VbeF : public Obj {
-public:
-    explicit VbeF(M m) : Obj(std::move(m)) {
-        Miembro(L"ActiveVBProject", [this](Llamada& c) {
-            vbide::VBProject* p = m_->vbe->ActiveVBProject();
-            c.Devuelve(p ? De<ProyectoF>(*p) : nullptr);
-        });
-        Miembro(L"VBProjects",
-                [this](Llamada& c) { c.Devuelve(De<ProyectosF>(m_->vbe->VBProjects())); });
-        Miembro(L"MainWindow", [this](Llamada& c) {
-            c.Devuelve(Hijo(&m_->cp, [this] { return new VentanaF(m_); }));
-        });
-        Miembro(L"CommandBars", [this](Llamada& c) {
-            c.Devuelve(Hijo(&m_->controles, [this] { return NuevasBarras(m_); }));
-        });
-        Miembro(L"Events", [this](Llamada& c) {
-            c.Devuelve(Hijo(&m_->fuentes, [this] { return NuevosEventos(m_); }));
-        });
-    }
-};
+void Registra(Despachable& o, const M& m, vbide::VBComponents& x) {
+    Coleccion(o, m, x);
+    o.Miembro(L"Import",
+              [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.Import(c.Texto(0, CP_UTF8)))); });
+}
+
+void Registra(Despachable& o, const M&, vbide::Reference& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Guid", [&x](Llamada& c) { c.Devuelve(x.Guid()); });
+    o.Miembro(L"Major", [&x](Llamada& c) { c.Devuelve(x.Major()); });
+    o.Miembro(L"Minor", [&x](Llamada& c) { c.Devuelve(x.Minor()); });
+    o.Miembro(L"FullPath", [&x](Llamada& c) { c.Devuelve(x.FullPath()); });
+}
+
+void Registra(Despachable& o, const M& m, vbide::VBProject& x) {
+    o.Miembro(L"Name", [&x](Llamada& c) { c.Devuelve(x.Name()); });
+    o.Miembro(L"Description", [&x](Llamada& c) { c.Devuelve(x.Description()); });
+    o.Miembro(L"VBComponents",
+              [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.VBComponents())); });
+    o.Miembro(L"References", [&o, m, &x](Llamada& c) { c.Devuelve(De(o, m, &x.References())); });
+}
+
+template <class C>
+requires requires(C& x) {
+    x.Count();
+}
+void Registra(Despachable& o, const M& m, C& x) {
+    Coleccion(o, m, x);
+}
+
+template <class X> IDispatch* De(Despachable& padre, const M& m, X* x) {
+    return !x ? nullptr : padre.Hijo(x, [&] {
+        auto* o = new Despachable(m->cp);
+        Registra(*o, m, *x);
+        return o;
+    });
+}
 
 } // namespace
 
-Despachable* NuevoVbe(std::shared_ptr<Mundo> mundo) {
-    return new VbeF(std::move(mundo));
+Despachable* NuevoVbe(std::shared_ptr<Mundo> m) {
+    auto* o = new Despachable(m->cp);
+    auto& vbe = *m->vbe;
+    o->Miembro(L"ActiveVBProject",
+               [o, m, &vbe](Llamada& c) { c.Devuelve(De(*o, m, vbe.ActiveVBProject())); });
+    o->Miembro(L"VBProjects",
+               [o, m, &vbe](Llamada& c) { c.Devuelve(De(*o, m, &vbe.VBProjects())); });
+    o->Miembro(L"MainWindow", [o, m](Llamada& c) {
+        c.Devuelve(o->Hijo(&m->ventana, [m] {
+            auto* v = new Despachable(m->cp);
+            v->Miembro(L"hWnd", [m](Llamada& h) { h.Devuelve(m->ventana); });
+            return v;
+        }));
+    });
+    o->Miembro(L"CommandBars", [o, m](Llamada& c) {
+        c.Devuelve(o->Hijo(&m->controles, [m] { return NuevasBarras(m); }));
+    });
+    o->Miembro(L"Events", [o, m](Llamada& c) {
+        c.Devuelve(o->Hijo(&m->fuentes, [m] { return NuevosEventos(m); }));
+    });
+    return o;
 }
 
 } // namespace falso

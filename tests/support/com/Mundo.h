@@ -4,6 +4,7 @@
 
 #include "host/files/Vbe.h"
 #include "tests/support/com/Despachable.h"
+#include "tests/support/com/EntornoCom.h"
 
 #include <memory>
 #include <set>
@@ -24,6 +25,7 @@ struct Mundo {
     std::vector<Control> controles;
     std::set<Fuente*> fuentes; // the event sources alive
     bool sinBarraAddIns = false;
+    long ventana = Entorno::kVentana; // MainWindow.hWnd
 };
 
 // The VBE object over the world's model.
@@ -32,10 +34,5 @@ Despachable* NuevoVbe(std::shared_ptr<Mundo> mundo);
 // The menus' objects: CommandBars (with its "Add-Ins" bar) and Events.
 Despachable* NuevasBarras(std::shared_ptr<Mundo> mundo);
 Despachable* NuevosEventos(std::shared_ptr<Mundo> mundo);
-
-// An event source of the `indice`-th menu control: a connection point whose clicks Dispara
-// sends to every sink advised.
-int Dispara(Fuente& fuente, std::size_t indice);
-int Advertidos(const Fuente& fuente);
 
 } // namespace falso

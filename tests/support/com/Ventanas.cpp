@@ -1,0 +1,121 @@
+#include "tests/support/com/Ventanas.h"
+
+namespace soporte {
+
+std::string Utf8(const std::wstring& t) {
+    std::string s(size_t(::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), nullptr, 0,
+                                               nullptr, nullptr)),
+                  '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), s.data(), int(s.size()), nullptr,
+                          nullptr);
+    return s;
+}
+
+std::ostream& operator<<(std::ostream& o, const Leido& l) {
+    return o << l.clase << " \"" << l.texto << "\" " << (l.visible ? "visible" : "oculto");
+}
+
+Leido Lee(HWND control) {
+    if (!control) {
+        return {"(no existe)", "", false};
+    }
+    wchar_t clase[64] = {};
+    ::GetClassNameW(control, clase, 64);
+    std::wstring texto(size_t(::GetWindowTextLengthW(control)) + 1, L'\0');
+    texto.resize(size_t(::GetWindowTextW(control, texto.data(), int(texto.size()))));
+    return {Utf8(clase), Utf8(texto), (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0};
+}
+
+std::vector<std::string> Filas(HWND c) {
+    wchar_t clase[64] = {};
+    ::GetClassNameW(c, clase, 64);
+    const bool lista = ::lstrcmpiW(clase, L"ListBox") == 0;
+    std::vector<std::string> filas;
+    const int n = int(::SendMessageW(c, lista ? LB_GETCOUNT : CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::wstring t(size_t(::SendMessageW(c, lista ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, i, 0)),
+                       L'\0');
+        ::SendMessageW(c, lista ? LB_GETTEXT : CB_GETLBTEXT, i, LPARAM(t.data()));
+        filas.push_back(Utf8(t));
+    }
+    return filas;
+}
+
+void Pulsa(HWND ventana, HWND control, int fila) {
+    if (fila < 0) {
+        ::SendMessageW(control, BM_CLICK, 0, 0);
+        return;
+    }
+    ::SendMessageW(control, LB_SETCURSEL, WPARAM(fila), 0);
+    ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
+                   LPARAM(control));
+}
+
+void Procesa() {
+    MSG m;
+    while (::PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&m);
+        ::DispatchMessageW(&m);
+    }
+}
+
+std::string Portapapeles() {
+    if (!::OpenClipboard(nullptr)) {
+        return "(portapapeles ocupado)";
+    }
+    std::wstring texto;
+    if (HANDLE datos = ::GetClipboardData(CF_UNICODETEXT)) {
+        texto = static_cast<const wchar_t*>(::GlobalLock(datos));
+        ::GlobalUnlock(datos);
+    }
+    ::CloseClipboard();
+    return Utf8(texto);
+}
+
+namespace {
+
+std::deque<int> respuestas;
+std::vector<std::string> textos;
+
+void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND caja, LPARAM) -> BOOL {
+            wchar_t clase[16] = {}, texto[512] = {}, titulo[64] = {};
+            ::GetClassNameW(caja, clase, 16);
+            if (::lstrcmpW(clase, L"#32770") != 0 || !::IsWindowVisible(caja)) {
+                return TRUE;
+            }
+            ::GetWindowTextW(caja, titulo, 64);
+            ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
+            textos.push_back(Utf8(titulo) + ": " + Utf8(texto));
+            int r = IDOK;
+            if (!respuestas.empty()) {
+                r = respuestas.front();
+                respuestas.pop_front();
+            }
+            // A box without that button takes OK.
+            HWND boton = ::GetDlgItem(caja, r);
+            ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
+            return FALSE;
+        },
+        0);
+}
+
+} // namespace
+
+RespondeCajas::RespondeCajas(std::deque<int> r) {
+    respuestas = std::move(r);
+    textos.clear();
+    id_ = ::SetTimer(nullptr, 0, 50, &Mira);
+}
+
+RespondeCajas::~RespondeCajas() {
+    ::KillTimer(nullptr, id_);
+}
+
+const std::vector<std::string>& RespondeCajas::Textos() const {
+    return textos;
+}
+
+} // namespace soporte

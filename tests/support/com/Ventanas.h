@@ -1,0 +1,53 @@
+#pragma once
+// Win32 windows read and driven as the system and the user do, for the tests of the Win32
+// skins and of the component: a control's class, text and visibility, a list's rows, a click,
+// the host's message loop, the system's message boxes answered, the clipboard's text.
+
+#include <windows.h>
+
+#include <deque>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace soporte {
+
+std::string Utf8(const std::wstring& t);
+
+// What the system says of a control.
+struct Leido {
+    std::string clase, texto;
+    bool visible; // the control's own flag: its window may not be shown
+    bool operator==(const Leido&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Leido& l);
+Leido Lee(HWND control);
+
+// The rows of a list box or a combo box.
+std::vector<std::string> Filas(HWND c);
+
+// A click as the user makes it: a button pressed, or a list row chosen, which the list box
+// announces to its parent with LBN_SELCHANGE.
+void Pulsa(HWND ventana, HWND control, int fila = -1);
+
+// The host's message loop: no IsDialogMessage, no accelerators.
+void Procesa();
+
+// The clipboard's Unicode text, as UTF-8.
+std::string Portapapeles();
+
+// The system's message boxes answered while it lives, each with the next answer (IDOK once
+// they have run out) as soon as it is up; their titles and texts are kept.
+class RespondeCajas {
+public:
+    explicit RespondeCajas(std::deque<int> respuestas = {});
+    ~RespondeCajas();
+    RespondeCajas(const RespondeCajas&) = delete;
+    RespondeCajas& operator=(const RespondeCajas&) = delete;
+    const std::vector<std::string>& Textos() const;
+
+private:
+    UINT_PTR id_;
+};
+
+} // namespace soporte
