@@ -3,25 +3,17 @@
 #include "app/cli/InformeCheck.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <regex>
 #include <set>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> LineasDe(const fs::path& archivo) {
-    std::vector<std::string> r;
-    std::istringstream in(soporte::Lee(archivo));
-    for (std::string l; std::getline(in, l);)
-        r.push_back(l);
-    return r;
-}
 
 // A project whose module has a hidden attribute line inside its code, so that the file's line
 // and the code's line part, in a folder whose name a URI must encode.
@@ -60,7 +52,7 @@ TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
             if (m[3] != "LT0001")
                 continue;
             // the procedure's header stands on the line named
-            const auto lineas = LineasDe(m[1].str());
+            const auto lineas = soporte::Lineas(soporte::Lee(m[1].str()));
             const std::size_t n = std::stoul(m[2]);
             ASSERT_LE(n, lineas.size()) << l;
             EXPECT_NE(lineas[n - 1].find(" " + m[4].str() + "("), std::string::npos) << l;
