@@ -1,5 +1,4 @@
-// check's outputs for build logs and code scanning: each finding points at the file's own line,
-// and --no-numbers finds exactly the procedures whose numbers a removal would take out.
+// check's outputs for build logs and code scanning: each finding points at the file's own line.
 #include "app/cli/InformeCheck.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
@@ -94,38 +93,6 @@ TEST(CheckFormatos, JsonKeepsTheCodeLineAndTheFileLine) {
     EXPECT_EQ(primero["procedure"], "Uno");
     EXPECT_EQ(primero["line"], 2);     // in the code: the header and attributes hidden
     EXPECT_EQ(primero["fileLine"], 3); // in the file
-}
-
-TEST(CheckFormatos, NoNumbersFindsTheNumbersARemovalWouldTakeOut) {
-    struct Caso {
-        const char* nombre;
-        const char* cuerpo;
-        int codigo; // 1: the procedure is reported
-    } casos[] = {
-        {"numerado", "10  x = 1\n20  y = 2\n", 1},
-        {"solo una linea", "    x = 1\n30  y = 2\n", 1},
-        {"sin numeros", "    x = 1\n", 0},
-        {"etiqueta a la que se salta", "    GoTo 100\n100 x = 1\n", 0},
-        {"numero en una linea continuada", "    x = Array(1, _\n2 , 3)\n", 0},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        soporte::Carpeta tmp;
-        soporte::Escribe(tmp / "P.vbp", soporte::Crlf("Type=Exe\nModule=M; M.bas\n"));
-        soporte::Escribe(tmp / "M.bas", soporte::Crlf(std::string("Attribute VB_Name = \"M\"\n"
-                                                                  "Sub Prueba()\n") +
-                                                      c.cuerpo + "End Sub\n"));
-        const auto r = soporte::Lintrap(
-            {"check", (tmp / "P.vbp").string(), "--no-numbers", "--format", "msbuild"});
-        EXPECT_EQ(r.codigo, c.codigo) << r.out << r.err;
-        if (c.codigo == 1)
-            EXPECT_NE(
-                r.out.find("): warning LT0014: el procedimiento Prueba lleva números de línea"),
-                std::string::npos)
-                << r.out;
-        else
-            EXPECT_EQ(r.out, "");
-    }
 }
 
 TEST(CheckFormatos, EveryKindOfNoticeHasItsOwnCode) {
