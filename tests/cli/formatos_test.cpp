@@ -14,29 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A project whose module has a hidden attribute line inside its code, so that the file's line
-// and the code's line part, in a folder whose name a URI must encode.
-fs::path ProyectoConAtributos(const soporte::Carpeta& tmp) {
-    const fs::path carpeta = tmp / "con espacio #1";
-    fs::create_directories(carpeta);
-    soporte::Escribe(carpeta / "P.vbp", soporte::Crlf("Type=Exe\nModule=Mod1; Mod1.bas\n"));
-    soporte::Escribe(carpeta / "Mod1.bas",
-                     soporte::Crlf("Attribute VB_Name = \"Mod1\"\n"
-                                   "Option Explicit\n"
-                                   "Public Function Uno() As Long\n"
-                                   "Attribute Uno.VB_Description = \"primera\"\n"
-                                   "Attribute Uno.VB_HelpID = 1\n"
-                                   "    Uno = 1\n"
-                                   "End Function\n"
-                                   "Public Sub Dos()\n"
-                                   "10  Dos2\n"
-                                   "End Sub\n"));
-    return carpeta / "P.vbp";
-}
-
 TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
     soporte::Carpeta tmp;
-    const fs::path vbp = ProyectoConAtributos(tmp);
+    // A module with attribute lines among its code (the file's line and the code's line part), in
+    // a folder whose name a URI must encode.
+    const fs::path vbp =
+        soporte::Copia(soporte::Datos("cli/Atributos"), tmp / "con espacio #1") / "P.vbp";
     for (const fs::path& proyecto :
          {vbp, fs::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" / "Demo.vbp"}) {
         SCOPED_TRACE(proyecto.string());
@@ -81,18 +64,6 @@ TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
             }
         }
     }
-}
-
-TEST(CheckFormatos, JsonKeepsTheCodeLineAndTheFileLine) {
-    soporte::Carpeta tmp;
-    const fs::path vbp = ProyectoConAtributos(tmp);
-    // --json is --format json: no conflict
-    EXPECT_EQ(soporte::Lintrap({"check", vbp.string(), "--json", "--format", "json"}).codigo, 1);
-    const auto json = soporte::Lintrap({"check", vbp.string(), "--json"});
-    const auto primero = nlohmann::json::parse(json.out)["findings"][0];
-    EXPECT_EQ(primero["procedure"], "Uno");
-    EXPECT_EQ(primero["line"], 2);     // in the code: the header and attributes hidden
-    EXPECT_EQ(primero["fileLine"], 3); // in the file
 }
 
 TEST(CheckFormatos, EveryKindOfNoticeHasItsOwnCode) {
