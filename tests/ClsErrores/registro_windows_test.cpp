@@ -1,5 +1,5 @@
 // The registry functions over wine's real registry, under HKEY_CURRENT_USER in a key of the
-// tests' own that is removed before and after.
+// tests' own that is removed before and after (the values themselves: registro_valores_test.cpp).
 
 #include "ClsErrores/Registro.h"
 #include "tests/support/Guion.h"
@@ -22,9 +22,6 @@ protected:
     void SetUp() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, Raiz); }
     void TearDown() override { ::RegDeleteTreeW(HKEY_CURRENT_USER, Raiz); }
 
-    static Valor Toma(const char* nombre) {
-        return registro::RegistryGetKeyValue(HKCU, Clave, nombre);
-    }
     // Writes a value behind the functions' back, with any type and size.
     static void PonCrudo(const wchar_t* nombre, DWORD tipo, const void* datos, DWORD tam) {
         ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, ClaveW, nombre, tipo, datos, tam),
@@ -32,32 +29,6 @@ protected:
     }
     soporte::Guion guion;
 };
-
-TEST_F(RegistroWindows, ValuesComeBackAsWrittenForEachTypeOrEmpty) {
-    const struct {
-        const char* nombre;
-        Valor valor;
-        long tipo;
-    } casos[] = {
-        {"texto", std::string("Hola, año"), 1},
-        {"bytes", std::vector<unsigned char>{0, 1, 0xFE, 0xFF}, 3},
-        {"número", std::int32_t{-123456}, 4},
-        {"", std::string(), 1},
-        {"vacío", std::vector<unsigned char>{}, 3},
-    };
-    for (const auto& c : casos) {
-        registro::RegistrySetKeyValue(HKCU, Clave, c.nombre, c.valor, c.tipo);
-    }
-    for (const auto& c : casos) {
-        EXPECT_EQ(Toma(c.nombre), c.valor) << c.nombre;
-    }
-    // Conversions to the type asked for.
-    registro::RegistrySetKeyValue(HKCU, Clave, "n", std::string(" 42 "), 4);
-    EXPECT_EQ(Toma("n"), Valor(std::int32_t{42}));
-    registro::RegistrySetKeyValue(HKCU, Clave, "t", std::string("ab\0cd", 5), 1);
-    EXPECT_EQ(Toma("t"), Valor(std::string("ab")));
-    EXPECT_TRUE(guion.cajas.empty());
-}
 
 TEST_F(RegistroWindows, WhatReadsAsEmpty) {
     const wchar_t expandible[] = L"%PATH%";
@@ -108,27 +79,6 @@ TEST_F(RegistroWindows, AnotherTypeCreatesTheKeyAndWritesNothing) {
     EXPECT_EQ(valores, 0u);
     ::RegCloseKey(clave);
     EXPECT_TRUE(guion.cajas.empty());
-}
-
-TEST_F(RegistroWindows, AValueThatDoesNotConvertIsReportedAndNotWritten) {
-    const struct {
-        Valor valor;
-        long tipo;
-        const char* caja;
-    } casos[] = {
-        {std::string("cuarenta"), 4, "Error: 13. No coinciden los tipos"},
-        {std::string("99999999999"), 4, "Error: 6. Desbordamiento"},
-        {std::int32_t{1}, 3, "Error: 13. No coinciden los tipos"},
-    };
-    for (const auto& c : casos) {
-        guion.cajas.clear();
-        registro::RegistrySetKeyValue(HKCU, Clave, "n", c.valor, c.tipo);
-        ASSERT_EQ(guion.cajas.size(), 1u);
-        EXPECT_EQ(guion.cajas[0].prompt, c.caja);
-        EXPECT_EQ(guion.cajas[0].title, "RegistrySetKeyValue");
-        EXPECT_EQ(guion.cajas[0].buttons, 0);
-        EXPECT_EQ(Toma("n"), Valor{});
-    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -14,18 +15,6 @@ namespace {
 
 std::string Pequeno(const Carpeta& c) {
     return (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-}
-
-// Removal cannot know which blank lines were there.
-std::string SinBlancas(const std::string& bytes) {
-    std::string r;
-    for (std::size_t i = 0, fin = 0; i < bytes.size(); i = fin + 1) {
-        fin = std::min(bytes.find('\n', i), bytes.size());
-        if (bytes.find_first_not_of(" \r", i) < fin) {
-            r += bytes.substr(i, fin - i + 1);
-        }
-    }
-    return r;
 }
 
 } // namespace

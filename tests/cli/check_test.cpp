@@ -61,26 +61,6 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     EXPECT_EQ(hallazgos.back()["line"], 6607); // "x = x + _" numbered, "70000" not counted
 }
 
-// Numbers written by hand, around the limit and in every form a label takes.
-TEST(Check, NumerosJuntoAlLimite) {
-    Carpeta c;
-    Escribe(c / "Borde.bas",
-            Crlf("Attribute VB_Name = \"Borde\"\nPublic Sub B()\n    On Error Resume Next\n"
-                 "65529 x = 1\n65530 x = 1\n  065531 x = 1\n99999: x = 1\n100000\n6553 x = 1\n"
-                 "65540x = 1\n00065529 x = 1\nEnd Sub\n"));
-    Escribe(c / "B.vbp", Crlf("Type=Exe\nModule=Borde; Borde.bas\n"));
-    auto j = Lintrap({"check", (c / "B.vbp").string(), "--json"});
-    EXPECT_EQ(j.codigo, 1) << j.err;
-    const auto salida = nlohmann::json::parse(j.out);
-    std::vector<std::pair<long, long long>> numeros;
-    for (const auto& h : salida["findings"])
-        if (h["kind"] == "lineNumber")
-            numeros.emplace_back(h["line"], h["value"]);
-    EXPECT_EQ(numeros, (std::vector<std::pair<long, long long>>{
-                           {4, 65530}, {5, 65531}, {6, 99999}, {7, 100000}}))
-        << j.out;
-}
-
 // A module with what the rules cannot do safely (tests/data/cli/Riesgos): check names the
 // procedures that the commands leave alone, exits that skip glbErr.Pop, and labels a new line
 // number would take, each on its line; the commands say on stderr what they left alone, and why.

@@ -1,51 +1,25 @@
-// check's outputs for build logs and code scanning: each finding points at the file's own line,
-// and --no-numbers finds exactly the procedures whose numbers a removal would take out.
+// check's outputs for build logs and code scanning: each finding points at the file's own line.
 #include "app/cli/InformeCheck.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <regex>
 #include <set>
-#include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> LineasDe(const fs::path& archivo) {
-    std::vector<std::string> r;
-    std::istringstream in(soporte::Lee(archivo));
-    for (std::string l; std::getline(in, l);)
-        r.push_back(l);
-    return r;
-}
-
-// A project whose module has a hidden attribute line inside its code, so that the file's line
-// and the code's line part, in a folder whose name a URI must encode.
-fs::path ProyectoConAtributos(const soporte::Carpeta& tmp) {
-    const fs::path carpeta = tmp / "con espacio #1";
-    fs::create_directories(carpeta);
-    soporte::Escribe(carpeta / "P.vbp", soporte::Crlf("Type=Exe\nModule=Mod1; Mod1.bas\n"));
-    soporte::Escribe(carpeta / "Mod1.bas",
-                     soporte::Crlf("Attribute VB_Name = \"Mod1\"\n"
-                                   "Option Explicit\n"
-                                   "Public Function Uno() As Long\n"
-                                   "Attribute Uno.VB_Description = \"primera\"\n"
-                                   "Attribute Uno.VB_HelpID = 1\n"
-                                   "    Uno = 1\n"
-                                   "End Function\n"
-                                   "Public Sub Dos()\n"
-                                   "10  Dos2\n"
-                                   "End Sub\n"));
-    return carpeta / "P.vbp";
-}
-
 TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
     soporte::Carpeta tmp;
-    const fs::path vbp = ProyectoConAtributos(tmp);
+    // A module with attribute lines among its code (the file's line and the code's line part), in
+    // a folder whose name a URI must encode.
+    const fs::path vbp =
+        soporte::Copia(soporte::Datos("cli/Atributos"), tmp / "con espacio #1") / "P.vbp";
     for (const fs::path& proyecto :
          {vbp, fs::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" / "Demo.vbp"}) {
         SCOPED_TRACE(proyecto.string());
@@ -60,7 +34,7 @@ TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
             if (m[3] != "LT0001")
                 continue;
             // the procedure's header stands on the line named
-            const auto lineas = LineasDe(m[1].str());
+            const auto lineas = soporte::Lineas(soporte::Lee(m[1].str()));
             const std::size_t n = std::stoul(m[2]);
             ASSERT_LE(n, lineas.size()) << l;
             EXPECT_NE(lineas[n - 1].find(" " + m[4].str() + "("), std::string::npos) << l;
@@ -89,50 +63,6 @@ TEST(CheckFormatos, MsbuildAndSarifPointAtTheFileLineOfEveryFinding) {
                 EXPECT_NE(uri.find("/con%20espacio%20%231/Mod1.bas"), std::string::npos) << uri;
             }
         }
-    }
-}
-
-TEST(CheckFormatos, JsonKeepsTheCodeLineAndTheFileLine) {
-    soporte::Carpeta tmp;
-    const fs::path vbp = ProyectoConAtributos(tmp);
-    // --json is --format json: no conflict
-    EXPECT_EQ(soporte::Lintrap({"check", vbp.string(), "--json", "--format", "json"}).codigo, 1);
-    const auto json = soporte::Lintrap({"check", vbp.string(), "--json"});
-    const auto primero = nlohmann::json::parse(json.out)["findings"][0];
-    EXPECT_EQ(primero["procedure"], "Uno");
-    EXPECT_EQ(primero["line"], 2);     // in the code: the header and attributes hidden
-    EXPECT_EQ(primero["fileLine"], 3); // in the file
-}
-
-TEST(CheckFormatos, NoNumbersFindsTheNumbersARemovalWouldTakeOut) {
-    struct Caso {
-        const char* nombre;
-        const char* cuerpo;
-        int codigo; // 1: the procedure is reported
-    } casos[] = {
-        {"numerado", "10  x = 1\n20  y = 2\n", 1},
-        {"solo una linea", "    x = 1\n30  y = 2\n", 1},
-        {"sin numeros", "    x = 1\n", 0},
-        {"etiqueta a la que se salta", "    GoTo 100\n100 x = 1\n", 0},
-        {"numero en una linea continuada", "    x = Array(1, _\n2 , 3)\n", 0},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        soporte::Carpeta tmp;
-        soporte::Escribe(tmp / "P.vbp", soporte::Crlf("Type=Exe\nModule=M; M.bas\n"));
-        soporte::Escribe(tmp / "M.bas", soporte::Crlf(std::string("Attribute VB_Name = \"M\"\n"
-                                                                  "Sub Prueba()\n") +
-                                                      c.cuerpo + "End Sub\n"));
-        const auto r = soporte::Lintrap(
-            {"check", (tmp / "P.vbp").string(), "--no-numbers", "--format", "msbuild"});
-        EXPECT_EQ(r.codigo, c.codigo) << r.out << r.err;
-        if (c.codigo == 1)
-            EXPECT_NE(
-                r.out.find("): warning LT0014: el procedimiento Prueba lleva números de línea"),
-                std::string::npos)
-                << r.out;
-        else
-            EXPECT_EQ(r.out, "");
     }
 }
 

@@ -49,6 +49,9 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
     const auto demo = Copia(Ejemplo(), c / "Demo") / "Demo.vbp";
     const auto p = Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp";
     const auto roto = Copia(Datos("cli/Prueba"), c / "roto") / "Prueba.vbp";
+    Copia(Datos("cli/Numeros"), c / "numeros");
+    Copia(Datos("cli/Borde"), c / "borde");
+    Copia(Datos("cli/Atributos"), c / "atributos");
     Escribe(c / "roto" / "Calculos.bas",
             Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
     const auto antes = Foto(c.Ruta());

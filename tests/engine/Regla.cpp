@@ -4,6 +4,7 @@
 #include "engine/Procedimientos.h"
 #include "tests/support/Codigo.h"
 #include "tests/support/Guion.h"
+#include "tests/support/Texto.h"
 
 #include <dtl/dtl.hpp>
 #include <gtest/gtest.h>
@@ -14,31 +15,13 @@
 namespace regla {
 namespace {
 
-std::vector<std::string> Lineas(const std::string& texto) {
-    std::vector<std::string> r;
-    std::istringstream in(texto);
-    for (std::string l; std::getline(in, l);) {
-        r.push_back(l);
-    }
-    return r;
-}
+using soporte::Lineas;
+using soporte::SinBlancas;
 
 std::string Bytes(const std::string& texto) {
     return texto.starts_with('@')
                ? soporte::Lee(soporte::Datos("engine/" + texto.substr(1) + ".bas"))
                : soporte::Crlf("Attribute VB_Name = \"Modulo1\"\n" + texto);
-}
-
-// Removal cannot know which blank lines were there: runs collapse, and one stays under a header
-// whose block went.
-std::string SinBlancas(const std::string& bytes) {
-    std::string r;
-    for (const auto& l : Lineas(bytes)) {
-        if (l.find_first_not_of(" \r") != std::string::npos) {
-            r += l + "\n";
-        }
-    }
-    return r;
 }
 
 void Igual(const std::string& esperado, const std::string& obtenido, const std::string& que) {

@@ -306,23 +306,11 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
 
 // The journal's checks let a real save through whatever folders it spans: a group whose
 // projects lie in two folders, each with a module in a shared folder outside both
-// ("..\\Comun"), stopped among its renames, is completed by the next command.
+// ("..\\Comun", tests/data/reliability/GrupoCarpetas), stopped among its renames, is completed
+// by the next command.
 TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
     Carpeta c;
-    fs::create_directories(c / "Comun");
-    fs::create_directories(c / "G");
-    for (const std::string lado : {"X", "Y"}) {
-        fs::create_directories(c / lado);
-        for (const std::string m : {"U", "C"}) {
-            soporte::Escribe(c / (m == "U" ? lado : "Comun") / (m + lado + ".bas"),
-                             Crlf("Attribute VB_Name = \"" + m + lado + "\"\nSub A()\nEnd Sub\n"));
-        }
-        soporte::Escribe(c / lado / "P.vbp",
-                         Crlf("Type=Exe\nModule=U" + lado + "; U" + lado + ".bas\nModule=C" + lado +
-                              "; ..\\Comun\\C" + lado + ".bas\n"));
-    }
-    soporte::Escribe(c / "G" / "G.vbg",
-                     Crlf("VBGROUP 5.0\nProject=..\\X\\P.vbp\nProject=..\\Y\\P.vbp\n"));
+    soporte::Copia(soporte::Datos("reliability/GrupoCarpetas"), c.Ruta());
     {
         auto g = files::Group::Load(c / "G" / "G.vbg");
         for (std::size_t i = 0; i < g->Count(); ++i) {

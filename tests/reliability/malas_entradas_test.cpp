@@ -154,6 +154,7 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
                      c / (como.empty() ? fs::path(nombre).filename() : fs::path(como)));
         };
     };
+    const auto malo = [&](const std::string& nombre) { return dato("bad/modulos/" + nombre); };
     const auto escrito = [](const std::string& nombre, const std::string& bytes) -> Prepara {
         return [=](const fs::path& c) { soporte::Escribe(c / nombre, bytes); };
     };
@@ -174,17 +175,13 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
         Prepara prepara;
     };
     const std::vector<Caso> casos = {
-        {"P.vbp", "Form=truncado.frm", "truncado.frm, línea 4", "",
-         dato("bad/modulos/truncado.frm")},
-        {"P.vbp", "Form=sin_cerrar.frm", "sin_cerrar.frm, línea 2", "",
-         dato("bad/modulos/sin_cerrar.frm")},
-        {"P.vbp", "Form=vacio.frm", "vacio.frm, línea 1", "", dato("bad/modulos/vacio.frm")},
-        {"P.vbp", "Form=prosa.frm", "prosa.frm, línea", "", dato("bad/modulos/prosa.frm")},
-        {"P.vbp", "Module=Malo; nulo.bas", "nulo.bas, línea 3", "", dato("bad/modulos/nulo.bas")},
-        {"P.vbp", "Module=Malo; imagen.bas", "imagen.bas, línea", "",
-         dato("bad/modulos/imagen.bas")},
-        {"P.vbp", "Class=Malo; binario.cls", "binario.cls, línea", "",
-         dato("bad/modulos/binario.cls")},
+        {"P.vbp", "Form=truncado.frm", "truncado.frm, línea 4", "", malo("truncado.frm")},
+        {"P.vbp", "Form=sin_cerrar.frm", "sin_cerrar.frm, línea 2", "", malo("sin_cerrar.frm")},
+        {"P.vbp", "Form=vacio.frm", "vacio.frm, línea 1", "", malo("vacio.frm")},
+        {"P.vbp", "Form=prosa.frm", "prosa.frm, línea", "", malo("prosa.frm")},
+        {"P.vbp", "Module=Malo; nulo.bas", "nulo.bas, línea 3", "", malo("nulo.bas")},
+        {"P.vbp", "Module=Malo; imagen.bas", "imagen.bas, línea", "", malo("imagen.bas")},
+        {"P.vbp", "Class=Malo; binario.cls", "binario.cls, línea", "", malo("binario.cls")},
         {"P.vbp", "Form=anidado.frm", "anidado.frm, línea 10002", "",
          escrito("anidado.frm", anidado)},
         {"P.vbp", "Module=Largo; largo.bas", "largo.bas, línea 5002", "",

@@ -1,7 +1,8 @@
 #pragma once
-// Lists of lines written in a test as one literal, parted by '|', so that a long table of short
-// texts reads as a paragraph; empty parts are kept.
+// Texts cut into parts: a test's table written as one literal parted by '|' (a long table of
+// short texts reads as a paragraph; empty parts are kept), and a file's lines.
 
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,27 @@ inline std::vector<std::string> Partes(std::string_view texto) {
         partes.emplace_back(texto.substr(desde, fin == std::string_view::npos ? fin : fin - desde));
     }
     return partes;
+}
+
+// The lines of `texto`, without their LF (a CR stays).
+inline std::vector<std::string> Lineas(const std::string& texto) {
+    std::vector<std::string> r;
+    std::istringstream in(texto);
+    for (std::string l; std::getline(in, l);) {
+        r.push_back(l);
+    }
+    return r;
+}
+
+// The lines that hold more than blanks: a removal cannot know which blank lines were there.
+inline std::string SinBlancas(const std::string& bytes) {
+    std::string r;
+    for (const auto& l : Lineas(bytes)) {
+        if (l.find_first_not_of(" \r") != std::string::npos) {
+            r += l + "\n";
+        }
+    }
+    return r;
 }
 
 } // namespace soporte

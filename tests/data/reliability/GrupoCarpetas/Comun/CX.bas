@@ -1,0 +1,3 @@
+Attribute VB_Name = "CX"
+Sub A()
+End Sub

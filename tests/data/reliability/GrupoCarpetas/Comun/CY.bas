@@ -1,0 +1,3 @@
+Attribute VB_Name = "CY"
+Sub A()
+End Sub

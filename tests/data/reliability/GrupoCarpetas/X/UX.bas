@@ -1,0 +1,3 @@
+Attribute VB_Name = "UX"
+Sub A()
+End Sub

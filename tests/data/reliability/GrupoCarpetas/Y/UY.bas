@@ -1,0 +1,3 @@
+Attribute VB_Name = "UY"
+Sub A()
+End Sub
