@@ -21,3 +21,9 @@ set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DUNICODE -D_UNICODE -D_POSIX_TH
 # each header-only library through a folder of its own.
 set(CMAKE_FIND_PACKAGE_REDIRECTS_DIR ${CMAKE_CURRENT_LIST_DIR}/windows)
 set(CMAKE_FIND_PACKAGE_PREFER_CONFIG ON)
+
+# Optimised as on Linux, without debug information: wine shows no symbols, the shipped component
+# is smaller, and compiling and linking take about a third less time.
+set(CMAKE_BUILD_TYPE Release CACHE STRING "Debug, Release, RelWithDebInfo or MinSizeRel")
+set(CMAKE_C_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of a Release build")
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "Flags of a Release build")
