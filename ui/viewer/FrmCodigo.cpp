@@ -18,8 +18,7 @@ void FrmCodigo::Muestra(const VistaCodigo& vista) {
     PasoSinError([&] { vista_.Muestra("TxtCodigo", false); });
     if (vista.texto) {
         PasoSinError([&] {
-            colores_ = std::make_unique<viewer::ColoresCodigo>(
-                viewer::Caracteres(*vista.texto, vista.paginaCodigos));
+            colores_->PonTexto(*vista.texto, vista.paginaCodigos);
             paginaCodigos_ = vista.paginaCodigos;
         });
     }
