@@ -183,13 +183,13 @@ long ColoresCodigo::Resaltar(std::u32string_view termino) {
 namespace {
 
 // The maximal runs of one code, the plain black ones (code 0) only with `negros`.
-std::vector<Tramo> Corridas(const std::vector<std::uint8_t>& codigos, FormatosPorCaracter formatos,
-                            bool negros) {
+void Corridas(const std::vector<std::uint8_t>& codigos, FormatosPorCaracter formatos, bool negros,
+              std::vector<Tramo>& r) {
     // Counted first, so that the runs of a whole module go into one block of their size.
     size_t n = 0;
     for (size_t i = 0; i < codigos.size(); ++i)
         n += (i == 0 || codigos[i] != codigos[i - 1]) && (negros || codigos[i] != 0);
-    std::vector<Tramo> r;
+    r.clear();
     r.reserve(n);
     for (size_t i = 0; i < codigos.size();) {
         const auto distinto = [c = codigos[i]](std::uint8_t d) { return d != c; };
@@ -199,17 +199,24 @@ std::vector<Tramo> Corridas(const std::vector<std::uint8_t>& codigos, FormatosPo
             r.push_back({static_cast<long>(i), static_cast<long>(j - i), formatos[i]});
         i = j;
     }
-    return r;
 }
 
 } // namespace
 
 std::vector<Tramo> ColoresCodigo::TodosLosTramos() const {
-    return Corridas(formatos_, Formatos(), true);
+    std::vector<Tramo> r;
+    Corridas(formatos_, Formatos(), true, r);
+    return r;
 }
 
 std::vector<Tramo> ColoresCodigo::Tramos() const {
-    return Corridas(formatos_, Formatos(), false);
+    std::vector<Tramo> r;
+    Tramos(r);
+    return r;
+}
+
+void ColoresCodigo::Tramos(std::vector<Tramo>& r) const {
+    Corridas(formatos_, Formatos(), false, r);
 }
 
 } // namespace viewer

@@ -70,6 +70,8 @@ public:
 
     // The maximal runs of characters that are not plain black, in order.
     std::vector<Tramo> Tramos() const;
+    // The same into `r`, whose block is kept from one refresh to the next.
+    void Tramos(std::vector<Tramo>& r) const;
     // Every maximal run of one format, plain black ones included, covering the whole text.
     std::vector<Tramo> TodosLosTramos() const;
 

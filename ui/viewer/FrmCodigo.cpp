@@ -38,7 +38,8 @@ void FrmCodigo::formateaCodigo() {
 }
 
 void FrmCodigo::PintaTexto(long cursor) {
-    vista_.PonTextoColoreado("TxtCodigo", colores_->Texto(), colores_->Tramos(), cursor);
+    colores_->Tramos(tramos_);
+    vista_.PonTextoColoreado("TxtCodigo", colores_->Texto(), tramos_, cursor);
 }
 
 void FrmCodigo::mnuResaltar_Click() {
