@@ -4,14 +4,13 @@
 #include "base/plataforma/Colacion.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstdint>
 
 namespace engine {
 
 std::vector<std::size_t> OrdenAlfabetico(const std::vector<std::string_view>& nombres,
                                          int paginaCodigos, std::string_view idioma) {
     std::vector<std::size_t> orden(nombres.size());
-    std::iota(orden.begin(), orden.end(), std::size_t{0});
     std::vector<std::string> claves;
     claves.reserve(nombres.size());
     const auto& tabla = codepage::TablaMinusculas(paginaCodigos);
@@ -32,8 +31,28 @@ std::vector<std::size_t> OrdenAlfabetico(const std::vector<std::string_view>& no
             claves.push_back(std::move(plegado));
         }
     }
-    std::stable_sort(orden.begin(), orden.end(),
-                     [&](std::size_t a, std::size_t b) { return claves[a] < claves[b]; });
+    // Sorted on each key's first eight bytes held beside its position, the whole keys read only
+    // where those tie: a module's thousands of keys are then compared without a trip to each
+    // key's own block. Ties end on the position, which keeps equal names in their order.
+    struct Elemento {
+        std::uint64_t prefijo;
+        std::size_t indice;
+    };
+    std::vector<Elemento> elementos(nombres.size());
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+        std::uint64_t p = 0;
+        for (std::size_t k = 0; k < 8; ++k)
+            p = p << 8 | (k < claves[i].size() ? static_cast<unsigned char>(claves[i][k]) : 0u);
+        elementos[i] = {p, i};
+    }
+    std::sort(elementos.begin(), elementos.end(), [&](const Elemento& a, const Elemento& b) {
+        if (a.prefijo != b.prefijo)
+            return a.prefijo < b.prefijo;
+        const int c = claves[a.indice].compare(claves[b.indice]);
+        return c != 0 ? c < 0 : a.indice < b.indice;
+    });
+    for (std::size_t i = 0; i < elementos.size(); ++i)
+        orden[i] = elementos[i].indice;
     return orden;
 }
 

@@ -18,9 +18,14 @@ bool EsDePalabraAscii(char c) {
 } // namespace
 
 TextoBuscable::TextoBuscable(const std::u32string& texto) : texto_(texto) {
-    ascii_.resize(texto.size());
-    for (size_t i = 0; i < texto.size(); ++i) {
-        const char32_t m = Minuscula(texto[i]);
+    Rehaz();
+}
+
+void TextoBuscable::Rehaz() {
+    minusculas_.clear();
+    ascii_.resize(texto_.size());
+    for (size_t i = 0; i < texto_.size(); ++i) {
+        const char32_t m = Minuscula(texto_[i]);
         ascii_[i] = m < 0x80 ? static_cast<char>(m) : EsDePalabra(m) ? kOtraLetra : kOtroSigno;
     }
 }

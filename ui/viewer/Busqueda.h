@@ -18,6 +18,9 @@ class TextoBuscable {
 public:
     explicit TextoBuscable(const std::u32string& texto);
 
+    // The text changed in place: folded again into the blocks already held.
+    void Rehaz();
+
     // The offset of the first match of `termino` at or after `desde`, or -1. An empty term has
     // no match, so that a loop over the matches of what the user typed (or of a cancelled
     // input box) ends at once. With `hasta` (an offset), only a match ending before it counts.

@@ -10,6 +10,9 @@ namespace viewer {
 
 // The bytes of the code module as the characters the viewer shows.
 std::u32string Caracteres(std::string_view bytes, int codepage);
+// The same into `destino`, whose block is kept: a text no longer than the one it held is
+// written without asking the system for memory.
+void Caracteres(std::string_view bytes, int codepage, std::u32string& destino);
 
 // The characters as UTF-8.
 std::string Utf8(std::u32string_view texto);

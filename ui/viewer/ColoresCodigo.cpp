@@ -1,6 +1,10 @@
 #include "ui/viewer/ColoresCodigo.h"
 
+#include "ui/viewer/Caracteres.h"
+
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 namespace viewer {
 namespace {
@@ -43,6 +47,21 @@ long InStrRev(std::u32string_view t, long hasta, std::u32string_view buscado) {
 ColoresCodigo::ColoresCodigo(std::u32string texto)
     : texto_(std::move(texto)), busqueda_(texto_), formatos_(texto_.size()) {}
 
+void ColoresCodigo::PonTexto(std::string_view bytes, int codepage) {
+    try {
+        Caracteres(bytes, codepage, texto_);
+        busqueda_.Rehaz();
+        formatos_.assign(texto_.size(), std::uint8_t{0});
+    } catch (...) {
+        // Never a text without its folded copy or its formats: none at all instead. Emptying
+        // asks for no memory.
+        texto_.clear();
+        busqueda_.Rehaz();
+        formatos_.clear();
+        throw;
+    }
+}
+
 std::pair<size_t, size_t> ColoresCodigo::Rango(long principio, long numCar) const {
     const long n = static_cast<long>(texto_.size());
     if (principio < 0 || numCar < 0 || principio >= n)
@@ -51,23 +70,34 @@ std::pair<size_t, size_t> ColoresCodigo::Rango(long principio, long numCar) cons
     return {static_cast<size_t>(principio), static_cast<size_t>(fin)};
 }
 
+std::uint8_t ColoresCodigo::Indice(Color c) {
+    const auto it = std::find(paleta_.begin(), paleta_.end(), c);
+    if (it != paleta_.end())
+        return static_cast<std::uint8_t>(it - paleta_.begin());
+    if (paleta_.size() > FormatosPorCaracter::kColor)
+        throw std::length_error("Demasiados colores en el visor de código");
+    paleta_.push_back(c);
+    return static_cast<std::uint8_t>(paleta_.size() - 1);
+}
+
 void ColoresCodigo::Pinta(long principio, long numCar, Color lngColor) {
     auto [desde, hasta] = Rango(principio, numCar);
+    const std::uint8_t color = Indice(lngColor);
     for (size_t i = desde; i < hasta; ++i)
-        formatos_[i].color = lngColor;
+        formatos_[i] =
+            static_cast<std::uint8_t>((formatos_[i] & FormatosPorCaracter::kNegrita) | color);
 }
 
 void ColoresCodigo::Negrita(long principio, long numCar) {
     auto [desde, hasta] = Rango(principio, numCar);
     for (size_t i = desde; i < hasta; ++i)
-        formatos_[i].negrita = true;
+        formatos_[i] |= FormatosPorCaracter::kNegrita;
 }
 
 // The first character is reset too: a highlight or a colour left on it would otherwise survive
 // every refresh.
 void ColoresCodigo::textoNormal() {
-    for (Formato& f : formatos_)
-        f = Formato{};
+    std::fill(formatos_.begin(), formatos_.end(), std::uint8_t{0}); // black, kNegro's place
 }
 
 void ColoresCodigo::formateaCodigo() {
@@ -150,24 +180,43 @@ long ColoresCodigo::Resaltar(std::u32string_view termino) {
     return n;
 }
 
-std::vector<Tramo> ColoresCodigo::TodosLosTramos() const {
-    std::vector<Tramo> r;
-    for (size_t i = 0; i < formatos_.size();) {
-        size_t j = i + 1;
-        while (j < formatos_.size() && formatos_[j] == formatos_[i])
-            ++j;
-        r.push_back({static_cast<long>(i), static_cast<long>(j - i), formatos_[i]});
+namespace {
+
+// The maximal runs of one code, the plain black ones (code 0) only with `negros`.
+void Corridas(const std::vector<std::uint8_t>& codigos, FormatosPorCaracter formatos, bool negros,
+              std::vector<Tramo>& r) {
+    // Counted first, so that the runs of a whole module go into one block of their size.
+    size_t n = 0;
+    for (size_t i = 0; i < codigos.size(); ++i)
+        n += (i == 0 || codigos[i] != codigos[i - 1]) && (negros || codigos[i] != 0);
+    r.clear();
+    r.reserve(n);
+    for (size_t i = 0; i < codigos.size();) {
+        const auto distinto = [c = codigos[i]](std::uint8_t d) { return d != c; };
+        const size_t j = size_t(
+            std::find_if(codigos.begin() + long(i) + 1, codigos.end(), distinto) - codigos.begin());
+        if (negros || codigos[i] != 0)
+            r.push_back({static_cast<long>(i), static_cast<long>(j - i), formatos[i]});
         i = j;
     }
+}
+
+} // namespace
+
+std::vector<Tramo> ColoresCodigo::TodosLosTramos() const {
+    std::vector<Tramo> r;
+    Corridas(formatos_, Formatos(), true, r);
     return r;
 }
 
 std::vector<Tramo> ColoresCodigo::Tramos() const {
     std::vector<Tramo> r;
-    for (const Tramo& t : TodosLosTramos())
-        if (t.formato != Formato{})
-            r.push_back(t);
+    Tramos(r);
     return r;
+}
+
+void ColoresCodigo::Tramos(std::vector<Tramo>& r) const {
+    Corridas(formatos_, Formatos(), false, r);
 }
 
 } // namespace viewer

@@ -8,21 +8,46 @@
 #include "ui/viewer/Busqueda.h"
 #include "ui/viewer/Tramo.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace viewer {
 
+// The format of every character, one byte each (its colour's place in a small palette and the
+// bold flag): a whole module's formats are then written, and compared into runs, a quarter
+// as much memory as whole Formato values would take.
+class FormatosPorCaracter {
+public:
+    FormatosPorCaracter(const std::vector<std::uint8_t>& codigos, const std::vector<Color>& paleta)
+        : codigos_(codigos), paleta_(paleta) {}
+    Formato operator[](size_t i) const {
+        return {paleta_[codigos_[i] & kColor], (codigos_[i] & kNegrita) != 0};
+    }
+    size_t size() const { return codigos_.size(); }
+
+    static constexpr std::uint8_t kNegrita = 0x80;
+    static constexpr std::uint8_t kColor = 0x7F;
+
+private:
+    const std::vector<std::uint8_t>& codigos_;
+    const std::vector<Color>& paleta_;
+};
+
 class ColoresCodigo {
 public:
     // A text just put into the view: every character black, not bold.
     explicit ColoresCodigo(std::u32string texto);
+    // Another text, from the module's bytes, every character black: the blocks of the one
+    // before are kept, so that a refresh with a text no longer than the last asks the system
+    // for no memory. After a failure the text is empty, never half made.
+    void PonTexto(std::string_view bytes, int codepage);
     // The search keeps a view of the text: one object per text, never copied.
     ColoresCodigo(const ColoresCodigo&) = delete;
     ColoresCodigo& operator=(const ColoresCodigo&) = delete;
 
     const std::u32string& Texto() const { return texto_; }
-    const std::vector<Formato>& Formatos() const { return formatos_; }
+    FormatosPorCaracter Formatos() const { return {formatos_, paleta_}; }
 
     // The whole text back to black, then the three passes in order: keywords, error-handling
     // terms, comments (green overrides the keyword colours inside a comment; bold stays).
@@ -45,6 +70,8 @@ public:
 
     // The maximal runs of characters that are not plain black, in order.
     std::vector<Tramo> Tramos() const;
+    // The same into `r`, whose block is kept from one refresh to the next.
+    void Tramos(std::vector<Tramo>& r) const;
     // Every maximal run of one format, plain black ones included, covering the whole text.
     std::vector<Tramo> TodosLosTramos() const;
 
@@ -58,10 +85,13 @@ private:
     void VerdeComentarios(long desde, long hasta);
     // [inicio, inicio + numCar + 1) inside the text, or an empty range.
     std::pair<size_t, size_t> Rango(long principio, long numCar) const;
+    // The colour's place in the palette, added at its first use.
+    std::uint8_t Indice(Color c);
 
     std::u32string texto_;
     TextoBuscable busqueda_;
-    std::vector<Formato> formatos_;
+    std::vector<std::uint8_t> formatos_; // FormatosPorCaracter's codes
+    std::vector<Color> paleta_{kNegro, kAzul, kMorado, kVerde, kRojo};
 };
 
 } // namespace viewer

@@ -14,18 +14,23 @@ long Unidades(std::u32string_view t, size_t i) {
 } // namespace
 
 std::u16string TextoDocumento(std::u32string_view texto) {
-    std::u16string r;
-    r.reserve(texto.size());
+    // Counted first and written in place: a whole module's text without a check of the room
+    // left for every character.
+    size_t n = 0;
+    for (size_t i = 0; i < texto.size(); ++i)
+        n += static_cast<size_t>(Unidades(texto, i));
+    std::u16string r(n, u'\0');
+    char16_t* d = r.data();
     for (size_t i = 0; i < texto.size(); ++i) {
         const char32_t c = texto[i];
         if (c == U'\r' || c == U'\n') {
             if (Unidades(texto, i) != 0)
-                r += u'\n';
+                *d++ = u'\n';
         } else if (c > 0xFFFF) {
-            r += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            r += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+            *d++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            *d++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
         } else {
-            r += static_cast<char16_t>(c);
+            *d++ = static_cast<char16_t>(c);
         }
     }
     return r;

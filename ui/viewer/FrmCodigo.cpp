@@ -18,8 +18,7 @@ void FrmCodigo::Muestra(const VistaCodigo& vista) {
     PasoSinError([&] { vista_.Muestra("TxtCodigo", false); });
     if (vista.texto) {
         PasoSinError([&] {
-            colores_ = std::make_unique<viewer::ColoresCodigo>(
-                viewer::Caracteres(*vista.texto, vista.paginaCodigos));
+            colores_->PonTexto(*vista.texto, vista.paginaCodigos);
             paginaCodigos_ = vista.paginaCodigos;
         });
     }
@@ -39,7 +38,8 @@ void FrmCodigo::formateaCodigo() {
 }
 
 void FrmCodigo::PintaTexto(long cursor) {
-    vista_.PonTextoColoreado("TxtCodigo", colores_->Texto(), colores_->Tramos(), cursor);
+    colores_->Tramos(tramos_);
+    vista_.PonTextoColoreado("TxtCodigo", colores_->Texto(), tramos_, cursor);
 }
 
 void FrmCodigo::mnuResaltar_Click() {

@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -47,6 +48,7 @@ private:
 
     Vista& vista_;
     std::unique_ptr<viewer::ColoresCodigo> colores_;
+    std::vector<viewer::Tramo> tramos_; // the last shown, its block kept for the next
     std::string tag_;
     int paginaCodigos_ = codepage::Predeterminada;
 };
