@@ -33,12 +33,12 @@ struct Clase {
 #define ARCHIVOS                                                                                   \
     "Appearance=1|BackColor=&H80000005&|ForeColor=&H80000008&|OLEDropMode=0|Font|" COMUNES         \
     "|" AYUDA "|" FOCO
-// A scroll bar takes the focus but has no tooltip.
 // What a Form and an MDIForm share.
 #define VENTANA                                                                                    \
     "Appearance=1|Caption=|Enabled=True|HelpContextID=0|Icon=(Icon)|LinkMode=0|LinkTopic=|"        \
     "MouseIcon=(None)|MousePointer=0|Moveable=True|OLEDropMode=0|Picture=(None)|"                  \
     "RightToLeft=False|StartUpPosition=0|Tag=|Visible=True|WhatsThisHelp=False|WindowState=0"
+// A scroll bar takes the focus but has no tooltip.
 #define BARRA                                                                                      \
     "CausesValidation=True|LargeChange=1|Max=32767|Min=0|RightToLeft=False|SmallChange=1|"         \
     "TabIndex=0|TabStop=True|Value=0|" COMUNES "|" AYUDA

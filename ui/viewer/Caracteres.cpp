@@ -81,7 +81,7 @@ void Caracteres(std::string_view bytes, int codepage, std::u32string& destino) {
     // One character per byte: the code page's upper half looked up once, and the module mapped
     // through the table without an intermediate UTF-8 copy.
     std::array<char32_t, 256> tabla{};
-    for (unsigned b = 0; b < 256 && o >= 0x80; ++b) {
+    for (unsigned b = 0x80; b < 256 && o >= 0x80; ++b) {
         const char byte = static_cast<char>(b);
         std::u32string c;
         AnadeUtf8(c, codepage::AUtf8({&byte, 1}, codepage));
