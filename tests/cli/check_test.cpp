@@ -1,4 +1,5 @@
-// lintrap check: what a build should not ship, with exit 1 when anything is found.
+// lintrap check on what insert has just written. (What check finds, and its exit codes: the command
+// table's, tests/data/cli/ordenes.txt.)
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -8,21 +9,6 @@
 #include <nlohmann/json.hpp>
 
 using namespace soporte;
-
-TEST(Check, ProcedimientosSinManejoHastaQueLoTienen) {
-    Carpeta c;
-    auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-    auto r = Lintrap({"check", vbp});
-    EXPECT_EQ(r.codigo, 1) << r.err;
-    // Modules in the module list's order ("Cálculo" with the c's, before "Calculos"), each
-    // module's findings in line order.
-    EXPECT_EQ(r.out, Esperado("cli/salidas/check_p", r.out));
-    ASSERT_EQ(Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"}).codigo, 0);
-    // The runtime modules it added are the add-in's, not the project's to fix.
-    auto limpio = Lintrap({"check", vbp});
-    EXPECT_EQ(limpio.codigo, 0) << limpio.out;
-    EXPECT_EQ(limpio.out, "");
-}
 
 TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     Carpeta c;
@@ -59,33 +45,4 @@ TEST(Check, NumerosQueErlNoPuedeDarYLineasDemasiadoLargas) {
     EXPECT_EQ(hallazgos[hallazgos.size() - 2]["kind"], "lineLength");
     EXPECT_EQ(hallazgos[hallazgos.size() - 2]["value"], 1024);
     EXPECT_EQ(hallazgos.back()["line"], 6607); // "x = x + _" numbered, "70000" not counted
-}
-
-// A module with what the rules cannot do safely (tests/data/cli/Riesgos): check names the
-// procedures that the commands leave alone, exits that skip glbErr.Pop, and labels a new line
-// number would take, each on its line; the commands say on stderr what they left alone, and why.
-TEST(Check, LoQueLasReglasNoPuedenHacerSinRiesgoYLasOrdenesDicenLoQueDejan) {
-    Carpeta c;
-    const std::string vbp = (Copia(Datos("cli/Riesgos"), c / "p") / "R.vbp").string();
-    auto r = Lintrap({"check", vbp});
-    EXPECT_EQ(r.codigo, 1) << r.err;
-    EXPECT_EQ(r.out, Esperado("cli/salidas/check_riesgos", r.out));
-    auto j = Lintrap({"check", vbp, "--json"});
-    const auto salida = nlohmann::json::parse(j.out);
-    std::vector<std::string> tipos;
-    for (const auto& h : salida["findings"])
-        tipos.push_back(h["kind"]);
-    EXPECT_EQ(tipos, (std::vector<std::string>{"oneLine", "noErrorHandling", "noErrorHandling",
-                                               "ownLabel", "labelCollision", "exitInLine"}));
-
-    r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", "handler"});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    // in the module's order, as the blocks go in
-    EXPECT_EQ(r.err, Esperado("cli/salidas/insert_riesgos", r.err));
-    auto n = Lintrap({"insert", vbp, "--all-modules", "--all"});
-    ASSERT_EQ(n.codigo, 0) << n.err;
-    EXPECT_NE(n.err.find("lintrap: aviso: Riesgos.bas, línea 10 del código: la línea se queda sin "
-                         "número en Lee: el 100 es una etiqueta a la que salta el código\n"),
-              std::string::npos)
-        << n.err;
 }

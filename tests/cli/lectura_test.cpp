@@ -1,10 +1,13 @@
-// The commands that change nothing, as a table: tests/data/cli/ordenes.txt gives each case's
-// arguments, exit code, standard output and parts of its standard error. Every message is in
-// Spanish, a run that succeeds says nothing on standard error, and nothing is written.
+// The commands run on copies that nothing may change, as a table:
+// tests/data/cli/ordenes.txt gives each case's arguments, exit code, standard
+// output and standard error. Every message is in Spanish, a run that succeeds
+// says nothing on standard error unless its case says what, and nothing is
+// written.
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -14,34 +17,9 @@ using namespace soporte;
 
 namespace {
 
-struct Caso {
-    std::string linea; // as the table writes it
-    std::vector<std::string> args;
-    int codigo = -1;
-    std::string out;
-    std::vector<std::string> err;
-};
-
-std::vector<Caso> Casos() {
-    std::vector<Caso> casos;
-    std::istringstream tabla(Lee(Datos("cli/ordenes.txt")));
-    for (std::string l; std::getline(tabla, l);) {
-        if (l.starts_with("#")) {
-            continue;
-        } else if (l.starts_with("$")) {
-            casos.emplace_back().linea = l.substr(1);
-            std::istringstream args(l.substr(1));
-            for (std::string a; args >> a;)
-                casos.back().args.push_back(a);
-        } else if (l.starts_with("= ")) {
-            casos.back().codigo = std::stoi(l.substr(2));
-        } else if (l.starts_with("! ")) {
-            casos.back().err.push_back(l.substr(2));
-        } else {
-            casos.back().out += l + "\n";
-        }
-    }
-    return casos;
+// "@name": the file tests/data/cli/salidas/name, compared whole.
+std::string Salida(const std::string& texto, const std::string& obtenido) {
+    return texto.starts_with('@') ? Esperado("cli/salidas/" + texto.substr(1), obtenido) : texto;
 }
 
 TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
@@ -49,37 +27,60 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
     const auto demo = Copia(Ejemplo(), c / "Demo") / "Demo.vbp";
     const auto p = Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp";
     const auto roto = Copia(Datos("cli/Prueba"), c / "roto") / "Prueba.vbp";
-    Copia(Datos("cli/Numeros"), c / "numeros");
-    Copia(Datos("cli/Borde"), c / "borde");
-    Copia(Datos("cli/Atributos"), c / "atributos");
+    for (const char* datos :
+         {"Numeros", "Borde", "Atributos", "Riesgos", "Escapes", "Ajena", "Faltan", "Instalado"}) {
+        std::string minusculas = datos;
+        minusculas[0] = static_cast<char>(minusculas[0] - 'A' + 'a');
+        Copia(Datos(std::string("cli/") + datos), c / minusculas);
+    }
     Escribe(c / "roto" / "Calculos.bas",
             Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
+    const std::pair<std::string, std::string> claves[] = {{"{demo}", demo.string()},
+                                                          {"{p}", p.string()},
+                                                          {"{roto}", roto.string()},
+                                                          {"{c}", c.Ruta().string()},
+                                                          {"{esc}", "\x1b"},
+                                                          {"{bel}", "\x07"},
+                                                          {"{lf}", "\n"},
+                                                          {"{del}", "\x7F"},
+                                                          {"{vacio}", ""}};
     const auto antes = Foto(c.Ruta());
-    const auto casos = Casos();
-    ASSERT_GT(casos.size(), 50u);
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE("lintrap" + caso.linea);
+    const auto filas = Tabla("cli/ordenes.txt");
+    ASSERT_GT(filas.size(), 50u);
+    for (const Fila& fila : filas) {
+        SCOPED_TRACE("lintrap" + fila.cabecera);
         std::vector<std::string> args;
-        for (std::string a : caso.args) {
-            for (const auto& [clave, ruta] :
-                 {std::pair{std::string("{demo}"), demo}, std::pair{std::string("{p}"), p},
-                  std::pair{std::string("{roto}"), roto},
-                  std::pair{std::string("{c}"), c.Ruta()}}) {
-                if (a.starts_with(clave)) {
-                    a = ruta.string() + a.substr(clave.size());
+        std::istringstream partes(fila.cabecera);
+        for (std::string a; partes >> a;) {
+            for (const auto& [clave, valor] : claves) {
+                for (auto at = a.find(clave); at != std::string::npos; at = a.find(clave, at)) {
+                    a.replace(at, clave.size(), valor);
+                    at += valor.size();
                 }
             }
             args.push_back(a);
         }
         const Resultado r = Lintrap(args);
-        EXPECT_EQ(r.codigo, caso.codigo) << r.err;
-        const std::string golden =
-            caso.out.starts_with('@') ? caso.out.substr(1, caso.out.size() - 2) : std::string();
-        EXPECT_EQ(r.out, golden.empty() ? caso.out : Esperado("cli/salidas/" + golden, r.out));
-        for (const std::string& parte : caso.err) {
-            EXPECT_NE(r.err.find(parte), std::string::npos) << r.err;
+        std::string out;
+        std::vector<std::string> err;
+        for (const std::string& l : fila.lineas) {
+            if (l.starts_with("= ")) {
+                EXPECT_EQ(r.codigo, std::stoi(l.substr(2))) << r.err;
+            } else if (l.starts_with("! ")) {
+                err.push_back(l.substr(2));
+            } else {
+                out += l + "\n";
+            }
         }
-        if (caso.codigo == 0) {
+        EXPECT_EQ(r.out, out.starts_with('@') ? Salida(out.substr(0, out.size() - 1), r.out) : out);
+        for (const std::string& parte : err) {
+            if (parte.starts_with('@')) {
+                EXPECT_EQ(r.err, Salida(parte, r.err));
+            } else {
+                EXPECT_NE(r.err.find(parte), std::string::npos) << r.err;
+            }
+        }
+        if (r.codigo == 0 && err.empty()) {
             EXPECT_EQ(r.err, "");
         }
         for (const char* ingles : {"required", "expected", "Run with", "convert", "Value"}) {

@@ -1,5 +1,6 @@
 // What insert leaves on disk: --dry-run writes nothing and shows exactly what a real run writes;
-// --out writes a whole copy and leaves the sources alone (save --out: the reliability tests).
+// --out writes a whole copy and leaves the sources alone (save --out: the reliability tests; the
+// JSON of a dry run: the command table's).
 
 #include "base/CodePage.h"
 #include "tests/support/Archivos.h"
@@ -7,7 +8,6 @@
 #include "tests/support/Lintrap.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 
@@ -53,27 +53,6 @@ TEST(DryRun, NoEscribeNadaYElDiffEsLoQueEscribiriaUnaEjecucionReal) {
         Aplica(c / "parche", r.out);
         EXPECT_EQ(Contenido(c / "parche"), Contenido(c / "real"));
     }
-}
-
-TEST(DryRun, LosModulosAnadidosSeMuestranComoNuevosYElJsonLlevaElDiff) {
-    Carpeta c;
-    auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
-    auto r = Lintrap({"insert", vbp, "--module", "Calculos", "--proc", "suma", "--mode", "handler",
-                      "--dry-run", "--json"});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["written"], false);
-    const std::string diff = j["diff"];
-    EXPECT_NE(diff.find("--- /dev/null\n+++ b/clsErrores.cls\n"), std::string::npos);
-    EXPECT_NE(diff.find("+++ b/Prueba.vbp\n"), std::string::npos);
-    EXPECT_NE(diff.find("+Class=clsErrores; clsErrores.cls\r\n"), std::string::npos);
-    ASSERT_EQ(j["modules"].size(), 1u);
-    EXPECT_EQ(j["modules"][0]["changed"], true);
-    EXPECT_FALSE(fs::exists(c / "p" / "clsErrores.cls"));
-    // The statuses are those after the command, as the window's list shows them.
-    EXPECT_EQ(j["modules"][0]["procedures"][1]["name"], "Suma");
-    EXPECT_EQ(j["modules"][0]["procedures"][1]["status"], "Si");
-    EXPECT_EQ(j["modules"][0]["procedures"][1]["errorHandling"], true);
 }
 
 // The copy holds what an insertion in place would have written; a second build into the same

@@ -23,23 +23,6 @@ long ErrorOf(const std::function<void()>& f) {
     return soporte::Lanzado(f).Number;
 }
 
-TEST(ModuleCode, InsertLinesSplitsAtEveryBreak) {
-    auto f = Module("a\r\nb\r\n");
-    CodeModule& cm = f->Code();
-    cm.InsertLines(2, "x\r\ny\nz\r\n"); // a final break yields one more, empty, line
-    EXPECT_EQ(cm.Lines(1, cm.CountOfLines()), "a\r\nx\r\ny\r\nz\r\n\r\nb");
-    cm.InsertLines(cm.CountOfLines() + 1, "fin"); // one past the end appends
-    EXPECT_EQ(cm.Lines(cm.CountOfLines(), 1), "fin");
-    cm.InsertLines(1, "");
-    EXPECT_EQ(cm.Lines(1, 2), "\r\na");
-    cm.DeleteLines(1, 3);
-    EXPECT_EQ(cm.Lines(1, 1), "y");
-    // a replacement holding a break becomes real lines, not one line with a break inside
-    cm.ReplaceLine(1, "uno\r\ndos");
-    EXPECT_EQ(cm.Lines(1, 3), "uno\r\ndos\r\nz");
-    EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nuno\r\ndos\r\nz\r\n\r\nb\r\nfin\r\n");
-}
-
 // Edited text lives apart from the loaded bytes in a gap buffer and is packed again as edits
 // pile up: a long random run of edits (empty, shorter, longer, huge lines; edits far apart,
 // close together and alternating between the two ends, so that the gap fills up exactly and

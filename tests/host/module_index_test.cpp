@@ -4,6 +4,7 @@
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -75,86 +76,52 @@ TEST(ModuleIndex, MatchesGoldenListings) {
     }
 }
 
-// Edits that move an end without touching a header, each checked against a fresh parse: a
-// statement typed among the comments above the first header becomes a member (and a comment
-// typed over it takes it away); a line added after an end line continued onto it; lines
-// appended below a procedure without its end line are its own, a header typed after them one
-// more body line, while a closed last procedure keeps its end; a numbered end line followed by
-// statements closes its procedure, numbered or not; in a module of many procedures, headers
-// renamed in place (to a name another has: the first keeps it, until renamed in its turn; to
-// another kind), procedures added above all others and removed from the middle, and an end line
-// removed, so that the next header is a body line. Edits: 'i' inserts (at 0: appends), 'r'
-// replaces, 'd' deletes one line.
+// The cases of tests/data/host/ediciones.txt: edits that move an end without touching a header,
+// each checked against a fresh parse.
 TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
-    struct Edit {
-        char op;
-        long at;
-        const char* text;
-    };
-    std::string many = "Option Explicit\r\n"; // Proc p's header is on line 2 + 3p
+    std::string many = "Option Explicit\r\n";
     for (int p = 0; p < 300; ++p) {
         many += "Public Sub Proc" + std::to_string(p) + "()\r\n    x = 1\r\nEnd Sub\r\n";
     }
     many += "Property Get Valor() As Long\r\nEnd Property\r\nProperty Let Valor(v As Long)\r\n"
             "End Property\r\nSub Doble()\r\nEnd Sub\r\nSub DOBLE()\r\nEnd Sub\r\n"
             "Function A\xD1o() As Long\r\nEnd Function\r\n";
-    const struct {
-        std::string module;
-        std::vector<Edit> edits;
-        const char* proc; // and the lines it has at the end
-        long lines;
-    } cases[] = {
-        {"Option Explicit\r\nPrivate m_x As Long\r\n\r\n' a\r\n' b\r\n' c\r\nSub Paso0()\r\nEnd "
-         "Sub",
-         {{'r', 4, "    Dim y As Long"},
-          {'i', 7, "Dim z As Long"},
-          {'r', 7, "' z ya no"},
-          {'r', 4, "' y tampoco"}},
-         "Paso0",
-         7},
-        {"Sub A()\r\n    x = 1\r\nEnd _", {{'i', 4, "Sub\r\nSub T()\r\nEnd Sub"}}, "A", 4},
-        {"Option Explicit\r\nSub Abierto()\r\n    x = 1\r\n",
-         {{'i', 0, "    y = 2\r\n    z = 3"},
-          {'i', 0, "Property Get Valor() As Long"},
-          {'i', 0, "End Sub\r\nSub Cerrado()\r\nEnd Sub"},
-          {'i', 0, "' fin"},
-          {'i', 0, "Sub Otro()"}},
-         "Cerrado",
-         2},
-        {"Sub A()\r\n    x = 1\r\n20 End Sub: x = 2\r\nSub B()\r\nEnd Sub\r\n",
-         {{'r', 3, "End Sub: x = 2"}, {'r', 3, "30 End Sub: x = 2"}},
-         "A",
-         3},
-        {many,
-         {{'r', 32, "Public Sub Renombrado()"},
-          {'r', 62, "Public Sub Proc5()"},
-          {'r', 17, "Public Sub Otro()"},
-          {'r', 92, "Property Let Proc30(v As Long)"},
-          {'i', 2, "Sub Primero()\r\nEnd Sub\r\nSub Segundo()\r\nEnd Sub"},
-          {'d', 306, ""},
-          {'d', 306, ""},
-          {'d', 306, ""},
-          {'d', 3, ""}},
-         "Primero",
-         3},
+    const auto lines = [](const std::string& text) {
+        std::string r = text;
+        for (auto at = r.find('|'); at != std::string::npos; at = r.find('|', at)) {
+            r.replace(at, 1, "\r\n");
+        }
+        return r;
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.module.substr(0, 80));
-        auto f = files::ModuleFile::Parse(c.module, "Modulo1.bas", 1252);
+    for (const soporte::Fila& fila : soporte::Tabla("host/ediciones.txt")) {
+        SCOPED_TRACE(fila.cabecera);
+        std::istringstream cabecera(fila.cabecera);
+        std::string proc, muchos, module;
+        long count = 0;
+        cabecera >> proc >> count >> muchos;
+        auto edit = fila.lineas.begin();
+        for (; *edit != "---"; ++edit) {
+            module += (edit == fila.lineas.begin() ? "" : "\r\n") + *edit;
+        }
+        auto f = files::ModuleFile::Parse(muchos.empty() ? module : many, "Modulo1.bas", 1252);
         CodeModule& cm = f->Code();
         Describe(cm); // the index read before the edits
-        for (const Edit& e : c.edits) {
-            SCOPED_TRACE(std::string(1, e.op) + std::to_string(e.at) + " " + e.text);
-            if (e.op == 'r') {
-                cm.ReplaceLine(e.at, e.text);
-            } else if (e.op == 'd') {
-                cm.DeleteLines(e.at, 1);
+        for (++edit; edit != fila.lineas.end(); ++edit) {
+            SCOPED_TRACE(*edit);
+            const long at = std::stol(edit->substr(2));
+            const auto blank = edit->find(' ', 2);
+            const std::string text =
+                blank == std::string::npos ? "" : lines(edit->substr(blank + 1));
+            if (edit->front() == 'r') {
+                cm.ReplaceLine(at, text);
+            } else if (edit->front() == 'd') {
+                cm.DeleteLines(at, 1);
             } else {
-                cm.InsertLines(e.at == 0 ? cm.CountOfLines() + 1 : e.at, e.text);
+                cm.InsertLines(at == 0 ? cm.CountOfLines() + 1 : at, text);
             }
             EXPECT_EQ(Fresh(*f), Describe(cm));
         }
-        EXPECT_EQ(cm.ProcCountLines(c.proc, ProcKind::Proc), c.lines);
+        EXPECT_EQ(cm.ProcCountLines(proc, ProcKind::Proc), count);
     }
 }
 

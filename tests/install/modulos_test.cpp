@@ -112,33 +112,26 @@ TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
     EXPECT_EQ(proyecto->VBComponents().Count(), 2);
 }
 
-TEST_F(Modulos, SettingTextsAreWrittenAsValidStringLiterals) {
-    Carga();
-    estado.ajustes.glbMandaEmail = "True";
-    estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
-    estado.ajustes.glbMsgOnError = "\"\""; // an empty custom message, as its dialog stores it
-    install::AddModulos(*proyecto, estado, addIn, dialogos);
-    EXPECT_EQ(IniVal(),
-              soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
-                            "m_fSendEmailOnError = True\nc_EMailDir = \"yo@ejemplo.invalid\"\n"
-                            "c_MsgOnError = \"\"\"\"\"\"\nm_fLogOnError =  True\nEnd Sub"));
-    EXPECT_TRUE(estado.modulosAnadidos);
-    EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
-}
-
-TEST_F(Modulos, ASettingTheClassCannotHoldOrAMissingSourceStopsBeforeAnythingIsAdded) {
+// Each setting written as a valid literal of its line, or, when the class cannot hold it or the
+// add-in's sources are missing, the report names it and nothing is added.
+TEST_F(Modulos, SettingsBecomeLiteralsOrStopBeforeAnythingIsAdded) {
+    using A = engine::AjustesPendientes;
     const struct {
-        std::string engine::AjustesPendientes::*ajuste;
-        std::string valor, nombrado, origen;
+        std::string A::*ajuste;
+        std::string valor, escrito, nombrado, origen;
     } casos[] = {
-        {&engine::AjustesPendientes::glbMsgOnError, "\xE4\xB8\xAD", "glbMsgOnError",
-         ""}, // not 1252
-        {&engine::AjustesPendientes::glbMsgOnError, "a\"\r\nShell \"x\"", "c_MsgOnError", ""},
-        {&engine::AjustesPendientes::glbEmailDir, "yo @ejemplo.invalid", "c_EMailDir", ""},
-        {&engine::AjustesPendientes::glbLogOnError, "True: Shell \"x\"", "m_fLogOnError", ""},
-        {&engine::AjustesPendientes::glbLogOnError, "True", "no-existe", "no-existe"},
+        {&A::glbEmailDir, "yo@ejemplo.invalid", "c_EMailDir = \"yo@ejemplo.invalid\"", "", ""},
+        // an empty custom message, as its dialog stores it
+        {&A::glbMsgOnError, "\"\"", "c_MsgOnError = \"\"\"\"\"\"", "", ""},
+        {&A::glbMsgOnError, "\xE4\xB8\xAD", "", "glbMsgOnError", ""}, // not 1252
+        {&A::glbMsgOnError, "a\"\r\nShell \"x\"", "", "c_MsgOnError", ""},
+        {&A::glbEmailDir, "yo @ejemplo.invalid", "", "c_EMailDir", ""},
+        {&A::glbLogOnError, "True: Shell \"x\"", "", "m_fLogOnError", ""},
+        {&A::glbLogOnError, "True", "", "no-existe", "no-existe"},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.valor);
+        estado = {};
         Carga();
         dialogos.cajas.clear();
         estado.ajustes = {};
@@ -146,13 +139,18 @@ TEST_F(Modulos, ASettingTheClassCannotHoldOrAMissingSourceStopsBeforeAnythingIsA
         install::AddModulos(*proyecto, estado,
                             c.origen.empty() ? addIn : (carpeta.Ruta() / c.origen).string(),
                             dialogos);
+        EXPECT_EQ(estado.modulosAnadidos, c.nombrado.empty());
+        if (c.nombrado.empty()) {
+            EXPECT_NE(IniVal().find("\r\n" + c.escrito + "\r\n"), std::string::npos) << IniVal();
+            continue;
+        }
         EXPECT_EQ(proyecto->VBComponents().Count(), 1);
         ASSERT_EQ(dialogos.cajas.size(), 1u); // the error report
         EXPECT_NE(glbErr().ErrDescription().find(c.nombrado), std::string::npos)
             << glbErr().ErrDescription();
         EXPECT_EQ(glbErr().ErrProcedure(), "frmAddIn \\ AddModulos");
-        EXPECT_FALSE(estado.modulosAnadidos);
     }
+    EXPECT_EQ(install::Literal("di \"hola\""), "\"di \"\"hola\"\"\"");
 }
 
 TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
