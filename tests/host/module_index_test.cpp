@@ -1,10 +1,10 @@
-// Procedure ranges, members and the index after edits, over modules built to trip a parser;
-// members looked up by name in large modules, and references to them kept across edits.
+// Procedure ranges and members over modules built to trip a parser (the index kept through the
+// engine's edits: its goldens); attributes kept with their procedure, members looked up by name in
+// large modules, and references to them kept across edits.
 #include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -62,66 +62,12 @@ std::string Describe(CodeModule& cm) {
     return out.str();
 }
 
-std::string Fresh(files::ModuleFile& f) {
-    auto again = files::ModuleFile::Parse(f.Serialize(), "again.bas", 1252);
-    return Describe(again->Code());
-}
-
 // Each module's index as in tests/data/host/modules/NAME.indice.
 TEST(ModuleIndex, MatchesGoldenListings) {
     for (const char* name : {"Trampas.bas", "Clase.cls", "Form1.frm", "SoloLf.bas", "Utf8.bas"}) {
         SCOPED_TRACE(name);
         const std::string got = Describe(Load(name)->Code());
         EXPECT_EQ(got, soporte::Esperado("host/modules/" + std::string(name) + ".indice", got));
-    }
-}
-
-// The cases of tests/data/host/ediciones.txt: edits that move an end without touching a header,
-// each checked against a fresh parse.
-TEST(ModuleIndex, EditsThatMoveAnEndAgreeWithAFreshParse) {
-    std::string many = "Option Explicit\r\n";
-    for (int p = 0; p < 300; ++p) {
-        many += "Public Sub Proc" + std::to_string(p) + "()\r\n    x = 1\r\nEnd Sub\r\n";
-    }
-    many += "Property Get Valor() As Long\r\nEnd Property\r\nProperty Let Valor(v As Long)\r\n"
-            "End Property\r\nSub Doble()\r\nEnd Sub\r\nSub DOBLE()\r\nEnd Sub\r\n"
-            "Function A\xD1o() As Long\r\nEnd Function\r\n";
-    const auto lines = [](const std::string& text) {
-        std::string r = text;
-        for (auto at = r.find('|'); at != std::string::npos; at = r.find('|', at)) {
-            r.replace(at, 1, "\r\n");
-        }
-        return r;
-    };
-    for (const soporte::Fila& fila : soporte::Tabla("host/ediciones.txt")) {
-        SCOPED_TRACE(fila.cabecera);
-        std::istringstream cabecera(fila.cabecera);
-        std::string proc, muchos, module;
-        long count = 0;
-        cabecera >> proc >> count >> muchos;
-        auto edit = fila.lineas.begin();
-        for (; *edit != "---"; ++edit) {
-            module += (edit == fila.lineas.begin() ? "" : "\r\n") + *edit;
-        }
-        auto f = files::ModuleFile::Parse(muchos.empty() ? module : many, "Modulo1.bas", 1252);
-        CodeModule& cm = f->Code();
-        Describe(cm); // the index read before the edits
-        for (++edit; edit != fila.lineas.end(); ++edit) {
-            SCOPED_TRACE(*edit);
-            const long at = std::stol(edit->substr(2));
-            const auto blank = edit->find(' ', 2);
-            const std::string text =
-                blank == std::string::npos ? "" : lines(edit->substr(blank + 1));
-            if (edit->front() == 'r') {
-                cm.ReplaceLine(at, text);
-            } else if (edit->front() == 'd') {
-                cm.DeleteLines(at, 1);
-            } else {
-                cm.InsertLines(at == 0 ? cm.CountOfLines() + 1 : at, text);
-            }
-            EXPECT_EQ(Fresh(*f), Describe(cm));
-        }
-        EXPECT_EQ(cm.ProcCountLines(proc, ProcKind::Proc), count);
     }
 }
 

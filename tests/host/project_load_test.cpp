@@ -257,14 +257,13 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrderAndLargeOnesAreReadWhenUsed)
     for (const ErrorVB& e : project->LoadProblems()) {
         problems += std::to_string(e.Number) + " " + SinCarpeta(e.Description) + "\n";
     }
-    EXPECT_EQ(
-        problems,
-        "53 Muchos.vbp, línea 7: no se encuentra el archivo 'Mod5.bas'\n"
-        "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
-        "75 Mod23.bas': es una carpeta, no un archivo\n"
-        "32813 Muchos.vbp, línea 32: ya hay un componente llamado 'Mod0'; se omite "
-        "este\n"
-        "321 Roto.bas, línea 1208: contiene un byte nulo: no es un archivo de código VB6\n");
+    EXPECT_EQ(problems,
+              "53 Muchos.vbp, línea 7: no se encuentra el archivo 'Mod5.bas'\n"
+              "53 Muchos.vbp, línea 19: no se encuentra el archivo 'Mod17.bas'\n"
+              "75 Mod23.bas': es una carpeta, no un archivo\n"
+              "32813 Muchos.vbp, línea 32: ya hay un componente llamado 'Mod0'; se omite "
+              "este\n"
+              "321 Roto.bas, línea 1208: contiene un byte nulo: no es un archivo de código VB6\n");
 
     auto later = files::Project::Load(carpeta / "Muchos.vbp", 1252, files::CodeLoading::WhenUsed);
     EXPECT_EQ(later->LoadProblems().size(), 4u); // Roto's fault lies past its head
