@@ -53,47 +53,27 @@ std::string SinNumeroDeLinea(const std::string& sentencia) {
     return Recorta(std::string_view(sentencia).substr(i));
 }
 
-// What a statement's first words do to the blocks: open one (of a procedure, of executable code
-// or any other), stand inside one, or close one.
-enum Accion { Cabecera, Ejecutable, Abre, Dentro, Cierra };
+// Each kind of block by the first words (lower case) that open it, stand inside it and close
+// it, and what opens it: a procedure, executable code (only inside a procedure) or anything else.
+enum Apertura { Cabecera, Ejecutable, Abre };
 struct Regla {
-    std::string_view palabras; // lower case
-    std::string_view clase;
-    Accion accion;
+    std::string_view abre, dentro, otroDentro, cierra, clase;
+    Apertura apertura;
 };
-constexpr Regla Reglas[] = {
-    {"sub", "Sub", Cabecera},
-    {"function", "Function", Cabecera},
-    {"property get", "Property", Cabecera},
-    {"property let", "Property", Cabecera},
-    {"property set", "Property", Cabecera},
-    {"end sub", "Sub", Cierra},
-    {"end function", "Function", Cierra},
-    {"end property", "Property", Cierra},
-    {"if", "If", Ejecutable},
-    {"elseif", "If", Dentro},
-    {"else", "If", Dentro},
-    {"end if", "If", Cierra},
-    {"select case", "Select", Ejecutable},
-    {"case", "Select", Dentro},
-    {"end select", "Select", Cierra},
-    {"for", "For", Ejecutable},
-    {"next", "For", Cierra},
-    {"do", "Do", Ejecutable},
-    {"loop", "Do", Cierra},
-    {"while", "While", Ejecutable},
-    {"wend", "While", Cierra},
-    {"with", "With", Ejecutable},
-    {"end with", "With", Cierra},
-    {"type", "Type", Abre},
-    {"end type", "Type", Cierra},
-    {"enum", "Enum", Abre},
-    {"end enum", "Enum", Cierra},
-    {"#if", "#If", Abre},
-    {"#elseif", "#If", Dentro},
-    {"#else", "#If", Dentro},
-    {"#end if", "#If", Cierra},
-};
+constexpr Regla Reglas[] = {{"sub", "", "", "end sub", "Sub", Cabecera},
+                            {"function", "", "", "end function", "Function", Cabecera},
+                            {"property get", "", "", "end property", "Property", Cabecera},
+                            {"property let", "", "", "end property", "Property", Cabecera},
+                            {"property set", "", "", "end property", "Property", Cabecera},
+                            {"if", "elseif", "else", "end if", "If", Ejecutable},
+                            {"select case", "case", "", "end select", "Select", Ejecutable},
+                            {"for", "", "", "next", "For", Ejecutable},
+                            {"do", "", "", "loop", "Do", Ejecutable},
+                            {"while", "", "", "wend", "While", Ejecutable},
+                            {"with", "", "", "end with", "With", Ejecutable},
+                            {"type", "", "", "end type", "Type", Abre},
+                            {"enum", "", "", "end enum", "Enum", Abre},
+                            {"#if", "#elseif", "#else", "#end if", "#If", Abre}};
 
 struct Bloque {
     std::string_view clase;
@@ -113,47 +93,46 @@ public:
             w = files::syntax::NextWord(resto);
         std::string_view tras = resto;
         const std::string dos = std::string(w) + " " + std::string(files::syntax::NextWord(tras));
+        // The rule whose words the statement starts with, two words before one
         const Regla* r = nullptr;
+        std::string_view hace, palabras;
         for (const Regla& regla : Reglas)
-            if (regla.palabras == dos || (!r && regla.palabras == w))
-                r = &regla;
+            for (std::string_view p : {regla.abre, regla.dentro, regla.otroDentro, regla.cierra})
+                if (!p.empty() && (p == dos || (p == w && palabras != dos))) {
+                    r = &regla;
+                    palabras = p;
+                    hace = p == regla.cierra ? "cierra" : p == regla.abre ? "abre" : "dentro";
+                }
         // Inside a record or an enumeration only its end counts: the rest are member names; an
         // If that ends on its line closes itself
         if ((!pila_.empty() && (pila_.back().clase == "Type" || pila_.back().clase == "Enum") &&
-             !(r && r->accion == Cierra && r->clase == pila_.back().clase)) ||
+             !(r && hace == "cierra" && r->clase == pila_.back().clase)) ||
             !r || (w == "if" && !TerminaEnThen(SinCadenas(texto))))
             return;
-        const auto en = [&](std::string_view clase) {
-            return std::any_of(pila_.begin(), pila_.end(),
-                               [&](const Bloque& b) { return b.clase == clase; });
-        };
-        switch (r->accion) {
-        case Cabecera:
-            for (const Bloque& b : pila_)
-                if (b.clase != "#If")
-                    Anota(numero, std::string(r->clase) + " dentro de " + std::string(b.clase) +
-                                      " abierto en la línea " + std::to_string(b.numero));
-            break;
-        case Ejecutable: // executable blocks live in procedures: one outside, a lost header
-            if (!en("Sub") && !en("Function") && !en("Property"))
-                Anota(numero, std::string(r->clase) + " fuera de un procedimiento");
-            break;
-        case Abre:
-            break;
-        case Dentro:
+        if (hace == "dentro") {
             if (pila_.empty() || pila_.back().clase != r->clase)
                 Anota(numero,
-                      std::string(r->palabras) + " fuera de un bloque " + std::string(r->clase));
-            return;
-        case Cierra: // "Next j, i" closes two loops
+                      std::string(palabras) + " fuera de un bloque " + std::string(r->clase));
+        } else if (hace == "cierra") { // "Next j, i" closes two loops
             for (auto n = w == "next" && !resto.empty()
                               ? std::count(resto.begin(), resto.end(), ',') + 1
                               : 1;
                  n > 0; --n)
                 Cierre(r->clase, numero);
-            return;
+        } else {
+            for (const Bloque& b : pila_)
+                if (r->apertura == Cabecera && b.clase != "#If")
+                    Anota(numero, std::string(r->clase) + " dentro de " + std::string(b.clase) +
+                                      " abierto en la línea " + std::to_string(b.numero));
+            // executable blocks live in procedures: one outside means a lost header
+            const auto enProcedimiento =
+                std::any_of(pila_.begin(), pila_.end(), [](const Bloque& b) {
+                    return b.clase == "Sub" || b.clase == "Function" || b.clase == "Property";
+                });
+            if (r->apertura == Ejecutable && !enProcedimiento)
+                Anota(numero, std::string(r->clase) + " fuera de un procedimiento");
+            pila_.push_back({r->clase, numero});
         }
-        pila_.push_back({r->clase, numero});
     }
 
     void Fin() {
