@@ -1,12 +1,14 @@
-// A mail program for the tests: its MAPISendMail writes what it was given, one field a line, to
-// the file named by LINTRAP_MAPI_ANOTA, and returns the number in LINTRAP_MAPI_RESULTADO. The
+// A mail program for the tests: its MAPISendMail writes what it was given into a file of its own
+// in the folder named by LINTRAP_MAPI_ANOTA, as the tests' SMTP server does (texts in UTF-8,
+// the call's other fields in "llamada"), and returns the number in LINTRAP_MAPI_RESULTADO. The
 // system's environment is read, not the C library's copy, which this DLL has of its own.
 
 #include <windows.h>
 
 #include <mapi.h>
+#include <nlohmann/json.hpp>
 
-#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -18,30 +20,49 @@ std::string Variable(const char* nombre) {
     return n > 0 && n < MAX_PATH ? std::string(valor, n) : std::string();
 }
 
-std::string Texto(const char* s) {
-    return s ? s : "(null)";
+// A text of the ANSI code page in UTF-8.
+std::string Utf8(const char* s) {
+    if (!s) {
+        return "(null)";
+    }
+    std::wstring w(std::strlen(s), L'\0');
+    w.resize(
+        std::size_t(::MultiByteToWideChar(CP_ACP, 0, s, int(w.size()), w.data(), int(w.size()))));
+    std::string r(w.size() * 3, '\0');
+    r.resize(std::size_t(::WideCharToMultiByte(CP_UTF8, 0, w.data(), int(w.size()), r.data(),
+                                               int(r.size()), nullptr, nullptr)));
+    return r;
 }
 
 } // namespace
 
 extern "C" ULONG WINAPI MAPISendMail(LHANDLE sesion, ULONG_PTR ventana, lpMapiMessage m,
                                      FLAGS flags, ULONG reservado) {
-    std::ofstream f(Variable("LINTRAP_MAPI_ANOTA"), std::ios::binary | std::ios::app);
-    f << "llamada " << sesion << " " << ventana << " " << flags << " " << reservado << "\n"
-      << "asunto " << Texto(m->lpszSubject) << "\n"
-      << "tipo " << Texto(m->lpszMessageType) << "\n"
-      << "destinatarios " << m->nRecipCount << "\n";
+    std::string llamada = std::to_string(sesion) + " " + std::to_string(ventana) + " " +
+                          std::to_string(flags) + " " + std::to_string(reservado) + " " +
+                          Utf8(m->lpszMessageType);
+    nlohmann::json para = nlohmann::json::array(), adjuntos = nlohmann::json::array();
     for (ULONG i = 0; i < m->nRecipCount; ++i) {
         const MapiRecipDesc& d = m->lpRecips[i];
-        f << "destinatario " << d.ulRecipClass << " " << Texto(d.lpszName) << " "
-          << Texto(d.lpszAddress) << " " << d.ulEIDSize << "\n";
+        llamada += " " + std::to_string(d.ulRecipClass) + " " + Utf8(d.lpszAddress) + " " +
+                   std::to_string(d.ulEIDSize);
+        para.push_back(Utf8(d.lpszName));
     }
-    f << "adjuntos " << m->nFileCount << "\n";
     for (ULONG i = 0; i < m->nFileCount; ++i) {
         const MapiFileDesc& a = m->lpFiles[i];
-        f << "adjunto " << a.flFlags << " " << a.nPosition << " " << Texto(a.lpszPathName) << " "
-          << Texto(a.lpszFileName) << "\n";
+        const bool alFinal = m->lpszNoteText && a.nPosition + 1 == std::strlen(m->lpszNoteText);
+        llamada += " " + std::to_string(a.flFlags) + (alFinal ? " al final" : " en medio");
+        adjuntos.push_back({{"filename", Utf8(a.lpszFileName)}, {"path", Utf8(a.lpszPathName)}});
     }
-    f << "cuerpo " << Texto(m->lpszNoteText) << "\n";
+    static int llamadas = 0;
+    std::ofstream(Variable("LINTRAP_MAPI_ANOTA") + "\\" + std::to_string(++llamadas) + ".json")
+        << nlohmann::json{{"llamada", llamada},
+                          {"subject", Utf8(m->lpszSubject)},
+                          {"body", Utf8(m->lpszNoteText)},
+                          {"rcpt_tos", para},
+                          {"attachments", adjuntos},
+                          {"mail_from", ""},
+                          {"charset", "utf-8"}}
+               .dump();
     return ULONG(std::atoi(Variable("LINTRAP_MAPI_RESULTADO").c_str()));
 }

@@ -3,6 +3,9 @@
 #include "Ayudas.h"
 
 #include "base/ErrorVB.h"
+#include "tests/support/Texto.h"
+
+#include <regex>
 
 namespace {
 
@@ -45,28 +48,15 @@ TEST_F(Mensajes, StandardMessageInAnyCaseOfNormal) {
 }
 
 TEST_F(Mensajes, DescriptionWrapping) {
-    const std::string a(25, 'a'), b(25, 'b');
-    const struct {
-        std::string dada, mostrada;
-    } casos[] = {
-        // 50 characters, two of them accented: counted as characters, not bytes.
-        {"Descripción de cincuenta caracteres en acentuación",
-         "Descripción de cincuenta caracteres en acentuación"},
-        // 51: split into words and joined again, keeping the trailing space.
-        {"Descripción de cincuenta caracteres con acentuación",
-         "Descripción de cincuenta caracteres con acentuación "},
-        {a + " " + b, a + " " + b + " "},
-        // More than 50 letters on the line: the break comes before the next word.
-        {std::string(30, 'x') + " " + std::string(21, 'y') + " zz  w",
-         std::string(30, 'x') + " " + std::string(21, 'y') + " \r\nzz  w "},
-        // Exactly 50 letters do not break yet; the counter restarts at the break.
-        {a + " " + b + " c " + std::string(50, 'd') + " e f",
-         a + " " + b + " c \r\n" + std::string(50, 'd') + " e \r\nf "},
-        {std::string(120, 'q'), std::string(120, 'q') + " "},
-    };
-    for (const auto& c : casos) {
-        Falla(1, c.dada, 1);
-        EXPECT_EQ(guion.cajas.back().prompt, Estandar("", "1", 1, c.mostrada));
+    // The rows of datos/descripciones.txt: a description as given and as shown.
+    for (const std::string& fila :
+         soporte::Lineas(soporte::Lee(std::string(LINTRAP_DATOS_INFORME) + "/descripciones.txt"))) {
+        if (!fila.empty() && fila[0] != '#') {
+            const auto partes = soporte::Partes(fila);
+            Falla(1, partes[0], 1);
+            EXPECT_EQ(guion.cajas.back().prompt,
+                      Estandar("", "1", 1, std::regex_replace(partes[1], std::regex("¶"), "\r\n")));
+        }
     }
     e.MsgOnError("Algo ha ido mal.\r\nAvise al servicio técnico."); // a message of its own
     Falla(91, "Variable de objeto no establecida", 7);

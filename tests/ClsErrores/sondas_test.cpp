@@ -1,40 +1,127 @@
-// The probes' readers on known kernel texts, the version resource of small library files,
-// and the probes themselves on this machine where their result is known.
+// The probes on this machine, in the form the report expects (Windows under wine: its calls;
+// Linux: /proc, the locale data, no window system), the version of small PE files, and the Linux
+// probes' readers on known kernel texts.
 
 #include "ClsErrores/Sondas.h"
-#include "ClsErrores/SondasLinux.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
+#include "tests/support/Carpeta.h"
+#include "tests/support/Entorno.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <regex>
+
+#ifndef _WIN32
+#include "ClsErrores/SondasLinux.h"
+
 #include <unistd.h>
+#endif
 
 using namespace infosistema;
 namespace fs = std::filesystem;
 
-// Small Portable Executables with a version resource whose file version is known: PE32 and
-// PE32+, the highest numbers, and files where no version can be read (cut short, an icon where
-// the version was, no signature in the fixed information, a data entry past every section).
-TEST(Sondas, VersionDeFicherosPE) {
-    const fs::path datos = fs::path(LINTRAP_DATOS_INFORME) / "pe";
-    for (auto [nombre, version] : {std::pair{"msado15.dll", "2.80.1022.0"},
-                                   {"msjet40.dll", "4.0.8618.0"},
-                                   {"alto.dll", "65535.32768.1.2"},
-                                   {"cortado.dll", ""},
-                                   {"icono.dll", ""},
-                                   {"sinfirma.dll", ""},
-                                   {"fuera.dll", ""},
-                                   {"texto.txt", ""},
-                                   {"no-existe.dll", ""},
-                                   {"", ""}}) {
-        EXPECT_EQ(VersionFichero(datos / nombre), version) << nombre;
+namespace {
+
+TEST(Sondas, EachProbeGivesTheSystemsValue) {
+    const struct {
+        const char* sonda;
+        std::string valor, patron;
+    } casos[] = {
+        {"NombreOrdenador", NombreOrdenador(), R"(\S+)"},
+        {"HayDBCS", HayDBCS(), "Yes|No"},
+        {"HayMidEast", HayMidEast(), "Yes|No"},
+#ifdef _WIN32
+        {"NumeroCPUs", NumeroCPUs(), R"([1-9]\d*)"},
+        {"VersionWindows", VersionWindows(), R"(Windows.* \(2\.\d+\.\d+ Build: \d+\) -.*)"},
+        {"DirectorioWindows", DirectorioWindows(), R"([A-Z]:\\windows)"},
+        {"DirectorioSystem", DirectorioSystem(), R"([A-Z]:\\windows\\system32)"},
+        {"DirectorioProgramFiles", DirectorioProgramFiles(), R"([A-Z]:\\Program Files)"},
+        {"DirectorioCommonFiles", DirectorioCommonFiles(),
+         R"([A-Z]:\\Program Files\\Common Files)"},
+        {"NombreLenguaje", NombreLenguaje(), R"(\S.*)"},
+        {"NombrePais", NombrePais(), R"(\S.*)"},
+        {"SeparadorFecha", SeparadorFecha(), R"([^dMy]+)"},
+        {"SeparadorTiempo", SeparadorTiempo(), R"([^hHms]+)"},
+        {"FormatoFechaLarga", FormatoFechaLarga(), R"(.*d.*M.*|.*M.*d.*)"},
+        {"FormatoFechaCorta", FormatoFechaCorta(), R"(.*(d|M|y).*)"},
+        {"FormatoTiempo", FormatoTiempo(), R"(.*[hH].*m.*)"},
+        {"SeparadorDecimal", SeparadorDecimal(), R"([.,])"},
+        {"HayRaton", HayRaton(), "Yes|No"},
+        {"HayRueda", HayRueda(), "Yes|No"},
+        {"BotonesRaton", BotonesRaton(), R"(\d+)"},
+        {"NumeroMonitores", NumeroMonitores(), R"([1-9]\d*)"},
+        {"NumeroColores", NumeroColores(), R"(True Color|\d+)"},
+        {"ResolucionPantalla", ResolucionPantalla(), R"([1-9]\d* x [1-9]\d*)"},
+        // A 64-bit program is told of an x64 processor (8664), which the table does not name.
+        {"TipoProcesador", TipoProcesador(), "Unknown"},
+        {"FechaGeneral", FechaGeneral(31536000 + 12 * 3600), R"(.*1971.* .*\d.*)"},
+#else
+        {"NumeroCPUs", NumeroCPUs(), std::to_string(sysconf(_SC_NPROCESSORS_ONLN))},
+        {"VersionWindows", VersionWindows(), ""},
+        {"NumeroColores", NumeroColores(), ""}, // no windows: no window system facts
+#endif
+    };
+    for (const auto& c : casos) {
+        EXPECT_TRUE(std::regex_match(c.valor, std::regex(c.patron, std::regex::icase)))
+            << c.sonda << ": \"" << c.valor << "\"";
+    }
+    for (const std::string& m : InfoMemoria()) {
+        EXPECT_TRUE(std::regex_match(m, std::regex(R"([1-9][0-9.,' ]*K)"))) << m;
     }
 }
 
+// The drive lines: the type word padded to ten characters, the disks counted.
+TEST(Sondas, DrivesOfThisMachine) {
+    std::string texto = "antes\r\n";
+    InfoDrives(texto);
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_match(texto, m,
+                         std::regex("antes\r\n   Floppies\\.{12}(\\d+)\r\n   Disks\\.{15}(\\d+)"
+                                    "\r\n((   Drive [^\r\n]*\\.{11}(Fixed     |Floppy    |"
+                                    "Network   |CD        )[^\r\n]*\r\n)*)")))
+        << texto;
+#ifndef _WIN32 // every drive is an entry of the list
+    EXPECT_EQ(std::stoi(m[1]) + std::stoi(m[2]), std::count(texto.begin(), texto.end(), '\n') - 3);
+#else
+    EXPECT_TRUE(std::regex_search(texto, std::regex("   Drive C:\\.{11}Fixed     [0-9.,' ]* "
+                                                    "KB Free\r\n")))
+        << texto;
+#endif
+}
+
+// PE32 and PE32+ files, the highest numbers, and files where no version can be read (cut short,
+// an icon where the version was, no signature in the fixed information, a data entry past
+// every section); on Windows, through the version library, also a name in the code page.
+TEST(Sondas, VersionOfPeFiles) {
+    const fs::path datos = fs::path(LINTRAP_DATOS_INFORME) / "pe";
+    soporte::Carpeta carpeta{"lintrap-versión"};
+    fs::copy_file(datos / "msjet40.dll", carpeta / "año.dll");
+    for (auto [archivo, version] : {std::pair{datos / "msado15.dll", "2.80.1022.0"},
+                                    {datos / "msjet40.dll", "4.0.8618.0"},
+                                    {carpeta / "año.dll", "4.0.8618.0"},
+                                    {datos / "alto.dll", "65535.32768.1.2"},
+                                    {datos / "cortado.dll", ""},
+                                    {datos / "icono.dll", ""},
+#ifndef _WIN32 // wine's version library reads the block without its signature
+                                    {datos / "sinfirma.dll", ""},
+#endif
+                                    {datos / "fuera.dll", ""},
+                                    {datos / "texto.txt", ""},
+                                    {datos / "no-existe.dll", ""},
+                                    {fs::path(), ""}}) {
+        EXPECT_EQ(VersionFichero(archivo.string()), version) << archivo;
+    }
+#ifdef _WIN32
+    EXPECT_TRUE(std::regex_match(VersionFichero(DirectorioSystem() + "\\kernel32.dll"),
+                                 std::regex(R"(\d+\.\d+\.\d+\.\d+)")));
+#endif
+}
+
+#ifndef _WIN32
 TEST(Sondas, ProcesadoresDeCpuinfo) {
     const auto p3 = LeeCpuinfo("processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\n"
                                "model\t\t: 8\nmodel name\t: Pentium III (Coppermine)\n"
@@ -54,20 +141,14 @@ TEST(Sondas, ProcesadoresDeCpuinfo) {
     EXPECT_FALSE(LeeCpuinfo(""));
 }
 
-TEST(Sondas, MemoriaEnKB) {
+TEST(Sondas, MemoriaEnKBYMontajes) {
     const std::string meminfo = "MemTotal:       24683748 kB\nMemFree:         1000 kB\n"
                                 "MemAvailable:   20000000 kB\n";
     EXPECT_EQ(ValorKB(meminfo, "MemTotal"), 24683748ull * 1024);
     EXPECT_EQ(ValorKB(meminfo, "MemAvailable"), 20000000ull * 1024);
     EXPECT_EQ(ValorKB(meminfo, "Mem"), std::nullopt);
     EXPECT_EQ(ValorKB("VmSize:\t  abc kB\n", "VmSize"), std::nullopt);
-    const auto figuras = InfoMemoria();
-    for (const auto& f : figuras) {
-        EXPECT_TRUE(f.ends_with("K")) << f;
-    }
-}
 
-TEST(Sondas, MontajesYTipos) {
     const auto m = LeeMontajes("/dev/sda1 / ext4 rw 0 0\n"
                                "/dev/sdb1 /media/mi\\040disco vfat rw 0 0\n"
                                "proc /proc proc rw 0 0\n"
@@ -83,47 +164,29 @@ TEST(Sondas, MontajesYTipos) {
     }
 }
 
-TEST(Sondas, DrivesYProcesadoresDeEstaMaquina) {
-    EXPECT_EQ(NumeroCPUs(), std::to_string(sysconf(_SC_NPROCESSORS_ONLN)));
-    EXPECT_EQ(NumeroColores(), ""); // no windows: the window system's facts are not available
-    std::string texto = "previo\r\n";
-    InfoDrives(texto);
-    ASSERT_TRUE(texto.starts_with("previo\r\n   Floppies............"));
-    EXPECT_NE(texto.find("\r\n   Disks..............."), std::string::npos);
-    EXPECT_TRUE(texto.ends_with("\r\n"));
-    // Every drive line has its type word padded to ten characters.
-    const std::regex linea(R"(   Drive .*\.{11}(Fixed     |Floppy    |Network   |CD        ).*)");
-    std::size_t lineas = 0;
-    for (std::size_t pos = 0; (pos = texto.find("   Drive ", pos)) != std::string::npos; ++lineas) {
-        const auto fin = texto.find("\r\n", pos);
-        EXPECT_TRUE(std::regex_match(texto.substr(pos, fin - pos), linea)) << texto.substr(pos);
-        pos = fin;
-    }
-    const auto disks = texto.find("Disks...............") + 20;
-    EXPECT_EQ(texto.substr(disks, texto.find("\r\n", disks) - disks), std::to_string(lineas));
-}
-
 TEST(Sondas, LocaleCDelUsuario) {
     const char* antes = std::getenv("LC_ALL");
     const std::string guardado = antes ? antes : "";
-    setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(SeparadorFecha(), "/");
-    EXPECT_EQ(SeparadorTiempo(), ":");
-    EXPECT_EQ(FormatoFechaCorta(), "MM/dd/yy");
-    EXPECT_EQ(FormatoTiempo(), "HH:mm:ss");
-    EXPECT_EQ(SeparadorDecimal(), ".");
-    EXPECT_EQ(HayDBCS(), "No");
-    EXPECT_EQ(HayMidEast(), "No");
+    soporte::PonVariable("LC_ALL", "C");
+    for (auto [valor, esperado] : {std::pair{SeparadorFecha(), "/"},
+                                   {SeparadorTiempo(), ":"},
+                                   {FormatoFechaCorta(), "MM/dd/yy"},
+                                   {FormatoTiempo(), "HH:mm:ss"},
+                                   {SeparadorDecimal(), "."},
+                                   {HayDBCS(), "No"},
+                                   {HayMidEast(), "No"}}) {
+        EXPECT_EQ(valor, esperado);
+    }
     EXPECT_EQ(FechaGeneral(0).size(), std::string("01/01/70 00:00:00").size());
     // A locale the system does not have: no locale, so no locale facts.
-    setenv("LC_ALL", "xx_NOEXISTE.UTF-8", 1);
-    EXPECT_EQ(SeparadorFecha(), "");
-    EXPECT_EQ(FormatoFechaCorta(), "");
-    EXPECT_EQ(HayDBCS(), "");
-    EXPECT_EQ(FechaCorta(), "");
+    soporte::PonVariable("LC_ALL", "xx_NOEXISTE.UTF-8");
+    EXPECT_EQ(SeparadorFecha() + FormatoFechaCorta() + HayDBCS() + FechaCorta(), "");
     if (antes) {
-        setenv("LC_ALL", guardado.c_str(), 1);
+        soporte::PonVariable("LC_ALL", guardado);
     } else {
-        unsetenv("LC_ALL");
+        soporte::QuitaVariable("LC_ALL");
     }
 }
+#endif
+
+} // namespace

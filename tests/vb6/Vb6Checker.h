@@ -1,7 +1,7 @@
 #pragma once
 // What can be checked of VB6 source without the VB6 compiler: line ends and lengths, balanced
-// blocks, procedure headers and string literals. Works on the file's own bytes
-// (one byte, one character), so it serves any code page.
+// blocks, procedure headers and string literals. The code is read by the object model's own
+// reader (host/files); one byte is one character, so it serves any code page.
 
 #include <cstddef>
 #include <string>
@@ -14,14 +14,9 @@ namespace vb6check {
 inline constexpr std::size_t MaxLongitudLinea = 1023;
 inline constexpr int MaxContinuaciones = 24;
 
-struct Linea {
-    long numero; // 1-based, in the file
-    std::string texto;
-};
-
-// Physical lines joined at " _", comment removed, string contents kept.
+// Physical lines joined at " _" (the editor's code: no header, no procedure attributes).
 struct LineaLogica {
-    long numero; // its first physical line
+    long numero; // its first physical line, in the file
     std::string codigo;
     int continuaciones;
 };
@@ -44,12 +39,9 @@ struct Problema {
 
 class Modulo {
 public:
-    // Splits at CR LF and leaves out the file header (VERSION, BEGIN ... END, Object=, the
-    // module attributes) and the procedure attribute lines, which are not code.
-    explicit Modulo(std::string_view bytes);
+    // Reads the code as the object model does; `nombre`'s extension gives the kind of module.
+    explicit Modulo(std::string_view bytes, const std::string& nombre = "modulo.bas");
 
-    const std::vector<Linea>& Lineas() const { return lineas_; }
-    std::vector<LineaLogica> LineasLogicas() const;
     std::vector<Sentencia> Sentencias() const;
 
     // Every fault found, in line order: bare LF line ends, long lines, too many continuations,
@@ -61,7 +53,7 @@ public:
     std::vector<std::string> Literales() const;
 
 private:
-    std::vector<Linea> lineas_;
+    std::vector<LineaLogica> logicas_;
     std::vector<Problema> problemasFisicos_;
 };
 

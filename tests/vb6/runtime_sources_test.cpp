@@ -17,10 +17,6 @@ using namespace vb6check;
 
 const fs::path kFuente = LINTRAP_SOURCE_DIR;
 
-std::string Runtime(const char* archivo) {
-    return soporte::Lee(kFuente / "ClsErrores" / archivo);
-}
-
 // The file's header as the environment writes it, then every statement outside the procedures
 // (options, constants, Declare statements, records) and each procedure's header, in file order:
 // the interface a developer's project links against.
@@ -53,7 +49,8 @@ TEST(RuntimeSources, EveryModuleFileIsSoundVb6) {
         for (const auto& e : fs::recursive_directory_iterator(kFuente / carpeta)) {
             if (e.is_regular_file() && extensiones.count(e.path().extension().string())) {
                 const std::string bytes = soporte::Lee(e.path());
-                EXPECT_EQ(Texto(Modulo(bytes).Comprobar()), "") << e.path();
+                EXPECT_EQ(Texto(Modulo(bytes, e.path().filename().string()).Comprobar()), "")
+                    << e.path();
                 EXPECT_TRUE(bytes.ends_with("\r\n") && !codepage::EsUtf8Multibyte(bytes))
                     << e.path();
                 ++revisados;
@@ -69,9 +66,10 @@ TEST(RuntimeSources, EveryModuleFileIsSoundVb6) {
 // (UTF-8) have them. Set LINTRAP_UPDATE_GOLDEN=1 to write them after checking them by hand.
 TEST(RuntimeSources, InterfaceAndTextsAsTheGoldenListings) {
     for (const char* nombre : {"clsErrores", "InfoSistema"}) {
-        const std::string bytes =
-            Runtime(nombre == std::string("clsErrores") ? "clsErrores.cls" : "InfoSistema.bas");
-        const Modulo m(bytes);
+        const std::string archivo =
+            nombre == std::string("clsErrores") ? "clsErrores.cls" : "InfoSistema.bas";
+        const std::string bytes = soporte::Lee(kFuente / "ClsErrores" / archivo);
+        const Modulo m(bytes, archivo);
         std::string literales;
         for (const std::string& l : m.Literales()) {
             literales += l + "\n";
