@@ -45,9 +45,9 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
                                                           {"{del}", "\x7F"},
                                                           {"{vacio}", ""}};
     const auto antes = Foto(c.Ruta());
-    const auto filas = Tabla("cli/ordenes.txt");
+    const auto filas = Casos("cli/ordenes.txt");
     ASSERT_GT(filas.size(), 50u);
-    for (const Fila& fila : filas) {
+    for (const Caso& fila : filas) {
         SCOPED_TRACE("lintrap" + fila.cabecera);
         std::vector<std::string> args;
         std::istringstream partes(fila.cabecera);

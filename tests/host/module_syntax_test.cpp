@@ -18,7 +18,7 @@ using vbide::ProcKind;
 // The lines of tests/data/host/sintaxis.txt: the flags TagOf gives each, and what Classify makes
 // of it.
 TEST(ModuleSyntax, TagsAndClassifiesTheTablesLines) {
-    for (const soporte::Fila& fila : soporte::Tabla("host/sintaxis.txt")) {
+    for (const soporte::Caso& fila : soporte::Casos("host/sintaxis.txt")) {
         std::istringstream cabecera(fila.cabecera);
         std::string que;
         int above = 0, tag = 0;

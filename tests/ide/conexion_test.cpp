@@ -1,5 +1,5 @@
-// The add-in component loaded by the real host from its path, and its connection: the menu
-// entry, when the main window opens by itself, and what is remembered at disconnection.
+// The add-in component loaded by the real host from its path, and one connection through the
+// host's menu entry and window.
 #include "tests/ide/PruebaIde.h"
 #include "tests/support/RespondeCaja.h"
 
@@ -85,41 +85,8 @@ TEST_F(Conexion, AWrongPathFailsWithAClearMessage) {
     EXPECT_EQ(v.Componentes().Lista().size(), 1u);
 }
 
-// Each connection mode: whether the menu entry is added and the window opens by itself, and
-// what is remembered at disconnection (the window and the entry go with the connection). A host
-// without an "Add-Ins" menu gets no entry, and no error either.
-TEST(Conexiones, CadaModoConSuEntradaSuVentanaYLoQueSeRecuerda) {
-    const struct {
-        vbide::ConnectMode modo;
-        const char* ajuste; // DisplayOnConnect before connecting; null: absent
-        bool entrada, ventana;
-        QString recordado;
-        bool menu = true;
-    } casos[] = {
-        {vbide::ext_cm_AfterStartup, nullptr, true, false, "0"},
-        {vbide::ext_cm_AfterStartup, "1", true, true, "1"},
-        {vbide::ext_cm_Startup, "1", true, false, "0"}, // never opens by itself at startup
-        {vbide::ext_cm_External, nullptr, false, true, "1"},
-        {vbide::ext_cm_AfterStartup, nullptr, false, false, "0", false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
-                     (c.menu ? "" : " sin menú"));
-        Cargado x(ide::OpcionesIde{c.menu});
-        if (c.ajuste)
-            prueba::FijaDisplayOnConnect(c.ajuste);
-        prueba::CuentaCajas cajas;
-        x.Conecta(c.modo);
-        EXPECT_EQ(Entrada(x.v) != nullptr, c.entrada);
-        EXPECT_EQ(Ventana("frmAddIn") != nullptr, c.ventana);
-        EXPECT_EQ(cajas.Cuantas(), 0) << cajas.Ultima().toStdString();
-        x.Desconecta();
-        EXPECT_EQ(Entrada(x.v), nullptr);
-        EXPECT_EQ(Ventana("frmAddIn"), nullptr);
-        EXPECT_EQ(DisplayOnConnect(), c.recordado);
-    }
-}
-
+// Which connection mode adds the entry and opens the window, and what is remembered, is the
+// component's own, driven end to end in tests/dll; here the host's part of one connection.
 TEST_F(Conexion, OpenedFromTheEntryClosedWithSalirAndDisconnectedSavesOne) {
     v.show();
     Conecta(vbide::ext_cm_AfterStartup);

@@ -12,6 +12,7 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -42,60 +43,23 @@ TEST(Ventanas, CadaControlConSuNombreTextoYAyuda) {
     ventanas["Dependencias"] =
         std::make_unique<qt::Dependencias>(vbe->ActiveVBProject(), "Todos", estado);
 
-    // Each control as "name=caption" or "name?tool tip"; "=" alone is the window's title. A menu
-    // entry is an action of that name.
-    const std::pair<std::string, std::vector<std::string>> controles[] = {
-        {"frmAddIn",
-         {"=AddIn Lintrap - Quovant", "Label6=Proyecto:", "Label5=Demo", "Label1=Módulos",
-          "Label3=Procedimientos", "Label2=On Error"}},
-        {"frmAddIn",
-         {"Check1=Todos los procedimientos",
-          "Check1?Insertar en todos los procedimientos del módulo", "Option1=Números de línea",
-          "Option2=clsErrores"}},
-        {"frmAddIn",
-         {"Option3=Resume Next (solamente)", "OptExit=Exit", "OptResume=Resume Next",
-          "OptRaise=Err.Raise", "Command1=Insertar", "Command2=Quitar"}},
-        {"frmAddIn",
-         {"CancelButton=Salir", "mnuConfig=&Configuración", "mnuCodigo=&Ver Codigo",
-          "mnuRef=&Referencias", "mnuControles=&Controles"}},
-        {"frmAddIn", {"mnuRefrescar=&Actualizar", "mnuAyuda2=&Ayuda", "mnuAbout=A&cerca de"}},
-        {"frmAbout", {"=Ayuda Lintrap", "lblTitle=Lintrap " LINTRAP_VERSION, "cmdOK=Aceptar"}},
-        {"frmConfiguracion",
-         {"=Configuracion - Quovant",
-          "Label3=Configure el comportamiento del manipulador de errores",
-          "Label1=MsgBox OnError :", "Label1?¿Mostrar un MsgBox cada vez que ocurra un error?",
-          "Label2=Dirección de correo de destino :",
-          "Text1?Dirección del email donde quiere recibir el error ocurrido", "Check3=LogOnError",
-          "Check3?¿Registtrar en un archivo log cada error ocurrido?",
-          "Check1=Mandar EMail OnError", "Check1?¿Mandar un email cada vez que ocurra un error?",
-          "CancelButton=Cancelar", "OKButton=Aceptar"}},
-        {"MsgPersonal",
-         {"=Personalizar Mensaje Error - Quovant",
-          "Label1=Introduzca el mensaje que quiere que aparezca en el MsgBox", "OKButton=Aceptar",
-          "CancelButton=Cancelar"}},
-        {"frmControles",
-         {"=Informe Controles", "Label5=Proyectos", "Label2=Controles:",
-          "Label1=Formularios o diseñadores:", "CancelButton=OK", "Command1=Copiar al portapapeles",
-          "Command1?Copia las propiedades del control seleccionado al portapapeles"}},
-        {"frmRefs", {"=Demo (Referencias)", "Label1=Referencias", "OKButton=Aceptar"}},
-        {"FrmCodigo", {"mnuDep=Dependencias", "mnuResaltar=Resaltar"}},
-        {"Dependencias", {"=Dependencias", "Command1=OK"}},
-    };
-    for (const auto& [nombre, lista] : controles) {
-        QWidget* ventana = ventanas.at(nombre).get();
-        EXPECT_EQ(ventana->objectName().toStdString(), nombre);
-        for (const std::string& c : lista) {
-            SCOPED_TRACE(nombre + " " + c);
-            const auto i = c.find_first_of("=?");
-            const QString control = QString::fromStdString(c.substr(0, i));
-            const QObject* o = control.isEmpty() ? ventana : ventana->findChild<QObject*>(control);
-            ASSERT_NE(o, nullptr);
-            const char* propiedad = c[i] == '?'         ? "toolTip"
-                                    : control.isEmpty() ? "windowTitle"
-                                                        : "text";
-            EXPECT_EQ(o->property(propiedad).toString(), QString::fromStdString(c.substr(i + 1)));
-        }
+    // Each case: the window, the control ("" the window: its title; a menu entry is an action),
+    // and its caption after '=' or its tool tip after '?'.
+    for (const auto& caso : soporte::Tabla("qt/controles.txt")) {
+        SCOPED_TRACE(caso.at(0) + " " + caso.at(1));
+        const QWidget* ventana = ventanas.at(caso.at(0)).get();
+        const QString control = QString::fromStdString(caso.at(1));
+        const QObject* o = control.isEmpty() ? ventana : ventana->findChild<QObject*>(control);
+        ASSERT_NE(o, nullptr);
+        const char* propiedad = caso.at(2)[0] == '?' ? "toolTip"
+                                : control.isEmpty()  ? "windowTitle"
+                                                     : "text";
+        EXPECT_EQ(
+            o->property(propiedad).toString(),
+            QString::fromStdString(caso.at(2).substr(1)).replace("@VERSION@", LINTRAP_VERSION));
     }
+    for (const auto& [nombre, ventana] : ventanas)
+        EXPECT_EQ(ventana->objectName().toStdString(), nombre);
 }
 
 // Proves: a window opens centred on its owner, or beside it on the side with room (narrowed

@@ -2,6 +2,7 @@
 // per character for its final format, the line's CR and LF included ('.' plain black, 'a' blue,
 // 'm' purple, 'v' green, 'r' red; upper case when bold); and the text and runs carried over to
 // a document with one separator per line break.
+#include "tests/support/Tabla.h"
 #include "ui/viewer/Caracteres.h"
 #include "ui/viewer/ColoresCodigo.h"
 #include "ui/viewer/Documento.h"
@@ -39,39 +40,10 @@ std::string Mapa(const viewer::ColoresCodigo& colores) {
 }
 
 TEST(Colores, CadaCaracterTomaElColorDeSuClase) {
-    const std::pair<std::u32string, std::string> casos[] = {
-        // Keywords blue with the character after them, whole words only: "End" takes the space
-        // after it, "If" the line's CR; written as one word, nothing.
-        {U"If x Then\n    End If\nEndIf x", "aaa..aaaaa.\n....aaaaaaa.\n......."},
-        // A comma or an opening parenthesis right after a keyword turns blue with it.
-        {U"Dim a As Long, b As Integer\n", "aaaa..aaaaaaaa...aaaaaaaaaaa.\n"},
-        {U"x = String(3, y)", "....aaaaaaa....."},
-        // Letters (accented ones too), digits and underscores make a longer word; a dot does not;
-        // case is ignored. A keyword at the very end has no character after it to colour.
-        {U"Dim\u00E9 Dim_x Dim2 x.dim", "..................aaa"},
-        // Error terms purple and bold over the keyword blue: "Err.Raise", then "Err" and "Raise".
-        {U"Err.Raise 5", "MMMMMMMMMM."},
-        {U"x = Err.Number\n", "....MMMMMMMMMMM.\n"},
-        // "GoTo" was blue; "On Error GoTo" takes it and the space after it.
-        {U"On Error GoTo Fin", "MMMMMMMMMMMMMM..."},
-        {U"Resume Next\nError = 1", "MMMMMMMMMMMM.\n........."},
-        // Comments green from after the apostrophe through the line break; the apostrophe in
-        // the string literal (an odd count of quotes before it) starts none.
-        {U"s = \"it's\" ' nota\nx = 1", "............vvvvvvv\n....."},
-        // Keywords inside a comment turn green; the bold of an error term stays.
-        {U"' On Error Resume Next\nx", ".vVVVVVVVVVVVVVVVVVVVVVv\n."},
-        // A second apostrophe inside a comment colours the same range again.
-        {U"x = 1 ' it's\ny", ".......vvvvvvv\n."},
-        // A comment without a line break after it ends the comment pass: it and the one after
-        // it on that line stay uncoloured; earlier comments are green.
-        {U"a = 1 ' uno\nb = 2 ' dos ' tres", ".......vvvvvv\n.................."},
-        {U"' Dim x", "..aaaa."},
-        {U"' Dim x\nDim y", ".vvvvvvvv\naaaa."},
-    };
-    for (const auto& [codigo, mapa] : casos) {
-        viewer::ColoresCodigo c(Codigo(codigo));
+    for (const auto& caso : soporte::Tabla("ui/colores.txt")) {
+        viewer::ColoresCodigo c(Codigo(viewer::Caracteres(caso.at(0), 1252)));
         c.formateaCodigo();
-        EXPECT_EQ(Mapa(c), mapa) << viewer::Utf8(codigo);
+        EXPECT_EQ(Mapa(c), caso.at(1)) << caso.at(0);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "ui/viewer/Llamadores.h"
 
 #include <gtest/gtest.h>
@@ -48,79 +49,21 @@ std::string Enorme() {
 
 TEST(Llamadores, QueLineasCuentanYQueEntradasQuedanFuera) {
     soporte::SilenciaGlbErr();
-    struct Caso {
-        const char* nombre;
+    for (const auto& c : soporte::Tabla("ui/llamadores.txt")) {
+        SCOPED_TRACE(c.at(0));
         Archivos otros;
-        Lista lista;
-        // The name looked for, and the main window's module and procedure.
-        std::string busca = "Calcula", modulo = "Modulo1", proc = "Calcula";
-    };
-    const Archivos otroCalcula = {
-        Bas("Otro", "Function Calcula() As Long\n    Calcula = 1\nEnd Function\n'\n")};
-    const Caso casos[] = {
-        {"el seleccionado fuera aunque se llame a sí mismo, el de otro módulo dentro",
-         otroCalcula,
-         {"Modulo1 / Usa", "Otro / Calcula"}},
-        {"otra selección: el procedimiento mismo se lista",
-         otroCalcula,
-         {"Modulo1 / Calcula", "Modulo1 / Usa"},
-         "Calcula",
-         "Otro"},
-        {"los nombres se comparan tal como se escriben",
-         otroCalcula,
-         {"Modulo1 / Calcula", "Modulo1 / Usa", "Otro / Calcula"},
-         "Calcula",
-         "modulo1"},
-        // SoloLargos never names it as a whole word: the pre-filter passes it by.
-        {"comentario solo pasa el filtro; la prueba de línea es de subcadena",
-         {Bas("Comentado", "Sub Otro()\n    ' llama a Calcula\nEnd Sub\n'\n"),
-          Bas("SoloLargos", "Sub Tres()\n    CalculaTodo\nEnd Sub\n'\n"),
-          Bas("Largos", "Sub Uno()\n    Calcula 1\nEnd Sub\nSub Dos()\n"
-                        "    y = RecalculaTodo(3)\nEnd Sub\n'\n")},
-         {"Modulo1 / Usa", "Largos / Uno", "Largos / Dos"}},
-        {"literales y declaraciones cuentan",
-         {Bas("Manejo", "Const K = \"calcula\"\nSub Cinco()\n"
-                        "    glbErr.Push \"Modulo1 \\ Calcula\"\nEnd Sub\n'\n")},
-         {"Modulo1 / Usa", "Manejo / ", "Manejo / Cinco"}},
-        {"una entrada por racha de líneas",
-         {Bas("Rachas", "Sub A()\n    Calcula\n    Calcula\nEnd Sub\nSub B()\n    Calcula\n"
-                        "End Sub\nSub C()\n    Calcula\nEnd Sub\nSub A2()\nEnd Sub\n'\n")},
-         {"Modulo1 / Usa", "Rachas / A", "Rachas / B", "Rachas / C"}},
-        {"la última línea no se mira",
-         {Bas("Ultima", "Option Explicit\nPublic Const K = \"Calcula\"")},
-         {"Modulo1 / Usa"}},
-        {"la penúltima sí",
-         {Bas("Ultima", "Option Explicit\nPublic Const K = \"Calcula\"\n'")},
-         {"Modulo1 / Usa", "Ultima / "}},
-        {"un módulo de más de 32767 líneas se recorre entero",
-         {Bas("Enorme", Enorme())},
-         {"Modulo1 / Usa", "Enorme / Largo"}},
-        {"clases y formularios sí, controles de usuario no",
-         {{"Clase1.cls", "VERSION 1.0 CLASS\nBEGIN\n  MultiUse = -1\nEND\n"
-                         "Attribute VB_Name = \"Clase1\"\nSub Metodo()\n    Calcula\nEnd Sub\n'\n"},
-          {"Form1.frm",
-           "VERSION 5.00\nBegin VB.Form Form1\n   Caption = \"Form1\"\nEnd\n"
-           "Attribute VB_Name = \"Form1\"\nSub Form_Load()\n    Calcula\nEnd Sub\n'\n"},
-          {"Control1.ctl", "VERSION 5.00\nBegin VB.UserControl Control1\nEnd\n"
-                           "Attribute VB_Name = \"Control1\"\nSub UserControl_Show()\n    Calcula\n"
-                           "End Sub\n'\n"}},
-         {"Modulo1 / Usa", "Clase1 / Metodo", "Form1 / Form_Load"}},
-        {"\"Todos\" no busca nada",
-         {Bas("Todos", "Sub Todos()\n    Todos\nEnd Sub\n'\n")},
-         {},
-         "Todos"},
-        {"\"todos\" sí",
-         {Bas("Todos", "Sub Todos()\n    Todos\nEnd Sub\n'\n")},
-         {"Todos / Todos"},
-         "todos"},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
+        for (std::size_t i = 5; i + 1 < c.size(); i += 2) {
+            const std::string nombre = c[i].substr(0, c[i].find('.'));
+            const std::string texto = c[i + 1] == "@ENORME@" ? Enorme() : c[i + 1];
+            otros.push_back(c[i].ends_with(".bas") ? Bas(nombre, texto) : std::pair{c[i], texto});
+        }
         soporte::Carpeta carpeta;
-        auto proyecto = Carga(carpeta.Ruta(), c.otros);
+        auto proyecto = Carga(carpeta.Ruta(), otros);
         Lista lista;
-        viewer::BuscaLlamadores(*proyecto, {c.busca, c.modulo, c.proc, 1252}, lista);
-        EXPECT_EQ(lista, c.lista);
+        const auto O = [&](std::size_t i, const char* si) { return c[i].empty() ? si : c[i]; };
+        viewer::BuscaLlamadores(*proyecto,
+                                {O(1, "Calcula"), O(2, "Modulo1"), O(3, "Calcula"), 1252}, lista);
+        EXPECT_EQ(c[4].empty() ? Lista{} : soporte::Partes(c[4]), lista);
     }
 }
 
