@@ -82,13 +82,16 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             continue;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
-        if (!continuada && EsCabecera(t, tabla)) {
+        // a colon matters only on a header's lines and, for the block, on a statement's first
+        const bool conDosPuntos =
+            (enCabecera || !continuada) && linea.find(':') != std::string_view::npos;
+        // Numbering wants of a header only an end statement after a colon on its lines: a
+        // header that neither holds a colon nor goes on below is not looked for.
+        if (!continuada && (conBloque || conDosPuntos || Continua(t)) && EsCabecera(t, tabla)) {
             enCabecera = true;
             a.cabecera = a.cabecera ? a.cabecera : l;
         }
-        // a colon matters only on a header's lines and, for the block, on a statement's first
-        const bool dosPuntos =
-            (enCabecera || (!continuada && conBloque)) && linea.find(':') != std::string_view::npos;
+        const bool dosPuntos = (enCabecera || (!continuada && conBloque)) && conDosPuntos;
         if (enCabecera) {
             if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.unaLinea == 0) {
                 a.unaLinea = l;

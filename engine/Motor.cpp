@@ -222,6 +222,11 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         }
         // An end line with a number of the user's in front is an end line all the same.
         const std::string_view sentencia = SinNumeroDeLinea(t);
+        // End and Exit share their first letter: most statements stop at it.
+        if (sentencia.empty() ||
+            tabla_[static_cast<unsigned char>(sentencia.front())] != tabla_['E']) {
+            return;
+        }
         std::string_view salida;
         if (EmpiezaPor(sentencia, "End Sub", tabla_)) {
             salida = "EXIT SUB";

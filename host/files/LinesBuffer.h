@@ -123,7 +123,7 @@ public:
     }
 
     // Inserts `lines` in front of position `at` (0-based).
-    void Insert(size_t at, std::vector<Line>&& lines) {
+    void Insert(size_t at, const std::vector<Line>& lines) {
         MoveGap(at);
         if (gapEnd_ - gapStart_ < lines.size()) {
             Grow(lines.size());
