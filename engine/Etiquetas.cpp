@@ -202,23 +202,6 @@ void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>&
     }
 }
 
-std::string_view UneLineas::Anade(std::string_view linea, bool continuada) {
-    if (!continuada) {
-        texto_.clear();
-    }
-    const std::string_view t = Recorta(linea);
-    if (Continua(t)) {
-        // without its underscore; the blank in front of it keeps the pieces apart
-        texto_.append(t.substr(0, t.size() - 1));
-        return {};
-    }
-    if (texto_.empty()) {
-        return linea;
-    }
-    texto_.append(t);
-    return texto_;
-}
-
 NumeroDeLinea NumeroAlPrincipio(std::string_view linea) {
     std::size_t i = 0;
     while (i < linea.size() && linea[i] == ' ') {
