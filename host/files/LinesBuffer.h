@@ -195,10 +195,13 @@ private:
     // text outweighs both the live text and the lines' records: the rewrite then costs no more
     // than the edits that made it necessary.
     void Compact() {
-        size_t live = size_ - dead_;
-        if (dead_ <= live + 16 * Size() + kBlock) {
-            return;
+        if (dead_ > size_ - dead_ + 16 * Size() + kBlock) {
+            Rewrite();
         }
+    }
+    // Kept apart from the check above, which every edit makes: that one stays inline.
+    [[gnu::noinline]] void Rewrite() {
+        const size_t live = size_ - dead_;
         std::vector<std::string> next;
         for (size_t i = 0; i < Size(); ++i) {
             Line& l = At(i);
