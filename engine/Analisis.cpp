@@ -82,16 +82,17 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             continue;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
-        // a colon matters only on a header's lines and, for the block, on a statement's first
-        const bool conDosPuntos =
-            (enCabecera || !continuada) && linea.find(':') != std::string_view::npos;
         // Numbering wants of a header only an end statement after a colon on its lines: a
         // header that neither holds a colon nor goes on below is not looked for.
-        if (!continuada && (conBloque || conDosPuntos || Continua(t)) && EsCabecera(t, tabla)) {
+        if (!continuada &&
+            (conBloque || Continua(t) || linea.find(':') != std::string_view::npos) &&
+            EsCabecera(t, tabla)) {
             enCabecera = true;
             a.cabecera = a.cabecera ? a.cabecera : l;
         }
-        const bool dosPuntos = (enCabecera || (!continuada && conBloque)) && conDosPuntos;
+        // a colon matters only on a header's lines and, for the block, on a statement's first
+        const bool dosPuntos =
+            (enCabecera || (!continuada && conBloque)) && linea.find(':') != std::string_view::npos;
         if (enCabecera) {
             if (dosPuntos && FinTrasDosPuntos(linea, tabla) && a.unaLinea == 0) {
                 a.unaLinea = l;
