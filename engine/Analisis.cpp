@@ -82,7 +82,11 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             continue;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
-        if (!continuada && EsCabecera(t, tabla)) {
+        // Numbering wants of a header only an end statement after a colon on its lines: a
+        // header that neither holds a colon nor goes on below is not looked for.
+        if (!continuada &&
+            (conBloque || Continua(t) || linea.find(':') != std::string_view::npos) &&
+            EsCabecera(t, tabla)) {
             enCabecera = true;
             a.cabecera = a.cabecera ? a.cabecera : l;
         }

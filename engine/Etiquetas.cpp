@@ -1,5 +1,8 @@
 #include "engine/Etiquetas.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace engine {
 namespace {
 
@@ -74,6 +77,27 @@ bool EmpiezaSalto(std::string_view palabra, const Tabla& tabla) {
     }
 }
 
+// Some byte of `s` is a digit. Eight bytes at a time: xor with '0' turns the digits, and only
+// them, into the bytes below 10, which the borrow trick finds without a branch per byte.
+bool ConCifra(std::string_view s) {
+    constexpr std::uint64_t kUnos = 0x0101010101010101;
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t x;
+        std::memcpy(&x, s.data() + i, 8);
+        x ^= kUnos * '0';
+        if ((x - kUnos * 10) & ~x & (kUnos * 0x80)) {
+            return true;
+        }
+    }
+    for (; i < s.size(); ++i) {
+        if (EsDigito(s[i])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The line could jump somewhere: a word of it starts a jump and, for line numbers only, another
 // is a number after the line's own (a word of digits, not the digits ending a name as in
 // Proc1). One pass, a word at a time: most lines end here, and only the others are cut into
@@ -85,6 +109,11 @@ bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
     }
     while (i < linea.size() && EsDigito(linea[i])) {
         ++i; // the line's own number
+    }
+    // A number to jump to needs a digit: most lines have none, and are passed by eight bytes
+    // at a time instead of a word at a time.
+    if (soloNumeros && !ConCifra(linea.substr(i))) {
+        return false;
     }
     bool salto = false;
     bool numero = !soloNumeros;
@@ -171,23 +200,6 @@ void Destinos(std::string_view linea, const Tabla& tabla, std::vector<Etiqueta>&
             anade(p[i + 1], true);
         }
     }
-}
-
-std::string_view UneLineas::Anade(std::string_view linea, bool continuada) {
-    if (!continuada) {
-        texto_.clear();
-    }
-    const std::string_view t = Recorta(linea);
-    if (Continua(t)) {
-        // without its underscore; the blank in front of it keeps the pieces apart
-        texto_.append(t.substr(0, t.size() - 1));
-        return {};
-    }
-    if (texto_.empty()) {
-        return linea;
-    }
-    texto_.append(t);
-    return texto_;
 }
 
 NumeroDeLinea NumeroAlPrincipio(std::string_view linea) {

@@ -30,7 +30,23 @@ public:
     // Takes the next line; `continuada`: the line above it ends with " _". Gives the whole
     // statement once its last line has come (the line itself when it stands alone, with no
     // copy), or an empty text while it goes on. What it gives lives until the next call.
-    std::string_view Anade(std::string_view linea, bool continuada);
+    // Inline: every line of a numbering's reading goes through it.
+    std::string_view Anade(std::string_view linea, bool continuada) {
+        if (!continuada) {
+            texto_.clear();
+        }
+        const std::string_view t = Recorta(linea);
+        if (Continua(t)) {
+            // without its underscore; the blank in front of it keeps the pieces apart
+            texto_.append(t.substr(0, t.size() - 1));
+            return {};
+        }
+        if (texto_.empty()) {
+            return linea;
+        }
+        texto_.append(t);
+        return texto_;
+    }
 
 private:
     std::string texto_;

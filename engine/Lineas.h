@@ -124,8 +124,13 @@ inline bool EsCabecera(std::string_view t, const Tabla& tabla) {
     return lineavb::EsCabecera(t, tabla, lineavb::kLecturaMotor);
 }
 // A header or end line ("End Sub" and the others by their letters), which never gets a number.
+// Both begin with a word of the table: its first word is read once, and only after an End is
+// the end line read whole.
 inline bool SinNumero(std::string_view t, const Tabla& tabla) {
-    return EsCabecera(t, tabla) || lineavb::EsFin(t, tabla, lineavb::kLecturaMotor);
+    const lineavb::Comienzo c = lineavb::Lee(t, tabla, lineavb::kLecturaMotor);
+    return lineavb::EsProcedimiento(c.palabra) ||
+           (c.palabra == lineavb::Palabra::End && c.modificadores == 0 &&
+            lineavb::EsFin(t, tabla, lineavb::kLecturaMotor));
 }
 using lineavb::Continua;
 // A comment line: its trimmed text begins with an apostrophe ("Rem" is no comment here).

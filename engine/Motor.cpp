@@ -222,6 +222,11 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         }
         // An end line with a number of the user's in front is an end line all the same.
         const std::string_view sentencia = SinNumeroDeLinea(t);
+        // End and Exit share their first letter: most statements stop at it.
+        if (sentencia.empty() ||
+            tabla_[static_cast<unsigned char>(sentencia.front())] != tabla_['E']) {
+            return;
+        }
         std::string_view salida;
         if (EmpiezaPor(sentencia, "End Sub", tabla_)) {
             salida = "EXIT SUB";
@@ -268,7 +273,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
         }
         // "570 " and the line, built in a buffer kept from line to line
         char numero[24];
-        const auto fin = std::to_chars(numero, numero + sizeof numero, L * 10).ptr;
+        char* const fin = std::to_chars(numero, numero + sizeof numero - 1, L * 10).ptr;
         const std::string_view nuevo(numero, static_cast<std::size_t>(fin - numero));
         // A new number never takes a label of the procedure: that line stays without one.
         if (actual_.Ocupado(nuevo)) {
@@ -278,9 +283,8 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             }
             return;
         }
-        nueva_.assign(nuevo);
-        nueva_ += ' ';
-        nueva_ += cuerpo;
+        *fin = ' ';
+        nueva_.assign(numero, nuevo.size() + 1).append(cuerpo);
         PasoSinError([&] { m.ReplaceLine(L, nueva_); });
     }
 }

@@ -12,21 +12,6 @@ using namespace syntax;
 
 namespace {
 
-// Text from a caller split into lines at every CR LF or lone LF.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> out;
-    size_t from = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            size_t end = (i > from && text[i - 1] == '\r') ? i - 1 : i;
-            out.push_back(text.substr(from, end - from));
-            from = i + 1;
-        }
-    }
-    out.push_back(text.substr(from)); // after a final break: one more, empty, line
-    return out;
-}
-
 // What of a line's flags the flags of the line below depend on (see syntax::TagOf).
 unsigned char ReadBelow(unsigned char tag) {
     return (tag & kContinues) ? (tag & (kContinues | kQuiet)) : 0;
@@ -81,16 +66,43 @@ std::string_view CodeModuleMem::Line(long line) const {
     return lines_.Text(static_cast<size_t>(line - 1));
 }
 
-std::vector<files::Line> CodeModuleMem::MakeLines(const std::string& text, unsigned char above) {
-    std::vector<std::string_view> pieces = SplitLines(text);
-    std::vector<files::Line> out;
-    out.reserve(pieces.size());
-    for (std::string_view piece : pieces) {
-        unsigned char tag = TagOf(piece, above);
-        above = tag;
-        out.push_back(lines_.Make(piece, eolCode_, tag));
+unsigned char CodeModuleMem::TagOfCached(std::string_view text, unsigned char above) {
+    above = ReadBelow(above);
+    // the length, the characters at both ends and in the middle, and what the line above
+    // passes down: the lines of one block fall into different slots
+    const size_t n = text.size();
+    const size_t mix = n * 7 + above * 131 +
+                       (n == 0 ? 0
+                               : static_cast<unsigned char>(text[n / 2]) * 3u +
+                                     static_cast<unsigned char>(text[n - 1]) * 5u +
+                                     static_cast<unsigned char>(text[n / 4]));
+    Tagged& slot = tagged_[mix % tagged_.size()];
+    if (slot.above != above || slot.text != text) {
+        slot.text.assign(text);
+        slot.above = above;
+        slot.tag = TagOf(text, above);
     }
-    return out;
+    return slot.tag;
+}
+
+// Text from a caller is split into lines at every CR LF or lone LF.
+void CodeModuleMem::MakeLines(std::string_view text, unsigned char above) {
+    added_.clear();
+    size_t from = 0;
+    while (true) {
+        const void* found = std::memchr(text.data() + from, '\n', text.size() - from);
+        const size_t i = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data())
+                               : text.size();
+        const size_t end = (found && i > from && text[i - 1] == '\r') ? i - 1 : i;
+        const std::string_view piece = text.substr(from, end - from);
+        const unsigned char tag = TagOfCached(piece, above);
+        above = tag;
+        added_.push_back(lines_.Make(piece, eolCode_, tag));
+        if (!found) {
+            break; // after a final break: one more, empty, line
+        }
+        from = i + 1;
+    }
 }
 
 bool CodeModuleMem::StatementStartMaybe(long line) const {
@@ -144,14 +156,14 @@ void CodeModuleMem::InsertLines(long line, const std::string& text) {
     }
     long declBefore = index_.DeclarationLines();
     unsigned char above = line > 1 ? lines_.At(static_cast<size_t>(line - 2)).tag : 0;
-    std::vector<files::Line> added = MakeLines(text, above);
-    long count = static_cast<long>(added.size());
-    bool structural = (added.front().tag & kContinued) && StatementStartMaybe(line - 1);
-    for (const files::Line& l : added) {
+    MakeLines(text, above);
+    long count = static_cast<long>(added_.size());
+    bool structural = (added_.front().tag & kContinued) && StatementStartMaybe(line - 1);
+    for (const files::Line& l : added_) {
         structural = structural || (l.tag & kMaybe);
     }
     Antes();
-    lines_.Insert(static_cast<size_t>(line - 1), std::move(added));
+    lines_.Insert(static_cast<size_t>(line - 1), added_);
     long retagged = Retag(line + count);
     structural = retagged != 0 || structural;
     AfterEdit(line, std::max(line + count - 1, retagged), line, count, structural, declBefore);

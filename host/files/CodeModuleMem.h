@@ -8,6 +8,7 @@
 #include "host/files/ProcIndex.h"
 #include "host/vbide/CodeModule.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -82,7 +83,9 @@ public:
 private:
     size_t Proc(const std::string& name, vbide::ProcKind kind, const char* op) const;
     [[noreturn]] void OutOfRange(const char* op, long line) const;
-    std::vector<files::Line> MakeLines(const std::string& text, unsigned char above);
+    // The lines of `text` into added_, tagged down from the flags `above` them.
+    void MakeLines(std::string_view text, unsigned char above);
+    unsigned char TagOfCached(std::string_view text, unsigned char above);
     bool StatementStartMaybe(long line) const;
     long Retag(long from);
     // Lines `first`..`last` (after the edit) changed; `delta` lines were added (or removed)
@@ -111,6 +114,16 @@ private:
     CodePaneMem pane_;
     vbide::CodePane* hostPane_ = nullptr;
     ObservadorCodigo* observador_ = nullptr;
+    std::vector<files::Line> added_; // the lines being inserted, kept for the next insertion
+    // Lines inserted again and again (the engine's blocks) are tagged once: a line's flags
+    // follow from its text and from what the line above passes down to it. A few slots, each
+    // checked against its whole text.
+    struct Tagged {
+        std::string text;
+        unsigned char above = 0xFF; // no flags of a line above: an empty slot
+        unsigned char tag = 0;
+    };
+    std::array<Tagged, 32> tagged_;
     // Attribute lines whose line was deleted, waiting for their procedure's header again.
     std::vector<std::string> orphans_;
     // The last procedure looked up by name: the engine asks about one procedure several times

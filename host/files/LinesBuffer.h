@@ -123,7 +123,7 @@ public:
     }
 
     // Inserts `lines` in front of position `at` (0-based).
-    void Insert(size_t at, std::vector<Line>&& lines) {
+    void Insert(size_t at, const std::vector<Line>& lines) {
         MoveGap(at);
         if (gapEnd_ - gapStart_ < lines.size()) {
             Grow(lines.size());
@@ -195,10 +195,13 @@ private:
     // text outweighs both the live text and the lines' records: the rewrite then costs no more
     // than the edits that made it necessary.
     void Compact() {
-        size_t live = size_ - dead_;
-        if (dead_ <= live + 16 * Size() + kBlock) {
-            return;
+        if (dead_ > size_ - dead_ + 16 * Size() + kBlock) {
+            Rewrite();
         }
+    }
+    // Kept apart from the check above, which every edit makes: that one stays inline.
+    [[gnu::noinline]] void Rewrite() {
+        const size_t live = size_ - dead_;
         std::vector<std::string> next;
         for (size_t i = 0; i < Size(); ++i) {
             Line& l = At(i);

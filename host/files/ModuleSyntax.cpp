@@ -1,5 +1,7 @@
 #include "host/files/ModuleSyntax.h"
 
+#include <cstring>
+
 namespace files::syntax {
 
 namespace {
@@ -276,9 +278,10 @@ std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned ch
     const std::string_view shorter = added ? before : after;
     // longer: a number, blanks, then shorter
     const size_t prefix = longer.size() - shorter.size();
-    if (prefix == 0 || !IsDigit(longer.front()) || longer.substr(prefix) != shorter) {
+    if (prefix == 0 || !IsDigit(longer.front())) {
         return std::nullopt;
     }
+    // the few characters in front first: they turn most other edits away before the compare
     size_t i = 1;
     while (i < prefix && IsDigit(longer[i])) {
         ++i;
@@ -289,7 +292,8 @@ std::optional<unsigned char> TagAfterNumber(std::string_view before, unsigned ch
     while (i < prefix && IsBlank(longer[i])) {
         ++i;
     }
-    if (i < prefix) {
+    if (i < prefix || (!shorter.empty() &&
+                       std::memcmp(longer.data() + prefix, shorter.data(), shorter.size()) != 0)) {
         return std::nullopt;
     }
     // A continued line's flags come from the line above and from its end, which the number
