@@ -221,7 +221,11 @@ std::vector<Aviso> Revisa(vbide::CodeModule& m, const std::string& nombre, int p
                                          m.ProcBodyLine(nombre, vbide::ProcKind::Proc))) {
         r.push_back(std::move(*n));
     }
+    const long cabecera = m.ProcBodyLine(nombre, vbide::ProcKind::Proc);
     for (const auto& [linea, numero] : a.colisiones) {
+        if (linea == cabecera) {
+            continue; // the header never takes a number, however it is spelled
+        }
         r.push_back({nombre, Motivo::NumeroOcupado, linea, numero});
     }
     return r;

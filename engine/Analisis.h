@@ -19,7 +19,7 @@ struct Analisis {
     long unaLinea = 0;       // the header line that also holds the end statement (0: none)
     bool conFin = false;     // some line begins with the end statement
     long finEnLinea = 0;     // a line that holds the end statement after others (0: none)
-    long cabecera = 0;       // the header's first line (not read for numbering)
+    long cabecera = 0;       // the header's first line (for numbering, the module's own reading)
     long etiquetaPropia = 0; // the user's own Salir: or lblError: (0: none)
     std::string nombreEtiqueta;
     bool conManejo = false;            // holds the system's ManejoError block

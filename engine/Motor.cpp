@@ -152,6 +152,11 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
             inicio = m.ProcStartLine(nombre, Proc);
         }
         Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+        if (estado_.modo == Modo::Option1) {
+            // The header as the module reads it: a header spelled in a way the rules do not
+            // know ("Public  Sub") would otherwise get a number and stop being a header.
+            PasoSinError([&] { actual_.cabecera = m.ProcBodyLine(nombre, Proc); });
+        }
         if (SeDeja(m)) {
             actual_ = {};
             return;
@@ -268,7 +273,7 @@ void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
             resto_ += linea.substr(viejo.fin);
             cuerpo = resto_;
         }
-        if (SinNumero(t, tabla_)) {
+        if (L == actual_.cabecera || SinNumero(t, tabla_)) {
             return;
         }
         // "570 " and the line, built in a buffer kept from line to line
