@@ -2,6 +2,8 @@
 
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
+#include "tests/support/Codigo.h"
+#include "tests/support/Guion.h"
 #include "tests/support/Texto.h"
 
 #include <dtl/dtl.hpp>
@@ -28,38 +30,46 @@ void Igual(const std::string& esperado, const std::string& obtenido, const std::
     }
 }
 
-} // namespace
+// The module and the state of the window over it, as the commands find them.
+struct Banco {
+    soporte::Guion dialogos;
+    soporte::ProgresoAnotado progreso;
+    engine::EstadoSeleccion estado;
+    std::unique_ptr<files::ModuleFile> archivo;
+    std::vector<std::string> avisos;
 
-Banco::Banco(const std::string& bytes, const Regla& r) {
-    archivo = files::ModuleFile::Parse(bytes, "Modulo1.bas", 1252);
-    estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-    estado.modo = r.modo;
-    estado.variante = r.variante;
-    estado.Check1 = r.procs.empty();
-    for (auto& p : estado.procedimientos) {
-        p.seleccionado = r.procs == std::vector<std::string>{"*"} ||
-                         std::find(r.procs.begin(), r.procs.end(), p.nombre) != r.procs.end();
-    }
-}
-
-std::string Banco::Haz(Orden orden) {
-    engine::Motor motor(estado, progreso, dialogos);
-    if (orden == Orden::Quita) {
-        motor.QuitaCodigo(archivo->Code());
-    } else {
-        for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
-            if (estado.Check1 || estado.procedimientos[i].seleccionado) {
-                int index = i;
-                motor.Insertar(archivo->Code(), index);
-            }
+    Banco(const std::string& bytes, const Regla& r) {
+        archivo = files::ModuleFile::Parse(bytes, "Modulo1.bas", 1252);
+        estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
+        estado.modo = r.modo;
+        estado.variante = r.variante;
+        estado.Check1 = r.procs.empty();
+        for (auto& p : estado.procedimientos) {
+            p.seleccionado = r.procs == std::vector<std::string>{"*"} ||
+                             std::find(r.procs.begin(), r.procs.end(), p.nombre) != r.procs.end();
         }
     }
-    avisos.clear();
-    for (const auto& a : motor.Avisos()) {
-        avisos.push_back(std::to_string(a.linea) + " " + engine::Texto(a, 1252));
+    std::string Haz(Orden orden) {
+        engine::Motor motor(estado, progreso, dialogos);
+        if (orden == Orden::Quita) {
+            motor.QuitaCodigo(archivo->Code());
+        } else {
+            for (int i = 0; i < static_cast<int>(estado.procedimientos.size()); ++i) {
+                if (estado.Check1 || estado.procedimientos[i].seleccionado) {
+                    int index = i;
+                    motor.Insertar(archivo->Code(), index);
+                }
+            }
+        }
+        avisos.clear();
+        for (const auto& a : motor.Avisos()) {
+            avisos.push_back(std::to_string(a.linea) + " " + engine::Texto(a, 1252));
+        }
+        return archivo->Serialize();
     }
-    return archivo->Serialize();
-}
+};
+
+} // namespace
 
 std::string Diferencia(const std::string& esperado, const std::string& obtenido) {
     dtl::Diff<std::string> d(Lineas(esperado), Lineas(obtenido));

@@ -5,9 +5,7 @@
 // module back (runs of blank lines aside).
 
 #include "engine/EstadoSeleccion.h"
-#include "tests/support/Codigo.h"
 
-#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -35,21 +33,6 @@ struct Regla {
     // For an insertion, what inserting again gives when it is not the same: numbers given while
     // a run of blank lines above collapsed follow the lines they were given to.
     std::string otraVez = {};
-};
-
-// The module and the state of the window over it, as the commands find them: every procedure,
-// or those `r` chooses, in `r`'s mode and variant. Shared with the engine's fuzz target.
-struct Banco {
-    soporte::Guion dialogos;
-    soporte::ProgresoAnotado progreso;
-    engine::EstadoSeleccion estado;
-    std::unique_ptr<files::ModuleFile> archivo;
-    std::vector<std::string> avisos; // what the last command left alone, as Regla::avisos
-
-    Banco(const std::string& bytes, const Regla& r);
-    // Runs `orden` as the main window's buttons do (inserting into the chosen procedures, or
-    // into all of them with Check1); the module's bytes after it.
-    std::string Haz(Orden orden);
 };
 
 // A failure names the rule.

@@ -16,12 +16,10 @@ void CasoModulo(std::string_view datos);
 // back unchanged, and saving a project nobody edited writes nothing.
 void CasoProyecto(std::string_view datos);
 
-// A module file, then optionally a line "--8<--" and a script: "modo M V K", then commands and
-// plain edits (see CasoMotor.cpp). Inserting into every procedure in mode M and variant V, once
-// or twice, then removing keeps what compiled compiling and the index agreeing with a fresh
-// read; where the module holds nothing the removal takes out, inserting again changes nothing
-// and removing gives the module back, blank lines and case aside. The script then runs over
-// the module as it was, with the same checks after each step.
+// A module generated from the input, then commands driven by it: insert and remove in every
+// mode and variant over selected or all procedures, and plain line edits. After each the index
+// agrees with a fresh parse; inserting then removing gives the module back modulo the known
+// differences.
 void CasoMotor(std::string_view datos);
 
 } // namespace fuzz

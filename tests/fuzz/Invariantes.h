@@ -6,8 +6,10 @@
 #include "host/files/ModuleFile.h"
 #include "host/vbide/CodeModule.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace fuzz {
 
@@ -32,5 +34,20 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta);
 // block before the procedure's end line. The first that does not hold, described; empty when
 // all hold. Checked after a command only where it held before: the input may break them.
 std::string FaltaEnProcedimientos(vbide::CodeModule& m);
+
+// Reads the fuzz input a byte at a time; past the end every read gives zero.
+class Lector {
+public:
+    explicit Lector(std::string_view datos) : datos_(datos) {}
+    std::uint8_t Byte() { return pos_ < datos_.size() ? std::uint8_t(datos_[pos_++]) : 0; }
+    // A number in [0, n).
+    unsigned Hasta(unsigned n) { return n == 0 ? 0 : Byte() % n; }
+    bool Vacio() const { return pos_ >= datos_.size(); }
+    std::string_view Resto() const { return datos_.substr(std::min(pos_, datos_.size())); }
+
+private:
+    std::string_view datos_;
+    std::size_t pos_ = 0;
+};
 
 } // namespace fuzz

@@ -68,6 +68,25 @@ TEST(MalasEntradas, TheRestLoadsAndSavesWithoutTheBadFile) {
     EXPECT_EQ(Foto(c / "grupo"), grupoAntes);
 }
 
+// Ten thousand containers, each inside the one before: no recursion may run out of stack. Left
+// open, the tree is refused (below); closed, every container is a control, in file order.
+TEST(MalasEntradas, ADeepDesignerTreeLoadsWithoutRecursion) {
+    std::string cerrado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        cerrado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+    }
+    for (int i = 0; i <= 10000; ++i) {
+        cerrado += "End\r\n";
+    }
+    cerrado += "Attribute VB_Name = \"Form1\"\r\nPrivate Sub Form_Load()\r\nEnd Sub\r\n";
+    auto forma = files::ModuleFile::Parse(cerrado, "anidado.frm", 1252);
+    ASSERT_NE(forma->Designer(), nullptr);
+    EXPECT_EQ(forma->Designer()->VBControls().Count(), 10000);
+    EXPECT_EQ(forma->Designer()->VBControls().Item(10000).Properties().Item(1).Value(),
+              "Marco9999");
+    EXPECT_EQ(forma->Serialize(), cerrado);
+}
+
 // A module at the limits of the environment itself (65,535 lines, 1,023 characters a line) is
 // loaded and written back exactly: refusing it would lock the user out of code that the
 // environment may have written.
@@ -115,14 +134,13 @@ soporte::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
 // Proves: what lintrap cannot read is refused at once by list and insert, by name and for what
 // it is, and nothing changes on disk. Malformed modules, named with their line where there is
 // one: a block cut off, a form whose Begin never gets its End, text or random bytes, a NUL byte
-// (far down a long file too), the deep tree left open (the closed one, which must load without
-// recursion, is in the module fuzz corpus: anidado_cerrado_frm). As the project: a compressed file,
-// a folder, a group listing itself. What is not a regular file, or is past the size limit, wherever
-// a file is expected: a FIFO (which would wait for a writer forever) or a link to /dev/zero (which
-// never ends) as the project, the group, a module or the journal; a folder or a FIFO listed as a
-// module; a lock file that is a link or a folder (not the --wait hint: waiting does not help).
-// Paths to another machine or to a drive's root are never looked for inside the project's folder
-// (the decoys placed there are not read).
+// (far down a long file too), the deep tree left open. As the project: a compressed file, a
+// folder, a group listing itself. What is not a regular file, or is past the size limit,
+// wherever a file is expected: a FIFO (which would wait for a writer forever) or a link to
+// /dev/zero (which never ends) as the project, the group, a module or the journal; a folder or
+// a FIFO listed as a module; a lock file that is a link or a folder (not the --wait hint:
+// waiting does not help). Paths to another machine or to a drive's root are never looked for
+// inside the project's folder (the decoys placed there are not read).
 TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
     using Prepara = std::function<void(const fs::path&)>;
     const auto fifo = [](const fs::path& ruta) { ASSERT_EQ(::mkfifo(ruta.c_str(), 0644), 0); };
@@ -137,6 +155,18 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
         };
     };
     const auto malo = [&](const std::string& nombre) { return dato("bad/modulos/" + nombre); };
+    const auto escrito = [](const std::string& nombre, const std::string& bytes) -> Prepara {
+        return [=](const fs::path& c) { soporte::Escribe(c / nombre, bytes); };
+    };
+    std::string anidado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        anidado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+    }
+    std::string largo = "Attribute VB_Name = \"Largo\"\r\n";
+    for (int i = 0; i < 5000; ++i) {
+        largo += "' linea\r\n";
+    }
+    largo += std::string("x = 1\0\r\n", 8);
     struct Caso {
         std::string orden;  // what lintrap is given, in the project's folder
         std::string linea;  // a line added to the project
@@ -153,9 +183,9 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
         {"P.vbp", "Module=Malo; imagen.bas", "imagen.bas, línea", "", malo("imagen.bas")},
         {"P.vbp", "Class=Malo; binario.cls", "binario.cls, línea", "", malo("binario.cls")},
         {"P.vbp", "Form=anidado.frm", "anidado.frm, línea 10002", "",
-         dato("reliability/anidado.frm")},
+         escrito("anidado.frm", anidado)},
         {"P.vbp", "Module=Largo; largo.bas", "largo.bas, línea 5002", "",
-         dato("reliability/largo.bas")},
+         escrito("largo.bas", largo)},
         {"Comprimido.vbp", "", "Comprimido.vbp", "",
          dato("bad/modulos/comprimido.vbp", "Comprimido.vbp")},
         {"Carpeta.vbp", "", "Carpeta.vbp", "",
