@@ -85,23 +85,22 @@ unsigned char CodeModuleMem::TagOfCached(std::string_view text, unsigned char ab
     return slot.tag;
 }
 
-// Text from a caller is split into lines at every CR LF or lone LF.
+// Text from a caller is split into lines at every CR LF, lone LF or lone CR, as a file is read:
+// a lone CR kept inside a line would be a line end when the module is saved and read again.
 void CodeModuleMem::MakeLines(std::string_view text, unsigned char above) {
     added_.clear();
     size_t from = 0;
     while (true) {
-        const void* found = std::memchr(text.data() + from, '\n', text.size() - from);
-        const size_t i = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data())
-                               : text.size();
-        const size_t end = (found && i > from && text[i - 1] == '\r') ? i - 1 : i;
+        const size_t i = text.find_first_of("\r\n", from);
+        const size_t end = i == std::string_view::npos ? text.size() : i;
         const std::string_view piece = text.substr(from, end - from);
         const unsigned char tag = TagOfCached(piece, above);
         above = tag;
         added_.push_back(lines_.Make(piece, eolCode_, tag));
-        if (!found) {
+        if (i == std::string_view::npos) {
             break; // after a final break: one more, empty, line
         }
-        from = i + 1;
+        from = i + (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1);
     }
 }
 
@@ -200,7 +199,7 @@ void CodeModuleMem::ReplaceLine(long line, const std::string& text) {
     if (line < 1 || line > CountOfLines()) {
         OutOfRange("ReplaceLine", line);
     }
-    if (text.find('\n') != std::string::npos) {
+    if (text.find('\n') != std::string::npos || text.find('\r') != std::string::npos) {
         // A break inside the text would become a line the index never saw: make it real
         // lines. The hidden attribute lines go after the last of them.
         uint32_t hidden = std::exchange(lines_.At(static_cast<size_t>(line - 1)).hidden, 0u);
