@@ -46,8 +46,6 @@ TEST(Textos, FilasDeLaTabla) {
         {"TextoMonitores", [&](const Args& a) { return TextoMonitores(int(n(a[0]))); }},
         {"PatronFecha", [](const Args& a) { return PatronFecha(a[0]); }},
         {"SeparadorPatron", [](const Args& a) { return SeparadorPatron(a[0]); }},
-        {"HiWord", [&](const Args& a) { return std::to_string(HiWord(std::uint32_t(n(a[0])))); }},
-        {"LoWord", [&](const Args& a) { return std::to_string(LoWord(std::uint32_t(n(a[0])))); }},
         {"TextosMemoria", // the four figures parted by ';'
          [&](const Args& a) {
              const auto m = TextosMemoria(std::stoull(a[0]), std::stoull(a[1]), std::stoull(a[2]),
@@ -79,7 +77,7 @@ TEST(Textos, FilasDeLaTabla) {
             << l;
         ++filas;
     }
-    EXPECT_EQ(filas, 111);
+    EXPECT_EQ(filas, 109);
 }
 
 TEST(Textos, LineasDeDrives) {
