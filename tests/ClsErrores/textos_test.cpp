@@ -5,20 +5,19 @@
 #include "ClsErrores/TextosFecha.h"
 #include "ClsErrores/TextosSistema.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Texto.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <sstream>
 
 using namespace infosistema;
 
 namespace {
 
-// The rows of datos/textos.txt: each function's text from its arguments.
+// The rows of data/clserrores/textos.txt: each function's text from its arguments.
 TEST(Textos, FilasDeLaTabla) {
     using Args = std::vector<std::string>;
     const auto n = [](const std::string& s) { return std::stoll(s, nullptr, 0); };
@@ -65,16 +64,12 @@ TEST(Textos, FilasDeLaTabla) {
          }},
     };
     int filas = 0;
-    std::istringstream tabla(soporte::Lee(std::string(LINTRAP_DATOS_INFORME) + "/textos.txt"));
-    for (std::string l; std::getline(tabla, l);) {
-        if (l.empty() || l.starts_with('#')) {
-            continue;
-        }
-        Args partes = soporte::Partes(l); // the function, its arguments, the text and ""
-        ASSERT_GE(partes.size(), 3u) << l;
+    for (const Args& partes : soporte::Tabla("clserrores/textos.txt")) {
+        // the function, its arguments, the text and ""
+        ASSERT_GE(partes.size(), 3u) << partes[0];
         EXPECT_EQ(funciones.at(partes[0])(Args(partes.begin() + 1, partes.end() - 2)),
                   partes[partes.size() - 2])
-            << l;
+            << partes[0] << " " << partes[1];
         ++filas;
     }
     EXPECT_EQ(filas, 109);
