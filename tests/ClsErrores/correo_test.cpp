@@ -59,17 +59,10 @@ protected:
     // The messages for this program's addresses that arrived while `envio` ran, as the SMTP
     // server or the mail program wrote them down.
     std::vector<Recibido> Llegan(const std::function<void()>& envio) {
-        const auto lista = [&] {
-            std::set<fs::path> r;
-            for (const auto& f : fs::directory_iterator(mensajes)) {
-                r.insert(f.path());
-            }
-            return r;
-        };
-        const auto antes = lista();
+        const std::set<fs::path> antes(fs::directory_iterator(mensajes), {});
         envio();
         std::vector<Recibido> r;
-        for (const fs::path& f : lista()) {
+        for (const fs::path& f : std::set<fs::path>(fs::directory_iterator(mensajes), {})) {
             if (f.extension() != ".json" || antes.count(f)) {
                 continue;
             }

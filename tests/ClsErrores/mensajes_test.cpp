@@ -3,9 +3,7 @@
 #include "Ayudas.h"
 
 #include "base/ErrorVB.h"
-#include "tests/support/Texto.h"
-
-#include <regex>
+#include "tests/support/Tabla.h"
 
 namespace {
 
@@ -48,15 +46,10 @@ TEST_F(Mensajes, StandardMessageInAnyCaseOfNormal) {
 }
 
 TEST_F(Mensajes, DescriptionWrapping) {
-    // The rows of datos/descripciones.txt: a description as given and as shown.
-    for (const std::string& fila :
-         soporte::Lineas(soporte::Lee(std::string(LINTRAP_DATOS_INFORME) + "/descripciones.txt"))) {
-        if (!fila.empty() && fila[0] != '#') {
-            const auto partes = soporte::Partes(fila);
-            Falla(1, partes[0], 1);
-            EXPECT_EQ(guion.cajas.back().prompt,
-                      Estandar("", "1", 1, std::regex_replace(partes[1], std::regex("¶"), "\r\n")));
-        }
+    // The rows of data/clserrores/descripciones.txt: a description as given and as shown.
+    for (const auto& fila : soporte::Tabla("clserrores/descripciones.txt")) {
+        Falla(1, fila[0], 1);
+        EXPECT_EQ(guion.cajas.back().prompt, Estandar("", "1", 1, fila[1]));
     }
     e.MsgOnError("Algo ha ido mal.\r\nAvise al servicio técnico."); // a message of its own
     Falla(91, "Variable de objeto no establecida", 7);

@@ -7,6 +7,7 @@
 #include "ClsErrores/TextosSistema.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Entorno.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -100,22 +101,18 @@ TEST(Sondas, VersionOfPeFiles) {
     const fs::path datos = fs::path(LINTRAP_DATOS_INFORME) / "pe";
     soporte::Carpeta carpeta{"lintrap-versión"};
     fs::copy_file(datos / "msjet40.dll", carpeta / "año.dll");
-    for (auto [archivo, version] : {std::pair{datos / "msado15.dll", "2.80.1022.0"},
-                                    {datos / "msjet40.dll", "4.0.8618.0"},
-                                    {carpeta / "año.dll", "4.0.8618.0"},
-                                    {datos / "alto.dll", "65535.32768.1.2"},
-                                    {datos / "cortado.dll", ""},
-                                    {datos / "icono.dll", ""},
-#ifndef _WIN32 // wine's version library reads the block without its signature
-                                    {datos / "sinfirma.dll", ""},
-#endif
-                                    {datos / "fuera.dll", ""},
-                                    {datos / "texto.txt", ""},
-                                    {datos / "no-existe.dll", ""},
-                                    {fs::path(), ""}}) {
-        EXPECT_EQ(VersionFichero(archivo.string()), version) << archivo;
+    // A file of the data, its version.
+    const auto casos = soporte::Partes("msado15.dll|2.80.1022.0|msjet40.dll|4.0.8618.0|alto.dll|"
+                                       "65535.32768.1.2|cortado.dll||icono.dll||fuera.dll||"
+                                       "texto.txt||no-existe.dll|");
+    for (std::size_t i = 0; i + 1 < casos.size(); i += 2) {
+        EXPECT_EQ(VersionFichero((datos / casos[i]).string()), casos[i + 1]) << casos[i];
     }
-#ifdef _WIN32
+    EXPECT_EQ(VersionFichero((carpeta / "año.dll").string()), "4.0.8618.0");
+    EXPECT_EQ(VersionFichero(""), "");
+#ifndef _WIN32 // wine's version library reads the block without its signature
+    EXPECT_EQ(VersionFichero((datos / "sinfirma.dll").string()), "");
+#else
     EXPECT_TRUE(std::regex_match(VersionFichero(DirectorioSystem() + "\\kernel32.dll"),
                                  std::regex(R"(\d+\.\d+\.\d+\.\d+)")));
 #endif

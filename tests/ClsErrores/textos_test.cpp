@@ -5,20 +5,19 @@
 #include "ClsErrores/TextosFecha.h"
 #include "ClsErrores/TextosSistema.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Texto.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <sstream>
 
 using namespace infosistema;
 
 namespace {
 
-// The rows of datos/textos.txt: each function's text from its arguments.
+// The rows of data/clserrores/textos.txt: each function's text from its arguments.
 TEST(Textos, FilasDeLaTabla) {
     using Args = std::vector<std::string>;
     const auto n = [](const std::string& s) { return std::stoll(s, nullptr, 0); };
@@ -46,8 +45,6 @@ TEST(Textos, FilasDeLaTabla) {
         {"TextoMonitores", [&](const Args& a) { return TextoMonitores(int(n(a[0]))); }},
         {"PatronFecha", [](const Args& a) { return PatronFecha(a[0]); }},
         {"SeparadorPatron", [](const Args& a) { return SeparadorPatron(a[0]); }},
-        {"HiWord", [&](const Args& a) { return std::to_string(HiWord(std::uint32_t(n(a[0])))); }},
-        {"LoWord", [&](const Args& a) { return std::to_string(LoWord(std::uint32_t(n(a[0])))); }},
         {"TextosMemoria", // the four figures parted by ';'
          [&](const Args& a) {
              const auto m = TextosMemoria(std::stoull(a[0]), std::stoull(a[1]), std::stoull(a[2]),
@@ -67,19 +64,15 @@ TEST(Textos, FilasDeLaTabla) {
          }},
     };
     int filas = 0;
-    std::istringstream tabla(soporte::Lee(std::string(LINTRAP_DATOS_INFORME) + "/textos.txt"));
-    for (std::string l; std::getline(tabla, l);) {
-        if (l.empty() || l.starts_with('#')) {
-            continue;
-        }
-        Args partes = soporte::Partes(l); // the function, its arguments, the text and ""
-        ASSERT_GE(partes.size(), 3u) << l;
+    for (const Args& partes : soporte::Tabla("clserrores/textos.txt")) {
+        // the function, its arguments, the text and ""
+        ASSERT_GE(partes.size(), 3u) << partes[0];
         EXPECT_EQ(funciones.at(partes[0])(Args(partes.begin() + 1, partes.end() - 2)),
                   partes[partes.size() - 2])
-            << l;
+            << partes[0] << " " << partes[1];
         ++filas;
     }
-    EXPECT_EQ(filas, 111);
+    EXPECT_EQ(filas, 109);
 }
 
 TEST(Textos, LineasDeDrives) {

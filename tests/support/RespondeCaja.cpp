@@ -2,11 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
-#include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -34,13 +29,6 @@ void Busca(std::shared_ptr<std::function<void(QWidget*)>> responde, int quedan) 
     QTimer::singleShot(kPausaMs, qApp, [responde, quedan] { Busca(responde, quedan - 1); });
 }
 
-QAbstractButton* BotonDeCaja(QWidget* caja, QDialogButtonBox::StandardButton cual) {
-    for (auto* botones : caja->findChildren<QDialogButtonBox*>())
-        if (auto* b = botones->button(cual))
-            return b;
-    return nullptr;
-}
-
 } // namespace
 
 void CuandoAparezca(std::function<void(QWidget*)> responde) {
@@ -65,35 +53,6 @@ void PulsaBoton(QMessageBox::StandardButton boton) {
             return;
         }
         b->click();
-    });
-}
-
-void Escribe(const QString& texto, QString* etiqueta) {
-    CuandoAparezca([texto, etiqueta](QWidget* caja) {
-        auto* entrada = caja->findChild<QLineEdit*>();
-        if (qobject_cast<QInputDialog*>(caja) == nullptr || entrada == nullptr) {
-            ADD_FAILURE() << "the modal box is not an input box";
-            caja->close();
-            return;
-        }
-        if (etiqueta != nullptr) {
-            auto* l = caja->findChild<QLabel*>();
-            *etiqueta = l != nullptr ? l->text() : QString();
-        }
-        entrada->setText(texto);
-        if (auto* ok = BotonDeCaja(caja, QDialogButtonBox::Ok))
-            ok->click();
-        else
-            ADD_FAILURE() << "the input box has no OK button";
-    });
-}
-
-void CancelaEntrada() {
-    CuandoAparezca([](QWidget* caja) {
-        if (auto* cancelar = BotonDeCaja(caja, QDialogButtonBox::Cancel))
-            cancelar->click();
-        else
-            ADD_FAILURE() << "the box has no Cancel button";
     });
 }
 
