@@ -59,29 +59,20 @@ struct Configuracion : ::testing::Test {
     std::unique_ptr<ui::frmConfiguracion> f;
 };
 
-// A custom message pending selects "personalizar" without opening its dialog.
+// The pending settings and what the dialog opens with: tests/data/ui/apertura.txt.
 TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
-    const struct {
-        std::string email, direccion, mensaje, log;
-        bool check1;
-        int combo1;
-        bool check3;
-    } casos[] = {
-        {"False", "", "", "True", false, install::MensajeNo, true}, // the main window's reset
-        {"TRUE", "yo@ejemplo.invalid", "Algo ha fallado", "false", true, 2, false},
-        {"False", "", "NORMAL", "True", false, install::MensajeNormal, true},
-        {"False", "", "   ", "x", false, install::MensajeNo, true},
-    };
-    for (const auto& c : casos) {
-        ajustes = {c.email, c.direccion, c.mensaje, c.mensaje, c.log};
+    for (const auto& c : soporte::Tabla("ui/apertura.txt")) {
+        SCOPED_TRACE(c[2]);
+        ajustes = {c[0], c[1], c[2], c[2], c[3]};
         v = Vista();
         Abre();
-        EXPECT_EQ(v.marcado["Check1"], c.check1) << c.mensaje;
-        EXPECT_EQ(v.visible["Text1"], c.check1);
-        EXPECT_EQ(v.visible["Label2"], c.check1);
-        EXPECT_EQ(v.texto["Text1"], c.direccion);
-        EXPECT_EQ(v.fila["Combo1"], c.combo1);
-        EXPECT_EQ(v.marcado["Check3"], c.check3);
+        const bool check1 = c[4] == "s";
+        EXPECT_EQ(v.marcado["Check1"], check1);
+        EXPECT_EQ(v.visible["Text1"], check1);
+        EXPECT_EQ(v.visible["Label2"], check1);
+        EXPECT_EQ(v.texto["Text1"], c[1]);
+        EXPECT_EQ(v.fila["Combo1"], std::stoi(c[5]));
+        EXPECT_EQ(v.marcado["Check3"], c[6] == "s");
         EXPECT_TRUE(v.abiertas.empty());
         EXPECT_FALSE(f->Configuracion().Cargando());
     }
