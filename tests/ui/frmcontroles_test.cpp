@@ -4,8 +4,6 @@
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Carpeta.h"
-#include "tests/support/Proyectos.h"
 #include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/Predeterminadas.h"
@@ -106,14 +104,7 @@ TEST_F(Inspector, TodasLasClasesDeDisenador) {
 }
 
 TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
-    soporte::Carpeta carpeta, otra;
-    Abre(soporte::EscribeProyecto(
-        carpeta.Ruta(),
-        {{"Lleno.frm", "VERSION 5.00\nBegin VB.Form Lleno\n   Begin VB.Label Etiqueta\n"
-                       "      Caption = \"Hola\"\n   End\nEnd\nAttribute VB_Name = \"Lleno\"\n"},
-         {"Vacio.frm", "VERSION 5.00\nBegin VB.Form Vacio\nEnd\nAttribute VB_Name = \"Vacio\"\n"},
-         soporte::Bas("M", "")},
-        "Form=Lleno.frm\nForm=Vacio.frm\nModule=M; M.bas\n"));
+    Abre(soporte::Datos("ui/proyectos/formularios/Proyecto1.vbp"));
     EXPECT_EQ(v.filas["List0"], (Filas{"Lleno", "Vacio"}));
     f->List0_Click(1);
     // No controls: the properties and labels keep what they showed, nothing to copy.
@@ -124,7 +115,7 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     f->Command1_Click();
     EXPECT_EQ(v.portapapeles, "");
 
-    Abre(soporte::EscribeProyecto(otra.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n"));
+    Abre(soporte::Datos("ui/proyectos/modulo/Proyecto1.vbp"));
     EXPECT_TRUE(v.filas["List0"].empty());
     EXPECT_FALSE(v.texto.contains("Label4"));
     EXPECT_FALSE(v.texto.contains("Label3"));
@@ -132,10 +123,7 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
 
 // What List2 lists for each kind of control: tests/data/ui/propiedades.txt.
 TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
-    soporte::Carpeta carpeta;
-    Abre(soporte::EscribeProyecto(carpeta.Ruta(),
-                                  {{"F.frm", soporte::Lee(soporte::Datos("ui/propiedades.frm"))}},
-                                  "Form=F.frm\n"));
+    Abre(soporte::Datos("ui/proyectos/propiedades/Proyecto1.vbp"));
     for (const auto& c : soporte::Casos("ui/propiedades.txt")) {
         SCOPED_TRACE(c.cabecera);
         f->List1_Click(std::stoi(c.cabecera));
@@ -187,19 +175,7 @@ TEST(Predeterminadas, CadaClaseSusValoresUnaVezCadaPropiedad) {
 }
 
 TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
-    soporte::Carpeta carpeta;
-    for (const std::string nombre : {"Uno", "Dos"}) {
-        std::filesystem::create_directory(carpeta / nombre);
-        soporte::Escribe(carpeta / nombre / "F.frm",
-                         soporte::Crlf("VERSION 5.00\nBegin VB.Form F" + nombre +
-                                       "\nBegin VB.Label L\nEnd\nEnd\nAttribute VB_Name = \"F" +
-                                       nombre + "\"\n"));
-        soporte::Escribe(carpeta / nombre / (nombre + ".vbp"),
-                         soporte::Crlf("Type=Exe\nForm=F.frm\nName=\"" + nombre + "\"\n"));
-    }
-    soporte::Escribe(carpeta / "G.vbg", soporte::Crlf("VBGROUP 5.0\nProject=Uno\\Uno.vbp\n"
-                                                      "StartupProject=Dos\\Dos.vbp\n"));
-    Abre(carpeta / "G.vbg");
+    Abre(soporte::Datos("ui/proyectos/grupo/G.vbg"));
     EXPECT_EQ(v.filas["List3"], (Filas{"Uno", "Dos"}));
     EXPECT_EQ(v.filas["List0"], Filas{"FUno"});
     f->Command1_Click();
