@@ -3,6 +3,7 @@
 #include "ClsErrores/MsgBox.h"
 #include "qt/VistaQt.h"
 #include "tests/support/RespondeCaja.h"
+#include "tests/support/Tabla.h"
 #include "ui/Vista.h"
 
 #include <QAction>
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -57,83 +60,63 @@ TEST(VistaQt, CadaPrimitivaLlegaASuClaseDeControl) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
 
     Vista vista(w);
-    std::vector<std::string> filas;
-    for (int i = 0; i < 40; ++i)
-        filas.push_back("Fila " + std::to_string(i));
-    const auto Marcada = [](QAbstractButton* b) { return QString::number(b->isChecked()); };
-    using Lee = std::function<QString()>;
-    const struct {
-        const char* caso;
-        std::function<void(ui::Vista&)> haz;
-        Lee lee;
-        QString esperado;
-    } casos[] = {
-        {"título", [](ui::Vista& v) { v.PonTexto("", "Año\r\nuno"); },
-         [&] { return w.windowTitle(); }, "Año\nuno"},
-        {"etiqueta", [](ui::Vista& v) { v.PonTexto("Etiqueta", "a\r\nb"); },
-         [&] { return etiqueta->text(); }, "a\nb"},
-        {"caja", [](ui::Vista& v) { v.PonTexto("Caja", "señal"); }, [&] { return caja->text(); },
-         "señal"},
-        {"botón", [](ui::Vista& v) { v.PonTexto("Boton", "&Salir"); },
-         [&] { return boton->text(); }, "&Salir"},
-        {"menú", [](ui::Vista& v) { v.PonTexto("mnuEntrada", "Ocultar Codigo"); },
-         [&] { return entrada->text(); }, "Ocultar Codigo"},
-        {"área", [](ui::Vista& v) { v.PonTexto("Area", "uno\r\ndos"); },
-         [&] { return area->toPlainText(); }, "uno\ndos"},
-        {"marca", [](ui::Vista& v) { v.Marca("Casilla", true); }, [&] { return Marcada(casilla); },
-         "1"},
-        {"desmarca", [](ui::Vista& v) { v.Marca("Casilla", false); },
-         [&] { return Marcada(casilla); }, "0"},
-        {"lista rellena sin fila", [&](ui::Vista& v) { v.Rellena("Lista", filas); },
-         [&] { return QString("%1 %2").arg(lista->count()).arg(lista->currentRow()); }, "40 -1"},
-        {"fila elegida", [](ui::Vista& v) { v.Selecciona("Lista", 2); },
-         [&] { return QString::number(lista->currentRow()); }, "2"},
-        {"ninguna fila",
-         [&](ui::Vista& v) {
-             lista->item(3)->setSelected(true);
-             v.Selecciona("Lista", -1);
-         },
-         [&] { return QString::number(lista->selectedItems().size()); }, "0"},
-        {"fila de arriba", [](ui::Vista& v) { v.PonArriba("Lista", 5); },
-         [&] { return QString::number(lista->verticalScrollBar()->value()); }, "5"},
-        {"combo",
-         [](ui::Vista& v) {
-             v.Rellena("Combo", {"no", "normal"});
-             v.Selecciona("Combo", 1);
-         },
-         [&] { return combo->currentText(); }, "normal"},
-        {"oculta", [](ui::Vista& v) { v.Muestra("Etiqueta", false); },
-         [&] { return QString::number(etiqueta->isHidden()); }, "1"},
-        {"muestra", [](ui::Vista& v) { v.Muestra("Etiqueta", true); },
-         [&] { return QString::number(etiqueta->isVisible()); }, "1"},
-        {"fondo",
-         [](ui::Vista& v) {
-             v.PonFondo("Caja", {255, 255, 192});
-         },
-         [&] { return caja->palette().color(QPalette::Base).name(); }, "#ffffc0"},
-        {"progreso", [](ui::Vista& v) { v.PonValor("Barra", 40); },
-         [&] { return QString::number(barra->value()); }, "40"},
-        {"portapapeles", [](ui::Vista& v) { v.Portapapeles("PROYECTO: Año\r\n"); },
-         [] { return QGuiApplication::clipboard()->text(); }, "PROYECTO: Año\r\n"},
-        {"reloj de arena", [](ui::Vista& v) { v.RelojArena(true); },
-         [] {
-             const QCursor* c = QApplication::overrideCursor();
-             return QString::number(c != nullptr && c->shape() == Qt::WaitCursor);
-         },
-         "1"},
-        {"sin reloj", [](ui::Vista& v) { v.RelojArena(false); },
-         [] { return QString::number(QApplication::overrideCursor() == nullptr); }, "1"},
-        {"pregunta",
-         [](ui::Vista& v) {
+    using Haz = std::function<void(const std::string&, const std::string&)>;
+    const std::map<std::string, Haz> haz = {
+        {"PonTexto", [&](auto& c, auto& a) { vista.PonTexto(c, a); }},
+        {"Marca", [&](auto& c, auto& a) { vista.Marca(c, a == "1"); }},
+        {"Muestra", [&](auto& c, auto& a) { vista.Muestra(c, a == "1"); }},
+        {"Rellena", [&](auto& c, auto& a) { vista.Rellena(c, soporte::Partes(a)); }},
+        {"Selecciona", [&](auto& c, auto& a) { vista.Selecciona(c, std::stoi(a)); }},
+        {"PonArriba", [&](auto& c, auto& a) { vista.PonArriba(c, std::stoi(a)); }},
+        {"PonValor", [&](auto& c, auto& a) { vista.PonValor(c, std::stoi(a)); }},
+        {"PonFondo",
+         [&](auto& c, auto& a) {
+             int r = 0, g = 0, b = 0;
+             std::istringstream(a) >> r >> g >> b;
+             vista.PonFondo(c, {r, g, b});
+         }},
+        {"Portapapeles", [&](auto&, auto& a) { vista.Portapapeles(a); }},
+        {"RelojArena", [&](auto&, auto& a) { vista.RelojArena(a == "1"); }},
+        {"Mensaje",
+         [&](auto&, auto& a) {
              prueba::PulsaBoton(QMessageBox::No);
-             EXPECT_EQ(v.Mensaje("¿Seguro?", vb::vbYesNo + vb::vbQuestion, "Lintrap"), vb::vbNo);
-         },
-         [] { return prueba::UltimoTitulo() + ": " + prueba::UltimoMensaje(); },
-         "Lintrap: ¿Seguro?"},
+             EXPECT_EQ(vista.Mensaje(a, vb::vbYesNo + vb::vbQuestion, "Lintrap"), vb::vbNo);
+         }},
     };
-    for (const auto& c : casos) {
-        c.haz(vista);
-        EXPECT_EQ(c.lee(), c.esperado) << c.caso;
+    const auto N = [](auto n) { return QString::number(n); };
+    const std::map<std::string, std::function<QString()>> lee = {
+        {"título", [&] { return w.windowTitle(); }},
+        {"Etiqueta", [&] { return etiqueta->text(); }},
+        {"Caja", [&] { return caja->text(); }},
+        {"Boton", [&] { return boton->text(); }},
+        {"mnuEntrada", [&] { return entrada->text(); }},
+        {"Area", [&] { return area->toPlainText(); }},
+        {"Casilla", [&] { return N(casilla->isChecked()); }},
+        {"Lista", [&] { return N(lista->count()) + " " + N(lista->currentRow()); }},
+        {"fila", [&] { return N(lista->currentRow()); }},
+        {"seleccionadas", [&] { return N(lista->selectedItems().size()); }},
+        {"arriba", [&] { return N(lista->verticalScrollBar()->value()); }},
+        {"filas Combo", [&] { return N(combo->count()); }},
+        {"Combo", [&] { return combo->currentText(); }},
+        {"oculta", [&] { return N(etiqueta->isHidden()); }},
+        {"visible", [&] { return N(etiqueta->isVisible()); }},
+        {"fondo", [&] { return caja->palette().color(QPalette::Base).name(); }},
+        {"Barra", [&] { return N(barra->value()); }},
+        {"portapapeles", [] { return QGuiApplication::clipboard()->text(); }},
+        {"reloj",
+         [&] {
+             const QCursor* c = QApplication::overrideCursor();
+             return N(c != nullptr && c->shape() == Qt::WaitCursor);
+         }},
+        {"sin reloj", [&] { return N(QApplication::overrideCursor() == nullptr); }},
+        {"caja", [] { return prueba::UltimoTitulo() + ": " + prueba::UltimoMensaje(); }},
+    };
+    for (const auto& c : soporte::Tabla("qt/primitivas.txt")) {
+        SCOPED_TRACE(c[0]);
+        if (c[0] == "ninguna fila")
+            lista->item(3)->setSelected(true);
+        haz.at(c[1])(c[2], c[3]);
+        EXPECT_EQ(lee.at(c[4])().toStdString(), c[5]);
     }
 }
 

@@ -1,9 +1,11 @@
 // The callers list driven through a recording view over a project on disk: what it lists under
 // the hourglass, its button, and a failing model reported with the partial list kept.
 
+#include "base/CodePage.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/viewer/Dependencias.h"
 
@@ -35,25 +37,13 @@ struct Dependencias : ::testing::Test {
 };
 
 TEST_F(Dependencias, ListaLosLlamadoresBajoElRelojYCierraConOK) {
-    struct Caso {
-        std::string etiqueta; // in 1252
-        Lista filas;          // UTF-8
-        std::string label1;
-    };
-    const Caso casos[] = {
-        {"Calcula", {"Modulo1 / Usa", "Otro / ", "Otro / Llama"}, "Calcula"},
-        // Converted from the project's code page, as the label is.
-        {"A\xF1o", {"Otro / Llama"}, "Año"},
-        // The whole module: nothing is searched, the list stays empty.
-        {"Todos", {}, ""},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.label1);
+    for (const auto& c : soporte::Tabla("ui/dependencias.txt")) {
+        SCOPED_TRACE(c[0]);
         soporte::VistaGrabadora v;
-        ui::Dependencias d(v, proyecto.get(), c.etiqueta, estado);
+        ui::Dependencias d(v, proyecto.get(), codepage::DesdeUtf8(c[0], 1252).value(), estado);
         d.Form_Load();
-        EXPECT_EQ(v.filas["List1"], c.filas);
-        EXPECT_EQ(v.texto["Label1"], c.label1);
+        EXPECT_EQ(v.filas["List1"], c[2].empty() ? Lista{} : soporte::Partes(c[2]));
+        EXPECT_EQ(v.texto["Label1"], c[1]);
         EXPECT_EQ(v.llamadas.front(), "RelojArena 1");
         EXPECT_EQ(v.llamadas.back(), "RelojArena 0");
         d.Command1_Click();

@@ -6,9 +6,11 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/frmAddIn.h"
+#include "ui/viewer/Caracteres.h"
 
 #include <gtest/gtest.h>
 
@@ -87,54 +89,29 @@ TEST_F(frmAddIn, ElProyectoDeEjemploSeListaOrdenadoConElEstadoDeCadaProcedimient
 }
 
 // Which procedures a module lists, and their statuses, as the command line's list shows them
-// (tests/cli/lectura_test.cpp); here what the window adds.
+// (tests/cli/lectura_test.cpp); here what the window adds: tests/data/ui/proyectos.txt.
 TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
-    struct Caso {
-        const char* nombre;
-        std::vector<std::pair<std::string, std::string>> archivos;
-        std::string lineas; // of the project file
-        Filas List1, List2, List3;
-        std::string Label4, modulo;
+    const auto filas = [](const std::string& s) {
+        return s.empty() ? Filas{} : soporte::Partes(s);
     };
-    const Caso casos[] = {
-        {"solo declaraciones",
-         {Bas("Constantes", "Option Explicit\nPublic Const A = 1\nPublic B As Long\n"),
-          Bas("Otro", "Public Sub Uno()\nEnd Sub\n")},
-         "Module=Constantes; Constantes.bas\nModule=Otro; Otro.bas\n",
-         {"Constantes", "Otro"},
-         {},
-         {},
-         "Lineas: 3",
-         "Constantes"},
-        // Windows-1252 bytes: "Año" and "Cálculo", shown in UTF-8 and looked up as they are.
-        {"página de códigos",
-         {{"Anio.bas", "Attribute VB_Name = \"A\xF1o\"\nPublic Sub C\xE1lculo()\n"
-                       "    On Error Resume Next\nEnd Sub\n"},
-          Bas("Otro", "")},
-         "Module=A\xF1o; Anio.bas\nModule=Otro; Otro.bas\n",
-         {"Año", "Otro"},
-         {"Cálculo"},
-         {"Sí"},
-         "Lineas: 3",
-         "A\xF1o"},
-        {"nada que listar", {}, "", {}, {}, {}, "", ""},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.nombre);
-        soporte::Carpeta carpeta;
-        auto vbe = files::Vbe::Open(soporte::EscribeProyecto(carpeta.Ruta(), c.archivos, c.lineas));
+    for (const auto& c : soporte::Tabla("ui/proyectos.txt")) {
+        SCOPED_TRACE(c[0]);
+        auto vbe = files::Vbe::Open(soporte::Datos("ui/proyectos/" + c[0] + "/Proyecto1.vbp"));
         Ventana w(*vbe);
+        const auto modulo = [&] {
+            return viewer::Utf8(viewer::Caracteres(w.f.Estado().modulo, 1252));
+        };
         EXPECT_EQ(w.v.texto["Label5"], "Proyecto1");
-        EXPECT_EQ(w.v.filas["List1"], c.List1);
-        EXPECT_EQ(w.v.filas["List2"], c.List2);
-        EXPECT_EQ(w.v.filas["List3"], c.List3);
-        EXPECT_EQ(w.v.texto["Label4"], c.Label4);
-        EXPECT_EQ(w.f.Estado().modulo, c.modulo);
-        if (c.List1.size() > 1) {
+        EXPECT_EQ(w.v.filas["List1"], filas(c[1]));
+        EXPECT_EQ(w.v.filas["List2"], filas(c[2]));
+        EXPECT_EQ(w.v.filas["List3"], filas(c[3]));
+        EXPECT_EQ(w.v.texto["Label4"], c[4]);
+        EXPECT_EQ(modulo(), c[5]);
+        if (filas(c[1]).size() > 1) {
             w.f.List1_Click(1);
             w.f.List1_Click(0);
-            EXPECT_EQ(w.f.Estado().modulo, c.modulo);
-            EXPECT_EQ(w.v.filas["List2"], c.List2);
+            EXPECT_EQ(modulo(), c[5]);
+            EXPECT_EQ(w.v.filas["List2"], filas(c[2]));
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/config/frmConfiguracion.h"
 
@@ -58,29 +59,20 @@ struct Configuracion : ::testing::Test {
     std::unique_ptr<ui::frmConfiguracion> f;
 };
 
-// A custom message pending selects "personalizar" without opening its dialog.
+// The pending settings and what the dialog opens with: tests/data/ui/apertura.txt.
 TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
-    const struct {
-        std::string email, direccion, mensaje, log;
-        bool check1;
-        int combo1;
-        bool check3;
-    } casos[] = {
-        {"False", "", "", "True", false, install::MensajeNo, true}, // the main window's reset
-        {"TRUE", "yo@ejemplo.invalid", "Algo ha fallado", "false", true, 2, false},
-        {"False", "", "NORMAL", "True", false, install::MensajeNormal, true},
-        {"False", "", "   ", "x", false, install::MensajeNo, true},
-    };
-    for (const auto& c : casos) {
-        ajustes = {c.email, c.direccion, c.mensaje, c.mensaje, c.log};
+    for (const auto& c : soporte::Tabla("ui/apertura.txt")) {
+        SCOPED_TRACE(c[2]);
+        ajustes = {c[0], c[1], c[2], c[2], c[3]};
         v = Vista();
         Abre();
-        EXPECT_EQ(v.marcado["Check1"], c.check1) << c.mensaje;
-        EXPECT_EQ(v.visible["Text1"], c.check1);
-        EXPECT_EQ(v.visible["Label2"], c.check1);
-        EXPECT_EQ(v.texto["Text1"], c.direccion);
-        EXPECT_EQ(v.fila["Combo1"], c.combo1);
-        EXPECT_EQ(v.marcado["Check3"], c.check3);
+        const bool check1 = c[4] == "s";
+        EXPECT_EQ(v.marcado["Check1"], check1);
+        EXPECT_EQ(v.visible["Text1"], check1);
+        EXPECT_EQ(v.visible["Label2"], check1);
+        EXPECT_EQ(v.texto["Text1"], c[1]);
+        EXPECT_EQ(v.fila["Combo1"], std::stoi(c[5]));
+        EXPECT_EQ(v.marcado["Check3"], c[6] == "s");
         EXPECT_TRUE(v.abiertas.empty());
         EXPECT_FALSE(f->Configuracion().Cargando());
     }
@@ -179,60 +171,49 @@ TEST_F(Configuracion, AceptarConLaClaseReescribeLasCuatroLineas) {
     EXPECT_TRUE(proyecto->Modified());
 }
 
-// A value that would leave its string literal or its line, typed as the address or as the
+// A value the class cannot hold (tests/data/ui/valores.txt), typed as the address or as the
 // custom message: refused in its dialog naming the setting and the reason, the dialog stays
 // open, nothing stored, nothing written.
 TEST_F(Configuracion, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
     ConClase();
     const std::string antes = IniVal();
-    const struct {
-        std::string valor;
-        bool direccion, mensaje; // refused as the address, as the message
-        std::string motivo;
-    } casos[] = {
-        {"a@b.com\"\nShell Environ$(Chr$(72))\n", true, true, "un salto de línea (LF)"},
-        {"a@b.com\rx", true, true, "un retorno de carro (CR)"},
-        {"a@b.com\r\nx", true, true, "un retorno de carro (CR)"},
-        {"a@b.com\tx", true, true, "un tabulador (TAB)"},
-        {std::string("a@b.com\0x", 9), true, true, "un carácter nulo (NUL)"},
-        {"a\x1B]52;c;x\x07", true, true, "un carácter de control (0x1B)"},
-        {"a@b.com\x7F", true, true, "(DEL)"},
-        {std::string(2000, 'x'), true, true, "demasiado largo"},
-        {std::string(600, '"'), true, true, "tendría"}, // doubled, its line passes 1023
-        {std::string(1007, 'x'), false, true, "1024 caracteres"},
-        {std::string(1006, 'x'), false, false, ""}, // its line is exactly 1023
-        {"yo @ejemplo.invalid", true, false, "no es una dirección de correo"},
-        {"<yo@ejemplo.invalid>", true, false, "no es una dirección de correo"},
-        {"a@b.com,c@d.com", true, false, "no es una dirección de correo"},
-    };
-    for (const auto& c : casos) {
+    for (const auto& fila : soporte::Tabla("ui/valores.txt")) {
+        const bool direccion = fila[0] == "s", mensaje = fila[1] == "s"; // refused as either
+        const std::string& motivo = fila[2];
+        std::string valor = fila[3]; // a tab and other bytes written as escapes
+        for (auto i = valor.find('\\'); i != std::string::npos; i = valor.find('\\', i + 1)) {
+            if (valor.compare(i, 2, "\\t") == 0)
+                valor.replace(i, 2, "\t");
+            else if (valor.compare(i, 2, "\\x") == 0)
+                valor.replace(i, 4, 1, char(std::stoi(valor.substr(i + 2, 2), nullptr, 16)));
+        }
         ajustes = {};
         v = Vista();
         // An address the class can hold is accepted without the project: nothing is written.
-        Abre(c.direccion ? proyecto.get() : nullptr);
+        Abre(direccion ? proyecto.get() : nullptr);
         f->Check1_Click(true);
-        f->Text1_Change(c.valor);
+        f->Text1_Change(valor);
         f->OKButton_Click();
-        EXPECT_EQ(v.cerrada.has_value(), !c.direccion) << c.motivo;
-        if (c.direccion) {
+        EXPECT_EQ(v.cerrada.has_value(), !direccion) << motivo;
+        if (direccion) {
             ASSERT_EQ(v.mensajes.size(), 1u);
             EXPECT_TRUE(v.mensajes[0].starts_with(
                 "Lintrap: No se puede guardar la configuración: c_EMailDir"))
                 << v.mensajes[0];
-            EXPECT_NE(v.mensajes[0].find(c.motivo), std::string::npos) << v.mensajes[0];
+            EXPECT_NE(v.mensajes[0].find(motivo), std::string::npos) << v.mensajes[0];
             EXPECT_EQ(ajustes.glbMandaEmail, "False");
             EXPECT_EQ(ajustes.glbEmailDir, "");
         }
         ajustes = {};
         Abre();
-        Personaliza(c.valor);
-        EXPECT_EQ(vm.cerrada.has_value(), !c.mensaje) << c.motivo;
-        if (c.mensaje) {
+        Personaliza(valor);
+        EXPECT_EQ(vm.cerrada.has_value(), !mensaje) << motivo;
+        if (mensaje) {
             ASSERT_EQ(vm.mensajes.size(), 1u);
             EXPECT_TRUE(
                 vm.mensajes[0].starts_with("Lintrap: No se puede guardar el mensaje: c_MsgOnError"))
                 << vm.mensajes[0];
-            EXPECT_NE(vm.mensajes[0].find(c.motivo), std::string::npos) << vm.mensajes[0];
+            EXPECT_NE(vm.mensajes[0].find(motivo), std::string::npos) << vm.mensajes[0];
             EXPECT_EQ(ajustes.glbMsgPersonal, "");
         }
     }

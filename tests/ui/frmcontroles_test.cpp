@@ -4,15 +4,13 @@
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
-#include "tests/support/Carpeta.h"
-#include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/Predeterminadas.h"
 #include "ui/inspectors/frmControles.h"
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 #include <gtest/gtest.h>
 
@@ -106,14 +104,7 @@ TEST_F(Inspector, TodasLasClasesDeDisenador) {
 }
 
 TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
-    soporte::Carpeta carpeta, otra;
-    Abre(soporte::EscribeProyecto(
-        carpeta.Ruta(),
-        {{"Lleno.frm", "VERSION 5.00\nBegin VB.Form Lleno\n   Begin VB.Label Etiqueta\n"
-                       "      Caption = \"Hola\"\n   End\nEnd\nAttribute VB_Name = \"Lleno\"\n"},
-         {"Vacio.frm", "VERSION 5.00\nBegin VB.Form Vacio\nEnd\nAttribute VB_Name = \"Vacio\"\n"},
-         soporte::Bas("M", "")},
-        "Form=Lleno.frm\nForm=Vacio.frm\nModule=M; M.bas\n"));
+    Abre(soporte::Datos("ui/proyectos/formularios/Proyecto1.vbp"));
     EXPECT_EQ(v.filas["List0"], (Filas{"Lleno", "Vacio"}));
     f->List0_Click(1);
     // No controls: the properties and labels keep what they showed, nothing to copy.
@@ -124,49 +115,24 @@ TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
     f->Command1_Click();
     EXPECT_EQ(v.portapapeles, "");
 
-    Abre(soporte::EscribeProyecto(otra.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n"));
+    Abre(soporte::Datos("ui/proyectos/modulo/Proyecto1.vbp"));
     EXPECT_TRUE(v.filas["List0"].empty());
     EXPECT_FALSE(v.texto.contains("Label4"));
     EXPECT_FALSE(v.texto.contains("Label3"));
 }
 
-// VB6's own controls list every property, those the file leaves out with their default (the
-// font their form's) and Booleans as True/False, "Name" first and the rest by name; any other
-// control what its file says.
+// What List2 lists for each kind of control: tests/data/ui/propiedades.txt.
 TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
-    soporte::Carpeta carpeta;
-    Abre(soporte::EscribeProyecto(
-        carpeta.Ruta(),
-        {{"F.frm",
-          "VERSION 5.00\nObject = \"{831FDD16-0C5C-11D2-A9FC-0000F8754DA1}#2.0#0\"; "
-          "\"MSCOMCTL.OCX\"\nBegin VB.Form F\n   Caption = \"F\"\n"
-          "   BeginProperty Font\n      Name = \"Tahoma\"\n      Italic = -1  'True\n"
-          "   EndProperty\n"
-          "   Begin VB.CommandButton cmd\n      Caption = \"Aceptar\"\n"
-          "      Default = -1  'True\n      Height = 375\n      TabIndex = 1\n   End\n"
-          "   Begin VB.OptionButton opt\n      Value = -1  'True\n      Enabled = 0  'False\n"
-          "   End\n"
-          "   Begin MSComctlLib.ProgressBar Barra\n      Height = 255\n      Max = 50\n"
-          "      Enabled = 0  'False\n   End\nEnd\nAttribute VB_Name = \"F\"\n"}},
-        "Form=F.frm\n"));
-    const struct {
-        int control;
-        Filas lineas; // each in List2, in this order
-        const char* ausente;
-    } casos[] = {
-        {0,
-         {"Name =  cmd", "Cancel =  False", "Caption =  Aceptar", "Default =  True",
-          "Enabled =  True", "Font.Italic =  True", "Font.Name =  Tahoma", "Font.Size =  8.25",
-          "Height =  375", "Left =  0", "TabIndex =  1", "TabStop =  True", "Visible =  True"},
-         "ForeColor"},
-        {1,
-         {"Name =  opt", "Enabled =  False", "ForeColor =  &H80000012&", "Value =  True"},
-         "Cancel"},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.control);
-        f->List1_Click(c.control);
+    Abre(soporte::Datos("ui/proyectos/propiedades/Proyecto1.vbp"));
+    for (const auto& c : soporte::Casos("ui/propiedades.txt")) {
+        SCOPED_TRACE(c.cabecera);
+        f->List1_Click(std::stoi(c.cabecera));
         const Filas& lista = v.filas["List2"];
+        const std::string ausente = c.cabecera.substr(c.cabecera.find(' ') + 1);
+        if (ausente == "=") {
+            EXPECT_EQ(lista, c.lineas);
+            continue;
+        }
         EXPECT_GE(lista.size(), 30u);
         EXPECT_EQ(lista.front(), c.lineas.front());
         auto desde = lista.begin();
@@ -175,93 +141,41 @@ TEST_F(Inspector, LosControlesDeVB6MuestranTodasSusPropiedades) {
             EXPECT_NE(hallada, lista.end()) << l;
             desde = hallada == lista.end() ? desde : hallada;
         }
-        EXPECT_EQ(Linea(lista, c.ausente), "");
+        EXPECT_EQ(Linea(lista, ausente), "");
     }
-    f->List1_Click(2);
-    EXPECT_EQ(v.filas["List2"],
-              (Filas{"Name =  Barra", "Height =  255", "Max =  50", "Enabled =  0"}));
 }
 
-// Each of VB6's controls and forms is known, and none lists a property twice.
-TEST(Predeterminadas, CadaClaseUnaVezCadaPropiedad) {
-    for (const char* clase :
-         {"CommandButton", "VB.TextBox",   "Label",      "Frame",       "CheckBox", "OptionButton",
-          "ComboBox",      "ListBox",      "PictureBox", "Image",       "Timer",    "HScrollBar",
-          "VScrollBar",    "DriveListBox", "DirListBox", "FileListBox", "Shape",    "Line",
-          "Data",          "OLE",          "Form",       "VB.MDIForm"}) {
+// What each class lists for what its file leaves out: tests/data/ui/predeterminadas.txt.
+TEST(Predeterminadas, CadaClaseSusValoresUnaVezCadaPropiedad) {
+    struct Caso {
+        inspectors::Propiedades escritas{{"Name", "X"}}, formulario;
+        std::map<std::string, std::string> esperadas; // "" for a property not listed
+    };
+    std::vector<std::pair<std::string, Caso>> casos;
+    for (const auto& f : soporte::Tabla("ui/predeterminadas.txt")) {
+        if (casos.empty() || casos.back().first != f[0])
+            casos.push_back({f[0], {}});
+        Caso& c = casos.back().second;
+        if (f.size() == 4 && f[1] == "=")
+            c.esperadas[f[2]] = f[3];
+        else if (f.size() == 4)
+            (f[1] == "w" ? c.escritas : c.formulario).emplace_back(f[2], f[3]);
+    }
+    for (const auto& [clase, c] : casos) {
         SCOPED_TRACE(clase);
-        const auto todas = inspectors::CompletaPropiedades(clase, {{"Name", "X"}});
-        std::set<std::string> nombres;
-        for (const auto& p : todas) {
-            EXPECT_TRUE(nombres.insert(p.first).second) << p.first;
-        }
+        const auto todas = inspectors::CompletaPropiedades(clase, c.escritas, c.formulario);
+        std::map<std::string, std::string> valores;
+        for (const auto& [nombre, valor] : todas)
+            EXPECT_TRUE(valores.emplace(nombre, valor).second) << nombre;
         EXPECT_GE(todas.size(), 5u);
         EXPECT_EQ(todas.front().first, "Name");
-    }
-}
-
-// A form's defaults; a control's font is its own, else its form's, else the environment's.
-TEST(Predeterminadas, FormulariosYFuenteDelFormulario) {
-    const inspectors::Propiedades tahoma = {
-        {"Font.Name", "Tahoma"}, {"Font.Size", "9.75"}, {"Font.Italic", "-1"}};
-    const struct {
-        const char* clase;
-        inspectors::Propiedades escritas, formulario;
-        std::map<std::string, std::string> esperadas; // "" for a property not listed
-    } casos[] = {
-        {"Form",
-         {{"MaxButton", "0"}},
-         {},
-         {{"BorderStyle", "2"},
-          {"MaxButton", "False"},
-          {"StartUpPosition", "0"},
-          {"Font.Name", "MS Sans Serif"},
-          {"Font.Italic", "False"}}},
-        {"MDIForm",
-         {{"AutoShowChildren", "0"}},
-         tahoma,
-         {{"AutoShowChildren", "False"}, {"BackColor", "&H8000000C&"}, {"Font.Name", ""}}},
-        {"Label",
-         {},
-         tahoma,
-         {{"Font.Name", "Tahoma"},
-          {"Font.Size", "9.75"},
-          {"Font.Italic", "True"},
-          {"Font.Weight", "400"}}},
-        {"CommandButton",
-         {{"Font.Size", "12"}},
-         tahoma,
-         {{"Font.Name", "Tahoma"}, {"Font.Size", "12"}}},
-        {"TextBox", {}, {{"Caption", "F"}}, {{"Font.Name", "MS Sans Serif"}, {"Caption", ""}}},
-        {"Shape", {}, tahoma, {{"Font.Name", ""}}},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.clase);
-        std::map<std::string, std::string> todas;
-        for (const auto& [nombre, valor] :
-             inspectors::CompletaPropiedades(c.clase, c.escritas, c.formulario)) {
-            todas[nombre] = valor;
-        }
-        for (const auto& [nombre, valor] : c.esperadas) {
-            EXPECT_EQ(todas.contains(nombre) ? todas[nombre] : "", valor) << nombre;
-        }
+        for (const auto& [nombre, valor] : c.esperadas)
+            EXPECT_EQ(valores.contains(nombre) ? valores[nombre] : "", valor) << nombre;
     }
 }
 
 TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
-    soporte::Carpeta carpeta;
-    for (const std::string nombre : {"Uno", "Dos"}) {
-        std::filesystem::create_directory(carpeta / nombre);
-        soporte::Escribe(carpeta / nombre / "F.frm",
-                         soporte::Crlf("VERSION 5.00\nBegin VB.Form F" + nombre +
-                                       "\nBegin VB.Label L\nEnd\nEnd\nAttribute VB_Name = \"F" +
-                                       nombre + "\"\n"));
-        soporte::Escribe(carpeta / nombre / (nombre + ".vbp"),
-                         soporte::Crlf("Type=Exe\nForm=F.frm\nName=\"" + nombre + "\"\n"));
-    }
-    soporte::Escribe(carpeta / "G.vbg", soporte::Crlf("VBGROUP 5.0\nProject=Uno\\Uno.vbp\n"
-                                                      "StartupProject=Dos\\Dos.vbp\n"));
-    Abre(carpeta / "G.vbg");
+    Abre(soporte::Datos("ui/proyectos/grupo/G.vbg"));
     EXPECT_EQ(v.filas["List3"], (Filas{"Uno", "Dos"}));
     EXPECT_EQ(v.filas["List0"], Filas{"FUno"});
     f->Command1_Click();

@@ -1,0 +1,1 @@
+Attribute VB_Name = "Otro"

@@ -1,0 +1,3 @@
+Attribute VB_Name = "Otro"
+Public Sub Uno()
+End Sub
