@@ -8,6 +8,7 @@
 #include "host/files/Project.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <map>
 #include <thread>
 
 #include <sys/stat.h>
@@ -27,15 +29,21 @@ using soporte::Carpeta;
 using soporte::Crlf;
 using soporte::Foto;
 
-const std::string kPresente = Crlf("Attribute VB_Name = \"Presente\"\nOption Explicit\n\n"
-                                   "Public Sub Hola()\n    Debug.Print \"hola\"\nEnd Sub\n");
-
 // The project P.vbp in `carpeta`: a good module and `linea`.
 fs::path ProyectoCon(const fs::path& carpeta, const std::string& linea) {
-    soporte::Escribe(carpeta / "Presente.bas", kPresente);
+    fs::copy_file(soporte::Datos("reliability/Presente.bas"), carpeta / "Presente.bas");
     soporte::Escribe(carpeta / "P.vbp",
                      Crlf("Type=Exe\nModule=Presente; Presente.bas\n" + linea + "\nName=\"P\"\n"));
     return carpeta / "P.vbp";
+}
+
+// A form of `n` containers, each inside the one before, none of them closed.
+std::string Anidado(int n) {
+    std::string forma = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
+    for (int i = 0; i < n; ++i) {
+        forma += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
+    }
+    return forma;
 }
 
 // Loading reports the bad file and loads the rest, changing nothing; saving an edit of the good
@@ -71,10 +79,7 @@ TEST(MalasEntradas, TheRestLoadsAndSavesWithoutTheBadFile) {
 // Ten thousand containers, each inside the one before: no recursion may run out of stack. Left
 // open, the tree is refused (below); closed, every container is a control, in file order.
 TEST(MalasEntradas, ADeepDesignerTreeLoadsWithoutRecursion) {
-    std::string cerrado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
-    for (int i = 0; i < 10000; ++i) {
-        cerrado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
-    }
+    std::string cerrado = Anidado(10000);
     for (int i = 0; i <= 10000; ++i) {
         cerrado += "End\r\n";
     }
@@ -142,95 +147,48 @@ soporte::Resultado LintrapConPlazo(const std::vector<std::string>& argumentos) {
 // waiting does not help). Paths to another machine or to a drive's root are never looked for
 // inside the project's folder (the decoys placed there are not read).
 TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
-    using Prepara = std::function<void(const fs::path&)>;
-    const auto fifo = [](const fs::path& ruta) { ASSERT_EQ(::mkfifo(ruta.c_str(), 0644), 0); };
-    const auto senuelo = [](const fs::path& carpeta) {
-        fs::create_directories(carpeta);
-        soporte::Escribe(carpeta / "x.bas", Crlf("Attribute VB_Name = \"Senuelo\"\n"));
-    };
-    const auto dato = [](const std::string& nombre, const std::string& como = "") -> Prepara {
-        return [=](const fs::path& c) {
-            fs::copy(soporte::Datos(nombre),
-                     c / (como.empty() ? fs::path(nombre).filename() : fs::path(como)));
-        };
-    };
-    const auto malo = [&](const std::string& nombre) { return dato("bad/modulos/" + nombre); };
-    const auto escrito = [](const std::string& nombre, const std::string& bytes) -> Prepara {
-        return [=](const fs::path& c) { soporte::Escribe(c / nombre, bytes); };
-    };
-    std::string anidado = "VERSION 5.00\r\nBegin VB.Form Form1\r\n";
-    for (int i = 0; i < 10000; ++i) {
-        anidado += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
-    }
     std::string largo = "Attribute VB_Name = \"Largo\"\r\n";
     for (int i = 0; i < 5000; ++i) {
         largo += "' linea\r\n";
     }
     largo += std::string("x = 1\0\r\n", 8);
-    struct Caso {
-        std::string orden;  // what lintrap is given, in the project's folder
-        std::string linea;  // a line added to the project
-        std::string nombre; // what the message names
-        std::string motivo; // and why
-        Prepara prepara;
-    };
-    const std::vector<Caso> casos = {
-        {"P.vbp", "Form=truncado.frm", "truncado.frm, línea 4", "", malo("truncado.frm")},
-        {"P.vbp", "Form=sin_cerrar.frm", "sin_cerrar.frm, línea 2", "", malo("sin_cerrar.frm")},
-        {"P.vbp", "Form=vacio.frm", "vacio.frm, línea 1", "", malo("vacio.frm")},
-        {"P.vbp", "Form=prosa.frm", "prosa.frm, línea", "", malo("prosa.frm")},
-        {"P.vbp", "Module=Malo; nulo.bas", "nulo.bas, línea 3", "", malo("nulo.bas")},
-        {"P.vbp", "Module=Malo; imagen.bas", "imagen.bas, línea", "", malo("imagen.bas")},
-        {"P.vbp", "Class=Malo; binario.cls", "binario.cls, línea", "", malo("binario.cls")},
-        {"P.vbp", "Form=anidado.frm", "anidado.frm, línea 10002", "",
-         escrito("anidado.frm", anidado)},
-        {"P.vbp", "Module=Largo; largo.bas", "largo.bas, línea 5002", "",
-         escrito("largo.bas", largo)},
-        {"Comprimido.vbp", "", "Comprimido.vbp", "",
-         dato("bad/modulos/comprimido.vbp", "Comprimido.vbp")},
-        {"Carpeta.vbp", "", "Carpeta.vbp", "",
-         [](auto& c) { fs::create_directory(c / "Carpeta.vbp"); }},
-        {"grupo/Grupo.vbg", "", "Grupo.vbg", "", dato("bad/grupo_propio", "grupo")},
-        {"T.vbp", "", "T.vbp'", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbp"); }},
-        {"T.vbg", "", "T.vbg'", "tubería (FIFO)", [&](auto& c) { fifo(c / "T.vbg"); }},
-        {"Z.vbp", "", "Z.vbp'", "es un dispositivo",
-         [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.vbp"); }},
-        {"P.vbp", "Module=T; T.bas", "T.bas'", "tubería (FIFO)",
-         [&](auto& c) { fifo(c / "T.bas"); }},
-        {"P.vbp", "Module=Z; Z.bas", "Z.bas'", "es un dispositivo",
-         [](auto& c) { fs::create_symlink("/dev/zero", c / "Z.bas"); }},
-        {"P.vbp", "Module=D; D.bas", "D.bas'", "es una carpeta",
-         [](auto& c) { fs::create_directory(c / "D.bas"); }},
-        {"P.vbp", "Module=E; E.bas", "E.bas'", "tiene 65 MB, más de los 64 MB",
-         [](auto& c) {
-             soporte::Escribe(c / "E.bas", "Attribute VB_Name = \"E\"\r\n");
-             fs::resize_file(c / "E.bas", std::uintmax_t(65) << 20);
+    // How each kind of input of tests/data/reliability/ilegibles.txt is put in place.
+    const std::map<std::string, std::function<void(const fs::path&)>> prepara = {
+        {"malo", [](auto& r) { fs::copy(soporte::Datos("bad/modulos" / r.filename()), r); }},
+        {"grupo", [](auto& r) { fs::copy(soporte::Datos("bad/grupo_propio"), r); }},
+        {"anidado", [](auto& r) { soporte::Escribe(r, Anidado(10000)); }},
+        {"largo", [&](auto& r) { soporte::Escribe(r, largo); }},
+        {"carpeta", [](auto& r) { fs::create_directory(r); }},
+        {"fifo", [](auto& r) { ASSERT_EQ(::mkfifo(r.c_str(), 0644), 0); }},
+        {"cero", [](auto& r) { fs::create_symlink("/dev/zero", r); }},
+        {"enlace", [](auto& r) { fs::create_symlink(r.parent_path() / "otro", r); }},
+        {"grande",
+         [](auto& r) {
+             soporte::Escribe(r, "Attribute VB_Name = \"E\"\r\n");
+             fs::resize_file(r, std::uintmax_t(65) << 20);
          }},
-        {"P.vbp", "", "P.vbp.lintrap-journal'", "tubería (FIFO)",
-         [&](auto& c) { fifo(c / "P.vbp.lintrap-journal"); }},
-        {"P.vbp", "", "P.vbp.lintrap-lock'", "es un enlace simbólico",
-         [](auto& c) { fs::create_symlink(c / "otro", c / "P.vbp.lintrap-lock"); }},
-        {"P.vbp", "", "P.vbp.lintrap-lock'", "es una carpeta",
-         [](auto& c) { fs::create_directory(c / "P.vbp.lintrap-lock"); }},
-        {"P.vbp", "Module=S; \\\\servidor\\recurso\\x.bas", "\\\\servidor\\recurso\\x.bas'",
-         "ruta de red de Windows", [&](auto& c) { senuelo(c / "servidor" / "recurso"); }},
-        {"P.vbp", "Module=S; \\raiz\\x.bas", "\\raiz\\x.bas'", "raíz de una unidad",
-         [&](auto& c) { senuelo(c / "raiz"); }},
+        {"senuelo",
+         [](auto& r) {
+             fs::create_directories(r);
+             soporte::Escribe(r / "x.bas", Crlf("Attribute VB_Name = \"Senuelo\"\n"));
+         }},
     };
-    for (const Caso& caso : casos) {
-        SCOPED_TRACE(caso.nombre + " " + caso.motivo);
+    for (const auto& fila : soporte::Tabla("reliability/ilegibles.txt")) {
+        ASSERT_EQ(fila.size(), 6u);
+        const std::string &nombre = fila[2], &motivo = fila[3];
+        SCOPED_TRACE(nombre + " " + motivo);
         Carpeta c;
-        ProyectoCon(c.Ruta(), caso.linea);
-        caso.prepara(c.Ruta());
+        ProyectoCon(c.Ruta(), fila[1]);
+        prepara.at(fila[4])(c / fila[5]);
         const auto antes = Foto(c.Ruta());
-        const std::string proyecto = (c / caso.orden).string();
+        const std::string proyecto = (c / fila[0]).string();
         for (const std::vector<std::string>& orden :
              {std::vector<std::string>{"list", proyecto, "--names"},
               std::vector<std::string>{"insert", proyecto, "--all-modules", "--all"}}) {
             auto r = LintrapConPlazo(orden);
             EXPECT_EQ(r.codigo, 2) << orden[0] << ": " << r.err;
-            EXPECT_NE(r.err.find(caso.nombre), std::string::npos) << r.err;
-            EXPECT_NE(r.err.find(caso.motivo), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(nombre), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(motivo), std::string::npos) << r.err;
             EXPECT_EQ(r.err.find("--wait"), std::string::npos) << r.err;
         }
         EXPECT_EQ(Foto(c.Ruta()), antes);
@@ -244,8 +202,7 @@ TEST(MalasEntradas, WhatLintrapCannotReadIsRefusedAtOnceByName) {
 // for the usual lock file name beside it is still checked and listed.
 TEST(MalasEntradas, MessagesNameTheRealLineAndLongNamesStillOpen) {
     Carpeta c;
-    soporte::Escribe(c / "M.bas", Crlf("Attribute VB_Name = \"M\"\nOption Explicit\n\nSub Uno()\n"
-                                       "  x = 1\nEnd Sub\n\nSub Dos()\n  y = 2\n"));
+    fs::copy_file(soporte::Datos("reliability/SinFin.bas"), c / "M.bas");
     const fs::path vbp = c / (std::string(250, 'L') + ".vbp");
     soporte::Escribe(vbp, Crlf("Type=Exe\nModule=M; M.bas\nName=\"P\"\n"));
     auto r = soporte::Lintrap({"check", vbp.string()});
