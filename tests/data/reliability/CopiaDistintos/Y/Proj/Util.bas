@@ -1,0 +1,3 @@
+Attribute VB_Name = "UtilY"
+Sub A()
+End Sub

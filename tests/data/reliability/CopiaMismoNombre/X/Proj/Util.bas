@@ -1,0 +1,3 @@
+Attribute VB_Name = "UtilX"
+Sub A()
+End Sub
