@@ -8,6 +8,7 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Lintrap.h"
 #include "tests/support/Tabla.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -40,15 +41,15 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
               0);
     Escribe(c / "roto" / "Calculos.bas",
             Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
-    const std::pair<std::string, std::string> claves[] = {{"{demo}", demo.string()},
-                                                          {"{p}", p.string()},
-                                                          {"{roto}", roto.string()},
-                                                          {"{c}", c.Ruta().string()},
-                                                          {"{esc}", "\x1b"},
-                                                          {"{bel}", "\x07"},
-                                                          {"{lf}", "\n"},
-                                                          {"{del}", "\x7F"},
-                                                          {"{vacio}", ""}};
+    const std::vector<std::pair<std::string, std::string>> claves = {{"{demo}", demo.string()},
+                                                                     {"{p}", p.string()},
+                                                                     {"{roto}", roto.string()},
+                                                                     {"{c}", c.Ruta().string()},
+                                                                     {"{esc}", "\x1b"},
+                                                                     {"{bel}", "\x07"},
+                                                                     {"{lf}", "\n"},
+                                                                     {"{del}", "\x7F"},
+                                                                     {"{vacio}", ""}};
     const auto antes = Foto(c.Ruta());
     const auto filas = Casos("cli/ordenes.txt");
     ASSERT_GT(filas.size(), 50u);
@@ -57,13 +58,7 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
         std::vector<std::string> args;
         std::istringstream partes(fila.cabecera);
         for (std::string a; partes >> a;) {
-            for (const auto& [clave, valor] : claves) {
-                for (auto at = a.find(clave); at != std::string::npos; at = a.find(clave, at)) {
-                    a.replace(at, clave.size(), valor);
-                    at += valor.size();
-                }
-            }
-            args.push_back(a);
+            args.push_back(Sustituye(a, claves));
         }
         const Resultado r = Lintrap(args);
         std::string out;

@@ -9,6 +9,8 @@
 #include "host/files/Project.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
+#include "tests/support/Tabla.h"
+#include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +208,7 @@ std::unique_ptr<files::Project> Interrumpido(const fs::path& carpeta, int n) {
 // nothing anywhere is touched, the copy's temporaries included; --discard-journal drops it and
 // then its temporaries go. The original still completes; a journal of the first version (whole
 // paths) over the project's own files completes too.
+// The journals: tests/data/reliability/diarios.txt.
 TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
     Carpeta c;
     const auto guardado = Interrumpido(c / "p", 4);
@@ -219,32 +222,15 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
     soporte::Escribe(c / "fuera" / "v.txt.lintrap-999999999-1.tmp", "intruso");
     soporte::Escribe(c / "fuera" / "x.vbp.lintrap-journal", "ajeno");
     const std::string temporal = real("p/Mod0.bas.lintrap-999999999-7.tmp");
-    auto diario = [](std::string cabecera, std::vector<std::string> campos) {
-        for (const auto& campo : campos) {
-            cabecera += campo + '\0';
-        }
-        return cabecera;
-    };
-    const std::string v2 = "lintrap-journal 2\n", v1 = "lintrap-journal 1\n";
-    const std::string proyecto = real("p/P.vbp"), fuera = real("fuera/v.txt");
-    const std::string ajeno = fuera + ".lintrap-999999999-1.tmp";
-    const std::string relativo = "../fuera/v.txt.lintrap-999999999-1.tmp";
-    struct Caso {
-        const char* nombre;
-        std::string carpeta; // where the project is opened
-        std::string journal; // written by hand into p when not empty
-    } casos[] = {
-        {"copied folder", "copia", ""},
-        {"moved folder", "movida", ""},
-        {"whole path outside", "p", diario(v2, {"project", proyecto, "file", ajeno, fuera, "end"})},
-        {"../ outside", "p",
-         diario(v2, {"project", proyecto, "file", relativo, "../fuera/v.txt", "end"})},
-        {"copy of itself outside", "p",
-         diario(v2, {"project", proyecto, "copy", "../fuera/x.vbp.lintrap-journal", "end"})},
-        {"first version outside", "p", diario(v1, {"file", ajeno, fuera, "end"})},
-        {"first version inside", "p", diario(v1, {"file", temporal, real("p/Mod0.bas"), "end"})},
-    };
-    for (const Caso& caso : casos) {
+    const std::vector<std::pair<std::string, std::string>> claves = {
+        {"{proyecto}", real("p/P.vbp")},  {"{mod0}", real("p/Mod0.bas")},
+        {"{temporal}", temporal},         {"{ajeno}", real("fuera/v.txt.lintrap-999999999-1.tmp")},
+        {"{fuera}", real("fuera/v.txt")}, {"|", std::string(1, '\0')}};
+    for (auto fila : soporte::Tabla("reliability/diarios.txt")) {
+        fila.resize(3);
+        const struct {
+            std::string nombre, carpeta, journal;
+        } caso = {fila[0], fila[1], soporte::Sustituye(fila[2], claves)};
         SCOPED_TRACE(caso.nombre);
         Restaura(c / "p", interrumpido);
         if (!caso.journal.empty()) { // the journal below stands alone

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace soporte {
@@ -37,6 +38,18 @@ inline std::string SinBlancas(const std::string& bytes) {
         }
     }
     return r;
+}
+
+// `texto` with every "{key}" of a data file's case put as its value, in the order given.
+inline std::string Sustituye(std::string texto,
+                             const std::vector<std::pair<std::string, std::string>>& claves) {
+    for (const auto& [clave, valor] : claves) {
+        for (auto at = texto.find(clave); at != std::string::npos; at = texto.find(clave, at)) {
+            texto.replace(at, clave.size(), valor);
+            at += valor.size();
+        }
+    }
+    return texto;
 }
 
 } // namespace soporte
