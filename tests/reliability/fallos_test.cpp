@@ -7,6 +7,7 @@
 #include "host/files/Project.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
+#include "tests/support/Errores.h"
 
 #include <gtest/gtest.h>
 
@@ -119,14 +120,19 @@ TEST(Fallos, InjectedWriteFailureWritesNothingAndLeavesNoTemporary) {
     EXPECT_EQ(soporte::Lee(c / "Mod3.bas"), proyecto->ComponentAt(3).Bytes());
 }
 
-// A read-only file, folder and file system are refused before anything is written, each
-// naming what is read-only; made writable again, the file keeps its permissions.
+// A read-only file, folder and file system are refused before anything is written, by a save
+// or by staging a module early, each naming what is read-only; made writable again, the file keeps
+// its permissions.
 TEST(Fallos, ReadOnlyFolderFileAndFileSystemAreRefusedBeforeAnyWrite) {
     {
         Carpeta c;
         auto proyecto = Editado(c.Ruta(), 2, 30);
         fs::permissions(c / "Mod1.bas", fs::perms::owner_read | fs::perms::group_read);
         Rechaza(*proyecto, c.Ruta(), vberr::PermissionDenied, {"Mod1.bas", "solo lectura"});
+        const auto antes = Foto(c.Ruta()); // staging a module checks it as a save does
+        EXPECT_EQ(soporte::Lanzado([&] { proyecto->Stage(proyecto->ComponentAt(1)); }).Number,
+                  vberr::PermissionDenied);
+        EXPECT_EQ(Foto(c.Ruta()), antes);
         fs::permissions(c / "Mod1.bas", fs::perms::owner_write, fs::perm_options::add);
         fs::permissions(c.Ruta(), fs::perms::owner_read | fs::perms::owner_exec);
         Rechaza(*proyecto, c.Ruta(), vberr::PermissionDenied, {"la carpeta"});
