@@ -3,6 +3,7 @@
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectPath.h"
 #include "tests/support/Carpeta.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +14,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The cases: tests/data/host/vbp_final.txt.
 TEST(ProjectFileLines, NewLinesFollowTheFileAndKeepItsMissingFinalBreak) {
-    struct Case {
-        std::string in, out;
-    };
-    std::vector<Case> cases = {
-        // LF only, no final break: the new last line has none either.
-        {"Type=Exe\nName=\"A\"", "Type=Exe\nName=\"A\"\nModule=M; M.bas"},
-        {"Type=Exe\r\nName=\"A\"\r\n", "Type=Exe\r\nName=\"A\"\r\nModule=M; M.bas\r\n"},
-        // Mixed ends stay as they are; new lines take the first line's end.
-        {"Type=Exe\r\nName=\"A\"\n", "Type=Exe\r\nName=\"A\"\nModule=M; M.bas\r\n"},
-    };
-    for (const auto& c : cases) {
-        auto file = files::ProjectFile::Parse(c.in, "P.vbp");
-        EXPECT_EQ(file.Serialize(), c.in);
+    for (const auto& c : soporte::Tabla("host/vbp_final.txt")) {
+        auto file = files::ProjectFile::Parse(c.at(0), "P.vbp");
+        EXPECT_EQ(file.Serialize(), c[0]);
         EXPECT_FALSE(file.Changed());
         file.Insert(file.Count(), "Module=M; M.bas");
         EXPECT_TRUE(file.Changed());
-        EXPECT_EQ(file.Serialize(), c.out);
+        EXPECT_EQ(file.Serialize(), c.at(1));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Errores.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -104,23 +105,12 @@ TEST(ProjectLoad, ComponentLookupAndWhatEachKindOffers) {
     }
 }
 
+// The cases: tests/data/host/malos.txt.
 TEST(ProjectLoad, BadProjectFilesNameFileAndLine) {
-    struct Case {
-        std::string file;
-        long number;
-        std::string where;
-    };
-    std::vector<Case> cases = {
-        {"Binario.vbp", 321, "Binario.vbp, línea 3:"},
-        {"Vacio.vbp", 321, "Vacio.vbp, línea 1:"},
-        {"Texto.vbp", 321, "Texto.vbp, línea 1:"},
-        {"SiMismo.vbg", 321, "SiMismo.vbg, línea 2:"},
-        {"NoHay.vbp", 53, "NoHay.vbp"},
-    };
-    for (const auto& c : cases) {
-        auto error = soporte::Lanzado([&] { files::Vbe::Open(kData / "malos" / c.file); });
-        EXPECT_EQ(error.Number, c.number) << c.file;
-        EXPECT_NE(error.Description.find(c.where), std::string::npos) << error.Description;
+    for (const auto& c : soporte::Tabla("host/malos.txt")) {
+        auto error = soporte::Lanzado([&] { files::Vbe::Open(kData / "malos" / c.at(0)); });
+        EXPECT_EQ(error.Number, std::stol(c.at(1))) << c[0];
+        EXPECT_NE(error.Description.find(c.at(2)), std::string::npos) << error.Description;
     }
 }
 
