@@ -4,11 +4,14 @@
 #include "base/ErrorVB.h"
 #include "host/files/CodeModuleMem.h"
 #include "host/files/ModuleFile.h"
+#include "tests/support/Archivos.h"
 #include "tests/support/Errores.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -128,38 +131,22 @@ TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
 
 // Find from (line, column) to (line, column), -1 for the module's end: whole words, case,
 // the code page's letters folded ("ñandú" finds "Ñandú") and Like patterns; where it finds the
-// text, or 0 when it does not.
+// text, or 0 when it does not. The cases: tests/data/host/buscar.txt.
 TEST(ModuleCode, FindHonoursRangeWordCaseAndPatterns) {
-    auto f = Module("Dim Nombre As String\r\n"
-                    "Sub Pon()\r\n"
-                    "    NombreLargo = 1\r\n"
-                    "    nombre = \"\321and\xFA 42\"\r\n" // Windows-1252 bytes
-                    "End Sub");
-    const struct {
-        const char* text;
-        std::vector<long> from; // start line, start column, end line, end column
-        bool word, matchCase, pattern;
-        std::vector<long> found;
-    } cases[] = {
-        {"nombre", {1, 1, -1, -1}, false, false, false, {1, 5, 1, 11}},
-        {"Nombre", {2, 1, -1, -1}, true, false, false, {4, 5, 4, 11}},
-        {"nombre", {2, 1, -1, -1}, false, true, false, {4, 5, 4, 11}},
-        {"\361and\xFA", {1, 1, -1, -1}, false, false, false, {4, 15, 4, 20}},
-        {"Largo", {3, 1, 3, 9}, false, false, false, {0}}, // "NombreLargo" ends past column 9
-        {"nombre", {1, 6, -1, -1}, false, false, false, {3, 5, 3, 11}},
-        {"N[aeiou\xE1-\xFA]mbre*=", {1, 1, -1, -1}, false, false, true, {3, 5, 3, 18}},
-        {"\"?and? ##\"", {1, 1, -1, -1}, false, false, true, {4, 14, 4, 24}},
-        {"[!a-z ]and\xFA", {1, 1, -1, -1}, false, true, true, {4, 15, 4, 20}},
-        {"Pon(x)", {1, 1, -1, -1}, false, false, false, {0}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        long sl = c.from[0], sc = c.from[1], el = c.from[2], ec = c.from[3];
-        if (f->Code().Find(c.text, sl, sc, el, ec, c.word, c.matchCase, c.pattern)) {
-            EXPECT_EQ(std::vector<long>({sl, sc, el, ec}), c.found);
-        } else {
-            EXPECT_EQ(c.found, std::vector<long>{0});
-        }
+    auto f = files::ModuleFile::Parse(soporte::Lee(soporte::Datos("host/modules/Buscar.bas")),
+                                      "Buscar.bas", 1252);
+    for (const auto& c : soporte::Tabla("host/buscar.txt")) {
+        SCOPED_TRACE(c.at(0));
+        std::istringstream desde(c.at(1));
+        long sl = 0, sc = 0, el = 0, ec = 0;
+        desde >> sl >> sc >> el >> ec;
+        const auto con = [&](const char* opcion) { return c.at(2).find(opcion) != c[2].npos; };
+        const bool hallado =
+            f->Code().Find(c[0], sl, sc, el, ec, con("word"), con("case"), con("pattern"));
+        EXPECT_EQ(hallado ? std::to_string(sl) + " " + std::to_string(sc) + " " +
+                                std::to_string(el) + " " + std::to_string(ec)
+                          : "0",
+                  c.at(3));
     }
 }
 
