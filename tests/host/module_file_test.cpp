@@ -42,9 +42,7 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
 
     // a file from an old tool with CR alone as every line end: its lines, procedures and
     // attributes as usual, new lines with CR, and the same bytes back when unedited
-    const std::string soloCr = "Attribute VB_Name = \"Viejo\"\rOption Explicit\r\rPublic Sub "
-                               "Uno()\r  x = 1\rEnd Sub\rPublic Function Dos()\r"
-                               "Attribute Dos.VB_UserMemId = 0\r  Dos = 2\rEnd Function\r";
+    const std::string soloCr = soporte::Lee(kData / "SoloCr.bas");
     auto cr = files::ModuleFile::Parse(soloCr, "Viejo.bas", 1252);
     EXPECT_EQ(cr->Name(), "Viejo");
     EXPECT_EQ(cr->Serialize(), soloCr);

@@ -1,0 +1,1 @@
+Attribute VB_Name = "Viejo"Option ExplicitPublic Sub Uno()  x = 1End SubPublic Function Dos()Attribute Dos.VB_UserMemId = 0  Dos = 2End Function
