@@ -2,11 +2,11 @@
 // Linux: /proc, the locale data, no window system), the version of small PE files, and the Linux
 // probes' readers on known kernel texts.
 
+#include "Ayudas.h"
+
 #include "ClsErrores/Sondas.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
-#include "tests/support/Carpeta.h"
-#include "tests/support/Entorno.h"
 #include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
