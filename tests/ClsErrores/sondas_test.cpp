@@ -98,7 +98,7 @@ TEST(Sondas, DrivesOfThisMachine) {
 // an icon where the version was, no signature in the fixed information, a data entry past
 // every section); on Windows, through the version library, also a name in the code page.
 TEST(Sondas, VersionOfPeFiles) {
-    const fs::path datos = fs::path(LINTRAP_DATOS_INFORME) / "pe";
+    const fs::path datos = soporte::Datos("clserrores/pe");
     soporte::Carpeta carpeta{"lintrap-versión"};
     fs::copy_file(datos / "msjet40.dll", carpeta / "año.dll");
     // A file of the data, its version.
