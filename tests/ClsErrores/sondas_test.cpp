@@ -136,11 +136,7 @@ TEST(Sondas, LocaleCDelUsuario) {
     // A locale the system does not have: no locale, so no locale facts.
     soporte::PonVariable("LC_ALL", "xx_NOEXISTE.UTF-8");
     EXPECT_EQ(SeparadorFecha() + FormatoFechaCorta() + HayDBCS() + FechaCorta(), "");
-    if (antes) {
-        soporte::PonVariable("LC_ALL", guardado);
-    } else {
-        soporte::QuitaVariable("LC_ALL");
-    }
+    antes ? void(soporte::PonVariable("LC_ALL", guardado)) : soporte::QuitaVariable("LC_ALL");
 }
 #endif
 
