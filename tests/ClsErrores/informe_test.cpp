@@ -111,14 +111,6 @@ TEST(Informe, TextoExactoYSusVariantes) {
             Como(InformeSistemaCorto(f), c.corto);
         }
     }
-    FuenteFija f;
-    for (auto [colores, linea] : {std::pair{"True Color", "True Color\r\n"},
-                                  {"4294967296", "4.294.967.296\r\n"},
-                                  {"", "\r\n   Resolucion"}}) {
-        f.v["NumeroColores"] = colores;
-        EXPECT_NE(InformeSistema(f).find(std::string("   Colores.......................") + linea),
-                  std::string::npos);
-    }
 }
 
 // What the system's source adds to the layout: the program's own facts, CR LF line ends.
