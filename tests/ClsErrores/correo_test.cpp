@@ -130,7 +130,7 @@ TEST_F(Correo, ReportsArriveWithTheirSubjectBodyAndLog) {
         "No se encontró el archivo de facturas del mes pasado en la carpeta compartida";
     // The error's details (line 0 unknown), then the short system report, without memory.
     for (auto [linea, texto] : {std::pair{120L, "120"}, {0L, "<desconocida>"}}) {
-        const auto cortos = Llegan([&] { ErrorManejado(linea, descripcion); });
+        const auto cortos = Llegan([&, l = linea] { ErrorManejado(l, descripcion); });
         ASSERT_EQ(cortos.size(), 1u);
         const Recibido& m = cortos[0];
         EXPECT_EQ(m.para, std::vector<std::string>{destino});

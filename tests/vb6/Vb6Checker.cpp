@@ -16,11 +16,9 @@ using codepage::Minusculas;
 
 using files::syntax::TrimBlanks;
 
-// The statement ends in the word Then (a block If); a literal would end in its quote.
+// The statement's last word is Then (a block If); a literal would end in its quote.
 bool TerminaEnThen(std::string_view t) {
-    const auto c = t.size() < 5 ? ' ' : static_cast<unsigned char>(t[t.size() - 5]);
-    return t.size() >= 4 && files::syntax::SameWord(t.substr(t.size() - 4), "then") &&
-           !std::isalnum(c) && c != '_';
+    return files::syntax::SameWord(t.substr(t.find_last_of(" \t)") + 1), "then");
 }
 
 // A line number ("120 ") at the start of a statement is a label, not code.
