@@ -1,6 +1,7 @@
 // The checker, then the VB6 files that the add-in copies into developers' projects, checked as
 // the VB6 environment would load them, and every other module file of the repository with them.
 #include "base/CodePage.h"
+#include "host/files/ModuleSyntax.h"
 #include "tests/support/Tabla.h"
 #include "tests/vb6/Vb6Checker.h"
 
@@ -51,9 +52,7 @@ std::string Esqueleto(const std::string& bytes, const Modulo& m) {
         if (!dentro || cabeceras.count(s.numero) != 0) {
             r += s.texto + "\n";
         }
-        const std::string t = codepage::Minusculas(s.texto);
-        dentro = dentro && !(t.starts_with("end sub") || t.starts_with("end function") ||
-                             t.starts_with("end property"));
+        dentro = dentro && !files::syntax::Classify(s.texto).end;
     }
     return r;
 }
