@@ -124,30 +124,28 @@ void Correo::SetUp() {
 #endif
 
 TEST_F(Correo, ReportsArriveWithTheirSubjectBodyAndLog) {
-    const std::string titulo = app::Title();
-    const std::string destino = Unica("informe");
+    const std::string titulo = app::Title(), destino = Unica("informe");
     e.EmailDir(destino);
     const std::string descripcion =
         "No se encontró el archivo de facturas del mes pasado en la carpeta compartida";
-    auto cortos = Llegan([&] { ErrorManejado(120, descripcion); });
-    ASSERT_EQ(cortos.size(), 1u);
-    EXPECT_EQ(vb::Err().Number, 53); // in place again for the caller's handler
-    const Recibido& m = cortos[0];
-    EXPECT_EQ(m.para, std::vector<std::string>{destino});
-    EXPECT_EQ(m.asunto, "Informe de Error Remoto en " + titulo);
-    const std::string cabecera = "Informe de error en " + titulo +
-                                 "\r\n===========================\r\nError nº: 53\r\n"
-                                 "Procedimiento:   'Modulo \\ Proc'\r\nLínea: 120\r\n"
-                                 "Descripción: " +
-                                 descripcion + "\r\n\r\n\r\n\r\n ===================";
-    EXPECT_TRUE(m.cuerpo.starts_with(cabecera)) << m.cuerpo;
-    EXPECT_NE(m.cuerpo.find("\r\nSistema Operativo \r\n"), std::string::npos);
-    EXPECT_EQ(m.cuerpo.find("Memoria"), std::string::npos);
-    EXPECT_TRUE(m.adjuntos.empty());
-    cortos = Llegan([&] { ErrorManejado(0, "Corto"); });
-    ASSERT_EQ(cortos.size(), 1u);
-    EXPECT_NE(cortos[0].cuerpo.find("\r\nLínea: <desconocida>\r\nDescripción: Corto\r\n"),
-              std::string::npos);
+    // The error's details (line 0 unknown), then the short system report, without memory.
+    for (auto [linea, texto] : {std::pair{120L, "120"}, {0L, "<desconocida>"}}) {
+        const auto cortos = Llegan([&, l = linea] { ErrorManejado(l, descripcion); });
+        ASSERT_EQ(cortos.size(), 1u);
+        const Recibido& m = cortos[0];
+        EXPECT_EQ(m.para, std::vector<std::string>{destino});
+        EXPECT_EQ(m.asunto, "Informe de Error Remoto en " + titulo);
+        EXPECT_TRUE(m.cuerpo.starts_with("Informe de error en " + titulo +
+                                         "\r\n===========================\r\nError nº: 53\r\n"
+                                         "Procedimiento:   'Modulo \\ Proc'\r\nLínea: " +
+                                         texto + "\r\nDescripción: " + descripcion +
+                                         "\r\n\r\n\r\n\r\n ==================="))
+            << m.cuerpo;
+        EXPECT_NE(m.cuerpo.find("\r\nSistema Operativo \r\n"), std::string::npos);
+        EXPECT_EQ(m.cuerpo.find("Memoria"), std::string::npos);
+        EXPECT_TRUE(m.adjuntos.empty());
+        EXPECT_EQ(vb::Err().Number, 53); // in place again for the caller's handler
+    }
     ASSERT_EQ(guion.cajas.size(), 2u); // the prompts only: no failure message
 
     // The full report attaches the log by its name, in the program's code page with CR LF.

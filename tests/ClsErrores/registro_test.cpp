@@ -5,6 +5,7 @@
 #include "Ayudas.h"
 
 #include "ClsErrores/Registro.h"
+#include "tests/support/Tabla.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -42,68 +43,42 @@ protected:
     }
 };
 
-TEST_F(Registro, EachTypeComesBackAsWrittenOrConverted) {
-    using Bytes = std::vector<unsigned char>;
-    const struct {
-        const char* nombre;
-        Valor puesto;
-        long tipo;
-        Valor leido = {}; // when not what was written
-    } casos[] = {
-        {"texto", std::string("Hola, año"), 1},
-        {"bytes", Bytes{0, 1, 0xFE, 0xFF}, 3},
-        {"número", std::int32_t{-123456}, 4},
-        {"", std::string(), 1},
-        {"vacío", Bytes{}, 3},
-        {"n", std::string(" 42 "), 4, std::int32_t{42}},
-        {"t", std::int32_t{-5}, 1, std::string("-5")},
-        {"nul", std::string("ab\0cd", 5), 1, std::string("ab")}, // a text ends at its NUL
-        {"otro", std::int32_t{7}, 4},
-        {"otro", std::string("siete"), 1}, // overwriting changes the type too
-    };
-    for (const auto& c : casos) {
-        Pon(c.nombre, c.puesto, c.tipo);
-    }
-    for (const auto& c : casos) {
-        if (c.nombre != std::string("otro")) {
-            EXPECT_EQ(Toma(c.nombre), c.leido == Valor{} ? c.puesto : c.leido) << c.nombre;
+// A value as data/clserrores/registro.txt writes it.
+Valor Lee(const std::string& t) {
+    std::string v = t.substr(std::min<std::size_t>(2, t.size()));
+    if (t.starts_with("b:")) {
+        std::vector<unsigned char> b;
+        for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
+            b.push_back(static_cast<unsigned char>(std::stoi(v.substr(i, 2), nullptr, 16)));
         }
+        return b;
     }
-    EXPECT_EQ(Toma("otro"), Valor(std::string("siete")));
-    // Key names ignore case; the roots are separate; another type writes nothing.
-    Pon("v", std::string("x"), 2, "Software\\LintrapPruebas\\Nueva");
-    for (auto [raiz, clave, nombre, leido] :
-         {std::tuple{HKCU, "software\\LINTRAPPRUEBAS\\configuración", "TEXTO",
-                     Valor(std::string("Hola, año"))},
-          {HKLM, Clave, "texto", Valor{}},
-          {0x12345678, Clave, "texto", Valor{}},
-          {HKCU, Clave, "no hay", Valor{}},
-          {HKCU, "Software\\LintrapPruebas\\Nada", "texto", Valor{}},
-          {HKCU, "Software\\LintrapPruebas\\Nueva", "v", Valor{}}}) {
-        EXPECT_EQ(Toma(nombre, raiz, clave), leido) << clave << " " << nombre;
+    for (auto i = v.find("\\0"); i != std::string::npos; i = v.find("\\0", i)) {
+        v.replace(i, 2, 1, '\0');
     }
-    EXPECT_TRUE(guion.cajas.empty());
+    return t.starts_with("n:")   ? Valor(std::int32_t(std::stol(v)))
+           : t.starts_with("s:") ? Valor(v)
+                                 : Valor{};
 }
 
-TEST_F(Registro, AValueThatDoesNotConvertIsReportedAndNotWritten) {
-    Pon("n", std::int32_t{42}, 4);
-    const struct {
-        Valor valor;
-        long tipo;
-        const char* caja;
-    } casos[] = {
-        {std::string("cuarenta"), 4, "Error: 13. No coinciden los tipos"},
-        {std::string("99999999999"), 4, "Error: 6. Desbordamiento"},
-        {std::int32_t{1}, 3, "Error: 13. No coinciden los tipos"},
-    };
-    for (const auto& c : casos) {
+TEST_F(Registro, WritesAndReadsOfTheTable) {
+    for (const auto& f : soporte::Tabla("clserrores/registro.txt")) {
+        const std::string clave = f[2] == "-" ? Clave : f[2];
+        const auto raiz = f[1] == "HKCU"   ? HKCU
+                          : f[1] == "HKLM" ? HKLM
+                                           : std::stoul(f[1], nullptr, 0);
         guion.cajas.clear();
-        Pon("n", c.valor, c.tipo);
-        ASSERT_EQ(guion.cajas.size(), 1u);
-        EXPECT_EQ(guion.cajas[0].prompt, c.caja);
-        EXPECT_EQ(guion.cajas[0].title, "RegistrySetKeyValue");
-        EXPECT_EQ(guion.cajas[0].buttons, 0);
-        EXPECT_EQ(Toma("n"), Valor(std::int32_t{42}));
+        if (f[0] == "pon") {
+            registro::RegistrySetKeyValue(raiz, clave, f[3], Lee(f[5]), std::stol(f[4]));
+        } else {
+            EXPECT_EQ(registro::RegistryGetKeyValue(raiz, clave, f[3]), Lee(f[5]))
+                << clave << " " << f[3];
+        }
+        std::string cajas;
+        for (const auto& c : guion.cajas) {
+            cajas += c.title + " " + std::to_string(c.buttons) + ": " + c.prompt;
+        }
+        EXPECT_EQ(cajas, f.size() > 6 ? f[6] : "") << f[0] << " " << f[3] << " " << f[5];
     }
 }
 

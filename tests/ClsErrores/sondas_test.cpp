@@ -2,11 +2,11 @@
 // Linux: /proc, the locale data, no window system), the version of small PE files, and the Linux
 // probes' readers on known kernel texts.
 
+#include "Ayudas.h"
+
 #include "ClsErrores/Sondas.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
-#include "tests/support/Carpeta.h"
-#include "tests/support/Entorno.h"
 #include "tests/support/Texto.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +98,7 @@ TEST(Sondas, DrivesOfThisMachine) {
 // an icon where the version was, no signature in the fixed information, a data entry past
 // every section); on Windows, through the version library, also a name in the code page.
 TEST(Sondas, VersionOfPeFiles) {
-    const fs::path datos = fs::path(LINTRAP_DATOS_INFORME) / "pe";
+    const fs::path datos = soporte::Datos("clserrores/pe");
     soporte::Carpeta carpeta{"lintrap-versión"};
     fs::copy_file(datos / "msjet40.dll", carpeta / "año.dll");
     // A file of the data, its version.
@@ -119,48 +119,6 @@ TEST(Sondas, VersionOfPeFiles) {
 }
 
 #ifndef _WIN32
-TEST(Sondas, ProcesadoresDeCpuinfo) {
-    const auto p3 = LeeCpuinfo("processor\t: 0\nvendor_id\t: GenuineIntel\ncpu family\t: 6\n"
-                               "model\t\t: 8\nmodel name\t: Pentium III (Coppermine)\n"
-                               "stepping\t: 10\n\nprocessor\t: 1\ncpu family\t: 15\n");
-    ASSERT_TRUE(p3);
-    EXPECT_EQ(TextoProcesador(p3->tipo, p3->nivel, p3->revision),
-              "Intel Pentium III or Pentium III Xeon Model, 08 Stepping 0A");
-    const auto zen = LeeCpuinfo("vendor_id\t: AuthenticAMD\ncpu family\t: 26\nmodel\t\t: 2\n"
-                                "stepping\t: 1\n");
-    ASSERT_TRUE(zen);
-    EXPECT_EQ(zen->nivel, 26);
-    EXPECT_EQ(zen->revision, 0x0201);
-    EXPECT_EQ(TextoProcesador(zen->tipo, zen->nivel, zen->revision), "Pentium");
-    const auto arm = LeeCpuinfo("processor\t: 0\nBogoMIPS\t: 48.00\nCPU implementer\t: 0x41\n");
-    ASSERT_TRUE(arm);
-    EXPECT_EQ(TextoProcesador(arm->tipo, arm->nivel, arm->revision), "Unknown");
-    EXPECT_FALSE(LeeCpuinfo(""));
-}
-
-TEST(Sondas, MemoriaEnKBYMontajes) {
-    const std::string meminfo = "MemTotal:       24683748 kB\nMemFree:         1000 kB\n"
-                                "MemAvailable:   20000000 kB\n";
-    EXPECT_EQ(ValorKB(meminfo, "MemTotal"), 24683748ull * 1024);
-    EXPECT_EQ(ValorKB(meminfo, "MemAvailable"), 20000000ull * 1024);
-    EXPECT_EQ(ValorKB(meminfo, "Mem"), std::nullopt);
-    EXPECT_EQ(ValorKB("VmSize:\t  abc kB\n", "VmSize"), std::nullopt);
-
-    const auto m = LeeMontajes("/dev/sda1 / ext4 rw 0 0\n"
-                               "/dev/sdb1 /media/mi\\040disco vfat rw 0 0\n"
-                               "proc /proc proc rw 0 0\n"
-                               "srv:/export /mnt/red nfs4 rw 0 0\n"
-                               "/dev/sr0 /media/cd iso9660 ro 0 0\n"
-                               "/dev/fd0 /media/floppy vfat rw 0 0\n");
-    ASSERT_EQ(m.size(), 6u);
-    EXPECT_EQ(m[1].punto, "/media/mi disco");
-    const std::optional<int> tipos[] = {DriveFijo,   DriveExtraible, std::nullopt,
-                                        DriveRemoto, DriveCD,        DriveExtraible};
-    for (std::size_t i = 0; i < m.size(); ++i) {
-        EXPECT_EQ(TipoMontaje(m[i], i == 1), tipos[i]) << m[i].punto;
-    }
-}
-
 TEST(Sondas, LocaleCDelUsuario) {
     const char* antes = std::getenv("LC_ALL");
     const std::string guardado = antes ? antes : "";
@@ -178,11 +136,7 @@ TEST(Sondas, LocaleCDelUsuario) {
     // A locale the system does not have: no locale, so no locale facts.
     soporte::PonVariable("LC_ALL", "xx_NOEXISTE.UTF-8");
     EXPECT_EQ(SeparadorFecha() + FormatoFechaCorta() + HayDBCS() + FechaCorta(), "");
-    if (antes) {
-        soporte::PonVariable("LC_ALL", guardado);
-    } else {
-        soporte::QuitaVariable("LC_ALL");
-    }
+    antes ? void(soporte::PonVariable("LC_ALL", guardado)) : soporte::QuitaVariable("LC_ALL");
 }
 #endif
 

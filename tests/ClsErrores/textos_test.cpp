@@ -13,6 +13,10 @@
 #include <functional>
 #include <map>
 
+#ifndef _WIN32
+#include "ClsErrores/SondasLinux.h"
+#endif
+
 using namespace infosistema;
 
 namespace {
@@ -62,9 +66,43 @@ TEST(Textos, FilasDeLaTabla) {
              const auto l = LineaDrive({a[0], int(n(a[1])), std::stoull(a[2])}, ".");
              return l ? l->substr(0, l->size() - 2) + (l->ends_with("\r\n") ? "<" : "") : "-";
          }},
+#ifndef _WIN32
+        {"LeeCpuinfo",
+         [](const Args& a) {
+             std::string texto = a[0];
+             for (auto i = texto.find("\\t"); i != std::string::npos; i = texto.find("\\t", i)) {
+                 texto.replace(i, 2, "\t");
+             }
+             const auto p = LeeCpuinfo(texto);
+             return !p ? "-"
+                       : std::to_string(p->tipo) + " " + std::to_string(p->nivel) + " " +
+                             std::to_string(p->revision) + " " +
+                             TextoProcesador(p->tipo, p->nivel, p->revision);
+         }},
+        {"ValorKB",
+         [](const Args& a) {
+             const auto v = ValorKB(a[0], a[1]);
+             return v ? std::to_string(*v) : "-";
+         }},
+        {"LeeMontajes",
+         [](const Args& a) {
+             std::string r;
+             for (const auto& m : LeeMontajes(a[0])) {
+                 const auto t = TipoMontaje(m, r.find(';') == std::string::npos && !r.empty());
+                 r += (r.empty() ? "" : ";") + m.punto + " " + (t ? std::to_string(*t) : "-");
+             }
+             return r;
+         }},
+#endif
     };
     int filas = 0;
-    for (const Args& partes : soporte::Tabla("clserrores/textos.txt")) {
+    std::vector<Args> tabla = soporte::Tabla("clserrores/textos.txt");
+#ifndef _WIN32
+    for (Args& fila : soporte::Tabla("clserrores/textos_linux.txt")) {
+        tabla.push_back(std::move(fila));
+    }
+#endif
+    for (const Args& partes : tabla) {
         // the function, its arguments, the text and ""
         ASSERT_GE(partes.size(), 3u) << partes[0];
         EXPECT_EQ(funciones.at(partes[0])(Args(partes.begin() + 1, partes.end() - 2)),
@@ -72,7 +110,11 @@ TEST(Textos, FilasDeLaTabla) {
             << partes[0] << " " << partes[1];
         ++filas;
     }
+#ifdef _WIN32
     EXPECT_EQ(filas, 109);
+#else
+    EXPECT_EQ(filas, 118);
+#endif
 }
 
 TEST(Textos, LineasDeDrives) {

@@ -18,9 +18,7 @@ namespace soporte {
 
 // The example project copied into a temporary folder.
 inline std::filesystem::path CopiaDemo(const std::filesystem::path& carpeta) {
-    const auto origen = std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo";
-    std::filesystem::copy(origen, carpeta / "Demo", std::filesystem::copy_options::recursive);
-    return carpeta / "Demo" / "Demo.vbp";
+    return Copia(Ejemplo(), carpeta / "Demo") / "Demo.vbp";
 }
 
 // A standard module file named `nombre` with the code lines `codigo` (LF in the test).

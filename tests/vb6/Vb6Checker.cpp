@@ -14,33 +14,11 @@ namespace {
 
 using codepage::Minusculas;
 
-bool DePalabra(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
+using files::syntax::TrimBlanks;
 
-std::string Recorta(std::string_view texto) {
-    return std::string(files::syntax::TrimBlanks(texto));
-}
-
-// The code with the contents of every string literal removed ("" stays): keywords inside
-// strings no longer count.
-std::string SinCadenas(std::string_view codigo) {
-    std::string r;
-    bool enCadena = false;
-    for (char c : codigo) {
-        enCadena ^= c == '"';
-        if (!enCadena || c == '"')
-            r += c;
-    }
-    return r;
-}
-
-// The statement ends in the word Then (a block If), nothing but spaces after it.
-bool TerminaEnThen(std::string_view codigo) {
-    std::string t = Recorta(codigo);
-    if (t.size() < 4 || Minusculas(std::string_view(t).substr(t.size() - 4)) != "then")
-        return false;
-    return t.size() == 4 || !DePalabra(t[t.size() - 5]);
+// The statement's last word is Then (a block If); a literal would end in its quote.
+bool TerminaEnThen(std::string_view t) {
+    return files::syntax::SameWord(t.substr(t.find_last_of(" \t)") + 1), "then");
 }
 
 // A line number ("120 ") at the start of a statement is a label, not code.
@@ -50,7 +28,7 @@ std::string SinNumeroDeLinea(const std::string& sentencia) {
         ++i;
     if (i == 0 || (i < sentencia.size() && sentencia[i] != ' ' && sentencia[i] != '\t'))
         return sentencia;
-    return Recorta(std::string_view(sentencia).substr(i));
+    return std::string(TrimBlanks(std::string_view(sentencia).substr(i)));
 }
 
 // Each kind of block by the first words (lower case) that open it, stand inside it and close
@@ -107,7 +85,7 @@ public:
         // If that ends on its line closes itself
         if ((!pila_.empty() && (pila_.back().clase == "Type" || pila_.back().clase == "Enum") &&
              !(r && hace == "cierra" && r->clase == pila_.back().clase)) ||
-            !r || (w == "if" && !TerminaEnThen(SinCadenas(texto))))
+            !r || (w == "if" && !TerminaEnThen(texto)))
             return;
         if (hace == "dentro") {
             if (pila_.empty() || pila_.back().clase != r->clase)
@@ -187,7 +165,7 @@ Modulo::Modulo(std::string_view bytes, const std::string& nombre) {
         const long primera = l;
         do
             fisicas.push_back(codigo.Line(l));
-        while (lineavb::Continua(Recorta(codigo.Line(l++))) && l <= codigo.CountOfLines());
+        while (lineavb::Continua(TrimBlanks(codigo.Line(l++))) && l <= codigo.CountOfLines());
         logicas_.push_back({archivo->FileLine(primera), files::syntax::JoinContinued(fisicas),
                             static_cast<int>(fisicas.size()) - 1});
     }

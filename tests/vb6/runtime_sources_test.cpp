@@ -1,7 +1,8 @@
-// The VB6 files that the add-in copies into developers' projects, checked as the VB6
-// environment would load them, and every other module file of the repository with them.
+// The checker, then the VB6 files that the add-in copies into developers' projects, checked as
+// the VB6 environment would load them, and every other module file of the repository with them.
 #include "base/CodePage.h"
-#include "tests/support/Archivos.h"
+#include "host/files/ModuleSyntax.h"
+#include "tests/support/Tabla.h"
 #include "tests/vb6/Vb6Checker.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,24 @@ namespace fs = std::filesystem;
 using namespace vb6check;
 
 const fs::path kFuente = LINTRAP_SOURCE_DIR;
+
+// Each case of tests/data/vb6/bloques_rotos.txt is found at its line, saying what is wrong; and
+// a bare LF line end, which no case there can hold.
+TEST(Vb6Checker, PointsAtEachFault) {
+    const auto casos = soporte::Casos("vb6/bloques_rotos.txt");
+    EXPECT_EQ(casos.size(), 20u);
+    for (const auto& [dicho, lineas] : casos) {
+        std::string codigo;
+        for (const std::string& l : lineas) {
+            codigo += l + "\r\n";
+        }
+        const std::string hallado = Texto(Modulo(codigo).Comprobar());
+        EXPECT_NE(hallado.find(dicho + "\n"), std::string::npos) << codigo << "hallado:\n"
+                                                                 << hallado;
+    }
+    EXPECT_EQ(Texto(Modulo("Sub A()\r\nx = 1\nEnd Sub\r\n").Comprobar()),
+              "línea 2: el fin de línea no lleva CR\n");
+}
 
 // The file's header as the environment writes it, then every statement outside the procedures
 // (options, constants, Declare statements, records) and each procedure's header, in file order:
@@ -33,9 +52,7 @@ std::string Esqueleto(const std::string& bytes, const Modulo& m) {
         if (!dentro || cabeceras.count(s.numero) != 0) {
             r += s.texto + "\n";
         }
-        const std::string t = codepage::Minusculas(s.texto);
-        dentro = dentro && !(t.starts_with("end sub") || t.starts_with("end function") ||
-                             t.starts_with("end property"));
+        dentro = dentro && !files::syntax::Classify(s.texto).end;
     }
     return r;
 }
