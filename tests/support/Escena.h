@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,14 +25,10 @@ using Pasos = std::map<std::string, std::function<void(const Campos&)>>;
 using Lecturas = std::map<std::string, std::function<std::string(const std::string&)>>;
 
 template <class C> std::string Une(const C& partes, const char* entre = "|") {
-    std::string r;
-    for (const auto& p : partes) {
-        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(p)>>)
-            r += (r.empty() ? "" : entre) + std::to_string(p);
-        else
-            r += (r.empty() ? "" : entre) + std::string(p);
-    }
-    return r;
+    std::ostringstream r;
+    for (auto i = partes.begin(); i != partes.end(); ++i)
+        r << (i == partes.begin() ? "" : entre) << *i;
+    return r.str();
 }
 
 // "3|5" as {3, 5}; "" as none.
