@@ -88,8 +88,8 @@ struct Ventana {
             {"EscribeAyuda",
              [&](auto&) { soporte::Escribe(ui::RutaAyuda(carpeta), "<p>Insertar</p>"); }},
         });
-        for (const auto& [nombre, handler] : kClics)
-            pasos[nombre] = [this, handler](auto&) { (f.*handler)(); };
+        for (const auto& clic : kClics)
+            pasos[clic.first] = [this, h = clic.second](auto&) { (f.*h)(); };
 
         const auto b = [](bool x) { return std::string(x ? "1" : "0"); };
         const engine::EstadoSeleccion& e = f.Estado();
