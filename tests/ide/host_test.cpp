@@ -3,6 +3,7 @@
 // on disk by another program, a pending save, and bad input.
 #include "tests/ide/PruebaIde.h"
 #include "tests/support/RespondeCaja.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/Widgets.h"
 
 #include "host/files/AtomicWrite.h"
@@ -56,17 +57,6 @@ std::filesystem::file_time_type Atrasa(const std::filesystem::path& carpeta) {
     for (const auto& e : std::filesystem::directory_iterator(carpeta))
         std::filesystem::last_write_time(e.path(), antes);
     return antes;
-}
-
-// The colour and weight the pane shows at `columna` (0-based) of `linea` (1-based).
-std::pair<QColor, bool> Color(ide::PanelCodigo& panel, int linea, int columna) {
-    const QTextBlock b = panel.document()->findBlockByNumber(linea - 1);
-    for (const QTextLayout::FormatRange& r : b.layout()->formats()) {
-        if (r.start <= columna && columna < r.start + r.length) {
-            return {r.format.foreground().color(), r.format.fontWeight() == QFont::Bold};
-        }
-    }
-    return {QColor(Qt::black), false};
 }
 
 struct Host : ::testing::Test {
@@ -237,24 +227,14 @@ TEST_F(Host, CodePanesAreColouredAndStaySo) {
     panel->moveCursor(QTextCursor::Start);
     QTest::keyClicks(panel, "' escrito");
     QTest::keyClick(panel, Qt::Key_Return);
-    const QColor negro(Qt::black), azul(0x0000FA), morado(0xA000A0), verde(0x007800);
-    struct Caso {
-        int linea, columna;
-        QColor color;
-        bool negrita;
-    };
-    for (const auto& [linea, columna, color, negrita] : {
-             Caso{1, 3, verde, false},  // typed comment
-             Caso{2, 0, azul, false},   // Sub
-             Caso{2, 4, negro, false},  // A
-             Caso{2, 9, morado, true},  // On Error
-             Caso{2, 32, verde, false}, // ' nota
-             Caso{3, 0, azul, false},   // Option
-             Caso{5, 5, verde, false},  // loaded comment
-         }) {
-        EXPECT_EQ(Color(*panel, linea, columna), std::pair(color, negrita))
-            << linea << ":" << columna << " "
-            << panel->document()->findBlockByNumber(linea - 1).text().toStdString();
+    // tests/data/ide/colores.txt: line, column, colour, bold.
+    const std::map<std::string, QColor> colores = {
+        {"negro", Qt::black}, {"azul", 0x0000FA}, {"morado", 0xA000A0}, {"verde", 0x007800}};
+    for (const auto& c : soporte::Tabla("ide/colores.txt")) {
+        const QTextBlock linea = panel->document()->findBlockByNumber(std::stoi(c[0]) - 1);
+        EXPECT_EQ(prueba::FormatoEn(*panel->document(), linea.position() + std::stoi(c[1])),
+                  std::pair(colores.at(c[2]), c[3] == "1"))
+            << c[0] << ":" << c[1] << " " << linea.text().toStdString();
     }
 }
 

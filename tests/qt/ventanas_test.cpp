@@ -10,17 +10,17 @@
 #include "qt/viewer/Dependencias.h"
 #include "qt/viewer/FrmCodigo.h"
 #include "tests/support/Carpeta.h"
+#include "tests/support/Escena.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/Tabla.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QVariant>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -65,55 +65,24 @@ TEST(Ventanas, CadaControlConSuNombreTextoYAyuda) {
 // Proves: a window opens centred on its owner, or beside it on the side with room (narrowed
 // when neither side has it), always inside the screen; its frame read back once shown.
 TEST(Ventanas, SeAbrenCentradasOJuntoASuDuenoDentroDeLaPantalla) {
-    const QRect p = QApplication::primaryScreen()->availableGeometry();
-    using Prueba = std::function<bool(const QRect& f, const QRect& d)>;
-    const struct {
-        const char* caso;
-        QRect dueno;
-        QSize tamano;
-        bool alLado;
-        Prueba bien;
-    } casos[] = {
-        {"a la derecha",
-         {p.left(), p.top(), 300, 200},
-         {400, 300},
-         true,
-         [](auto& f, auto& d) { return f.left() == d.right() + 1 && f.top() == d.top(); }},
-        {"a la izquierda",
-         {p.right() - 299, p.top() + 50, 300, 200},
-         {400, 300},
-         true,
-         [](auto& f, auto& d) { return f.right() == d.left() - 1 && f.top() == d.top(); }},
-        {"sin sitio",
-         {p.left() + 200, p.top(), p.width() - 400, 200},
-         {400, 300},
-         true,
-         [&](auto& f, auto&) { return f.right() == p.right() && f.width() == 320; }},
-        {"centrada",
-         {p.left() + 100, p.top() + 100, 400, 300},
-         {200, 100},
-         false,
-         [](auto& f, auto& d) { return (f.center() - d.center()).manhattanLength() <= 2; }},
-        {"en la esquina",
-         {p.left(), p.top(), 100, 100},
-         {300, 200},
-         false,
-         [&](auto& f, auto&) { return f.topLeft() == p.topLeft(); }},
+    const auto Rect = [](const std::string& s) {
+        int x = 0, y = 0, ancho = 0, alto = 0;
+        std::istringstream(s) >> x >> y >> ancho >> alto;
+        return QRect(x, y, ancho, alto);
     };
-    for (const auto& c : casos) {
+    // The cases on the screen of pantalla.json: tests/data/qt/lugares.txt.
+    for (const auto& c : soporte::Tabla("qt/lugares.txt")) {
         QWidget dueno;
-        dueno.setGeometry(c.dueno);
+        dueno.setGeometry(Rect(c[1]));
         dueno.show();
         QWidget ventana(&dueno, Qt::Window);
-        ventana.resize(c.tamano);
-        c.alLado ? qt::AlLadoDe(ventana, dueno) : qt::CentraEn(ventana, dueno);
+        ventana.resize(Rect("0 0 " + c[2]).size());
+        c[3] == "al lado" ? qt::AlLadoDe(ventana, dueno) : qt::CentraEn(ventana, dueno);
         ventana.show();
         QApplication::processEvents();
-        const QRect f = ventana.frameGeometry(), d = dueno.frameGeometry();
-        EXPECT_TRUE(c.bien(f, d)) << c.caso << ": " << f.x() << "," << f.y() << " " << f.width()
-                                  << "x" << f.height() << " junto a " << d.x() << "," << d.y()
-                                  << " " << d.width() << "x" << d.height();
-        EXPECT_TRUE(p.contains(f)) << c.caso;
+        const QRect f = ventana.frameGeometry();
+        EXPECT_EQ(soporte::Une(std::vector<int>{f.x(), f.y(), f.width(), f.height()}, " "), c[4])
+            << c[0];
     }
 }
 

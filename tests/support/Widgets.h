@@ -1,10 +1,15 @@
 #pragma once
 // What the widget tests do as the user does it: find a control by its name, click a list's row,
-// double-click it as the platform delivers it, tick a box where its indicator is.
+// double-click it as the platform delivers it, tick a box where its indicator is; and what a
+// text document shows.
 
 #include <QListWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace prueba {
 
@@ -40,6 +45,17 @@ inline void DobleClicFila(QListWidget* l, int fila) {
 // A click on a check box or an option button where its indicator is.
 inline void Marca(QWidget* b) {
     QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
+}
+
+// The colour, and whether bold, that a document shows at `posicion`: its paragraph's layout
+// range there, else plain black.
+inline std::pair<QColor, bool> FormatoEn(const QTextDocument& doc, int posicion) {
+    const QTextBlock b = doc.findBlock(posicion);
+    for (const QTextLayout::FormatRange& r : b.layout()->formats()) {
+        if (posicion >= b.position() + r.start && posicion < b.position() + r.start + r.length)
+            return {r.format.foreground().color(), r.format.fontWeight() >= QFont::Bold};
+    }
+    return {QColor(Qt::black), false};
 }
 
 } // namespace prueba

@@ -3,6 +3,7 @@
 // class.
 
 #include "tests/support/Carpeta.h"
+#include "tests/support/Escena.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
 #include "tests/support/Tabla.h"
@@ -52,6 +53,42 @@ struct Configuracion : ::testing::Test {
         return m.Lines(desde, m.CountOfLines() - desde + 1);
     }
 
+    // The scenario `nombre` of tests/data/ui/frmconfiguracion.txt.
+    void Escena(const std::string& nombre) {
+        auto pasos = soporte::PasosDe(v);
+        const auto si = [](auto& a) { return a[0] == "1"; };
+        pasos.insert({
+            {"Abre", [&](auto& a) { Abre(a[0].empty() ? nullptr : proyecto.get()); }},
+            {"Personaliza", [&](auto& a) { Personaliza(a[0]); }},
+            {"Cancela", [&](auto&) { Personaliza(std::nullopt); }},
+            {"Check1_Click", [&](auto& a) { f->Check1_Click(si(a)); }},
+            {"Check3_Click", [&](auto& a) { f->Check3_Click(si(a)); }},
+            {"Combo1_Click", [&](auto& a) { f->Combo1_Click(std::stoi(a[0])); }},
+            {"Text1_Change", [&](auto& a) { f->Text1_Change(a[0]); }},
+            {"Text1_GotFocus", [&](auto&) { f->Text1_GotFocus(); }},
+            {"Text1_LostFocus", [&](auto&) { f->Text1_LostFocus(); }},
+            {"OKButton_Click", [&](auto&) { f->OKButton_Click(); }},
+            {"CancelButton_Click", [&](auto&) { f->CancelButton_Click(); }},
+            {"Ajuste", [&](auto& a) { Ajuste(a[0]) = a[1]; }},
+        });
+        auto lecturas = soporte::LecturasDe(v);
+        for (const auto& [que, lee] : soporte::LecturasDe(vm))
+            lecturas["m." + que] = lee; // the custom message dialog's
+        lecturas["ajuste"] = [&](auto& c) { return Ajuste(c); };
+        lecturas["inival"] = [&](auto&) { return IniVal(); };
+        lecturas["modificado"] = [&](auto&) {
+            return std::string(proyecto->Modified() ? "1" : "0");
+        };
+        soporte::Escena("ui/frmconfiguracion.txt", nombre, pasos, lecturas);
+    }
+    std::string& Ajuste(const std::string& nombre) {
+        return nombre == "glbMandaEmail"    ? ajustes.glbMandaEmail
+               : nombre == "glbEmailDir"    ? ajustes.glbEmailDir
+               : nombre == "glbMsgOnError"  ? ajustes.glbMsgOnError
+               : nombre == "glbMsgPersonal" ? ajustes.glbMsgPersonal
+                                            : ajustes.glbLogOnError;
+    }
+
     engine::AjustesPendientes ajustes;
     soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
@@ -81,94 +118,20 @@ TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
 // Cancelled, either dialog stores nothing, and chosen again the custom message dialog opens
 // again; accepted with nothing typed, it stores two double quotes.
 TEST_F(Configuracion, CanceladoNoGuardaYAceptadoVacioGuardaDosComillas) {
-    Abre();
-    Personaliza(std::nullopt);
-    Personaliza(std::nullopt);
-    EXPECT_EQ(v.abiertas, (std::vector<std::string>{"MsgPersonal", "MsgPersonal"}));
-    EXPECT_EQ(vm.cerrada, false);
-    f->OKButton_Click();
-    EXPECT_EQ(ajustes.glbMsgOnError + ajustes.glbMsgPersonal, "");
-    Abre();
-    f->Check1_Click(true);
-    f->Text1_Change("yo@ejemplo.invalid");
-    f->Check3_Click(false);
-    f->CancelButton_Click();
-    EXPECT_EQ(v.cerrada, false);
-    EXPECT_EQ(ajustes.glbMandaEmail + ajustes.glbEmailDir + ajustes.glbLogOnError, "FalseTrue");
-    Abre();
-    Personaliza("");
-    EXPECT_EQ(vm.texto["Text1"], "\"\"");
-    EXPECT_EQ(vm.cerrada, true);
-    EXPECT_EQ(ajustes.glbMsgPersonal, "\"\"");
-    v.cerrada.reset();
-    f->OKButton_Click();
-    EXPECT_EQ(v.cerrada, true);
-    EXPECT_EQ(ajustes.glbMsgOnError, "\"\"");
+    Escena("cancelado");
 }
 
 TEST_F(Configuracion, DireccionAlMarcarYDesmarcarYColoresDelFoco) {
-    ajustes.glbEmailDir = "pendiente@ejemplo.invalid";
-    Abre();
-    f->Check1_Click(true);
-    EXPECT_TRUE(v.visible["Text1"]);
-    EXPECT_TRUE(v.visible["Label2"]);
-    EXPECT_EQ(v.texto["Text1"], "pendiente@ejemplo.invalid");
-    f->Text1_GotFocus();
-    EXPECT_EQ(v.fondo["Text1"], (ui::Color{255, 255, 192}));
-    f->Text1_LostFocus();
-    EXPECT_EQ(v.fondo["Text1"], (ui::Color{255, 255, 255}));
-
-    f->Text1_Change("escrita@ejemplo.invalid");
-    f->Check1_Click(false);
-    EXPECT_FALSE(v.visible["Text1"]);
-    EXPECT_FALSE(v.visible["Label2"]);
-    // Ticked again: the pending address replaces what was typed.
-    f->Check1_Click(true);
-    EXPECT_EQ(v.texto["Text1"], "pendiente@ejemplo.invalid");
-    // Unticked with text in the box: accepted, the text is the address.
-    f->Text1_Change("otra@ejemplo.invalid");
-    f->Check1_Click(false);
-    f->OKButton_Click();
-    EXPECT_EQ(v.cerrada, true);
-    EXPECT_EQ(ajustes.glbMandaEmail, "False");
-    EXPECT_EQ(ajustes.glbEmailDir, "otra@ejemplo.invalid");
+    Escena("direccion");
 }
 
 TEST_F(Configuracion, DireccionVaciaConCorreoSeRechazaYElDialogoSigue) {
-    ajustes.glbMsgOnError = "normal";
-    Abre();
-    f->Check1_Click(true);
-    f->Combo1_Click(install::MensajeNo);
-    f->Check3_Click(false);
-    f->OKButton_Click();
-    EXPECT_EQ(v.mensajes, std::vector<std::string>{
-                              "Lintrap: No es posible dejar vacía la dirección electrónica de "
-                              "destino"});
-    EXPECT_FALSE(v.cerrada);
-    // The e-mail flag is stored; nothing after the address is.
-    EXPECT_EQ(ajustes.glbMandaEmail, "True");
-    EXPECT_EQ(ajustes.glbMsgOnError, "normal");
-    EXPECT_EQ(ajustes.glbLogOnError, "True");
+    Escena("direccion-vacia");
 }
 
 TEST_F(Configuracion, AceptarConLaClaseReescribeLasCuatroLineas) {
     ConClase();
-    Abre(proyecto.get());
-    f->Check1_Click(true);
-    f->Text1_Change("dice\"hola\"@ejemplo.invalid");
-    Personaliza("Ha ocurrido un error");
-    f->Check3_Click(false);
-    f->OKButton_Click();
-    EXPECT_EQ(v.cerrada, true);
-    // Indentation lost, quotes inside a text doubled so that the line stays valid code.
-    EXPECT_EQ(IniVal(), "Public Sub IniVal()\r\n"
-                        "    ' Valores de fabrica\r\n"
-                        "m_fSendEmailOnError = True\r\n"
-                        "c_EMailDir = \"dice\"\"hola\"\"@ejemplo.invalid\"\r\n"
-                        "c_MsgOnError = \"Ha ocurrido un error\"\r\n"
-                        "m_fLogOnError =  False\r\n"
-                        "End Sub");
-    EXPECT_TRUE(proyecto->Modified());
+    Escena("con-clase");
 }
 
 // A value the class cannot hold (tests/data/ui/valores.txt), typed as the address or as the
@@ -223,12 +186,7 @@ TEST_F(Configuracion, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
 
 TEST_F(Configuracion, SinLaClaseLosAjustesQuedanPendientes) {
     Carga("");
-    Abre(proyecto.get());
-    f->Combo1_Click(install::MensajeNormal);
-    f->OKButton_Click();
-    EXPECT_EQ(v.cerrada, true);
-    EXPECT_EQ(ajustes.glbMsgOnError, "normal");
-    EXPECT_FALSE(proyecto->Modified());
+    Escena("sin-clase");
     EXPECT_FALSE(install::ReescribeAjustes(*proyecto, ajustes, 1252));
 }
 

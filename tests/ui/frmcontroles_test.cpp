@@ -4,6 +4,7 @@
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Escena.h"
 #include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/Predeterminadas.h"
@@ -38,6 +39,22 @@ struct Inspector : ::testing::Test {
     void AbreDemo() {
         Abre(std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" / "Demo.vbp");
     }
+    // The scenario `nombre` of tests/data/ui/frmcontroles.txt.
+    void Escena(const std::string& nombre) {
+        auto pasos = soporte::PasosDe(v);
+        const auto n = [](auto& a) { return std::stoi(a[0]); };
+        pasos.insert({
+            {"Abre", [&](auto& a) { Abre(soporte::Datos(a[0])); }},
+            {"List0_Click", [&](auto& a) { f->List0_Click(n(a)); }},
+            {"List1_Click", [&](auto& a) { f->List1_Click(n(a)); }},
+            {"Command1_Click", [&](auto&) { f->Command1_Click(); }},
+            {"Portapapeles", [&](auto& a) { v.portapapeles = a[0]; }},
+        });
+        auto lecturas = soporte::LecturasDe(v);
+        lecturas["propiedad"] = [&](auto& c) { return Linea(v.filas["List2"], c); };
+        lecturas["primera"] = [&](auto& c) { return v.filas[c].empty() ? "" : v.filas[c][0]; };
+        soporte::Escena("ui/frmcontroles.txt", nombre, pasos, lecturas);
+    }
 
     soporte::VistaGrabadora v;
     std::unique_ptr<files::Vbe> vbe;
@@ -46,51 +63,12 @@ struct Inspector : ::testing::Test {
 
 TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaListaYCadaClicSigueLaCadena) {
     AbreDemo();
-    EXPECT_EQ(v.filas["List3"], Filas{"Demo"});
-    EXPECT_EQ(v.fila["List3"], 0);
-    EXPECT_EQ(v.filas["List0"], (Filas{"frmPrincipal", "frmCliente"}));
-    EXPECT_EQ(v.fila["List0"], 0);
-    // The frame's option buttons come after it, an array's members one by one.
-    EXPECT_EQ(v.filas["List1"],
-              (Filas{"cmdSalir", "cmdEditar", "lstClientes", "fraOrden", "optOrden", "optOrden",
-                     "optOrden", "lblTotal", "mnuArchivo", "mnuArchivoNuevo", "mnuArchivoSep1",
-                     "mnuArchivoSalir", "mnuAyuda", "mnuAyudaAcerca"}));
-    EXPECT_EQ(v.fila["List1"], 0);
-    EXPECT_EQ(v.texto["Label4"], "cmdSalir\r\n (Tipo de Control : CommandButton)");
-    EXPECT_EQ(v.texto["Label3"], "Propiedades de \r\ncmdSalir");
-    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  &Salir");
-    EXPECT_TRUE(v.mensajes.empty());
-
-    // Clicks along the chain, through a nested frame.
-    f->List1_Click(6); // the third optOrden: its item data tells it from the others
-    EXPECT_EQ(v.texto["Label4"], "optOrden\r\n (Tipo de Control : OptionButton)");
-    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  Código postal");
-    EXPECT_EQ(Linea(v.filas["List2"], "Index"), "Index =  2");
-    f->List0_Click(1);
-    EXPECT_EQ(v.filas["List1"].size(), 10u);
-    EXPECT_EQ(v.texto["Label4"], "fraDatos\r\n (Tipo de Control : Frame)");
-    f->List1_Click(3);
-    EXPECT_EQ(v.texto["Label4"], "txtCodigoPostal\r\n (Tipo de Control : TextBox)");
-    EXPECT_EQ(v.filas["List2"][0], "Name =  txtCodigoPostal");
+    Escena("cadena");
 }
 
 TEST_F(Inspector, CopiarPoneElInformeEnElPortapapeles) {
     AbreDemo();
-    f->List1_Click(5);
-    f->Command1_Click();
-    // The report as the command line prints it.
-    EXPECT_EQ(v.portapapeles, soporte::Lee(soporte::Datos("cli/salidas/controls_optorden")));
-    // No form or designer selected: no " (contenido en ...)".
-    f->List0_Click(-1);
-    f->Command1_Click();
-    EXPECT_TRUE(v.portapapeles.starts_with(
-        "PROYECTO: Demo\r\nCONTROL: optOrden\r\nTIPO DE CONTROL: OptionButton\r\n"));
-    // No control selected: nothing copied, nothing said.
-    v.portapapeles = "antes";
-    f->List1_Click(-1);
-    f->Command1_Click();
-    EXPECT_EQ(v.portapapeles, "antes");
-    EXPECT_TRUE(v.mensajes.empty());
+    Escena("copiar");
 }
 
 TEST_F(Inspector, TodasLasClasesDeDisenador) {
@@ -104,21 +82,7 @@ TEST_F(Inspector, TodasLasClasesDeDisenador) {
 }
 
 TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
-    Abre(soporte::Datos("ui/proyectos/formularios/Proyecto1.vbp"));
-    EXPECT_EQ(v.filas["List0"], (Filas{"Lleno", "Vacio"}));
-    f->List0_Click(1);
-    // No controls: the properties and labels keep what they showed, nothing to copy.
-    EXPECT_TRUE(v.filas["List1"].empty());
-    EXPECT_EQ(v.texto["Label4"], "Etiqueta\r\n (Tipo de Control : Label)");
-    EXPECT_EQ(v.filas["List2"].front(), "Name =  Etiqueta");
-    EXPECT_EQ(Linea(v.filas["List2"], "Caption"), "Caption =  Hola");
-    f->Command1_Click();
-    EXPECT_EQ(v.portapapeles, "");
-
-    Abre(soporte::Datos("ui/proyectos/modulo/Proyecto1.vbp"));
-    EXPECT_TRUE(v.filas["List0"].empty());
-    EXPECT_FALSE(v.texto.contains("Label4"));
-    EXPECT_FALSE(v.texto.contains("Label3"));
+    Escena("sin-controles");
 }
 
 // What List2 lists for each kind of control: tests/data/ui/propiedades.txt.
@@ -175,11 +139,7 @@ TEST(Predeterminadas, CadaClaseSusValoresUnaVezCadaPropiedad) {
 }
 
 TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
-    Abre(soporte::Datos("ui/proyectos/grupo/G.vbg"));
-    EXPECT_EQ(v.filas["List3"], (Filas{"Uno", "Dos"}));
-    EXPECT_EQ(v.filas["List0"], Filas{"FUno"});
-    f->Command1_Click();
-    EXPECT_EQ(v.portapapeles.substr(0, 45), "PROYECTO: Dos\r\nCONTROL: L (contenido en FUno)");
+    Escena("grupo");
 }
 
 } // namespace

@@ -43,14 +43,11 @@ TEST_F(Dialogo, PersonalizarAbreElDialogoDelMensaje) {
     QTest::keyClick(Combo1, Qt::Key_Down);
     QTest::keyClick(Combo1, Qt::Key_Down);
     EXPECT_EQ(ajustes.glbMsgPersonal, "");
-    QString escrito;
-    prueba::CuandoAparezca([&escrito](QWidget* caja) {
+    prueba::CuandoAparezca([](QWidget* caja) {
         QTest::mouseClick(caja->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-        escrito = caja->findChild<QLineEdit*>("Text1")->text();
     });
     QTest::keyClick(Combo1, Qt::Key_Up);
     QTest::keyClick(Combo1, Qt::Key_Down);
-    EXPECT_EQ(escrito, "\"\"");
     EXPECT_EQ(ajustes.glbMsgPersonal, "\"\"");
     EXPECT_EQ(Combo1->currentText(), "personalizar");
 }
@@ -59,7 +56,6 @@ TEST_F(Dialogo, ClicsTeclasYColoresDelFoco) {
     EXPECT_TRUE(Text1->isHidden());
     QTest::mouseClick(Check1, Qt::LeftButton);
     EXPECT_FALSE(Text1->isHidden());
-    EXPECT_FALSE(Control(f, "Label2")->isHidden());
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     Text1->setFocus();
