@@ -88,6 +88,9 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
             (conBloque || Continua(t) || linea.find(':') != std::string_view::npos) &&
             EsCabecera(t, tabla)) {
             enCabecera = true;
+            // An end line above the header ends nothing of this procedure: the module gives
+            // the lines left between two procedures to the second, stray end lines included.
+            a.conFin = a.conFin && a.cabecera != 0;
             a.cabecera = a.cabecera ? a.cabecera : l;
         }
         // a colon matters only on a header's lines and, for the block, on a statement's first
