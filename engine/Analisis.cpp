@@ -63,7 +63,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         const std::string_view t = Recorta(linea);
         const bool continuada = Continua(encima);
         encima = t;
-        a.conOnError = a.conOnError || EmpiezaOnError(t, tabla);
+        a.conOnError = a.conOnError || (conBloque && EmpiezaOnError(t, tabla));
         // a marker is a comment line, a line number in front of it aside: it begins with an
         // apostrophe or a digit
         const std::string_view marca =
