@@ -63,7 +63,6 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         const std::string_view t = Recorta(linea);
         const bool continuada = Continua(encima);
         encima = t;
-        a.conOnError = a.conOnError || (conBloque && EmpiezaOnError(t, tabla));
         // a marker is a comment line, a line number in front of it aside: it begins with an
         // apostrophe or a digit
         const std::string_view marca =
@@ -82,6 +81,9 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         }
         if (t.empty() || EsComentario(t)) {
             continue;
+        }
+        if (conBloque && !a.conOnError && EmpiezaOnError(t, tabla)) {
+            a.conOnError = true;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
         // Numbering wants of a header only an end statement after a colon on its lines: a
