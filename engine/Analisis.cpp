@@ -4,6 +4,7 @@
 #include "base/CodePage.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
+#include "engine/ExisteOnError.h"
 
 #include <algorithm>
 
@@ -80,6 +81,9 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         }
         if (t.empty() || EsComentario(t)) {
             continue;
+        }
+        if (conBloque && !a.conOnError && EmpiezaOnError(t, tabla)) {
+            a.conOnError = true;
         }
         const bool enBloque = abiertoOnError != 0 || abiertoManejo != 0;
         // Numbering wants of a header only an end statement after a colon on its lines: a

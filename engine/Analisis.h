@@ -22,8 +22,9 @@ struct Analisis {
     long cabecera = 0;       // the header's first line (for numbering, the module's own reading)
     long etiquetaPropia = 0; // the user's own Salir: or lblError: (0: none)
     std::string nombreEtiqueta;
-    bool conManejo = false;            // holds the system's ManejoError block
-    long marcaSinFin = 0;              // a block's start marker without its end marker (0: none)
+    bool conManejo = false;  // holds the system's ManejoError block
+    bool conOnError = false; // some line's trimmed text begins with "On Error" (not for numbering)
+    long marcaSinFin = 0;    // a block's start marker without its end marker (0: none)
     std::vector<std::string> ocupados; // numbers jumped to, and numbered labels that stay: sorted
     std::vector<std::string> destinos; // line numbers jumped to: sorted
     std::vector<long> salidasEnMedio;  // lines with an exit statement that does not start them

@@ -15,31 +15,30 @@ std::string_view LineaOVacia(vbide::CodeModule& m, long l) {
 
 } // namespace
 
-bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro, const Tabla& tabla) {
+bool LineasDeOnError(vbide::CodeModule& m, vbide::Member& miembro, std::string& nombre,
+                     long& primera, long& cuantas) {
     auto tipo = vbide::MemberType::Variable;
     PasoSinError([&] { tipo = miembro.Type(); });
     if (tipo != vbide::MemberType::Method && tipo != vbide::MemberType::Event) {
         return false;
     }
+    return PasoSinError([&] { nombre = miembro.Name(); }) &&
+           PasoSinError([&] { primera = m.ProcStartLine(nombre, vbide::ProcKind::Proc); }) &&
+           PasoSinError([&] { cuantas = m.ProcCountLines(nombre, vbide::ProcKind::Proc); });
+}
+
+bool ExisteOnError(vbide::CodeModule& m, vbide::Member& miembro, const Tabla& tabla) {
     std::string nombre;
     long primera = 0;
     long cuantas = 0;
-    if (!PasoSinError([&] { nombre = miembro.Name(); }) ||
-        !PasoSinError([&] { primera = m.ProcStartLine(nombre, vbide::ProcKind::Proc); }) ||
-        !PasoSinError([&] { cuantas = m.ProcCountLines(nombre, vbide::ProcKind::Proc); })) {
-        return false;
-    }
-    const unsigned char o = tabla['o'];
+    return LineasDeOnError(m, miembro, nombre, primera, cuantas) &&
+           OnErrorEntre(m, primera, cuantas, tabla);
+}
+
+bool OnErrorEntre(vbide::CodeModule& m, long primera, long cuantas, const Tabla& tabla) {
     for (long l = primera; l < primera + cuantas; ++l) {
-        const std::string_view linea = LineaOVacia(m, l);
-        // Only the leading spaces matter: a text that begins with "On Error" ends in 'r', so its
-        // trailing spaces never decide. The first letter turns most lines away.
-        std::size_t i = 0;
-        while (i < linea.size() && linea[i] == ' ') {
-            ++i;
-        }
-        if (i < linea.size() && tabla[static_cast<unsigned char>(linea[i])] == o &&
-            EmpiezaPor(linea.substr(i), "On Error", tabla)) {
+        // A text that begins with "On Error" ends in 'r': its trailing spaces never decide.
+        if (EmpiezaOnError(Recorta(LineaOVacia(m, l)), tabla)) {
             return true;
         }
     }

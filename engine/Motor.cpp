@@ -44,6 +44,32 @@ void Motor::Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio
     nombreActual_ = nombre;
 }
 
+bool Motor::PreparaSinOnError(vbide::CodeModule& m, const std::string& nombre, long& inicio) {
+    vbide::Member& miembro = m.Members().Item(nombre);
+    std::string comoMiembro;
+    long primera = 0;
+    long cuantas = 0;
+    const bool mira = LineasDeOnError(m, miembro, comoMiembro, primera, cuantas);
+    if (mira && comoMiembro == nombre) {
+        // The module asked the same questions gives the same answers: the lines just read are
+        // the procedure's, and the reading for the walk looks for "On Error" as it goes, where
+        // a pass of its own would read every line once more.
+        inicio = primera;
+        Prepara(m, nombre, inicio, cuantas);
+        if (actual_.conOnError) {
+            actual_ = {};
+            return false;
+        }
+        return true;
+    }
+    if (mira && OnErrorEntre(m, primera, cuantas, tabla_)) {
+        return false;
+    }
+    inicio = m.ProcStartLine(nombre, Proc);
+    Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
+    return true;
+}
+
 Lectura Motor::Lectura() const {
     return estado_.modo == Modo::Option1 ? engine::Lectura::Numeros : engine::Lectura::Bloques;
 }
@@ -144,18 +170,12 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
                 m.Members().Item(nombre);
                 throw;
             }
-        } else {
-            vbide::Member& miembro = m.Members().Item(nombre);
-            if (ExisteOnError(m, miembro)) {
-                return;
-            }
-            inicio = m.ProcStartLine(nombre, Proc);
-        }
-        Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
-        if (estado_.modo == Modo::Option1) {
+            Prepara(m, nombre, inicio, m.ProcCountLines(nombre, Proc));
             // The header as the module reads it: a header spelled in a way the rules do not
             // know ("Public  Sub") would otherwise get a number and stop being a header.
             PasoSinError([&] { actual_.cabecera = m.ProcBodyLine(nombre, Proc); });
+        } else if (!PreparaSinOnError(m, nombre, inicio)) {
+            return;
         }
         if (SeDeja(m)) {
             actual_ = {};

@@ -63,6 +63,10 @@ private:
     const std::string& NombreEn(int index) const;
     // Reads the procedure `nombre` from `inicio` for the walk that follows (actual_).
     void Prepara(vbide::CodeModule& m, const std::string& nombre, long inicio, long cuantas);
+    // For the error-handling block: reads the procedure `nombre` as Prepara does, with its
+    // start line in `inicio`, unless it already has an "On Error" line (ExisteOnError): then
+    // false, with nothing read.
+    bool PreparaSinOnError(vbide::CodeModule& m, const std::string& nombre, long& inicio);
     // What a walk in the selected mode reads of its procedure first.
     engine::Lectura Lectura() const;
     // The procedure just read is one the rules would break in this mode: it is left alone,
