@@ -114,8 +114,9 @@ struct Ventana {
         };
         lecturas["codigo"] = [&](auto& c) { return Codigo(c); };
         lecturas["igual"] = [&](auto& c) { return b(Codigo(c) == guardado.at(c)); };
+        // The help file's name differs by system: the path it opens, named as the rule makes it.
         lecturas["ayuda"] = [&](auto&) {
-            return v.ayuda.starts_with(carpeta) ? v.ayuda.substr(carpeta.size()) : v.ayuda;
+            return v.ayuda == ui::RutaAyuda(carpeta) ? "RutaAyuda(carpeta)" : v.ayuda;
         };
         soporte::Escena("ui/frmaddin.txt", nombre, pasos, lecturas);
     }
