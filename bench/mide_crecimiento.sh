@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The engine's operations and the viewer's colouring and refresh at 10,000, 100,000 and
 # 1,000,000 lines, with how much each grows for ten times the lines (linear: at most 11×).
-# Medians of a few repetitions, as the machine may be busy (one repetition: its own time).
+# The median and the fastest of a few repetitions: on this shared machine the neighbours slow
+# some repetitions down by up to 2x, and the fastest is what the work itself costs.
 # Any extra arguments go to the benchmarks (e.g. --benchmark_filter=Numeros).
 #
 #   bench/mide_crecimiento.sh [BUILD_DIR] [REPETITIONS] [BENCHMARK ARGS...]
@@ -17,25 +18,24 @@ trap 'rm -rf "$work"' EXIT
 
 extra=("$@")
 corre() {
-    "$@" "${extra[@]}" --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
-        --benchmark_format=json 2>/dev/null
+    "$@" "${extra[@]}" --benchmark_repetitions="$reps" --benchmark_format=json 2>/dev/null
 }
 corre "$build/bench/bench_engine" > "$work/motor.json"
 if [ -x "$build/bench/bench_viewer" ]; then
     QT_QPA_PLATFORM=offscreen corre "$build/bench/bench_viewer" > "$work/visor.json"
 fi
 
-# Each benchmark's medians in order of size, then the growth from one size to the next: of the
-# wall time, and of the processor time, which a machine shared with other work disturbs less.
+# Each benchmark's median and fastest time in order of size, then the growth from one size to
+# the next of each.
 echo "uptime: $(uptime)"
-jq -rs --argjson reps "$reps" '[.[].benchmarks[]
-    | select(if $reps > 1 then .aggregate_name == "median" else .run_type == "iteration" end)]
+jq -rs '[.[].benchmarks[] | select(.run_type == "iteration")]
     | group_by(.run_name | split("/")[0])[]
     | (.[0].run_name | split("/")[0]) as $n
-    | [.[] | {arg: (.run_name | split("/")[1] | tonumber), ms: .real_time, cpu: .cpu_time}]
+    | [group_by(.run_name)[] | (map(.real_time) | sort) as $t
+        | {arg: (.[0].run_name | split("/")[1] | tonumber), med: $t[length / 2 | floor], min: $t[0]}]
     | sort_by(.arg)
     | def crece(f): [range(1; length) as $i | "\((.[$i] | f) / (.[$i - 1] | f) * 10 | round / 10)×"];
-      "\($n)\t" + ([.[] | "\(.arg): \(.ms * 100 | round / 100) ms (CPU \(.cpu * 100 | round / 100))"]
-                    | join("\t"))
-      + "\tcrece " + (crece(.ms) | join(" ")) + "\tCPU " + (crece(.cpu) | join(" "))' \
+      def ms: . * 100 | round / 100;
+      "\($n)\t" + ([.[] | "\(.arg): \(.med | ms) ms (min \(.min | ms))"] | join("\t"))
+      + "\tcrece " + (crece(.med) | join(" ")) + "\tmin " + (crece(.min) | join(" "))' \
     "$work"/*.json | column -t -s $'\t'
