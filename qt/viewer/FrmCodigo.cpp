@@ -53,11 +53,13 @@ constexpr int kLineasPorParrafo = 32;
 // The document's text: every line break a line separator but one in kLineasPorParrafo, which
 // stays '\n' and starts a paragraph.
 QString TextoEnParrafos(std::u32string_view texto) {
-    QString r = QString::fromStdU16String(viewer::TextoDocumento(texto));
+    QString r(static_cast<qsizetype>(viewer::LargoDocumento(texto)), Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(r.data());
+    viewer::EscribeDocumento(texto, d);
     int lineas = 0;
-    for (QChar& c : r) {
-        if (c == u'\n' && ++lineas % kLineasPorParrafo != 0)
-            c = QChar::LineSeparator;
+    for (qsizetype i = 0; i < r.size(); ++i) {
+        if (d[i] == u'\n' && ++lineas % kLineasPorParrafo != 0)
+            d[i] = QChar::LineSeparator;
     }
     return r;
 }

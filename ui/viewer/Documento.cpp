@@ -13,14 +13,14 @@ long Unidades(std::u32string_view t, size_t i) {
 
 } // namespace
 
-std::u16string TextoDocumento(std::u32string_view texto) {
-    // Counted first and written in place: a whole module's text without a check of the room
-    // left for every character.
+size_t LargoDocumento(std::u32string_view texto) {
     size_t n = 0;
     for (size_t i = 0; i < texto.size(); ++i)
         n += static_cast<size_t>(Unidades(texto, i));
-    std::u16string r(n, u'\0');
-    char16_t* d = r.data();
+    return n;
+}
+
+void EscribeDocumento(std::u32string_view texto, char16_t* d) {
     for (size_t i = 0; i < texto.size(); ++i) {
         const char32_t c = texto[i];
         if (c == U'\r' || c == U'\n') {
@@ -33,6 +33,11 @@ std::u16string TextoDocumento(std::u32string_view texto) {
             *d++ = static_cast<char16_t>(c);
         }
     }
+}
+
+std::u16string TextoDocumento(std::u32string_view texto) {
+    std::u16string r(LargoDocumento(texto), u'\0');
+    EscribeDocumento(texto, r.data());
     return r;
 }
 

@@ -14,6 +14,10 @@ namespace viewer {
 
 // The text with one '\n' per line break (CR LF, or a lone CR or LF).
 std::u16string TextoDocumento(std::u32string_view texto);
+// The same written at `destino`, which has room for LargoDocumento(texto) units: a skin writes
+// a whole module's text straight into its toolkit's own string, with no copy in between.
+size_t LargoDocumento(std::u32string_view texto);
+void EscribeDocumento(std::u32string_view texto, char16_t* destino);
 
 // The document position of a text offset (a caret place: before that character).
 long PosicionDocumento(std::u32string_view texto, long offset);
