@@ -29,11 +29,6 @@ QString DisplayOnConnect() {
     return s.value("Settings/DisplayOnConnect", "(ninguno)").toString();
 }
 
-void FijaDisplayOnConnect(const QString& valor) {
-    QSettings s(QSettings::UserScope, "VB and VBA Program Settings", "Lintrap");
-    s.setValue("Settings/DisplayOnConnect", valor);
-}
-
 } // namespace prueba
 
 // One host application for the whole program, with settings in a folder of its own.

@@ -31,6 +31,5 @@ QWidget* Ventana(const QString& nombre);
 
 // "DisplayOnConnect" as the add-in left it; "(ninguno)" when absent.
 QString DisplayOnConnect();
-void FijaDisplayOnConnect(const QString& valor);
 
 } // namespace prueba

@@ -1,6 +1,6 @@
 #pragma once
 // The projects the windows' tests open: the example project or standard modules written into a
-// temporary folder, and a host in which a module can be renamed after a window has listed it.
+// temporary folder.
 
 #include "base/ErrorVB.h"
 #include "host/files/Vbe.h"
@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -37,57 +36,5 @@ AbreModulos(const std::filesystem::path& carpeta,
     }
     return files::Vbe::Open(EscribeProyecto(carpeta, archivos, lineas));
 }
-
-// The host's view of a project in which some modules have been renamed since the window
-// listed them: looking them up by their old name fails with error 9, as in the environment.
-class ComponentesRenombrados : public vbide::VBComponents {
-public:
-    explicit ComponentesRenombrados(vbide::VBComponents& base) : base_(base) {}
-    long Count() const override { return base_.Count(); }
-    vbide::VBComponent& Item(long index) override { return base_.Item(index); }
-    vbide::VBComponent& Item(const std::string& name) override {
-        if (renombrados.count(name) != 0) {
-            throw ErrorVB(vberr::SubscriptOutOfRange, "VBComponents", "No existe " + name);
-        }
-        return base_.Item(name);
-    }
-    vbide::VBComponent& Import(const std::string& path) override { return base_.Import(path); }
-    std::set<std::string> renombrados;
-
-private:
-    vbide::VBComponents& base_;
-};
-
-class ProyectoRenombrable : public vbide::VBProject {
-public:
-    explicit ProyectoRenombrable(vbide::VBProject& base)
-        : base_(base), componentes(base.VBComponents()) {}
-    std::string Name() const override { return base_.Name(); }
-    std::string Description() const override { return base_.Description(); }
-    vbide::VBComponents& VBComponents() override { return componentes; }
-    vbide::References& References() override { return base_.References(); }
-
-private:
-    vbide::VBProject& base_;
-
-public:
-    ComponentesRenombrados componentes;
-};
-
-class VbeRenombrable : public vbide::VBE {
-public:
-    explicit VbeRenombrable(std::unique_ptr<files::Vbe> base)
-        : base_(std::move(base)), proyecto(*base_->ActiveVBProject()) {}
-    vbide::VBProject* ActiveVBProject() override { return &proyecto; }
-    vbide::VBProjects& VBProjects() override { return base_->VBProjects(); }
-    vbide::CommandBars* CommandBars() override { return nullptr; }
-    vbide::Events* Events() override { return nullptr; }
-
-private:
-    std::unique_ptr<files::Vbe> base_;
-
-public:
-    ProyectoRenombrable proyecto;
-};
 
 } // namespace soporte

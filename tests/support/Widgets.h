@@ -1,7 +1,6 @@
 #pragma once
 // What the widget tests do as the user does it: find a control by its name, click a list's row,
-// double-click it as the platform delivers it, tick a box where its indicator is; and what a
-// text document shows.
+// tick a box where its indicator is; and what a text document shows.
 
 #include <QListWidget>
 #include <QTest>
@@ -31,15 +30,6 @@ inline int Fila(QListWidget* l, const QString& texto) {
     const auto items = l->findItems(texto, Qt::MatchExactly);
     EXPECT_EQ(items.size(), 1) << texto.toStdString();
     return items.isEmpty() ? -1 : l->row(items.front());
-}
-
-// Press and release, then the double click and its release (QTest sends a widget the
-// double-click event alone).
-inline void DobleClicFila(QListWidget* l, int fila) {
-    const QPoint p = l->visualItemRect(l->item(fila)).center();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
-    QTest::mouseRelease(l->viewport(), Qt::LeftButton, Qt::NoModifier, p);
 }
 
 // A click on a check box or an option button where its indicator is.

@@ -18,13 +18,8 @@ using Lista = std::vector<std::string>;
 struct Dependencias : ::testing::Test {
     void SetUp() override {
         soporte::SilenciaGlbErr();
-        proyecto = files::Project::Load(soporte::EscribeProyecto(
-            carpeta.Ruta(),
-            {soporte::Bas("Modulo1", "Function Calcula()\n    Calcula = Calcula + 1\n"
-                                     "End Function\nSub Usa()\n    Calcula\nEnd Sub\n'\n"),
-             soporte::Bas("Otro", "Public Const K = \"Calcula\"\nSub Llama()\n"
-                                  "    x = Calcula()\n    A\xF1o = 1\nEnd Sub\n'\n")},
-            "Module=Modulo1; Modulo1.bas\nModule=Otro; Otro.bas\n"));
+        soporte::Copia(soporte::Datos("ui/proyectos/llamadas"), carpeta.Ruta());
+        proyecto = files::Project::Load(carpeta / "Proyecto1.vbp");
         estado.modulo = "Modulo1";
         estado.procedimientos = {{"Calcula", true, engine::Manejo::Sin},
                                  {"Usa", false, engine::Manejo::Sin}};

@@ -7,7 +7,6 @@
 #include "tests/support/Escena.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
-#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/main/Reglas.h"
 #include "ui/main/frmAddIn.h"
@@ -113,6 +112,9 @@ struct Ventana {
             return b(e.procedimientos.at(std::stoul(c)).seleccionado);
         };
         lecturas["codigo"] = [&](auto& c) { return Codigo(c); };
+        lecturas["moduloUtf8"] = [&](auto&) {
+            return viewer::Utf8(viewer::Caracteres(e.modulo, 1252));
+        };
         lecturas["igual"] = [&](auto& c) { return b(Codigo(c) == guardado.at(c)); };
         // The help file's name differs by system: the path it opens, named as the rule makes it.
         lecturas["ayuda"] = [&](auto&) {
@@ -126,82 +128,32 @@ struct Ventana {
     std::map<std::string, std::string> guardado;
 };
 
-class frmAddIn : public ::testing::Test {
-protected:
+struct frmAddIn : ::testing::Test {
     void SetUp() override { soporte::SilenciaGlbErr(); }
-    std::unique_ptr<files::Vbe> Demo() { return files::Vbe::Open(soporte::CopiaDemo(tmp.Ruta())); }
-    soporte::Carpeta tmp;
 };
 
-TEST_F(frmAddIn, ElProyectoDeEjemploSeListaOrdenadoConElEstadoDeCadaProcedimiento) {
-    auto vbe = Demo();
-    Ventana w(*vbe);
-    w.Escena("demo");
-    const long lineas =
-        vbe->ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule().CountOfLines();
-    EXPECT_EQ(w.v.texto["Label4"], "Lineas: " + std::to_string(lineas));
+// The project of each scenario, in a fresh temporary folder: one under tests/data/ui/proyectos/,
+// the modules Largo (of so many procedures) and Otro, or a copy of the example.
+std::unique_ptr<files::Vbe> Proyecto(const std::string& escena, const soporte::Carpeta& tmp) {
+    const std::map<std::string, int> procs = {{"columna", 40}, {"check1", 5}, {"visor", 10}};
+    if (escena.starts_with("proyectos/"))
+        return files::Vbe::Open(soporte::Datos("ui/" + escena + "/Proyecto1.vbp"));
+    if (procs.contains(escena))
+        return soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(procs.at(escena))),
+                                                 Bas("Otro", "Public Sub Uno()\nEnd Sub\n")});
+    return files::Vbe::Open(soporte::CopiaDemo(tmp.Ruta()));
 }
 
-// Which procedures a module lists, and their statuses, as the command line's list shows them
-// (tests/cli/lectura_test.cpp); here what the window adds: tests/data/ui/proyectos.txt.
-TEST_F(frmAddIn, CadaProyectoMuestraSusModulosProcedimientosYEstados) {
-    const auto filas = [](const std::string& s) {
-        return s.empty() ? Filas{} : soporte::Partes(s);
-    };
-    for (const auto& c : soporte::Tabla("ui/proyectos.txt")) {
-        SCOPED_TRACE(c[0]);
-        auto vbe = files::Vbe::Open(soporte::Datos("ui/proyectos/" + c[0] + "/Proyecto1.vbp"));
-        Ventana w(*vbe);
-        const auto modulo = [&] {
-            return viewer::Utf8(viewer::Caracteres(w.f.Estado().modulo, 1252));
-        };
-        EXPECT_EQ(w.v.texto["Label5"], "Proyecto1");
-        EXPECT_EQ(w.v.filas["List1"], filas(c[1]));
-        EXPECT_EQ(w.v.filas["List2"], filas(c[2]));
-        EXPECT_EQ(w.v.filas["List3"], filas(c[3]));
-        EXPECT_EQ(w.v.texto["Label4"], c[4]);
-        EXPECT_EQ(modulo(), c[5]);
-        if (filas(c[1]).size() > 1) {
-            w.f.List1_Click(1);
-            w.f.List1_Click(0);
-            EXPECT_EQ(modulo(), c[5]);
-            EXPECT_EQ(w.v.filas["List2"], filas(c[2]));
-        }
+// The scenarios of tests/data/ui/frmaddin.txt; "menus" looks for the help file in the temporary
+// folder.
+TEST_F(frmAddIn, Escenas) {
+    for (const std::string nombre :
+         {"demo", "columna", "check1", "opciones", "sin-nada", "manejador", "menus", "visor",
+          "proyectos/declaraciones", "proyectos/codigos", "proyectos/vacio"}) {
+        soporte::Carpeta tmp;
+        auto vbe = Proyecto(nombre, tmp);
+        Ventana(*vbe, nombre == "menus" ? tmp.Ruta().string() : LINTRAP_SOURCE_DIR).Escena(nombre);
     }
-}
-
-TEST_F(frmAddIn, UnModuloRenombradoEnElEntornoDejaVaciasAmbasListas) {
-    soporte::VbeRenombrable vbe(soporte::AbreModulos(
-        tmp.Ruta(), {Bas("Uno", "Public Sub A()\nEnd Sub\n"),
-                     Bas("Dos", "Public Sub B()\nEnd Sub\nPublic Sub C()\nEnd Sub\n")}));
-    Ventana w(vbe);
-    EXPECT_EQ(w.v.filas["List2"].size(), 2u);
-    vbe.proyecto.componentes.renombrados.insert("Uno");
-    w.f.List1_Click(1);
-    EXPECT_TRUE(w.v.filas["List2"].empty());
-    EXPECT_TRUE(w.v.filas["List3"].empty());
-    EXPECT_FALSE(w.v.visible["ProgressBar1"]);
-    EXPECT_FALSE(w.v.reloj);
-}
-
-TEST_F(frmAddIn, LaColumnaDeEstadosSigueALaListaDeProcedimientos) {
-    auto vbe = soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(40))});
-    Ventana(*vbe).Escena("columna");
-}
-
-TEST_F(frmAddIn, Check1QuitaLaSeleccionYUnProcedimientoLoDesmarca) {
-    auto vbe = soporte::AbreModulos(tmp.Ruta(), {Bas("Largo", Muchos(5))});
-    Ventana(*vbe).Escena("check1");
-}
-
-TEST_F(frmAddIn, LasOpcionesEligenModoYVarianteYOption2MuestraLasVariantes) {
-    auto vbe = Demo();
-    Ventana(*vbe).Escena("opciones");
-}
-
-TEST_F(frmAddIn, SinNadaSeleccionadoONoALaPreguntaNadaCambiaYConSiSeNumeraYDesnumera) {
-    auto vbe = Demo();
-    Ventana(*vbe).Escena("sin-nada");
 }
 
 // Proves: the progress bar never shows a value left from earlier: it is empty whenever it is
@@ -228,22 +180,6 @@ TEST(BarraDeProgreso, NuncaMuestraUnValorViejo) {
     lecturas["barra"] = [&](auto&) { return v.Barra(); };
     lecturas["enMensaje"] = [&](auto&) { return v.enMensaje; };
     soporte::Escena("ui/frmaddin.txt", "barra", pasos, lecturas);
-}
-
-TEST_F(frmAddIn, ElPrimerManejadorAnadeLosDosModulosYRecargaConLasOpcionesIniciales) {
-    auto vbe = Demo();
-    Ventana(*vbe).Escena("manejador");
-}
-
-TEST_F(frmAddIn, LosMenusAbrenSusVentanasYRecarganConLosAjustesIniciales) {
-    auto vbe = Demo();
-    Ventana(*vbe, tmp.Ruta().string()).Escena("menus");
-}
-
-TEST_F(frmAddIn, ElMenuVerCodigoMuestraUOcultaElVisorQueSeRefrescaEnCadaCambio) {
-    auto vbe = soporte::AbreModulos(
-        tmp.Ruta(), {Bas("Diez", Muchos(10)), Bas("Otro", "Public Sub Uno()\nEnd Sub\n")});
-    Ventana(*vbe).Escena("visor");
 }
 
 // Where the help file stands, whatever the folder's last separator.

@@ -1,6 +1,7 @@
 // The code viewer driven through a recording view: what each refresh shows, and the two menu
 // commands.
 
+#include "tests/support/Archivos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/viewer/Caracteres.h"
 #include "ui/viewer/FrmCodigo.h"
@@ -11,11 +12,8 @@
 
 namespace {
 
-const std::string kSub = "Private Sub Calcula(x As Long)\r\n"
-                         "    If x > 0 Then\r\n"
-                         "        s = \"it's\" ' comentario \xE1\r\n"
-                         "    End If\r\n"
-                         "End Sub";
+// A procedure in 1252, CR LF, without a final line break.
+const std::string kSub = soporte::Lee(soporte::Datos("ui/visor/Calcula.bas"));
 
 // The colouring of `texto` in 1252, as the view should receive it.
 std::vector<viewer::Tramo> Colores(const std::string& texto) {
@@ -87,9 +85,8 @@ TEST(FrmCodigo, ResaltarPintaElTerminoEscritoHastaElSiguienteFormateo) {
     EXPECT_EQ(v.tramos["TxtCodigo"], f.Colores().Tramos());
     EXPECT_EQ(v.cursor["TxtCodigo"], 1);
 
-    // A new formatting takes the highlights away.
+    // A new formatting takes the highlights away (tests/ui/colores_test.cpp) and paints again.
     f.formateaCodigo();
-    EXPECT_EQ(formato(inicio), (viewer::Formato{viewer::kAzul, false}));
     EXPECT_EQ(v.tramos["TxtCodigo"], coloreado);
 }
 

@@ -6,7 +6,6 @@
 #include "tests/support/Escena.h"
 #include "tests/support/Guion.h"
 #include "tests/support/Proyectos.h"
-#include "tests/support/Tabla.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/config/frmConfiguracion.h"
 
@@ -20,6 +19,7 @@ struct Configuracion : ::testing::Test {
     void SetUp() override { soporte::SilenciaGlbErr(); }
 
     void Abre(vbide::VBProject* p = nullptr) {
+        v = Vista();
         f = std::make_unique<ui::frmConfiguracion>(v, ajustes, p, 1252);
         f->Form_Load();
     }
@@ -70,6 +70,9 @@ struct Configuracion : ::testing::Test {
             {"OKButton_Click", [&](auto&) { f->OKButton_Click(); }},
             {"CancelButton_Click", [&](auto&) { f->CancelButton_Click(); }},
             {"Ajuste", [&](auto& a) { Ajuste(a[0]) = a[1]; }},
+            {"Limpia", [&](auto&) { ajustes = {}; }},
+            {"Escribe", [&](auto& a) { f->Text1_Change(Valor(a[0])); }},
+            {"PersonalizaValor", [&](auto& a) { Personaliza(Valor(a[0])); }},
         });
         auto lecturas = soporte::LecturasDe(v);
         for (const auto& [que, lee] : soporte::LecturasDe(vm))
@@ -79,7 +82,20 @@ struct Configuracion : ::testing::Test {
         lecturas["modificado"] = [&](auto&) {
             return std::string(proyecto->Modified() ? "1" : "0");
         };
+        lecturas["cargando"] = [&](auto&) {
+            return std::string(f->Configuracion().Cargando() ? "1" : "0");
+        };
         soporte::Escena("ui/frmconfiguracion.txt", nombre, pasos, lecturas);
+    }
+    // A value with a tab and other bytes written as escapes ("\\t", "\\xHH").
+    static std::string Valor(std::string valor) {
+        for (auto i = valor.find('\\'); i != std::string::npos; i = valor.find('\\', i + 1)) {
+            if (valor.compare(i, 2, "\\t") == 0)
+                valor.replace(i, 2, "\t");
+            else if (valor.compare(i, 2, "\\x") == 0)
+                valor.replace(i, 4, 1, char(std::stoi(valor.substr(i + 2, 2), nullptr, 16)));
+        }
+        return valor;
     }
     std::string& Ajuste(const std::string& nombre) {
         return nombre == "glbMandaEmail"    ? ajustes.glbMandaEmail
@@ -96,96 +112,19 @@ struct Configuracion : ::testing::Test {
     std::unique_ptr<ui::frmConfiguracion> f;
 };
 
-// The pending settings and what the dialog opens with: tests/data/ui/apertura.txt.
-TEST_F(Configuracion, AperturaSegunLosAjustesPendientes) {
-    for (const auto& c : soporte::Tabla("ui/apertura.txt")) {
-        SCOPED_TRACE(c[2]);
-        ajustes = {c[0], c[1], c[2], c[2], c[3]};
-        v = Vista();
-        Abre();
-        const bool check1 = c[4] == "s";
-        EXPECT_EQ(v.marcado["Check1"], check1);
-        EXPECT_EQ(v.visible["Text1"], check1);
-        EXPECT_EQ(v.visible["Label2"], check1);
-        EXPECT_EQ(v.texto["Text1"], c[1]);
-        EXPECT_EQ(v.fila["Combo1"], std::stoi(c[5]));
-        EXPECT_EQ(v.marcado["Check3"], c[6] == "s");
-        EXPECT_TRUE(v.abiertas.empty());
-        EXPECT_FALSE(f->Configuracion().Cargando());
+// The scenarios of tests/data/ui/frmconfiguracion.txt, the last three over a project holding the
+// class and over one without it: there the settings stay pending.
+TEST_F(Configuracion, Escenas) {
+    for (const std::string nombre : {"apertura", "cancelado", "direccion", "direccion-vacia"}) {
+        ajustes = {};
+        Escena(nombre);
     }
-}
-
-// Cancelled, either dialog stores nothing, and chosen again the custom message dialog opens
-// again; accepted with nothing typed, it stores two double quotes.
-TEST_F(Configuracion, CanceladoNoGuardaYAceptadoVacioGuardaDosComillas) {
-    Escena("cancelado");
-}
-
-TEST_F(Configuracion, DireccionAlMarcarYDesmarcarYColoresDelFoco) {
-    Escena("direccion");
-}
-
-TEST_F(Configuracion, DireccionVaciaConCorreoSeRechazaYElDialogoSigue) {
-    Escena("direccion-vacia");
-}
-
-TEST_F(Configuracion, AceptarConLaClaseReescribeLasCuatroLineas) {
     ConClase();
+    Escena("valores");
+    ajustes = {};
     Escena("con-clase");
-}
-
-// A value the class cannot hold (tests/data/ui/valores.txt), typed as the address or as the
-// custom message: refused in its dialog naming the setting and the reason, the dialog stays
-// open, nothing stored, nothing written.
-TEST_F(Configuracion, ValoresQueLaClaseNoPuedeGuardarSeRechazanEnSuDialogo) {
-    ConClase();
-    const std::string antes = IniVal();
-    for (const auto& fila : soporte::Tabla("ui/valores.txt")) {
-        const bool direccion = fila[0] == "s", mensaje = fila[1] == "s"; // refused as either
-        const std::string& motivo = fila[2];
-        std::string valor = fila[3]; // a tab and other bytes written as escapes
-        for (auto i = valor.find('\\'); i != std::string::npos; i = valor.find('\\', i + 1)) {
-            if (valor.compare(i, 2, "\\t") == 0)
-                valor.replace(i, 2, "\t");
-            else if (valor.compare(i, 2, "\\x") == 0)
-                valor.replace(i, 4, 1, char(std::stoi(valor.substr(i + 2, 2), nullptr, 16)));
-        }
-        ajustes = {};
-        v = Vista();
-        // An address the class can hold is accepted without the project: nothing is written.
-        Abre(direccion ? proyecto.get() : nullptr);
-        f->Check1_Click(true);
-        f->Text1_Change(valor);
-        f->OKButton_Click();
-        EXPECT_EQ(v.cerrada.has_value(), !direccion) << motivo;
-        if (direccion) {
-            ASSERT_EQ(v.mensajes.size(), 1u);
-            EXPECT_TRUE(v.mensajes[0].starts_with(
-                "Lintrap: No se puede guardar la configuración: c_EMailDir"))
-                << v.mensajes[0];
-            EXPECT_NE(v.mensajes[0].find(motivo), std::string::npos) << v.mensajes[0];
-            EXPECT_EQ(ajustes.glbMandaEmail, "False");
-            EXPECT_EQ(ajustes.glbEmailDir, "");
-        }
-        ajustes = {};
-        Abre();
-        Personaliza(valor);
-        EXPECT_EQ(vm.cerrada.has_value(), !mensaje) << motivo;
-        if (mensaje) {
-            ASSERT_EQ(vm.mensajes.size(), 1u);
-            EXPECT_TRUE(
-                vm.mensajes[0].starts_with("Lintrap: No se puede guardar el mensaje: c_MsgOnError"))
-                << vm.mensajes[0];
-            EXPECT_NE(vm.mensajes[0].find(motivo), std::string::npos) << vm.mensajes[0];
-            EXPECT_EQ(ajustes.glbMsgPersonal, "");
-        }
-    }
-    EXPECT_EQ(IniVal(), antes);
-    EXPECT_FALSE(proyecto->Modified());
-}
-
-TEST_F(Configuracion, SinLaClaseLosAjustesQuedanPendientes) {
     Carga("");
+    ajustes = {};
     Escena("sin-clase");
     EXPECT_FALSE(install::ReescribeAjustes(*proyecto, ajustes, 1252));
 }

@@ -36,10 +36,8 @@ struct Inspector : ::testing::Test {
         f = std::make_unique<ui::frmControles>(v, *vbe, 1252);
         f->Form_Load();
     }
-    void AbreDemo() {
-        Abre(std::filesystem::path(LINTRAP_SOURCE_DIR) / "examples" / "Demo" / "Demo.vbp");
-    }
-    // The scenario `nombre` of tests/data/ui/frmcontroles.txt.
+    // The scenario `nombre` of tests/data/ui/frmcontroles.txt (the example project is
+    // ../../examples/Demo/Demo.vbp there).
     void Escena(const std::string& nombre) {
         auto pasos = soporte::PasosDe(v);
         const auto n = [](auto& a) { return std::stoi(a[0]); };
@@ -61,28 +59,9 @@ struct Inspector : ::testing::Test {
     std::unique_ptr<ui::frmControles> f;
 };
 
-TEST_F(Inspector, AlAbrirSeEligeElPrimeroDeCadaListaYCadaClicSigueLaCadena) {
-    AbreDemo();
-    Escena("cadena");
-}
-
-TEST_F(Inspector, CopiarPoneElInformeEnElPortapapeles) {
-    AbreDemo();
-    Escena("copiar");
-}
-
-TEST_F(Inspector, TodasLasClasesDeDisenador) {
-    Abre(soporte::Datos("host/projects/Completo/Completo.vbp"));
-    EXPECT_EQ(v.filas["List0"],
-              (Filas{"Principal", "Control", "Pagina", "Documento", "Disenador"}));
-    for (int i = 0; i < 5; ++i) {
-        f->List0_Click(i);
-        EXPECT_EQ(v.filas["List1"], Filas{"cmdAceptar"}) << i;
-    }
-}
-
-TEST_F(Inspector, FormularioSinControlesYProyectoSinFormularios) {
-    Escena("sin-controles");
+TEST_F(Inspector, Escenas) {
+    for (const std::string nombre : {"cadena", "copiar", "sin-controles", "grupo", "disenadores"})
+        Escena(nombre);
 }
 
 // What List2 lists for each kind of control: tests/data/ui/propiedades.txt.
@@ -136,10 +115,6 @@ TEST(Predeterminadas, CadaClaseSusValoresUnaVezCadaPropiedad) {
         for (const auto& [nombre, valor] : c.esperadas)
             EXPECT_EQ(valores.contains(nombre) ? valores[nombre] : "", valor) << nombre;
     }
-}
-
-TEST_F(Inspector, ElInformeNombraElProyectoActivoAunqueSeEscojaOtro) {
-    Escena("grupo");
 }
 
 } // namespace

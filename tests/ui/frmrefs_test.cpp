@@ -1,10 +1,9 @@
 // The references viewer driven through a recording view, over real project files.
 
 #include "host/files/Vbe.h"
-#include "tests/support/Carpeta.h"
+#include "tests/support/Archivos.h"
 #include "tests/support/Escena.h"
 #include "tests/support/Guion.h"
-#include "tests/support/Proyectos.h"
 #include "tests/support/VistaGrabadora.h"
 #include "ui/inspectors/Referencias.h"
 #include "ui/inspectors/frmRefs.h"
@@ -16,9 +15,8 @@ namespace {
 // Its scenario: tests/data/ui/frmrefs.txt.
 TEST(frmRefs, CargaYDetalleDeCadaReferenciaOSinNinguna) {
     soporte::SilenciaGlbErr();
-    soporte::Carpeta carpeta;
     auto completo = files::Vbe::Open(soporte::Datos("host/projects/Completo/Completo.vbp"));
-    auto vacio = soporte::AbreModulos(carpeta.Ruta(), {soporte::Bas("M", "")});
+    auto vacio = files::Vbe::Open(soporte::Datos("ui/proyectos/modulo/Proyecto1.vbp"));
     soporte::VistaGrabadora v;
     std::unique_ptr<ui::frmRefs> f;
     auto pasos = soporte::PasosDe(v);

@@ -16,20 +16,12 @@ using Lista = std::vector<std::string>;
 using Archivos = std::vector<std::pair<std::string, std::string>>;
 using soporte::Bas;
 
-const std::string Modulo1 = "Option Explicit\n"
-                            "Public Function Calcula(n As Long) As Long\n"
-                            "    If n > 0 Then Calcula = Calcula(n - 1)\n"
-                            "End Function\n"
-                            "Sub Usa()\n"
-                            "    x = Calcula(2)\n"
-                            "End Sub\n";
-
-// Modulo1 and the given files, listed in this order after it.
+// tests/data/ui/llamadores/Modulo1.bas and the given files, listed in this order after it.
 std::unique_ptr<files::Project> Carga(const std::filesystem::path& carpeta, const Archivos& otros) {
-    Archivos archivos = {Bas("Modulo1", Modulo1)};
+    std::filesystem::copy_file(soporte::Datos("ui/llamadores/Modulo1.bas"),
+                               carpeta / "Modulo1.bas");
     std::string lineas = "Module=Modulo1; Modulo1.bas\n";
     for (const auto& [archivo, texto] : otros) {
-        archivos.emplace_back(archivo, texto);
         const std::string nombre = archivo.substr(0, archivo.find('.'));
         const std::string ext = archivo.substr(archivo.find('.') + 1);
         lineas += ext == "bas"   ? "Module=" + nombre + "; " + archivo + "\n"
@@ -37,7 +29,7 @@ std::unique_ptr<files::Project> Carga(const std::filesystem::path& carpeta, cons
                   : ext == "frm" ? "Form=" + archivo + "\n"
                                  : "UserControl=" + archivo + "\n";
     }
-    return files::Project::Load(soporte::EscribeProyecto(carpeta, archivos, lineas));
+    return files::Project::Load(soporte::EscribeProyecto(carpeta, otros, lineas));
 }
 
 std::string Enorme() {

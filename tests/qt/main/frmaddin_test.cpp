@@ -38,10 +38,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     }
     QAction* Menu(const char* nombre) { return Control<QAction>(*w, nombre); }
-    void Activa() {
-        w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    }
 
     soporte::Carpeta tmp;
     std::unique_ptr<files::Vbe> vbe;
@@ -91,7 +87,8 @@ TEST_F(Piel, LosMenusAbrenAyudaAcercaDeYVentanasYSalirLasDescargaTodas) {
                   ui::RutaAyuda(QCoreApplication::applicationDirPath().toStdString())));
     EXPECT_TRUE(ayudas.front()->toPlainText().contains("Insertar"));
     ayudas.front()->close();
-    Activa();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(w.get(), Qt::Key_F1);
     EXPECT_EQ(w->findChildren<QTextBrowser*>("frmAyuda"), ayudas);
     EXPECT_TRUE(ayudas.front()->isVisible());
