@@ -1,7 +1,7 @@
 // The environment over IDispatch (host/com) against the stand-in environment: what the add-in
 // reads and writes through it is what it reads and writes over the same files directly; errors
 // keep their numbers; text outside ASCII crosses UTF-16 and back; and nothing is left alive.
-// The engine's commands and the menu entry through it are driven end to end in tests/dll.
+// The menu entry through it is driven end to end in tests/dll.
 
 #include "base/CodePage.h"
 #include "host/com/Despacho.h"
@@ -217,7 +217,7 @@ TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
     }
 }
 
-// Edits with text outside ASCII reach the file as the code page's bytes, names are found in any
+// Edits (the engine's four) with text outside ASCII reach the file as the code page's bytes, names are found in any
 // case; with nothing open there is no project and no menu to add to.
 TEST(Com, EditsAndNothingOpen) {
     {
@@ -235,6 +235,7 @@ TEST(Com, EditsAndNothingOpen) {
             c->ReplaceLine(2, Cp("' ¿Qué año?"));
             c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
             c->AddFromString("Private x As Long");
+            c->DeleteLines(1, 1);
         }
         m.CodePane().Show();
         const std::string ruta = carpeta.Ruta().string() + "/Importación.bas"; // UTF-8

@@ -2,15 +2,6 @@
 
 namespace soporte {
 
-std::string Utf8(const std::wstring& t) {
-    std::string s(size_t(::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), nullptr, 0,
-                                               nullptr, nullptr)),
-                  '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), s.data(), int(s.size()), nullptr,
-                          nullptr);
-    return s;
-}
-
 std::ostream& operator<<(std::ostream& o, const Leido& l) {
     return o << l.clase << " \"" << l.texto << "\" " << (l.visible ? "visible" : "oculto");
 }
@@ -41,14 +32,8 @@ std::vector<std::string> Filas(HWND c) {
     return filas;
 }
 
-void Pulsa(HWND ventana, HWND control, int fila) {
-    if (fila < 0) {
-        ::SendMessageW(control, BM_CLICK, 0, 0);
-        return;
-    }
-    ::SendMessageW(control, LB_SETCURSEL, WPARAM(fila), 0);
-    ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
-                   LPARAM(control));
+void Pulsa(HWND boton) {
+    ::SendMessageW(boton, BM_CLICK, 0, 0);
 }
 
 void Procesa() {

@@ -3,6 +3,8 @@
 // skins and of the component: a control's class, text and visibility, a list's rows, a click,
 // the host's message loop, the system's message boxes answered, the clipboard's text.
 
+#include "base/plataforma/win32/Win32.h"
+
 #include <windows.h>
 
 #include <deque>
@@ -12,7 +14,7 @@
 
 namespace soporte {
 
-std::string Utf8(const std::wstring& t);
+using plataforma::win32::Utf8;
 
 // What the system says of a control.
 struct Leido {
@@ -26,9 +28,8 @@ Leido Lee(HWND control);
 // The rows of a list box or a combo box.
 std::vector<std::string> Filas(HWND c);
 
-// A click as the user makes it: a button pressed, or a list row chosen, which the list box
-// announces to its parent with LBN_SELCHANGE.
-void Pulsa(HWND ventana, HWND control, int fila = -1);
+// A button pressed as the user presses it.
+void Pulsa(HWND boton);
 
 // The host's message loop: no IsDialogMessage, no accelerators.
 void Procesa();
