@@ -9,6 +9,7 @@
 #include "tests/support/Carpeta.h"
 #include "tests/support/Codigo.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/com/EntornoCom.h"
 
 #include <gtest/gtest.h>
@@ -186,39 +187,25 @@ TEST(Com, ErrorsKeepTheirNumberAndText) {
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
 
-// What a failing call of the environment becomes: its own number from either field of the
-// exception, VB's number for a failure of late binding, else the HRESULT itself.
+// What a failing call of the environment becomes: tests/data/com/errores.txt.
 TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
-    const struct {
-        HRESULT hr;
-        WORD wCode;
-        SCODE scode;
-        long numero;
-    } casos[] = {
-        {DISP_E_EXCEPTION, 0, SCODE(0x800A0009), 9},
-        {DISP_E_EXCEPTION, 35, 0, 35},
-        {DISP_E_EXCEPTION, 0, E_FAIL, long(E_FAIL)},
-        {DISP_E_BADINDEX, 0, 0, 9},
-        {DISP_E_MEMBERNOTFOUND, 0, 0, 438},
-        {DISP_E_TYPEMISMATCH, 0, 0, 13},
-        {E_FAIL, 0, 0, long(E_FAIL)},
-    };
-    for (const auto& c : casos) {
+    for (const auto& c : soporte::Tabla("com/errores.txt")) {
+        const auto hex = [](const std::string& t) { return LONG(std::stoul(t, nullptr, 16)); };
         EXCEPINFO info{};
-        info.wCode = c.wCode;
-        info.scode = c.scode;
-        info.bstrDescription = c.hr == DISP_E_EXCEPTION ? ::SysAllocString(L"Índice") : nullptr;
-        const ErrorVB e = hostcom::ErrorDeLlamada(c.hr, info, "CodeModule.Lines");
-        EXPECT_EQ(e.Number, c.numero) << std::hex << c.hr;
+        info.wCode = WORD(std::stoi(c.at(1)));
+        info.scode = hex(c.at(2));
+        const bool excepcion = hex(c.at(0)) == DISP_E_EXCEPTION;
+        info.bstrDescription = excepcion ? ::SysAllocString(L"Índice") : nullptr;
+        const ErrorVB e = hostcom::ErrorDeLlamada(hex(c.at(0)), info, "CodeModule.Lines");
+        EXPECT_EQ(e.Number, std::stol(c.at(3))) << c.at(0);
         // the environment's text, or one naming the call
-        EXPECT_NE(e.Description.find(c.hr == DISP_E_EXCEPTION ? "Índice" : "CodeModule.Lines"),
-                  std::string::npos);
+        EXPECT_NE(e.Description.find(excepcion ? "Índice" : "CodeModule.Lines"), std::string::npos);
         EXPECT_EQ(e.Source, "CodeModule.Lines");
     }
 }
 
-// Edits (the engine's four) with text outside ASCII reach the file as the code page's bytes, names are found in any
-// case; with nothing open there is no project and no menu to add to.
+// Edits (the engine's four) with text outside ASCII reach the file as the code page's bytes, names
+// are found in any case; with nothing open there is no project and no menu to add to.
 TEST(Com, EditsAndNothingOpen) {
     {
         soporte::Carpeta carpeta;

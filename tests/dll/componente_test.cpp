@@ -178,50 +178,35 @@ HRESULT Llama(dll::IDTExtensibility2* c, bool porNombre, IDispatch* app, LONG mo
     }
 }
 
-// The component as the environment runs it: each connection mode through each face of the
-// interface against the stand-in environment over the example project; the menu entry, whether
-// the main window opens by itself, the entry's click; the main window over the environment's
-// project, owned by the environment's window (or, lacking one, by its front window); its "Salir";
-// and at disconnection the entry, the window and every reference to the environment gone, and
-// whether the window was shown remembered. What the window's commands do is the behaviour's
-// (tests/ui) and the engine's (tests/engine); the environment's edits over COM, tests/com.
+// The component as the environment runs it, each connection of tests/data/dll/conexiones.txt
+// against the stand-in environment over the example project: the menu entry, whether the main
+// window opens by itself, the entry's click; the main window over the environment's project,
+// owned by the environment's window (or, lacking one, by its front window); its "Salir"; and at
+// disconnection the entry, the window and every reference to the environment gone, and whether
+// the window was shown remembered. What the window's commands do is the behaviour's (tests/ui)
+// and the engine's (tests/engine); the environment's edits over COM, tests/com.
 TEST(Componente, ConectadoAlEntornoAbreSuVentanaYAlDesconectarNoDejaNada) {
     Dll dll;
     ASSERT_EQ(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
     ASSERT_EQ(dll.Llama("DllInstall", TRUE, L"machine"), S_OK);
-    const struct {
-        LONG modo;
-        const wchar_t* ajuste; // DisplayOnConnect before connecting; null: absent
-        bool porNombre, entrada, ventana, clic, salir;
-        const char* recordado;
-        bool menu = true;      // the environment has an "Add-Ins" bar
-        bool principal = true; // and a main window
-    } casos[] = {
-        {0, nullptr, false, true, false, false, false, "0"},
-        {0, L"1", true, true, true, false, false, "1"},
-        {1, L"1", false, true, false, false, false, "0"}, // never by itself at startup
-        {1, nullptr, true, true, false, true, true, "1"},
-        {2, nullptr, true, false, true, false, false, "1", true, false},
-        {3, L"1", false, true, false, true, false, "1"},
-        {0, nullptr, true, false, false, false, false, "0", false},
-    };
     HWND entornoVentana = ::CreateWindowExW(0, L"STATIC", L"Entorno", WS_OVERLAPPEDWINDOW, 0, 0,
                                             200, 100, nullptr, nullptr, nullptr, nullptr);
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.modo) + (c.ajuste ? " con ajuste" : "") +
-                     (c.porNombre ? " por nombre" : " por la tabla") + (c.menu ? "" : " sin menú") +
-                     (c.principal ? "" : " sin ventana principal"));
+    for (const auto& c : soporte::Tabla("dll/conexiones.txt")) {
+        SCOPED_TRACE(c.at(0));
+        const auto si = [&c](std::size_t k) { return c.at(k) == "1"; };
+        const LONG modo = std::stol(c.at(1));
+        const bool porNombre = si(3), entrada = si(6), ventana = si(7), clic = si(8);
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kAjustes.c_str());
-        if (c.ajuste) {
+        if (!c.at(2).empty()) {
             ::RegSetKeyValueW(HKEY_CURRENT_USER, kAjustes.c_str(), L"DisplayOnConnect", REG_SZ,
-                              c.ajuste, 4);
+                              Utf16(c.at(2)).c_str(), DWORD(2 * (c.at(2).size() + 1)));
         }
         soporte::Carpeta carpeta;
         falso::Entorno entorno(soporte::CopiaDemo(carpeta.Ruta()));
-        if (!c.menu) {
+        if (!si(4)) {
             entorno.QuitaBarraAddIns();
         }
-        entorno.PonVentana(c.principal ? long(LONG_PTR(entornoVentana)) : 0);
+        entorno.PonVentana(si(5) ? long(LONG_PTR(entornoVentana)) : 0);
         ::ShowWindow(entornoVentana, SW_SHOW);
         ::SetForegroundWindow(entornoVentana);
         dll::IDTExtensibility2* connect = nullptr;
@@ -229,32 +214,32 @@ TEST(Componente, ConectadoAlEntornoAbreSuVentanaYAlDesconectarNoDejaNada) {
                                      dll::IID_IDTExtensibility2,
                                      reinterpret_cast<void**>(&connect)),
                   S_OK);
-        ASSERT_EQ(Llama(connect, c.porNombre, entorno.VBE(), c.modo), S_OK);
+        ASSERT_EQ(Llama(connect, porNombre, entorno.VBE(), modo), S_OK);
         const auto menu = entorno.Menu();
-        ASSERT_EQ(menu.size(), c.entrada ? 1u : 0u);
-        if (c.entrada) {
+        ASSERT_EQ(menu.size(), entrada ? 1u : 0u);
+        if (entrada) {
             EXPECT_EQ(menu[0].caption, "Quovant Lintrap");
         }
-        EXPECT_EQ(Ventana(c.ventana) != nullptr, c.ventana);
-        if (c.clic) {
+        EXPECT_EQ(Ventana(ventana) != nullptr, ventana);
+        if (clic) {
             EXPECT_EQ(entorno.Clic(0), 1);
         }
-        if (HWND v = c.ventana || c.clic ? Ventana(true) : nullptr) {
+        if (HWND v = ventana || clic ? Ventana(true) : nullptr) {
             EXPECT_EQ(::GetWindow(v, GW_OWNER), entornoVentana);
             EXPECT_EQ(soporte::Filas(::FindWindowExW(v, nullptr, L"ListBox", nullptr)),
                       (std::vector<std::string>{"clsCliente", "frmCliente", "frmPrincipal",
                                                 "Utilidades"}));
         }
-        if (c.salir) {
+        if (si(9)) {
             HWND v = Ventana(true);
             soporte::Pulsa(::FindWindowExW(v, nullptr, L"Button", L"Salir"));
             EXPECT_EQ(Ventana(false), nullptr);
         }
-        ASSERT_EQ(Llama(connect, c.porNombre, nullptr, 1), S_OK);
+        ASSERT_EQ(Llama(connect, porNombre, nullptr, 1), S_OK);
         EXPECT_EQ(::FindWindowW(nullptr, L"AddIn Lintrap - Quovant"), nullptr);
-        EXPECT_EQ(entorno.Menu().size() == 1 && entorno.Menu()[0].borrado, c.entrada);
+        EXPECT_EQ(entorno.Menu().size() == 1 && entorno.Menu()[0].borrado, entrada);
         EXPECT_EQ(entorno.Sumideros(), 0);
-        EXPECT_EQ(Lee(HKEY_CURRENT_USER, kAjustes, L"DisplayOnConnect"), c.recordado);
+        EXPECT_EQ(Lee(HKEY_CURRENT_USER, kAjustes, L"DisplayOnConnect"), c.at(10));
         connect->Release();
         EXPECT_EQ(dll.Llama("DllCanUnloadNow"), S_OK);
     }
