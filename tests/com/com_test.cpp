@@ -105,31 +105,26 @@ fs::path Acentos(const fs::path& carpeta) {
         Cp("Module=Señal; Senal.bas\n"));
 }
 
-// A copy of a project of the examples or of tests/data, or one written there.
-struct Proyecto {
-    const char* nombre;
-    std::function<fs::path(const fs::path&)> haz;
-};
-const Proyecto kProyectos[] = {
-    {"Demo", [](const fs::path& c) { return soporte::CopiaDemo(c); }},
-    {"Completo",
-     [](const fs::path& c) {
-         return soporte::Copia(soporte::Datos("host/projects/Completo"), c / "Completo") /
-                "Completo.vbp";
-     }},
-    {"Group",
-     [](const fs::path& c) {
-         return soporte::Copia(soporte::Datos("host/projects/Grupo"), c / "Grupo") / "Grupo.vbg";
-     }},
-    {"Accents", Acentos},
-};
+// The example project, a project or group of tests/data/host/projects, or the one with accents,
+// copied or written into `carpeta`.
+fs::path Proyecto(const std::string& nombre, const fs::path& carpeta) {
+    if (nombre == "Demo") {
+        return soporte::CopiaDemo(carpeta);
+    }
+    if (nombre == "Acentos") {
+        return Acentos(carpeta);
+    }
+    const fs::path copia =
+        soporte::Copia(soporte::Datos("host/projects/" + nombre), carpeta / nombre);
+    return copia / (nombre + (nombre == "Grupo" ? ".vbg" : ".vbp"));
+}
 
 // Everything the add-in reads of a project, through the environment, is what the files say.
 TEST(Com, ReadsAsTheFiles) {
-    for (const Proyecto& p : kProyectos) {
-        SCOPED_TRACE(p.nombre);
+    for (const char* nombre : {"Demo", "Completo", "Grupo", "Acentos"}) {
+        SCOPED_TRACE(nombre);
         soporte::Carpeta carpeta;
-        const fs::path ruta = p.haz(carpeta.Ruta());
+        const fs::path ruta = Proyecto(nombre, carpeta.Ruta());
         const std::string directo = Describe(*files::Vbe::Open(ruta));
         falso::Entorno entorno(ruta);
         EXPECT_EQ(Describe(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);

@@ -1,6 +1,6 @@
 // Lintrap.dll as the environment meets it: loaded from its file, registered per user and per
 // machine, made by its ProgID, its connection interface found by name; unloadable once every
-// object is released; connected to the stand-in environment and driven through its windows.
+// object is released; connected to the stand-in environment, its entry clicked, its window closed.
 
 #include "app/dll/IDTExtensibility2.h"
 #include "base/plataforma/win32/Win32.h"

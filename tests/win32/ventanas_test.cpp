@@ -1,8 +1,8 @@
 // The Win32 skins as real windows over the example project: each control's class, text and
 // visibility read back with Win32 calls, and a click sent as the system sends it. The main window
-// over a project in a temporary folder: its lists, menus, keys and the windows it owns. Its
-// commands and the controls window are driven through the component, in tests/dll; each
-// primitive once per kind of control in vista_test.cpp.
+// over a project in a temporary folder: its lists, menus, keys and the windows it owns. What its
+// commands do is the behaviour's, tests/ui; each primitive once per kind of control in
+// vista_test.cpp.
 
 #include "host/files/Vbe.h"
 #include "tests/support/Archivos.h"
@@ -14,6 +14,7 @@
 #include "ui/main/CodigoVisor.h"
 #include "ui/main/Reglas.h"
 #include "win32/config/frmConfiguracion.h"
+#include "win32/inspectors/frmControles.h"
 #include "win32/inspectors/frmRefs.h"
 #include "win32/main/frmAbout.h"
 #include "win32/main/frmAddIn.h"
@@ -89,6 +90,8 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYSuBotonLaCierra) {
              {[&] { return std::make_unique<win32::frmConfiguracion>(ajustes, nullptr, 1252); },
               "OKButton"}},
             {"frmRefs", {[&] { return std::make_unique<win32::frmRefs>(*vbe, 1252); }, "OKButton"}},
+            {"frmControles",
+             {[&] { return std::make_unique<win32::frmControles>(*vbe, 1252); }, "CancelButton"}},
             {"Dependencias",
              {[&] {
                   return std::make_unique<win32::Dependencias>(vbe->ActiveVBProject(),
@@ -110,6 +113,10 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYSuBotonLaCierra) {
                 EXPECT_EQ(Lee(v->Control(c.at(1))), (Leido{c.at(2), texto, c.at(4) == "1"}))
                     << c.at(1);
             }
+        }
+        if (nombre == "frmControles") { // its report, of the first control, to the clipboard
+            Pulsa(v->Control("Command1"));
+            EXPECT_EQ(soporte::Portapapeles().substr(0, 16), "PROYECTO: Demo\r\n");
         }
         Pulsa(v->Control(abre.second));
         EXPECT_FALSE(Lee(v->Ventana()).visible);
@@ -259,14 +266,18 @@ TEST(VentanasWin32, LaVentanaPrincipalSeMuestraSeManejaConTecladoYSeDescarga) {
 
     // Escape unloads it and the windows it opened; its keeper hears it from the loop.
     ::SendMessageW(v, WM_COMMAND, ::GetMenuItemID(utilidades, 1), 0);
+    ::SendMessageW(v, WM_COMMAND, ::GetMenuItemID(utilidades, 2), 0);
     HWND refs = ::FindWindowW(L"LintrapVentana", L"Proyecto1 (Referencias)");
+    HWND controles = ::FindWindowW(L"LintrapVentana", L"Informe Controles");
     ASSERT_NE(refs, nullptr);
     EXPECT_EQ(::GetWindow(refs, GW_OWNER), v);
+    EXPECT_EQ(::GetWindow(controles, GW_OWNER), v);
     w->Muestra();
     ::SetFocus(w->Control("List1"));
     PulsaTecla(VK_ESCAPE);
     EXPECT_FALSE(::IsWindowVisible(v));
     EXPECT_FALSE(::IsWindow(refs));
+    EXPECT_FALSE(::IsWindow(controles));
     EXPECT_EQ(w->Visor(), nullptr);
     EXPECT_EQ(descargas, 1);
     w.reset();

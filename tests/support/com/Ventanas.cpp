@@ -59,7 +59,7 @@ std::string Portapapeles() {
 
 namespace {
 
-std::deque<int> respuestas;
+int respuesta = IDOK;
 std::vector<std::string> textos;
 
 void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
@@ -74,13 +74,8 @@ void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
             ::GetWindowTextW(caja, titulo, 64);
             ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
             textos.push_back(Utf8(titulo) + ": " + Utf8(texto));
-            int r = IDOK;
-            if (!respuestas.empty()) {
-                r = respuestas.front();
-                respuestas.pop_front();
-            }
             // A box without that button takes OK.
-            HWND boton = ::GetDlgItem(caja, r);
+            HWND boton = ::GetDlgItem(caja, respuesta);
             ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
             return FALSE;
         },
@@ -89,8 +84,8 @@ void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-RespondeCajas::RespondeCajas(std::deque<int> r) {
-    respuestas = std::move(r);
+RespondeCajas::RespondeCajas(int r) {
+    respuesta = r;
     textos.clear();
     id_ = ::SetTimer(nullptr, 0, 50, &Mira);
 }

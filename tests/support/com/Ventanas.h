@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,11 +36,11 @@ void Procesa();
 // The clipboard's Unicode text, as UTF-8.
 std::string Portapapeles();
 
-// The system's message boxes answered while it lives, each with the next answer (IDOK once
-// they have run out) as soon as it is up; their titles and texts are kept.
+// The system's message boxes answered while it lives, each with `respuesta` (IDOK when the box
+// has no such button) as soon as it is up; their titles and texts are kept.
 class RespondeCajas {
 public:
-    explicit RespondeCajas(std::deque<int> respuestas = {});
+    explicit RespondeCajas(int respuesta = IDOK);
     ~RespondeCajas();
     RespondeCajas(const RespondeCajas&) = delete;
     RespondeCajas& operator=(const RespondeCajas&) = delete;
