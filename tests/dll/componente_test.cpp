@@ -24,14 +24,16 @@ using plataforma::win32::Utf16;
 // A value of the registry as tests/data/dll/registro.txt writes it: its text, "#n" for a
 // number, "-" when it is not there.
 std::string Lee(HKEY raiz, const std::wstring& clave, const std::wstring& nombre) {
-    wchar_t dato[512] = {};
+    union {
+        wchar_t texto[512];
+        DWORD numero;
+    } dato{};
     DWORD tipo = 0, bytes = sizeof dato;
     if (::RegGetValueW(raiz, clave.c_str(), nombre.empty() ? nullptr : nombre.c_str(),
-                       RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &tipo, dato, &bytes) != ERROR_SUCCESS) {
+                       RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &tipo, &dato, &bytes) != ERROR_SUCCESS) {
         return "-";
     }
-    return tipo == REG_DWORD ? "#" + std::to_string(*reinterpret_cast<const DWORD*>(dato))
-                             : soporte::Utf8(dato);
+    return tipo == REG_DWORD ? "#" + std::to_string(dato.numero) : soporte::Utf8(dato.texto);
 }
 
 bool Existe(HKEY raiz, const std::wstring& clave) {
