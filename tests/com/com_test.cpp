@@ -1,39 +1,49 @@
 // The environment over IDispatch (host/com) against the stand-in environment: what the add-in
 // reads and writes through it is what it reads and writes over the same files directly; errors
 // keep their numbers; text outside ASCII crosses UTF-16 and back; and nothing is left alive.
-// The engine's commands and the menu entry through it are driven end to end in tests/dll.
+// The menu entry through it is driven end to end in tests/dll.
 
 #include "base/CodePage.h"
 #include "host/com/Despacho.h"
 #include "host/com/VBECom.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Codigo.h"
+#include "tests/support/Errores.h"
 #include "tests/support/Proyectos.h"
+#include "tests/support/Tabla.h"
 #include "tests/support/com/EntornoCom.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Everything the add-in reads of an environment, as text.
+// Everything the add-in reads of an environment, as text, with the errors of the calls that fail
+// (whose numbers are the model's, tests/host).
 std::string Describe(vbide::VBE& vbe) {
     std::ostringstream s;
+    const auto falla = [&s](const auto& f, bool conTexto = true) {
+        const ErrorVB e = soporte::Lanzado(f);
+        s << "! " << e.Number << ' ' << (conTexto ? e.Description : "") << '\n';
+    };
     auto& proyectos = vbe.VBProjects();
+    falla([&] { proyectos.Item(proyectos.Count() + 1); });
     for (long p = 1; p <= proyectos.Count(); ++p) {
         auto& pr = proyectos.Item(p);
         s << "P " << pr.Name() << '|' << pr.Description() << '\n';
         auto& refs = pr.References();
+        falla([&] { refs.Item("NoExiste"); });
         for (long i = 1; i <= refs.Count(); ++i) {
             auto& r = refs.Item(i);
             s << "R " << r.Name() << '|' << r.Guid() << '|' << r.Major() << '.' << r.Minor() << '|'
               << r.FullPath() << (&refs.Item(r.Name()) == &r) << '\n';
         }
         auto& comps = pr.VBComponents();
+        falla([&] { comps.Item("NoExiste"); });
+        falla([&] { comps.Item(comps.Count() + 1); });
         for (long i = 1; i <= comps.Count(); ++i) {
             auto& c = comps.Item(i);
             s << "C " << c.Name() << ' ' << int(c.Type()) << (&comps.Item(c.Name()) == &c) << '\n';
@@ -46,6 +56,9 @@ std::string Describe(vbide::VBE& vbe) {
                     s << '\n' << l << ' ' << m.Line(l) << " @" << proc << ' ' << int(k);
                 }
                 s << '\n' << m.Lines(1, m.CountOfLines()).size() << '\n';
+                // their texts name the module in the project's code page, not in UTF-8
+                falla([&] { m.Lines(m.CountOfLines() + 1, 1); }, false);
+                falla([&] { m.ProcStartLine("NoExiste", vbide::ProcKind::Proc); }, false);
                 auto& miembros = m.Members();
                 for (long i = 1; i <= miembros.Count(); ++i) {
                     auto& x = miembros.Item(i);
@@ -59,6 +72,7 @@ std::string Describe(vbide::VBE& vbe) {
                     }
                     s << (&miembros.Item(x.Name()) == &x) << '\n';
                 }
+                falla([&] { miembros.Item("NoExiste"); });
                 long a = 1, b = 1, e = -1, f = -1;
                 s << "F " << m.Find("end", a, b, e, f) << a << ' ' << b << ' ' << e << ' ' << f
                   << '\n';
@@ -104,31 +118,27 @@ fs::path Acentos(const fs::path& carpeta) {
         Cp("Module=Señal; Senal.bas\n"));
 }
 
-// A copy of a project of the examples or of tests/data, or one written there.
-struct Proyecto {
-    const char* nombre;
-    std::function<fs::path(const fs::path&)> haz;
-};
-const Proyecto kProyectos[] = {
-    {"Demo", [](const fs::path& c) { return soporte::CopiaDemo(c); }},
-    {"Completo",
-     [](const fs::path& c) {
-         return soporte::Copia(soporte::Datos("host/projects/Completo"), c / "Completo") /
-                "Completo.vbp";
-     }},
-    {"Group",
-     [](const fs::path& c) {
-         return soporte::Copia(soporte::Datos("host/projects/Grupo"), c / "Grupo") / "Grupo.vbg";
-     }},
-    {"Accents", Acentos},
-};
+// The example project, a project or group of tests/data/host/projects, or the one with accents,
+// copied or written into `carpeta`.
+fs::path Proyecto(const std::string& nombre, const fs::path& carpeta) {
+    if (nombre == "Demo") {
+        return soporte::CopiaDemo(carpeta);
+    }
+    if (nombre == "Acentos") {
+        return Acentos(carpeta);
+    }
+    const fs::path copia =
+        soporte::Copia(soporte::Datos("host/projects/" + nombre), carpeta / nombre);
+    return copia / (nombre + (nombre == "Grupo" ? ".vbg" : ".vbp"));
+}
 
-// Everything the add-in reads of a project, through the environment, is what the files say.
+// Everything the add-in reads of a project through the environment, and the number and text of
+// every error, is what the files say.
 TEST(Com, ReadsAsTheFiles) {
-    for (const Proyecto& p : kProyectos) {
-        SCOPED_TRACE(p.nombre);
+    for (const char* nombre : {"Demo", "Completo", "Grupo", "Acentos"}) {
+        SCOPED_TRACE(nombre);
         soporte::Carpeta carpeta;
-        const fs::path ruta = p.haz(carpeta.Ruta());
+        const fs::path ruta = Proyecto(nombre, carpeta.Ruta());
         const std::string directo = Describe(*files::Vbe::Open(ruta));
         falso::Entorno entorno(ruta);
         EXPECT_EQ(Describe(*hostcom::AbreVBE(entorno.VBE(), 1252)), directo);
@@ -137,88 +147,25 @@ TEST(Com, ReadsAsTheFiles) {
     EXPECT_EQ(falso::ObjetosVivos(), 0);
 }
 
-vbide::CodeModule& Utilidades(vbide::VBE& v) {
-    return v.ActiveVBProject()->VBComponents().Item("Utilidades").CodeModule();
-}
-
-// A call that fails, with the number expected of it both ways.
-struct Fallo {
-    const char* nombre;
-    long numero;
-    std::function<void(vbide::VBE&)> haz;
-};
-const Fallo kFallos[] = {
-    {"UnknownComponent", 9,
-     [](vbide::VBE& v) { v.ActiveVBProject()->VBComponents().Item("NoExiste"); }},
-    {"ComponentIndex", 9, [](vbide::VBE& v) { v.ActiveVBProject()->VBComponents().Item(99); }},
-    {"PastTheEnd", 9,
-     [](vbide::VBE& v) { Utilidades(v).Lines(Utilidades(v).CountOfLines() + 1, 1); }},
-    {"UnknownProcedure", 35,
-     [](vbide::VBE& v) { Utilidades(v).ProcStartLine("NoExiste", vbide::ProcKind::Proc); }},
-    {"UnknownMember", 9, [](vbide::VBE& v) { Utilidades(v).Members().Item("NoExiste"); }},
-    {"UnknownReference", 9,
-     [](vbide::VBE& v) { v.ActiveVBProject()->References().Item("NoExiste"); }},
-    {"ProjectIndex", 9, [](vbide::VBE& v) { v.VBProjects().Item(2); }},
-};
-
-// A call that fails gives the same number and text through the environment as over the files.
-TEST(Com, ErrorsKeepTheirNumberAndText) {
-    {
-        soporte::Carpeta carpeta;
-        const fs::path ruta = soporte::CopiaDemo(carpeta.Ruta());
-        auto directo = files::Vbe::Open(ruta);
-        falso::Entorno entorno(ruta);
-        auto com = hostcom::AbreVBE(entorno.VBE(), 1252);
-        for (const Fallo& f : kFallos) {
-            const auto falla = [&](vbide::VBE& v) {
-                try {
-                    f.haz(v);
-                } catch (const ErrorVB& e) {
-                    return std::to_string(e.Number) + " " + e.Description;
-                }
-                return std::string("no error");
-            };
-            const std::string esperado = falla(*directo);
-            EXPECT_EQ(esperado.substr(0, esperado.find(' ')), std::to_string(f.numero)) << f.nombre;
-            EXPECT_EQ(falla(*com), esperado) << f.nombre;
-        }
-    }
-    EXPECT_EQ(falso::ObjetosVivos(), 0);
-}
-
-// What a failing call of the environment becomes: its own number from either field of the
-// exception, VB's number for a failure of late binding, else the HRESULT itself.
+// What a failing call of the environment becomes: tests/data/com/errores.txt.
 TEST(Com, FailuresBecomeErrorsWithTheirNumber) {
-    const struct {
-        HRESULT hr;
-        WORD wCode;
-        SCODE scode;
-        long numero;
-    } casos[] = {
-        {DISP_E_EXCEPTION, 0, SCODE(0x800A0009), 9},
-        {DISP_E_EXCEPTION, 35, 0, 35},
-        {DISP_E_EXCEPTION, 0, E_FAIL, long(E_FAIL)},
-        {DISP_E_BADINDEX, 0, 0, 9},
-        {DISP_E_MEMBERNOTFOUND, 0, 0, 438},
-        {DISP_E_TYPEMISMATCH, 0, 0, 13},
-        {E_FAIL, 0, 0, long(E_FAIL)},
-    };
-    for (const auto& c : casos) {
+    for (const auto& c : soporte::Tabla("com/errores.txt")) {
+        const auto hex = [](const std::string& t) { return LONG(std::stoul(t, nullptr, 16)); };
         EXCEPINFO info{};
-        info.wCode = c.wCode;
-        info.scode = c.scode;
-        info.bstrDescription = c.hr == DISP_E_EXCEPTION ? ::SysAllocString(L"Índice") : nullptr;
-        const ErrorVB e = hostcom::ErrorDeLlamada(c.hr, info, "CodeModule.Lines");
-        EXPECT_EQ(e.Number, c.numero) << std::hex << c.hr;
+        info.wCode = WORD(std::stoi(c.at(1)));
+        info.scode = hex(c.at(2));
+        const bool excepcion = hex(c.at(0)) == DISP_E_EXCEPTION;
+        info.bstrDescription = excepcion ? ::SysAllocString(L"Índice") : nullptr;
+        const ErrorVB e = hostcom::ErrorDeLlamada(hex(c.at(0)), info, "CodeModule.Lines");
+        EXPECT_EQ(e.Number, std::stol(c.at(3))) << c.at(0);
         // the environment's text, or one naming the call
-        EXPECT_NE(e.Description.find(c.hr == DISP_E_EXCEPTION ? "Índice" : "CodeModule.Lines"),
-                  std::string::npos);
+        EXPECT_NE(e.Description.find(excepcion ? "Índice" : "CodeModule.Lines"), std::string::npos);
         EXPECT_EQ(e.Source, "CodeModule.Lines");
     }
 }
 
-// Edits with text outside ASCII reach the file as the code page's bytes, names are found in any
-// case; with nothing open there is no project and no menu to add to.
+// Edits (the engine's four) with text outside ASCII reach the file as the code page's bytes, names
+// are found in any case; with nothing open there is no project and no menu to add to.
 TEST(Com, EditsAndNothingOpen) {
     {
         soporte::Carpeta carpeta;
@@ -235,6 +182,7 @@ TEST(Com, EditsAndNothingOpen) {
             c->ReplaceLine(2, Cp("' ¿Qué año?"));
             c->InsertLines(c->CountOfLines() + 1, Cp("' Ñ\r\n"));
             c->AddFromString("Private x As Long");
+            c->DeleteLines(1, 1);
         }
         m.CodePane().Show();
         const std::string ruta = carpeta.Ruta().string() + "/Importación.bas"; // UTF-8

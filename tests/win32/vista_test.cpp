@@ -51,7 +51,7 @@ TEST(VistaWin32, CadaPrimitivaLlegaASuClaseDeControl) {
     for (int i = 0; i < 40; ++i) {
         filas.push_back("Fila " + std::to_string(i));
     }
-    soporte::RespondeCajas cajas({IDNO});
+    soporte::RespondeCajas cajas(IDNO);
     const struct {
         const char* caso;
         std::function<void(ui::Vista&)> haz;

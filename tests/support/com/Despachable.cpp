@@ -101,6 +101,9 @@ std::string Llamada::Texto(std::size_t i, int cp) const {
 }
 
 std::string Llamada::Puesto() const {
+    if (!puesto_) {
+        throw ErrorVB(vberr::TypeMismatch, "Falso", "solo se puede poner");
+    }
     VARIANT v = Convertido(puesto_, 0, VT_BSTR);
     std::string s = Estrecho(v.bstrVal, ::SysStringLen(v.bstrVal), cp_);
     ::VariantClear(&v);

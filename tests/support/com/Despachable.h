@@ -25,7 +25,6 @@ long ObjetosVivos();
 class Llamada {
 public:
     Llamada(int cp, WORD flags, DISPPARAMS* p, VARIANT* resultado);
-    bool EsPut() const { return puesto_ != nullptr; }
     bool EsTexto(std::size_t i) const;
     // Text in the code page; a path (`cp` CP_UTF8) is UTF-8, as every file name.
     std::string Texto(std::size_t i, int cp = -1) const;
@@ -35,6 +34,7 @@ public:
     IDispatch* Objeto(std::size_t i) const;
     // Writes back an argument passed by reference.
     void Escribe(std::size_t i, long valor);
+    // The value put; a call that puts nothing raises error 13.
     std::string Puesto() const;
     // The result: text, a number, a Boolean or an object (null: Nothing).
     template <class T> void Devuelve(const T& valor);

@@ -21,14 +21,8 @@ const IID IID_ControlFalso = {
 class ControlMenuF : public Despachable {
 public:
     ControlMenuF(const M& m, std::size_t i) : Despachable(m->cp), i(i) {
-        Miembro(L"Caption", [m, i](Llamada& c) {
-            std::wstring& caption = m->controles[i].caption;
-            if (c.EsPut()) {
-                caption = Ancho(c.Puesto(), m->cp);
-            } else {
-                c.Devuelve(Estrecho(caption.data(), caption.size(), m->cp));
-            }
-        });
+        Miembro(L"Caption",
+                [m, i](Llamada& c) { m->controles[i].caption = Ancho(c.Puesto(), m->cp); });
         Miembro(L"Delete", [m, i](Llamada&) { m->controles[i].borrado = true; });
     }
     const std::size_t i;
@@ -59,10 +53,9 @@ public:
         enumerado_ = false;
         return Da(static_cast<IEnumConnectionPoints*>(this), e);
     }
-    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID riid, IConnectionPoint** p) override {
-        *p = nullptr;
-        return riid == IID_EventosMenu ? Da(static_cast<IConnectionPoint*>(this), p)
-                                       : CONNECT_E_NOCONNECTION;
+    // What the add-in does not call.
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID, IConnectionPoint**) override {
+        return E_NOTIMPL;
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG n, IConnectionPoint** p, ULONG* dados) override {
         const ULONG k = n > 0 && !enumerado_ ? 1 : 0;
@@ -75,21 +68,15 @@ public:
         }
         return k == n ? S_OK : S_FALSE;
     }
-    HRESULT STDMETHODCALLTYPE Skip(ULONG n) override {
-        enumerado_ = enumerado_ || n > 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Reset() override {
-        enumerado_ = false;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Reset() override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override {
         *iid = IID_EventosMenu;
         return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** c) override {
-        return Da(static_cast<IConnectionPointContainer*>(this), c);
+    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer**) override {
+        return E_NOTIMPL;
     }
     // Refuses a sink that does not answer for the event interface.
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override {
@@ -174,7 +161,6 @@ Despachable* NuevasBarras(std::shared_ptr<Mundo> m) {
         }
         c.Devuelve(barras->Hijo(barras, [m] {
             auto* barra = new Despachable(m->cp);
-            barra->Miembro(L"Name", [](Llamada& n) { n.Devuelve(std::string("Add-Ins")); });
             barra->Miembro(L"Controls", [barra, m](Llamada& n) {
                 n.Devuelve(barra->Hijo(barra, [m] {
                     auto* controles = new Despachable(m->cp);
@@ -188,8 +174,6 @@ Despachable* NuevasBarras(std::shared_ptr<Mundo> m) {
                         a.Devuelve(nuevo);
                         nuevo->Release();
                     });
-                    controles->Miembro(L"Count",
-                                       [m](Llamada& a) { a.Devuelve(long(m->controles.size())); });
                     return controles;
                 }));
             });

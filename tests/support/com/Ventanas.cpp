@@ -2,15 +2,6 @@
 
 namespace soporte {
 
-std::string Utf8(const std::wstring& t) {
-    std::string s(size_t(::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), nullptr, 0,
-                                               nullptr, nullptr)),
-                  '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, t.data(), int(t.size()), s.data(), int(s.size()), nullptr,
-                          nullptr);
-    return s;
-}
-
 std::ostream& operator<<(std::ostream& o, const Leido& l) {
     return o << l.clase << " \"" << l.texto << "\" " << (l.visible ? "visible" : "oculto");
 }
@@ -41,14 +32,8 @@ std::vector<std::string> Filas(HWND c) {
     return filas;
 }
 
-void Pulsa(HWND ventana, HWND control, int fila) {
-    if (fila < 0) {
-        ::SendMessageW(control, BM_CLICK, 0, 0);
-        return;
-    }
-    ::SendMessageW(control, LB_SETCURSEL, WPARAM(fila), 0);
-    ::SendMessageW(ventana, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(control), LBN_SELCHANGE),
-                   LPARAM(control));
+void Pulsa(HWND boton) {
+    ::SendMessageW(boton, BM_CLICK, 0, 0);
 }
 
 void Procesa() {
@@ -74,7 +59,7 @@ std::string Portapapeles() {
 
 namespace {
 
-std::deque<int> respuestas;
+int respuesta = IDOK;
 std::vector<std::string> textos;
 
 void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
@@ -89,13 +74,8 @@ void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
             ::GetWindowTextW(caja, titulo, 64);
             ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
             textos.push_back(Utf8(titulo) + ": " + Utf8(texto));
-            int r = IDOK;
-            if (!respuestas.empty()) {
-                r = respuestas.front();
-                respuestas.pop_front();
-            }
             // A box without that button takes OK.
-            HWND boton = ::GetDlgItem(caja, r);
+            HWND boton = ::GetDlgItem(caja, respuesta);
             ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
             return FALSE;
         },
@@ -104,8 +84,8 @@ void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
 
 } // namespace
 
-RespondeCajas::RespondeCajas(std::deque<int> r) {
-    respuestas = std::move(r);
+RespondeCajas::RespondeCajas(int r) {
+    respuesta = r;
     textos.clear();
     id_ = ::SetTimer(nullptr, 0, 50, &Mira);
 }

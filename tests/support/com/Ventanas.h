@@ -3,16 +3,17 @@
 // skins and of the component: a control's class, text and visibility, a list's rows, a click,
 // the host's message loop, the system's message boxes answered, the clipboard's text.
 
+#include "base/plataforma/win32/Win32.h"
+
 #include <windows.h>
 
-#include <deque>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace soporte {
 
-std::string Utf8(const std::wstring& t);
+using plataforma::win32::Utf8;
 
 // What the system says of a control.
 struct Leido {
@@ -26,9 +27,8 @@ Leido Lee(HWND control);
 // The rows of a list box or a combo box.
 std::vector<std::string> Filas(HWND c);
 
-// A click as the user makes it: a button pressed, or a list row chosen, which the list box
-// announces to its parent with LBN_SELCHANGE.
-void Pulsa(HWND ventana, HWND control, int fila = -1);
+// A button pressed as the user presses it.
+void Pulsa(HWND boton);
 
 // The host's message loop: no IsDialogMessage, no accelerators.
 void Procesa();
@@ -36,11 +36,11 @@ void Procesa();
 // The clipboard's Unicode text, as UTF-8.
 std::string Portapapeles();
 
-// The system's message boxes answered while it lives, each with the next answer (IDOK once
-// they have run out) as soon as it is up; their titles and texts are kept.
+// The system's message boxes answered while it lives, each with `respuesta` (IDOK when the box
+// has no such button) as soon as it is up; their titles and texts are kept.
 class RespondeCajas {
 public:
-    explicit RespondeCajas(std::deque<int> respuestas = {});
+    explicit RespondeCajas(int respuesta = IDOK);
     ~RespondeCajas();
     RespondeCajas(const RespondeCajas&) = delete;
     RespondeCajas& operator=(const RespondeCajas&) = delete;
