@@ -56,7 +56,8 @@ void CodeModuleMem::Loaded() {
 void CodeModuleMem::OutOfRange(const char* op, long line) const {
     throw ErrorVB(vberr::SubscriptOutOfRange, op,
                   std::string(op) + ": la línea " + std::to_string(line) + " no existe en " +
-                      name_ + ", que tiene " + std::to_string(CountOfLines()) + " líneas");
+                      codepage::AUtf8(name_, codepage_) + ", que tiene " +
+                      std::to_string(CountOfLines()) + " líneas");
 }
 
 std::string CodeModuleMem::Lines(long start, long count) const {
@@ -281,8 +282,9 @@ size_t CodeModuleMem::Proc(const std::string& name, vbide::ProcKind kind, const 
                                             " (Property Get)"};
         int i = static_cast<int>(kind);
         throw ErrorVB(vberr::ProcedureNotFound, op,
-                      std::string(op) + ": el módulo " + name_ + " no tiene el procedimiento " +
-                          name + (i >= 0 && i <= 3 ? kinds[i] : ""));
+                      std::string(op) + ": el módulo " + codepage::AUtf8(name_, codepage_) +
+                          " no tiene el procedimiento " + codepage::AUtf8(name, codepage_) +
+                          (i >= 0 && i <= 3 ? kinds[i] : ""));
     }
     last_.name = name;
     last_.kind = kind;

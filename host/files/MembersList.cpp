@@ -62,7 +62,8 @@ long MemberEntry::CodeLocation() const {
     owner_->Refresh();
     if (gone_) {
         throw ErrorVB(vberr::SubscriptOutOfRange, "Members",
-                      "El miembro " + name_ + " ya no existe en el módulo");
+                      "El miembro " + codepage::AUtf8(name_, owner_->codepage_) +
+                          " ya no existe en el módulo");
     }
     return proc_ != ProcIndex::npos ? owner_->index_.Body(proc_) : line_;
 }

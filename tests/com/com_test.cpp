@@ -25,9 +25,9 @@ namespace fs = std::filesystem;
 // (whose numbers are the model's, tests/host).
 std::string Describe(vbide::VBE& vbe) {
     std::ostringstream s;
-    const auto falla = [&s](const auto& f, bool conTexto = true) {
+    const auto falla = [&s](const auto& f) {
         const ErrorVB e = soporte::Lanzado(f);
-        s << "! " << e.Number << ' ' << (conTexto ? e.Description : "") << '\n';
+        s << "! " << e.Number << ' ' << e.Description << '\n';
     };
     auto& proyectos = vbe.VBProjects();
     falla([&] { proyectos.Item(proyectos.Count() + 1); });
@@ -56,9 +56,8 @@ std::string Describe(vbide::VBE& vbe) {
                     s << '\n' << l << ' ' << m.Line(l) << " @" << proc << ' ' << int(k);
                 }
                 s << '\n' << m.Lines(1, m.CountOfLines()).size() << '\n';
-                // their texts name the module in the project's code page, not in UTF-8
-                falla([&] { m.Lines(m.CountOfLines() + 1, 1); }, false);
-                falla([&] { m.ProcStartLine("NoExiste", vbide::ProcKind::Proc); }, false);
+                falla([&] { m.Lines(m.CountOfLines() + 1, 1); });
+                falla([&] { m.ProcStartLine("NoExiste", vbide::ProcKind::Proc); });
                 auto& miembros = m.Members();
                 for (long i = 1; i <= miembros.Count(); ++i) {
                     auto& x = miembros.Item(i);
