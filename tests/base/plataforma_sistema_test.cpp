@@ -57,6 +57,14 @@ TEST(PlataformaSistema, ALockHeldByAnotherProcessExcludesUntilItEnds) {
 
     EXPECT_EQ(pclose(ajeno), 0);
     EXPECT_EQ(propio.Bloquea(false, false), 0) << "free once the other process has ended";
+    EXPECT_EQ(propio.Cierra(), 0);
+    // Shared locks go together; an exclusive one waits for them.
+    Archivo lector = Archivo::Cerrojo(cerrojo, error);
+    Archivo otroLector = Archivo::Cerrojo(cerrojo, error);
+    Archivo escritor = Archivo::Cerrojo(cerrojo, error);
+    EXPECT_EQ(lector.Bloquea(true, false), 0);
+    EXPECT_EQ(otroLector.Bloquea(true, false), 0);
+    EXPECT_EQ(escritor.Bloquea(false, false), EWOULDBLOCK);
 }
 
 TEST(PlataformaSistema, NamesWithAccentsAreTheSameFilesBothWays) {
@@ -164,20 +172,4 @@ TEST(Plataforma, FilesAnswerWithErrnoNumbersAndKnowWhenTheyWereReplaced) {
     EXPECT_FALSE(a.EsElDe(c / "a"));
     EXPECT_EQ(a.Cierra(), 0);
     EXPECT_EQ(a.Cierra(), EBADF);
-}
-
-TEST(Plataforma, LocksAreSharedOnlyBetweenSharedOnes) {
-    soporte::Carpeta c("lintrap-plataforma");
-    const struct {
-        bool primero, segundo;
-        int esperado;
-    } casos[] = {{true, true, 0}, {true, false, EWOULDBLOCK}, {false, true, EWOULDBLOCK}};
-    for (const auto& caso : casos) {
-        int error = 0;
-        Archivo uno = Archivo::Cerrojo(c / "cerrojo", error);
-        Archivo otro = Archivo::Cerrojo(c / "cerrojo", error);
-        ASSERT_EQ(uno.Bloquea(caso.primero, false), 0);
-        EXPECT_EQ(otro.Bloquea(caso.segundo, false), caso.esperado)
-            << caso.primero << " " << caso.segundo;
-    }
 }

@@ -1,6 +1,6 @@
-// What insert leaves on disk: --dry-run writes nothing and shows exactly what a real run writes;
-// --out writes a whole copy and leaves the sources alone (save --out: the reliability tests; the
-// JSON of a dry run: the command table's).
+// What insert leaves on disk: --dry-run writes nothing, needs no writable file and shows exactly
+// what a real run writes; --out writes a whole copy and leaves the sources alone (save --out: the
+// reliability tests; the JSON of a dry run: the command table's).
 
 #include "base/CodePage.h"
 #include "tests/support/Archivos.h"
@@ -37,6 +37,9 @@ TEST(DryRun, NoEscribeNadaYElDiffEsLoQueEscribiriaUnaEjecucionReal) {
         auto vbp = (Copia(Datos("cli/Prueba"), c / "p") / "Prueba.vbp").string();
         fs::copy(c / "p", c / "real", fs::copy_options::recursive);
         fs::copy(c / "p", c / "parche", fs::copy_options::recursive);
+        for (const auto& e : fs::directory_iterator(c / "p")) { // a dry run never needs to write
+            fs::permissions(e.path(), fs::perms::owner_read);
+        }
         const auto antes = Foto(c / "p");
 
         auto r = Lintrap({"insert", vbp, "--all-modules", "--all", "--mode", modo, "--dry-run"});

@@ -318,28 +318,6 @@ TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
     }
 }
 
-// Bytes equal to the file's are never written: numbering a numbered project again keeps every
-// file as it was, time included, and runs over read-only files that change nothing succeed, as does
-// a
-// --dry-run that would change them (it never needs to write).
-TEST(Guardado, UnchangedFilesAreNotWrittenNorNeedToBeWritable) {
-    Carpeta c;
-    const fs::path vbp = soporte::Proyecto(c / "p", 3, 2);
-    ASSERT_EQ(Lintrap(Orden(vbp, "numbers")).codigo, 0);
-    const auto numerado = Foto(c / "p"); // a file written again gets a new time
-    for (const auto& e : fs::directory_iterator(c / "p")) {
-        fs::permissions(e.path(), fs::perms::owner_read);
-    }
-    auto simulacro = Orden(vbp, "resume-next");
-    simulacro.push_back("--dry-run");
-    for (const auto& orden : {Orden(vbp, "numbers"), simulacro}) {
-        SCOPED_TRACE(orden.back());
-        const auto r = Lintrap(orden);
-        EXPECT_EQ(r.codigo, 0) << r.err;
-        EXPECT_EQ(Foto(c / "p"), numerado);
-    }
-}
-
 // A file changed by another program at the last moment (after every temporary is on the disk,
 // right before the commit), even with its size and time put back as they were, is refused:
 // nothing is written and no temporary is left.

@@ -1,11 +1,9 @@
 // Malformed input, through the object model and through lintrap: each is refused with a message
-// that names the file (and the line where there is one), the rest of the project still loads,
-// and nothing on disk changes, neither by loading nor by a command that is refused.
+// that names the file (and the line where there is one), and nothing on disk changes, neither by
+// loading nor by a command that is refused. (The rest of a project loading and saving without a
+// bad file, and bytes of the code page kept: the host's tests.)
 
-#include "base/ErrorVB.h"
-#include "host/files/Group.h"
 #include "host/files/ModuleFile.h"
-#include "host/files/Project.h"
 #include "tests/support/Archivos.h"
 #include "tests/support/Lintrap.h"
 #include "tests/support/Tabla.h"
@@ -44,36 +42,6 @@ std::string Anidado(int n) {
         forma += "Begin VB.Frame Marco" + std::to_string(i) + "\r\n";
     }
     return forma;
-}
-
-// Loading reports the bad file and loads the rest, changing nothing; saving an edit of the good
-// module leaves the bad file and its project line as they were. A group listing itself opens
-// the rest, and saving it changes nothing.
-TEST(MalasEntradas, TheRestLoadsAndSavesWithoutTheBadFile) {
-    Carpeta c;
-    fs::copy_file(soporte::Datos("bad/modulos/truncado.frm"), c / "truncado.frm");
-    const fs::path vbp = ProyectoCon(c.Ruta(), "Form=truncado.frm");
-    const auto antes = Foto(c.Ruta());
-    auto proyecto = files::Project::Load(vbp);
-    ASSERT_EQ(proyecto->LoadProblems().size(), 1u);
-    const std::string problema = proyecto->LoadProblems()[0].Description;
-    EXPECT_NE(problema.find("truncado.frm, línea 4"), std::string::npos) << problema;
-    ASSERT_EQ(proyecto->ComponentCount(), 1u);
-    EXPECT_EQ(Foto(c.Ruta()), antes) << "loading changed the folder";
-    proyecto->ComponentAt(0).CodeModule().InsertLines(3, "' nota");
-    proyecto->Save();
-    auto despues = Foto(c.Ruta());
-    EXPECT_EQ(despues["truncado.frm"], antes.at("truncado.frm")) << "the bad file was touched";
-    EXPECT_EQ(despues["P.vbp"], antes.at("P.vbp")) << "its project line was lost";
-
-    fs::copy(soporte::Datos("bad/grupo_propio"), c / "grupo");
-    const auto grupoAntes = Foto(c / "grupo");
-    auto grupo = files::Group::Load(c / "grupo" / "Grupo.vbg");
-    EXPECT_EQ(grupo->Active().Name(), "Uno");
-    ASSERT_EQ(grupo->LoadProblems().size(), 1u);
-    EXPECT_NE(grupo->LoadProblems()[0].Description.find("Grupo.vbg, línea 3"), std::string::npos);
-    grupo->Save();
-    EXPECT_EQ(Foto(c / "grupo"), grupoAntes);
 }
 
 // Ten thousand containers, each inside the one before: no recursion may run out of stack. Left
@@ -218,27 +186,6 @@ TEST(MalasEntradas, MessagesNameTheRealLineAndLongNamesStillOpen) {
     r = soporte::Lintrap({"insert", vbp.string(), "--module", "M", "--proc", "Uno"});
     EXPECT_EQ(r.codigo, 0) << r.err;
     EXPECT_NE(soporte::Lee(c / "M.bas").find("40   x = 1"), std::string::npos);
-}
-
-// Windows-1252 bytes that are not UTF-8 are the normal case: they load, show converted, and
-// an edit writes the code page's bytes back, never UTF-8 or replacement characters. (Any byte
-// read and written back unedited: the module file tests.)
-TEST(MalasEntradas, BytesThatAreNotUtf8StayTheCodePagesOwn) {
-    Carpeta c;
-    fs::copy_file(soporte::Datos("bad/modulos") / "utf8_invalido.bas", c / "Modulo.bas");
-    soporte::Escribe(c / "P.vbp", Crlf("Type=Exe\nModule=M\xf3"
-                                       "dulo; Modulo.bas\nName=\"P\"\n"));
-    auto r = soporte::Lintrap({"list", (c / "P.vbp").string(), "--module", "Módulo"});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    EXPECT_EQ(r.out, "Señal\tNo\n");
-    r = soporte::Lintrap({"insert", (c / "P.vbp").string(), "--module", "Módulo", "--all"});
-    ASSERT_EQ(r.codigo, 0) << r.err;
-    const std::string escrito = soporte::Lee(c / "Modulo.bas");
-    EXPECT_NE(escrito.find("MsgBox \"\xa1"
-                           "Atenci\xf3n!\""),
-              std::string::npos)
-        << escrito;
-    EXPECT_NE(escrito.find("\xc3\x28 \xff \xe9t\xe9"), std::string::npos);
 }
 
 // A file that is only a header, its last line without a break (written by hand or by another
