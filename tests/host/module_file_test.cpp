@@ -2,6 +2,8 @@
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Errores.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -87,36 +89,16 @@ TEST(ModuleFile, DesignerTreeListsNestedControlsInFileOrder) {
     EXPECT_THROW(cs.Item(8), ErrorVB);
 }
 
+// The files under tests/data/host/modules/malos: tests/data/host/rechazos.txt.
 TEST(ModuleFile, RefusesWhatIsNotAModuleNamingFileAndLine) {
-    struct Case {
-        const char* path;
-        std::string bytes;
-        const char* says;
-    };
-    const Case cases[] = {
-        {"Bin.bas", "Attribute VB_Name = \"B\"\r\nx = 1\r\n" + std::string("MZ\0\x03", 4),
-         "línea 3"},
-        {"Ctl.frm", std::string("VERSION 5.00\r\n") + std::string(100, '\x02'), "línea 2"},
-        {"Corto.frm", "VERSION 5.00\r\nBegin VB.Form F\r\n  Begin VB.Label L\r\n  End\r\n",
-         "línea 2"},
-        {"Grupo.frm",
-         "VERSION 5.00\r\nBegin VB.Form F\r\n  BeginProperty Font\r\n    Size = 8\r\nEnd\r\n",
-         "línea 3"},
-        {"Vacio.frm", "", "línea 1"},
-        {"Clase.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1\r\n", "línea 2"},
-        {"Raro.txt", "x", "extensión"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        try {
-            files::ModuleFile::Parse(c.bytes, c.path, 1252);
-            ADD_FAILURE() << "accepted";
-        } catch (const ErrorVB& e) {
-            EXPECT_EQ(e.Number, 321);
-            EXPECT_EQ(e.Source, c.path);
-            EXPECT_EQ(e.Description.rfind(std::string(c.path) + ", ", 0), 0u) << e.Description;
-            EXPECT_NE(e.Description.find(c.says), std::string::npos) << e.Description;
-        }
+    for (const auto& c : soporte::Tabla("host/rechazos.txt")) {
+        SCOPED_TRACE(c.at(0));
+        const ErrorVB e = soporte::Lanzado(
+            [&] { files::ModuleFile::Parse(soporte::Lee(kData / "malos" / c[0]), c[0], 1252); });
+        EXPECT_EQ(e.Number, 321);
+        EXPECT_EQ(e.Source, c[0]);
+        EXPECT_EQ(e.Description.rfind(c[0] + ", ", 0), 0u) << e.Description;
+        EXPECT_NE(e.Description.find(c.at(1)), std::string::npos) << e.Description;
     }
 }
 

@@ -112,12 +112,14 @@ TEST(ProjectSave, SaveAsMovesTheProjectAndRefusesToOverwrite) {
     CopyProjects(dir);
     soporte::Carpeta out;
     auto vbe = files::Vbe::Open(dir / "Completo" / "Completo.vbp");
+    const auto old = soporte::Contenido(dir / "Completo");
+    Code(*vbe, "Modulo").InsertLines(1, "' copiado"); // an edit made before goes with the copy
     vbe->SaveAs(out / "nuevo");
     EXPECT_EQ(Lee(out / "nuevo" / "Principal.frx"), Lee(kData / "Completo" / "Principal.frx"));
     EXPECT_EQ(Lee(out / "nuevo" / "Recursos.res"), Lee(kData / "Completo" / "Recursos.res"));
+    EXPECT_NE(Lee(out / "nuevo" / "Modulo.bas").find("' copiado\r\nOption"), std::string::npos);
 
     // Later saves go to the new folder; the old one stays as it was.
-    auto old = soporte::Contenido(dir / "Completo");
     Code(*vbe, "Comun").InsertLines(1, "' movido");
     vbe->Save();
     EXPECT_EQ(soporte::Contenido(dir / "Completo"), old);

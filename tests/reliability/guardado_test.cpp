@@ -406,7 +406,8 @@ TEST(Guardado, GroupCopyNeverOverwritesOneProjectWithAnother) {
 }
 
 // --out (empty or a file: the command table's rows): a link inside DIR to a folder outside it
-// is not followed; then the copy is the project's files byte for byte, its subfolder too.
+// is not followed; then the copy is the project's files byte for byte, its subfolder too, and a
+// second copy over it needs --force.
 TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     Carpeta c;
     const fs::path vbp = soporte::Proyecto(c / "p", 2, 2);
@@ -415,7 +416,7 @@ TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     std::string texto = soporte::Lee(vbp);
     soporte::Escribe(vbp, texto.replace(texto.find("; Mod1.bas"), 10, "; sub\\Mod1.bas"));
     const auto antes = Foto(c / "p");
-    const std::vector<std::string> copia = {"save", vbp.string(), "--out", (c / "copia").string()};
+    std::vector<std::string> copia = {"save", vbp.string(), "--out", (c / "copia").string()};
     fs::create_directories(c / "fuera");
     fs::create_directories(c / "copia");
     fs::create_directory_symlink(c / "fuera", c / "copia" / "sub");
@@ -428,6 +429,11 @@ TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     fs::remove(c / "copia" / "sub");
     EXPECT_EQ(Lintrap(copia).codigo, 0) << "the link gone, the copy goes through";
     EXPECT_EQ(Contenido(c / "copia"), Contenido(c / "p")); // byte for byte
+    r = Lintrap(copia); // a second copy into the same folder needs --force
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_NE(r.err.find("copia"), std::string::npos) << r.err;
+    copia.push_back("--force");
+    EXPECT_EQ(Lintrap(copia).codigo, 0) << "--force";
 }
 
 } // namespace
