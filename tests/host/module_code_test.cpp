@@ -90,19 +90,6 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
     EXPECT_EQ(f->Serialize(), saved);
 }
 
-// A break of any kind inside an edit's text makes real lines, as a file read from disk does: a
-// lone CR kept inside a line came back as one line more once saved and read again.
-TEST(ModuleCode, EveryKindOfBreakInAnEditMakesLines) {
-    for (const std::string rotura : {"\r\n", "\n", "\r"}) {
-        auto f = Module("a\r\nb\r\n");
-        CodeModule& cm = f->Code();
-        cm.ReplaceLine(1, "x" + rotura + "y");
-        cm.InsertLines(2, "z" + rotura + "w");
-        EXPECT_EQ(cm.CountOfLines(), 5);
-        EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nx\r\nz\r\nw\r\ny\r\nb\r\n");
-    }
-}
-
 TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     auto f = Module("Sub A()\r\nEnd Sub\r\n");
     CodeModule& cm = f->Code();

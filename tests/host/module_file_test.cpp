@@ -38,12 +38,8 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
     EXPECT_EQ(f->Code().Lines(3, 1), "X\"");
     EXPECT_EQ(f->Code().Lines(5, 1), "End Sub");
 
-    // lines added to a file without a final break: the old last line gets one
-    f->Code().InsertLines(6, "' fin");
-    EXPECT_EQ(f->Serialize(), odd + "\r\n' fin\r\n");
-
     // a file from an old tool with CR alone as every line end: its lines, procedures and
-    // attributes as usual, new lines with CR, and the same bytes back when unedited
+    // attributes as usual, and the same bytes back when unedited
     const std::string soloCr = soporte::Lee(kData / "SoloCr.bas");
     auto cr = files::ModuleFile::Parse(soloCr, "Viejo.bas", 1252);
     EXPECT_EQ(cr->Name(), "Viejo");
@@ -51,22 +47,32 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
     EXPECT_EQ(cr->Code().CountOfLines(), 8);
     EXPECT_EQ(cr->Code().Lines(3, 1), "Public Sub Uno()");
     EXPECT_EQ(cr->Code().ProcBodyLine("Dos", vbide::ProcKind::Proc), 6);
-    cr->Code().InsertLines(5, "  y = 2");
-    EXPECT_NE(cr->Serialize().find("  x = 1\r  y = 2\rEnd Sub\r"), std::string::npos);
-    EXPECT_EQ(cr->Serialize().find('\n'), std::string::npos);
-
-    // an LF-only file gets LF-only lines
-    auto lf = files::ModuleFile::Parse(soporte::Lee(kData / "SoloLf.bas"), "SoloLf.bas", 1252);
-    lf->Code().InsertLines(2, "  x = 1\r\n  y = 2");
-    EXPECT_EQ(lf->Serialize(),
-              "Attribute VB_Name = \"SoloLf\"\nPublic Sub Uno()\n  x = 1\n  y = 2\n"
-              "  ' sin salto final\nEnd Sub");
 
     // an empty module, and one without VB_Name, are named after their file
     auto empty = files::ModuleFile::Parse("", "dir/Vacio.bas", 1252);
     EXPECT_EQ(empty->Name(), "Vacio");
     EXPECT_EQ(empty->Code().CountOfLines(), 0);
     EXPECT_EQ(empty->Serialize(), "");
+}
+
+// The modules, their edits and the bytes saved: tests/data/host/saltos.txt.
+TEST(ModuleFile, NewLinesTakeTheModulesLineEndsAndNeverJoinTheLastLine) {
+    for (const auto& c : soporte::Tabla("host/saltos.txt")) {
+        SCOPED_TRACE(c.at(0) + " " + c.at(2));
+        auto f = files::ModuleFile::Parse(c[1], c[0], 1252);
+        EXPECT_EQ(f->Serialize(), c[1]);
+        for (std::size_t i = 2; i + 1 < c.size(); ++i) {
+            const std::string texto = c[i].substr(c[i].find(' ') + 1);
+            if (c[i][0] == 'a') {
+                f->Code().AddFromString(texto);
+            } else if (c[i][0] == 'i') {
+                f->Code().InsertLines(std::stol(c[i].substr(1)), texto);
+            } else {
+                f->Code().ReplaceLine(std::stol(c[i].substr(1)), texto);
+            }
+        }
+        EXPECT_EQ(f->Serialize(), c.back());
+    }
 }
 
 // Each control's class and properties, as in tests/data/host/modules/Form1.frm.controles.

@@ -177,27 +177,6 @@ TEST(MalasEntradas, MessagesNameTheRealLineAndLongNamesStillOpen) {
     EXPECT_NE(soporte::Lee(c / "M.bas").find("40   x = 1"), std::string::npos);
 }
 
-// A file that is only a header, its last line without a break (written by hand or by another
-// tool): code added to it must begin on a line of its own, or saving would glue the first code
-// line onto the module's name attribute and the file would come back broken.
-TEST(MalasEntradas, CodeAddedAfterAHeaderWithoutFinalLineBreakStartsOnItsOwnLine) {
-    for (const std::string cabecera :
-         {"Attribute VB_Name = \"Solo\"", "VERSION 1.0 CLASS\r\nAttribute VB_Name = \"Solo\"",
-          "VERSION 1.0 CLASS\nAttribute VB_Name = \"Solo\""}) {
-        SCOPED_TRACE(cabecera);
-        auto m = files::ModuleFile::Parse(cabecera, "Solo.cls", 1252);
-        EXPECT_EQ(m->Serialize(), cabecera);
-        m->Code().InsertLines(1, "Public Sub Paso()\r\nEnd Sub");
-        m->Code().AddFromString("Private m_x As Long");
-
-        auto releido = files::ModuleFile::Parse(m->Serialize(), "Solo.cls", 1252);
-        EXPECT_EQ(releido->Name(), "Solo");
-        ASSERT_EQ(releido->Code().CountOfLines(), 3);
-        EXPECT_EQ(releido->Code().Lines(1, 3),
-                  "Private m_x As Long\r\nPublic Sub Paso()\r\nEnd Sub");
-    }
-}
-
 // Proves: lintrap needs no writable home folder. With HOME read-only and no other place for the
 // per-user store, insert (dry run and real, with the error handler that brings the runtime in)
 // works, and nothing is created in the home folder.
