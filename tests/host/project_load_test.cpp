@@ -237,8 +237,7 @@ TEST(ProjectLoad, ManyModulesKeepTheProjectFileOrderAndLargeOnesAreReadWhenUsed)
     EXPECT_EQ(listing, soporte::Esperado("host/projects/esperados/Muchos.vbp.listado", listing));
 
     auto later = files::Project::Load(carpeta / "Muchos.vbp", 1252, files::CodeLoading::WhenUsed);
-    EXPECT_EQ(later->LoadProblems().size(), 4u); // Roto's fault lies past its head
-    ASSERT_NE(later->Find("Roto"), nullptr);
-    EXPECT_EQ(soporte::Lanzado([&] { later->Find("Roto")->CodeModule(); }).Number, 321);
+    // Roto's fault lies past its head: found on first use, with the load's message (below).
+    EXPECT_EQ(later->LoadProblems().size(), 4u);
     CompareWhenUsedWithAtOnce(carpeta / "Muchos.vbp");
 }

@@ -14,9 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -316,74 +314,6 @@ TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
             EXPECT_NE(bytes.find("' nuevo"), std::string::npos) << nombre;
         }
     }
-}
-
-// A file changed by another program at the last moment (after every temporary is on the disk,
-// right before the commit), even with its size and time put back as they were, is refused:
-// nothing is written and no temporary is left.
-class CambiaAlFinal : public files::DiskWriter {
-public:
-    CambiaAlFinal(fs::path victima, bool mismoTamano) : victima_(victima), mismo_(mismoTamano) {}
-    void Flush(const fs::path& path, const fs::path& target) override {
-        DiskWriter::Flush(path, target);
-        if (hecho_ || fs::is_directory(path)) {
-            return;
-        }
-        hecho_ = true;
-        struct stat antes {};
-        ::stat(victima_.c_str(), &antes);
-        std::string bytes = soporte::Lee(victima_);
-        if (mismo_) {
-            bytes[bytes.size() / 2] ^= 1;
-        } else {
-            bytes += "' otro\r\n";
-        }
-        soporte::Escribe(victima_, bytes);
-        if (mismo_) {
-            const struct timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
-            ::utimensat(AT_FDCWD, victima_.c_str(), tiempos, 0);
-        }
-    }
-
-private:
-    fs::path victima_;
-    bool mismo_;
-    bool hecho_ = false;
-};
-
-// Read at once (the stamp can only trust the bytes) or a while after they were written (read
-// when used: the stamp trusts the file's change time, and the bytes are not read again).
-TEST(Guardado, FileChangedAtTheLastMomentIsRefusedEvenWithSizeAndTimeAlike) {
-    for (bool mismo : {true, false})
-        for (auto carga : {files::CodeLoading::Now, files::CodeLoading::WhenUsed}) {
-            SCOPED_TRACE(mismo ? "same size and time" : "grown");
-            Carpeta c;
-            const fs::path vbp = soporte::Proyecto(c / "p", 4, 3);
-            if (carga == files::CodeLoading::WhenUsed) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
-            auto p = files::Project::Load(vbp, codepage::Predeterminada, carga);
-            for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
-                p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
-            }
-            CambiaAlFinal escritor(c / "p" / "Mod3.bas", mismo);
-            {
-                files::WriterOverride usa(escritor);
-                try {
-                    p->Save();
-                    ADD_FAILURE() << "the change was overwritten";
-                } catch (const ErrorVB& e) {
-                    EXPECT_EQ(e.Number, 58);
-                    EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
-                }
-            }
-            const Estado fin = Contenido(c / "p");
-            EXPECT_EQ(fin.size(), 5u) << "a temporary or journal was left";
-            EXPECT_NE(fin.at("Mod3.bas").find(mismo ? "Paso" : "' otro"), std::string::npos);
-            for (const char* nombre : {"Mod0.bas", "Mod1.bas", "Mod2.bas"}) {
-                EXPECT_EQ(fin.at(nombre).find("' nuevo"), std::string::npos) << nombre;
-            }
-        }
 }
 
 // Group copies: two projects whose files would land on the same file of the copy are refused
