@@ -39,6 +39,10 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
     ASSERT_EQ(Lintrap({"insert", instalado.string(), "--all-modules", "--all", "--mode", "handler"})
                   .codigo,
               0);
+    // Its copy with a setting line that cannot be read back.
+    std::string cls = Lee(Copia(c / "instalado", c / "ajuste") / "clsErrores.cls");
+    Escribe(c / "ajuste" / "clsErrores.cls",
+            cls.replace(cls.find("c_EMailDir = \"\""), 15, "c_EMailDir = Destino"));
     Escribe(c / "roto" / "Calculos.bas",
             Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
     const std::vector<std::pair<std::string, std::string>> claves = {{"{demo}", demo.string()},

@@ -1,5 +1,5 @@
-// The command line's grammar: the version, and the wait for a project in use. Its help and its
-// usage errors are rows of the command table (lectura_test.cpp).
+// The command line's grammar: the wait for a project in use. Its help and its usage errors are
+// rows of the command table (lectura_test.cpp).
 
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
@@ -15,13 +15,6 @@
 #include <unistd.h>
 
 using namespace soporte;
-
-// The version (help: the command table's rows).
-TEST(Uso, Version) {
-    auto version = Lintrap({"--version"});
-    EXPECT_EQ(version.codigo, 0);
-    EXPECT_EQ(version.out, "lintrap " LINTRAP_VERSION "\n");
-}
 
 // A wait beyond a day is waited as a day, not given up at once: the run takes the project when
 // another process lets it go a second later, and not before.

@@ -1,6 +1,6 @@
-// Reading, editing and searching the code lines of a module; the edits a host follows, each told
-// before and after with its lines, and a module put back exactly as it was (hidden attribute
-// lines, a missing final break) from a snapshot.
+// Reading, editing and searching the code lines of a module, and a module put back exactly as it
+// was (hidden attribute lines, a missing final break) from a snapshot, told to the host as one
+// edit. (Each edit told to the host with its lines: the code panes of the IDE's host tests.)
 #include "base/ErrorVB.h"
 #include "host/files/CodeModuleMem.h"
 #include "host/files/ModuleFile.h"
@@ -90,19 +90,6 @@ TEST(ModuleCode, LongEditRunsKeepEveryLine) {
     EXPECT_EQ(f->Serialize(), saved);
 }
 
-// A break of any kind inside an edit's text makes real lines, as a file read from disk does: a
-// lone CR kept inside a line came back as one line more once saved and read again.
-TEST(ModuleCode, EveryKindOfBreakInAnEditMakesLines) {
-    for (const std::string rotura : {"\r\n", "\n", "\r"}) {
-        auto f = Module("a\r\nb\r\n");
-        CodeModule& cm = f->Code();
-        cm.ReplaceLine(1, "x" + rotura + "y");
-        cm.InsertLines(2, "z" + rotura + "w");
-        EXPECT_EQ(cm.CountOfLines(), 5);
-        EXPECT_EQ(f->Serialize(), "Attribute VB_Name = \"M\"\r\nx\r\nz\r\nw\r\ny\r\nb\r\n");
-    }
-}
-
 TEST(ModuleCode, OutOfRangeAndUnknownProcedureRaiseClearErrors) {
     auto f = Module("Sub A()\r\nEnd Sub\r\n");
     CodeModule& cm = f->Code();
@@ -165,31 +152,9 @@ files::CodeModuleMem& Code(files::ModuleFile& f) {
     return dynamic_cast<files::CodeModuleMem&>(f.Code());
 }
 
-TEST(ModuleObserver, EveryEditIsToldBeforeAndAfterWithItsLines) {
-    auto f = Module("a\r\nb\r\n");
-    Registro r;
-    auto& cm = Code(*f);
-    cm.Observa(&r);
-    cm.InsertLines(2, "x\r\ny");
-    cm.ReplaceLine(1, "z");
-    cm.DeleteLines(2, 2);
-    cm.AddFromString("Dim q");
-    EXPECT_EQ(r.visto,
-              (std::vector<std::string>{"antes 2", "2 -0 +2 = 4", "antes 4", "1 -1 +1 = 4",
-                                        "antes 4", "2 -2 +0 = 2", "antes 2", "3 -0 +1 = 3"}));
-    cm.Observa(nullptr);
-    cm.ReplaceLine(1, "w");
-    EXPECT_EQ(r.visto.size(), 8u);
-}
-
 TEST(ModuleObserver, SnapshotPutsEveryByteBack) {
-    const std::string bytes = "VERSION 1.0 CLASS\r\nAttribute VB_Name = \"C\"\r\n"
-                              "Option Explicit\r\n"
-                              "Public Property Get Item() As Long\r\n"
-                              "Attribute Item.VB_UserMemId = 0\r\n"
-                              "    Item = 1\r\n"
-                              "End Property\r\n"
-                              "Sub Fin()\nEnd Sub"; // LF line and no final break
+    // Hidden attribute lines, an LF line and no final break: tests/data/host/modules/Foto.cls.
+    const std::string bytes = soporte::Lee(soporte::Datos("host/modules/Foto.cls"));
     auto f = files::ModuleFile::Parse(bytes, "C.cls", 1252);
     auto& cm = Code(*f);
     const auto foto = cm.Toma();

@@ -2,6 +2,8 @@
 #include "base/ErrorVB.h"
 #include "host/files/ModuleFile.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Errores.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +38,8 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
     EXPECT_EQ(f->Code().Lines(3, 1), "X\"");
     EXPECT_EQ(f->Code().Lines(5, 1), "End Sub");
 
-    // lines added to a file without a final break: the old last line gets one
-    f->Code().InsertLines(6, "' fin");
-    EXPECT_EQ(f->Serialize(), odd + "\r\n' fin\r\n");
-
     // a file from an old tool with CR alone as every line end: its lines, procedures and
-    // attributes as usual, new lines with CR, and the same bytes back when unedited
+    // attributes as usual, and the same bytes back when unedited
     const std::string soloCr = soporte::Lee(kData / "SoloCr.bas");
     auto cr = files::ModuleFile::Parse(soloCr, "Viejo.bas", 1252);
     EXPECT_EQ(cr->Name(), "Viejo");
@@ -49,22 +47,32 @@ TEST(ModuleFile, KindsNamesAndOddBytes) {
     EXPECT_EQ(cr->Code().CountOfLines(), 8);
     EXPECT_EQ(cr->Code().Lines(3, 1), "Public Sub Uno()");
     EXPECT_EQ(cr->Code().ProcBodyLine("Dos", vbide::ProcKind::Proc), 6);
-    cr->Code().InsertLines(5, "  y = 2");
-    EXPECT_NE(cr->Serialize().find("  x = 1\r  y = 2\rEnd Sub\r"), std::string::npos);
-    EXPECT_EQ(cr->Serialize().find('\n'), std::string::npos);
-
-    // an LF-only file gets LF-only lines
-    auto lf = files::ModuleFile::Parse(soporte::Lee(kData / "SoloLf.bas"), "SoloLf.bas", 1252);
-    lf->Code().InsertLines(2, "  x = 1\r\n  y = 2");
-    EXPECT_EQ(lf->Serialize(),
-              "Attribute VB_Name = \"SoloLf\"\nPublic Sub Uno()\n  x = 1\n  y = 2\n"
-              "  ' sin salto final\nEnd Sub");
 
     // an empty module, and one without VB_Name, are named after their file
     auto empty = files::ModuleFile::Parse("", "dir/Vacio.bas", 1252);
     EXPECT_EQ(empty->Name(), "Vacio");
     EXPECT_EQ(empty->Code().CountOfLines(), 0);
     EXPECT_EQ(empty->Serialize(), "");
+}
+
+// The modules, their edits and the bytes saved: tests/data/host/saltos.txt.
+TEST(ModuleFile, NewLinesTakeTheModulesLineEndsAndNeverJoinTheLastLine) {
+    for (const auto& c : soporte::Tabla("host/saltos.txt")) {
+        SCOPED_TRACE(c.at(0) + " " + c.at(2));
+        auto f = files::ModuleFile::Parse(c[1], c[0], 1252);
+        EXPECT_EQ(f->Serialize(), c[1]);
+        for (std::size_t i = 2; i + 1 < c.size(); ++i) {
+            const std::string texto = c[i].substr(c[i].find(' ') + 1);
+            if (c[i][0] == 'a') {
+                f->Code().AddFromString(texto);
+            } else if (c[i][0] == 'i') {
+                f->Code().InsertLines(std::stol(c[i].substr(1)), texto);
+            } else {
+                f->Code().ReplaceLine(std::stol(c[i].substr(1)), texto);
+            }
+        }
+        EXPECT_EQ(f->Serialize(), c.back());
+    }
 }
 
 // Each control's class and properties, as in tests/data/host/modules/Form1.frm.controles.
@@ -87,36 +95,16 @@ TEST(ModuleFile, DesignerTreeListsNestedControlsInFileOrder) {
     EXPECT_THROW(cs.Item(8), ErrorVB);
 }
 
+// The files under tests/data/host/modules/malos: tests/data/host/rechazos.txt.
 TEST(ModuleFile, RefusesWhatIsNotAModuleNamingFileAndLine) {
-    struct Case {
-        const char* path;
-        std::string bytes;
-        const char* says;
-    };
-    const Case cases[] = {
-        {"Bin.bas", "Attribute VB_Name = \"B\"\r\nx = 1\r\n" + std::string("MZ\0\x03", 4),
-         "línea 3"},
-        {"Ctl.frm", std::string("VERSION 5.00\r\n") + std::string(100, '\x02'), "línea 2"},
-        {"Corto.frm", "VERSION 5.00\r\nBegin VB.Form F\r\n  Begin VB.Label L\r\n  End\r\n",
-         "línea 2"},
-        {"Grupo.frm",
-         "VERSION 5.00\r\nBegin VB.Form F\r\n  BeginProperty Font\r\n    Size = 8\r\nEnd\r\n",
-         "línea 3"},
-        {"Vacio.frm", "", "línea 1"},
-        {"Clase.cls", "VERSION 1.0 CLASS\r\nBEGIN\r\n  MultiUse = -1\r\n", "línea 2"},
-        {"Raro.txt", "x", "extensión"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        try {
-            files::ModuleFile::Parse(c.bytes, c.path, 1252);
-            ADD_FAILURE() << "accepted";
-        } catch (const ErrorVB& e) {
-            EXPECT_EQ(e.Number, 321);
-            EXPECT_EQ(e.Source, c.path);
-            EXPECT_EQ(e.Description.rfind(std::string(c.path) + ", ", 0), 0u) << e.Description;
-            EXPECT_NE(e.Description.find(c.says), std::string::npos) << e.Description;
-        }
+    for (const auto& c : soporte::Tabla("host/rechazos.txt")) {
+        SCOPED_TRACE(c.at(0));
+        const ErrorVB e = soporte::Lanzado(
+            [&] { files::ModuleFile::Parse(soporte::Lee(kData / "malos" / c[0]), c[0], 1252); });
+        EXPECT_EQ(e.Number, 321);
+        EXPECT_EQ(e.Source, c[0]);
+        EXPECT_EQ(e.Description.rfind(c[0] + ", ", 0), 0u) << e.Description;
+        EXPECT_NE(e.Description.find(c.at(1)), std::string::npos) << e.Description;
     }
 }
 

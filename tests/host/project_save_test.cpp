@@ -6,6 +6,7 @@
 #include "tests/support/Archivos.h"
 #include "tests/support/Carpeta.h"
 #include "tests/support/Errores.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -82,26 +83,16 @@ TEST(ProjectSave, ImportRefusesNamesAndFilesTheProjectHas) {
     auto& components = vbe->ActiveVBProject()->VBComponents();
     components.Import((dir / "Importar" / "clsErrores.cls").string());
 
-    // The same name again, in any case; a file name the project has, or its folder has.
+    // What an import refuses: tests/data/host/importar.txt.
     fs::create_directories(dir / "otra");
     soporte::Escribe(dir / "Completo" / "Suelto.bas", "Attribute VB_Name = \"Suelto\"\r\n");
-    const struct {
-        const char* file;
-        const char* name; // the module's name written into it, if any
-        long number;
-    } cases[] = {{"Importar/clsErrores.cls", nullptr, 32813},
-                 {"OTRO.bas", "MODULO", 32813},
-                 {"otra/modulo.bas", "Distinto", 58},
-                 {"otra/Suelto.bas", "Suelto2", 58},
-                 {"NoExiste.bas", nullptr, 53}};
-    for (const auto& c : cases) {
-        if (c.name) {
-            soporte::Escribe(dir / c.file,
-                             "Attribute VB_Name = \"" + std::string(c.name) + "\"\r\n");
+    for (const auto& c : soporte::Tabla("host/importar.txt")) {
+        if (!c.at(1).empty()) {
+            soporte::Escribe(dir / c[0], "Attribute VB_Name = \"" + c[1] + "\"\r\n");
         }
-        auto e = soporte::Lanzado([&] { components.Import((dir / c.file).string()); });
-        EXPECT_EQ(e.Number, c.number) << c.file;
-        EXPECT_NE(e.Description.find(c.number == 58 ? fs::path(c.file).filename().string() : ""),
+        auto e = soporte::Lanzado([&] { components.Import((dir / c[0]).string()); });
+        EXPECT_EQ(e.Number, std::stol(c.at(2))) << c[0];
+        EXPECT_NE(e.Description.find(c[2] == "58" ? fs::path(c[0]).filename().string() : ""),
                   std::string::npos)
             << e.Description;
     }
@@ -121,12 +112,14 @@ TEST(ProjectSave, SaveAsMovesTheProjectAndRefusesToOverwrite) {
     CopyProjects(dir);
     soporte::Carpeta out;
     auto vbe = files::Vbe::Open(dir / "Completo" / "Completo.vbp");
+    const auto old = soporte::Contenido(dir / "Completo");
+    Code(*vbe, "Modulo").InsertLines(1, "' copiado"); // an edit made before goes with the copy
     vbe->SaveAs(out / "nuevo");
     EXPECT_EQ(Lee(out / "nuevo" / "Principal.frx"), Lee(kData / "Completo" / "Principal.frx"));
     EXPECT_EQ(Lee(out / "nuevo" / "Recursos.res"), Lee(kData / "Completo" / "Recursos.res"));
+    EXPECT_NE(Lee(out / "nuevo" / "Modulo.bas").find("' copiado\r\nOption"), std::string::npos);
 
     // Later saves go to the new folder; the old one stays as it was.
-    auto old = soporte::Contenido(dir / "Completo");
     Code(*vbe, "Comun").InsertLines(1, "' movido");
     vbe->Save();
     EXPECT_EQ(soporte::Contenido(dir / "Completo"), old);
@@ -139,6 +132,30 @@ TEST(ProjectSave, SaveAsMovesTheProjectAndRefusesToOverwrite) {
     EXPECT_NE(Lee(out / "nuevo" / "Comun.bas").find("' movido"), std::string::npos);
     again->SaveAs(out / "nuevo", true);
     EXPECT_EQ(Lee(out / "nuevo" / "Comun.bas"), Lee(kData / "Comun" / "Comun.bas"));
+}
+
+// Bytes equal to the file's are never written, so they need not be writable: a module edited
+// back to its own text saves without touching a file, time included, in a project, in a group
+// that lists itself and in a project whose missing module keeps its line.
+TEST(ProjectSave, FilesWhoseBytesAreUnchangedAreNotWritten) {
+    soporte::Carpeta dir;
+    CopyProjects(dir);
+    for (auto& entry : fs::recursive_directory_iterator(dir.Ruta())) {
+        if (entry.is_regular_file()) {
+            fs::permissions(entry.path(), fs::perms::owner_read);
+        }
+    }
+    const auto before = soporte::Foto(dir.Ruta());
+    for (const char* file :
+         {"Completo/Completo.vbp", "malos/Propio.vbg", "FaltaModulo/FaltaModulo.vbp"}) {
+        SCOPED_TRACE(file);
+        auto vbe = files::Vbe::Open(dir / file);
+        auto& code = vbe->ActiveVBProject()->VBComponents().Item(1).CodeModule();
+        code.InsertLines(1, "' un momento");
+        code.DeleteLines(1, 1);
+        vbe->Save();
+        EXPECT_EQ(soporte::Foto(dir.Ruta()), before);
+    }
 }
 
 } // namespace

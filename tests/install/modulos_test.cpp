@@ -75,13 +75,7 @@ TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
     auto& info = proyecto->VBComponents().Item("InfoSistema").CodeModule();
     EXPECT_NE(info.Lines(1, info.CountOfDeclarationLines()).find("Public glbErr As New clsErrores"),
               std::string::npos);
-    // The command lists the modules again and keeps the module that was selected.
-    EXPECT_EQ(ListaModulos(*proyecto, 1252),
-              (std::vector<std::string>{"clsErrores", "InfoSistema", "Modulo1"}));
-    EXPECT_EQ(estado.modulo, "Modulo1");
-    EXPECT_EQ(estado.modo, Modo::Option1);
-    EXPECT_FALSE(estado.modulosAnadidos);
-    EXPECT_EQ(estado.procedimientos.size(), 2u);
+    // (The window reloaded, its module kept and its options reset: the engine's command tests.)
 }
 
 TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {

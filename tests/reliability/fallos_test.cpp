@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <chrono>
@@ -25,9 +27,15 @@ using soporte::Carpeta;
 using soporte::Foto;
 
 // The project of `modulos` modules in `carpeta`, loaded, with a comment added above every
-// other line of each module: its size grows by half.
-std::unique_ptr<files::Project> Editado(const fs::path& carpeta, int modulos, int procs) {
-    auto p = files::Project::Load(soporte::Proyecto(carpeta, modulos, procs));
+// other line of each module: its size grows by half. Read when used, it is loaded a while after
+// it was written, so that the stamps trust the files' change times.
+std::unique_ptr<files::Project> Editado(const fs::path& carpeta, int modulos, int procs,
+                                        files::CodeLoading carga = files::CodeLoading::Now) {
+    const fs::path vbp = soporte::Proyecto(carpeta, modulos, procs);
+    if (carga == files::CodeLoading::WhenUsed) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    auto p = files::Project::Load(vbp, codepage::Predeterminada, carga);
     for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
         auto& m = p->ComponentAt(i).CodeModule();
         for (long l = m.CountOfLines(); l > 2; l -= 2) {
@@ -181,6 +189,57 @@ TEST(Fallos, FileChangedOnDiskIsRefusedUnlessOverwriting) {
     proyecto->ComponentAt(0).CodeModule().InsertLines(1, "' y otra");
     fs::remove(c / "Mod0.bas");
     Rechaza(*proyecto, c.Ruta(), 58, {"Mod0.bas"});
+}
+
+// Another program changes `victima` at the last moment: after every temporary is on the disk,
+// right before the commit; with its size and time put back as they were when `mismoTamano`.
+class CambiaAlFinal : public files::DiskWriter {
+public:
+    CambiaAlFinal(fs::path victima, bool mismoTamano) : victima_(victima), mismo_(mismoTamano) {}
+    void Flush(const fs::path& path, const fs::path& target) override {
+        DiskWriter::Flush(path, target);
+        if (!escrito.empty() || fs::is_directory(path)) {
+            return;
+        }
+        struct stat antes {};
+        ::stat(victima_.c_str(), &antes);
+        escrito = soporte::Lee(victima_);
+        if (mismo_) {
+            escrito[escrito.size() / 2] ^= 1;
+        } else {
+            escrito += "' otro\r\n";
+        }
+        soporte::Escribe(victima_, escrito);
+        if (mismo_) {
+            const struct timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
+            ::utimensat(AT_FDCWD, victima_.c_str(), tiempos, 0);
+        }
+    }
+    std::string escrito; // the other program's bytes
+
+private:
+    fs::path victima_;
+    bool mismo_;
+};
+
+// Such a change is refused, the project read at once (the stamp can only trust the bytes) or when
+// used (the stamp trusts the file's change time, and the bytes are not read again): nothing is
+// written and no temporary is left.
+TEST(Fallos, FileChangedAtTheLastMomentIsRefusedEvenWithSizeAndTimeAlike) {
+    for (bool mismo : {true, false})
+        for (auto carga : {files::CodeLoading::Now, files::CodeLoading::WhenUsed}) {
+            SCOPED_TRACE(mismo ? "same size and time" : "grown");
+            Carpeta c;
+            auto proyecto = Editado(c.Ruta(), 4, 3, carga);
+            auto esperado = soporte::Contenido(c.Ruta());
+            CambiaAlFinal escritor(c / "Mod3.bas", mismo);
+            files::WriterOverride usa(escritor);
+            const ErrorVB e = soporte::Lanzado([&] { proyecto->Save(); });
+            EXPECT_EQ(e.Number, 58);
+            EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
+            esperado["Mod3.bas"] = escritor.escrito;
+            EXPECT_EQ(soporte::Contenido(c.Ruta()), esperado) << "written, or a temporary left";
+        }
 }
 
 } // namespace

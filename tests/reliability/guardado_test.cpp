@@ -14,9 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -318,96 +316,6 @@ TEST(Guardado, GroupSaveOverSeveralFoldersIsStillCompleted) {
     }
 }
 
-// Bytes equal to the file's are never written: numbering a numbered project again keeps every
-// file as it was, time included, and runs over read-only files that change nothing succeed, as does
-// a
-// --dry-run that would change them (it never needs to write).
-TEST(Guardado, UnchangedFilesAreNotWrittenNorNeedToBeWritable) {
-    Carpeta c;
-    const fs::path vbp = soporte::Proyecto(c / "p", 3, 2);
-    ASSERT_EQ(Lintrap(Orden(vbp, "numbers")).codigo, 0);
-    const auto numerado = Foto(c / "p"); // a file written again gets a new time
-    for (const auto& e : fs::directory_iterator(c / "p")) {
-        fs::permissions(e.path(), fs::perms::owner_read);
-    }
-    auto simulacro = Orden(vbp, "resume-next");
-    simulacro.push_back("--dry-run");
-    for (const auto& orden : {Orden(vbp, "numbers"), simulacro}) {
-        SCOPED_TRACE(orden.back());
-        const auto r = Lintrap(orden);
-        EXPECT_EQ(r.codigo, 0) << r.err;
-        EXPECT_EQ(Foto(c / "p"), numerado);
-    }
-}
-
-// A file changed by another program at the last moment (after every temporary is on the disk,
-// right before the commit), even with its size and time put back as they were, is refused:
-// nothing is written and no temporary is left.
-class CambiaAlFinal : public files::DiskWriter {
-public:
-    CambiaAlFinal(fs::path victima, bool mismoTamano) : victima_(victima), mismo_(mismoTamano) {}
-    void Flush(const fs::path& path, const fs::path& target) override {
-        DiskWriter::Flush(path, target);
-        if (hecho_ || fs::is_directory(path)) {
-            return;
-        }
-        hecho_ = true;
-        struct stat antes {};
-        ::stat(victima_.c_str(), &antes);
-        std::string bytes = soporte::Lee(victima_);
-        if (mismo_) {
-            bytes[bytes.size() / 2] ^= 1;
-        } else {
-            bytes += "' otro\r\n";
-        }
-        soporte::Escribe(victima_, bytes);
-        if (mismo_) {
-            const struct timespec tiempos[2] = {antes.st_atim, antes.st_mtim};
-            ::utimensat(AT_FDCWD, victima_.c_str(), tiempos, 0);
-        }
-    }
-
-private:
-    fs::path victima_;
-    bool mismo_;
-    bool hecho_ = false;
-};
-
-// Read at once (the stamp can only trust the bytes) or a while after they were written (read
-// when used: the stamp trusts the file's change time, and the bytes are not read again).
-TEST(Guardado, FileChangedAtTheLastMomentIsRefusedEvenWithSizeAndTimeAlike) {
-    for (bool mismo : {true, false})
-        for (auto carga : {files::CodeLoading::Now, files::CodeLoading::WhenUsed}) {
-            SCOPED_TRACE(mismo ? "same size and time" : "grown");
-            Carpeta c;
-            const fs::path vbp = soporte::Proyecto(c / "p", 4, 3);
-            if (carga == files::CodeLoading::WhenUsed) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            }
-            auto p = files::Project::Load(vbp, codepage::Predeterminada, carga);
-            for (std::size_t i = 0; i < p->ComponentCount(); ++i) {
-                p->ComponentAt(i).CodeModule().InsertLines(2, "' nuevo");
-            }
-            CambiaAlFinal escritor(c / "p" / "Mod3.bas", mismo);
-            {
-                files::WriterOverride usa(escritor);
-                try {
-                    p->Save();
-                    ADD_FAILURE() << "the change was overwritten";
-                } catch (const ErrorVB& e) {
-                    EXPECT_EQ(e.Number, 58);
-                    EXPECT_NE(e.Description.find("Mod3.bas"), std::string::npos) << e.Description;
-                }
-            }
-            const Estado fin = Contenido(c / "p");
-            EXPECT_EQ(fin.size(), 5u) << "a temporary or journal was left";
-            EXPECT_NE(fin.at("Mod3.bas").find(mismo ? "Paso" : "' otro"), std::string::npos);
-            for (const char* nombre : {"Mod0.bas", "Mod1.bas", "Mod2.bas"}) {
-                EXPECT_EQ(fin.at(nombre).find("' nuevo"), std::string::npos) << nombre;
-            }
-        }
-}
-
 // Group copies: two projects whose files would land on the same file of the copy are refused
 // naming both, before anything is written; so are two projects of the same file name
 // (tests/data/reliability/Copia*: PX.vbp and PY.vbp, or both P.vbp, in X/Proj and Y/Proj).
@@ -428,7 +336,8 @@ TEST(Guardado, GroupCopyNeverOverwritesOneProjectWithAnother) {
 }
 
 // --out (empty or a file: the command table's rows): a link inside DIR to a folder outside it
-// is not followed; then the copy is the project's files byte for byte, its subfolder too.
+// is not followed; then the copy is the project's files byte for byte, its subfolder too, and a
+// second copy over it needs --force.
 TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     Carpeta c;
     const fs::path vbp = soporte::Proyecto(c / "p", 2, 2);
@@ -437,7 +346,7 @@ TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     std::string texto = soporte::Lee(vbp);
     soporte::Escribe(vbp, texto.replace(texto.find("; Mod1.bas"), 10, "; sub\\Mod1.bas"));
     const auto antes = Foto(c / "p");
-    const std::vector<std::string> copia = {"save", vbp.string(), "--out", (c / "copia").string()};
+    std::vector<std::string> copia = {"save", vbp.string(), "--out", (c / "copia").string()};
     fs::create_directories(c / "fuera");
     fs::create_directories(c / "copia");
     fs::create_directory_symlink(c / "fuera", c / "copia" / "sub");
@@ -450,6 +359,11 @@ TEST(Guardado, OutFolderNeverFollowsALinkOutside) {
     fs::remove(c / "copia" / "sub");
     EXPECT_EQ(Lintrap(copia).codigo, 0) << "the link gone, the copy goes through";
     EXPECT_EQ(Contenido(c / "copia"), Contenido(c / "p")); // byte for byte
+    r = Lintrap(copia); // a second copy into the same folder needs --force
+    EXPECT_EQ(r.codigo, 2);
+    EXPECT_NE(r.err.find("copia"), std::string::npos) << r.err;
+    copia.push_back("--force");
+    EXPECT_EQ(Lintrap(copia).codigo, 0) << "--force";
 }
 
 } // namespace

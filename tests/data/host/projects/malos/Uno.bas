@@ -1,0 +1,3 @@
+Attribute VB_Name = "Uno"
+Public Sub Paso()
+End Sub
