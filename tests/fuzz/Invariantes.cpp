@@ -4,6 +4,7 @@
 #include "base/ErrorVB.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
+#include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
 #include <map>
@@ -69,6 +70,13 @@ std::vector<std::string> Foto(vbide::CodeModule& m) {
                     std::to_string(x.CodeLocation()));
     }
     return r;
+}
+
+// A line that names our blocks but is none of their four markers.
+bool MarcaCambiada(std::string_view tx, const engine::Tabla& tabla) {
+    return engine::Contiene(tx, "Quovant_Lintrap", tabla) &&
+           !engine::Contiene(tx, engine::ClaveFinOnError, tabla) &&
+           !engine::Contiene(tx, engine::ClaveFinManejoError, tabla);
 }
 
 } // namespace
@@ -164,13 +172,15 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
 
 std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
     const auto& tabla = codepage::TablaMinusculas(1252);
-    for (const Tramo& t : Tramos(m)) {
+    const std::vector<Tramo> tramos = Tramos(m);
+    for (const Tramo& t : tramos) {
         const std::string en = " in " + t.nombre;
         std::set<std::string> definidas;
         std::vector<std::pair<long, std::string>> saltos;
         std::vector<long> onError;
         std::vector<long> manejo;
         long fin = 0;
+        bool enOnError = false;
         std::string encima;
         engine::UneLineas une;
         for (long l = t.desde; l <= t.hasta; ++l) {
@@ -181,15 +191,26 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             if (engine::EsComentario(tx)) {
                 if (engine::Contiene(tx, engine::ClaveInicioOnError, tabla)) {
                     onError.push_back(l);
+                    enOnError = true;
+                } else if (engine::Contiene(tx, engine::ClaveFinOnError, tabla)) {
+                    enOnError = false;
                 } else if (engine::Contiene(tx, engine::ClaveInicioManejoError, tabla)) {
                     manejo.push_back(l);
+                } else if (MarcaCambiada(tx, tabla)) {
+                    // no marker any more: the half of a block it opened or closed is the
+                    // user's code, which the removal leaves while it takes the other half
+                    return "a marker changed by hand" + en + EnLinea(l);
                 }
                 continue;
             }
             // a jump list may go on over the lines below: it is read whole on its last line
             const std::string_view entera = une.Anade(linea, continuada);
             if (!continuada) {
-                if (fin == 0 && engine::EsFin(tx, tabla)) {
+                if (engine::EsFin(tx, tabla)) {
+                    // one that ends nothing does not compile, and each gets a block of its own
+                    if (fin != 0) {
+                        return "a second end line" + en + EnLinea(l);
+                    }
                     fin = l;
                 }
                 const engine::Etiqueta e = engine::EtiquetaDe(linea);
@@ -201,6 +222,14 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             std::vector<engine::Etiqueta> destinos;
             engine::Destinos(entera, tabla, destinos);
             for (const auto& d : destinos) {
+                // A jump to a label of our block that the insertion did not write is the
+                // user's own: the removal takes its label away with the block.
+                const std::string a = codepage::Minusculas(std::string(d.texto));
+                if ((a == "lblerror" && !enOnError) ||
+                    (a == "salir" &&
+                     !engine::EmpiezaPor(engine::SinNumeroDeLinea(tx), "GOTO Salir", tabla))) {
+                    return "a jump of the user's to " + a + en + EnLinea(l);
+                }
                 if (!definidas.count(codepage::Minusculas(std::string(d.texto)))) {
                     saltos.emplace_back(l, d.texto);
                 }
@@ -223,6 +252,40 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
         }
     }
     return {};
+}
+
+bool BienFormado(vbide::CodeModule& m) {
+    namespace syntax = files::syntax;
+    std::set<std::string> nombres;
+    std::vector<std::string_view> partes; // a statement's lines, continuations joined
+    unsigned char tag = 0;
+    bool abierto = false;
+    bool blanca = false;
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
+        const std::string_view linea = m.Line(l);
+        const std::string_view t = syntax::TrimBlanks(linea);
+        const std::string bajo = codepage::Minusculas(std::string(t), 1252);
+        if (bajo.find("quovant_lintrap") != std::string::npos ||
+            bajo.starts_with("on error resume next") ||
+            (!t.empty() && t[0] >= '0' && t[0] <= '9') || (t.empty() && blanca)) {
+            return false;
+        }
+        blanca = t.empty();
+        tag = syntax::TagOf(linea, tag);
+        partes.push_back(linea);
+        if (tag & syntax::kContinues) {
+            continue;
+        }
+        const std::string logica = syntax::JoinContinued(partes);
+        partes.clear();
+        const syntax::Statement s = syntax::Classify(logica);
+        if ((s.header || s.end) && (s.header == abierto || syntax::Statements(logica).size() != 1 ||
+                                    (s.header && !nombres.insert(Clave(s.name, s.kind)).second))) {
+            return false;
+        }
+        abierto = s.header || (abierto && !s.end);
+    }
+    return !abierto;
 }
 
 } // namespace fuzz
