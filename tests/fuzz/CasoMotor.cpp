@@ -53,10 +53,27 @@ struct Banco {
     }
 };
 
-// The lines with more than blanks, case aside: the removal writes its own Exit back and cannot
-// know which blank lines were there.
-std::string Plegado(const std::string& bytes) {
+// The lines with more than blanks, case aside, parted where the module parts them (at CR, LF or
+// both): the removal writes its own Exit back and cannot know which blank lines were there.
+std::string Plegado(std::string bytes) {
+    for (std::size_t at = 0; (at = bytes.find('\r', at)) != std::string::npos;) {
+        bytes.replace(at, bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1, "\n");
+    }
     return codepage::Minusculas(soporte::SinBlancas(bytes), 1252);
+}
+
+// Some line of `texto` is, past a line number, a file attribute, or it holds a NUL. The file
+// keeps attributes out of the code and the editor takes neither as code: no module a user
+// edits holds one, and a number taken off such a line would turn it into an attribute.
+bool NoEditable(const std::string& texto) {
+    const std::string t = codepage::Minusculas(texto, 1252);
+    for (std::size_t at = 0; (at = t.find("attribute", at)) != std::string::npos; ++at) {
+        const std::size_t antes = at == 0 ? at : t.find_last_not_of(" \t0123456789", at - 1);
+        if (at == 0 || antes == std::string::npos || t[antes] == '\r' || t[antes] == '\n') {
+            return true;
+        }
+    }
+    return t.find('\0') != std::string::npos;
 }
 
 long Numero(std::istream& in) {
@@ -97,9 +114,7 @@ void Paso(Banco& banco, const std::string& linea) {
     for (std::size_t at = 0; (at = texto.find('\\', at)) != std::string::npos; at += 2) {
         texto.replace(at, 1, "\r\n");
     }
-    // The file keeps attributes out of the code and the editor never takes one as code: an
-    // edit writing one is no edit a user can make.
-    if (codepage::Minusculas(texto, 1252).find("attribute") != std::string::npos) {
+    if (NoEditable(texto)) {
         return;
     }
     try {
@@ -146,6 +161,9 @@ void CasoMotor(std::string_view datos) {
     // one must also keep compiling, get nothing more from a second insertion, show no box and
     // come back from the removal as it was.
     vbide::CodeModule& m = banco->archivo->Code();
+    if (NoEditable(m.Lines(1, m.CountOfLines()))) {
+        return;
+    }
     const bool bien = BienFormado(m);
     const bool compila = bien && FaltaEnProcedimientos(m).empty();
     std::string una;

@@ -79,6 +79,16 @@ bool MarcaCambiada(std::string_view tx, const engine::Tabla& tabla) {
            !engine::Contiene(tx, engine::ClaveFinManejoError, tabla);
 }
 
+using lineavb::Palabra;
+
+// Sub, Function or Property: what the header `t` declares or the end line `t` closes.
+Palabra Clase(std::string_view t) {
+    lineavb::Comienzo c = lineavb::Lee(t, lineavb::kTablaAscii, lineavb::kLecturaCargador);
+    return c.palabra == Palabra::End
+               ? lineavb::Toma(c.resto, lineavb::kTablaAscii, lineavb::kLecturaCargador)
+               : c.palabra;
+}
+
 } // namespace
 
 void Exige(bool cierto, const std::string& que) {
@@ -259,7 +269,7 @@ bool BienFormado(vbide::CodeModule& m) {
     std::set<std::string> nombres;
     std::vector<std::string_view> partes; // a statement's lines, continuations joined
     unsigned char tag = 0;
-    bool abierto = false;
+    Palabra abierta = Palabra::Otra; // Sub, Function or Property while a procedure is open
     bool blanca = false;
     for (long l = 1; l <= m.CountOfLines(); ++l) {
         const std::string_view linea = m.Line(l);
@@ -279,13 +289,18 @@ bool BienFormado(vbide::CodeModule& m) {
         const std::string logica = syntax::JoinContinued(partes);
         partes.clear();
         const syntax::Statement s = syntax::Classify(logica);
-        if ((s.header || s.end) && (s.header == abierto || syntax::Statements(logica).size() != 1 ||
-                                    (s.header && !nombres.insert(Clave(s.name, s.kind)).second))) {
-            return false;
+        if (s.header || s.end) {
+            const Palabra clase = Clase(syntax::TrimBlanks(logica));
+            if (syntax::Statements(logica).size() != 1 ||
+                (s.header
+                     ? abierta != Palabra::Otra || !nombres.insert(Clave(s.name, s.kind)).second
+                     : clase != abierta)) {
+                return false;
+            }
+            abierta = s.header ? clase : Palabra::Otra;
         }
-        abierto = s.header || (abierto && !s.end);
     }
-    return !abierto;
+    return abierta == Palabra::Otra && partes.empty() && FaltaEnProcedimientos(m).empty();
 }
 
 } // namespace fuzz
