@@ -16,12 +16,10 @@ void CasoModulo(std::string_view datos);
 // back unchanged, and saving a project nobody edited writes nothing.
 void CasoProyecto(std::string_view datos);
 
-// A module file, then optionally a line "--8<--" and a script: "modo M V K", then commands and
-// plain edits (see CasoMotor.cpp). Inserting into every procedure in mode M and variant V, once
-// or twice, then removing, and then the script over the module as it was: after each step the
-// index agrees with a fresh read; on a well-formed module (BienFormado) what compiled still
-// compiles, a second insertion changes nothing and the removal gives the module back, blank
-// lines and case aside.
+// A module file, then optionally a line "--8<--" and a script (see CasoMotor.cpp). Inserting
+// once or twice, removing, then the script: after each step the index agrees with a fresh read;
+// on a well-formed module (BienFormado) the commands keep what FaltaEnProcedimientos checks, a
+// second insertion changes nothing and the removal gives the module back.
 void CasoMotor(std::string_view datos);
 
 } // namespace fuzz

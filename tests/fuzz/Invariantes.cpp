@@ -35,8 +35,7 @@ struct Tramo {
 // The runs of lines with the same owner, below the declarations.
 std::vector<Tramo> Tramos(vbide::CodeModule& m) {
     std::vector<Tramo> tramos;
-    const long n = m.CountOfLines();
-    for (long l = 1; l <= n; ++l) {
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
         ProcKind kind = ProcKind::Proc;
         std::string nombre = m.ProcOfLine(l, &kind);
         if (nombre.empty()) {
@@ -72,13 +71,6 @@ std::vector<std::string> Foto(vbide::CodeModule& m) {
     return r;
 }
 
-// A line that names our blocks but is none of their four markers.
-bool MarcaCambiada(std::string_view tx, const engine::Tabla& tabla) {
-    return engine::Contiene(tx, "Quovant_Lintrap", tabla) &&
-           !engine::Contiene(tx, engine::ClaveFinOnError, tabla) &&
-           !engine::Contiene(tx, engine::ClaveFinManejoError, tabla);
-}
-
 using lineavb::Palabra;
 
 // Sub, Function or Property: what the header `t` declares or the end line `t` closes.
@@ -102,23 +94,13 @@ void CompruebaIndice(vbide::CodeModule& m) {
     const long decl = m.CountOfDeclarationLines();
     Exige(decl >= 0 && decl <= n,
           "CountOfDeclarationLines " + std::to_string(decl) + " outside 0.." + std::to_string(n));
-    for (long l = 1; l <= decl; ++l) {
-        Exige(m.ProcOfLine(l).empty(), "a declarations line has an owner" + EnLinea(l));
-    }
+    // The declarations own no line, and every line below them belongs to some procedure.
     const std::vector<Tramo> tramos = Tramos(m);
-    if (tramos.empty()) {
-        return;
+    for (long l = 1; l <= n; ++l) {
+        Exige(m.ProcOfLine(l).empty() == (l <= decl || tramos.empty()),
+              (l <= decl ? "a declarations line has an owner" : "a procedure's line has none") +
+                  EnLinea(l));
     }
-    // Every line below the declarations belongs to some procedure, the last one included.
-    Exige(tramos.front().desde == decl + 1, "the first procedure does not start right after "
-                                            "the declarations" +
-                                                EnLinea(tramos.front().desde));
-    Exige(tramos.back().hasta == n, "lines after the last procedure have no owner");
-    for (std::size_t k = 1; k < tramos.size(); ++k) {
-        Exige(tramos[k].desde == tramos[k - 1].hasta + 1,
-              "a line between procedures has no owner" + EnLinea(tramos[k - 1].hasta + 1));
-    }
-
     std::map<std::string, int> veces;
     for (const Tramo& t : tramos) {
         ++veces[Clave(t.nombre, t.kind)];
@@ -206,10 +188,6 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
                     enOnError = false;
                 } else if (engine::Contiene(tx, engine::ClaveInicioManejoError, tabla)) {
                     manejo.push_back(l);
-                } else if (MarcaCambiada(tx, tabla)) {
-                    // no marker any more: the half of a block it opened or closed is the
-                    // user's code, which the removal leaves while it takes the other half
-                    return "a marker changed by hand" + en + EnLinea(l);
                 }
                 continue;
             }
@@ -240,9 +218,7 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
                      !engine::EmpiezaPor(engine::SinNumeroDeLinea(tx), "GOTO Salir", tabla))) {
                     return "a jump of the user's to " + a + en + EnLinea(l);
                 }
-                if (!definidas.count(codepage::Minusculas(std::string(d.texto)))) {
-                    saltos.emplace_back(l, d.texto);
-                }
+                saltos.emplace_back(l, d.texto);
             }
         }
         for (const auto& [l, d] : saltos) {
@@ -251,10 +227,9 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             }
         }
         for (long o : onError) {
-            long despues = 0;
-            for (long h : manejo) {
-                despues += h > o && (fin == 0 || h < fin) ? 1 : 0;
-            }
+            const auto despues = std::count_if(manejo.begin(), manejo.end(), [&](long h) {
+                return h > o && (fin == 0 || h < fin);
+            });
             if (despues != 1) {
                 return "the OnError block" + EnLinea(o) + " is followed by " +
                        std::to_string(despues) + " ManejoError blocks before the end" + en;
@@ -289,9 +264,12 @@ bool BienFormado(vbide::CodeModule& m) {
         const std::string logica = syntax::JoinContinued(partes);
         partes.clear();
         const syntax::Statement s = syntax::Classify(logica);
-        if (s.header || s.end) {
+        // The commands take for an end line any line that begins as one ("End Subtotal" too).
+        const bool comoFin = bajo.starts_with("end sub") || bajo.starts_with("end function") ||
+                             bajo.starts_with("end property");
+        if (s.header || s.end || comoFin) {
             const Palabra clase = Clase(syntax::TrimBlanks(logica));
-            if (syntax::Statements(logica).size() != 1 ||
+            if (syntax::Statements(logica).size() != 1 || s.end != comoFin ||
                 (s.header
                      ? abierta != Palabra::Otra || !nombres.insert(Clave(s.name, s.kind)).second
                      : clase != abierta)) {

@@ -27,19 +27,17 @@ void CompruebaIndice(vbide::CodeModule& m);
 // own serialized bytes.
 void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta);
 
-// What no insertion or removal may break in any procedure of `m`: no label or end line twice,
-// no marker changed by hand, no jump to a label the procedure lacks nor one of the user's to a
-// label of our block, each OnError block followed by exactly one ManejoError block before the
-// procedure's end line. The first that does not hold, described; empty when all hold.
+// What no command may break in a procedure of `m`: no label or end line twice, no jump to a
+// label the procedure lacks nor one of the user's to a label of our block, each OnError block
+// followed by one ManejoError block before the end line. The first that fails, or empty.
 std::string FaltaEnProcedimientos(vbide::CodeModule& m);
 
-// The modules on which the commands must keep all that FaltaEnProcedimientos checks, and
-// inserting then removing must give back the input: those where it holds, every procedure has
-// one header and one end, each a statement on a line of its own, in order, and no name twice;
-// no end line outside a procedure, no line the commands write (one naming our blocks, or the
-// unmarked "On Error Resume Next"), no line number of the user's (the numbering's removal
-// takes every number off) and no run of blank lines (an insertion collapses it). Anything else
-// is the user's broken code, which must only come through whole.
+// The modules whose commands must keep what FaltaEnProcedimientos checks and whose insertion
+// and removal must give back the input: where it holds, every procedure has one header and one
+// end of its kind, each a statement on a line of its own, no name twice, no end line outside a
+// procedure, no line the commands write (naming our blocks, or the unmarked "On Error Resume
+// Next"), no line number of the user's (removal takes every number off), no run of blank lines
+// (an insertion collapses it). Anything else is broken code, which must only come through whole.
 bool BienFormado(vbide::CodeModule& m);
 
 } // namespace fuzz
