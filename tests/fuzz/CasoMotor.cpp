@@ -1,231 +1,188 @@
-#include "ClsErrores/MsgBox.h"
-#include "ClsErrores/clsErrores.h"
+#include "base/CodePage.h"
 #include "base/ErrorVB.h"
 #include "engine/Motor.h"
 #include "engine/Procedimientos.h"
-#include "host/files/ModuleFile.h"
 #include "tests/fuzz/Casos.h"
-#include "tests/fuzz/Generador.h"
 #include "tests/fuzz/Invariantes.h"
+#include "tests/support/Guion.h"
+#include "tests/support/Texto.h"
 
-#include <vector>
+#include <cstdlib>
+#include <sstream>
 
 namespace fuzz {
 
 namespace {
 
-using engine::Modo;
-using engine::Variante;
-
 const std::string kRuta = "Modulo1.bas";
-const std::string kCabecera = "Attribute VB_Name = \"Modulo1\"\r\n";
+const std::string kCorte = "\n--8<--\n";
 
-// Message boxes of the engine (no procedure selected, an error reported by glbErr) are counted
-// and answered OK; nobody is there to read them.
-class SinDialogos : public engine::Dialogos, public vb::Dialogos {
-public:
-    int Muestra(engine::Mensaje, const std::string&, int) override { return ++cajas, vb::vbOK; }
-    int MsgBox(const std::string&, int, const std::string&) override { return ++cajas, vb::vbOK; }
-    int cajas = 0;
+// The module and the main window's state over it, every procedure chosen.
+struct Banco {
+    soporte::Guion dialogos; // one bench at a time: it answers the runtime's boxes while it lives
+    engine::SinProgreso progreso;
+    engine::EstadoSeleccion estado;
+    std::unique_ptr<files::ModuleFile> archivo;
+
+    Banco(const std::string& bytes, engine::Modo modo, engine::Variante variante)
+        : archivo(files::ModuleFile::Parse(bytes, kRuta, 1252)) {
+        estado.modo = modo;
+        estado.variante = variante;
+        estado.Check1 = true;
+        Lista();
+    }
+    void Lista() {
+        estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
+    }
+    // Inserts into the chosen procedures (all of them with Check1), as the window's button does,
+    // or removes; the index must still agree with a fresh read. The module's bytes after it.
+    std::string Haz(bool inserta) {
+        engine::Motor motor(estado, progreso, dialogos);
+        for (int i = 0; inserta && i < int(estado.procedimientos.size()); ++i) {
+            if (estado.Check1 || estado.procedimientos[std::size_t(i)].seleccionado) {
+                int index = i;
+                motor.Insertar(archivo->Code(), index);
+            }
+        }
+        if (!inserta) {
+            motor.QuitaCodigo(archivo->Code());
+        }
+        ComparaConReleido(*archivo, kRuta);
+        Lista();
+        return archivo->Serialize();
+    }
 };
-SinDialogos sinDialogos;
 
-std::string Codigo(vbide::CodeModule& m) {
-    std::string r;
-    for (long l = 1; l <= m.CountOfLines(); ++l) {
-        r += m.Lines(l, 1) + "\r\n";
+// The lines with more than blanks, case aside, parted where the module parts them (at CR, LF or
+// both): the removal writes its own Exit back and cannot know which blank lines were there.
+std::string Plegado(std::string bytes) {
+    for (std::size_t at = 0; (at = bytes.find('\r', at)) != std::string::npos;) {
+        bytes.replace(at, bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1, "\n");
     }
-    return r;
+    return codepage::Minusculas(soporte::SinBlancas(bytes), 1252);
 }
 
-// Runs `orden` and checks that what held of every procedure before holds after.
-template <class Orden> void SinRomper(vbide::CodeModule& m, const std::string& que, Orden&& orden) {
-    const bool antes = FaltaEnProcedimientos(m).empty();
-    orden();
-    if (antes) {
-        const std::string falta = FaltaEnProcedimientos(m);
-        Exige(falta.empty(), que + " broke the code: " + falta + "\n" + Codigo(m));
-    }
-}
-
-// Lines a plain edit may bring in: headers and end lines of every kind, continuations, one-line
-// procedures, declarations; none that would read as a file header at the top of the code.
-std::string LineaEdicion(Lector& in) {
-    static const char* const kLineas[] = {
-        "Sub Nuevo()",
-        "End Sub",
-        "Public Function Otra() As Long",
-        "End Function",
-        "Property Get Valor0() As Long",
-        "Property Let Valor0(v As Long)",
-        "End Property",
-        "' comentario que sigue _",
-        "    x = 1 _",
-        "        + 2",
-        "",
-        "    Dim y As Long",
-        "#If DEBUG Then",
-        "#End If",
-        "Private Static Sub Estatico()",
-        "    Exit Sub",
-        "    On Error Resume Next",
-        "Event Cambio()",
-        "Const K = 1",
-        "Private Declare Sub Sleep Lib \"kernel32\" (ByVal n As Long)",
-        "Type T",
-        "End Type",
-        "Sub Corto(): End Sub",
-        "    x = 1: End Sub",
-        "10 x = 2",
-        "'========Inicio OnError Quovant_Lintrap (no cambiar esta linea)=========",
-        "'===========Fin ManejoError Quovant_Lintrap (no cambiar esta linea)=========",
-        "    GOTO Salir"};
-    std::string texto = kLineas[in.Hasta(sizeof kLineas / sizeof *kLineas)];
-    for (unsigned i = in.Hasta(3); i > 0; --i) {
-        texto += "\r\n";
-        texto += kLineas[in.Hasta(sizeof kLineas / sizeof *kLineas)];
-    }
-    return texto;
-}
-
-// The main window's insertion over the listed procedures: every one, or the selected ones.
-void Inserta(engine::Motor& motor, vbide::CodeModule& m, const engine::EstadoSeleccion& estado) {
-    for (int i = 0; i < int(estado.procedimientos.size()); ++i) {
-        if (estado.Check1 || estado.procedimientos[std::size_t(i)].seleccionado) {
-            int index = i;
-            motor.Insertar(m, index);
+// Some line of `texto` is, past a line number, a file attribute, or it holds a NUL: the editor
+// takes neither as code (and a number taken off such a line would make it an attribute).
+bool NoEditable(const std::string& texto) {
+    const std::string t = codepage::Minusculas(texto, 1252);
+    for (std::size_t at = 0; (at = t.find("attribute", at)) != std::string::npos; ++at) {
+        const std::size_t antes = at == 0 ? at : t.find_last_not_of(" \t0123456789", at - 1);
+        if (at == 0 || antes == std::string::npos || t[antes] == '\r' || t[antes] == '\n') {
+            return true;
         }
     }
+    return t.find('\0') != std::string::npos;
 }
 
-void Selecciona(engine::EstadoSeleccion& estado, Lector& in) {
-    estado.modo = Modo(in.Hasta(3));
-    estado.variante = Variante(in.Hasta(3));
-    const std::uint8_t bits = in.Byte();
-    estado.Check1 = (bits & 1) != 0;
-    for (std::size_t i = 0; i < estado.procedimientos.size(); ++i) {
-        estado.procedimientos[i].seleccionado = ((bits >> (1 + i % 7)) & 1) != 0;
+// The next word as a number: 0 when it is none, and never negative.
+long Numero(std::istream& in) {
+    std::string t;
+    in >> t;
+    return long(std::strtoul(t.c_str(), nullptr, 10) % 1000003);
+}
+
+// One line of the script: "i M V B" inserts and "q M V B" removes in mode M and variant V over
+// the procedures chosen by the bits B (bit 0: the whole module); "+N text", "=N text" insert
+// or replace at line N (taken modulo the lines there are) and "-N K" deletes K lines, a
+// backslash in the text parting lines.
+void Paso(Banco& banco, const std::string& linea) {
+    std::istringstream in(linea.substr(linea.empty() ? 0 : 1));
+    vbide::CodeModule& m = banco.archivo->Code();
+    const char orden = linea.empty() ? ' ' : linea[0];
+    if (orden == 'i' || orden == 'q') {
+        auto& e = banco.estado;
+        e.modo = engine::Modo(Numero(in) % 3);
+        e.variante = engine::Variante(Numero(in) % 3);
+        const long bits = Numero(in);
+        e.Check1 = (bits & 1) != 0;
+        for (std::size_t i = 0; i < e.procedimientos.size(); ++i) {
+            e.procedimientos[i].seleccionado = ((bits >> (1 + i % 7)) & 1) != 0;
+        }
+        banco.Haz(orden == 'i');
+        return;
     }
-}
-
-// One command, as the main window's buttons run them, or one plain edit of the module.
-void Orden(files::ModuleFile& archivo, engine::EstadoSeleccion& estado, Lector& in) {
-    vbide::CodeModule& m = archivo.Code();
-    engine::SinProgreso progreso;
-    engine::Motor motor(estado, progreso, sinDialogos);
-    const long n = m.CountOfLines();
-    const unsigned orden = in.Hasta(5);
+    if (orden != '+' && orden != '-' && orden != '=') {
+        return;
+    }
+    const long l = 1 + Numero(in) % (m.CountOfLines() + (orden == '+' ? 2 : 1));
+    in.get(); // the blank after the number: the text keeps its own
+    std::string texto;
+    std::getline(in, texto);
+    for (std::size_t at = 0; (at = texto.find('\\', at)) != std::string::npos; at += 2) {
+        texto.replace(at, 1, "\r\n");
+    }
+    if (NoEditable(texto)) {
+        return;
+    }
     try {
-        if (orden == 0) {
-            Selecciona(estado, in);
-            Inserta(motor, m, estado);
-        } else if (orden == 1) {
-            Selecciona(estado, in);
-            motor.QuitaCodigo(m);
-        } else if (orden == 2) {
-            // Read the line before the text: argument order differs between compilers, and a
-            // saved input must replay the same everywhere.
-            const long linea = 1 + long(in.Byte()) % (n + 2);
-            m.InsertLines(linea, LineaEdicion(in));
-        } else if (orden == 3) {
-            const long linea = 1 + long(in.Byte()) % (n + 1);
-            m.DeleteLines(linea, 1 + in.Hasta(4));
+        if (orden == '+') {
+            m.InsertLines(l, texto);
+        } else if (orden == '-') {
+            m.DeleteLines(l, 1 + std::atol(texto.c_str()) % 4);
         } else {
-            const long linea = 1 + long(in.Byte()) % (n + 1);
-            m.ReplaceLine(linea, LineaEdicion(in));
+            m.ReplaceLine(l, texto);
         }
     } catch (const ErrorVB& e) {
-        // A line past the end is refused; the engine itself reports through glbErr.
-        Exige(orden >= 2 && e.Number != 0 && !e.Description.empty(),
-              "command " + std::to_string(orden) + " raised " + std::to_string(e.Number) + ": " +
-                  e.Description);
+        Exige(e.Number != 0 && !e.Description.empty(), "an edit raised " + e.Description);
     }
-    ComparaConReleido(archivo, kRuta);
-    estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
-}
-
-void Silencia() {
-    vb::FijaDialogos(&sinDialogos);
-    glbErr().MsgOnError("normal");
-    glbErr().LogOnError(false);
-    glbErr().MandaEmailOnError(false);
+    ComparaConReleido(*banco.archivo, kRuta);
+    banco.Lista();
 }
 
 } // namespace
 
 void CasoMotor(std::string_view datos) {
-    Silencia();
-    Lector in(datos);
-    engine::SinProgreso progreso;
-    const std::uint8_t clase = in.Byte();
-
-    if (clase % 4 == 3) {
-        // Any module at all: the commands must neither crash nor break the index.
-        std::unique_ptr<files::ModuleFile> archivo;
-        try {
-            archivo = files::ModuleFile::Parse(std::string(in.Resto()), kRuta, 1252);
-        } catch (const ErrorVB&) {
-            return;
-        }
-        engine::EstadoSeleccion estado;
-        estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-        Lector ordenes(datos.substr(0, std::min<std::size_t>(datos.size(), 64)));
-        for (int k = 0; k < 4; ++k) {
-            Selecciona(estado, ordenes);
-            engine::Motor motor(estado, progreso, sinDialogos);
-            vbide::CodeModule& m = archivo->Code();
-            estado.Check1 = true;
-            if (k % 2 == 0) {
-                SinRomper(m, "an insertion", [&] { Inserta(motor, m, estado); });
-            } else {
-                SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
-            }
-            CompruebaIndice(archivo->Code());
-            estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-        }
+    soporte::SilenciaGlbErr();
+    const std::size_t corte = datos.find(kCorte);
+    const std::string bytes(datos.substr(0, corte == std::string_view::npos ? corte : corte + 1));
+    std::istringstream guion(
+        corte == std::string_view::npos ? "" : std::string(datos.substr(corte + kCorte.size())));
+    // "modo M V K" first: inserting K times in mode M and variant V; otherwise by the size.
+    auto modo = engine::Modo(bytes.size() % 3);
+    auto variante = engine::Variante(bytes.size() / 3 % 3);
+    long veces = 1;
+    if (guion.str().starts_with("modo ")) {
+        guion.ignore(5);
+        modo = engine::Modo(Numero(guion) % 3);
+        variante = engine::Variante(Numero(guion) % 3);
+        veces = 1 + Numero(guion) % 2;
+        guion.ignore(1 << 20, '\n');
+    }
+    std::unique_ptr<Banco> banco;
+    try {
+        banco = std::make_unique<Banco>(bytes, modo, variante);
+    } catch (const ErrorVB&) {
+        return; // refused: the module target checks how
+    }
+    // Inserting once or twice, then removing.
+    vbide::CodeModule& m = banco->archivo->Code();
+    if (NoEditable(m.Lines(1, m.CountOfLines()))) {
         return;
     }
-
-    const Generado g = Genera([&](unsigned n) { return in.Hasta(n); });
-    const std::string original = Texto(g.lineas, "\r\n");
-    auto archivo = files::ModuleFile::Parse(kCabecera + original, kRuta, 1252);
-    engine::EstadoSeleccion estado;
-    estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-    Exige(estado.procedimientos.size() == g.Listados(),
-          "the procedure list does not hold every Sub and Function");
-
-    // Insert into every procedure (once or twice), then remove from the whole module.
-    estado.modo = Modo(in.Hasta(3));
-    estado.variante = Variante(in.Hasta(3));
-    const int veces = 1 + int(in.Hasta(2));
-    estado.Check1 = true;
-    sinDialogos.cajas = 0;
-    {
-        engine::Motor motor(estado, progreso, sinDialogos);
-        vbide::CodeModule& m = archivo->Code();
-        for (int vez = 0; vez < veces; ++vez) {
-            Exige(FaltaEnProcedimientos(m).empty(),
-                  "generated code is broken: " + FaltaEnProcedimientos(m) + "\n" + original);
-            SinRomper(m, "an insertion", [&] { Inserta(motor, m, estado); });
-            ComparaConReleido(*archivo, kRuta);
-            estado.procedimientos = engine::ListaProcedimientos(m, 1252, progreso);
-        }
-        SinRomper(m, "a removal", [&] { motor.QuitaCodigo(m); });
-        ComparaConReleido(*archivo, kRuta);
+    const bool bien = BienFormado(m);
+    std::string una;
+    for (long vez = 0; vez <= veces; ++vez) {
+        const std::string hecho = banco->Haz(vez < veces);
+        const std::string falta = bien ? FaltaEnProcedimientos(m) : "";
+        Exige(falta.empty(), "the commands broke the code: " + falta + "\n" + hecho);
+        una = vez == 0 ? hecho : una;
+        Exige(!bien || vez != 1 || veces == 1 || hecho == una,
+              "inserting again changed the module:\n" + bytes);
+        Exige(!bien || vez != veces || Plegado(hecho) == Plegado(bytes),
+              "inserting then removing did not give the module back:\n" + bytes +
+                  "---- became ----\n" + hecho);
     }
-    Exige(sinDialogos.cajas == 0, "inserting then removing showed a box:\n" + original);
-    Exige(Codigo(archivo->Code()) == Texto(Esperado(g, estado.modo), "\r\n"),
-          "insert " + std::to_string(veces) + " times then remove in mode " +
-              std::to_string(int(estado.modo)) + " variant " +
-              std::to_string(int(estado.variante)) + " did not give the module back:\n" + original +
-              "---- became ----\n" + Codigo(archivo->Code()));
+    for (const auto& caja : banco->dialogos.cajas) {
+        Exige(!bien, "inserting then removing showed a box: " + caja.prompt + "\n" + bytes);
+    }
 
-    // Then any sequence of commands and edits over the original module.
-    archivo = files::ModuleFile::Parse(kCabecera + original, kRuta, 1252);
-    estado = {};
-    estado.procedimientos = engine::ListaProcedimientos(archivo->Code(), 1252, progreso);
-    for (int k = 0; k < 16 && !in.Vacio(); ++k) {
-        Orden(*archivo, estado, in);
+    // Then the script over the input as it was.
+    banco.reset();
+    banco = std::make_unique<Banco>(bytes, modo, variante);
+    int pasos = 0;
+    for (std::string linea; pasos < 16 && std::getline(guion, linea); ++pasos) {
+        Paso(*banco, linea);
     }
 }
 

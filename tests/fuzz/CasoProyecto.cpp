@@ -1,11 +1,11 @@
 #include "base/ErrorVB.h"
-#include "base/plataforma/Proceso.h"
 #include "host/files/ProjectFile.h"
 #include "host/files/ProjectFileIo.h"
 #include "host/files/Vbe.h"
 #include "tests/fuzz/Casos.h"
 #include "tests/fuzz/Invariantes.h"
 #include "tests/support/Archivos.h"
+#include "tests/support/Carpeta.h"
 
 #include <filesystem>
 #include <vector>
@@ -16,45 +16,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One folder per process, emptied before each input; in memory when the system has /dev/shm.
-const fs::path& Carpeta() {
-    static const fs::path carpeta = [] {
-        std::error_code ec;
-        fs::path base =
-            fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-        const fs::path propia = base / ("lintrap-fuzz-" + std::to_string(plataforma::IdProceso()));
-        fs::create_directories(propia, ec);
-        return propia;
-    }();
-    return carpeta;
-}
-
-void Vacia(const fs::path& carpeta) {
-    std::error_code ec;
-    for (const auto& e : fs::directory_iterator(carpeta, ec)) {
-        fs::remove_all(e.path(), ec);
-    }
-}
-
 std::vector<std::string_view> Trozos(std::string_view datos) {
     static constexpr std::string_view kCorte = "--8<--\n";
     std::vector<std::string_view> trozos;
-    for (;;) {
-        std::size_t at = datos.find(kCorte);
-        if (at == std::string_view::npos || trozos.size() == 4) {
-            trozos.push_back(datos);
-            return trozos;
-        }
+    for (std::size_t at = 0; trozos.size() < 4 && (at = datos.find(kCorte)) != datos.npos;
+         datos.remove_prefix(at + kCorte.size())) {
         trozos.push_back(datos.substr(0, at));
-        datos.remove_prefix(at + kCorte.size());
     }
+    trozos.push_back(datos);
+    return trozos;
 }
 
 } // namespace
 
 void CasoProyecto(std::string_view datos) {
-    const fs::path& carpeta = Carpeta();
-    Vacia(carpeta);
+    const soporte::Carpeta carpeta("lintrap-fuzz");
     static const char* const kNombres[] = {"P.vbp", "A.bas", "B.frm", "C.cls", "G.vbg"};
     const std::vector<std::string_view> trozos = Trozos(datos);
     for (std::size_t i = 0; i < trozos.size(); ++i) {
@@ -70,14 +46,14 @@ void CasoProyecto(std::string_view datos) {
               "the refusal does not name the project file: " + e.Description);
     }
 
-    const fs::path abre = carpeta / (trozos.size() == 5 ? "G.vbg" : "P.vbp");
-    const auto antes = soporte::Foto(carpeta);
+    const fs::path abre = carpeta / std::string(trozos.size() == 5 ? "G.vbg" : "P.vbp");
+    const auto antes = soporte::Foto(carpeta.Ruta());
     std::unique_ptr<files::Vbe> vbe;
     try {
         vbe = files::Vbe::Open(abre);
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refusal without a description");
-        Exige(soporte::Foto(carpeta) == antes, "a refused load changed the folder");
+        Exige(soporte::Foto(carpeta.Ruta()) == antes, "a refused load changed the folder");
         return;
     }
     for (const ErrorVB& e : vbe->LoadProblems()) {
@@ -101,7 +77,8 @@ void CasoProyecto(std::string_view datos) {
     } catch (const ErrorVB& e) {
         Exige(!e.Description.empty(), "a refused save without a description");
     }
-    Exige(soporte::Foto(carpeta) == antes, "saving a project nobody edited changed the folder");
+    Exige(soporte::Foto(carpeta.Ruta()) == antes,
+          "saving a project nobody edited changed the folder");
 }
 
 } // namespace fuzz

@@ -16,10 +16,10 @@ void CasoModulo(std::string_view datos);
 // back unchanged, and saving a project nobody edited writes nothing.
 void CasoProyecto(std::string_view datos);
 
-// A module generated from the input, then commands driven by it: insert and remove in every
-// mode and variant over selected or all procedures, and plain line edits. After each the index
-// agrees with a fresh parse; inserting then removing gives the module back modulo the known
-// differences.
+// A module file, then optionally a line "--8<--" and a script (see CasoMotor.cpp). Inserting
+// once or twice, removing, then the script: after each step the index agrees with a fresh read;
+// on a well-formed module (BienFormado) the commands keep what FaltaEnProcedimientos checks, a
+// second insertion changes nothing and the removal gives the module back.
 void CasoMotor(std::string_view datos);
 
 } // namespace fuzz

@@ -4,6 +4,7 @@
 #include "base/ErrorVB.h"
 #include "engine/Bloques.h"
 #include "engine/Etiquetas.h"
+#include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
 #include <map>
@@ -34,8 +35,7 @@ struct Tramo {
 // The runs of lines with the same owner, below the declarations.
 std::vector<Tramo> Tramos(vbide::CodeModule& m) {
     std::vector<Tramo> tramos;
-    const long n = m.CountOfLines();
-    for (long l = 1; l <= n; ++l) {
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
         ProcKind kind = ProcKind::Proc;
         std::string nombre = m.ProcOfLine(l, &kind);
         if (nombre.empty()) {
@@ -71,6 +71,16 @@ std::vector<std::string> Foto(vbide::CodeModule& m) {
     return r;
 }
 
+using lineavb::Palabra;
+
+// Sub, Function or Property: what the header `t` declares or the end line `t` closes.
+Palabra Clase(std::string_view t) {
+    lineavb::Comienzo c = lineavb::Lee(t, lineavb::kTablaAscii, lineavb::kLecturaCargador);
+    return c.palabra == Palabra::End
+               ? lineavb::Toma(c.resto, lineavb::kTablaAscii, lineavb::kLecturaCargador)
+               : c.palabra;
+}
+
 } // namespace
 
 void Exige(bool cierto, const std::string& que) {
@@ -84,23 +94,13 @@ void CompruebaIndice(vbide::CodeModule& m) {
     const long decl = m.CountOfDeclarationLines();
     Exige(decl >= 0 && decl <= n,
           "CountOfDeclarationLines " + std::to_string(decl) + " outside 0.." + std::to_string(n));
-    for (long l = 1; l <= decl; ++l) {
-        Exige(m.ProcOfLine(l).empty(), "a declarations line has an owner" + EnLinea(l));
-    }
+    // The declarations own no line, and every line below them belongs to some procedure.
     const std::vector<Tramo> tramos = Tramos(m);
-    if (tramos.empty()) {
-        return;
+    for (long l = 1; l <= n; ++l) {
+        Exige(m.ProcOfLine(l).empty() == (l <= decl || tramos.empty()),
+              (l <= decl ? "a declarations line has an owner" : "a procedure's line has none") +
+                  EnLinea(l));
     }
-    // Every line below the declarations belongs to some procedure, the last one included.
-    Exige(tramos.front().desde == decl + 1, "the first procedure does not start right after "
-                                            "the declarations" +
-                                                EnLinea(tramos.front().desde));
-    Exige(tramos.back().hasta == n, "lines after the last procedure have no owner");
-    for (std::size_t k = 1; k < tramos.size(); ++k) {
-        Exige(tramos[k].desde == tramos[k - 1].hasta + 1,
-              "a line between procedures has no owner" + EnLinea(tramos[k - 1].hasta + 1));
-    }
-
     std::map<std::string, int> veces;
     for (const Tramo& t : tramos) {
         ++veces[Clave(t.nombre, t.kind)];
@@ -164,13 +164,15 @@ void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta) {
 
 std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
     const auto& tabla = codepage::TablaMinusculas(1252);
-    for (const Tramo& t : Tramos(m)) {
+    const std::vector<Tramo> tramos = Tramos(m);
+    for (const Tramo& t : tramos) {
         const std::string en = " in " + t.nombre;
         std::set<std::string> definidas;
         std::vector<std::pair<long, std::string>> saltos;
         std::vector<long> onError;
         std::vector<long> manejo;
         long fin = 0;
+        bool enOnError = false;
         std::string encima;
         engine::UneLineas une;
         for (long l = t.desde; l <= t.hasta; ++l) {
@@ -181,6 +183,9 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             if (engine::EsComentario(tx)) {
                 if (engine::Contiene(tx, engine::ClaveInicioOnError, tabla)) {
                     onError.push_back(l);
+                    enOnError = true;
+                } else if (engine::Contiene(tx, engine::ClaveFinOnError, tabla)) {
+                    enOnError = false;
                 } else if (engine::Contiene(tx, engine::ClaveInicioManejoError, tabla)) {
                     manejo.push_back(l);
                 }
@@ -189,7 +194,11 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             // a jump list may go on over the lines below: it is read whole on its last line
             const std::string_view entera = une.Anade(linea, continuada);
             if (!continuada) {
-                if (fin == 0 && engine::EsFin(tx, tabla)) {
+                if (engine::EsFin(tx, tabla)) {
+                    // one that ends nothing does not compile, and each gets a block of its own
+                    if (fin != 0) {
+                        return "a second end line" + en + EnLinea(l);
+                    }
                     fin = l;
                 }
                 const engine::Etiqueta e = engine::EtiquetaDe(linea);
@@ -201,9 +210,15 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             std::vector<engine::Etiqueta> destinos;
             engine::Destinos(entera, tabla, destinos);
             for (const auto& d : destinos) {
-                if (!definidas.count(codepage::Minusculas(std::string(d.texto)))) {
-                    saltos.emplace_back(l, d.texto);
+                // A jump to a label of our block that the insertion did not write is the
+                // user's own: the removal takes its label away with the block.
+                const std::string a = codepage::Minusculas(std::string(d.texto));
+                if ((a == "lblerror" && !enOnError) ||
+                    (a == "salir" &&
+                     !engine::EmpiezaPor(engine::SinNumeroDeLinea(tx), "GOTO Salir", tabla))) {
+                    return "a jump of the user's to " + a + en + EnLinea(l);
                 }
+                saltos.emplace_back(l, d.texto);
             }
         }
         for (const auto& [l, d] : saltos) {
@@ -212,10 +227,9 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
             }
         }
         for (long o : onError) {
-            long despues = 0;
-            for (long h : manejo) {
-                despues += h > o && (fin == 0 || h < fin) ? 1 : 0;
-            }
+            const auto despues = std::count_if(manejo.begin(), manejo.end(), [&](long h) {
+                return h > o && (fin == 0 || h < fin);
+            });
             if (despues != 1) {
                 return "the OnError block" + EnLinea(o) + " is followed by " +
                        std::to_string(despues) + " ManejoError blocks before the end" + en;
@@ -223,6 +237,48 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m) {
         }
     }
     return {};
+}
+
+bool BienFormado(vbide::CodeModule& m) {
+    namespace syntax = files::syntax;
+    std::set<std::string> nombres;
+    std::vector<std::string_view> partes; // a statement's lines, continuations joined
+    unsigned char tag = 0;
+    Palabra abierta = Palabra::Otra; // Sub, Function or Property while a procedure is open
+    bool blanca = false;
+    for (long l = 1; l <= m.CountOfLines(); ++l) {
+        const std::string_view linea = m.Line(l);
+        const std::string_view t = syntax::TrimBlanks(linea);
+        const std::string bajo = codepage::Minusculas(std::string(t), 1252);
+        if (bajo.find("quovant_lintrap") != std::string::npos ||
+            bajo.starts_with("on error resume next") ||
+            (!t.empty() && t[0] >= '0' && t[0] <= '9') || (t.empty() && blanca)) {
+            return false;
+        }
+        blanca = t.empty();
+        tag = syntax::TagOf(linea, tag);
+        partes.push_back(linea);
+        if (tag & syntax::kContinues) {
+            continue;
+        }
+        const std::string logica = syntax::JoinContinued(partes);
+        partes.clear();
+        const syntax::Statement s = syntax::Classify(logica);
+        // The commands take for an end line any line that begins as one ("End Subtotal" too).
+        const bool comoFin = bajo.starts_with("end sub") || bajo.starts_with("end function") ||
+                             bajo.starts_with("end property");
+        if (s.header || s.end || comoFin) {
+            const Palabra clase = Clase(syntax::TrimBlanks(logica));
+            if (syntax::Statements(logica).size() != 1 || s.end != comoFin ||
+                (s.header
+                     ? abierta != Palabra::Otra || !nombres.insert(Clave(s.name, s.kind)).second
+                     : clase != abierta)) {
+                return false;
+            }
+            abierta = s.header ? clase : Palabra::Otra;
+        }
+    }
+    return abierta == Palabra::Otra && partes.empty() && FaltaEnProcedimientos(m).empty();
 }
 
 } // namespace fuzz

@@ -6,10 +6,8 @@
 #include "host/files/ModuleFile.h"
 #include "host/vbide/CodeModule.h"
 
-#include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 
 namespace fuzz {
 
@@ -29,25 +27,17 @@ void CompruebaIndice(vbide::CodeModule& m);
 // own serialized bytes.
 void ComparaConReleido(files::ModuleFile& editado, const std::string& ruta);
 
-// What no insertion or removal may break in any procedure of `m`: no label defined twice, no
-// jump to a label the procedure lacks, each OnError block followed by exactly one ManejoError
-// block before the procedure's end line. The first that does not hold, described; empty when
-// all hold. Checked after a command only where it held before: the input may break them.
+// What no command may break in a procedure of `m`: no label or end line twice, no jump to a
+// label the procedure lacks nor one of the user's to a label of our block, each OnError block
+// followed by one ManejoError block before the end line. The first that fails, or empty.
 std::string FaltaEnProcedimientos(vbide::CodeModule& m);
 
-// Reads the fuzz input a byte at a time; past the end every read gives zero.
-class Lector {
-public:
-    explicit Lector(std::string_view datos) : datos_(datos) {}
-    std::uint8_t Byte() { return pos_ < datos_.size() ? std::uint8_t(datos_[pos_++]) : 0; }
-    // A number in [0, n).
-    unsigned Hasta(unsigned n) { return n == 0 ? 0 : Byte() % n; }
-    bool Vacio() const { return pos_ >= datos_.size(); }
-    std::string_view Resto() const { return datos_.substr(std::min(pos_, datos_.size())); }
-
-private:
-    std::string_view datos_;
-    std::size_t pos_ = 0;
-};
+// The modules whose commands must keep what FaltaEnProcedimientos checks and whose insertion
+// and removal must give back the input: where it holds, every procedure has one header and one
+// end of its kind, each a statement on a line of its own, no name twice, no end line outside a
+// procedure, no line the commands write (naming our blocks, or the unmarked "On Error Resume
+// Next"), no line number of the user's (removal takes every number off), no run of blank lines
+// (an insertion collapses it). Anything else is broken code, which must only come through whole.
+bool BienFormado(vbide::CodeModule& m);
 
 } // namespace fuzz
