@@ -105,6 +105,14 @@ TEST_F(Ejecucion, HeaderContinuedPastTheModuleEndEndsTheStep) {
     EXPECT_EQ(Codigo(), antes);
 }
 
+// An end marker further down belongs to another procedure's block.
+TEST_F(Ejecucion, TheEndMarkerIsLookedForInTheProcedureOnly) {
+    archivo = files::ModuleFile::Parse(
+        soporte::Lee(soporte::Datos("engine/casos/marca_sola_y_bloque.bas")), "Modulo1.bas", 1252);
+    bool manejo = false;
+    EXPECT_EQ(Motor(estado, progreso, dialogos).BuscaFin(archivo->Code(), 2, manejo), 0);
+}
+
 TEST_F(Ejecucion, RemovalProgressCountsProceduresOrLines) {
     Carga("Sub A()\nEnd Sub\nSub B()\nEnd Sub\nSub C()\nEnd Sub\n");
     estado.procedimientos[1].seleccionado = true;
