@@ -209,32 +209,27 @@ TEST_F(Correo, AFailedSendIsToldEachTime) {
 }
 
 #ifndef _WIN32 // the SMTP server and sender, set in the store or the environment; the headers
-TEST_F(Correo, ServerAndSenderFromTheStoreOrTheEnvironment) {
+TEST_F(Correo, ServerAndSenderFromTheStoreOrTheEnvironmentAndNoHeaderFromTheTitle) {
     for (auto [nombre, valor] :
          {std::pair{"Servidor", Url("puerto")}, {"Remitente", "avisos@pruebas.example"}}) {
         registro::RegistrySetKeyValue(registro::HKEY_CURRENT_USER, "Software\\Lintrap\\Correo",
                                       nombre, valor, registro::REG_SZ);
     }
     soporte::QuitaVariable("LINTRAP_SMTP_URL");
+    const std::string titulo = app::Title();
+    app::FijaTitle("Gestión\r\nBcc: espia@pruebas.example");
     clsErrores nuevo;
     nuevo.EmailDir(Unica("ajustes"));
     for (const char* de : {"avisos@pruebas.example", "otro@pruebas.example"}) {
         const auto r = Llegan([&] { nuevo.MandaEMAIL(); });
         ASSERT_EQ(r.size(), 1u);
         EXPECT_EQ(r[0].de, de);
+        EXPECT_EQ(r[0].para, std::vector<std::string>{nuevo.EmailDir()});
+        EXPECT_EQ(r[0].asunto, "Informe de Error Remoto en Gestión  Bcc: espia@pruebas.example");
         soporte::PonVariable("LINTRAP_SMTP_FROM", "otro@pruebas.example"); // over the store's
     }
+    app::FijaTitle(titulo);
     EXPECT_TRUE(guion.cajas.empty());
-}
-
-TEST_F(Correo, ATitleCannotAddHeaders) {
-    const std::string antes = app::Title();
-    app::FijaTitle("Gestión\r\nBcc: espia@pruebas.example");
-    e.EmailDir(Unica("cabeceras"));
-    const auto r = Llegan([&] { e.MandaEMAIL(); });
-    app::FijaTitle(antes);
-    ASSERT_EQ(r.size(), 1u);
-    EXPECT_EQ(r[0].asunto, "Informe de Error Remoto en Gestión  Bcc: espia@pruebas.example");
 }
 #endif
 

@@ -98,11 +98,17 @@ TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
 
 TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
     const std::string antes = Codigo("Modulo1");
-    EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::NingunoSeleccionado);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].prompt, "No hay ningún procedimiento seleccionado.\r\n"
-                                        "Seleccione antes algún procedimiento");
-    EXPECT_EQ(Codigo("Modulo1"), antes);
+    for (const auto comando : {ComandoInsertar, ComandoQuitar}) {
+        dialogos.cajas.clear();
+        EXPECT_EQ(comando(*proyecto, estado, entorno).parada, Parada::NingunoSeleccionado);
+        ASSERT_EQ(dialogos.cajas.size(), 1u);
+        EXPECT_EQ(dialogos.cajas[0].prompt, "No hay ningún procedimiento seleccionado.\r\n"
+                                            "Seleccione antes algún procedimiento");
+        EXPECT_EQ(dialogos.cajas[0].buttons, vb::vbOKOnly);
+        EXPECT_EQ(dialogos.cajas[0].title, "Lintrap");
+        EXPECT_EQ(Codigo("Modulo1"), antes);
+        EXPECT_FALSE(progreso.visible || progreso.reloj);
+    }
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=No", "Zeta=No"}));
 }
 

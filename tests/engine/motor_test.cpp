@@ -113,20 +113,6 @@ TEST_F(Ejecucion, TheEndMarkerIsLookedForInTheProcedureOnly) {
     EXPECT_EQ(Motor(estado, progreso, dialogos).BuscaFin(archivo->Code(), 2, manejo), 0);
 }
 
-TEST_F(Ejecucion, RemovalWithoutSelectionOnlyTellsTheUser) {
-    const std::string codigo = "Sub A()\n10 x = 1\nEnd Sub\n";
-    Carga(codigo);
-    Quita(false);
-    EXPECT_EQ(Codigo(), codigo);
-    ASSERT_EQ(dialogos.cajas.size(), 1u);
-    EXPECT_EQ(dialogos.cajas[0].prompt, "No hay ningún procedimiento seleccionado.\r\n"
-                                        "Seleccione antes algún procedimiento");
-    EXPECT_EQ(dialogos.cajas[0].buttons, vb::vbOKOnly);
-    EXPECT_EQ(dialogos.cajas[0].title, "Lintrap");
-    EXPECT_FALSE(progreso.visible);
-    EXPECT_FALSE(progreso.reloj);
-}
-
 TEST_F(Ejecucion, RemovalProgressCountsProceduresOrLines) {
     Carga("Sub A()\nEnd Sub\nSub B()\nEnd Sub\nSub C()\nEnd Sub\n");
     estado.procedimientos[1].seleccionado = true;

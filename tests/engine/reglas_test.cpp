@@ -3,7 +3,6 @@
 #include "base/CodePage.h"
 #include "engine/Bloques.h"
 #include "engine/Lineas.h"
-#include "engine/ResumeNext.h"
 
 #include <gtest/gtest.h>
 
@@ -74,27 +73,9 @@ TEST(Reglas, KeywordListsFoldByTheCodePage) {
     EXPECT_FALSE(EsCabecera("Friend Static Propertx Get", T()));
 }
 
-TEST(Reglas, OnlyTheResumeNextStatementIsTakenOut) {
-    EXPECT_EQ(SinResumeNext("On Error Resume Next", T()), "");
-    EXPECT_EQ(SinResumeNext("  10 on error resume next ' por si acaso", T()), "");
-    EXPECT_EQ(SinResumeNext("    On Error Resume Next: x = 1", T()), "    x = 1");
-    EXPECT_EQ(SinResumeNext("20 On Error Resume Next : y = 2 : z = 3", T()), "20 y = 2 : z = 3");
-    EXPECT_EQ(SinResumeNext("On Error Resume Next: ' nada", T()), "");
-    EXPECT_EQ(SinResumeNext("' On Error Resume Next", T()), std::nullopt);
-    EXPECT_EQ(SinResumeNext("MsgBox \"On Error Resume Next\"", T()), std::nullopt);
-    EXPECT_EQ(SinResumeNext("x = 1: On Error Resume Next", T()), std::nullopt);
-    EXPECT_EQ(SinResumeNext("On Error Resume Next2 = 1", T()), std::nullopt);
-}
-
-// Only identifiers go into the Push line's string; a quote that got there would be doubled.
-TEST(Reglas, OnlyIdentifiersAreNamedAndQuotesAreDoubled) {
-    constexpr auto no = std::string_view::npos;
-    const std::pair<std::string_view, std::size_t> casos[] = {
-        {"Abre", no}, {"\xC1rbol_2", no}, {"", 0},        {"1a", 0},
-        {"_a", 0},    {"Abre)Ya", 4},     {"Pide\"D", 4}, {"A b", 1}};
-    for (const auto& [nombre, falla] : casos) {
-        EXPECT_EQ(FallaIdentificador(nombre), falla) << nombre;
-    }
+// Names that are no identifiers never reach the Push line (Motor/Names); a quote that did would
+// be doubled.
+TEST(Reglas, QuotesInThePushLineAreDoubled) {
     EXPECT_EQ(LineaPush("Pide\"D", "A"), "glbErr.Push(\"Pide\"\"D \\ A\")");
 }
 

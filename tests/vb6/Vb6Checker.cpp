@@ -203,14 +203,6 @@ std::vector<std::string> Modulo::Literales() const {
     return literales;
 }
 
-std::vector<Procedimiento> Modulo::Procedimientos() const {
-    std::vector<Procedimiento> procedimientos;
-    for (const LineaLogica& l : logicas_)
-        if (const auto s = files::syntax::Classify(l.codigo); s.header)
-            procedimientos.push_back({s.name, l.numero});
-    return procedimientos;
-}
-
 std::string Texto(const std::vector<Problema>& problemas) {
     std::ostringstream s;
     for (const Problema& p : problemas)

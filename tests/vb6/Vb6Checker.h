@@ -1,7 +1,7 @@
 #pragma once
 // What can be checked of VB6 source without the VB6 compiler: line ends and lengths, balanced
-// blocks, procedure headers and string literals. The code is read by the object model's own
-// reader (host/files); one byte is one character, so it serves any code page.
+// blocks, statements and string literals. The code is read by the object model's own reader
+// (host/files); one byte is one character, so it serves any code page.
 
 #include <cstddef>
 #include <string>
@@ -27,11 +27,6 @@ struct Sentencia {
     std::string texto;
 };
 
-struct Procedimiento {
-    std::string nombre;
-    long numero; // its header's line
-};
-
 struct Problema {
     long numero;
     std::string mensaje;
@@ -48,7 +43,6 @@ public:
     // unbalanced or crossed blocks. Empty for a sound module.
     std::vector<Problema> Comprobar() const;
 
-    std::vector<Procedimiento> Procedimientos() const;
     // String literals of the code (not of comments), with doubled quotes undone.
     std::vector<std::string> Literales() const;
 

@@ -40,19 +40,16 @@ TEST(Vb6Checker, PointsAtEachFault) {
 // (options, constants, Declare statements, records) and each procedure's header, in file order:
 // the interface a developer's project links against.
 std::string Esqueleto(const std::string& bytes, const Modulo& m) {
-    std::set<long> cabeceras;
-    for (const Procedimiento& p : m.Procedimientos()) {
-        cabeceras.insert(p.numero);
-    }
     std::string r = bytes.substr(0, bytes.find("\r\nOption Explicit\r\n") + 2);
     std::erase(r, '\r');
     bool dentro = false;
     for (const Sentencia& s : m.Sentencias()) {
-        dentro = dentro || cabeceras.count(s.numero) != 0;
-        if (!dentro || cabeceras.count(s.numero) != 0) {
+        const auto clase = files::syntax::Classify(s.texto);
+        dentro = dentro || clase.header;
+        if (!dentro || clase.header) {
             r += s.texto + "\n";
         }
-        dentro = dentro && !files::syntax::Classify(s.texto).end;
+        dentro = dentro && !clase.end;
     }
     return r;
 }

@@ -5,3 +5,19 @@ Sub A()
     On Error Resume Next: x = 1
     On Error Resume Next
 End Sub
+Sub B()
+  10 on error resume next ' por si acaso
+    x = 2
+End Sub
+Sub C()
+20 On Error Resume Next : y = 2 : z = 3
+End Sub
+Sub D()
+    On Error Resume Next: ' nada
+    w = 4
+End Sub
+Sub E()
+    x = 1: On Error Resume Next
+    On Error Resume Next2 = 1
+    ' On Error Resume Next
+End Sub
