@@ -7,7 +7,7 @@
 #include "ClsErrores/Sondas.h"
 #include "ClsErrores/TextosDrives.h"
 #include "ClsErrores/TextosSistema.h"
-#include "tests/support/Texto.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -101,12 +101,8 @@ TEST(Sondas, VersionOfPeFiles) {
     const fs::path datos = soporte::Datos("clserrores/pe");
     soporte::Carpeta carpeta{"lintrap-versión"};
     fs::copy_file(datos / "msjet40.dll", carpeta / "año.dll");
-    // A file of the data, its version.
-    const auto casos = soporte::Partes("msado15.dll|2.80.1022.0|msjet40.dll|4.0.8618.0|alto.dll|"
-                                       "65535.32768.1.2|cortado.dll||icono.dll||fuera.dll||"
-                                       "texto.txt||no-existe.dll|");
-    for (std::size_t i = 0; i + 1 < casos.size(); i += 2) {
-        EXPECT_EQ(VersionFichero((datos / casos[i]).string()), casos[i + 1]) << casos[i];
+    for (const auto& caso : soporte::Tabla("clserrores/pe_versiones.txt")) {
+        EXPECT_EQ(VersionFichero((datos / caso.at(0)).string()), caso.at(1)) << caso[0];
     }
     EXPECT_EQ(VersionFichero((carpeta / "año.dll").string()), "4.0.8618.0");
     EXPECT_EQ(VersionFichero(""), "");
