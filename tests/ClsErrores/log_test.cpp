@@ -3,7 +3,7 @@
 #include "Ayudas.h"
 
 #include "ClsErrores/LogRegistro.h"
-#include "base/ErrorVB.h"
+#include "tests/support/Errores.h"
 
 namespace {
 
@@ -100,12 +100,9 @@ TEST_F(Log, UnwritableLocationLosesTheRecordSilently) {
     EXPECT_FALSE(std::filesystem::exists(carpeta / "no-existe"));
     EXPECT_EQ(soporte::Lee(archivo), "no es una carpeta");
     e.Destination(sinCarpeta);
-    try {
-        e.ClearLog();
-    } catch (const ErrorVB& x) {
-        EXPECT_EQ(x.Number, 76);
-        EXPECT_NE(x.Description.find(sinCarpeta), std::string::npos);
-    }
+    const ErrorVB x = soporte::Lanzado([&] { e.ClearLog(); });
+    EXPECT_EQ(x.Number, 76);
+    EXPECT_NE(x.Description.find(sinCarpeta), std::string::npos);
 }
 
 TEST(RutaLog, FolderEndingInSeparatorIsNotDoubled) {

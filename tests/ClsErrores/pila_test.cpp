@@ -3,7 +3,7 @@
 
 #include "Ayudas.h"
 
-#include "base/ErrorVB.h"
+#include "tests/support/Errores.h"
 
 namespace {
 
@@ -73,12 +73,8 @@ TEST_F(Pila, CapacityChangeEmptiesNamesAndKeepsDepth) {
 TEST_F(Pila, CapacityWithoutSlotRangeFailsAndChangesNothing) {
     e.Push("A");
     for (auto [capacidad, numero] : {std::pair{-3, 9L}, {32766, 6L}}) {
-        try {
-            e.MaxProcStackItems(capacidad);
-            ADD_FAILURE() << capacidad;
-        } catch (const ErrorVB& x) {
-            EXPECT_EQ(x.Number, numero);
-        }
+        EXPECT_EQ(soporte::Lanzado([&, c = capacidad] { e.MaxProcStackItems(c); }).Number, numero)
+            << capacidad;
     }
     EXPECT_EQ(e.MaxProcStackItems(), 20);
     EXPECT_EQ(e.Entrada(1), "A");
