@@ -53,9 +53,7 @@ Valor Lee(const std::string& t) {
         }
         return b;
     }
-    for (auto i = v.find("\\0"); i != std::string::npos; i = v.find("\\0", i)) {
-        v.replace(i, 2, 1, '\0');
-    }
+    v = soporte::Sustituye(v, {{"\\0", std::string(1, '\0')}});
     return t.starts_with("n:")   ? Valor(std::int32_t(std::stol(v)))
            : t.starts_with("s:") ? Valor(v)
                                  : Valor{};

@@ -78,11 +78,7 @@ TEST(Textos, FilasDeLaTabla) {
 #ifndef _WIN32
         {"LeeCpuinfo",
          [](const Args& a) {
-             std::string texto = a[0];
-             for (auto i = texto.find("\\t"); i != std::string::npos; i = texto.find("\\t", i)) {
-                 texto.replace(i, 2, "\t");
-             }
-             const auto p = LeeCpuinfo(texto);
+             const auto p = LeeCpuinfo(soporte::Sustituye(a[0], {{"\\t", "\t"}}));
              return !p ? "-"
                        : std::to_string(p->tipo) + " " + std::to_string(p->nivel) + " " +
                              std::to_string(p->revision) + " " +
@@ -104,20 +100,19 @@ TEST(Textos, FilasDeLaTabla) {
          }},
 #endif
     };
-    int filas = 0;
     std::vector<Args> tabla = soporte::Tabla("clserrores/textos.txt");
 #ifndef _WIN32
     for (Args& fila : soporte::Tabla("clserrores/textos_linux.txt")) {
         tabla.push_back(std::move(fila));
     }
 #endif
+    const int filas = static_cast<int>(tabla.size());
     for (const Args& partes : tabla) {
         // the function, its arguments, the text and ""
         ASSERT_GE(partes.size(), 3u) << partes[0];
         EXPECT_EQ(funciones.at(partes[0])(Args(partes.begin() + 1, partes.end() - 2)),
                   partes[partes.size() - 2])
             << partes[0] << " " << partes[1];
-        ++filas;
     }
 #ifdef _WIN32
     EXPECT_EQ(filas, 111);
