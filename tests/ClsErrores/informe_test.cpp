@@ -14,7 +14,6 @@
 #include <map>
 #include <regex>
 #include <stdexcept>
-#include <sys/stat.h>
 
 namespace {
 
@@ -44,12 +43,11 @@ public:
         return v.contains("TamanoEXE") ? std::optional(std::stoull(v["TamanoEXE"])) : std::nullopt;
     }
     std::optional<DatosImpresora> Impresora() override {
-        if (!v.contains("Impresora")) {
-            return std::nullopt;
-        }
-        return DatosImpresora{
-            v["Impresora"], "winspool", 9,        1,     2,        1, 100, "Arial",
-            10.5f,          16838,      16838.0f, 11906, 11906.5f, 1, 480, 225.5f};
+        return v.contains("Impresora")
+                   ? std::optional(DatosImpresora{v["Impresora"], "winspool", 9, 1, 2, 1, 100,
+                                                  "Arial", 10.5f, 16838, 16838.0f, 11906, 11906.5f,
+                                                  1, 480, 225.5f})
+                   : std::nullopt;
     }
     std::array<std::string, 4> InfoMemoria() override {
         const auto m = soporte::Partes(v.at("InfoMemoria"));
@@ -120,12 +118,10 @@ TEST(Informe, DeEstaMaquina) {
     EXPECT_NE(informe.find("   App.Title..................." + app::Title() + "\r\n"),
               std::string::npos);
     // The test program is a real file: its size is shown, followed by the empty line.
-    struct stat st {};
-    const std::string exe = programa::Carpeta() + "/" + programa::Nombre();
-    ASSERT_EQ(stat(exe.c_str(), &st), 0) << exe;
+    const auto tamano = std::filesystem::file_size(programa::Carpeta() + "/" + programa::Nombre());
     const std::string miles = FuenteSistema().SeparadorMiles();
     EXPECT_NE(informe.find("   Tamaño EXE................" +
-                           infosistema::FormatoNumero(static_cast<double>(st.st_size), miles) +
+                           infosistema::FormatoNumero(static_cast<double>(tamano), miles) +
                            " bytes\r\n\r\n\r\nSistema Operativo \r\n"),
               std::string::npos);
     EXPECT_NE(informe.find("   CurDir........" + std::filesystem::current_path().string() + "\r\n"),
