@@ -49,20 +49,17 @@ class Manejador:
                 datos["body"] = contenido.decode(datos["charset"] or "ascii")
             else:
                 ruta = os.path.join(self.carpeta, "%d-%s" % (n, os.path.basename(parte.get_filename())))
-                with open(ruta, "wb") as f:
-                    f.write(contenido)
+                pathlib.Path(ruta).write_bytes(contenido)
                 datos["attachments"].append({"filename": parte.get_filename(), "path": ruta})
-        final = os.path.join(self.carpeta, "%d.json" % n)
-        with open(final + ".tmp", "w", encoding="utf-8") as f:
-            json.dump(datos, f, ensure_ascii=False)
-        os.replace(final + ".tmp", final)  # a reader never sees half a message
+        escribe(self.carpeta, "%d.json" % n, json.dumps(datos, ensure_ascii=False))
         return "250 Message accepted for delivery"
 
 
+# Written whole under another name first: a reader never sees half a file.
 def escribe(carpeta, nombre, valor):
-    with open(os.path.join(carpeta, nombre + ".tmp"), "w") as f:
-        f.write(str(valor))
-    os.replace(os.path.join(carpeta, nombre + ".tmp"), os.path.join(carpeta, nombre))
+    temporal = pathlib.Path(carpeta, nombre + ".tmp")
+    temporal.write_text(str(valor), encoding="utf-8")
+    os.replace(temporal, pathlib.Path(carpeta, nombre))
 
 
 def sirve(carpeta):
