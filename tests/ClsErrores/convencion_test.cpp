@@ -11,8 +11,7 @@ class Convencion : public Runtime {
 protected:
     void SetUp() override {
         glbErr().Destination(log);
-        glbErr().MsgOnError("normal");
-        glbErr().MandaEmailOnError(false);
+        soporte::SilenciaGlbErr();
         glbErr().LogOnError(true);
     }
 };
