@@ -6,7 +6,6 @@
 #include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 
 namespace vb6check {
@@ -23,9 +22,7 @@ bool TerminaEnThen(std::string_view t) {
 
 // A line number ("120 ") at the start of a statement is a label, not code.
 std::string SinNumeroDeLinea(const std::string& sentencia) {
-    std::size_t i = 0;
-    while (i < sentencia.size() && std::isdigit(static_cast<unsigned char>(sentencia[i])))
-        ++i;
+    const std::size_t i = std::min(sentencia.find_first_not_of("0123456789"), sentencia.size());
     if (i == 0 || (i < sentencia.size() && sentencia[i] != ' ' && sentencia[i] != '\t'))
         return sentencia;
     return std::string(TrimBlanks(std::string_view(sentencia).substr(i)));

@@ -79,9 +79,8 @@ TEST(RuntimeSources, EveryModuleFileIsSoundVb6) {
 // and every string literal of its code, in order and in Windows-1252, as the golden listings
 // (UTF-8) have them. Set LINTRAP_UPDATE_GOLDEN=1 to write them after checking them by hand.
 TEST(RuntimeSources, InterfaceAndTextsAsTheGoldenListings) {
-    for (const char* nombre : {"clsErrores", "InfoSistema"}) {
-        const std::string archivo =
-            nombre == std::string("clsErrores") ? "clsErrores.cls" : "InfoSistema.bas";
+    for (const std::string archivo : {"clsErrores.cls", "InfoSistema.bas"}) {
+        const std::string nombre = fs::path(archivo).stem().string();
         const std::string bytes = soporte::Lee(kFuente / "ClsErrores" / archivo);
         const Modulo m(bytes, archivo);
         std::string literales;
@@ -90,7 +89,7 @@ TEST(RuntimeSources, InterfaceAndTextsAsTheGoldenListings) {
         }
         for (auto [extension, listado] :
              {std::pair{".esqueleto", Esqueleto(bytes, m)}, {".literales", literales}}) {
-            const fs::path golden = kFuente / "tests/vb6/datos" / (nombre + std::string(extension));
+            const fs::path golden = kFuente / "tests/vb6/datos" / (nombre + extension);
             if (std::getenv("LINTRAP_UPDATE_GOLDEN")) {
                 std::ofstream(golden, std::ios::binary) << codepage::AUtf8(listado, 1252);
             }
