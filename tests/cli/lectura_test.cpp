@@ -45,15 +45,10 @@ TEST(Ordenes, EachCommandShowsWhatItsWindowShowsOrSaysWhatIsWrong) {
             cls.replace(cls.find("c_EMailDir = \"\""), 15, "c_EMailDir = Destino"));
     Escribe(c / "roto" / "Calculos.bas",
             Crlf("Attribute VB_Name = \"Calculos\"\nOption Explicit\n") + std::string(20000, '\0'));
-    const std::vector<std::pair<std::string, std::string>> claves = {{"{demo}", demo.string()},
-                                                                     {"{p}", p.string()},
-                                                                     {"{roto}", roto.string()},
-                                                                     {"{c}", c.Ruta().string()},
-                                                                     {"{esc}", "\x1b"},
-                                                                     {"{bel}", "\x07"},
-                                                                     {"{lf}", "\n"},
-                                                                     {"{del}", "\x7F"},
-                                                                     {"{vacio}", ""}};
+    const std::vector<std::pair<std::string, std::string>> claves = {
+        {"{esc}", "\x1b"},   {"{bel}", "\x07"},         {"{lf}", "\n"},
+        {"{del}", "\x7F"},   {"{vacio}", ""},           {"{demo}", demo.string()},
+        {"{p}", p.string()}, {"{roto}", roto.string()}, {"{c}", c.Ruta().string()}};
     const auto antes = Foto(c.Ruta());
     const auto filas = Casos("cli/ordenes.txt");
     ASSERT_GT(filas.size(), 50u);

@@ -66,9 +66,7 @@ TEST(ModuleSyntax, FlagsKeptThroughALineNumberAreTheFlagsOfTheEditedLine) {
     }
     // the plain statements, the common case, do not need tagging again
     EXPECT_GT(kept, 100);
-    EXPECT_TRUE(TagAfterNumber("    x = x + 1", 0,
-                               "120 "
-                               "    x = x + 1"));
+    EXPECT_TRUE(TagAfterNumber("    x = x + 1", 0, "120     x = x + 1"));
     EXPECT_TRUE(TagAfterNumber("120 End Sub", kMaybe, "End Sub"));
     // an edit that is not a number put on or taken off
     EXPECT_FALSE(TagAfterNumber("x = 1", 0, "y = 1"));

@@ -225,39 +225,37 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
         {"{temporal}", temporal},         {"{ajeno}", real("fuera/v.txt.lintrap-999999999-1.tmp")},
         {"{fuera}", real("fuera/v.txt")}, {"|", std::string(1, '\0')}};
     for (auto fila : soporte::Tabla("reliability/diarios.txt")) {
-        fila.resize(3);
-        const struct {
-            std::string nombre, carpeta, journal;
-        } caso = {fila[0], fila[1], soporte::Sustituye(fila[2], claves)};
-        SCOPED_TRACE(caso.nombre);
+        fila.resize(3); // the case, the folder opened, the journal made by hand if any
+        const std::string &carpeta = fila[1], journal = soporte::Sustituye(fila[2], claves);
+        SCOPED_TRACE(fila[0]);
         Restaura(c / "p", interrumpido);
-        if (!caso.journal.empty()) { // the journal below stands alone
+        if (!journal.empty()) { // the journal below stands alone
             for (const auto& e : fs::directory_iterator(c / "p")) {
                 if (e.path().string().find(".lintrap-") != std::string::npos) {
                     fs::remove(e.path());
                 }
             }
             soporte::Escribe(temporal, "' del diario\r\n");
-            soporte::Escribe(files::JournalName(vbp), caso.journal);
+            soporte::Escribe(files::JournalName(vbp), journal);
         }
-        if (caso.carpeta == "copia") {
+        if (carpeta == "copia") {
             fs::remove_all(c / "copia");
             fs::copy(c / "p", c / "copia", fs::copy_options::recursive);
-        } else if (caso.carpeta == "movida") {
+        } else if (carpeta == "movida") {
             fs::remove_all(c / "movida");
             fs::rename(c / "p", c / "movida");
         }
-        const fs::path abierto = c / caso.carpeta / "P.vbp";
+        const fs::path abierto = c / carpeta / "P.vbp";
         const auto antes = Foto(c.Ruta());
         auto r = Lintrap({"list", abierto.string()});
-        if (caso.journal.find(temporal) != std::string::npos) {
+        if (journal.find(temporal) != std::string::npos) {
             EXPECT_EQ(r.codigo, 0) << r.err;
             EXPECT_EQ(soporte::Lee(c / "p" / "Mod0.bas"), "' del diario\r\n");
             EXPECT_FALSE(fs::exists(files::JournalName(vbp)));
             continue;
         }
         EXPECT_EQ(r.codigo, 2) << r.err;
-        EXPECT_NE(r.err.find(caso.carpeta + "/P.vbp.lintrap-journal"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(carpeta + "/P.vbp.lintrap-journal"), std::string::npos) << r.err;
         EXPECT_NE(r.err.find("--discard-journal"), std::string::npos) << r.err;
         EXPECT_EQ(r.err.find("no existe la carpeta"), std::string::npos) << r.err;
         EXPECT_EQ(Foto(c.Ruta()), antes) << "a refused journal touched a file";
@@ -265,12 +263,12 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
         r = Lintrap({"--discard-journal", "list", abierto.string()});
         EXPECT_EQ(r.codigo, 0) << r.err;
         EXPECT_NE(r.err.find("se ha descartado el diario"), std::string::npos) << r.err;
-        for (const auto& [nombre, bytes] : Contenido(c / caso.carpeta)) {
+        for (const auto& [nombre, bytes] : Contenido(c / carpeta)) {
             EXPECT_EQ(nombre.find(".lintrap-"), std::string::npos) << nombre << " left";
         }
         EXPECT_EQ(soporte::Lee(c / "fuera" / "v.txt"), "ajeno");
         EXPECT_TRUE(fs::exists(c / "fuera" / "x.vbp.lintrap-journal"));
-        if (caso.carpeta == "copia") { // the original is still completed where it was written,
+        if (carpeta == "copia") { // the original is still completed where it was written,
             Restaura(c / "p", interrumpido); // saying so in one line and leaving nothing
             r = Lintrap({"list", vbp.string()});
             EXPECT_EQ(r.codigo, 0) << r.err;
@@ -282,7 +280,7 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
                 const auto& m = guardado->ComponentAt(i);
                 EXPECT_EQ(fin.at(m.File().filename().string()), m.Bytes());
             }
-        } else if (caso.carpeta == "movida") {
+        } else if (carpeta == "movida") {
             fs::rename(c / "movida", c / "p");
         }
     }
