@@ -226,7 +226,8 @@ TEST(Guardado, JournalFromAnotherFolderOrMadeByHandIsRefusedTouchingNothing) {
         {"{fuera}", real("fuera/v.txt")}, {"|", std::string(1, '\0')}};
     for (auto fila : soporte::Tabla("reliability/diarios.txt")) {
         fila.resize(3); // the case, the folder opened, the journal made by hand if any
-        const std::string &carpeta = fila[1], journal = soporte::Sustituye(fila[2], claves);
+        const std::string& carpeta = fila[1];
+        const std::string journal = soporte::Sustituye(fila[2], claves);
         SCOPED_TRACE(fila[0]);
         Restaura(c / "p", interrumpido);
         if (!journal.empty()) { // the journal below stands alone
