@@ -380,6 +380,11 @@ void CodeModuleMem::AppendTo(std::string& out) const {
             p[1] = '\n';
             p += 2;
         } else if (eol == 1) {
+            // An empty line's LF right after a lone CR would read back as one CR LF with it: the
+            // empty line would be gone once saved. Its end becomes CR LF.
+            if (p != begin && p[-1] == '\r') {
+                *p++ = '\r';
+            }
             *p++ = '\n';
         } else if (eol == 3) {
             *p++ = '\r';
