@@ -7,6 +7,7 @@
 #include "tests/support/Guion.h"
 #include "tests/support/Texto.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -62,8 +63,10 @@ std::string Plegado(std::string bytes) {
     return codepage::Minusculas(soporte::SinBlancas(bytes), 1252);
 }
 
-// Some line of `texto` is, past a line number, a file attribute, or it holds a NUL: the editor
-// takes neither as code (and a number taken off such a line would make it an attribute).
+// Some line of `texto` is, past a line number, a file attribute, or it holds a NUL or another
+// control byte: the editor takes none as code (a number taken off such a line would make it an
+// attribute; a few control bytes load, but a removal that shortens the module can leave them
+// over the share that marks a binary file, and the module no longer reloads).
 bool NoEditable(const std::string& texto) {
     const std::string t = codepage::Minusculas(texto, 1252);
     for (std::size_t at = 0; (at = t.find("attribute", at)) != std::string::npos; ++at) {
@@ -72,7 +75,9 @@ bool NoEditable(const std::string& texto) {
             return true;
         }
     }
-    return t.find('\0') != std::string::npos;
+    return std::any_of(t.begin(), t.end(), [](unsigned char c) {
+        return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A;
+    });
 }
 
 // The next word as a number: 0 when it is none, and never negative.
