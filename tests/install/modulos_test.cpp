@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace engine;
+using soporte::IniVal, soporte::Texto;
 
 namespace {
 
@@ -42,15 +43,6 @@ struct Modulos : ::testing::Test {
         dialogos.respuestas = {vb::vbYes};
         ComandoInsertar(*proyecto, estado, entorno);
     }
-    std::string Codigo(const std::string& componente) {
-        auto& m = proyecto->VBComponents().Item(componente).CodeModule();
-        return m.Lines(1, m.CountOfLines());
-    }
-    std::string IniVal() {
-        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
-        const long desde = m.Members().Item("IniVal").CodeLocation();
-        return m.Lines(desde, m.CountOfLines() - desde + 1);
-    }
 
     soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
@@ -69,9 +61,10 @@ TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
     EXPECT_EQ(dialogos.cajas[1].buttons, vb::vbOKOnly);
     EXPECT_EQ(dialogos.cajas[1].title, "Lintrap");
     EXPECT_TRUE(install::YaExisteCls(*proyecto));
-    EXPECT_EQ(IniVal(), soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
-                                      "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
-                                      "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
+    EXPECT_EQ(IniVal(*proyecto),
+              soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                            "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
+                            "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
     auto& info = proyecto->VBComponents().Item("InfoSistema").CodeModule();
     EXPECT_NE(info.Lines(1, info.CountOfDeclarationLines()).find("Public glbErr As New clsErrores"),
               std::string::npos);
@@ -90,7 +83,7 @@ TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
 
     proyecto = soporte::Proyecto(
         carpeta.Ruta(),
-        {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"}},
+        {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal(*proyecto)\nEnd Sub\n"}},
         "Module=Modulo1; Modulo1.bas\nModule=clsErrores; Std.bas\n");
     EXPECT_FALSE(install::YaExisteCls(*proyecto));
 
@@ -102,7 +95,7 @@ TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
     SeleccionaModulo(*proyecto, estado, progreso);
     InsertaManejo(addIn);
     EXPECT_EQ(dialogos.cajas.size(), 1u); // only the question: nothing added
-    EXPECT_NE(IniVal().find("c_MsgOnError = \"normal\""), std::string::npos);
+    EXPECT_NE(IniVal(*proyecto).find("c_MsgOnError = \"normal\""), std::string::npos);
     EXPECT_EQ(proyecto->VBComponents().Count(), 2);
 }
 
@@ -135,7 +128,8 @@ TEST_F(Modulos, SettingsBecomeLiteralsOrStopBeforeAnythingIsAdded) {
                             dialogos);
         EXPECT_EQ(estado.modulosAnadidos, c.nombrado.empty());
         if (c.nombrado.empty()) {
-            EXPECT_NE(IniVal().find("\r\n" + c.escrito + "\r\n"), std::string::npos) << IniVal();
+            EXPECT_NE(IniVal(*proyecto).find("\r\n" + c.escrito + "\r\n"), std::string::npos)
+                << IniVal(*proyecto);
             continue;
         }
         EXPECT_EQ(proyecto->VBComponents().Count(), 1);
@@ -167,14 +161,15 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
                                otroAddIn / "ClsErrores" / "InfoSistema.bas");
     Carga();
     install::AddModulos(*proyecto, estado, otroAddIn.string() + "/", dialogos);
-    EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
+    EXPECT_NE(IniVal(*proyecto).find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
               std::string::npos);
-    EXPECT_EQ(Codigo("clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
+    EXPECT_EQ(Texto(*proyecto, "clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
 
     estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
     ASSERT_TRUE(install::ReescribeAjustes(*proyecto, estado.ajustes, 1252));
-    EXPECT_NE(IniVal().find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos);
-    EXPECT_TRUE(Codigo("clsErrores").ends_with(propio));
+    EXPECT_NE(IniVal(*proyecto).find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(Texto(*proyecto, "clsErrores").ends_with(propio));
 }
 
 } // namespace

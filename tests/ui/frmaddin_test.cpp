@@ -60,8 +60,7 @@ struct Ventana {
         f.List1_Click(int(i));
     }
     std::string Codigo(const std::string& modulo) {
-        auto& m = f.VBInstance.ActiveVBProject()->VBComponents().Item(modulo).CodeModule();
-        return m.Lines(1, m.CountOfLines());
+        return soporte::Texto(*f.VBInstance.ActiveVBProject(), modulo);
     }
     void Escena(const std::string& nombre) {
         using soporte::Campos;

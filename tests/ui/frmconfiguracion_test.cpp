@@ -47,11 +47,6 @@ struct Configuracion : ::testing::Test {
         proyecto = files::Project::Load(soporte::EscribeProyecto(
             carpeta.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n" + lineas));
     }
-    std::string IniVal() {
-        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
-        const long desde = m.Members().Item("IniVal").CodeLocation();
-        return m.Lines(desde, m.CountOfLines() - desde + 1);
-    }
 
     // The scenario `nombre` of tests/data/ui/frmconfiguracion.txt.
     void Escena(const std::string& nombre) {
@@ -78,7 +73,7 @@ struct Configuracion : ::testing::Test {
         for (const auto& [que, lee] : soporte::LecturasDe(vm))
             lecturas["m." + que] = lee; // the custom message dialog's
         lecturas["ajuste"] = [&](auto& c) { return Ajuste(c); };
-        lecturas["inival"] = [&](auto&) { return IniVal(); };
+        lecturas["inival"] = [&](auto&) { return soporte::IniVal(*proyecto); };
         lecturas["modificado"] = [&](auto&) {
             return std::string(proyecto->Modified() ? "1" : "0");
         };
