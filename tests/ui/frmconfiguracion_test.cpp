@@ -66,6 +66,8 @@ struct Configuracion : ::testing::Test {
             {"CancelButton_Click", [&](auto&) { f->CancelButton_Click(); }},
             {"Ajuste", [&](auto& a) { Ajuste(a[0]) = a[1]; }},
             {"Limpia", [&](auto&) { ajustes = {}; }},
+            {"ConClase", [&](auto&) { ConClase(); }},
+            {"SinClase", [&](auto&) { Carga(""); }},
             {"Escribe", [&](auto& a) { f->Text1_Change(Valor(a[0])); }},
             {"PersonalizaValor", [&](auto& a) { Personaliza(Valor(a[0])); }},
         });
@@ -107,20 +109,12 @@ struct Configuracion : ::testing::Test {
     std::unique_ptr<ui::frmConfiguracion> f;
 };
 
-// The scenarios of tests/data/ui/frmconfiguracion.txt, the last three over a project holding the
-// class and over one without it: there the settings stay pending.
+// The scenarios of tests/data/ui/frmconfiguracion.txt in turn; without the class the settings
+// stay pending.
 TEST_F(Configuracion, Escenas) {
-    for (const std::string nombre : {"apertura", "cancelado", "direccion", "direccion-vacia"}) {
-        ajustes = {};
+    for (const std::string nombre : {"apertura", "cancelado", "direccion", "direccion-vacia",
+                                     "valores", "con-clase", "sin-clase"})
         Escena(nombre);
-    }
-    ConClase();
-    Escena("valores");
-    ajustes = {};
-    Escena("con-clase");
-    Carga("");
-    ajustes = {};
-    Escena("sin-clase");
     EXPECT_FALSE(install::ReescribeAjustes(*proyecto, ajustes, 1252));
 }
 
