@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace engine;
-using soporte::IniVal, soporte::Texto;
+using soporte::Texto;
 
 namespace {
 
@@ -43,6 +43,7 @@ struct Modulos : ::testing::Test {
         dialogos.respuestas = {vb::vbYes};
         ComandoInsertar(*proyecto, estado, entorno);
     }
+    std::string IniVal() { return soporte::IniVal(*proyecto); }
 
     soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
@@ -61,10 +62,9 @@ TEST_F(Modulos, AProjectWithoutTheClassGetsBothModulesAndTheSettings) {
     EXPECT_EQ(dialogos.cajas[1].buttons, vb::vbOKOnly);
     EXPECT_EQ(dialogos.cajas[1].title, "Lintrap");
     EXPECT_TRUE(install::YaExisteCls(*proyecto));
-    EXPECT_EQ(IniVal(*proyecto),
-              soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
-                            "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
-                            "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
+    EXPECT_EQ(IniVal(), soporte::Crlf("Public Sub IniVal()\n    ' Valores de fabrica\n"
+                                      "m_fSendEmailOnError = False\nc_EMailDir = \"\"\n"
+                                      "c_MsgOnError = \"\"\nm_fLogOnError =  True\nEnd Sub"));
     auto& info = proyecto->VBComponents().Item("InfoSistema").CodeModule();
     EXPECT_NE(info.Lines(1, info.CountOfDeclarationLines()).find("Public glbErr As New clsErrores"),
               std::string::npos);
@@ -77,25 +77,22 @@ TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
     otra.replace(otra.find("\"clsErrores\""), 12, "\"ClsErrores\"");
     Carga();
     soporte::Escribe(carpeta.Ruta() / "Otra.cls", otra);
-    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
-                                 "Module=Modulo1; Modulo1.bas\nClass=ClsErrores; Otra.cls\n");
-    EXPECT_FALSE(install::YaExisteCls(*proyecto));
-
-    proyecto = soporte::Proyecto(
-        carpeta.Ruta(),
-        {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal(*proyecto)\nEnd Sub\n"}},
-        "Module=Modulo1; Modulo1.bas\nModule=clsErrores; Std.bas\n");
-    EXPECT_FALSE(install::YaExisteCls(*proyecto));
-
     soporte::Escribe(carpeta.Ruta() / "Propia.cls", clase);
-    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
-                                 "Module=Modulo1; Modulo1.bas\nClass=clsErrores; Propia.cls\n");
-    EXPECT_TRUE(install::YaExisteCls(*proyecto));
+    soporte::Escribe(carpeta.Ruta() / "Std.bas",
+                     soporte::Crlf("Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"));
+    // the class under another case, a standard module of its name, then the class itself
+    for (const auto& [lineas, existe] :
+         {std::pair<std::string, bool>{"Class=ClsErrores; Otra.cls\n", false},
+          {"Module=clsErrores; Std.bas\n", false},
+          {"Class=clsErrores; Propia.cls\n", true}}) {
+        proyecto = soporte::Proyecto(carpeta.Ruta(), {}, "Module=Modulo1; Modulo1.bas\n" + lineas);
+        EXPECT_EQ(install::YaExisteCls(*proyecto), existe) << lineas;
+    }
     estado.modulo = "Modulo1";
     SeleccionaModulo(*proyecto, estado, progreso);
     InsertaManejo(addIn);
     EXPECT_EQ(dialogos.cajas.size(), 1u); // only the question: nothing added
-    EXPECT_NE(IniVal(*proyecto).find("c_MsgOnError = \"normal\""), std::string::npos);
+    EXPECT_NE(IniVal().find("c_MsgOnError = \"normal\""), std::string::npos);
     EXPECT_EQ(proyecto->VBComponents().Count(), 2);
 }
 
@@ -128,8 +125,7 @@ TEST_F(Modulos, SettingsBecomeLiteralsOrStopBeforeAnythingIsAdded) {
                             dialogos);
         EXPECT_EQ(estado.modulosAnadidos, c.nombrado.empty());
         if (c.nombrado.empty()) {
-            EXPECT_NE(IniVal(*proyecto).find("\r\n" + c.escrito + "\r\n"), std::string::npos)
-                << IniVal(*proyecto);
+            EXPECT_NE(IniVal().find("\r\n" + c.escrito + "\r\n"), std::string::npos) << IniVal();
             continue;
         }
         EXPECT_EQ(proyecto->VBComponents().Count(), 1);
@@ -161,14 +157,13 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
                                otroAddIn / "ClsErrores" / "InfoSistema.bas");
     Carga();
     install::AddModulos(*proyecto, estado, otroAddIn.string() + "/", dialogos);
-    EXPECT_NE(IniVal(*proyecto).find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
+    EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
               std::string::npos);
     EXPECT_EQ(Texto(*proyecto, "clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
 
     estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
     ASSERT_TRUE(install::ReescribeAjustes(*proyecto, estado.ajustes, 1252));
-    EXPECT_NE(IniVal(*proyecto).find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"),
-              std::string::npos);
+    EXPECT_NE(IniVal().find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos);
     EXPECT_TRUE(Texto(*proyecto, "clsErrores").ends_with(propio));
 }
 
