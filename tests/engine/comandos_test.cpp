@@ -9,33 +9,21 @@
 #include <gtest/gtest.h>
 
 using namespace engine;
+using soporte::Texto;
 
 namespace {
 
 const std::string Si = "S\xC3\xAD";
 
 struct Comandos : ::testing::Test {
+    // The project: tests/data/engine/comandos.
     void SetUp() override {
         soporte::SilenciaGlbErr();
-        proyecto = soporte::Proyecto(
-            carpeta.Ruta(),
-            {{"Modulo1.bas", "Attribute VB_Name = \"Modulo1\"\nOption Explicit\n\n"
-                             "Sub Zeta()\n    x = 1\nEnd Sub\n' de alfa\n' tambien\n"
-                             "Function alfa() As Long\n    On Error Resume Next\n"
-                             "    alfa = 1\nEnd Function\n"
-                             "Property Get Beta() As Long\n    Beta = 2\nEnd Property\n"
-                             "Sub Gamma()\n    y = 2\nEnd Sub\n"},
-             {"Vacio.bas", "Attribute VB_Name = \"Vacio\"\nOption Explicit\nDim z As Long\n"},
-             {"clsErrores.bas", "Attribute VB_Name = \"clsErrores\"\nSub Push()\nEnd Sub\n"}},
-            "Module=Modulo1; Modulo1.bas\nModule=Vacio; Vacio.bas\n"
-            "Module=clsErrores; clsErrores.bas\n");
+        soporte::Copia(soporte::Datos("engine/comandos"), carpeta.Ruta());
+        proyecto = files::Project::Load(carpeta / "Proyecto1.vbp");
         estado.modulo = "Modulo1";
         SeleccionaModulo(*proyecto, estado, progreso);
         progreso.valores.clear();
-    }
-    std::string Codigo(const std::string& modulo) {
-        auto& m = proyecto->VBComponents().Item(modulo).CodeModule();
-        return m.Lines(1, m.CountOfLines());
     }
     std::vector<std::string> Estados() const {
         std::vector<std::string> r;
@@ -87,17 +75,17 @@ TEST_F(Comandos, SelectionListsMethodsSortedWithTheirStatus) {
 TEST_F(Comandos, TheRuntimeModuleIsRefusedInAnyCase) {
     estado.modulo = "CLSERRORES";
     estado.Check1 = true;
-    const std::string antes = Codigo("clsErrores");
+    const std::string antes = Texto(*proyecto, "clsErrores");
     EXPECT_EQ(ComandoInsertar(*proyecto, estado, entorno).parada, Parada::ModuloDelComplemento);
     ASSERT_EQ(dialogos.cajas.size(), 1u);
     EXPECT_EQ(dialogos.cajas[0].prompt,
               "Este módulo CLSERRORES pertenece al Complemento y no se puede modificar");
-    EXPECT_EQ(Codigo("clsErrores"), antes);
+    EXPECT_EQ(Texto(*proyecto, "clsErrores"), antes);
     EXPECT_FALSE(progreso.visible);
 }
 
 TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
-    const std::string antes = Codigo("Modulo1");
+    const std::string antes = Texto(*proyecto, "Modulo1");
     for (const auto comando : {ComandoInsertar, ComandoQuitar}) {
         dialogos.cajas.clear();
         EXPECT_EQ(comando(*proyecto, estado, entorno).parada, Parada::NingunoSeleccionado);
@@ -106,7 +94,7 @@ TEST_F(Comandos, EmptySelectionIsToldAndTheStatusIsRebuilt) {
                                             "Seleccione antes algún procedimiento");
         EXPECT_EQ(dialogos.cajas[0].buttons, vb::vbOKOnly);
         EXPECT_EQ(dialogos.cajas[0].title, "Lintrap");
-        EXPECT_EQ(Codigo("Modulo1"), antes);
+        EXPECT_EQ(Texto(*proyecto, "Modulo1"), antes);
         EXPECT_FALSE(progreso.visible || progreso.reloj);
     }
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=Si", "Gamma=No", "Zeta=No"}));
@@ -117,7 +105,7 @@ TEST_F(Comandos, AllProceduresAskFirst) {
     estado.Check1 = true;
     estado.modo = Modo::Option2;
     dialogos.respuestas = {vb::vbNo, vb::vbYes};
-    const std::string antes = Codigo("Modulo1");
+    const std::string antes = Texto(*proyecto, "Modulo1");
     ResultadoComando r = ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(r.parada, Parada::Cancelada);
     EXPECT_FALSE(r.cambiado);
@@ -125,7 +113,7 @@ TEST_F(Comandos, AllProceduresAskFirst) {
     EXPECT_EQ(dialogos.cajas[0].prompt,
               "¿Seguro que quiere insertar en todos los procedimientos en este módulo?");
     EXPECT_EQ(dialogos.cajas[0].buttons, vb::vbYesNo);
-    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_EQ(Texto(*proyecto, "Modulo1"), antes);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=" + Si, "Gamma=No", "Zeta=No"}));
     EXPECT_FALSE(progreso.visible);
 
@@ -193,7 +181,7 @@ TEST_F(Comandos, ModulesAddedMidCommandLeaveTheModuleInPlace) {
     ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_TRUE(instalacion.hecho);
     EXPECT_EQ(proyecto->VBComponents().Count(), 43);
-    const std::string codigo = Codigo("Modulo1");
+    const std::string codigo = Texto(*proyecto, "Modulo1");
     for (const char* p : {"Modulo1 \\ Zeta", "Modulo1 \\ Gamma"}) {
         EXPECT_NE(codigo.find(p), std::string::npos) << p;
     }
@@ -204,11 +192,11 @@ TEST_F(Comandos, AModuleGoneBeforeTheCommandIsOneErrorAndNoChange) {
     estado.modulo = "YaNoExiste";
     estado.procedimientos[1].seleccionado = true;
     estado.procedimientos[2].seleccionado = true;
-    const std::string antes = Codigo("Modulo1");
+    const std::string antes = Texto(*proyecto, "Modulo1");
     ComandoInsertar(*proyecto, estado, entorno);
     EXPECT_EQ(dialogos.cajas.size(), 1u); // the error, once
     EXPECT_EQ(ventana.refrescos, 0);
-    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_EQ(Texto(*proyecto, "Modulo1"), antes);
     EXPECT_FALSE(progreso.visible);
 }
 
@@ -229,14 +217,14 @@ TEST_F(Comandos, RemovalOfTheWholeModuleAsksFirst) {
     estado.Check1 = true;
     estado.modo = Modo::Option3;
     dialogos.respuestas = {vb::vbNo, vb::vbYes};
-    const std::string antes = Codigo("Modulo1");
+    const std::string antes = Texto(*proyecto, "Modulo1");
     ComandoQuitar(*proyecto, estado, entorno);
-    EXPECT_EQ(Codigo("Modulo1"), antes);
+    EXPECT_EQ(Texto(*proyecto, "Modulo1"), antes);
     ComandoQuitar(*proyecto, estado, entorno);
     ASSERT_EQ(dialogos.cajas.size(), 2u);
     EXPECT_EQ(dialogos.cajas[1].prompt,
               "¿Seguro que quiere quitar en todos los procedimientos en este módulo?");
-    EXPECT_EQ(Codigo("Modulo1").find("On Error Resume Next"), std::string::npos);
+    EXPECT_EQ(Texto(*proyecto, "Modulo1").find("On Error Resume Next"), std::string::npos);
     EXPECT_EQ(Estados(), (std::vector<std::string>{"alfa=No", "Gamma=No", "Zeta=No"}));
     EXPECT_EQ(ventana.refrescos, 1);
 }

@@ -8,6 +8,7 @@
 #include "tests/engine/Regla.h"
 #include "tests/support/Codigo.h"
 #include "tests/support/Guion.h"
+#include "tests/support/Tabla.h"
 
 #include <gtest/gtest.h>
 
@@ -30,36 +31,32 @@ std::vector<Regla> Tabla() {
     const std::map<std::string, Variante> variantes = {
         {"exit", OptExit}, {"resume", OptResume}, {"raise", OptRaise}};
     std::vector<Regla> r;
-    std::istringstream tabla(soporte::Lee(soporte::Datos("engine/reglas.txt")));
-    for (std::string l; std::getline(tabla, l);) {
-        if (l.starts_with("= ")) {
-            r.push_back({l.substr(2), "", Inserta, Option1, ""});
-            continue;
-        }
-        const auto dos = l.find(": ");
-        if (l.empty() || l.starts_with('#') || dos == std::string::npos) {
-            continue;
-        }
-        const std::string clave = l.substr(0, dos), valor = l.substr(dos + 2);
-        Regla& x = r.back();
-        if (clave == "inserta" || clave == "quita") {
-            x.orden = clave == "inserta" ? Inserta : Quita;
-            const auto blanco = valor.find(' ');
-            x.modo = modos.at(valor.substr(0, blanco));
-            x.variante =
-                blanco == std::string::npos ? OptExit : variantes.at(valor.substr(blanco + 1));
-        } else if (clave == "procs") {
-            std::istringstream nombres(valor);
-            x.procs.assign(std::istream_iterator<std::string>(nombres), {});
-        } else if (clave == "aviso") {
-            x.avisos.push_back(valor);
-        } else {
-            std::map<std::string, std::string*>{{"entrada", &x.entrada},
-                                                {"esperado", &x.esperado},
-                                                {"quitado", &x.quitado},
-                                                {"otra vez", &x.otraVez}}
-                .at(clave)
-                ->assign(valor);
+    for (const auto& caso : soporte::Casos("engine/reglas.txt")) {
+        Regla& x = r.emplace_back(Regla{caso.cabecera, "", Inserta, Option1, ""});
+        for (const std::string& l : caso.lineas) {
+            const auto dos = l.find(": ");
+            if (dos == std::string::npos)
+                continue;
+            const std::string clave = l.substr(0, dos), valor = l.substr(dos + 2);
+            if (clave == "inserta" || clave == "quita") {
+                x.orden = clave == "inserta" ? Inserta : Quita;
+                const auto blanco = valor.find(' ');
+                x.modo = modos.at(valor.substr(0, blanco));
+                x.variante =
+                    blanco == std::string::npos ? OptExit : variantes.at(valor.substr(blanco + 1));
+            } else if (clave == "procs") {
+                std::istringstream nombres(valor);
+                x.procs.assign(std::istream_iterator<std::string>(nombres), {});
+            } else if (clave == "aviso") {
+                x.avisos.push_back(valor);
+            } else {
+                std::map<std::string, std::string*>{{"entrada", &x.entrada},
+                                                    {"esperado", &x.esperado},
+                                                    {"quitado", &x.quitado},
+                                                    {"otra vez", &x.otraVez}}
+                    .at(clave)
+                    ->assign(valor);
+            }
         }
     }
     return r;

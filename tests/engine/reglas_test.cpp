@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace engine;
 
 namespace {
@@ -14,22 +16,19 @@ const Tabla& T() {
     return codepage::TablaMinusculas(1252);
 }
 
+// What is left of a line, and of the argument, which keeps the spaces after the number; only
+// spaces are trimmed. The engine reads every line through the copy-free form: it says the same.
 TEST(Reglas, TrimNumDropsTheLeadingNumberAndReportsWhatIsLeft) {
-    std::string s = "  00 x = 1  ";
-    EXPECT_EQ(TrimNum(s), "x = 1");
-    EXPECT_EQ(s, " x = 1"); // the argument keeps the spaces after the number
-    s = " 7";
-    EXPECT_EQ(TrimNum(s), "");
-    s = "12ab34 c";
-    EXPECT_EQ(TrimNum(s), "ab34 c");
-    s = "x = 10";
-    EXPECT_EQ(TrimNum(s), "x = 10");
-    s = "\t5";
-    EXPECT_EQ(TrimNum(s), "\t5"); // only spaces are trimmed
-    // the engine reads every line through the copy-free form: it must say the same
-    for (const char* t : {"  00 x = 1  ", " 7", "", "   ", "12ab34 c", "x = 10", "\t5", "570"}) {
-        std::string copia = t;
-        EXPECT_EQ(SinNumeroDeLinea(t), TrimNum(copia)) << '"' << t << '"';
+    using Fila = std::array<std::string, 3>; // the line, what is left, the argument after
+    for (const auto& [linea, resto, argumento] :
+         {Fila{"  00 x = 1  ", "x = 1", " x = 1"}, Fila{" 7", "", ""}, Fila{"", "", ""},
+          Fila{"   ", "", ""}, Fila{"12ab34 c", "ab34 c", "ab34 c"},
+          Fila{"x = 10", "x = 10", "x = 10"}, Fila{"\t5", "\t5", "\t5"}, Fila{"570", "", ""}}) {
+        SCOPED_TRACE('"' + linea + '"');
+        std::string copia = linea;
+        EXPECT_EQ(TrimNum(copia), resto);
+        EXPECT_EQ(copia, argumento);
+        EXPECT_EQ(SinNumeroDeLinea(linea), resto);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace engine;
+using soporte::Texto;
 
 namespace {
 
@@ -42,15 +43,7 @@ struct Modulos : ::testing::Test {
         dialogos.respuestas = {vb::vbYes};
         ComandoInsertar(*proyecto, estado, entorno);
     }
-    std::string Codigo(const std::string& componente) {
-        auto& m = proyecto->VBComponents().Item(componente).CodeModule();
-        return m.Lines(1, m.CountOfLines());
-    }
-    std::string IniVal() {
-        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
-        const long desde = m.Members().Item("IniVal").CodeLocation();
-        return m.Lines(desde, m.CountOfLines() - desde + 1);
-    }
+    std::string IniVal() { return soporte::IniVal(*proyecto); }
 
     soporte::Carpeta carpeta;
     std::unique_ptr<files::Project> proyecto;
@@ -84,20 +77,17 @@ TEST_F(Modulos, OnlyAClassNamedExactlyClsErroresCounts) {
     otra.replace(otra.find("\"clsErrores\""), 12, "\"ClsErrores\"");
     Carga();
     soporte::Escribe(carpeta.Ruta() / "Otra.cls", otra);
-    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
-                                 "Module=Modulo1; Modulo1.bas\nClass=ClsErrores; Otra.cls\n");
-    EXPECT_FALSE(install::YaExisteCls(*proyecto));
-
-    proyecto = soporte::Proyecto(
-        carpeta.Ruta(),
-        {{"Std.bas", "Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"}},
-        "Module=Modulo1; Modulo1.bas\nModule=clsErrores; Std.bas\n");
-    EXPECT_FALSE(install::YaExisteCls(*proyecto));
-
     soporte::Escribe(carpeta.Ruta() / "Propia.cls", clase);
-    proyecto = soporte::Proyecto(carpeta.Ruta(), {},
-                                 "Module=Modulo1; Modulo1.bas\nClass=clsErrores; Propia.cls\n");
-    EXPECT_TRUE(install::YaExisteCls(*proyecto));
+    soporte::Escribe(carpeta.Ruta() / "Std.bas",
+                     soporte::Crlf("Attribute VB_Name = \"clsErrores\"\nSub IniVal()\nEnd Sub\n"));
+    // the class under another case, a standard module of its name, then the class itself
+    for (const auto& [lineas, existe] :
+         {std::pair<std::string, bool>{"Class=ClsErrores; Otra.cls\n", false},
+          {"Module=clsErrores; Std.bas\n", false},
+          {"Class=clsErrores; Propia.cls\n", true}}) {
+        proyecto = soporte::Proyecto(carpeta.Ruta(), {}, "Module=Modulo1; Modulo1.bas\n" + lineas);
+        EXPECT_EQ(install::YaExisteCls(*proyecto), existe) << lineas;
+    }
     estado.modulo = "Modulo1";
     SeleccionaModulo(*proyecto, estado, progreso);
     InsertaManejo(addIn);
@@ -169,12 +159,12 @@ TEST_F(Modulos, SettingLinesAreFoundFarDownAndOnlyInsideIniVal) {
     install::AddModulos(*proyecto, estado, otroAddIn.string() + "/", dialogos);
     EXPECT_NE(IniVal().find("\r\nm_fLogOnError =  True\r\nEnd Sub\r\n\r\n" + propio),
               std::string::npos);
-    EXPECT_EQ(Codigo("clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
+    EXPECT_EQ(Texto(*proyecto, "clsErrores").find("c_MsgOnError = \"normal\""), std::string::npos);
 
     estado.ajustes.glbEmailDir = "yo@ejemplo.invalid";
     ASSERT_TRUE(install::ReescribeAjustes(*proyecto, estado.ajustes, 1252));
     EXPECT_NE(IniVal().find("\r\nc_EMailDir = \"yo@ejemplo.invalid\"\r\n"), std::string::npos);
-    EXPECT_TRUE(Codigo("clsErrores").ends_with(propio));
+    EXPECT_TRUE(Texto(*proyecto, "clsErrores").ends_with(propio));
 }
 
 } // namespace

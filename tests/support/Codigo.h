@@ -35,6 +35,19 @@ inline std::string Codigo(files::ModuleFile& f) {
     return r;
 }
 
+// The whole code of the component `nombre` of `proyecto`, CR LF.
+inline std::string Texto(vbide::VBProject& proyecto, const std::string& nombre) {
+    auto& m = proyecto.VBComponents().Item(nombre).CodeModule();
+    return m.Lines(1, m.CountOfLines());
+}
+
+// The code of clsErrores from IniVal's header to its end: where the installed settings are.
+inline std::string IniVal(vbide::VBProject& proyecto) {
+    auto& m = proyecto.VBComponents().Item("clsErrores").CodeModule();
+    const long desde = m.Members().Item("IniVal").CodeLocation();
+    return m.Lines(desde, m.CountOfLines() - desde + 1);
+}
+
 // A project "Proyecto1" in `carpeta`: each file given as (name of the file, its text with LF
 // line ends), listed in the project file by `lineas` (LF line ends too). Returns its path.
 inline std::filesystem::path

@@ -60,8 +60,7 @@ struct Ventana {
         f.List1_Click(int(i));
     }
     std::string Codigo(const std::string& modulo) {
-        auto& m = f.VBInstance.ActiveVBProject()->VBComponents().Item(modulo).CodeModule();
-        return m.Lines(1, m.CountOfLines());
+        return soporte::Texto(*f.VBInstance.ActiveVBProject(), modulo);
     }
     void Escena(const std::string& nombre) {
         using soporte::Campos;
@@ -128,10 +127,6 @@ struct Ventana {
     std::map<std::string, std::string> guardado;
 };
 
-struct frmAddIn : ::testing::Test {
-    void SetUp() override { soporte::SilenciaGlbErr(); }
-};
-
 // The project of each scenario, in a fresh temporary folder: one under tests/data/ui/proyectos/,
 // the modules Largo (of so many procedures) and Otro, or a copy of the example.
 std::unique_ptr<files::Vbe> Proyecto(const std::string& escena, const soporte::Carpeta& tmp) {
@@ -146,7 +141,8 @@ std::unique_ptr<files::Vbe> Proyecto(const std::string& escena, const soporte::C
 
 // The scenarios of tests/data/ui/frmaddin.txt; "menus" looks for the help file in the temporary
 // folder.
-TEST_F(frmAddIn, Escenas) {
+TEST(frmAddIn, Escenas) {
+    soporte::SilenciaGlbErr();
     for (const std::string nombre :
          {"demo", "columna", "check1", "opciones", "sin-nada", "manejador", "menus", "visor",
           "proyectos/declaraciones", "proyectos/codigos", "proyectos/vacio"}) {

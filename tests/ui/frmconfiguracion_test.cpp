@@ -47,11 +47,6 @@ struct Configuracion : ::testing::Test {
         proyecto = files::Project::Load(soporte::EscribeProyecto(
             carpeta.Ruta(), {soporte::Bas("M", "")}, "Module=M; M.bas\n" + lineas));
     }
-    std::string IniVal() {
-        auto& m = proyecto->VBComponents().Item("clsErrores").CodeModule();
-        const long desde = m.Members().Item("IniVal").CodeLocation();
-        return m.Lines(desde, m.CountOfLines() - desde + 1);
-    }
 
     // The scenario `nombre` of tests/data/ui/frmconfiguracion.txt.
     void Escena(const std::string& nombre) {
@@ -71,6 +66,8 @@ struct Configuracion : ::testing::Test {
             {"CancelButton_Click", [&](auto&) { f->CancelButton_Click(); }},
             {"Ajuste", [&](auto& a) { Ajuste(a[0]) = a[1]; }},
             {"Limpia", [&](auto&) { ajustes = {}; }},
+            {"ConClase", [&](auto&) { ConClase(); }},
+            {"SinClase", [&](auto&) { Carga(""); }},
             {"Escribe", [&](auto& a) { f->Text1_Change(Valor(a[0])); }},
             {"PersonalizaValor", [&](auto& a) { Personaliza(Valor(a[0])); }},
         });
@@ -78,7 +75,7 @@ struct Configuracion : ::testing::Test {
         for (const auto& [que, lee] : soporte::LecturasDe(vm))
             lecturas["m." + que] = lee; // the custom message dialog's
         lecturas["ajuste"] = [&](auto& c) { return Ajuste(c); };
-        lecturas["inival"] = [&](auto&) { return IniVal(); };
+        lecturas["inival"] = [&](auto&) { return soporte::IniVal(*proyecto); };
         lecturas["modificado"] = [&](auto&) {
             return std::string(proyecto->Modified() ? "1" : "0");
         };
@@ -112,20 +109,12 @@ struct Configuracion : ::testing::Test {
     std::unique_ptr<ui::frmConfiguracion> f;
 };
 
-// The scenarios of tests/data/ui/frmconfiguracion.txt, the last three over a project holding the
-// class and over one without it: there the settings stay pending.
+// The scenarios of tests/data/ui/frmconfiguracion.txt in turn; without the class the settings
+// stay pending.
 TEST_F(Configuracion, Escenas) {
-    for (const std::string nombre : {"apertura", "cancelado", "direccion", "direccion-vacia"}) {
-        ajustes = {};
+    for (const std::string nombre : {"apertura", "cancelado", "direccion", "direccion-vacia",
+                                     "valores", "con-clase", "sin-clase"})
         Escena(nombre);
-    }
-    ConClase();
-    Escena("valores");
-    ajustes = {};
-    Escena("con-clase");
-    Carga("");
-    ajustes = {};
-    Escena("sin-clase");
     EXPECT_FALSE(install::ReescribeAjustes(*proyecto, ajustes, 1252));
 }
 

@@ -1,0 +1,3 @@
+Attribute VB_Name = "Vacio"
+Option Explicit
+Dim z As Long

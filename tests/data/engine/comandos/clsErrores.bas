@@ -1,0 +1,3 @@
+Attribute VB_Name = "clsErrores"
+Sub Push()
+End Sub
