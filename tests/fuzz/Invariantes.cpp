@@ -7,8 +7,10 @@
 #include "host/files/ModuleSyntax.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
+#include <sstream>
 #include <vector>
 
 namespace fuzz {
@@ -79,6 +81,33 @@ Palabra Clase(std::string_view t) {
     return c.palabra == Palabra::End
                ? lineavb::Toma(c.resto, lineavb::kTablaAscii, lineavb::kLecturaCargador)
                : c.palabra;
+}
+
+// A statement of `logica` exits a procedure of another kind than `abierta` ("Exit Function" in
+// a Sub), or with letters run on ("Exit Subc"): VB6 refuses both, a removal writes the
+// procedure's own Exit back, and the commands read an Exit by how it begins.
+bool SalidaAjena(const std::string& logica, Palabra abierta) {
+    for (std::string_view sentencia : files::syntax::Statements(logica)) {
+        std::string codigo; // the statement without its string literals, in lower case
+        bool enTexto = false;
+        for (char c : sentencia) {
+            enTexto = enTexto != (c == '"');
+            if (!enTexto && c != '"')
+                codigo += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        std::istringstream palabras(codigo);
+        for (std::string w, antes; palabras >> w; antes = w) {
+            const Palabra clase = w == "sub"        ? Palabra::Sub
+                                  : w == "function" ? Palabra::Function
+                                  : w == "property" ? Palabra::Property
+                                                    : Palabra::Otra;
+            const bool comoSalida =
+                w.starts_with("sub") || w.starts_with("function") || w.starts_with("property");
+            if (antes == "exit" && comoSalida && clase != abierta)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -245,6 +274,7 @@ bool BienFormado(vbide::CodeModule& m) {
     std::vector<std::string_view> partes; // a statement's lines, continuations joined
     unsigned char tag = 0;
     Palabra abierta = Palabra::Otra; // Sub, Function or Property while a procedure is open
+    bool trasProcedimiento = false;  // past the first header: outside a procedure, comments only
     bool blanca = false;
     for (long l = 1; l <= m.CountOfLines(); ++l) {
         const std::string_view linea = m.Line(l);
@@ -264,6 +294,17 @@ bool BienFormado(vbide::CodeModule& m) {
         const std::string logica = syntax::JoinContinued(partes);
         partes.clear();
         const syntax::Statement s = syntax::Classify(logica);
+        // VB6 compiles nothing but comments between a procedure's end and the next header.
+        const std::string_view sentencia = syntax::TrimBlanks(logica);
+        if (trasProcedimiento && abierta == Palabra::Otra && !s.header && !sentencia.empty() &&
+            sentencia[0] != '\'' && sentencia[0] != '#' &&
+            !(syntax::SameWord(sentencia.substr(0, 3), "Rem") &&
+              (sentencia.size() == 3 || sentencia[3] == ' ' || sentencia[3] == '\t'))) {
+            return false;
+        }
+        if (abierta != Palabra::Otra && !s.header && SalidaAjena(logica, abierta)) {
+            return false;
+        }
         // The commands take for an end line any line that begins as one ("End Subtotal" too).
         const bool comoFin = bajo.starts_with("end sub") || bajo.starts_with("end function") ||
                              bajo.starts_with("end property");
@@ -276,6 +317,7 @@ bool BienFormado(vbide::CodeModule& m) {
                 return false;
             }
             abierta = s.header ? clase : Palabra::Otra;
+            trasProcedimiento = true;
         }
     }
     return abierta == Palabra::Otra && partes.empty() && FaltaEnProcedimientos(m).empty();

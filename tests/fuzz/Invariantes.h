@@ -34,10 +34,11 @@ std::string FaltaEnProcedimientos(vbide::CodeModule& m);
 
 // The modules whose commands must keep what FaltaEnProcedimientos checks and whose insertion
 // and removal must give back the input: where it holds, every procedure has one header and one
-// end of its kind, each a statement on a line of its own, no name twice, no end line outside a
-// procedure, no line the commands write (naming our blocks, or the unmarked "On Error Resume
-// Next"), no line number of the user's (removal takes every number off), no run of blank lines
-// (an insertion collapses it). Anything else is broken code, which must only come through whole.
+// end of its kind, each a statement on a line of its own, no Exit of another kind, no name twice,
+// no end line outside a procedure, nothing but comments from a procedure's end to the next header,
+// no line the commands write (naming our blocks, or the unmarked "On Error Resume Next"), no line
+// number of the user's (removal takes every number off), no run of blank lines (an insertion
+// collapses it). Anything else is broken code, which must only come through whole.
 bool BienFormado(vbide::CodeModule& m);
 
 } // namespace fuzz
