@@ -63,21 +63,27 @@ std::string Plegado(std::string bytes) {
     return codepage::Minusculas(soporte::SinBlancas(bytes), 1252);
 }
 
-// Some line of `texto` is, past a line number, a file attribute, or it holds a NUL or another
-// control byte: the editor takes none as code (a number taken off such a line would make it an
-// attribute; a few control bytes load, but a removal that shortens the module can leave them
-// over the share that marks a binary file, and the module no longer reloads).
+// A NUL or another control byte: a few load, but a removal that shortens the module can leave
+// them over the share that marks a binary file, and the module no longer reloads.
+bool ConControl(std::string_view t) {
+    return std::any_of(t.begin(), t.end(), [](unsigned char c) {
+        return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A;
+    });
+}
+
+// Some statement of `texto` is, past a line number, a file attribute, or it holds a control byte:
+// the editor takes neither as code (a number or a statement taken off before it would make the
+// line an attribute).
 bool NoEditable(const std::string& texto) {
     const std::string t = codepage::Minusculas(texto, 1252);
     for (std::size_t at = 0; (at = t.find("attribute", at)) != std::string::npos; ++at) {
         const std::size_t antes = at == 0 ? at : t.find_last_not_of(" \t0123456789", at - 1);
-        if (at == 0 || antes == std::string::npos || t[antes] == '\r' || t[antes] == '\n') {
+        if (at == 0 || antes == std::string::npos || t[antes] == '\r' || t[antes] == '\n' ||
+            t[antes] == ':') {
             return true;
         }
     }
-    return std::any_of(t.begin(), t.end(), [](unsigned char c) {
-        return c < 0x20 && c != '\t' && c != '\r' && c != '\n' && c != '\f' && c != 0x1A;
-    });
+    return ConControl(t);
 }
 
 // The next word as a number: 0 when it is none, and never negative.
@@ -162,7 +168,7 @@ void CasoMotor(std::string_view datos) {
     }
     // Inserting once or twice, then removing.
     vbide::CodeModule& m = banco->archivo->Code();
-    if (NoEditable(m.Lines(1, m.CountOfLines()))) {
+    if (NoEditable(m.Lines(1, m.CountOfLines())) || ConControl(bytes)) { // the header's too
         return;
     }
     const bool bien = BienFormado(m);
