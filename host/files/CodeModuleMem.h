@@ -21,7 +21,7 @@ public:
     void Show() override {}
 };
 
-class CodeModuleMem : public vbide::CodeModule {
+class CodeModuleMem final : public vbide::CodeModule {
 public:
     // `name` is the module file's name, read on every call (it may be renamed). `eol` is the
     // line end of lines added by edits (the file's own).

@@ -66,19 +66,20 @@ TEST(Procedimientos, ARowPerChangeOfOwnerAndProgressPerLine) {
 }
 
 // The lists sort as a Spanish user reads: case ignored, accented letters with their plain
-// ones, and the ñ a letter of its own between n and o ("Añade" before "Azul").
+// ones, and the ñ a letter of its own between n and o ("Añade" before "Azul"); long names
+// that differ only at their end too.
 TEST(Procedimientos, SortedInSpanishAlphabeticalOrder) {
     std::string codigo;
-    for (const auto& n :
-         soporte::Partes("Zeta|Émile|eta|éclair|BETA|Be|Ñandú|Nube|Azul|Añade|Oso|beta")) {
+    for (const auto& n : soporte::Partes("Zeta|Émile|eta|éclair|BETA|Be|Ñandú|Nube|Azul|Añade|Oso|"
+                                         "beta|ImporteDeFactura2|ImporteDeFactura1")) {
         codigo += "Sub " + codepage::DesdeUtf8(n, 1252).value() + "()\nEnd Sub\n";
     }
     std::vector<std::string> nombres;
     for (const auto& fila : Filas(codigo)) {
         nombres.push_back(fila.substr(0, fila.find('=')));
     }
-    EXPECT_EQ(nombres,
-              soporte::Partes("Añade|Azul|Be|BETA|beta|éclair|Émile|eta|Nube|Ñandú|Oso|Zeta"));
+    EXPECT_EQ(nombres, soporte::Partes("Añade|Azul|Be|BETA|beta|éclair|Émile|eta|ImporteDeFactura1|"
+                                       "ImporteDeFactura2|Nube|Ñandú|Oso|Zeta"));
     // the module list takes the same order
     std::vector<std::string> modulos;
     for (const auto& n : soporte::Partes("Zeta|Ñandú|Nube|Añade|Azul")) {
