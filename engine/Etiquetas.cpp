@@ -98,10 +98,10 @@ bool ConCifra(std::string_view s) {
     return false;
 }
 
-// The line could jump somewhere: a word of it starts a jump and, for line numbers only, another
-// is a number after the line's own (a word of digits, not the digits ending a name as in
-// Proc1). One pass, a word at a time: most lines end here, and only the others are cut into
-// pieces.
+// The line could jump somewhere: a word of it starts a jump and, for line numbers only, a later
+// one is a number (a word of digits, not the digits ending a name as in Proc1): a jump's
+// target follows its keyword, so "If n > 100 Then" jumps nowhere. One pass, a word at a time:
+// most lines end here, and only the others are cut into pieces.
 bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
     std::size_t i = 0;
     while (i < linea.size() && linea[i] == ' ') {
@@ -123,7 +123,7 @@ bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
             continue;
         }
         if (EsDigito(linea[i])) {
-            numero = true;
+            numero = numero || salto;
         } else if (!salto) {
             salto = EmpiezaSalto(linea.substr(i), tabla);
         }
