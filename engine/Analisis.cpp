@@ -164,7 +164,7 @@ Analisis Analiza(vbide::CodeModule& m, long desde, long hasta, const Tabla& tabl
         while (!p.empty() && p.back() == ' ') {
             p.remove_suffix(1);
         }
-        const bool pasada = !t.empty() && SePasaPorAlto(t, p, tabla);
+        const bool pasada = !t.empty() && SePasaPorAlto(t, Continua(p), tabla);
         encima = linea;
         if (t.empty()) {
             borradas += vaciaEncima ? 1 : 0;

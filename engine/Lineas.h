@@ -140,9 +140,10 @@ inline bool EsComentario(std::string_view t) {
 // Lines that neither mode touches: comments, continued lines, declarations, error statements,
 // Select Case blocks, labels (alone or with a statement after them: a number in front would
 // take the label's place) and directives. The keywords begin with different letters, so the
-// line's first letter, folded once, leaves at most one of them to compare.
-inline bool SePasaPorAlto(std::string_view t, std::string_view anterior, const Tabla& tabla) {
-    if (Continua(anterior) || TerminaEn(t, ':') || EsComentario(t) || LargoDeEtiqueta(t) != 0) {
+// line's first letter, folded once, leaves at most one of them to compare. `continuada`: the
+// line above goes on into this one.
+inline bool SePasaPorAlto(std::string_view t, bool continuada, const Tabla& tabla) {
+    if (continuada || TerminaEn(t, ':') || EsComentario(t) || LargoDeEtiqueta(t) != 0) {
         return true;
     }
     if (t.empty()) {

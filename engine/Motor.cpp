@@ -181,7 +181,9 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
             actual_ = {};
             return;
         }
+        siguiente_ = 0;
         Recorre(m, nombre, inicio, [&](long& L) { InsertaLinea(m, L); });
+        siguiente_ = 0;
         actual_ = {};
         // Once the project has the class it keeps it for the rest of the command: asking
         // again after every procedure would go through all the components each time.
@@ -196,27 +198,38 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
 // next edit, so each step builds its new text before making the edit.
 void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
     std::string_view linea;
-    std::string_view encima;
     PasoSinError([&] { linea = m.Line(L); });
-    if (L > 1) {
-        PasoSinError([&] { encima = m.Line(L - 1); });
-    }
     const std::string_view t = Recorta(linea);
     // Of the line above only its end counts (blank, or continuing): its indentation is left be.
-    std::string_view p = encima;
-    while (!p.empty() && p.back() == ' ') {
-        p.remove_suffix(1);
+    bool vaciaEncima = encimaVacia_;
+    bool sigueEncima = encimaSigue_;
+    if (L != siguiente_) {
+        std::string_view p;
+        if (L > 1) {
+            PasoSinError([&] { p = m.Line(L - 1); });
+        }
+        while (!p.empty() && p.back() == ' ') {
+            p.remove_suffix(1);
+        }
+        vaciaEncima = p.empty();
+        sigueEncima = Continua(p);
+    }
+    // Numbering's next step has this line above it, unless this step deletes it.
+    if (estado_.modo == Modo::Option1) {
+        siguiente_ = L + 1;
+        encimaVacia_ = t.empty();
+        encimaSigue_ = Continua(t);
     }
 
     // A run of blank lines collapses to one. Only a line really deleted moves L back: a failed
     // deletion would otherwise bring the walk back to the same line for ever.
     if (t.empty()) {
-        if (p.empty() && PasoSinError([&] { m.DeleteLines(L, 1); })) {
+        if (vaciaEncima && PasoSinError([&] { m.DeleteLines(L, 1); })) {
             --L;
         }
         return;
     }
-    if (SePasaPorAlto(t, p, tabla_)) {
+    if (SePasaPorAlto(t, sigueEncima, tabla_)) {
         return;
     }
 

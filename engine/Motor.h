@@ -25,7 +25,8 @@ public:
 
     // Inserts into the procedure at row `index` of the procedure list, in the selected mode.
     void Insertar(vbide::CodeModule& m, int index);
-    // One line of the insertion; leaves `L` at the last line dealt with.
+    // One line of the insertion; leaves `L` at the last line dealt with. In numbering, a call for
+    // the line after the last call's takes the line above as that call left it.
     void InsertaLinea(vbide::CodeModule& m, long& L);
 
     // Removes, in the selected mode, from the selected procedures or, with Check1, the module.
@@ -89,6 +90,11 @@ private:
     bool conClase_ = false; // the installation has reported clsErrores in the project
     std::string nueva_;     // a rewritten line, built here to spare an allocation per line
     std::string resto_;     // a line without its old number
+    // Numbering's walk: the line above step `siguiente_`'s, as the step before read it (a
+    // number in front leaves a line's end as it was). 0: read it from the module.
+    long siguiente_ = 0;
+    bool encimaVacia_ = false;
+    bool encimaSigue_ = false;
     // The procedure being walked: its labels, jumps and end. Empty outside a walk, where
     // every line is taken on its own.
     Analisis actual_;
