@@ -32,7 +32,9 @@ public:
     // Removes, in the selected mode, from the selected procedures or, with Check1, the module.
     // False when nothing was selected (and a box said so).
     bool QuitaCodigo(vbide::CodeModule& m);
-    // One line of the removal; leaves `L` so that L + 1 is the next line to look at.
+    // One line of the removal; leaves `L` so that L + 1 is the next line to look at. In the
+    // removal of numbers, a call for the line after the last call's takes the line above as that
+    // call left it.
     void QuitaLinea(vbide::CodeModule& m, long& L);
     // The first comment line after `inicio` holding the block's end key (`manejo`: the
     // ManejoError block); 0 when the procedure that holds `inicio` ends first.
@@ -90,8 +92,9 @@ private:
     bool conClase_ = false; // the installation has reported clsErrores in the project
     std::string nueva_;     // a rewritten line, built here to spare an allocation per line
     std::string resto_;     // a line without its old number
-    // Numbering's walk: the line above step `siguiente_`'s, as the step before read it (a
-    // number in front leaves a line's end as it was). 0: read it from the module.
+    // The walks of numbering and of its removal: the line above step `siguiente_`'s, as the step
+    // before read it (a number put in front or taken off leaves a line's end as it was). 0: read
+    // it from the module.
     long siguiente_ = 0;
     bool encimaVacia_ = false;
     bool encimaSigue_ = false;

@@ -66,17 +66,23 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
+        // The next step has this line above it: taking a number off leaves its end as it was.
+        bool sigueEncima = encimaSigue_;
+        const bool leida = L == siguiente_;
+        siguiente_ = L + 1;
+        encimaSigue_ = Continua(t);
         const std::string_view numero = NumeroQueQuita(t);
         if (numero.empty()) {
             return;
         }
         // A continued line keeps its leading number: there it is part of the statement.
-        if (L > 1) {
+        if (L > 1 && !leida) {
             std::string_view encima;
             PasoSinError([&] { encima = m.Line(L - 1); });
-            if (Continua(Recorta(encima))) {
-                return;
-            }
+            sigueEncima = Continua(Recorta(encima));
+        }
+        if (sigueEncima) {
+            return;
         }
         // A number the code jumps to is the user's label, not one of ours.
         if (EsDigito(t.front()) && actual_.Salta(NumeroAlPrincipio(linea).numero)) {
@@ -171,6 +177,7 @@ long Motor::FinDelProcedimiento(vbide::CodeModule& m, long L) {
 bool Motor::QuitaCodigo(vbide::CodeModule& m) {
     bool seleccion = true;
     actual_ = {};
+    siguiente_ = 0;
     progreso_.Muestra(true);
     progreso_.RelojArena(true);
     Procedimiento("frmAddIn \\ QuitaCodigo", [&] {
@@ -234,6 +241,7 @@ bool Motor::QuitaCodigo(vbide::CodeModule& m) {
             actual_ = {};
         }
     });
+    siguiente_ = 0;
     progreso_.Muestra(false);
     progreso_.RelojArena(false);
     return seleccion;
