@@ -12,8 +12,15 @@ using namespace syntax;
 
 namespace {
 
-size_t HashOf(const std::string& key) {
-    return std::hash<std::string>{}(key);
+// 32 bits of the key's hash: a table of half the size stays in the cache longer, and keys that
+// share them are told apart by the comparison that follows anyway.
+uint32_t HashOf(const std::string& key) {
+    const uint64_t h = std::hash<std::string>{}(key);
+    return static_cast<uint32_t>(h ^ (h >> 32));
+}
+
+std::pair<uint32_t, uint32_t> NameSlot(const std::string& key, size_t k) {
+    return {HashOf(key), static_cast<uint32_t>(k)};
 }
 
 } // namespace
@@ -74,7 +81,7 @@ void ProcIndex::Rebuild() {
     split_ = procs_.size();
     byName_.reserve(procs_.size());
     for (size_t k = 0; k < procs_.size(); ++k) {
-        byName_.emplace_back(HashOf(procs_[k].key), k);
+        byName_.push_back(NameSlot(procs_[k].key, k));
     }
     std::sort(byName_.begin(), byName_.end());
 }
@@ -85,8 +92,8 @@ void ProcIndex::ReplaceNames(size_t k0, size_t k1, const std::vector<ProcEntry>&
         // Each new entry takes the place of an old one (a header or end line edited): only a
         // name that changed moves in the table, and most edits change none.
         for (size_t t = 0; t < found.size(); ++t) {
-            const auto was = std::make_pair(HashOf(procs_[k0 + t].key), k0 + t);
-            const auto now = std::make_pair(HashOf(found[t].key), k0 + t);
+            const auto was = NameSlot(procs_[k0 + t].key, k0 + t);
+            const auto now = NameSlot(found[t].key, k0 + t);
             if (was != now) {
                 byName_.erase(std::lower_bound(byName_.begin(), byName_.end(), was));
                 byName_.insert(std::lower_bound(byName_.begin(), byName_.end(), now), now);
@@ -100,12 +107,12 @@ void ProcIndex::ReplaceNames(size_t k0, size_t k1, const std::vector<ProcEntry>&
                   [k0, k1](const auto& name) { return name.second >= k0 && name.second < k1; });
     for (auto& [hash, k] : byName_) {
         if (k >= k1) {
-            k = static_cast<size_t>(static_cast<long>(k) + moved);
+            k = static_cast<uint32_t>(static_cast<long>(k) + moved);
         }
     }
     const auto kept = static_cast<long>(byName_.size());
     for (size_t t = 0; t < found.size(); ++t) {
-        byName_.emplace_back(HashOf(found[t].key), k0 + t);
+        byName_.push_back(NameSlot(found[t].key, k0 + t));
     }
     std::sort(byName_.begin() + kept, byName_.end());
     std::inplace_merge(byName_.begin(), byName_.begin() + kept, byName_.end());
@@ -243,15 +250,13 @@ size_t ProcIndex::Owner(long line) const {
 }
 
 size_t ProcIndex::FirstNamed(const std::string& key, const vbide::ProcKind* kind) const {
-    const size_t hash = HashOf(key);
+    const uint32_t hash = HashOf(key);
     // The entries with this hash, lowest number first; other keys may share it. The hashes are
     // spread evenly, so the search starts where this one would stand and widens from there: a
     // few neighbouring reads instead of a binary search's reads all over a large table.
-    const auto wanted = std::make_pair(hash, size_t{0});
+    const auto wanted = std::make_pair(hash, uint32_t{0});
     const size_t n = byName_.size();
-    size_t lo = std::min(
-        n, static_cast<size_t>(static_cast<double>(hash) / (static_cast<double>(SIZE_MAX) + 1.0) *
-                               static_cast<double>(n)));
+    size_t lo = static_cast<size_t>(uint64_t{hash} * n >> 32);
     size_t hi = lo;
     for (size_t step = 1; lo > 0 && byName_[lo - 1] >= wanted; step *= 2) {
         hi = lo;

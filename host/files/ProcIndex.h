@@ -19,6 +19,7 @@
 #include "host/files/LinesBuffer.h"
 #include "host/vbide/Types.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -92,7 +93,7 @@ private:
     std::vector<ProcEntry> procs_;
     // (hash of the key, entry number) for every entry, in order: a name is looked up by a binary
     // search over integers, then its keys compared. One allocation for all the names.
-    std::vector<std::pair<size_t, size_t>> byName_;
+    std::vector<std::pair<uint32_t, uint32_t>> byName_;
     size_t split_ = 0;
     unsigned long generation_ = 0;
     long count_ = 0;
