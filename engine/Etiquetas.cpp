@@ -1,5 +1,6 @@
 #include "engine/Etiquetas.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -77,31 +78,63 @@ bool EmpiezaSalto(std::string_view palabra, const Tabla& tabla) {
     }
 }
 
-// Some byte of `s` is a digit. Eight bytes at a time: xor with '0' turns the digits, and only
-// them, into the bytes below 10, which the borrow trick finds without a branch per byte.
-bool ConCifra(std::string_view s) {
+// Where the first digit of `s` from `desde` on stands, or npos. Eight bytes at a time: xor with
+// '0' turns the digits, and only them, into the bytes below 10, which the borrow trick flags
+// without a branch per byte (the lowest byte flagged is always a digit; the first in memory on
+// these little-endian machines).
+std::size_t Cifra(std::string_view s, std::size_t desde) {
+    static_assert(std::endian::native == std::endian::little);
     constexpr std::uint64_t kUnos = 0x0101010101010101;
-    std::size_t i = 0;
+    std::size_t i = desde;
     for (; i + 8 <= s.size(); i += 8) {
         std::uint64_t x;
         std::memcpy(&x, s.data() + i, 8);
         x ^= kUnos * '0';
-        if ((x - kUnos * 10) & ~x & (kUnos * 0x80)) {
-            return true;
+        const std::uint64_t cifras = (x - kUnos * 10) & ~x & (kUnos * 0x80);
+        if (cifras != 0) {
+            return i + static_cast<std::size_t>(std::countr_zero(cifras)) / 8;
         }
     }
     for (; i < s.size(); ++i) {
         if (EsDigito(s[i])) {
-            return true;
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+// The line could jump to a line number: a word of digits (not the digits ending a name, as in
+// Proc1) stands right after a word that starts a jump, or after a comma of a list (On n GoTo
+// 10, 20). Only the words in front of the line's numbers are read: most lines have none, and
+// are passed by eight bytes at a time.
+bool PuedeSaltarANumero(std::string_view linea, std::size_t i, const Tabla& tabla) {
+    while ((i = Cifra(linea, i)) != std::string_view::npos) {
+        if (i == 0 || !DePalabra(linea[i - 1])) {
+            std::size_t fin = i; // the end of the word or sign before the number
+            while (fin > 0 && (linea[fin - 1] == ' ' || linea[fin - 1] == '\t')) {
+                --fin;
+            }
+            if (fin > 0 && linea[fin - 1] == ',') {
+                return true;
+            }
+            std::size_t palabra = fin;
+            while (palabra > 0 && DePalabra(linea[palabra - 1])) {
+                --palabra;
+            }
+            if (palabra < fin && EmpiezaSalto(linea.substr(palabra), tabla)) {
+                return true;
+            }
+        }
+        while (i < linea.size() && DePalabra(linea[i])) {
+            ++i;
         }
     }
     return false;
 }
 
-// The line could jump somewhere: a word of it starts a jump and, for line numbers only, a later
-// one is a number (a word of digits, not the digits ending a name as in Proc1): a jump's
-// target follows its keyword, so "If n > 100 Then" jumps nowhere. One pass, a word at a time:
-// most lines end here, and only the others are cut into pieces.
+// The line could jump somewhere: a word of it starts a jump (for line numbers only, one followed
+// by a number). One pass, a word at a time: most lines end here, and only the others are cut
+// into pieces.
 bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
     std::size_t i = 0;
     while (i < linea.size() && linea[i] == ' ') {
@@ -110,24 +143,15 @@ bool PuedeSaltar(std::string_view linea, const Tabla& tabla, bool soloNumeros) {
     while (i < linea.size() && EsDigito(linea[i])) {
         ++i; // the line's own number
     }
-    // A number to jump to needs a digit: most lines have none, and are passed by eight bytes
-    // at a time instead of a word at a time.
-    if (soloNumeros && !ConCifra(linea.substr(i))) {
-        return false;
+    if (soloNumeros) {
+        return PuedeSaltarANumero(linea, i, tabla);
     }
-    bool salto = false;
-    bool numero = !soloNumeros;
     while (i < linea.size()) {
         if (!DePalabra(linea[i])) {
             ++i;
             continue;
         }
-        if (EsDigito(linea[i])) {
-            numero = numero || salto;
-        } else if (!salto) {
-            salto = EmpiezaSalto(linea.substr(i), tabla);
-        }
-        if (salto && numero) {
+        if (!EsDigito(linea[i]) && EmpiezaSalto(linea.substr(i), tabla)) {
             return true;
         }
         while (i < linea.size() && DePalabra(linea[i])) {
