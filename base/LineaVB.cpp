@@ -73,7 +73,16 @@ Palabra Toma(std::string_view& s, const Tabla& tabla, Lectura l) {
     return Palabra::Otra;
 }
 
-Comienzo Lee(std::string_view t, const Tabla& tabla, Lectura l) {
+static_assert([] {
+    for (const Clave& k : kClaves) {
+        if (kIniciales.find(k.letras.front()) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+Comienzo LeeClaves(std::string_view t, const Tabla& tabla, Lectura l) {
     Comienzo c;
     c.resto = t;
     c.palabra = Toma(c.resto, tabla, l);

@@ -108,7 +108,19 @@ struct Comienzo {
     int modificadores = 0;
     std::string_view resto; // past `palabra`; for Otra, the first word that is no keyword
 };
-Comienzo Lee(std::string_view t, const Tabla& tabla, Lectura l);
+// The first letters of the table's words, folded.
+inline constexpr std::string_view kIniciales = "efgps";
+// Lee for a statement that begins with one of them.
+Comienzo LeeClaves(std::string_view t, const Tabla& tabla, Lectura l);
+// Inline: every line of a walk is read, and most begin with a letter that begins no word of
+// the table, which ends the reading here.
+inline Comienzo Lee(std::string_view t, const Tabla& tabla, Lectura l) {
+    if (t.empty() || kIniciales.find(static_cast<char>(
+                         tabla[static_cast<unsigned char>(t.front())])) == std::string_view::npos) {
+        return {Palabra::Otra, 0, t};
+    }
+    return LeeClaves(t, tabla, l);
+}
 
 // A procedure header: its first words are modifiers and Sub, Function or Property followed by
 // a blank ("Sub" alone is none in the editor's form).
