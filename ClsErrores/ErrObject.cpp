@@ -2,6 +2,7 @@
 
 #include "ClsErrores/App.h"
 #include "base/ErrorVB.h"
+#include "base/PorHilo.h"
 
 namespace vb {
 
@@ -24,8 +25,8 @@ void ErrObject::Raise(long number, std::string source, std::string description) 
 }
 
 ErrObject& Err() {
-    thread_local ErrObject err; // per thread, as glbErr
-    return err;
+    struct Marca;
+    return porhilo::Objeto<Marca, ErrObject>(); // per thread, as glbErr
 }
 
 } // namespace vb

@@ -7,6 +7,7 @@
 #include "ClsErrores/MsgBox.h"
 #include "ClsErrores/Registro.h"
 #include "base/ErrorVB.h"
+#include "base/PorHilo.h"
 #include "base/Programa.h"
 
 #include <cstdint>
@@ -235,8 +236,8 @@ void clsErrores::MandaEMAILCompleto() noexcept {
 clsErrores& glbErr() {
     // One per thread: the command line works on modules in parallel, and a shared call stack
     // would interleave their procedures.
-    thread_local clsErrores instancia;
-    return instancia;
+    struct Marca;
+    return porhilo::Objeto<Marca, clsErrores>();
 }
 
 void FijaEnvioCorreo(EnvioCorreo envio) {

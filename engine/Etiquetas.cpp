@@ -1,4 +1,5 @@
 #include "engine/Etiquetas.h"
+#include "base/PorHilo.h"
 
 #include <bit>
 #include <cstdint>
@@ -17,7 +18,8 @@ struct Pieza {
 // go into a vector kept by the thread from line to line: one allocated per line costs more than
 // the cutting.
 const std::vector<Pieza>& Piezas(std::string_view linea) {
-    thread_local std::vector<Pieza> r;
+    struct Marca;
+    std::vector<Pieza>& r = porhilo::Objeto<Marca, std::vector<Pieza>>();
     r.clear();
     std::size_t i = 0;
     while (i < linea.size()) {

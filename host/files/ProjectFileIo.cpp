@@ -1,5 +1,6 @@
 #include "host/files/ProjectFileIo.h"
 
+#include "base/PorHilo.h"
 #include "base/plataforma/Archivo.h"
 #include "base/plataforma/Carpeta.h"
 #include "base/plataforma/Estado.h"
@@ -185,7 +186,8 @@ std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& path) {
     }
     XXH3_state_t* state = XXH3_createState();
     XXH3_64bits_reset(state);
-    static thread_local std::string block(1 << 18, '\0');
+    struct Marca;
+    std::string& block = porhilo::Objeto<Marca, std::string>(std::size_t{1} << 18, '\0');
     bool ok = true;
     for (;;) {
         std::size_t got = 0;
