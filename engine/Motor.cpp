@@ -194,42 +194,39 @@ void Motor::Insertar(vbide::CodeModule& m, int index) {
     });
 }
 
+Motor::Final Motor::LeeEncima(vbide::CodeModule& m, long L) const {
+    std::string_view linea;
+    if (L > 1) {
+        PasoSinError([&] { linea = m.Line(L - 1); });
+    }
+    // only its end counts (blank, or going on): its indentation is left be
+    while (!linea.empty() && linea.back() == ' ') {
+        linea.remove_suffix(1);
+    }
+    return {linea.empty(), Continua(linea)};
+}
+
 // Every line is read as a view into the module: no copy per line. A view dies at the module's
 // next edit, so each step builds its new text before making the edit.
 void Motor::InsertaLinea(vbide::CodeModule& m, long& L) {
     std::string_view linea;
     PasoSinError([&] { linea = m.Line(L); });
     const std::string_view t = Recorta(linea);
-    // Of the line above only its end counts (blank, or continuing): its indentation is left be.
-    bool vaciaEncima = encimaVacia_;
-    bool sigueEncima = encimaSigue_;
-    if (L != siguiente_) {
-        std::string_view p;
-        if (L > 1) {
-            PasoSinError([&] { p = m.Line(L - 1); });
-        }
-        while (!p.empty() && p.back() == ' ') {
-            p.remove_suffix(1);
-        }
-        vaciaEncima = p.empty();
-        sigueEncima = Continua(p);
-    }
+    const Final encima = Encima(m, L);
     // Numbering's next step has this line above it, unless this step deletes it.
     if (estado_.modo == Modo::Option1) {
-        siguiente_ = L + 1;
-        encimaVacia_ = t.empty();
-        encimaSigue_ = Continua(t);
+        Leida(L, t);
     }
 
     // A run of blank lines collapses to one. Only a line really deleted moves L back: a failed
     // deletion would otherwise bring the walk back to the same line for ever.
     if (t.empty()) {
-        if (vaciaEncima && PasoSinError([&] { m.DeleteLines(L, 1); })) {
+        if (encima.vacia && PasoSinError([&] { m.DeleteLines(L, 1); })) {
             --L;
         }
         return;
     }
-    if (SePasaPorAlto(t, sigueEncima, tabla_)) {
+    if (SePasaPorAlto(t, encima.sigue, tabla_)) {
         return;
     }
 

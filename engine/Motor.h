@@ -92,12 +92,26 @@ private:
     bool conClase_ = false; // the installation has reported clsErrores in the project
     std::string nueva_;     // a rewritten line, built here to spare an allocation per line
     std::string resto_;     // a line without its old number
-    // The walks of numbering and of its removal: the line above step `siguiente_`'s, as the step
-    // before read it (a number put in front or taken off leaves a line's end as it was). 0: read
-    // it from the module.
+    // Of a line, what the line below reads: it is blank, it goes on below.
+    struct Final {
+        bool vacia = false;
+        bool sigue = false;
+    };
+    // The line above line L: as the walk's step before read it, where that step was L - 1 (a
+    // number put in front or taken off leaves a line's end as it was), else read from the module.
+    Final Encima(vbide::CodeModule& m, long L) const {
+        return L == siguiente_ ? encima_ : LeeEncima(m, L);
+    }
+    Final LeeEncima(vbide::CodeModule& m, long L) const;
+    // The step at line L of numbering or its removal read `t`, its trimmed text.
+    void Leida(long L, std::string_view t) {
+        siguiente_ = L + 1;
+        encima_ = {t.empty(), Continua(t)};
+    }
+    // The walks of numbering and of its removal: the line above step `siguiente_`'s, `encima_`.
+    // 0: none known.
     long siguiente_ = 0;
-    bool encimaVacia_ = false;
-    bool encimaSigue_ = false;
+    Final encima_;
     // The procedure being walked: its labels, jumps and end. Empty outside a walk, where
     // every line is taken on its own.
     Analisis actual_;

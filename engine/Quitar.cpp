@@ -66,22 +66,11 @@ void Motor::QuitaLinea(vbide::CodeModule& m, long& L) {
     const std::string_view t = Recorta(linea);
 
     if (estado_.modo == Modo::Option1) {
-        // The next step has this line above it: taking a number off leaves its end as it was.
-        bool sigueEncima = encimaSigue_;
-        const bool leida = L == siguiente_;
-        siguiente_ = L + 1;
-        encimaSigue_ = Continua(t);
+        const Final encima = Encima(m, L);
+        Leida(L, t); // the next step has this line above it
         const std::string_view numero = NumeroQueQuita(t);
-        if (numero.empty()) {
-            return;
-        }
         // A continued line keeps its leading number: there it is part of the statement.
-        if (L > 1 && !leida) {
-            std::string_view encima;
-            PasoSinError([&] { encima = m.Line(L - 1); });
-            sigueEncima = Continua(Recorta(encima));
-        }
-        if (sigueEncima) {
+        if (numero.empty() || encima.sigue) {
             return;
         }
         // A number the code jumps to is the user's label, not one of ours.
