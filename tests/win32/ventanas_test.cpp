@@ -123,6 +123,21 @@ TEST(VentanasWin32, CadaVentanaMuestraSusControlesYSuBotonLaCierra) {
     }
 }
 
+// A timer callback is stdcall on 32-bit Windows, which a lambda cannot be: this one answers
+// the input box of "Resaltar" with a term as soon as it shows.
+void CALLBACK PideResaltar(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND caja = ::FindWindowW(L"LintrapVentana", L"Lintrap");
+    if (!caja) {
+        return;
+    }
+    ::KillTimer(nullptr, id);
+    const auto hijo = [caja](const wchar_t* clase, const wchar_t* texto) {
+        return ::FindWindowExW(caja, nullptr, clase, texto);
+    };
+    ::SetWindowTextW(hijo(L"Edit", nullptr), L"lstClientes");
+    ::SendMessageW(hijo(L"Button", L"Aceptar"), BM_CLICK, 0, 0);
+}
+
 // The code view: the procedure's text coloured run by run in the rich-text box, and its menu
 // command "Dependencias" opening the callers list.
 TEST(VentanasWin32, ElVisorColoreaElCodigoYAbreLosLlamadores) {
@@ -165,18 +180,7 @@ TEST(VentanasWin32, ElVisorColoreaElCodigoYAbreLosLlamadores) {
     // term typed and "Aceptar" pressed. Every occurrence turns red and bold.
     HMENU menu = ::GetMenu(f.Ventana());
     ASSERT_EQ(::GetMenuItemCount(menu), 2);
-    ::SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND caja = ::FindWindowW(L"LintrapVentana", L"Lintrap");
-        if (!caja) {
-            return;
-        }
-        ::KillTimer(nullptr, id);
-        const auto hijo = [caja](const wchar_t* clase, const wchar_t* texto) {
-            return ::FindWindowExW(caja, nullptr, clase, texto);
-        };
-        ::SetWindowTextW(hijo(L"Edit", nullptr), L"lstClientes");
-        ::SendMessageW(hijo(L"Button", L"Aceptar"), BM_CLICK, 0, 0);
-    });
+    ::SetTimer(nullptr, 0, 100, &PideResaltar);
     ::SendMessageW(f.Ventana(), WM_COMMAND, MAKEWPARAM(::GetMenuItemID(menu, 1), 0), 0);
     EXPECT_EQ(formato(L"lstClientes"), std::pair(RGB(255, 0, 0), true));
 

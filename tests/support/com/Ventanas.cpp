@@ -62,24 +62,24 @@ namespace {
 int respuesta = IDOK;
 std::vector<std::string> textos;
 
+// An enumeration callback is stdcall on 32-bit Windows, which a lambda cannot be.
+BOOL CALLBACK Responde(HWND caja, LPARAM) {
+    wchar_t clase[16] = {}, texto[512] = {}, titulo[64] = {};
+    ::GetClassNameW(caja, clase, 16);
+    if (::lstrcmpW(clase, L"#32770") != 0 || !::IsWindowVisible(caja)) {
+        return TRUE;
+    }
+    ::GetWindowTextW(caja, titulo, 64);
+    ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
+    textos.push_back(Utf8(titulo) + ": " + Utf8(texto));
+    // A box without that button takes OK.
+    HWND boton = ::GetDlgItem(caja, respuesta);
+    ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
+    return FALSE;
+}
+
 void CALLBACK Mira(HWND, UINT, UINT_PTR, DWORD) {
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND caja, LPARAM) -> BOOL {
-            wchar_t clase[16] = {}, texto[512] = {}, titulo[64] = {};
-            ::GetClassNameW(caja, clase, 16);
-            if (::lstrcmpW(clase, L"#32770") != 0 || !::IsWindowVisible(caja)) {
-                return TRUE;
-            }
-            ::GetWindowTextW(caja, titulo, 64);
-            ::GetDlgItemTextW(caja, 0xFFFF, texto, 512);
-            textos.push_back(Utf8(titulo) + ": " + Utf8(texto));
-            // A box without that button takes OK.
-            HWND boton = ::GetDlgItem(caja, respuesta);
-            ::SendMessageW(boton ? boton : ::GetDlgItem(caja, IDOK), BM_CLICK, 0, 0);
-            return FALSE;
-        },
-        0);
+    ::EnumThreadWindows(::GetCurrentThreadId(), Responde, 0);
 }
 
 } // namespace
